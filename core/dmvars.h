@@ -1,0 +1,144 @@
+// dmvars: program-wide settings, paths, shared state of one compile or print
+// job, and the fixed braille tables shared by every part of the program.
+//
+// Text is Windows-1252 bytes in std::string throughout.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Dynamic array of 32-bit integers: the line and page maps of the compiler.
+using DynIntArray = std::vector<std::int32_t>;
+
+// 256-bit set of byte values.
+using ConjuntoBytes = std::bitset<256>;
+
+struct CorRGB {
+    int r = 0, g = 0, b = 0;
+};
+
+// ---- Paths and identity -------------------------------------------------
+extern std::string ArqExecutavel;
+extern std::string DirPrograma;   // always ends in "/"
+extern std::string DirDocumento;
+extern std::string ArqAtual;
+extern std::string ProgAtualiza;
+extern std::string ArqInfoAtualiza;
+extern std::string VersaoPrograma;
+inline constexpr std::int64_t NumVersao = 2025120901;
+extern CorRGB CorModoRevisor;
+inline constexpr const char* NomeArqIni = "DOTMARA.INI";
+
+// ---- Program settings (section "DOTMARA") --------------------------------
+extern bool BrailleAntigo;
+extern int EstiloNumPag;        // 0..3
+extern int MaxCarac;            // 34
+extern int MaxLin;              // 28
+extern int TipoCabec;           // 0, 1, 2
+extern bool AutoJunta;          // on
+extern bool FrenteVerso;        // on
+extern bool SoFrenteInterp;     // off
+extern bool InicModoRevisor;    // off
+extern bool AfastaCabPar;       // on
+extern bool TiraBrancasInicioPag; // on
+extern bool SeparaSilabas;      // on
+extern std::string Titulo;
+extern bool ComTitulo;          // on
+extern bool NumeraOrig;         // on
+extern int MargemImpar, MargemPar; // 0
+extern bool CfgTextoIngles;     // off
+extern bool CfgCabecIngles;     // off
+extern int TipoTratGrafico;     // 0..4, default 1
+
+// ---- Files and programs --------------------------------------------------
+extern std::string ArqRascunho;   // empty: temporary folder + "rascunho.txt"
+extern std::string ArqAmbCode;    // "ambcode.cfg"
+extern std::string ArqAmbCode2;   // "ambcode2.cfg"
+extern std::string ArqGrafBraille; // "zizerov.amb"
+extern std::string ProgKelto, ProgGrafemor, ProgVelun, ProgPuma;
+extern std::string ArqDicionario, ArqSufixos, ArqInexistentes, ArqNomes, ArqSugestoes;
+extern bool DicionarioCarregado;
+extern bool QuebraLin;
+extern int MaxCol;
+
+// ---- Embosser settings (section "IMPBRAILLE") -----------------------------
+extern std::string ImprMarca;
+extern bool ImprInterponto;
+extern int ImprPolegsForm;      // 11
+extern int ImprLinhas;          // 28
+extern int ImprColunas;         // 36
+extern std::string ImprNomeArq; // "PRN"
+extern bool ImprForcaExtBRL;
+extern bool ImprEnviaVazias;
+extern std::string DispImpressora, DriverImpressora, PortaImpressora;
+
+// ---- State of one compile or print job -----------------------------------
+extern int NumPagInic;
+extern int PagInicial, PagFinal;
+// Shared with the print worker: atomics so the progress window and the
+// worker never race.
+extern std::atomic<int> NumCopias, CopiaAtual, PaginaAtual;
+extern std::atomic<bool> CancelaImpressao;
+extern bool ModoVisualizacao;
+extern std::string PrefixoMargem;
+extern bool LinhaCentrada;
+extern int NumPagTinta;
+extern std::array<unsigned char, 256> TabelaImpressora;
+extern std::vector<std::string> FilaGraficosArq, FilaGraficosCol;
+
+// Translator state: each translator has its own quote flag; the unified one
+// also keeps the parentheses flag. Reset by every compile, never by the
+// translators themselves.
+namespace dmunif {
+extern unsigned char AspasAbertas;
+extern unsigned char ParentesesAbertos;
+}
+namespace dmantigo {
+extern unsigned char AspasAbertas;
+}
+
+// ---- Fixed tables --------------------------------------------------------
+// Cell characters by six-dot mask (bit 0 = dot 1 ... bit 5 = dot 6):
+// TabelaCelas[0] old code, TabelaCelas[1] unified code.
+extern const std::array<std::array<unsigned char, 64>, 2> TabelaCelas;
+// The table of the code in force (BrailleAntigo chooses).
+const std::array<unsigned char, 64>& CelasAtuais();
+// Eight-dot pattern of each output code (bit 6 = dot 7, bit 7 = dot 8).
+extern const std::array<unsigned char, 256> PontosDoCaractere;
+extern const ConjuntoBytes Maiusculas;
+extern const ConjuntoBytes Minusculas;
+extern const std::array<int, 8> ValoresRomanos;
+inline constexpr const char* LetrasRomanas = "IVXLCDM";
+extern const std::string MarcaReservada; // one character, code 11
+extern const std::array<std::string, 3> NomesTipoGrafico;
+
+inline bool EhMaiuscula(unsigned char c) { return Maiusculas.test(c); }
+inline bool EhMinuscula(unsigned char c) { return Minusculas.test(c); }
+
+void IntParaRomano(int n, std::string& s);
+
+// Works out the program paths and the version text (the unit initialisation).
+// Called once at start-up; tests may call it again.
+void InicializaDmvars(const std::string& caminhoExecutavel);
+// Resets every setting and job variable to its default (used by tests).
+void RestauraPadroes();
+
+// ---- Messages, input line, working folder --------------------------------
+int MensagemOK(const std::string& msg);
+void ErroContacte(const std::string& detalhe);
+bool EditaLinha(const std::string& titulo, const std::string& prompt, std::string& s);
+bool MudaDir(const std::string& dir, bool lembra);
+void VoltaDir();
+bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma);
+
+// ---- Draft-line tests ----------------------------------------------------
+bool LinhaQuebraPagina(const std::string& linha);
+bool LinhaQuebraDupla(const std::string& linha);
+bool LinhaGrafico(const std::string& linha);
+bool LinhaReservada(const std::string& linha);
+bool LinhaEspecial(const std::string& linha);
+bool GraficoAdiante(const std::vector<std::string>& linhas, int inicio);

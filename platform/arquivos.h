@@ -1,0 +1,41 @@
+// Files and folders. Paths are Windows-1252 bytes inside the program and are
+// converted to UTF-8 only here, at the operating-system boundary.
+#pragma once
+
+#include <string>
+#include <vector>
+
+std::string CaminhoNativo(const std::string& caminho);   // cp1252 -> UTF-8
+std::string CaminhoDoSistema(const std::string& nativo); // UTF-8 -> cp1252
+
+bool ArquivoExiste(const std::string& caminho);      // a regular file
+bool DiretorioExiste(const std::string& caminho);
+bool LeArquivo(const std::string& caminho, std::string& conteudo);
+// Writes a temporary file beside the target, then renames it over the target.
+bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo);
+// Splits on LF, dropping one CR before each LF (a CR elsewhere stays).
+std::vector<std::string> DivideLinhas(const std::string& conteudo);
+
+std::string DiretorioAtual();                         // ends in "/"
+bool MudaDiretorioAtual(const std::string& caminho);
+
+// Folder of a path with its trailing "/", file name, extension (with ".").
+std::string ExtraiDiretorio(const std::string& caminho);
+std::string ExtraiNomeArquivo(const std::string& caminho);
+std::string ExtraiExtensao(const std::string& caminho);
+std::string MudaExtensao(const std::string& caminho, const std::string& ext);
+
+// Full path of the running program.
+std::string CaminhoPrograma();
+
+// Private temporary folder of this user (mode 0700), ending in "/".
+std::string DirTemporario();
+// A new, exclusively created, empty file in DirTemporario (GetTempFileName).
+std::string ArquivoTemporario(const std::string& prefixo);
+
+// Looks for a data file of the system: dir + nome exactly, then a name in dir
+// that matches nome ignoring letter case. Returns the path found, or dir + nome.
+std::string AchaArquivoDados(const std::string& dir, const std::string& nome);
+// Folder of the system's data files (the program folder's data/, or the
+// source tree's data/ when run from a build folder), ending in "/".
+std::string DirDados();

@@ -1,0 +1,81 @@
+// Windows-1252 <-> UTF-8.
+#include "platform/codepage.h"
+
+namespace {
+
+// 0x80..0x9F; the undefined five map to the C1 control of the same value.
+constexpr char16_t kAlto[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AnexaUtf8(std::string& o, char32_t u) {
+    if (u < 0x80) {
+        o += static_cast<char>(u);
+    } else if (u < 0x800) {
+        o += static_cast<char>(0xC0 | (u >> 6));
+        o += static_cast<char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        o += static_cast<char>(0xE0 | (u >> 12));
+        o += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        o += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        o += static_cast<char>(0xF0 | (u >> 18));
+        o += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        o += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        o += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
+} // namespace
+
+char32_t Cp1252ParaUnicode(unsigned char c) {
+    if (c >= 0x80 && c < 0xA0)
+        return kAlto[c - 0x80];
+    return c;
+}
+
+int UnicodeParaCp1252(char32_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<int>(u);
+    for (int i = 0; i < 32; ++i)
+        if (kAlto[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
+std::string Cp1252ParaUtf8(std::string_view s) {
+    std::string o;
+    o.reserve(s.size() + s.size() / 8);
+    for (unsigned char c : s)
+        AnexaUtf8(o, Cp1252ParaUnicode(c));
+    return o;
+}
+
+std::string Utf8ParaCp1252(std::string_view s) {
+    std::string o;
+    o.reserve(s.size());
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        int n = 0;
+        char32_t u = 0;
+        if (c < 0x80) { o += static_cast<char>(c); ++i; continue; }
+        if ((c & 0xE0) == 0xC0) { n = 1; u = c & 0x1F; }
+        else if ((c & 0xF0) == 0xE0) { n = 2; u = c & 0x0F; }
+        else if ((c & 0xF8) == 0xF0) { n = 3; u = c & 0x07; }
+        else { o += static_cast<char>(c); ++i; continue; }
+        bool ok = i + n < s.size();
+        for (int k = 1; ok && k <= n; ++k) {
+            unsigned char d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) ok = false;
+            else u = (u << 6) | (d & 0x3F);
+        }
+        if (!ok) { o += static_cast<char>(c); ++i; continue; }
+        int b = UnicodeParaCp1252(u);
+        o += b < 0 ? '?' : static_cast<char>(b);
+        i += n + 1;
+    }
+    return o;
+}

@@ -1,0 +1,16 @@
+// The one Windows-1252 <-> UTF-8 conversion of the program. Program text is
+// Windows-1252 bytes; UTF-8 only at the operating-system boundary.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every byte maps to a character (the five bytes that Windows-1252 leaves
+// undefined map to U+0081, U+008D, U+008F, U+0090, U+009D, so nothing is lost).
+std::string Cp1252ParaUtf8(std::string_view s);
+// Characters with no Windows-1252 byte become "?"; malformed UTF-8 bytes are
+// taken one by one as Windows-1252.
+std::string Utf8ParaCp1252(std::string_view s);
+// Unicode code point of a Windows-1252 byte, and back (-1 when none).
+char32_t Cp1252ParaUnicode(unsigned char c);
+int UnicodeParaCp1252(char32_t u);

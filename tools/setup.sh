@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what the project needs on Debian, builds it, and then either starts
+# dotmara on the sample document ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+what=${1:-test}
+pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      qt6-base-dev libcups2-dev fonts-dejavu-core clang)
+
+sudo_=""
+if [ "$(id -u)" -ne 0 ]; then sudo_=sudo; fi
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+
+case "$what" in
+  run)
+    exec ./build/dotmara data/exemplo.txt ;;
+  test)
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs" ;;
+  *)
+    echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
