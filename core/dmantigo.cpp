@@ -228,7 +228,7 @@ void TraduzAntigo(std::string_view origem, std::string& destino) {
         TraduzAntigo(copia, destino);
         return;
     }
-    destino.reserve(destino.size() + origem.size() + origem.size() / 4 + 16);
+    Reserva(destino, origem.size() + origem.size() / 4 + 16);
     Tradutor(origem, destino).Executa();
 }
 

@@ -350,7 +350,7 @@ void TraduzUnificado(std::string_view origem, std::string& destino) {
         TraduzUnificado(copia, destino);
         return;
     }
-    destino.reserve(destino.size() + origem.size() + origem.size() / 2 + 16);
+    Reserva(destino, origem.size() + origem.size() / 2 + 16);
     Tradutor(origem, destino).Executa();
 }
 
