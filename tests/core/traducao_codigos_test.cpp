@@ -200,4 +200,38 @@ TEST(CodigosDeSaida, FrasesCelaPorCela) {
     }
 }
 
+// The dots noted in the sign table are the cells its unified texts reach
+// through the unified code table.
+TEST(CodigosDeSaida, TabelaDeSinaisMatematicos) {
+    TabelaDoCodigo tabela(false);
+    ASSERT_TRUE(tabela.ok);
+    int conferidos = 0;
+    for (const SinalMatematico& s : TabSinaisMat) {
+        const std::string texto = s.unificado;
+        const std::vector<int> esperado = Celas(s.pontos);
+        SCOPED_TRACE(std::string("key ") + s.chave);
+        ASSERT_EQ(texto.size(), esperado.size());
+        for (std::size_t i = 0; i < texto.size(); ++i)
+            EXPECT_EQ(MostraPontos(TabelaDoCodigo::Pontos(static_cast<unsigned char>(texto[i]))),
+                      MostraPontos(esperado[i]));
+        conferidos += !texto.empty();
+    }
+    EXPECT_EQ(conferidos, 30);
+}
+
+// The lower-cell digits are the cells of the digits moved down one row.
+TEST(CodigosDeSaida, DigitosInferiores) {
+    const char* inferiores = "356 2 23 25 256 26 235 2356 236 35";
+    for (bool antigo : {true, false}) {
+        TabelaDoCodigo tabela(antigo);
+        ASSERT_TRUE(tabela.ok);
+        const char* digitos = antigo ? DigitosInferioresAntigo : DigitosInferioresUnif;
+        const std::vector<int> esperado = Celas(inferiores);
+        for (int d = 0; d < 10; ++d)
+            EXPECT_EQ(MostraPontos(TabelaDoCodigo::Pontos(static_cast<unsigned char>(digitos[d]))),
+                      MostraPontos(esperado[static_cast<std::size_t>(d)]))
+                << (antigo ? "old" : "unified") << " digit " << d;
+    }
+}
+
 } // namespace
