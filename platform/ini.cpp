@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -71,7 +72,7 @@ std::vector<Linha> Divide(const std::string& c) {
         // A CR at the very end of the file is a line end, not text.
         if (l.fim.empty() && !l.texto.empty() && l.texto.back() == '\r') {
             l.texto.pop_back();
-            l.fim = "\r";
+            l.fim.assign(1, '\r');
         }
         ls.push_back(std::move(l));
     }
@@ -230,7 +231,10 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         } else {
             if (!ls.empty() && ls.back().fim.empty())
                 ls.back().fim = fimNovo;
-            ls.push_back({"[" + std::string(secaoAlvo) + "]", fimNovo});
+            std::string cabecalho(1, '[');
+            cabecalho.append(secaoAlvo);
+            cabecalho.push_back(']');
+            ls.push_back({std::move(cabecalho), fimNovo});
             ls.push_back({linhaNova, fimNovo});
         }
     }
