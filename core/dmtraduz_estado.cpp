@@ -101,6 +101,7 @@ void PublicaEstado(const EstadoCompilacao& e)
 
 std::string TraduzEstado(const std::string& texto)
 {
+    if (Compilacao->ModoBruto) return texto;
     if (Compilacao->Tradutor) return Compilacao->Tradutor(texto);
     return texto;
 }

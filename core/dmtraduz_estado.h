@@ -102,6 +102,9 @@ struct EstadoCompilacao {
 
     // Paragraph text not yet written; when not empty it ends with one blank.
     std::string BufferParagrafo;
+    // Translated text that the current editor line gave to FormataParagrafo
+    // (decides which editor line a written paragraph line is mapped to).
+    std::string TextoLinhaAtual;
 
     // Maps (unset entries hold -1)
     DynIntArray MapaEditorRascunho;  // editor line -> its first draft line

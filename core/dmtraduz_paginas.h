@@ -12,6 +12,12 @@
 // (-1: the paragraph's line).
 void EscreveLinha(const std::string& texto, bool traduz, bool mapeia, int linhaEditor = -1);
 
+// Writes a graphic line (four characters 15, blank, column, blank, file),
+// untranslated and mapped to linhaEditor (-1: the paragraph's line). It takes
+// no room on the page: the page's line count does not advance.
+void EscreveLinhaGrafica(const std::string& coluna, const std::string& arquivo,
+                         int linhaEditor = -1);
+
 // Writes the header when one is due on this page.
 void EscreveCabecalho();
 // Builds the header; false when no header is due on this physical page.
