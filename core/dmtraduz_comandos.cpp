@@ -14,7 +14,12 @@
 #include "output/dmgrafpr.h"
 #include "platform/dialogos.h"
 
+// PROVISORIO: until the .GRB measuring lands.
+int LinhasGRB(const std::string& nome) __attribute__((weak));
+
 namespace {
+
+int LinhasGRBProvisoria(const std::string& nome) { return &LinhasGRB ? LinhasGRB(nome) : 0; }
 
 inline unsigned char MaiusculaAscii(unsigned char c)
 {
@@ -191,7 +196,7 @@ bool ComandoGrafico(const std::string& linha)
     --e.LinhaNaPagina;
     e.PaginaComGrafico = true;
     if (tipo == '*') {
-        const int linhas = LinhasGRB(arquivo);
+        const int linhas = LinhasGRBProvisoria(arquivo);
         for (int k = 0; k < linhas && !e.ErroEscrita; ++k)
             EscreveLinha(MarcaReservada, false, false);
     }
