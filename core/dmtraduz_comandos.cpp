@@ -190,10 +190,8 @@ bool ComandoGrafico(const std::string& linha)
         // The graphic line must not take the header's place on a new page.
         EscreveCabecalho();
     }
-    static const std::string marca(4, '\x0f');
-    EscreveLinha(marca + " " + coluna + " " + arquivo, false, true, e.LinhaEditorAtual);
     // The graphic line takes no room on the page.
-    --e.LinhaNaPagina;
+    EscreveLinhaGrafica(coluna, arquivo, e.LinhaEditorAtual);
     e.PaginaComGrafico = true;
     if (tipo == '*') {
         const int linhas = LinhasGRBProvisoria(arquivo);
