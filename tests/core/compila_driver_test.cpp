@@ -188,12 +188,17 @@ TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
         << ArqRascunho;
 }
 
-TEST(CompilaRascunho, RawModeDoesNotOutliveTheCompile)
+TEST(CompilaRascunho, RawAndForeignModesDoNotOutliveTheCompile)
 {
     AmbienteCompila amb;
-    amb.Documento({"<F*>", "Abc"});
+    const std::string abc = TraduzTexto("Abc \"x\"");
+    amb.Documento({"<I+>", "<F*>", "Abc"});
     ASSERT_TRUE(CompilaRascunho(0, false));
     EXPECT_FALSE(EstadoPrincipal().ModoBruto);
+    EXPECT_FALSE(TextoIngles);
+    EXPECT_NE(TraduzTexto("Abc"), "Abc");
+    dmunif::AspasAbertas = 1;
+    EXPECT_EQ(TraduzTexto("Abc \"x\""), abc);
 }
 
 TEST(CompilaRascunho, TitleOffStaysForTheNextCompile)
