@@ -40,8 +40,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 class Grb : public ::testing::Test {
 protected:
-    void SetUp() override { RestauraPadroes(); }
-    void TearDown() override { RestauraPadroes(); }
+    void SetUp() override
+    {
+        RestauraPadroes();
+        CarregaGeometria();
+    }
+    void TearDown() override
+    {
+        RestauraPadroes();
+        CarregaGeometria();
+    }
     DialogosFalsosEscopo dlg;
 };
 
