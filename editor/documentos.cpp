@@ -201,6 +201,10 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
     const std::string alvo = CaminhoNativo(nome);
     const std::string bak = CaminhoNativo(NomeBackup(nome));
 
+    // Only a document is replaced: a folder of that name stays as it is.
+    struct stat st {};
+    if (::stat(alvo.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
+
     const std::string tmp = GravaTemporarioAoLado(alvo, conteudo);
     if (tmp.empty()) return ResultadoGravacao::FalhaEscrita;
 

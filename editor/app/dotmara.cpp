@@ -10,7 +10,6 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    InicializaDmvars(CaminhoPrograma());
     QApplication::setApplicationName("Dotmara");
     QApplication::setApplicationDisplayName("Dotmara");
 
