@@ -304,3 +304,33 @@ TEST(ValoresIni, LineBreakIsOffOnlyForN) {
                           {"", true},  {"x", true},  {" N", true}};
     for (const auto& c : casos) EXPECT_EQ(ValorQuebraLin(c.valor), c.esperado) << c.valor;
 }
+
+// ---- The sample document ---------------------------------------------------------
+
+TEST(Exemplo, SampleDocumentIsWindows1252WithClosedBlocks) {
+    const std::string texto = Le(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt");
+    ASSERT_FALSE(texto.empty());
+    // Windows-1252 bytes (Portuguese letters present, no UTF-8 sequences).
+    EXPECT_NE(texto.find("n\xe3o"), std::string::npos);
+    EXPECT_EQ(texto.find("\xc3\xa7"), std::string::npos);
+    const auto linhas = TextoEmLinhas(texto);
+    EXPECT_EQ(LinhasEmTexto(linhas), texto);
+    // Every block that opens closes, in order.
+    const std::vector<std::pair<std::string, std::string>> pares = {
+        {"<R+>", "<R->"}, {"<F->", "<F+>"}, {"<S->", "<S+>"}, {"<I+>", "<I->"}, {"<M_ >", "<M>"}};
+    for (const auto& [abre, fecha] : pares) {
+        int abertos = 0, vistos = 0;
+        for (const auto& l : linhas) {
+            if (l == abre) {
+                EXPECT_EQ(abertos, 0) << abre;
+                ++abertos;
+                ++vistos;
+            } else if (l == fecha) {
+                EXPECT_EQ(abertos, 1) << fecha;
+                --abertos;
+            }
+        }
+        EXPECT_EQ(abertos, 0) << abre;
+        EXPECT_GT(vistos, 0) << abre;
+    }
+}
