@@ -4,14 +4,19 @@
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
 #include "editor/gui/dmsplash.h"
+#include "core/gui/TformEditLinha.h"
+#include "core/gui/TformEspere.h"
 #include "platform/arquivos.h"
+#include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstalaDialogosQt();
+    // The main window's close ends the program (other windows may be open).
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
-    QApplication::setApplicationDisplayName("Dotmara");
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
@@ -21,10 +26,15 @@ int main(int argc, char** argv) {
     // 7 TformConfigDir, 8 TformConta, 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
-    // 17 TformConfTabela, 18 TformChecaBrl, 19 TformEspere,
+    // 17 TformConfTabela, 18 TformChecaBrl
+    // 19 TformEspere
+    FormEspere();
     // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
-    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao,
-    // 26 TformMsgComOK, 27 TformEditLinha, 28 TformProcAtualiz
+    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao
+    // 26 TformMsgComOK: each message makes its own box.
+    // 27 TformEditLinha
+    FormEditLinha();
+    // 28 TformProcAtualiz
 
     // The document named first on the command line opens when the main
     // window is shown.

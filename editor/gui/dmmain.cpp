@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "platform/qt/textoqt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,22 +36,8 @@ TformPrincipal* formPrincipal = nullptr;
 namespace {
 
 // Windows-1252 text <-> the editor's text.
-QString QDe(std::string_view s) {
-    QString r;
-    r.reserve(static_cast<qsizetype>(s.size()));
-    for (unsigned char c : s) r.append(QChar(static_cast<char16_t>(Cp1252ParaUnicode(c))));
-    return r;
-}
-
-std::string DeQ(const QString& q) {
-    std::string r;
-    r.reserve(static_cast<std::size_t>(q.size()));
-    for (QChar ch : q) {
-        const int b = UnicodeParaCp1252(ch.unicode());
-        r += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return r;
-}
+QString QDe(std::string_view s) { return ParaQString(s); }
+std::string DeQ(const QString& q) { return DeQString(q); }
 
 // A menu caption shows "&" as it is.
 QString Legenda(const std::string& s) { return QDe(s).replace('&', "&&"); }
@@ -787,8 +774,13 @@ void TformPrincipal::changeEvent(QEvent* e) {
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* e) {
-    if (FormCloseQuery()) e->accept();
-    else e->ignore();
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    // The program ends with its main window, whatever other window is open.
+    if (formPrincipal == this) QCoreApplication::quit();
 }
 
 void TformPrincipal::FormShow() {

@@ -255,12 +255,19 @@ TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
     ListaRecentes r;
     r.LeIni(ini);
     EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/d/Um.txt", "/d/dois.txt", "/d/tres.txt"}));
-    // Written back: one key per entry, the rest empty.
+    // Written back: one key per entry, the keys past the end deleted, the
+    // other lines kept.
     ASSERT_TRUE(r.GravaIni(ini));
     EXPECT_EQ(LePerfil("DOTMARA", "arq2", "?", 0, ini), "/d/dois.txt");
     EXPECT_EQ(LePerfil("DOTMARA", "arq3", "?", 0, ini), "/d/tres.txt");
-    EXPECT_EQ(LePerfil("DOTMARA", "arq4", "", 0, ini), "");
-    EXPECT_EQ(LePerfil("DOTMARA", "arq5", "", 0, ini), "");
+    EXPECT_EQ(Le(ini), "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=/d/dois.txt\r\narq3=/d/tres.txt\r\n");
+    Escreve(ini, "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\narq2=x\r\n[OUTRA]\r\narq3=y\r\n");
+    r.Limpa();
+    ASSERT_TRUE(r.GravaIni(ini));
+    EXPECT_EQ(Le(ini), "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\n[OUTRA]\r\narq3=y\r\n");
+    // No INI file at all: nothing to delete, nothing created.
+    ASSERT_TRUE(r.GravaIni(p / "nenhum.ini"));
+    EXPECT_FALSE(fs::exists(p / "nenhum.ini"));
 }
 
 TEST(Recentes, NoIniGivesAnEmptyList) {
