@@ -3,6 +3,7 @@
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
 #include "platform/ini.h"
+#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct PastaTemporaria {
-    fs::path dir;
-    PastaTemporaria() {
-        std::string modelo = (fs::temp_directory_path() / "dmdocXXXXXX").string();
-        dir = ::mkdtemp(modelo.data());
-    }
-    ~PastaTemporaria() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    std::string operator/(const std::string& nome) const { return (dir / nome).string(); }
+// Paths inside the shared temporary folder of a test.
+struct Pasta : PastaTemporaria {
+    fs::path dir = fs::path(PastaTemporaria::dir());
+    std::string operator/(const std::string& nome) const { return caminho(nome); }
 };
 
 std::string Le(const std::string& caminho) {
@@ -181,7 +175,7 @@ TEST(Nomes, CaseIsIgnoredForAccentedLettersToo) {
 // ---- Saving ------------------------------------------------------------------
 
 TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "vers\xe3o 1\r\n");
     Escreve(p / "a.bak", "muito antiga\r\n");
@@ -195,21 +189,21 @@ TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
 }
 
 TEST(Gravacao, ANewFileLeavesNoBak) {
-    PastaTemporaria p;
+    Pasta p;
     ASSERT_EQ(GravaComBackup(p / "novo.txt", "x\r\n"), ResultadoGravacao::Gravado);
     EXPECT_EQ(Le(p / "novo.txt"), "x\r\n");
     EXPECT_FALSE(fs::exists(p / "novo.bak"));
 }
 
 TEST(Gravacao, AFileNamedBakIsReplacedInPlace) {
-    PastaTemporaria p;
+    Pasta p;
     Escreve(p / "n.bak", "velho");
     ASSERT_EQ(GravaComBackup(p / "n.bak", "novo"), ResultadoGravacao::Gravado);
     EXPECT_EQ(Le(p / "n.bak"), "novo");
 }
 
 TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "bom\r\n");
     // A folder holding a file sits where the ".bak" should go: it can be
@@ -222,7 +216,7 @@ TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
 }
 
 TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
-    PastaTemporaria p;
+    Pasta p;
     // The folder does not exist: nothing can be written there.
     EXPECT_EQ(GravaComBackup(p / "falta/a.txt", "x"), ResultadoGravacao::FalhaEscrita);
     // The target is a folder: the text is written aside and the rename fails;
@@ -236,7 +230,7 @@ TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
 }
 
 TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "1");
     fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -248,7 +242,7 @@ TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
 // ---- Recent files --------------------------------------------------------------
 
 TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string ini = p / "DOTMARA.INI";
     Escreve(ini, "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=\r\narq3=/D/UM.TXT\r\narq4=/d/dois.txt\r\n"
                  "arq5=/d/tres.txt\r\n");
@@ -271,7 +265,7 @@ TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
 }
 
 TEST(Recentes, NoIniGivesAnEmptyList) {
-    PastaTemporaria p;
+    Pasta p;
     ListaRecentes r;
     r.LeIni(p / "nao-existe.ini");
     EXPECT_EQ(r.Tamanho(), 0);
