@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -57,10 +58,8 @@ QString TextoDoEditor(const std::vector<std::string>& linhas) {
     return QDe(s);
 }
 
-const char* const kTituloAviso = "Aviso";
-const char* const kTituloErro = "Erro";
-const char* const kTituloConfirmacao = "Confirma\xe7\xe3o";
-const char* const kTituloInformacao = "Informa\xe7\xe3o";
+// Caption of the window's boxes (the icon tells their kind).
+const char* const kTitulo = "Dotmara";
 
 std::string SemBarraFinal(const std::string& dir) {
     return dir.empty() ? dir : dir.substr(0, dir.size() - 1);
@@ -524,7 +523,7 @@ void TformPrincipal::richEdPrincipalSelectionChange() {
 bool TformPrincipal::PerguntaAbandonar(bool aviso) {
     if (!Modificado()) return true;
     return dialogos().Caixa("Quer abandonar a edi\xe7\xe3o?",
-                            aviso ? kTituloAviso : kTituloConfirmacao,
+                            kTitulo,
                             aviso ? Icone::Aviso : Icone::Pergunta, Botoes::NoOKCancel) == mrOk;
 }
 
@@ -536,7 +535,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloAviso,
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
                              Icone::Aviso, Botoes::OK);
             VoltaDir();
         }
@@ -544,7 +543,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTituloErro, Icone::Erro, Botoes::OK);
+        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.
@@ -634,7 +633,7 @@ void TformPrincipal::imSalvarClick() {
                 IgualSemCaixa(nome, ArqAtual)
                     ? "Sobrescrever o pr\xf3prio arquivo: " + nome + "?"
                     : "Arquivo " + nome + " j\xe1 exitente. Sobrescrever?";
-            segue = dialogos().Caixa(pergunta, kTituloAviso, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
+            segue = dialogos().Caixa(pergunta, kTitulo, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
         }
     } else {
         nome = ArqAtual;
@@ -643,7 +642,7 @@ void TformPrincipal::imSalvarClick() {
     if (segue) {
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloErro,
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
                              Icone::Erro, Botoes::OK);
             segue = false;
         }
@@ -658,10 +657,10 @@ void TformPrincipal::imSalvarClick() {
         case ResultadoGravacao::FalhaBackup:
             dialogos().Caixa("Erro: n\xe3o consegui gerar o backup (.bak): " +
                                  ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo n\xe3o foi salvo.",
-                             kTituloErro, Icone::Erro, Botoes::OK);
+                             kTitulo, Icone::Erro, Botoes::OK);
             break;
         case ResultadoGravacao::FalhaEscrita:
-            dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTituloErro, Icone::Erro,
+            dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTitulo, Icone::Erro,
                              Botoes::OK);
             break;
         }
@@ -764,6 +763,8 @@ void TformPrincipal::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!mostrado_) {
         mostrado_ = true;
+        if (const QScreen* tela = screen())
+            move(tela->availableGeometry().center() - rect().center());
         FormShow();
     }
 }
@@ -807,7 +808,7 @@ void TformPrincipal::FormActivate() {
 
 bool TformPrincipal::FormCloseQuery() {
     if (Modificado() &&
-        dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTituloConfirmacao, Icone::Pergunta,
+        dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
     GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
@@ -817,7 +818,7 @@ bool TformPrincipal::FormCloseQuery() {
 void TformPrincipal::imSairClick() {
     bool fecha = true;
     if (Modificado())
-        fecha = dialogos().Caixa("Quer mesmo abandonar sem gravar ?", kTituloInformacao,
+        fecha = dialogos().Caixa("Quer mesmo abandonar sem gravar ?", kTitulo,
                                  Icone::Informacao, Botoes::NoOKCancel) == mrOk;
     if (fecha && close()) return;
     richEdPrincipal->setFocus();

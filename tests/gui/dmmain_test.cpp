@@ -610,6 +610,18 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     EXPECT_TRUE(j.richEdPrincipal->toPlainText().endsWith("xabcz"));
 }
 
+TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
+    // Text is never cut on loading; only typing and pasting are held back.
+    const std::string linha(99, 'a');
+    std::vector<std::string> linhas(4000, linha);
+    Escreve(dir + "grande.txt", LinhasEmTexto(linhas));
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "grande.txt"));
+    EXPECT_EQ(j.NumLinhas(), 4000);
+    EXPECT_EQ(j.Linha(3999), linha);
+    EXPECT_GT(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
+}
+
 TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
     TformPrincipal& j = Cria();
     QApplication::clipboard()->setText(QString::fromUtf8("a\xe2\x82\xac b\xe2\x86\x92" "c\r\nd"));
