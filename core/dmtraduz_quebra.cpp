@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/dmtraduz_paginas.h"
+#include "core/dmvars.h"
 
 namespace {
 ConjuntoBytes Conjunto(const char* membros)
@@ -52,6 +53,21 @@ std::string SemBrancasFinais(const std::string& s)
     std::string r = s;
     TiraBrancasFinais(r);
     return r;
+}
+
+// Is the word that ends at position pos (counted from 1) a number? Its
+// letters are digits after the number sign (dots 3456), and a number has no
+// syllables: cutting it would leave its last digits as letters on the next
+// line.
+bool PalavraNumerica(std::string_view s, int pos)
+{
+    const unsigned char sinal = CelasAtuais()[0x3C];
+    for (int i = pos; i >= 1; --i) {
+        const auto c = static_cast<unsigned char>(s[static_cast<size_t>(i - 1)]);
+        if (c == ' ') return false;
+        if (c == sinal) return true;
+    }
+    return false;
 }
 
 size_t TamanhoAparado(std::string_view s)
@@ -107,7 +123,9 @@ static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::s
             break;
         }
         if (car(p - 1) == ' ') break;
-        if (hifenizar && car(p - 2) != ' ' && SeparaSilaba(car(p - 1), car(p), car(p + 1))) break;
+        if (hifenizar && car(p - 2) != ' ' && SeparaSilaba(car(p - 1), car(p), car(p + 1)) &&
+            !PalavraNumerica(s, p - 1))
+            break;
         --p;
     }
     if (p == 1) {
