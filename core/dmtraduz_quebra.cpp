@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "core/dmtraduz_paginas.h"
-#include "core/dmvars.h"
 
 namespace {
 ConjuntoBytes Conjunto(const char* membros)
@@ -55,20 +54,6 @@ std::string SemBrancasFinais(const std::string& s)
     return r;
 }
 
-// Position (from 1) of the first number sign (dots 3456) of the word that
-// ends at position pos, or 0. Digits are letters after the number sign, and a
-// number has no syllables: cutting it would leave its last digits as letters
-// on the next line.
-int SinalNumericoDaPalavra(std::string_view s, int pos)
-{
-    const unsigned char sinal = CelasAtuais()[0x3C];
-    int inicio = pos;
-    while (inicio >= 1 && s[static_cast<size_t>(inicio - 1)] != ' ') --inicio;
-    for (int i = inicio + 1; i <= pos; ++i)
-        if (static_cast<unsigned char>(s[static_cast<size_t>(i - 1)]) == sinal) return i;
-    return 0;
-}
-
 size_t TamanhoAparado(std::string_view s)
 {
     const size_t i = s.find_first_not_of(' ');
@@ -115,13 +100,6 @@ static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::s
         TiraBrancasFinais(out);
         return static_cast<size_t>(w);
     }
-    // The search below stays inside one word (a blank ends it), so the
-    // word's number sign is looked up once, at the first syllable match.
-    int sinalNumerico = -1;
-    auto dentroDeNumero = [&](int pos) {
-        if (sinalNumerico < 0) sinalNumerico = SinalNumericoDaPalavra(s, pos);
-        return sinalNumerico > 0 && sinalNumerico <= pos;
-    };
     int p = w;
     for (;;) {
         if (p <= 10) {
@@ -129,9 +107,7 @@ static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::s
             break;
         }
         if (car(p - 1) == ' ') break;
-        if (hifenizar && car(p - 2) != ' ' && SeparaSilaba(car(p - 1), car(p), car(p + 1)) &&
-            !dentroDeNumero(p - 1))
-            break;
+        if (hifenizar && car(p - 2) != ' ' && SeparaSilaba(car(p - 1), car(p), car(p + 1))) break;
         --p;
     }
     if (p == 1) {

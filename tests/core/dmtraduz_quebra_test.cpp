@@ -50,16 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
         // "a-cha" would leave one letter alone: the break falls back to the blank.
         CasoQuebra{"UmaLetraNuncaSozinha", X14 + "acha bolo", 18, true, "xxxxxxxxxxxxxx",
                    "acha bolo"},
-        // A number (digits are letters after the number sign) has no
-        // syllables: 525 and 138 are never cut, the break goes back to the blank.
-        CasoQuebra{"NumeroNaoSeSepara", X14 + "#ebe fim", 18, true, "xxxxxxxxxxxxxx", "#ebe fim"},
-        CasoQuebra{"NumeroComChNaoSeSepara", X14 + "#ach fim", 18, true, "xxxxxxxxxxxxxx",
-                   "#ach fim"},
-        CasoQuebra{"NumeroComPontoNaoSeSepara", X14 + "#a'ebe fim", 20, true, "xxxxxxxxxxxxxx",
-                   "#a'ebe fim"},
-        // The word after a number is hyphenated as usual.
-        CasoQuebra{"PalavraAposNumero", "#a" + std::string(12, 'x') + " palavra fim", 18, true,
-                   "#a" + std::string(12, 'x') + " pa-", "lavra fim"},
+        // A number keeps its digits as digit cells after the number sign,
+        // which no syllable rule takes: 525 goes whole to the next line.
+        CasoQuebra{"NumeroInteiro", X14 + "#525 fim", 18, true, "xxxxxxxxxxxxxx", "#525 fim"},
         CasoQuebra{"Palavra30Letras", std::string(30, 'x'), 20, true,
                    std::string(19, 'x') + "-", std::string(11, 'x')},
         CasoQuebra{"SemHifenizacaoCorteDuro", std::string(14, 'a') + "palavrapalavra", 20, false,
