@@ -2,6 +2,7 @@
 #include "output/dmImprPagina.h"
 
 #include "core/dmvars.h"
+#include "output/dmgrafpr.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 
@@ -50,27 +51,11 @@ bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g) {
     g = ArquivoGRB{};
     std::FILE* f = std::fopen(Cp1252ParaUtf8(caminho).c_str(), "rb");
     if (!f) return false;
-    std::string tudo;
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) tudo.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) g.conteudo.append(buf, n);
     std::fclose(f);
-    std::size_t ini = 0;
-    while (ini < tudo.size()) {
-        std::size_t fim = tudo.find('\n', ini);
-        if (fim == std::string::npos) fim = tudo.size();
-        std::string l = tudo.substr(ini, fim - ini);
-        if (!l.empty() && l.back() == '\r') l.pop_back();
-        g.linhas.push_back(AparaDireita(std::move(l)));
-        ini = fim + 1;
-    }
-    while (!g.linhas.empty() && g.linhas.back().empty()) g.linhas.pop_back();
-    g.linhasPontos = static_cast<int>(g.linhas.size());
-    for (const auto& l : g.linhas) g.colunas = std::max(g.colunas, static_cast<int>(l.size()));
-    if (!tiger) {
-        g.colunas = (g.colunas + 1) / 2 * 2;
-        g.linhasPontos = (g.linhasPontos + 2) / 3 * 3;
-    }
+    MedeGRB(g.conteudo, tiger, g.colunas, g.linhasPontos);
     return true;
 }
 
@@ -129,27 +114,27 @@ bool PaginaImpressao::ImprimePaginaTexto() {
 }
 
 void PaginaImpressao::DesenhaLinhaEmPontos(const std::string& linha, int& y) {
-    const GeometriaImpressao& g = cfg_.Geometria;
+    const GeometriaDispositivo& g = cfg_.Geometria;
     if (!LinhaReservada(linha)) {
         const int bx = g.PassoPontoTexto.x, by = g.PassoPontoTexto.y, cx = g.PassoCelaTexto.x;
         for (std::size_t j = 0; j < linha.size(); ++j) {
             long long xl = static_cast<long long>(j) * cx;
-            if (xl > MatrizPontos::Lado) break;
+            if (xl > LadoMatriz) break;
             int x = static_cast<int>(xl);
             unsigned char p = cfg_.PontosDoCaractere[static_cast<unsigned char>(linha[j])];
-            if (p & 0x01) matriz_.MarcaPonto(x, y);
-            if (p & 0x02) matriz_.MarcaPonto(x, y + by);
-            if (p & 0x04) matriz_.MarcaPonto(x, y + 2 * by);
-            if (p & 0x08) matriz_.MarcaPonto(x + bx, y);
-            if (p & 0x10) matriz_.MarcaPonto(x + bx, y + by);
-            if (p & 0x20) matriz_.MarcaPonto(x + bx, y + 2 * by);
+            if (p & 0x01) MarcaPonto(x, y);
+            if (p & 0x02) MarcaPonto(x, y + by);
+            if (p & 0x04) MarcaPonto(x, y + 2 * by);
+            if (p & 0x08) MarcaPonto(x + bx, y);
+            if (p & 0x10) MarcaPonto(x + bx, y + by);
+            if (p & 0x20) MarcaPonto(x + bx, y + 2 * by);
         }
     }
     y += g.PassoCelaTexto.y;
 }
 
 void PaginaImpressao::DesenhaPaginaEmPontos() {
-    matriz_.LimpaMatriz();
+    LimpaMatriz();
     int y = 0;
     for (const auto& l : linhas_) {
         if (LinhaGrafico(l)) {
@@ -168,8 +153,8 @@ std::string PaginaImpressao::LinhaDaFaixa(int y0) const {
     for (int c = 0; c < kCelasFaixa; ++c) {
         int m = 0;
         for (int k = 0; k < 3; ++k) {
-            if (matriz_.Ponto(2 * c, y0 + k)) m |= 1 << k;
-            if (matriz_.Ponto(2 * c + 1, y0 + k)) m |= 1 << (k + 3);
+            if (PontoMarcado(2 * c, y0 + k)) m |= 1 << k;
+            if (PontoMarcado(2 * c + 1, y0 + k)) m |= 1 << (k + 3);
         }
         s[static_cast<std::size_t>(c)] = static_cast<char>(cfg_.TabelaImpressora[cfg_.Celas[static_cast<std::size_t>(m)]]);
     }
@@ -182,7 +167,7 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
     int ultima = 1;
     for (int y = 899; y >= 1 && ultima == 1; --y) {
         for (int x = 0; x <= 899; ++x)
-            if (matriz_.Ponto(x, y)) {
+            if (PontoMarcado(x, y)) {
                 ultima = y;
                 break;
             }
@@ -204,7 +189,7 @@ bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
         if (l.empty()) l = " ";
         ok = Envia(l + (inicio > fim ? "\r" : "\r\n"));
     }
-    matriz_.LimpaMatriz();
+    LimpaMatriz();
     inicio = fim = -1;
     if (ok) ok = Envia(kEscTexto);
     if (!ok) ErroDispositivo();
@@ -212,7 +197,7 @@ bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
 }
 
 bool PaginaImpressao::ImprimePaginaIntercalada() {
-    matriz_.LimpaMatriz();
+    LimpaMatriz();
     int y = 0;
     int inicio = -1, fim = -1;
     bool aberta = false;
@@ -248,7 +233,7 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
 }
 
 bool PaginaImpressao::ImprimePaginaTiger() {
-    matriz_.LimpaMatriz();
+    LimpaMatriz();
     bool ok = true;
     std::size_t i = 0;
     while (i < linhas_.size() && ok) {
@@ -257,8 +242,8 @@ bool PaginaImpressao::ImprimePaginaTiger() {
         if (LinhaGrafico(l) && cfg_.TipoTratGrafico != GraficoComoTexto) {
             int x0 = 0, w = 0, h = 0;
             if (PosicionaGrafico(0, l, x0, w, h)) {
-                ok = disp_.EnviaGrafico(matriz_, x0, 0, w, h);
-                matriz_.LimpaAreaMatriz(x0, 0, w, h);
+                ok = disp_.EnviaGrafico(MatrizGrafica, x0, 0, w, h);
+                LimpaAreaMatriz(x0, 0, w, h);
             }
             linhas_.erase(linhas_.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
@@ -285,17 +270,17 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
         std::size_t barra = cfg_.ArqAtual.rfind('/');
         if (barra != std::string::npos) nome = cfg_.ArqAtual.substr(0, barra + 1) + nome;
     }
-    const GeometriaImpressao& g = cfg_.Geometria;
+    const GeometriaDispositivo& g = cfg_.Geometria;
     ArquivoGRB grb;
     if (!LeArquivoGRB(nome, cfg_.EhTiger, grb)) {
         dialogos().MensagemOK("Arquivo " + nome + " n\xe3o achado");
         return false;
     }
-    largura = g.ColunaParaPontoX(grb.colunas);
-    altura = g.LinhaParaPontoY(grb.linhasPontos);
-    const int util = g.CelaParaPontoAbs(cfg_.LarguraUtil);
+    largura = ColunaParaPontoX(g, grb.colunas);
+    altura = LinhaParaPontoY(g, grb.linhasPontos);
+    const int util = CelaParaPontoAbs(g, cfg_.LarguraUtil);
     if (pos == "E" || pos == "C" || pos == "D") {
-        x0 = g.CelaParaPonto(cfg_.TamPrefixoMargem + MargemAtual + 1) - 1;
+        x0 = CelaParaPonto(g, cfg_.TamPrefixoMargem + MargemAtual + 1) - 1;
         // A graphic wider than the usable width stays at the margin: moving it
         // left would cut its left edge off the page.
         if (pos == "C" && util > largura) x0 += (util - largura) / 2;
@@ -304,22 +289,28 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
         int n = 0;
         if (ParaInteiro(pos, n)) {
             if (n < 1) n = 1;
-            x0 = g.CelaParaPonto(n + MargemAtual) - 1;
+            x0 = CelaParaPonto(g, n + MargemAtual) - 1;
             if (x0 + largura > util) x0 = std::max(util - largura, 0);
         } else {
             x0 = 0;
         }
     }
-    for (std::size_t r = 0; r < grb.linhas.size(); ++r) {
-        const std::string& l = grb.linhas[r];
-        long long y = static_cast<long long>(linha) + static_cast<long long>(r);
-        if (y > MatrizPontos::Lado) break;
-        for (std::size_t i = 0; i < l.size(); ++i) {
-            if (l[i] == ' ') continue;
-            long long x = static_cast<long long>(x0) + static_cast<long long>(i);
-            if (x > MatrizPontos::Lado) break;
-            matriz_.MarcaPonto(static_cast<int>(x), static_cast<int>(y));
+    // Each line is a dot row from the given row down; every non-blank
+    // character is a dot.
+    long long y = linha;
+    std::size_t ini = 0;
+    const std::string& c = grb.conteudo;
+    while (ini < c.size() && y <= LadoMatriz) {
+        std::size_t fim = c.find('\n', ini);
+        if (fim == std::string::npos) fim = c.size();
+        for (std::size_t i = ini; i < fim; ++i) {
+            if (c[i] == ' ' || c[i] == '\r') continue;
+            long long x = static_cast<long long>(x0) + static_cast<long long>(i - ini);
+            if (x > LadoMatriz) break;
+            MarcaPonto(static_cast<int>(x), static_cast<int>(y));
         }
+        ++y;
+        ini = fim + 1;
     }
     return true;
 }

@@ -4,32 +4,16 @@
 // graphics, or through the Tiger driver, by the graphics-handling setting.
 //
 // The renderer reads only its ConfigPagina, taken when the job starts, and
-// writes only to the device it is given.
+// writes only to the device it is given. Pages are composed on the program's
+// graphic matrix, which only the print worker uses.
 #pragma once
 
 #include "output/dmdevice.h"
+#include "output/dmdevice_geometria.h"
 
 #include <array>
 #include <string>
 #include <vector>
-
-struct ParXY {
-    int x = 0;
-    int y = 0;
-};
-
-// The embosser's dot geometry for printing (the normal set of the model).
-struct GeometriaImpressao {
-    ParXY OrigemTexto, PassoPontoTexto, PassoCelaTexto, TamanhoPonto, PassoPontoGrafico,
-        PassoCelaGrafico, InicioGrafico, PassoGrafico;
-
-    int CelaParaPonto(int a) const { return (a - 1) * PassoCelaTexto.x + 1; }
-    int CelaParaPontoAbs(int a) const {
-        return (a - 1) * PassoCelaTexto.x + OrigemTexto.x + PassoPontoTexto.x;
-    }
-    int ColunaParaPontoX(int a) const { return a == 0 ? 0 : (a - 1) * PassoGrafico.x + InicioGrafico.x; }
-    int LinhaParaPontoY(int a) const { return a == 0 ? 0 : (a - 1) * PassoGrafico.y + InicioGrafico.y; }
-};
 
 // Everything page rendering reads, fixed for the whole job.
 struct ConfigPagina {
@@ -44,7 +28,7 @@ struct ConfigPagina {
     std::array<unsigned char, 256> TabelaImpressora{};  // internal -> output code
     std::array<unsigned char, 64> Celas{};              // cell by dot mask, code in force
     std::array<unsigned char, 256> PontosDoCaractere{}; // dots of each output code
-    GeometriaImpressao Geometria;
+    GeometriaDispositivo Geometria;  // the printing set of the model
 };
 
 // Graphics-handling modes (TipoTratGrafico).
@@ -72,7 +56,6 @@ public:
 
     const std::vector<std::string>& LinhasPagina() const { return linhas_; }
     bool PaginaTemGrafico() const { return temGrafico_; }
-    const MatrizPontos& Matriz() const { return matriz_; }
 
     // Places the graphic of a graphic line with its top at row; x0, width
     // and height in dots. False when nothing was placed.
@@ -95,13 +78,12 @@ private:
     Dispositivo& disp_;
     std::vector<std::string> linhas_;
     bool temGrafico_ = false;
-    MatrizPontos matriz_;
 };
 
-// A .GRB file read for placing: its dot rows and its size in dot columns and
-// rows (rounded to whole six-dot cells unless the embosser is a Tiger).
+// A .GRB file read once for placing: its contents and its size in dot
+// columns and rows (rounded to whole six-dot cells unless on a Tiger).
 struct ArquivoGRB {
-    std::vector<std::string> linhas;
+    std::string conteudo;
     int colunas = 0;
     int linhasPontos = 0;
 };

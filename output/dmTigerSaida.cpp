@@ -1,13 +1,10 @@
 // dmTigerSaida: the Tiger device: text lines and graphic dots on the surface.
 #include "output/dmTigerSaida.h"
 
+#include "output/dmTiger.h"
 #include "platform/dialogos.h"
 
 namespace {
-
-// Graphic step multipliers: the graphic dot step of the Tiger's normal set.
-constexpr int MultXTiger = 2;
-constexpr int MultYTiger = 2;
 
 class DispositivoTiger : public Dispositivo {
 public:
@@ -72,13 +69,16 @@ public:
         if (!s_) return false;
         int y = posY_;
         for (int r = r0; r < r0 + nr; ++r) {
-            if (r < 0 || r >= MatrizPontos::Lado) {
+            if (r < 0 || r >= LadoMatriz) {
                 y += MultYTiger * passoY_;
                 continue;
             }
             int x = (c0 + 1) * passoX_;
             for (int c = c0; c < c0 + nc; ++c) {
-                if (m.Ponto(c, r) && !s_->Ponto(x, y)) return false;
+                bool dentro = c >= 0 && c < LadoMatriz;
+                if (dentro && m[static_cast<std::size_t>(c) + static_cast<std::size_t>(r) * LadoMatriz] != 0 &&
+                    !s_->Ponto(x, y))
+                    return false;
                 x += MultXTiger * passoX_;
             }
             y += MultYTiger * passoY_;

@@ -9,13 +9,6 @@
 
 #include <cstdio>
 
-void MatrizPontos::LimpaAreaMatriz(int x, int y, int w, int h) {
-    if (w < 1 || h < 1) return;
-    int x1 = std::min(x + w, Lado), y1 = std::min(y + h, Lado);
-    for (int yy = std::max(y, 0); yy < y1; ++yy)
-        for (int xx = std::max(x, 0); xx < x1; ++xx) pontos_[Indice(xx, yy)] = 0;
-}
-
 std::string MaiusculasAnsi(const std::string& s) {
     std::string r = s;
     for (char& ch : r) {
@@ -109,3 +102,63 @@ std::unique_ptr<Dispositivo> AbreDispositivoPedido(const PedidoDispositivo& p) {
     }
     return AbreArquivoSaida(p.nome, p.modelo);
 }
+
+// ---- The program's open device ------------------------------------------------
+
+#include "core/dmvars.h"
+#include "output/dmTiger.h"
+
+std::string DispositivoAtual;
+std::atomic<bool> EhTiger{false};
+
+namespace {
+std::unique_ptr<Dispositivo> dispositivoAberto;
+const std::atomic<bool>* cancelaAbertura = &CancelaImpressao;
+std::function<void(const std::string&)> avisoAbertura;
+}  // namespace
+
+void AtualizaEhTiger() { EhTiger = ModeloEhTiger(ImprMarca); }
+
+void DefineContextoAbertura(const std::atomic<bool>* cancela,
+                            std::function<void(const std::string&)> avisoBloqueio) {
+    cancelaAbertura = cancela ? cancela : &CancelaImpressao;
+    avisoAbertura = std::move(avisoBloqueio);
+}
+
+bool AbreDispositivo(const std::string& nome) {
+    std::string m = MaiusculasAnsi(nome);
+    DispositivoAtual = (NomeEhSerial(m) || NomeEhParalela(m) || NomeEhSpooler(m)) ? m : nome;
+    AtualizaEhTiger();
+    PedidoDispositivo p;
+    p.nome = nome;
+    p.modelo = ImprMarca;
+    p.tiger = EhTiger;
+    p.documento = ArqAtual;
+    p.impressora = DispImpressora;
+    p.porta = PortaImpressora;
+    p.driver = DriverImpressora;
+    p.cancela = cancelaAbertura;
+    p.avisoBloqueio = avisoAbertura;
+    dispositivoAberto = AbreDispositivoPedido(p);
+    return dispositivoAberto != nullptr;
+}
+
+bool EnviaDispositivo(const std::string& texto) {
+    return dispositivoAberto && dispositivoAberto->Envia(texto);
+}
+
+bool EnviaGraficoDispositivo(const MatrizPontos& m, int c0, int r0, int nc, int nr) {
+    return dispositivoAberto && dispositivoAberto->EnviaGrafico(m, c0, r0, nc, nr);
+}
+
+void FechaDispositivo() {
+    if (dispositivoAberto) dispositivoAberto->Fecha();
+    dispositivoAberto.reset();
+}
+
+bool DispositivoEhArquivo() {
+    return !(NomeEhSerial(DispositivoAtual) || NomeEhParalela(DispositivoAtual) ||
+             NomeEhSpooler(DispositivoAtual));
+}
+
+std::unique_ptr<Dispositivo> TomaDispositivo() { return std::move(dispositivoAberto); }

@@ -8,7 +8,9 @@
 // nothing below ever opens /dev behind the caller's back.
 #pragma once
 
-#include <algorithm>
+#include "output/dmgrafpr.h"
+
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -16,28 +18,8 @@
 #include <string_view>
 #include <vector>
 
-// Dot matrix of one page being composed in graphic mode: 901 x 901 dots,
-// coordinates 0..900, 1 = dot. Each print job has its own.
-class MatrizPontos {
-public:
-    static constexpr int Lado = 901;
-    MatrizPontos() : pontos_(Lado * Lado, 0) {}
-    // Dots outside the matrix are ignored.
-    void MarcaPonto(int x, int y) {
-        if (Dentro(x, y)) pontos_[Indice(x, y)] = 1;
-    }
-    void LimpaMatriz() { std::fill(pontos_.begin(), pontos_.end(), 0); }
-    // Clears columns x..x+w-1 of rows y..y+h-1, clipped to the matrix.
-    void LimpaAreaMatriz(int x, int y, int w, int h);
-    bool Ponto(int x, int y) const { return Dentro(x, y) && pontos_[Indice(x, y)] != 0; }
-    static bool Dentro(int x, int y) { return x >= 0 && y >= 0 && x < Lado && y < Lado; }
-
-private:
-    static std::size_t Indice(int x, int y) {
-        return static_cast<std::size_t>(x) + static_cast<std::size_t>(y) * Lado;
-    }
-    std::vector<unsigned char> pontos_;
-};
+// The page matrix of dmgrafpr (901 x 901 dots, index x + y * 901).
+using MatrizPontos = std::array<unsigned char, LadoMatriz * LadoMatriz>;
 
 // One open output device.
 class Dispositivo {

@@ -1,7 +1,9 @@
 // dmprint: the print job's start, its worker thread and its end sequence.
 #include "output/dmprint.h"
 
+#include "core/dmtraduz.h"
 #include "core/dmvars.h"
+#include "output/dmTiger.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 
@@ -58,6 +60,30 @@ bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
     }
     if (temLinha) linhas.push_back(std::move(atual));
     return true;
+}
+
+InstantaneoImpressao TiraInstantaneo() {
+    InstantaneoImpressao i;
+    ConfigPagina& c = i.pagina;
+    c.ImprMarca = ImprMarca;
+    c.EhTiger = ModeloEhTiger(ImprMarca);
+    c.TipoTratGrafico = TipoTratGrafico;
+    c.FrenteVerso = FrenteVerso;
+    c.SoFrenteInterp = SoFrenteInterp;
+    c.ArqAtual = ArqAtual;
+    c.TamPrefixoMargem = static_cast<int>(PrefixoMargem.size());
+    c.LarguraUtil = LarguraUtil();
+    c.TabelaImpressora = TabelaImpressora;
+    c.Celas = CelasAtuais();
+    c.PontosDoCaractere = PontosDoCaractere;
+    // The printing set, whatever a view compile or a preview loaded last.
+    c.Geometria = GeometriaDoModelo(ImprMarca.c_str(), false);
+    i.MargemImpar = MargemImpar;
+    i.MargemPar = MargemPar;
+    i.ImprEnviaVazias = ImprEnviaVazias;
+    i.NumCopias = NumCopias;
+    i.rascunhoLido = LeRascunho(ArqRascunho, i.rascunho);
+    return i;
 }
 
 void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Dispositivo> disp,

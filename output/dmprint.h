@@ -47,6 +47,10 @@ public:
     virtual void MostraBloqueio(const std::string& texto) = 0;
 };
 
+// The job's copy of the settings, tables, printing geometry and draft, taken
+// on the user-interface thread right after the job's compile.
+InstantaneoImpressao TiraInstantaneo();
+
 // Reads the draft file into lines (CR LF, LF or a lone CR end a line); no
 // line is cut. False when the file cannot be read.
 bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas);

@@ -221,9 +221,9 @@ TEST(Tiger, GraficoNaLinhaAtualSemMoverTexto) {
     auto d = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "d");
     ASSERT_TRUE(d);
     d->Envia("a\r\n");  // one line down: y = 80
-    MatrizPontos m;
-    m.MarcaPonto(3, 0);
-    m.MarcaPonto(4, 1);
+    MatrizPontos m{};
+    m[3 + 0 * LadoMatriz] = 1;
+    m[4 + 1 * LadoMatriz] = 1;
     ev.clear();
     EXPECT_TRUE(d->EnviaGrafico(m, 3, 0, 2, 2));
     d->Envia("b");
@@ -265,7 +265,7 @@ TEST(Tiger, FalhaDoTextoFalhaOEnvio) {
 TEST(DispositivoSemTiger, GraficoRecusado) {
     std::string nome = TempNome("graf");
     auto d = AbreArquivoSaida(nome, "Index");
-    MatrizPontos m;
+    MatrizPontos m{};
     EXPECT_FALSE(d->EnviaGrafico(m, 0, 0, 1, 1));
     d->Fecha();
     EXPECT_EQ(LeTudo(nome), "");

@@ -2,6 +2,7 @@
 // Tiger pages and the placing of .GRB graphics.
 #include "output/dmImprPagina.h"
 #include "output/dmTigerSaida.h"
+#include "output/dmgrafpr.h"
 #include "platform/dialogos.h"
 #include "support/config_pagina_teste.h"
 #include "support/dispositivo_falso.h"
@@ -226,7 +227,7 @@ TEST_P(PosicaoDoGrafico, ColunaInicial) {
     EXPECT_EQ(x0, c.x0);
     EXPECT_EQ(w, c.largura);
     EXPECT_EQ(h, 3);
-    EXPECT_TRUE(p.Matriz().Ponto(std::max(c.x0, 0), 0));
+    EXPECT_TRUE(PontoMarcado(std::max(c.x0, 0), 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,24 +273,7 @@ TEST_F(Pagina, GraficoGrandeCortadoNaBordaDaMatriz) {
     PaginaImpressao p(cfg, *disp);
     int x0, w, h;
     EXPECT_TRUE(p.PosicionaGrafico(899, G4 + " E enorme.grb", x0, w, h));
-    EXPECT_TRUE(p.Matriz().Ponto(900, 899));
-}
-
-TEST(ArquivoGRB, TamanhoArredondadoForaDoTiger) {
-    auto nome = std::filesystem::temp_directory_path() / ("m_" + std::to_string(::getpid()) + ".grb");
-    {
-        std::ofstream f(nome, std::ios::binary);
-        f << "*  *  *   \r\n*\n\n *\n       \n\n\n";
-    }
-    ArquivoGRB g;
-    ASSERT_TRUE(LeArquivoGRB(nome.string(), false, g));
-    EXPECT_EQ(g.colunas, 8);
-    EXPECT_EQ(g.linhasPontos, 6);
-    ASSERT_TRUE(LeArquivoGRB(nome.string(), true, g));
-    EXPECT_EQ(g.colunas, 7);
-    EXPECT_EQ(g.linhasPontos, 4);
-    std::filesystem::remove(nome);
-    EXPECT_FALSE(LeArquivoGRB(nome.string(), false, g));
+    EXPECT_TRUE(PontoMarcado(900, 899));
 }
 
 struct CasoSalta {
@@ -313,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(Modelos, Salto,
 
 TEST_F(Pagina, PaginaTigerTextoEGrafico) {
     cfg.EhTiger = true;
-    cfg.Geometria = GeometriaTigerNormal();
+    cfg.Geometria = GeometriaTigerNormal;
     Grafico("t.grb", "* \n *\n");
     std::vector<std::string> ev;
     auto tiger = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "doc");

@@ -3,37 +3,12 @@
 #pragma once
 
 #include "output/dmImprPagina.h"
+#include "output/dmTiger.h"
 
 #include <string>
 
 inline const char* BrailleAsciiPorMascara() {
     return " A1B'K2L@CIF/MSP\"E3H9O6R^DJG>NTQ,*5<-U8V.%[$+X!&;:4\\0Z7(_?W]#Y)=";
-}
-
-inline GeometriaImpressao GeometriaIndexNormal() {
-    GeometriaImpressao g;
-    g.OrigemTexto = {1, 1};
-    g.PassoPontoTexto = {1, 1};
-    g.PassoCelaTexto = {3, 5};
-    g.TamanhoPonto = {1, 1};
-    g.PassoPontoGrafico = {1, 1};
-    g.PassoCelaGrafico = {3, 4};
-    g.InicioGrafico = {1, 1};
-    g.PassoGrafico = {1, 1};
-    return g;
-}
-
-inline GeometriaImpressao GeometriaTigerNormal() {
-    GeometriaImpressao g;
-    g.OrigemTexto = {1, 1};
-    g.PassoPontoTexto = {2, 2};
-    g.PassoCelaTexto = {5, 8};
-    g.TamanhoPonto = {1, 1};
-    g.PassoPontoGrafico = {2, 2};
-    g.PassoCelaGrafico = {5, 8};
-    g.InicioGrafico = {1, 1};
-    g.PassoGrafico = {2, 2};
-    return g;
 }
 
 inline ConfigPagina ConfigPaginaTeste() {
@@ -51,6 +26,6 @@ inline ConfigPagina ConfigPaginaTeste() {
         c.PontosDoCaractere[ch] = static_cast<unsigned char>(m);
         if (ch >= 'A' && ch <= 'Z') c.PontosDoCaractere[ch + 32u] = static_cast<unsigned char>(m);
     }
-    c.Geometria = GeometriaIndexNormal();
+    c.Geometria = GeometriaDoModelo("Index Basic", false);
     return c;
 }
