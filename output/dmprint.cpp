@@ -212,6 +212,13 @@ void TThreadImpressao::Termina() {
     saindo = false;
 }
 
+std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
+    std::string s = "Imprimindo";
+    if (copiaAtual > 0) s += " c\xf3pia " + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
+    if (paginaAtual > 1) s += " pag." + std::to_string(paginaAtual - 1);
+    return s;
+}
+
 // ---- Start ------------------------------------------------------------------
 
 int CampoInteiro(const std::string& texto, int padrao) {

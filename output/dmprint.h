@@ -76,6 +76,10 @@ public:
     static void Termina();
 };
 
+// The progress window's first label: "Imprimindo", then " c\xf3pia c/n"
+// once a copy has started, then " pag." and the pages done once past page 1.
+std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual);
+
 // ---- Starting a job (print dialog) -------------------------------------------
 // The texts of the print dialog's fields.
 struct CamposImpressao {

@@ -239,6 +239,13 @@ TEST(Instantaneo, GeometriaDeImpressaoERascunhoDoInicio) {
     RestauraPadroes();
 }
 
+TEST(TextoProgresso, CopiaEPaginasFeitas) {
+    EXPECT_EQ(TextoProgresso(0, 2, 1), "Imprimindo");
+    EXPECT_EQ(TextoProgresso(1, 2, 1), "Imprimindo c\xf3pia 1/2");
+    EXPECT_EQ(TextoProgresso(1, 2, 4), "Imprimindo c\xf3pia 1/2 pag.3");
+    EXPECT_EQ(TextoProgresso(0, 1, 3), "Imprimindo pag.2");
+}
+
 TEST(CampoInteiro, NumeroExatoOuPadrao) {
     EXPECT_EQ(CampoInteiro("12", 1), 12);
     EXPECT_EQ(CampoInteiro("", 9999), 9999);
