@@ -1,6 +1,8 @@
 // TformConta: the progress window of a print job.
 #include "output/gui/TformConta.h"
 
+#include "output/gui/TformImprime.h"
+
 #include "core/dmvars.h"
 #include "platform/qt/textoqt.h"
 
@@ -53,6 +55,7 @@ void TformConta::EscondeProgresso() {
     QMetaObject::invokeMethod(this, [this] {
         Label2->clear();
         hide();
+        if (formImprime) formImprime->NomeDispositivo.clear();
     }, Qt::QueuedConnection);
 }
 
