@@ -76,7 +76,12 @@ public:
 
     void Fecha() override {
         if (fd_ >= 0) {
-            ::tcdrain(fd_);
+            // After a cancel the embosser may never take the rest: drop it
+            // rather than wait for it.
+            if (Cancelado())
+                ::tcflush(fd_, TCOFLUSH);
+            else
+                ::tcdrain(fd_);
             ::close(fd_);
             fd_ = -1;
         }

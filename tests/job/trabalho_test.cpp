@@ -11,7 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "output/dmcom.h"
+
 #include <chrono>
+#include <poll.h>
+#include <pty.h>
+#include <unistd.h>
 #include <thread>
 
 namespace {
@@ -253,6 +258,43 @@ TEST(CampoInteiro, NumeroExatoOuPadrao) {
     EXPECT_EQ(CampoInteiro("3a", 1), 1);
     EXPECT_EQ(CampoInteiro("-2", 1), -2);
     EXPECT_EQ(CampoInteiro("99999999999", 7), 7);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Trabalho, RascunhoParaArquivoByteAByte) {
+    PastaTemporaria t;
+    inst.pagina.ImprMarca = "Puma 7";
+    inst.MargemPar = 2;
+    inst.rascunho = {"AB", "", "C", IGUAIS, "D"};
+    Executa(AbreArquivoSaida(t.caminho("saida.brl"), "Puma 7"));
+    const std::string tracos = std::string(50, '-') + "\r\n";
+    // The "=" page end skips the blank back: page 3 is odd again, no margin.
+    EXPECT_EQ(t.le("saida.brl"), "AB\r\n\r\nC\r" + tracos + tracos + "D\r" + tracos);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
+}
+
+TEST_F(Trabalho, RascunhoPelaPortaSerial) {
+    int mestre = -1, escravo = -1;
+    char nome[256] = {};
+    ASSERT_EQ(::openpty(&mestre, &escravo, nome, nullptr, nullptr), 0);
+    inst.rascunho = {"AB", TRACOS, "C"};
+    Executa(AbreCom(nome, OpcoesSerial{}));
+    const std::string esperado = "AB\r" + FF + "C\r" + FF;
+    std::string lido;
+    while (lido.size() < esperado.size()) {
+        pollfd p{mestre, POLLIN, 0};
+        if (::poll(&p, 1, 2000) <= 0) break;
+        char buf[256];
+        ssize_t k = ::read(mestre, buf, sizeof buf);
+        if (k <= 0) break;
+        lido.append(buf, static_cast<std::size_t>(k));
+    }
+    EXPECT_EQ(lido, esperado);
+    ::close(mestre);
+    ::close(escravo);
 }
 
 }  // namespace
