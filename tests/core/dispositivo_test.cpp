@@ -273,3 +273,52 @@ TEST(DispositivoSemTiger, GraficoRecusado) {
 }
 
 }  // namespace
+
+#include "core/dmvars.h"
+#include "support/temporario.h"
+
+namespace {
+
+TEST(DispositivoDoPrograma, NomeAtualEArquivoOuNao) {
+    RestauraPadroes();
+    Rotas rotas;
+    PastaTemporaria t;
+    struct Caso {
+        std::string nome, atual;
+        bool arquivo;
+    };
+    for (const Caso& c : {Caso{"lpt1", "LPT1", false}, Caso{"Com2", "COM2", false},
+                          Caso{"prn", "PRN", false}, Caso{t.caminho("Saida.brl"), t.caminho("Saida.brl"), true},
+                          Caso{t.caminho("LPT4"), t.caminho("LPT4"), true}}) {
+        ASSERT_TRUE(AbreDispositivo(c.nome)) << c.nome;
+        EXPECT_EQ(DispositivoAtual, c.atual);
+        EXPECT_EQ(DispositivoEhArquivo(), c.arquivo) << c.nome;
+        FechaDispositivo();
+    }
+    ASSERT_TRUE(AbreDispositivo(t.caminho("x.brl")));
+    EXPECT_TRUE(EnviaDispositivo("ab"));
+    MatrizPontos m{};
+    EXPECT_FALSE(EnviaGraficoDispositivo(m, 0, 0, 1, 1));
+    FechaDispositivo();
+    EXPECT_FALSE(EnviaDispositivo("cd"));  // nothing open
+    EXPECT_EQ(t.le("x.brl"), "ab");
+}
+
+TEST(DispositivoDoPrograma, ModeloTigerLevaPrnAoTiger) {
+    RestauraPadroes();
+    Rotas rotas;
+    ImprMarca = "tiger Cub";
+    ASSERT_TRUE(AbreDispositivo("PRN"));
+    EXPECT_TRUE(EhTiger.load());
+    EXPECT_EQ(rotas.usadas, (std::vector<std::string>{"TIGER:PRN"}));
+    auto d = TomaDispositivo();
+    EXPECT_TRUE(d);
+    EXPECT_FALSE(EnviaDispositivo("a"));  // the job owns it now
+    ImprMarca = " Tiger";
+    ASSERT_TRUE(AbreDispositivo("PRN"));
+    EXPECT_FALSE(EhTiger.load());
+    FechaDispositivo();
+    RestauraPadroes();
+}
+
+}  // namespace
