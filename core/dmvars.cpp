@@ -78,13 +78,8 @@ int NumPagTinta;
 std::array<unsigned char, 256> TabelaImpressora;
 std::vector<std::string> FilaGraficosArq, FilaGraficosCol;
 
-namespace dmunif {
-unsigned char AspasAbertas = 1;
-unsigned char ParentesesAbertos = 0;
-}
-namespace dmantigo {
-unsigned char AspasAbertas = 1;
-}
+// The translators' state (dmunif::AspasAbertas, dmunif::ParentesesAbertos,
+// dmantigo::AspasAbertas) is defined in their own units.
 
 // ---- Fixed tables --------------------------------------------------------
 namespace {
@@ -378,7 +373,8 @@ bool AbreArqTexto(const std::string& nome, std::ifstream& f) {
     if (f.is_open())
         f.close();
     f.clear();
-    if (nome.empty() || DiretorioExiste(nome))
+    // Regular files only: opening a FIFO would block.
+    if (!ArquivoExiste(nome))
         return false;
     f.open(CaminhoNativo(nome), std::ios::in | std::ios::binary);
     return f.is_open();

@@ -14,6 +14,7 @@
 #include "core/dmtraduz_quebra.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "platform/arquivos.h"
 
 class CompilaEmMemoria : public ::testing::Test {
 protected:
