@@ -6,6 +6,8 @@
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
+#include "output/gui/TformConta.h"
+#include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
 #include "platform/qt/dialogosqt.h"
 
@@ -21,9 +23,12 @@ int main(int argc, char** argv) {
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
     // 2 TformConfig, 3 TformConfigPrn, 4 TformVisual, 5 TformImprime
+    formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
-    // 7 TformConfigDir, 8 TformConta, 9 TformQuadro, 10 TformMacro,
+    // 7 TformConfigDir, 8 TformConta
+    formConta = new TformConta();
+    // 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
     // 17 TformConfTabela, 18 TformChecaBrl
@@ -41,10 +46,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
     formPrincipal->show();
     const int r = app.exec();
+    // A print job still running is cancelled and waited for.
+    TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formConta;
+    formConta = nullptr;
     delete formSplash;
     formSplash = nullptr;
+    delete formImprime;
+    formImprime = nullptr;
     delete formPrincipal;
     return r;
 }
