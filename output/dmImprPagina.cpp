@@ -43,6 +43,12 @@ bool ParaInteiro(const std::string& s, int& v) {
     return true;
 }
 
+// The line followed by CR (the last line of a page or band) or CR LF.
+std::string ComFimDeLinha(std::string s, bool ultima) {
+    s.append(ultima ? "\r" : "\r\n");
+    return s;
+}
+
 void ErroDispositivo() { dialogos().MensagemOK("Erro no dispositivo"); }
 
 }  // namespace
@@ -108,7 +114,7 @@ bool PaginaImpressao::FormFeeds() {
 bool PaginaImpressao::ImprimePaginaTexto() {
     for (std::size_t i = 0; i < linhas_.size(); ++i) {
         bool ultima = i + 1 == linhas_.size();
-        if (!Envia(linhas_[i] + (ultima ? "\r" : "\r\n"))) return false;
+        if (!Envia(ComFimDeLinha(linhas_[i], ultima))) return false;
     }
     return FormFeeds();
 }
@@ -174,7 +180,7 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
     }
     const int nFaixas = ultima / 3;
     for (int b = 0; b <= nFaixas && ok; ++b)
-        ok = Envia(AparaDireita(LinhaDaFaixa(3 * b)) + (b == nFaixas ? "\r" : "\r\n"));
+        ok = Envia(ComFimDeLinha(AparaDireita(LinhaDaFaixa(3 * b)), b == nFaixas));
     if (ok) ok = Envia(kFF);
     if (ok) ok = Envia(kEscTexto);
     if (!ok) ErroDispositivo();
@@ -186,8 +192,8 @@ bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
     while (ok && inicio <= fim) {
         std::string l = AparaDireita(LinhaDaFaixa(inicio));
         inicio += 3;
-        if (l.empty()) l = " ";
-        ok = Envia(l + (inicio > fim ? "\r" : "\r\n"));
+        if (l.empty()) l.push_back(' ');
+        ok = Envia(ComFimDeLinha(std::move(l), inicio > fim));
     }
     LimpaMatriz();
     inicio = fim = -1;
@@ -221,8 +227,8 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
             }
         } else {
             std::string t = LinhaReservada(l) ? std::string() : AparaDireita(l);
-            if (t.empty()) t = " ";
-            ok = Envia(t + (i + 1 == linhas_.size() ? "\r" : "\r\n"));
+            if (t.empty()) t.push_back(' ');
+            ok = Envia(ComFimDeLinha(std::move(t), i + 1 == linhas_.size()));
             y += cfg_.Geometria.PassoCelaTexto.y;
         }
     }
