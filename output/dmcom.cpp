@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-bool EscreveTudoFd(int fd, std::string_view s) {
+bool EscreveTudoFd(int fd, std::string_view s, const std::atomic<bool>* cancela) {
     if (fd < 0) return false;
     std::size_t feito = 0;
     while (feito < s.size()) {
@@ -23,8 +23,11 @@ bool EscreveTudoFd(int fd, std::string_view s) {
         }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (cancela && cancela->load()) return false;
             pollfd p{fd, POLLOUT, 0};
-            if (::poll(&p, 1, -1) < 0 && errno != EINTR) return false;
+            if (::poll(&p, 1, 100) < 0 && errno != EINTR) return false;
+            // Some drivers (the parallel port) report ready without being so.
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
             continue;
         }
         return false;  // an error, or a write of nothing
@@ -71,7 +74,7 @@ public:
 
     bool Envia(std::string_view texto) override {
         if (!EsperaLiberar()) return false;
-        return EscreveTudoFd(fd_, texto);
+        return EscreveTudoFd(fd_, texto, op_.cancela);
     }
 
     void Fecha() override {
@@ -113,9 +116,9 @@ private:
 
 class DispositivoParalelo : public Dispositivo {
 public:
-    explicit DispositivoParalelo(int fd) : fd_(fd) {}
+    DispositivoParalelo(int fd, const std::atomic<bool>* cancela) : fd_(fd), cancela_(cancela) {}
     ~DispositivoParalelo() override { Fecha(); }
-    bool Envia(std::string_view texto) override { return EscreveTudoFd(fd_, texto); }
+    bool Envia(std::string_view texto) override { return EscreveTudoFd(fd_, texto, cancela_); }
     void Fecha() override {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -125,13 +128,16 @@ public:
 
 private:
     int fd_;
+    const std::atomic<bool>* cancela_;
 };
 
 }  // namespace
 
 std::unique_ptr<Dispositivo> AbreCom(const std::string& caminho, OpcoesSerial op) {
     if (caminho.empty()) return nullptr;
-    int fd = ::open(caminho.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    // Non-blocking, so that a port that takes nothing cannot hold the job
+    // past a cancel.
+    int fd = ::open(caminho.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     if (!ConfiguraSerial(fd)) {
         ::close(fd);
@@ -140,9 +146,9 @@ std::unique_ptr<Dispositivo> AbreCom(const std::string& caminho, OpcoesSerial op
     return std::make_unique<DispositivoSerial>(fd, std::move(op));
 }
 
-std::unique_ptr<Dispositivo> AbreLpt(const std::string& caminho) {
+std::unique_ptr<Dispositivo> AbreLpt(const std::string& caminho, const std::atomic<bool>* cancela) {
     if (caminho.empty()) return nullptr;
-    int fd = ::open(caminho.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    int fd = ::open(caminho.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
-    return std::make_unique<DispositivoParalelo>(fd);
+    return std::make_unique<DispositivoParalelo>(fd, cancela);
 }

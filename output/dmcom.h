@@ -13,8 +13,9 @@
 #include <string_view>
 
 // Writes every byte of s to fd, retrying short writes and interruptions and
-// waiting while the descriptor is not ready. False on any error.
-bool EscreveTudoFd(int fd, std::string_view s);
+// waiting while the descriptor is not ready. False on any error, and when the
+// cancel request is set while the device does not take the bytes.
+bool EscreveTudoFd(int fd, std::string_view s, const std::atomic<bool>* cancela = nullptr);
 
 // "COM1" -> "/dev/ttyS0", "COM2" -> "/dev/ttyS1"; "LPT1".."LPT3" -> /dev/lp0..2.
 std::string CaminhoSerial(const std::string& nomeMaiusculo);
@@ -42,5 +43,7 @@ struct OpcoesSerial {
 
 // Opens and sets up the serial port at path (a tty); nullptr on failure.
 std::unique_ptr<Dispositivo> AbreCom(const std::string& caminho, OpcoesSerial op);
-// Opens the parallel port at path for writing; nullptr on failure.
-std::unique_ptr<Dispositivo> AbreLpt(const std::string& caminho);
+// Opens the parallel port at path for writing; nullptr on failure. A printer
+// that takes nothing keeps the write waiting until the cancel request.
+std::unique_ptr<Dispositivo> AbreLpt(const std::string& caminho,
+                                     const std::atomic<bool>* cancela = nullptr);

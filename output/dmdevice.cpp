@@ -69,7 +69,7 @@ std::unique_ptr<Dispositivo> SerialReal(const PedidoDispositivo& p) {
 }
 
 std::unique_ptr<Dispositivo> ParalelaReal(const PedidoDispositivo& p) {
-    return AbreLpt(CaminhoParalela(MaiusculasAnsi(p.nome)));
+    return AbreLpt(CaminhoParalela(MaiusculasAnsi(p.nome)), p.cancela);
 }
 
 std::unique_ptr<Dispositivo> SpoolerReal(const PedidoDispositivo& p) {

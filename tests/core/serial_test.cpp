@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -143,6 +144,22 @@ TEST(Serial, EscritaLongaPorPartes) {
     leitor.join();
     ::close(p[0]);
     EXPECT_EQ(lido, grande);
+}
+
+TEST(Serial, PortaQueNaoRecebeParaNoCancelamento) {
+    // Nobody reads the pipe: once it is full the write waits, until cancel.
+    int p[2];
+    ASSERT_EQ(::pipe(p), 0);
+    ::fcntl(p[1], F_SETFL, O_NONBLOCK);
+    std::atomic<bool> cancela{false};
+    std::thread t([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        cancela = true;
+    });
+    EXPECT_FALSE(EscreveTudoFd(p[1], std::string(1 << 20, 'z'), &cancela));
+    t.join();
+    ::close(p[0]);
+    ::close(p[1]);
 }
 
 TEST(Nomes, PortasDoSistema) {
