@@ -128,3 +128,23 @@ TEST(SuperficieTigerQt, PaginasEmPdf) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SuperficieTigerQt, AbertaNaInterfaceDesenhadaNoTrabalhador) {
+    // As in a print job: opened on the user-interface thread, written by the
+    // worker, closed by the worker.
+    PastaTemporaria t;
+    auto d = AbreTiger(std::make_unique<SuperficieTigerQt>(QString(), ParaQString(t.caminho("w.pdf"))), "doc");
+    ASSERT_TRUE(d);
+    bool ok = false;
+    std::thread w([&] {
+        ok = d->Envia("AB") && d->Envia("\r\n") && d->Envia("\x0c") && d->Envia("C\r");
+        d->Fecha();
+    });
+    w.join();
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(t.le("w.pdf").substr(0, 4), "%PDF");
+}
+
+}  // namespace
