@@ -59,7 +59,7 @@ TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
     // "Configure" starts the job exactly as "Imprima !" does.
     connect(btnConfigImpr, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
     connect(btnImprime, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
-    connect(edNomeArqImpr, &QLineEdit::returnPressed, this, &TformImprime::btnImprimeClick);
+    // Enter in the device field reaches the default button "Imprima !".
 }
 
 void TformImprime::showEvent(QShowEvent* e) {

@@ -11,6 +11,7 @@
 #include "support/temporario.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,6 +96,26 @@ TEST(TformImprime, ConfigureImprimeComoImprima) {
     ASSERT_FALSE(saida.empty());
     EXPECT_EQ(saida.back(), '\x0c');
     EXPECT_FALSE(Imprimindo.load());
+}
+
+TEST(TformImprime, EnterNoDispositivoComecaOTrabalho) {
+    Janelas j;
+    DialogosFalsosEscopo dlg;
+    PastaTemporaria t;
+    LinhasEmMemoria doc({"ab"});
+    DefineDocumentoAtual(&doc);
+    ArqRascunho = t.caminho("rascunho.txt");
+    ImprNomeArq = t.caminho("saida.brl");
+    formImprime->show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(formImprime->edNomeArqImpr, &enter);
+    while (!TThreadImpressao::Terminaram()) {
+        Processa();
+        QThread::msleep(2);
+    }
+    TThreadImpressao::Termina();
+    DefineDocumentoAtual(nullptr);
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
 }
 
 TEST(TformImprime, DispositivoQueNaoAbreAvisa) {
