@@ -219,6 +219,21 @@ TEST_F(JanelaPrincipal, CommandLineFileOpensOnShow) {
     EXPECT_FALSE(fs::exists(dir + "outra/doc.txt"));
 }
 
+TEST_F(JanelaPrincipal, RelativeCommandLineNameIsTakenFromTheStartFolder) {
+    // The last folder of the previous run is entered at creation; a name
+    // given relative to the folder the program started in still opens.
+    Escreve(dir + "doc.txt", "um\r\n");
+    fs::create_directory(dir + "sub");
+    GravaPerfil("DOTMARA", "ultimoDir", dir + "sub/", ini);
+    TformPrincipal& j = Cria();
+    ASSERT_EQ(DirDocumento, dir + "sub/");
+    j.argumentos = {"doc.txt"};
+    j.FormShow();
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(j.Linha(0), "um");
+    EXPECT_EQ(ArqAtual, dir + "doc.txt");
+}
+
 TEST_F(JanelaPrincipal, FailedCommandLineFileIsNotTheDocument) {
     InicModoRevisor = true;
     TformPrincipal& j = Cria();
@@ -272,6 +287,18 @@ TEST_F(JanelaPrincipal, AboutWindowShowsAndCloses) {
     EXPECT_EQ(j.timerPrinc->interval(), 3000);
     j.timerPrincTimer();
     EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(j.timerPrinc->isActive());
+}
+
+TEST_F(JanelaPrincipal, ClosingTheAboutWindowAnyWayStopsTheTimer) {
+    // As the window manager's close does: the next tick must not show it again.
+    TformPrincipal& j = Cria();
+    CriaSplash();
+    j.imSobreProgramaClick(&j);
+    j.timerPrincTimer();
+    ASSERT_TRUE(splash->isVisible());
+    ASSERT_TRUE(j.timerPrinc->isActive());
+    splash->close();
     EXPECT_FALSE(j.timerPrinc->isActive());
 }
 
@@ -435,6 +462,21 @@ TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
                                    "Erro: n\xe3o consegui gerar o backup (.bak): a.bak!\r\nO arquivo n\xe3o foi salvo."});
     EXPECT_EQ(Le(dir + "a.txt"), "bom\r\n");
     EXPECT_TRUE(j.Modificado());
+}
+
+TEST_F(JanelaPrincipal, EveryByteSurvivesOpenAndSave) {
+    std::string bytes;
+    for (int c = 1; c < 256; ++c)
+        if (c != '\r' && c != '\n') bytes += static_cast<char>(c);
+    const std::string conteudo = bytes + "\r\n" + std::string(1, '\0') + "z\r\n";
+    Escreve(dir + "b.txt", conteudo);
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "b.txt"));
+    ArqAtual = dir + "b.txt";
+    EXPECT_EQ(j.Linha(0), bytes);
+    Digita(j, "");
+    j.imSalvarClick();
+    EXPECT_EQ(Le(dir + "b.txt"), conteudo);
 }
 
 TEST_F(JanelaPrincipal, NewAsksBeforeDroppingChanges) {
@@ -618,6 +660,16 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     EXPECT_EQ(j.Linha(0).substr(static_cast<size_t>(limite) - 5), "xabc\xe3");
 }
 
+TEST_F(JanelaPrincipal, DeleteKeyWorksAtTheLimit) {
+    TformPrincipal& j = Cria();
+    j.richEdPrincipal->setPlainText(QString(TRichEdPrincipal::LimiteTexto, 'x'));
+    j.richEdPrincipal->moveCursor(QTextCursor::Start);
+    // X11 gives the Delete key the text DEL.
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+    QApplication::sendEvent(j.richEdPrincipal, &tecla);
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto - 1);
+}
+
 TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
     // Text is never cut on loading; only typing and pasting are held back.
     const std::string linha(99, 'a');
@@ -628,6 +680,22 @@ TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
     EXPECT_EQ(j.NumLinhas(), 4000);
     EXPECT_EQ(j.Linha(3999), linha);
     EXPECT_GT(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
+}
+
+TEST_F(JanelaPrincipal, PastingCopiedFilesOpensNothing) {
+    // Only a drop opens a file; a file copied in a file manager pastes the
+    // text it carries.
+    Escreve(dir + "outro.txt", "outro\r\n");
+    TformPrincipal& j = Cria();
+    Digita(j, "texto ");
+    auto* dados = new QMimeData;
+    dados->setUrls({QUrl::fromLocalFile(QString::fromStdString(dir + "outro.txt"))});
+    dados->setText(QString::fromStdString(dir + "outro.txt"));
+    QApplication::clipboard()->setMimeData(dados);
+    j.richEdPrincipal->paste();
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(ArqAtual, "");
+    EXPECT_EQ(j.Linha(0), "texto " + dir + "outro.txt");
 }
 
 TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
