@@ -173,7 +173,7 @@ void TRichEdPrincipal::dropEvent(QDropEvent* e) {
         return;
     }
     e->acceptProposedAction();
-    dono_->ArquivosSoltos(arquivos);
+    dono_->SoltaDepois(arquivos);
 }
 
 // ============================================================================
@@ -871,5 +871,11 @@ void TformPrincipal::dropEvent(QDropEvent* e) {
     const auto arquivos = ArquivosDoMime(e->mimeData());
     if (arquivos.empty()) return;
     e->acceptProposedAction();
-    ArquivosSoltos(arquivos);
+    SoltaDepois(arquivos);
+}
+
+// The drop is finished first (the file manager does not wait on a question);
+// the abandon question and the load follow from the event loop.
+void TformPrincipal::SoltaDepois(const std::vector<std::string>& nomes) {
+    QMetaObject::invokeMethod(this, [this, nomes] { ArquivosSoltos(nomes); }, Qt::QueuedConnection);
 }

@@ -95,6 +95,8 @@ public:
     void Eliminarformataes1Click();
     // Files dropped on the window: the first one is opened.
     void ArquivosSoltos(const std::vector<std::string>& nomes);
+    // The same once the drop event has ended.
+    void SoltaDepois(const std::vector<std::string>& nomes);
 
     // ---- Life of the window ----
     void FormShow();

@@ -62,6 +62,8 @@ void Solta(QWidget* alvo, QMimeData* dados) {
     QApplication::sendEvent(alvo, &entra);
     QDropEvent solta(QPointF(20, 20), Qt::CopyAction, dados, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(alvo, &solta);
+    // A dropped file opens once the drop has ended.
+    QApplication::processEvents();
 }
 
 class JanelaPrincipal : public ::testing::Test {
@@ -608,6 +610,27 @@ TEST_F(JanelaPrincipal, DroppingThreeFilesOpensTheFirstWholePath) {
     ASSERT_EQ(fake().Textos(), std::vector<std::string>{"Quer abandonar a edi\xe7\xe3o?"});
     EXPECT_EQ(fake().registros[0].icone, Icone::Pergunta);
     EXPECT_EQ(j.Linha(0), "terceiro");
+}
+
+TEST_F(JanelaPrincipal, DropEndsBeforeTheQuestion) {
+    Escreve(dir + "um.txt", "um\r\n");
+    TformPrincipal& j = Cria();
+    Digita(j, "mudado");
+    fake().respostas = {mrOk};
+    QMimeData dados;
+    dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir + "um.txt"))});
+    QDragEnterEvent entra(QPoint(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(j.richEdPrincipal->viewport(), &entra);
+    QDropEvent solta(QPointF(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(j.richEdPrincipal->viewport(), &solta);
+    EXPECT_TRUE(solta.isAccepted());
+    // Nothing is asked while the drop is under way.
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(j.Linha(0), "mudado");
+    QApplication::processEvents();
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Quer abandonar a edi\xe7\xe3o?"});
+    EXPECT_EQ(j.Linha(0), "um");
+    EXPECT_EQ(ArqAtual, dir + "um.txt");
 }
 
 TEST_F(JanelaPrincipal, DosAndBackGivesTheTextBack) {
