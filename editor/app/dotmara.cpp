@@ -40,6 +40,9 @@ int main(int argc, char** argv) {
     // window is shown.
     for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
     formPrincipal->show();
+    // The program starts in front, as its first activation (title, recent
+    // list, about window) expects.
+    formPrincipal->activateWindow();
     const int r = app.exec();
 
     // Windows go in the reverse order of their creation.
