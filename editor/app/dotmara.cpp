@@ -10,6 +10,9 @@
 #include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,6 +20,12 @@ int main(int argc, char** argv) {
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
+    // Qt's own texts (the file dialogs, the editor's context menu) in
+    // Portuguese, when the translations are installed.
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
