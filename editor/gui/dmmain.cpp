@@ -122,8 +122,20 @@ void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
 
 
 QString TRichEdPrincipal::CabeNoTexto(QString t) const {
-    for (auto& ch : t)
-        if (!Representavel(ch)) ch = '?';
+    // One "?" for each character a saved file cannot hold, also for one
+    // outside the 16-bit range (a surrogate pair).
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar ch = t.at(i);
+        if (ch.isHighSurrogate() && i + 1 < t.size() && t.at(i + 1).isLowSurrogate()) {
+            r += '?';
+            ++i;
+        } else {
+            r += Representavel(ch) ? ch : QChar('?');
+        }
+    }
+    t = r;
     const int selecionado = static_cast<int>(textCursor().selectedText().size());
     const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
     if (t.size() > cabe) {

@@ -727,6 +727,10 @@ TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
     j.richEdPrincipal->paste();
     EXPECT_EQ(j.Linha(0), "a\x80 b?c");
     EXPECT_EQ(j.Linha(1), "d");
+    // A character beyond 16 bits (here an emoji) is one "?", not two.
+    QApplication::clipboard()->setText(QString::fromUtf8("\xf0\x9f\x98\x80!"));
+    j.richEdPrincipal->paste();
+    EXPECT_EQ(j.Linha(1), "d?!");
 }
 
 // ---- Shutdown -------------------------------------------------------------------------
