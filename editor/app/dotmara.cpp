@@ -12,6 +12,9 @@
 #include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +22,12 @@ int main(int argc, char** argv) {
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
+    // Qt's own texts (the file dialogs, the editor's context menu) in
+    // Portuguese, when the translations are installed.
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
@@ -45,6 +54,9 @@ int main(int argc, char** argv) {
     // window is shown.
     for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
     formPrincipal->show();
+    // The program starts in front, as its first activation (title, recent
+    // list, about window) expects.
+    formPrincipal->activateWindow();
     const int r = app.exec();
     // A print job still running is cancelled and waited for.
     TformImprime::EncerraImpressao();
