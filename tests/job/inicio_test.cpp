@@ -178,11 +178,15 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     std::mutex m;
     std::condition_variable cv;
     bool comecou = false;
+    bool cancelou = false;
+    // The worker stops at its tenth send until the user-interface side has
+    // read the counters and pressed cancel, so the job cannot finish first.
     s.antesDoEnvio = [&](int n) {
         if (n == 10) {
-            std::lock_guard<std::mutex> g(m);
+            std::unique_lock<std::mutex> g(m);
             comecou = true;
-            cv.notify_one();
+            cv.notify_all();
+            cv.wait(g, [&] { return cancelou; });
         }
     };
     ASSERT_TRUE(IniciaImpressao(campos, s, nome));
@@ -194,10 +198,15 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     for (int i = 0; i < 100; ++i)
         rotulo = "c" + std::to_string(CopiaAtual.load()) + "/" + std::to_string(NumCopias.load()) + " p" +
                  std::to_string(PaginaAtual.load());
-    EXPECT_FALSE(rotulo.empty());
+    EXPECT_EQ(rotulo.substr(0, 5), "c1/50");
     // A second click while the job runs is refused.
     EXPECT_FALSE(IniciaImpressao(campos, s, nome));
     CancelaImpressao = true;
+    {
+        std::lock_guard<std::mutex> g(m);
+        cancelou = true;
+        cv.notify_all();
+    }
     EsperaFim();
     EXPECT_LT(CopiaAtual.load(), 50);
     EXPECT_FALSE(Imprimindo.load());
