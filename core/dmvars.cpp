@@ -305,7 +305,7 @@ void InicializaDmvars(const std::string& caminhoExecutavel) {
     std::string v = std::to_string(NumVersao);
     for (size_t pos : {4u, 7u, 10u})
         if (pos < v.size())
-            v.insert(pos, ".");
+            v.insert(pos, 1, '.');
     VersaoPrograma = v;
 }
 

@@ -71,7 +71,7 @@ std::vector<Linha> Divide(const std::string& c) {
         // A CR at the very end of the file is a line end, not text.
         if (l.fim.empty() && !l.texto.empty() && l.texto.back() == '\r') {
             l.texto.pop_back();
-            l.fim = "\r";
+            l.fim.assign(1, '\r');
         }
         ls.push_back(std::move(l));
     }
