@@ -350,8 +350,10 @@ bool MesmoDiretorio(const std::string& a, const std::string& b) {
 
 bool MudaDir(const std::string& dir, bool lembra) {
     if (MudaDiretorioAtual(dir)) {
+        // A relative folder is remembered as the folder it named, so that a
+        // later VoltaDir does not look for it again inside itself.
         if (lembra)
-            DirDocumento = dir;
+            DirDocumento = dir.front() == '/' ? dir : DiretorioAtual();
         return true;
     }
     AvisaDiretorio(dir);
