@@ -91,6 +91,39 @@ TEST(TformMsgComOK, TamanhoPeloTexto) {
     EXPECT_EQ(f.windowTitle(), "Dotmara");
 }
 
+TEST(TformMsgComOK, AlturaDaJanela) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("um\r\ndois");
+    EXPECT_EQ(f.stxtMensOK->geometry(), QRect(20, 20, 2 * f.btnOK->width(), 2 * f.AlturaLinha() + 2 * f.MargemTexto()));
+    EXPECT_EQ(f.height(), f.stxtMensOK->height() + f.btnOK->height() + 60);
+    EXPECT_EQ(f.btnOK->x(), (f.width() - f.btnOK->width()) / 2);
+}
+
+TEST(TformEditLinha, TamanhoPeloTexto) {
+    TformEditLinha f;
+    std::string s;
+    QuandoAbrir([&] { f.btnCancelar->click(); });
+    f.Executa("T", "Nome:", s);
+    const int minimo = f.btnOK->width() + f.btnCancelar->width() + 20;
+    EXPECT_EQ(f.stxtMensEdLinha->geometry(),
+              QRect(20, 20, minimo, f.AlturaLinha() + 2 * f.MargemTexto()));
+    EXPECT_EQ(f.edtLinha->geometry(),
+              QRect(20, f.stxtMensEdLinha->height() + 40, minimo, f.edtLinha->height()));
+    EXPECT_EQ(f.width(), minimo + 40);
+    EXPECT_EQ(f.height(), f.stxtMensEdLinha->height() + f.edtLinha->height() + f.btnOK->height() + 80);
+    EXPECT_EQ(f.btnOK->y(), f.edtLinha->y() + f.edtLinha->height() + 20);
+    EXPECT_EQ(f.btnOK->x(), (f.width() - minimo) / 2);
+
+    // A long two-line prompt widens the box and the edit line with it.
+    QuandoAbrir([&] { f.btnCancelar->click(); });
+    f.Executa("T", std::string(150, 'W') + "\r\nsegunda", s);
+    EXPECT_GT(f.stxtMensEdLinha->width(), minimo);
+    EXPECT_EQ(f.edtLinha->width(), f.stxtMensEdLinha->width());
+    EXPECT_EQ(f.stxtMensEdLinha->height(), 2 * f.AlturaLinha() + 2 * f.MargemTexto());
+    EXPECT_EQ(f.width(), f.stxtMensEdLinha->width() + 40);
+}
+
 TEST(TformMsgComOK, TextoWindows1252) {
     TformMsgComOK f;
     QuandoAbrir([&] { f.btnOK->click(); });
