@@ -124,6 +124,24 @@ TEST(TformEditLinha, TamanhoPeloTexto) {
     EXPECT_EQ(f.width(), f.stxtMensEdLinha->width() + 40);
 }
 
+TEST(TformMsgComOK, LinhasDaMensagem) {
+    using L = std::vector<std::string>;
+    EXPECT_EQ(LinhasDaMensagem("um\r\ndois\r\ntr\xeas"), (L{"um", "dois", "tr\xeas"}));
+    EXPECT_EQ(LinhasDaMensagem("um\ndois\rtr\xeas"), (L{"um", "dois", "tr\xeas"}));
+    EXPECT_EQ(LinhasDaMensagem("um\r\n"), (L{"um"}));               // a final break adds no line
+    EXPECT_EQ(LinhasDaMensagem("um\r\n\r\ndois"), (L{"um", "", "dois"}));
+    EXPECT_EQ(LinhasDaMensagem("\r\num"), (L{"", "um"}));
+    EXPECT_EQ(LinhasDaMensagem("um\r\rdois"), (L{"um", "", "dois"}));
+    EXPECT_EQ(LinhasDaMensagem(""), L{});
+}
+
+TEST(TformMsgComOK, QuebraFinalNaoAumentaACaixa) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("Arquivo gravado.\r\n");
+    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
+}
+
 TEST(TformMsgComOK, TextoWindows1252) {
     TformMsgComOK f;
     QuandoAbrir([&] { f.btnOK->click(); });
