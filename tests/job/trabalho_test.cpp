@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include "output/dmcom.h"
+#include "output/dmspooler.h"
+
+#include <cstdlib>
 
 #include <chrono>
 #include <poll.h>
@@ -295,6 +298,27 @@ TEST_F(Trabalho, RascunhoPelaPortaSerial) {
     EXPECT_EQ(lido, esperado);
     ::close(mestre);
     ::close(escravo);
+}
+
+}  // namespace
+
+namespace {
+
+// A raw job on a real print server, as a job uses it: opened on this thread,
+// written and closed by a worker. Runs only where DOTMARA_TESTE_CUPS names a
+// raw queue of a running CUPS server.
+TEST(SpoolerCups, AbertoNaInterfaceEscritoNoTrabalhador) {
+    const char* fila = std::getenv("DOTMARA_TESTE_CUPS");
+    if (!fila || !*fila) GTEST_SKIP() << "DOTMARA_TESTE_CUPS sem fila";
+    auto d = CriaDispositivoSpooler(AbreSpoolerRaw(fila, "teste"));
+    ASSERT_TRUE(d);
+    bool ok = false;
+    std::thread w([&] {
+        ok = d->Envia("AB\r\n") && d->Envia("\x0c") && d->Envia("C\r");
+        d->Fecha();
+    });
+    w.join();
+    EXPECT_TRUE(ok);
 }
 
 }  // namespace
