@@ -86,46 +86,63 @@ InstantaneoImpressao TiraInstantaneo() {
     return i;
 }
 
+namespace {
+
+// The copies of the job, page by page; false when a page did not go out.
+bool ImprimeCopias(const InstantaneoImpressao& inst, Dispositivo& disp) {
+    bool ok = true;
+    PaginaImpressao pagina(inst.pagina, disp);
+    if (inst.NumCopias > 0 && !inst.rascunhoLido) {
+        Mensagem("Erro de leitura no arquivo de rascunho!");
+        return false;
+    }
+    while (ok && CopiaAtual < inst.NumCopias && !Cancelado()) {
+        CopiaAtual += 1;
+        PaginaAtual = 1;
+        pagina.MargemAtual = inst.MargemImpar;
+        for (const std::string& linha : inst.rascunho) {
+            if (Cancelado()) break;
+            if (LinhaQuebraPagina(linha)) {
+                ok = pagina.ImprimePagina();
+                ImpressaoOk = ok;
+                if (!ok) break;
+                PaginaAtual += 1;
+                if (LinhaQuebraDupla(linha)) {
+                    pagina.SaltaPagina();
+                    PaginaAtual += 1;
+                }
+                pagina.MargemAtual = PaginaAtual % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
+            } else if (linha.empty() && inst.ImprEnviaVazias) {
+                pagina.AdicionaLinhaPagina(" ");
+            } else {
+                pagina.AdicionaLinhaPagina(linha);
+            }
+        }
+        if (ok && !pagina.LinhasPagina().empty()) {
+            ok = pagina.ImprimePagina();
+            ImpressaoOk = ok;
+        }
+    }
+    return ok;
+}
+
+}  // namespace
+
 void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Dispositivo> disp,
                       AvisosImpressao* avisos) {
     CopiaAtual = 0;
     ImpressaoOk = true;
-    bool ok = true;
+    bool ok = false;
+    // Nothing that goes wrong inside the copies (a failed allocation, an
+    // exception from a back-end) may skip the end sequence, or the next job
+    // would be refused for ever; an exception leaving the thread would end
+    // the program with the user's document.
     if (disp) {
-        PaginaImpressao pagina(inst.pagina, *disp);
-        if (inst.NumCopias > 0 && !inst.rascunhoLido) {
-            Mensagem("Erro de leitura no arquivo de rascunho!");
+        try {
+            ok = ImprimeCopias(inst, *disp);
+        } catch (...) {
             ok = false;
         }
-        while (ok && CopiaAtual < inst.NumCopias && !Cancelado()) {
-            CopiaAtual += 1;
-            PaginaAtual = 1;
-            pagina.MargemAtual = inst.MargemImpar;
-            for (const std::string& linha : inst.rascunho) {
-                if (Cancelado()) break;
-                if (LinhaQuebraPagina(linha)) {
-                    ok = pagina.ImprimePagina();
-                    ImpressaoOk = ok;
-                    if (!ok) break;
-                    PaginaAtual += 1;
-                    if (LinhaQuebraDupla(linha)) {
-                        pagina.SaltaPagina();
-                        PaginaAtual += 1;
-                    }
-                    pagina.MargemAtual = PaginaAtual % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
-                } else if (linha.empty() && inst.ImprEnviaVazias) {
-                    pagina.AdicionaLinhaPagina(" ");
-                } else {
-                    pagina.AdicionaLinhaPagina(linha);
-                }
-            }
-            if (ok && !pagina.LinhasPagina().empty()) {
-                ok = pagina.ImprimePagina();
-                ImpressaoOk = ok;
-            }
-        }
-    } else {
-        ok = false;
     }
     ImpressaoOk = ok;
 

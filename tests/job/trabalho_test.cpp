@@ -188,6 +188,20 @@ TEST_F(Trabalho, DispositivoComFalhaTerminaComErro) {
     EXPECT_FALSE(Imprimindo.load());
 }
 
+TEST_F(Trabalho, ExcecaoDentroDoTrabalhoAindaTerminaComErro) {
+    inst.rascunho = {"A", TRACOS, "B"};
+    auto d = Disp();
+    d->antesDoEnvio = [](int n) {
+        if (n == 2) throw std::bad_alloc();
+    };
+    Executa(std::move(d));
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kErro}));
+    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
+    EXPECT_FALSE(Imprimindo.load());
+    EXPECT_FALSE(ImpressaoAtiva.load());
+    EXPECT_EQ(avisos.escondidas.load(), 1);
+}
+
 TEST_F(Trabalho, FalhaNaPaginaGraficaMostraErroNoDispositivo) {
     inst.pagina.TipoTratGrafico = 3;
     inst.rascunho = {"A"};
