@@ -196,12 +196,8 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     }
     std::string rotulo;
     for (int i = 0; i < 100; ++i)
-        rotulo = std::string("c")
-                     .append(std::to_string(CopiaAtual.load()))
-                     .append("/")
-                     .append(std::to_string(NumCopias.load()))
-                     .append(" p")
-                     .append(std::to_string(PaginaAtual.load()));
+        rotulo = std::string(1, 'c') + std::to_string(CopiaAtual.load()) + "/" + std::to_string(NumCopias.load()) + " p" +
+                 std::to_string(PaginaAtual.load());
     EXPECT_EQ(rotulo.substr(0, 5), "c1/50");
     // A second click while the job runs is refused.
     EXPECT_FALSE(IniciaImpressao(campos, s, nome));
