@@ -1,0 +1,72 @@
+// Braille cells on screen.
+#include "editor/gui/dmcelas.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "core/dmvars.h"
+#include "platform/codepage.h"
+
+namespace {
+constexpr char16_t kBaseBraille = 0x2800;
+} // namespace
+
+QString TextoCelas(const std::string& codigos) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(codigos.size()));
+    for (unsigned char c : codigos)
+        r.append(QChar(static_cast<char16_t>(kBaseBraille + PontosDoCaractere[c])));
+    return r;
+}
+
+QString TextoTinta(const std::string& codigos) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(codigos.size()));
+    for (unsigned char c : codigos) {
+        const char32_t u = Cp1252ParaUnicode(c);
+        r.append(QChar(static_cast<char16_t>(u)));
+    }
+    return r;
+}
+
+bool EhFonteBraille(const QString& nome) {
+    return nome.compare(QLatin1String(kFonteBrailleTalvo), Qt::CaseInsensitive) == 0 ||
+           nome.compare(QLatin1String(kFontePontel), Qt::CaseInsensitive) == 0;
+}
+
+QFont FonteCelas(const QString& nomeBraille, int pixels, bool negrito) {
+    QFont f(EhFonteBraille(nomeBraille) || nomeBraille.isEmpty() ? QString(kFonteCelas)
+                                                                   : nomeBraille);
+    f.setPixelSize(pixels > 0 ? pixels : 1);
+    f.setBold(negrito);
+    return f;
+}
+
+TLabelBraille::TLabelBraille(QWidget* pai) : QLabel(pai) {
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(true);
+    setFont(FonteCelas(kFonteBrailleTalvo, 19, true));
+}
+
+void TLabelBraille::DefineLegenda(const std::string& codigos) {
+    if (codigos == legenda_ && !text().isNull()) return;
+    legenda_ = codigos;
+    setText(TextoCelas(codigos));
+}
+
+void TLabelBraille::DefineCor(const QColor& cor) {
+    cor_ = cor;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, cor);
+    setPalette(p);
+}
+
+void TLabelBraille::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) emit clicado();
+}
+
+void TLabelBraille::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLabel::mouseDoubleClickEvent(e);
+    emit duploClique();
+}
