@@ -8,6 +8,7 @@
 #include <atomic>
 #include <bitset>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,11 @@ void ErroContacte(const std::string& detalhe);
 bool EditaLinha(const std::string& titulo, const std::string& prompt, std::string& s);
 bool MudaDir(const std::string& dir, bool lembra);
 void VoltaDir();
+// Opens a text file for reading (binary: line ends are the reader's); true
+// when the open succeeded. Reports nothing.
+bool AbreArqTexto(const std::string& nome, std::ifstream& f);
+// True when the configured program may be started: the path is named, names
+// an existing regular file with the execute bit. Each failure has its message.
 bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma);
 
 // ---- Draft-line tests ----------------------------------------------------

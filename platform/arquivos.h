@@ -25,6 +25,9 @@ std::string ExtraiNomeArquivo(const std::string& caminho);
 std::string ExtraiExtensao(const std::string& caminho);
 std::string MudaExtensao(const std::string& caminho, const std::string& ext);
 
+// Makes the missing folders of a file's path (new folders get mode 0700).
+bool CriaPastasDe(const std::string& caminho);
+
 // Full path of the running program.
 std::string CaminhoPrograma();
 
@@ -36,6 +39,7 @@ std::string ArquivoTemporario(const std::string& prefixo);
 // Looks for a data file of the system: dir + nome exactly, then a name in dir
 // that matches nome ignoring letter case. Returns the path found, or dir + nome.
 std::string AchaArquivoDados(const std::string& dir, const std::string& nome);
-// Folder of the system's data files (the program folder's data/, or the
-// source tree's data/ when run from a build folder), ending in "/".
+// Folder of the system's data files, ending in "/": $DOTMARA_DATA_DIR when
+// set, else the program folder's data/, or the source tree's data/ when run
+// from a build folder.
 std::string DirDados();

@@ -1,0 +1,39 @@
+// dmtraduz: the draft compiler driver. Turns the marked-up document
+// (DocumentoAtual) into the paginated draft file, compiles single lines for
+// the editing tools, and translates one text without layout.
+//
+// The layout stages live beside it: dmtraduz_comandos (command lines),
+// dmtraduz_quebra (line breaking and paragraphs), dmtraduz_paginas (pages,
+// headers and maps), all sharing the state of dmtraduz_estado.
+#pragma once
+
+#include <string>
+
+// Compiles the whole document into the draft file (ArqRascunho; the
+// temporary folder's "rascunho.txt" when empty) with its line and page maps.
+// linhaCursor is the editor line (0-based) of the caret, from which
+// LinhaRascunhoCursor is found; paraVisualizacao makes a view draft.
+// Callers load the output code table and set NumPagInic, PagInicial and
+// PagFinal first. Returns true when the whole draft was written; on a disk
+// error the message "Erro em disco ao gerar arquivo de rascunho" has been
+// shown and the caller must not use the draft.
+bool CompilaRascunho(int linhaCursor, bool paraVisualizacao);
+
+// The braille line (output codes) of one editor line taken alone: the first
+// line the layout makes of it, at most 254 cells. Compiled in a private
+// context in memory: the draft file, the maps, the page range and the
+// translator state of the last compile are left untouched. An editor line
+// outside the document gives the line of an empty text.
+std::string CompilaLinha(int linhaEditor);
+
+// One text translated without layout: a copy in raw mode, else the
+// translator of the code in force (BrailleAntigo). Internal braille cells,
+// not passed through the output table.
+std::string TraduzTexto(const std::string& texto);
+
+// Every tab becomes two blanks.
+void ExpandeTabs(std::string& s);
+
+// Cells left for text beside the margin prefix (LarguraLinha of the compile
+// in force).
+int LarguraUtil();

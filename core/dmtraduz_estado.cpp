@@ -1,0 +1,117 @@
+// dmtraduz_estado: compile state, its principal instance and the draft writer.
+#include "core/dmtraduz_estado.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "platform/arquivos.h"
+
+namespace {
+EstadoCompilacao estadoPrincipal;
+std::function<bool()> consultaTamanhoReal;
+} // namespace
+
+EstadoCompilacao& EstadoPrincipal() { return estadoPrincipal; }
+EstadoCompilacao* Compilacao = &estadoPrincipal;
+
+DynIntArray& MapaEditorRascunho = estadoPrincipal.MapaEditorRascunho;
+DynIntArray& MapaRascunhoEditor = estadoPrincipal.MapaRascunhoEditor;
+DynIntArray& MapaPagArabica = estadoPrincipal.MapaPagArabica;
+DynIntArray& MapaPagRomana = estadoPrincipal.MapaPagRomana;
+DynIntArray& MapaPagFisica = estadoPrincipal.MapaPagFisica;
+int& QuantEditorMapeadas = estadoPrincipal.QuantEditorMapeadas;
+int& QuantRascunhoMapeadas = estadoPrincipal.QuantRascunhoMapeadas;
+int& TamanhoMapaPaginas = estadoPrincipal.TamanhoMapaPaginas;
+int& PaginaFisica = estadoPrincipal.PaginaFisica;
+int& LinhaRascunhoCursor = estadoPrincipal.LinhaRascunhoCursor;
+
+// ---- Draft file -----------------------------------------------------------
+EscritorRascunhoArquivo::~EscritorRascunhoArquivo() { Fecha(); }
+
+bool EscritorRascunhoArquivo::Abre(const std::string& caminho)
+{
+    Fecha();
+    erro_ = false;
+    std::FILE* f = std::fopen(CaminhoNativo(caminho).c_str(), "wb");
+    if (!f) return false;
+    std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
+    arquivo_ = f;
+    return true;
+}
+
+bool EscritorRascunhoArquivo::GravaLinha(const std::string& linha)
+{
+    auto* f = static_cast<std::FILE*>(arquivo_);
+    if (!f || erro_) return false;
+    if ((!linha.empty() && std::fwrite(linha.data(), 1, linha.size(), f) != linha.size()) ||
+        std::fwrite("\r\n", 1, 2, f) != 2) {
+        erro_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool EscritorRascunhoArquivo::Fecha()
+{
+    auto* f = static_cast<std::FILE*>(arquivo_);
+    if (!f) return !erro_;
+    arquivo_ = nullptr;
+    if (std::fclose(f) != 0) erro_ = true;
+    return !erro_;
+}
+
+// ---- State ----------------------------------------------------------------
+void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao)
+{
+    e.ErroEscrita = false;
+    e.ModoVisualizacao = paraVisualizacao;
+    e.LinhaEditorCursor = linhaCursor;
+    e.LinhaRascunhoCursor = -1;
+    e.LinhaNaPagina = 1;
+    e.NumPagina = 1;
+    e.PaginaFisica = 1;
+    e.LinhaInicioParagrafo = 0;
+    e.LinhaEditorAtual = 0;
+    e.LinhaRascunho = 1;
+    e.InicioPagina = true;
+    e.NumPagTinta = 0;
+    e.BufferParagrafo.clear();
+    e.Recuo = false;
+    e.Hifenizar = SeparaSilabas;
+    e.TituloCabec = Titulo;
+    e.AutoFormata = AutoJunta;
+    e.NumeracaoRomana = false;
+    e.PaginaComGrafico = false;
+    e.ModoBruto = false;
+    e.LinhaCentrada = false;
+    e.LarguraLinha = MaxCarac;
+    e.PrefixoMargem.clear();
+    e.FilaGraficosArq.clear();
+    e.FilaGraficosCol.clear();
+}
+
+void PublicaEstado(const EstadoCompilacao& e)
+{
+    PrefixoMargem = e.PrefixoMargem;
+    LinhaCentrada = e.LinhaCentrada;
+    NumPagTinta = e.NumPagTinta;
+    FilaGraficosArq = e.FilaGraficosArq;
+    FilaGraficosCol = e.FilaGraficosCol;
+}
+
+std::string TraduzEstado(const std::string& texto)
+{
+    if (Compilacao->ModoBruto) return texto;
+    if (Compilacao->Tradutor) return Compilacao->Tradutor(texto);
+    return texto;
+}
+
+bool GeraTamanhoRealPagina()
+{
+    return consultaTamanhoReal ? consultaTamanhoReal() : false;
+}
+
+void DefineConsultaTamanhoReal(std::function<bool()> consulta)
+{
+    consultaTamanhoReal = std::move(consulta);
+}

@@ -1,0 +1,167 @@
+// dmtraduz_estado: the state of one draft compile, shared by every stage of
+// the compiler (commands, line breaking, page composition, driver), and the
+// draft writer.
+//
+// All changeable compile state lives in one EstadoCompilacao. The stages work
+// on the state that `Compilacao` points at: normally the principal compile
+// (EstadoPrincipal), whose maps and counters the braille view, the annotation
+// list and the print job read after a compile. A private compile (one line in
+// memory, tests) points `Compilacao` at its own state with EscopoCompilacao
+// and so leaves the principal draft, maps and job variables untouched.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/dmvars.h"
+
+// ---- Draft writer ---------------------------------------------------------
+// Every draft line goes out through one writer. The compiler points it at
+// the draft file; tests and private compiles point it at memory.
+class EscritorRascunho {
+public:
+    virtual ~EscritorRascunho() = default;
+    // Writes one line (without line end); the writer adds CR LF.
+    // False on a write error.
+    virtual bool GravaLinha(const std::string& linha) = 0;
+};
+
+// Draft lines kept in memory, without their CR LF.
+class EscritorRascunhoMemoria : public EscritorRascunho {
+public:
+    bool GravaLinha(const std::string& linha) override {
+        linhas.push_back(linha);
+        return true;
+    }
+    std::vector<std::string> linhas;
+};
+
+// The draft file "rascunho.txt": lines written with CR LF, from scratch.
+class EscritorRascunhoArquivo : public EscritorRascunho {
+public:
+    EscritorRascunhoArquivo() = default;
+    ~EscritorRascunhoArquivo() override;
+    EscritorRascunhoArquivo(const EscritorRascunhoArquivo&) = delete;
+    EscritorRascunhoArquivo& operator=(const EscritorRascunhoArquivo&) = delete;
+
+    // Creates (truncates) the file; false when it cannot be created.
+    bool Abre(const std::string& caminho);
+    bool GravaLinha(const std::string& linha) override;
+    // Flushes and closes; false when any write failed.
+    bool Fecha();
+    bool Aberto() const { return arquivo_ != nullptr; }
+
+private:
+    void* arquivo_ = nullptr; // FILE*
+    bool erro_ = false;
+};
+
+// ---- Compile state --------------------------------------------------------
+struct EstadoCompilacao {
+    // Where the draft lines go (never owned). Null: lines are dropped.
+    EscritorRascunho* Escritor = nullptr;
+    // Set when the writer failed; the driver stops the compile.
+    bool ErroEscrita = false;
+
+    // Translation of one text without layout (the driver's TraduzTexto).
+    // Null: the text is copied as it is.
+    std::function<std::string(const std::string&)> Tradutor;
+
+    // Job values this compile works with (copied from the job variables
+    // by the driver; a private compile sets its own).
+    int PagInicial = 1;
+    int PagFinal = 9999;
+    bool ModoVisualizacao = false;
+
+    // Page state
+    int PaginaFisica = 1;        // physical page being composed, from 1
+    int NumPagina = 1;           // page number of the current page
+    int LinhaNaPagina = 1;       // number the next line will have on the page
+    int LinhaRascunho = 1;       // number the next draft line will have
+    bool InicioPagina = true;    // nothing written yet on the current page
+    bool PaginaComGrafico = false;
+    bool NumeracaoRomana = false;
+    std::string TituloCabec;
+    int NumPagTinta = 0;
+    int LinhaEditorCursor = 0;
+    int LinhaRascunhoCursor = -1;
+    int LinhaInicioParagrafo = 0;
+    int LinhaEditorAtual = 0;
+
+    // Command state
+    bool AutoFormata = true;
+    bool ModoBruto = false;
+    bool Hifenizar = true;
+    bool Recuo = false;
+    bool LinhaCentrada = false;
+    std::string PrefixoMargem;
+    int LarguraLinha = 34;
+    std::vector<std::string> FilaGraficosArq, FilaGraficosCol;
+
+    // Paragraph text not yet written; when not empty it ends with one blank.
+    std::string BufferParagrafo;
+    // Translated text that the current editor line gave to FormataParagrafo
+    // (decides which editor line a written paragraph line is mapped to).
+    std::string TextoLinhaAtual;
+
+    // Maps (unset entries hold -1)
+    DynIntArray MapaEditorRascunho;  // editor line -> its first draft line
+    DynIntArray MapaRascunhoEditor;  // draft line -> editor line
+    DynIntArray MapaPagArabica;      // arabic page number -> physical page
+    DynIntArray MapaPagRomana;       // roman page number -> physical page
+    DynIntArray MapaPagFisica;       // physical page -> page number (<0 roman)
+    int QuantEditorMapeadas = 0;
+    int QuantRascunhoMapeadas = 0;
+    int TamanhoMapaPaginas = 1000;   // never reduced
+};
+
+// The principal compile's state (the one readers of the maps look at).
+EstadoCompilacao& EstadoPrincipal();
+// The state the stages work on. Never null.
+extern EstadoCompilacao* Compilacao;
+
+// Points `Compilacao` at another state for the life of the object.
+class EscopoCompilacao {
+public:
+    explicit EscopoCompilacao(EstadoCompilacao& e) : anterior_(Compilacao) { Compilacao = &e; }
+    ~EscopoCompilacao() { Compilacao = anterior_; }
+    EscopoCompilacao(const EscopoCompilacao&) = delete;
+    EscopoCompilacao& operator=(const EscopoCompilacao&) = delete;
+
+private:
+    EstadoCompilacao* anterior_;
+};
+
+// Names of the principal compile's maps and counters for their readers
+// (braille view, annotation list, print job).
+extern DynIntArray& MapaEditorRascunho;
+extern DynIntArray& MapaRascunhoEditor;
+extern DynIntArray& MapaPagArabica;
+extern DynIntArray& MapaPagRomana;
+extern DynIntArray& MapaPagFisica;
+extern int& QuantEditorMapeadas;
+extern int& QuantRascunhoMapeadas;
+extern int& TamanhoMapaPaginas;
+extern int& PaginaFisica;
+extern int& LinhaRascunhoCursor;
+
+// Resets the state for a new compile: counters, command state from the
+// settings (AutoJunta, SeparaSilabas, Titulo, MaxCarac), empty paragraph and
+// graphic queue. The maps are left to InicializaMapas/PrimeiraPagina.
+// Does not touch translator flags, TextoIngles or any global.
+void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao);
+
+// Copies what other units read after the principal compile into their
+// globals (PrefixoMargem, LinhaCentrada, NumPagTinta, graphic queue).
+void PublicaEstado(const EstadoCompilacao& e);
+
+// Translates one text with the state's translator (a copy without one).
+std::string TraduzEstado(const std::string& texto);
+
+// ---- Braille view's page mode -----------------------------------------
+// True while the braille view's page mode is "Gerar tamanho real de
+// p\xe1gina". The view installs the answer; without one it is false.
+bool GeraTamanhoRealPagina();
+void DefineConsultaTamanhoReal(std::function<bool()> consulta);

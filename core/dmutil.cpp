@@ -1,0 +1,91 @@
+// dmutil: the output code table loaded from the code-table file of the code
+// in force, the hexadecimal pair reader and the Latin-1 case helpers.
+#include "core/dmutil.h"
+
+#include "core/dmvars.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+
+bool TextoIngles = false;
+
+namespace {
+
+unsigned char ValorDigito(unsigned char c) {
+    if (c >= 'a' && c <= 'z')
+        c = static_cast<unsigned char>(c - 32);
+    return static_cast<unsigned char>(c <= '@' ? c - 48 : c - 55);
+}
+
+bool EhHex(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// A rule line: two hexadecimal digits, "=", two hexadecimal digits; anything
+// after the fifth character is a comment.
+bool EhRegra(const std::string& l) {
+    return l.size() >= 5 && EhHex(static_cast<unsigned char>(l[0])) &&
+           EhHex(static_cast<unsigned char>(l[1])) && l[2] == '=' &&
+           EhHex(static_cast<unsigned char>(l[3])) && EhHex(static_cast<unsigned char>(l[4]));
+}
+
+void ErroTabela(const std::string& texto) {
+    dialogos().Caixa(texto, "Dotmara", Icone::Erro, Botoes::OK);
+}
+
+// The configured name as it stands, else (a bare name) the data folder,
+// looked up without regard to letter case as Windows did.
+std::string LocalizaTabela(const std::string& nome) {
+    if (nome.empty() || ArquivoExiste(nome))
+        return nome;
+    if (nome.find('/') != std::string::npos)
+        return AchaArquivoDados(ExtraiDiretorio(nome), ExtraiNomeArquivo(nome));
+    std::string aqui = AchaArquivoDados(std::string(), nome);
+    if (ArquivoExiste(aqui))
+        return aqui;
+    std::string prog = AchaArquivoDados(DirPrograma, nome);
+    if (ArquivoExiste(prog))
+        return prog;
+    return AchaArquivoDados(DirDados(), nome);
+}
+
+} // namespace
+
+unsigned char HexParaByte(char a, char b) {
+    unsigned v = ValorDigito(static_cast<unsigned char>(a)) * 16u + ValorDigito(static_cast<unsigned char>(b));
+    return static_cast<unsigned char>(v & 0xFF);
+}
+
+unsigned char MinusculaLatin(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223))
+        return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+unsigned char MaiusculaLatin(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || c >= 224)
+        return static_cast<unsigned char>(c - 32);
+    return c;
+}
+
+bool CarregaTabelaImpressora() {
+    for (int i = 0; i < 256; ++i)
+        TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
+    const std::string& nome = BrailleAntigo ? ArqAmbCode : ArqAmbCode2;
+    std::string conteudo;
+    if (!LeArquivo(LocalizaTabela(nome), conteudo)) {
+        ErroTabela("Configura\xe7\xe3o da impressora n\xe3o achada " + nome);
+        return false;
+    }
+    std::vector<std::string> linhas = DivideLinhas(conteudo);
+    for (size_t i = 0; i < linhas.size(); ++i) {
+        const std::string& l = linhas[i];
+        if (l.empty() || l[0] == '*')
+            continue;
+        if (!EhRegra(l)) {
+            ErroTabela("Configura\xe7\xe3o da impressora: erro na linha " + std::to_string(i + 1));
+            return false;
+        }
+        TabelaImpressora[HexParaByte(l[0], l[1])] = HexParaByte(l[3], l[4]);
+    }
+    return true;
+}

@@ -1,0 +1,344 @@
+// Files and folders on Linux. Paths arrive as Windows-1252 bytes and are
+// converted to UTF-8 only in the calls into the operating system.
+#include "platform/arquivos.h"
+
+#include "platform/codepage.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <mutex>
+#include <vector>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+// Letter case folded the way the program sees letters: ASCII and the
+// Latin-1 capitals 192..222 (except 215, the multiplication sign).
+unsigned char Dobra(unsigned char c) {
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned char>(c + 32);
+    if (c >= 192 && c <= 222 && c != 215)
+        return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+bool IguaisSemCaixa(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Dobra(static_cast<unsigned char>(a[i])) != Dobra(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool EscreveTudo(int fd, const std::string& dados) {
+    size_t feito = 0;
+    while (feito < dados.size()) {
+        ssize_t n = ::write(fd, dados.data() + feito, dados.size() - feito);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        feito += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Makes every missing folder of a native path (mode 0700 for new ones).
+bool CriaPastas(const std::string& nativo) {
+    if (nativo.empty())
+        return true;
+    struct stat st {};
+    if (::stat(nativo.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    std::string pai = nativo;
+    while (!pai.empty() && pai.back() == '/')
+        pai.pop_back();
+    size_t p = pai.rfind('/');
+    if (p != std::string::npos && p > 0 && !CriaPastas(pai.substr(0, p)))
+        return false;
+    return ::mkdir(nativo.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// A private folder: a real directory (not a link) owned by this user, mode 0700.
+bool PastaPrivada(const std::string& nativo) {
+    if (::mkdir(nativo.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat st {};
+    if (::lstat(nativo.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        return false;
+    if ((st.st_mode & 0077) != 0 && ::chmod(nativo.c_str(), 0700) != 0)
+        return false;
+    return true;
+}
+
+} // namespace
+
+std::string CaminhoNativo(const std::string& caminho) { return Cp1252ParaUtf8(caminho); }
+
+std::string CaminhoDoSistema(const std::string& nativo) { return Utf8ParaCp1252(nativo); }
+
+bool ArquivoExiste(const std::string& caminho) {
+    if (caminho.empty())
+        return false;
+    struct stat st {};
+    return ::stat(CaminhoNativo(caminho).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DiretorioExiste(const std::string& caminho) {
+    if (caminho.empty())
+        return false;
+    struct stat st {};
+    return ::stat(CaminhoNativo(caminho).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool LeArquivo(const std::string& caminho, std::string& conteudo) {
+    conteudo.clear();
+    if (caminho.empty())
+        return false;
+    int fd = ::open(CaminhoNativo(caminho).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    std::string dados;
+    if (S_ISREG(st.st_mode) && st.st_size > 0)
+        dados.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        dados.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    conteudo = std::move(dados);
+    return true;
+}
+
+bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {
+    if (caminho.empty())
+        return false;
+    std::string alvo = CaminhoNativo(caminho);
+    // Replace the file a link points at, not the link itself.
+    char real[PATH_MAX];
+    struct stat lst {};
+    if (::lstat(alvo.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode) && ::realpath(alvo.c_str(), real))
+        alvo = real;
+    struct stat antigo {};
+    bool existia = ::stat(alvo.c_str(), &antigo) == 0;
+    if (existia && !S_ISREG(antigo.st_mode))
+        return false;
+
+    std::string modelo = alvo + ".XXXXXX";
+    std::vector<char> nome(modelo.begin(), modelo.end());
+    nome.push_back('\0');
+    int fd = ::mkstemp(nome.data());
+    if (fd < 0)
+        return false;
+    bool ok = EscreveTudo(fd, conteudo);
+    if (ok) {
+        mode_t modo = 0644;
+        if (existia) {
+            modo = antigo.st_mode & 07777;
+        } else {
+            mode_t mascara = ::umask(0);
+            ::umask(mascara);
+            modo = 0666 & ~mascara;
+        }
+        ::fchmod(fd, modo);
+        ok = ::fsync(fd) == 0;
+    }
+    if (::close(fd) != 0)
+        ok = false;
+    if (ok)
+        ok = ::rename(nome.data(), alvo.c_str()) == 0;
+    if (!ok)
+        ::unlink(nome.data());
+    return ok;
+}
+
+std::vector<std::string> DivideLinhas(const std::string& conteudo) {
+    std::vector<std::string> linhas;
+    size_t inicio = 0;
+    while (inicio < conteudo.size()) {
+        size_t lf = conteudo.find('\n', inicio);
+        size_t fim = lf == std::string::npos ? conteudo.size() : lf;
+        size_t n = fim - inicio;
+        // A CR right before the line end belongs to the line end.
+        if (n > 0 && conteudo[fim - 1] == '\r')
+            --n;
+        linhas.push_back(conteudo.substr(inicio, n));
+        if (lf == std::string::npos)
+            break;
+        inicio = lf + 1;
+    }
+    return linhas;
+}
+
+std::string DiretorioAtual() {
+    std::string buf(PATH_MAX, '\0');
+    for (;;) {
+        if (::getcwd(buf.data(), buf.size())) {
+            buf.resize(std::strlen(buf.c_str()));
+            break;
+        }
+        if (errno != ERANGE)
+            return std::string();
+        buf.resize(buf.size() * 2);
+    }
+    std::string d = CaminhoDoSistema(buf);
+    if (d.empty() || d.back() != '/')
+        d += '/';
+    return d;
+}
+
+bool MudaDiretorioAtual(const std::string& caminho) {
+    if (caminho.empty())
+        return false;
+    return ::chdir(CaminhoNativo(caminho).c_str()) == 0;
+}
+
+std::string ExtraiDiretorio(const std::string& caminho) {
+    size_t p = caminho.rfind('/');
+    return p == std::string::npos ? std::string() : caminho.substr(0, p + 1);
+}
+
+std::string ExtraiNomeArquivo(const std::string& caminho) {
+    size_t p = caminho.rfind('/');
+    return p == std::string::npos ? caminho : caminho.substr(p + 1);
+}
+
+std::string ExtraiExtensao(const std::string& caminho) {
+    size_t barra = caminho.rfind('/');
+    size_t ponto = caminho.rfind('.');
+    if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra))
+        return std::string();
+    return caminho.substr(ponto);
+}
+
+std::string MudaExtensao(const std::string& caminho, const std::string& ext) {
+    std::string atual = ExtraiExtensao(caminho);
+    return caminho.substr(0, caminho.size() - atual.size()) + ext;
+}
+
+std::string CaminhoPrograma() {
+    std::string buf(PATH_MAX, '\0');
+    for (;;) {
+        ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0)
+            return std::string();
+        if (static_cast<size_t>(n) < buf.size()) {
+            buf.resize(static_cast<size_t>(n));
+            break;
+        }
+        buf.resize(buf.size() * 2);
+    }
+    return CaminhoDoSistema(buf);
+}
+
+std::string DirTemporario() {
+    const char* base = std::getenv("TMPDIR");
+    std::string raiz = base && *base ? base : "/tmp";
+    while (raiz.size() > 1 && raiz.back() == '/')
+        raiz.pop_back();
+    std::string nativo = raiz + "/dotmara-" + std::to_string(::getuid());
+    if (!PastaPrivada(nativo)) {
+        // The usual name is taken by someone else: a fresh private folder,
+        // kept for the rest of this process.
+        static std::string reserva;
+        static std::mutex mtx;
+        std::lock_guard<std::mutex> l(mtx);
+        if (reserva.empty() || !PastaPrivada(reserva)) {
+            std::string modelo = raiz + "/dotmara-XXXXXX";
+            std::vector<char> nome(modelo.begin(), modelo.end());
+            nome.push_back('\0');
+            if (!::mkdtemp(nome.data()))
+                return CaminhoDoSistema(raiz) + "/";
+            reserva = nome.data();
+        }
+        nativo = reserva;
+    }
+    return CaminhoDoSistema(nativo) + "/";
+}
+
+std::string ArquivoTemporario(const std::string& prefixo) {
+    std::string modelo = CaminhoNativo(DirTemporario() + prefixo) + "XXXXXX.tmp";
+    std::vector<char> nome(modelo.begin(), modelo.end());
+    nome.push_back('\0');
+    int fd = ::mkstemps(nome.data(), 4);
+    if (fd < 0)
+        return std::string();
+    ::close(fd);
+    return CaminhoDoSistema(nome.data());
+}
+
+std::string AchaArquivoDados(const std::string& dir, const std::string& nome) {
+    std::string exato = dir + nome;
+    if (nome.empty() || ArquivoExiste(exato))
+        return exato;
+    // The name may carry folders of its own: only its last part is matched.
+    std::string pasta = dir + ExtraiDiretorio(nome);
+    std::string arquivo = ExtraiNomeArquivo(nome);
+    std::string nativo = CaminhoNativo(pasta.empty() ? std::string(".") : pasta);
+    DIR* d = ::opendir(nativo.c_str());
+    if (!d)
+        return exato;
+    std::string achado;
+    while (struct dirent* e = ::readdir(d)) {
+        std::string candidato = CaminhoDoSistema(e->d_name);
+        if (IguaisSemCaixa(candidato, arquivo) && ArquivoExiste(pasta + candidato)) {
+            // Prefer the first in name order so the choice does not depend
+            // on the folder's listing order.
+            if (achado.empty() || candidato < achado)
+                achado = candidato;
+        }
+    }
+    ::closedir(d);
+    return achado.empty() ? exato : pasta + achado;
+}
+
+std::string DirDados() {
+    if (const char* env = std::getenv("DOTMARA_DATA_DIR"); env && *env) {
+        std::string d = CaminhoDoSistema(env);
+        if (d.back() != '/')
+            d += '/';
+        return d;
+    }
+    std::string prog = ExtraiDiretorio(CaminhoPrograma());
+    // Installed beside the program, or run from a build folder inside the
+    // source tree (build/, build/tests/ ...).
+    std::string sobe;
+    for (int nivel = 0; nivel < 4; ++nivel) {
+        std::string d = prog + sobe + "data/";
+        if (ArquivoExiste(AchaArquivoDados(d, "ambcode.cfg")))
+            return d;
+        sobe += "../";
+    }
+    return prog + "data/";
+}
+
+// Exposed for the INI writer: creates the folders of a path.
+bool CriaPastasDe(const std::string& caminho) {
+    std::string dir = ExtraiDiretorio(caminho);
+    if (dir.empty())
+        return true;
+    return CriaPastas(CaminhoNativo(dir));
+}

@@ -1,0 +1,247 @@
+// INI profile functions with the rules of the Windows profile API (see ini.h).
+// The file is Windows-1252 bytes; section and key names compare without
+// regard to letter case; values are taken exactly as they stand.
+#include "platform/ini.h"
+
+#include "platform/arquivos.h"
+
+#include <cstdlib>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::mutex mtxIni;
+
+unsigned char Dobra(unsigned char c) {
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned char>(c + 32);
+    if (c >= 192 && c <= 222 && c != 215)
+        return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+bool IguaisSemCaixa(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Dobra(static_cast<unsigned char>(a[i])) != Dobra(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool EhBranco(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Apara(std::string_view s) {
+    while (!s.empty() && EhBranco(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && EhBranco(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// One physical line: its text without the line end, and the line end itself
+// ("\r\n", "\n" or nothing on a last line), so a rewrite keeps it.
+struct Linha {
+    std::string texto;
+    std::string fim;
+};
+
+std::vector<Linha> Divide(const std::string& c) {
+    std::vector<Linha> ls;
+    size_t i = 0;
+    while (i < c.size()) {
+        size_t lf = c.find('\n', i);
+        Linha l;
+        if (lf == std::string::npos) {
+            l.texto = c.substr(i);
+            i = c.size();
+        } else {
+            size_t fim = lf;
+            if (fim > i && c[fim - 1] == '\r') {
+                --fim;
+                l.fim = "\r\n";
+            } else {
+                l.fim = "\n";
+            }
+            l.texto = c.substr(i, fim - i);
+            i = lf + 1;
+        }
+        // A CR at the very end of the file is a line end, not text.
+        if (l.fim.empty() && !l.texto.empty() && l.texto.back() == '\r') {
+            l.texto.pop_back();
+            l.fim = "\r";
+        }
+        ls.push_back(std::move(l));
+    }
+    return ls;
+}
+
+enum class Tipo { Outra, Secao, Chave };
+
+struct Analise {
+    Tipo tipo = Tipo::Outra;
+    std::string_view nome;  // section or key name, trimmed
+    size_t inicioValor = 0; // for a key: offset of the text after "="
+};
+
+Analise Analisa(const std::string& texto) {
+    Analise a;
+    std::string_view t = texto;
+    size_t p = 0;
+    while (p < t.size() && EhBranco(t[p]))
+        ++p;
+    if (p == t.size() || t[p] == ';')
+        return a;
+    if (t[p] == '[') {
+        size_t f = t.find(']', p + 1);
+        std::string_view nome = f == std::string_view::npos ? t.substr(p + 1) : t.substr(p + 1, f - p - 1);
+        a.tipo = Tipo::Secao;
+        a.nome = Apara(nome);
+        return a;
+    }
+    size_t igual = t.find('=', p);
+    if (igual == std::string_view::npos)
+        return a;
+    std::string_view nome = Apara(t.substr(p, igual - p));
+    if (nome.empty())
+        return a;
+    a.tipo = Tipo::Chave;
+    a.nome = nome;
+    a.inicioValor = igual + 1;
+    return a;
+}
+
+std::string Limita(std::string s, std::size_t tamanho) {
+    if (tamanho > 0 && s.size() > tamanho - 1)
+        s.resize(tamanho - 1);
+    return s;
+}
+
+// A line break inside a name or value would split the line and change the
+// file's structure: it is written as a blank.
+std::string SemQuebras(std::string s) {
+    for (char& c : s)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return s;
+}
+
+} // namespace
+
+std::string CaminhoIni() {
+    if (const char* e = std::getenv("DOTMARA_INI"); e && *e)
+        return CaminhoDoSistema(e);
+    std::string base;
+    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x && x[0] == '/') {
+        base = CaminhoDoSistema(x);
+    } else {
+        const char* h = std::getenv("HOME");
+        base = CaminhoDoSistema(h && *h ? h : "/tmp");
+        if (base.back() != '/')
+            base += '/';
+        base += ".config";
+    }
+    if (base.back() != '/')
+        base += '/';
+    return base + "dotmara/DOTMARA.INI";
+}
+
+std::string LePerfil(const std::string& secao, const std::string& chave,
+                     const std::string& padrao, std::size_t tamanho,
+                     const std::string& arquivo) {
+    std::string conteudo;
+    {
+        std::lock_guard<std::mutex> l(mtxIni);
+        if (!LeArquivo(arquivo, conteudo))
+            return Limita(padrao, tamanho);
+    }
+    std::string_view secaoAlvo = Apara(secao), chaveAlvo = Apara(chave);
+    bool dentro = false;
+    for (const Linha& l : Divide(conteudo)) {
+        Analise a = Analisa(l.texto);
+        if (a.tipo == Tipo::Secao) {
+            // Only the first section of a name counts, as on Windows.
+            if (dentro)
+                break;
+            dentro = IguaisSemCaixa(a.nome, secaoAlvo);
+        } else if (dentro && a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+            return Limita(l.texto.substr(a.inicioValor), tamanho);
+        }
+    }
+    return Limita(padrao, tamanho);
+}
+
+bool GravaPerfil(const std::string& secao, const std::string& chave,
+                 const std::string& valor, const std::string& arquivo) {
+    std::string secaoLimpa = SemQuebras(secao), chaveLimpa = SemQuebras(chave);
+    std::string_view secaoAlvo = Apara(secaoLimpa), chaveAlvo = Apara(chaveLimpa);
+    if (secaoAlvo.empty() || chaveAlvo.empty() || arquivo.empty())
+        return false;
+    std::string valorLimpo = SemQuebras(valor);
+
+    std::lock_guard<std::mutex> trava(mtxIni);
+    std::string conteudo;
+    bool existe = LeArquivo(arquivo, conteudo);
+    if (!existe && ArquivoExiste(arquivo))
+        return false; // present but unreadable: never overwrite it blindly
+    std::vector<Linha> ls = Divide(conteudo);
+
+    // Line end for new lines: the file's own, CR LF for a new file.
+    std::string fimNovo = "\r\n";
+    for (const Linha& l : ls)
+        if (!l.fim.empty()) {
+            fimNovo = l.fim;
+            break;
+        }
+
+    size_t inicioSecao = ls.size(); // index of the section header
+    size_t ultimoConteudo = 0;      // last non-blank line of the section
+    bool feito = false;
+    for (size_t i = 0; i < ls.size() && !feito; ++i) {
+        Analise a = Analisa(ls[i].texto);
+        if (a.tipo == Tipo::Secao) {
+            if (inicioSecao < ls.size())
+                break; // end of our section
+            if (IguaisSemCaixa(a.nome, secaoAlvo)) {
+                inicioSecao = i;
+                ultimoConteudo = i;
+            }
+            continue;
+        }
+        if (inicioSecao == ls.size())
+            continue;
+        if (!Apara(ls[i].texto).empty())
+            ultimoConteudo = i;
+        if (a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+            ls[i].texto = ls[i].texto.substr(0, a.inicioValor) + valorLimpo;
+            feito = true;
+        }
+    }
+
+    std::string linhaNova = std::string(chaveAlvo) + "=" + valorLimpo;
+    if (!feito) {
+        if (inicioSecao < ls.size()) {
+            Linha nova{linhaNova, fimNovo};
+            if (ls[ultimoConteudo].fim.empty())
+                ls[ultimoConteudo].fim = fimNovo;
+            ls.insert(ls.begin() + static_cast<std::ptrdiff_t>(ultimoConteudo + 1), nova);
+        } else {
+            if (!ls.empty() && ls.back().fim.empty())
+                ls.back().fim = fimNovo;
+            ls.push_back({"[" + std::string(secaoAlvo) + "]", fimNovo});
+            ls.push_back({linhaNova, fimNovo});
+        }
+    }
+
+    std::string saida;
+    saida.reserve(conteudo.size() + linhaNova.size() + secao.size() + 8);
+    for (const Linha& l : ls) {
+        saida += l.texto;
+        saida += l.fim;
+    }
+    if (!CriaPastasDe(arquivo))
+        return false;
+    return GravaArquivoAtomico(arquivo, saida);
+}
