@@ -534,7 +534,7 @@ void TformVisual::Conferir() {
         }
     }
     if (!tem) return;
-    if (!formChecaBrl) formChecaBrl = new TformChecaBrl(window());
+    if (!formChecaBrl) formChecaBrl = new TformChecaBrl();
     formChecaBrl->DefineLinha(texto);
     formChecaBrl->MostraModal();
 }
