@@ -298,7 +298,7 @@ TEST(ChecaBrl, CodigoSemCelaEncerraOTextoMostrado) {
     f.FormActivate();
     EXPECT_EQ(f.edtReversao->text(), QString("12"));
     EXPECT_EQ(f.Reversao().size(), 5u);
-    EXPECT_EQ(f.edtBraille->text().size(), 5);
+    EXPECT_EQ(f.edtBraille->text().size(), 6);
 }
 
 TEST_F(VisualTest, ModoRevisorMostraOTextoSomenteLeitura) {
