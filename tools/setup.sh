@@ -19,13 +19,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-jobs=$(nproc)
+# DOTMARA_JOBS limits the parallel build and test jobs (default: all cores).
+jobs=${DOTMARA_JOBS:-$(nproc)}
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 
 case "$what" in
   run)
-    exec ./build/dotmara data/exemplo.txt ;;
+    if [ -f data/exemplo.txt ]; then
+      exec ./build/dotmara data/exemplo.txt
+    fi
+    exec ./build/dotmara ;;
   test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs" ;;
   *)

@@ -1,0 +1,160 @@
+// Files and folders: line splitting, path parts, the data-file lookup, the
+// private temporary folder and atomic replacement.
+#include "platform/arquivos.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(DivideLinhas, FinsDeLinha) {
+    using V = std::vector<std::string>;
+    const std::pair<std::string, V> casos[] = {
+        {"", V{}},
+        {"a", V{"a"}},
+        {"a\r\nb\r\n", V{"a", "b"}},
+        {"a\nb", V{"a", "b"}},
+        {"\r\n", V{""}},
+        {"\r\n\r\n", V{"", ""}},
+        {"a\r\r\n", V{"a\r"}},      // only one CR belongs to the line end
+        {"a\rb\n", V{"a\rb"}},      // a CR inside the line stays
+        {"a\r", V{"a"}},            // CR before the end of the file
+        {std::string("x\0y\n", 4), V{std::string("x\0y", 3)}},
+    };
+    for (const auto& [texto, linhas] : casos)
+        EXPECT_EQ(DivideLinhas(texto), linhas) << texto;
+}
+
+TEST(PartesDoCaminho, DiretorioNomeExtensao) {
+    struct {
+        const char* caminho;
+        const char* dir;
+        const char* nome;
+        const char* ext;
+        const char* mudada;
+    } casos[] = {
+        {"/home/a/livro.txt", "/home/a/", "livro.txt", ".txt", "/home/a/livro.brl"},
+        {"/home/a.b/livro", "/home/a.b/", "livro", "", "/home/a.b/livro.brl"},
+        {"livro.tar.gz", "", "livro.tar.gz", ".gz", "livro.tar.brl"},
+        {"/dotmara", "/", "dotmara", "", "/dotmara.brl"},
+        {"/pasta/", "/pasta/", "", "", "/pasta/.brl"},
+        {"", "", "", "", ".brl"},
+    };
+    for (auto c : casos) {
+        EXPECT_EQ(ExtraiDiretorio(c.caminho), c.dir) << c.caminho;
+        EXPECT_EQ(ExtraiNomeArquivo(c.caminho), c.nome) << c.caminho;
+        EXPECT_EQ(ExtraiExtensao(c.caminho), c.ext) << c.caminho;
+        EXPECT_EQ(MudaExtensao(c.caminho, ".brl"), c.mudada) << c.caminho;
+    }
+}
+
+TEST(AchaArquivoDados, ExatoDepoisSemDistinguirMaiusculas) {
+    PastaTemporaria p;
+    p.grava("ZIRODEDOD.MDL", "x");
+    p.grava("ambcode.cfg", "y");
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "ambcode.cfg"), p.caminho("ambcode.cfg"));
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "zirodedod.mdl"), p.caminho("ZIRODEDOD.MDL"));
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "AMBCODE.CFG"), p.caminho("ambcode.cfg"));
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "falta.cfg"), p.caminho("falta.cfg"));
+    // A folder of the same name is not a data file.
+    std::filesystem::create_directory(p.caminho("Pasta.cfg"));
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "pasta.cfg"), p.caminho("pasta.cfg"));
+    // Latin-1 letters fold too; names are Windows-1252 inside the program.
+    p.grava("A\xc3\x87\xc3\x83O.TXT", "z"); // UTF-8 on disk: AÇÃO.TXT
+    EXPECT_EQ(AchaArquivoDados(p.dir(), "a\xe7\xe3o.txt"), p.dir() + "A\xc7\xc3O.TXT");
+}
+
+TEST(Arquivos, NomesWindows1252ViramUtf8NoDisco) {
+    PastaTemporaria p;
+    std::string nome = p.dir() + "cora\xe7\xe3o.txt";
+    ASSERT_TRUE(GravaArquivoAtomico(nome, "conte\xfa" "do"));
+    EXPECT_TRUE(std::filesystem::exists(p.dir() + "cora\xc3\xa7\xc3\xa3o.txt"));
+    std::string lido;
+    ASSERT_TRUE(LeArquivo(nome, lido));
+    EXPECT_EQ(lido, "conte\xfa" "do");
+    EXPECT_TRUE(ArquivoExiste(nome));
+    EXPECT_FALSE(ArquivoExiste(p.dir()));
+    EXPECT_TRUE(DiretorioExiste(p.dir()));
+    EXPECT_FALSE(LeArquivo(p.dir() + "falta", lido));
+    EXPECT_FALSE(LeArquivo(p.dir(), lido));
+}
+
+TEST(Arquivos, GravacaoAtomicaMantemPermissoes) {
+    PastaTemporaria p;
+    std::string a = p.grava("a.txt", "velho");
+    ASSERT_EQ(::chmod(a.c_str(), 0640), 0);
+    ASSERT_TRUE(GravaArquivoAtomico(a, "novo"));
+    struct stat st {};
+    ASSERT_EQ(::stat(a.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(p.le("a.txt"), "novo");
+    // Never over a folder.
+    EXPECT_FALSE(GravaArquivoAtomico(p.dir(), "x"));
+}
+
+TEST(Temporarios, PastaPrivadaENomesUnicos) {
+    PastaTemporaria base;
+    VariavelAmbiente tmp("TMPDIR", base.dir());
+    std::string d = DirTemporario();
+    ASSERT_FALSE(d.empty());
+    EXPECT_EQ(d.back(), '/');
+    EXPECT_EQ(d.rfind(base.dir(), 0), 0u);
+    struct stat st {};
+    ASSERT_EQ(::lstat(d.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    std::set<std::string> nomes;
+    for (int i = 0; i < 20; ++i) {
+        std::string t = ArquivoTemporario("dm");
+        ASSERT_FALSE(t.empty());
+        EXPECT_EQ(ExtraiDiretorio(t), d);
+        EXPECT_TRUE(ArquivoExiste(t));
+        nomes.insert(t);
+    }
+    EXPECT_EQ(nomes.size(), 20u);
+}
+
+TEST(Temporarios, NaoSegueLinkPlantadoNoLugarDaPasta) {
+    PastaTemporaria base, outra;
+    VariavelAmbiente tmp("TMPDIR", base.dir());
+    std::filesystem::create_directory_symlink(outra.dir(), base.dir() + "dotmara-" + std::to_string(::getuid()));
+    std::string d = DirTemporario();
+    EXPECT_EQ(d.rfind(base.dir(), 0), 0u);
+    EXPECT_NE(d, base.dir() + "dotmara-" + std::to_string(::getuid()) + "/");
+    struct stat st {};
+    ASSERT_EQ(::lstat(d.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST(Diretorios, AtualEMudanca) {
+    PastaTemporaria p;
+    std::string antes = DiretorioAtual();
+    EXPECT_EQ(antes.back(), '/');
+    ASSERT_TRUE(MudaDiretorioAtual(p.dir()));
+    EXPECT_TRUE(std::filesystem::equivalent(DiretorioAtual(), p.dir()));
+    EXPECT_FALSE(MudaDiretorioAtual(p.dir() + "falta/"));
+    EXPECT_FALSE(MudaDiretorioAtual(""));
+    ASSERT_TRUE(MudaDiretorioAtual(antes));
+}
+
+TEST(Programa, CaminhoEDados) {
+    std::string prog = CaminhoPrograma();
+    ASSERT_FALSE(prog.empty());
+    EXPECT_TRUE(ArquivoExiste(prog));
+    {
+        VariavelAmbiente semDados("DOTMARA_DATA_DIR", "");
+        // Run from the build folder: the source tree's data folder.
+        EXPECT_TRUE(ArquivoExiste(DirDados() + "ambcode.cfg")) << DirDados();
+    }
+    VariavelAmbiente dados("DOTMARA_DATA_DIR", "/usr/share/dotmara");
+    EXPECT_EQ(DirDados(), "/usr/share/dotmara/");
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+// The output code table: the code-table file format, its errors, the two
+// shipped files and the hexadecimal and Latin-1 helpers.
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "platform/dialogos.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class TabelaImpressoraTeste : public ::testing::Test {
+protected:
+    void SetUp() override { RestauraPadroes(); }
+    void TearDown() override { RestauraPadroes(); }
+
+    // Loads a unified-code table with the given content.
+    bool Carrega(const std::string& conteudo) {
+        ArqAmbCode2 = pasta.grava("tabela.cfg", conteudo);
+        BrailleAntigo = false;
+        return CarregaTabelaImpressora();
+    }
+    int Mudados() const {
+        int n = 0;
+        for (int i = 0; i < 256; ++i)
+            n += TabelaImpressora[static_cast<size_t>(i)] != i;
+        return n;
+    }
+    std::string ErroLinha(int n) const {
+        return "Configura\xe7\xe3o da impressora: erro na linha " + std::to_string(n);
+    }
+
+    PastaTemporaria pasta;
+    DialogosFalsosEscopo d;
+};
+
+TEST_F(TabelaImpressoraTeste, UmaRegra) {
+    EXPECT_TRUE(Carrega("41=61\r\n"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+    EXPECT_EQ(Mudados(), 1);
+    EXPECT_TRUE(d.fake.registros.empty());
+}
+
+TEST_F(TabelaImpressoraTeste, TextoAposOQuintoCaractereEIgnorado) {
+    EXPECT_TRUE(Carrega("41=61 letra a, 42=62\r\n"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+    EXPECT_EQ(Mudados(), 1);
+}
+
+TEST_F(TabelaImpressoraTeste, ComentariosELinhasVaziasContamNaNumeracao) {
+    EXPECT_FALSE(Carrega("* tabela\r\n\r\n41=61\r\n*\r\n\r\nxx\r\n42=62\r\n"));
+    ASSERT_EQ(d.fake.registros.size(), 1u);
+    EXPECT_EQ(d.fake.registros[0].texto, ErroLinha(6));
+    EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
+    EXPECT_EQ(d.fake.registros[0].botoes, Botoes::OK);
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+    EXPECT_EQ(TabelaImpressora[0x42], 0x42); // after the bad line: not read
+}
+
+TEST_F(TabelaImpressoraTeste, ARegraPosteriorVence) {
+    EXPECT_TRUE(Carrega("41=61\r\n41=7a\r\n"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x7A);
+    EXPECT_EQ(Mudados(), 1);
+}
+
+TEST_F(TabelaImpressoraTeste, ErroNaLinha3MantemAsDuasPrimeiras) {
+    EXPECT_FALSE(Carrega("41=61\r\n42=62\r\noops\r\n43=63\r\n"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+    EXPECT_EQ(TabelaImpressora[0x42], 0x62);
+    EXPECT_EQ(TabelaImpressora[0x43], 0x43);
+    ASSERT_EQ(d.fake.Textos().size(), 1u);
+    EXPECT_EQ(d.fake.Textos()[0], ErroLinha(3));
+}
+
+TEST_F(TabelaImpressoraTeste, LinhasQueNaoSaoRegras) {
+    const char* ruins[] = {
+        " 41=61",   // a leading blank
+        "41=",      // too short: nothing after "="
+        "41=6",     // one digit after "="
+        "4",        // shorter than three characters
+        "41",
+        "4G=61",    // not hexadecimal
+        "41=6G",
+        "41-61",    // no "=" at position 3
+        "\t41=61",
+        "41 =61",
+        "#41=61",
+    };
+    for (const char* r : ruins) {
+        d.fake.Limpa();
+        EXPECT_FALSE(Carrega(std::string("42=62\r\n") + r + "\r\n")) << r;
+        EXPECT_EQ(Mudados(), 1) << r;
+        ASSERT_EQ(d.fake.Textos().size(), 1u) << r;
+        EXPECT_EQ(d.fake.Textos()[0], ErroLinha(2)) << r;
+    }
+}
+
+TEST_F(TabelaImpressoraTeste, FinsDeLinha) {
+    // CR LF, LF alone, no line end at the end of the file, blank CR lines.
+    EXPECT_TRUE(Carrega("41=61\n\r\n42=62\r\n43=63"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+    EXPECT_EQ(TabelaImpressora[0x42], 0x62);
+    EXPECT_EQ(TabelaImpressora[0x43], 0x63);
+    EXPECT_TRUE(Carrega("41=61\r"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
+}
+
+TEST_F(TabelaImpressoraTeste, MinusculasEBytesAltos) {
+    EXPECT_TRUE(Carrega("e7=26\r\nFF=00\r\n0a=bC\r\n"));
+    EXPECT_EQ(TabelaImpressora[0xE7], 0x26);
+    EXPECT_EQ(TabelaImpressora[0xFF], 0x00);
+    EXPECT_EQ(TabelaImpressora[0x0A], 0xBC);
+}
+
+TEST_F(TabelaImpressoraTeste, CadaCargaComecaDaIdentidade) {
+    EXPECT_TRUE(Carrega("41=61\r\n"));
+    EXPECT_TRUE(Carrega("42=62\r\n"));
+    EXPECT_EQ(TabelaImpressora[0x41], 0x41);
+    EXPECT_EQ(TabelaImpressora[0x42], 0x62);
+}
+
+TEST_F(TabelaImpressoraTeste, ArquivoAusente) {
+    ArqAmbCode2 = pasta.caminho("nao-existe.cfg");
+    TabelaImpressora[5] = 9;
+    EXPECT_FALSE(CarregaTabelaImpressora());
+    EXPECT_EQ(Mudados(), 0);
+    ASSERT_EQ(d.fake.registros.size(), 1u);
+    EXPECT_EQ(d.fake.registros[0].texto,
+              "Configura\xe7\xe3o da impressora n\xe3o achada " + pasta.caminho("nao-existe.cfg"));
+    EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
+}
+
+TEST_F(TabelaImpressoraTeste, UmaPastaNaoEArquivo) {
+    ArqAmbCode2 = pasta.dir();
+    EXPECT_FALSE(CarregaTabelaImpressora());
+    EXPECT_EQ(d.fake.registros.size(), 1u);
+}
+
+TEST_F(TabelaImpressoraTeste, BrailleAntigoEscolheOArquivo) {
+    ArqAmbCode = pasta.grava("antigo.cfg", "41=31\r\n");
+    ArqAmbCode2 = pasta.grava("unificado.cfg", "41=32\r\n");
+    BrailleAntigo = true;
+    EXPECT_TRUE(CarregaTabelaImpressora());
+    EXPECT_EQ(TabelaImpressora[0x41], 0x31);
+    BrailleAntigo = false;
+    EXPECT_TRUE(CarregaTabelaImpressora());
+    EXPECT_EQ(TabelaImpressora[0x41], 0x32);
+}
+
+TEST_F(TabelaImpressoraTeste, NomeAchadoSemDistinguirMaiusculas) {
+    pasta.grava("AMBCODE2.CFG", "41=33\r\n");
+    ArqAmbCode2 = pasta.caminho("ambcode2.cfg");
+    BrailleAntigo = false;
+    EXPECT_TRUE(CarregaTabelaImpressora());
+    EXPECT_EQ(TabelaImpressora[0x41], 0x33);
+}
+
+TEST(HexParaByte, Valores) {
+    struct {
+        char a, b;
+        int valor;
+    } casos[] = {
+        {'4', '1', 0x41}, {'f', 'f', 0xFF}, {'F', 'f', 0xFF}, {'0', '0', 0},  {'a', '0', 0xA0},
+        // Digits are not validated: "G" is 16, "@" is 16 too.
+        {'0', 'G', 16},   {'0', 'g', 16},   {'G', '0', 0},    {'@', '1', 1},  {'1', '@', 0x20},
+    };
+    for (auto c : casos)
+        EXPECT_EQ(HexParaByte(c.a, c.b), c.valor) << c.a << c.b;
+}
+
+TEST(CaixaLatin, MinusculaEMaiuscula) {
+    const std::pair<int, int> minuscula[] = {{'A', 'a'}, {'Z', 'z'}, {199, 231}, {192, 224}, {215, 247},
+                                            {223, 255}, {'a', 'a'}, {'1', '1'}, {'@', '@'}, {'[', '['},
+                                            {191, 191}, {224, 224}, {0, 0},     {255, 255}};
+    for (auto [de, para] : minuscula)
+        EXPECT_EQ(MinusculaLatin(static_cast<unsigned char>(de)), para) << de;
+    const std::pair<int, int> maiuscula[] = {{'a', 'A'}, {'z', 'Z'}, {231, 199}, {255, 223}, {224, 192},
+                                            {247, 215}, {'A', 'A'}, {'1', '1'}, {'`', '`'}, {'{', '{'},
+                                            {223, 223}, {0, 0}};
+    for (auto [de, para] : maiuscula)
+        EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(de)), para) << de;
+}
+
+// ---- The two shipped code-table files -----------------------------------
+
+class ArquivosDeCodigo : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override { RestauraPadroes(); }
+    void TearDown() override { RestauraPadroes(); }
+    DialogosFalsosEscopo d;
+};
+
+TEST_P(ArquivosDeCodigo, CadaCelaSaiComSeusPontos) {
+    const int codigo = GetParam(); // 0 old, 1 unified
+    ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
+    ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
+    BrailleAntigo = codigo == 0;
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    EXPECT_TRUE(d.fake.registros.empty());
+    std::set<unsigned char> saidas;
+    for (unsigned m = 0; m < 64; ++m) {
+        unsigned char interno = TabelaCelas[static_cast<size_t>(codigo)][m];
+        unsigned char saida = TabelaImpressora[interno];
+        saidas.insert(saida);
+        // Exactly the six dots of the cell: no dot 7 or 8 on the screen.
+        EXPECT_EQ(PontosDoCaractere[saida], m) << "codigo " << codigo << " mascara " << m;
+        EXPECT_GE(saida, 32) << m;
+        EXPECT_LE(saida, 126) << m;
+    }
+    EXPECT_EQ(saidas.size(), 64u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AntigoEUnificado, ArquivosDeCodigo, ::testing::Values(0, 1));
+
+TEST(ArquivosDeCodigoPadrao, AchadosPeloNomeSemPasta) {
+    // The default names, without a folder, are found in the data folder.
+    RestauraPadroes();
+    VariavelAmbiente dados("DOTMARA_DATA_DIR", DOTMARA_DATA_DIR);
+    DialogosFalsosEscopo d;
+    for (bool antigo : {true, false}) {
+        BrailleAntigo = antigo;
+        EXPECT_TRUE(CarregaTabelaImpressora()) << antigo;
+    }
+    EXPECT_TRUE(d.fake.registros.empty());
+    RestauraPadroes();
+}
+
+} // namespace

@@ -1,0 +1,237 @@
+// The program's own message and input windows on the real Qt platform
+// (offscreen): keys, results, sizes, and boxes asked from another thread.
+#include "core/dmvars.h"
+#include "core/gui/TformEditLinha.h"
+#include "core/gui/TformEspere.h"
+#include "core/gui/TformMsgComOK.h"
+#include "platform/qt/dialogosqt.h"
+#include "platform/qt/textoqt.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+namespace {
+
+// Sends a key press and release to whatever has the focus in the modal
+// window that is open (or to the window itself).
+void Tecla(int tecla, const QString& texto = QString()) {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w)
+        return;
+    // The widget that holds the focus inside that window (the window may not
+    // be the active one on the offscreen platform).
+    QWidget* alvo = w->focusWidget();
+    if (!alvo)
+        alvo = w;
+    QKeyEvent press(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
+    QApplication::sendEvent(alvo, &press);
+    QKeyEvent release(QEvent::KeyRelease, tecla, Qt::NoModifier, texto);
+    QApplication::sendEvent(alvo, &release);
+}
+
+// Runs the steps once a modal window is open (polling, so a window opened by
+// another thread is caught too).
+void QuandoAbrir(std::function<void()> passos) {
+    auto* t = new QTimer();
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, [t, passos] {
+        if (QApplication::activeModalWidget()) {
+            t->stop();
+            t->deleteLater();
+            passos();
+        }
+    });
+    t->start();
+}
+
+TEST(TformMsgComOK, EscDa2EnterDaOK) {
+    {
+        TformMsgComOK f;
+        QuandoAbrir([] { Tecla(Qt::Key_Escape); });
+        EXPECT_EQ(f.Executa("Mensagem"), 2);
+    }
+    {
+        TformMsgComOK f;
+        QuandoAbrir([] { Tecla(Qt::Key_Return, "\r"); });
+        EXPECT_EQ(f.Executa("Mensagem"), 1);
+    }
+    {
+        TformMsgComOK f;
+        QuandoAbrir([] { Tecla(Qt::Key_Space, " "); });
+        EXPECT_EQ(f.Executa("Mensagem"), 1);
+    }
+}
+
+TEST(TformMsgComOK, TamanhoPeloTexto) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("Oi");
+    EXPECT_EQ(f.stxtMensOK->width(), 2 * f.btnOK->width());
+    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
+    EXPECT_EQ(f.width(), f.stxtMensOK->width() + 40);
+
+    QuandoAbrir([&] { f.btnOK->click(); });
+    const std::string longa(120, 'M');
+    f.Executa("primeira\r\n" + longa + "\r\nterceira");
+    EXPECT_EQ(f.stxtMensOK->height(), 3 * f.AlturaLinha() + 2 * f.MargemTexto());
+    EXPECT_GT(f.stxtMensOK->width(), 2 * f.btnOK->width());
+    EXPECT_EQ(f.stxtMensOK->text(), QString("primeira\n") + QString(longa.c_str()) + "\nterceira");
+    EXPECT_EQ(f.btnOK->y(), f.stxtMensOK->height() + 40);
+    EXPECT_EQ(f.windowTitle(), "Dotmara");
+}
+
+TEST(TformMsgComOK, TextoWindows1252) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("Aten\xe7\xe3o \x80");
+    EXPECT_EQ(f.stxtMensOK->text(), QString::fromUtf8("Atenção €"));
+}
+
+TEST(TformEditLinha, PrimeiraTeclaVaiParaALinha) {
+    TformEditLinha f;
+    std::string s = "antigo";
+    QuandoAbrir([] {
+        Tecla(Qt::Key_X, "x");
+        Tecla(Qt::Key_Return, "\r");
+    });
+    EXPECT_TRUE(f.Executa("T\xedtulo", "Digite:", s));
+    EXPECT_EQ(s, "x");
+    EXPECT_EQ(f.windowTitle(), QString::fromUtf8("Título"));
+}
+
+TEST(TformEditLinha, EscMantemOTexto) {
+    TformEditLinha f;
+    std::string s = "antigo";
+    QuandoAbrir([] {
+        Tecla(Qt::Key_Y, "y");
+        Tecla(Qt::Key_Escape);
+    });
+    EXPECT_FALSE(f.Executa("T", "Digite:", s));
+    EXPECT_EQ(s, "antigo");
+}
+
+TEST(TformEditLinha, BotoesEAcentos) {
+    TformEditLinha f;
+    std::string s = "cora\xe7\xe3o";
+    QuandoAbrir([&] {
+        EXPECT_EQ(f.edtLinha->text(), QString::fromUtf8("coração"));
+        f.edtLinha->setText(QString::fromUtf8("ação ✓"));
+        f.btnOK->click();
+    });
+    EXPECT_TRUE(f.Executa("T", "Digite:", s));
+    EXPECT_EQ(s, "a\xe7\xe3o ?");
+    EXPECT_EQ(f.btnCancelar->x(), f.btnOK->x() + f.btnOK->width() + 20);
+    EXPECT_EQ(f.btnCancelar->y(), f.btnOK->y());
+    QuandoAbrir([&] { f.btnCancelar->click(); });
+    EXPECT_FALSE(f.Executa("T", "Digite:", s));
+    EXPECT_EQ(s, "a\xe7\xe3o ?");
+}
+
+class ServicoQt : public ::testing::Test {
+protected:
+    void SetUp() override { InstalaDialogosQt(); }
+    void TearDown() override { DefineDialogos(nullptr); }
+};
+
+TEST_F(ServicoQt, MensagemOKPelaJanelaDoPrograma) {
+    QuandoAbrir([] {
+        auto* f = qobject_cast<TformMsgComOK*>(QApplication::activeModalWidget());
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->stxtMensOK->text(), "linha 1\nlinha 2");
+        Tecla(Qt::Key_Escape);
+    });
+    EXPECT_EQ(MensagemOK("linha 1\r\nlinha 2"), 2);
+}
+
+TEST_F(ServicoQt, CaixaDeAvisoComBotoesEmPortugues) {
+    QuandoAbrir([] {
+        auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->icon(), QMessageBox::Warning);
+        EXPECT_EQ(c->text(), QString::fromUtf8("Atenção: diretório /x inacessível!"));
+        ASSERT_EQ(c->buttons().size(), 3);
+        EXPECT_EQ(c->button(QMessageBox::No)->text(), QString::fromUtf8("Não"));
+        EXPECT_EQ(c->button(QMessageBox::Cancel)->text(), "Cancelar");
+        c->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio /x inacess\xedvel!", "Dotmara", Icone::Aviso,
+                               Botoes::NoOKCancel),
+              mrNo);
+}
+
+TEST_F(ServicoQt, CaixaPedidaPorOutraThreadEsperaAResposta) {
+    std::atomic<int> resultado{-1};
+    std::atomic<bool> pronto{false};
+    std::thread trabalhador([&] {
+        resultado = dialogos().Caixa("Arquivo enviado", "Fim de impress\xe3o", Icone::Nenhum, Botoes::OK, true);
+        pronto = true;
+    });
+    bool vista = false;
+    QuandoAbrir([&] {
+        auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(c, nullptr);
+        vista = true;
+        EXPECT_FALSE(pronto.load()); // the worker waits for the answer
+        EXPECT_EQ(c->windowTitle(), QString::fromUtf8("Fim de impressão"));
+        c->button(QMessageBox::Ok)->click();
+    });
+    while (!pronto)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    trabalhador.join();
+    EXPECT_TRUE(vista);
+    EXPECT_EQ(resultado.load(), mrOk);
+}
+
+TEST_F(ServicoQt, EditaLinhaDeOutraThread) {
+    std::atomic<bool> pronto{false};
+    bool ok = false;
+    std::string s = "abc";
+    std::thread trabalhador([&] {
+        ok = EditaLinha("T", "P", s);
+        pronto = true;
+    });
+    QuandoAbrir([] {
+        Tecla(Qt::Key_Z, "z");
+        Tecla(Qt::Key_Enter, "\r");
+    });
+    while (!pronto)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    trabalhador.join();
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(s, "z");
+}
+
+TEST_F(ServicoQt, EspereFicaAteSerEscondido) {
+    dialogos().MostraEspere("O dicion\xe1rio est\xe1 sendo carregado.");
+    ASSERT_NE(formEspere, nullptr);
+    EXPECT_TRUE(formEspere->isVisible());
+    EXPECT_EQ(formEspere->stMensagem->text(), QString::fromUtf8("O dicionário está sendo carregado."));
+    EXPECT_EQ(formEspere->windowTitle(), "Dotmara");
+    dialogos().EscondeEspere();
+    EXPECT_FALSE(formEspere->isVisible());
+}
+
+TEST(TextoQt, IdaEVoltaDeTodosOsBytes) {
+    std::string todos;
+    for (int c = 0; c < 256; ++c)
+        todos += static_cast<char>(c);
+    QString q = ParaQString(todos);
+    EXPECT_EQ(q.size(), 256);
+    EXPECT_EQ(DeQString(q), todos);
+    EXPECT_EQ(q.at(0x80), QChar(0x20AC));
+    EXPECT_EQ(q.at(0x93), QChar(0x201C));
+    EXPECT_EQ(DeQString(QString::fromUtf8("a😀b→")), "a?b?");
+}
+
+} // namespace
