@@ -1,0 +1,37 @@
+// Helpers of the compiler tests: a document in memory installed as the
+// current document, settings by name, the draft file read back.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/documento.h"
+#include "platform/dialogos.h"
+
+// Everything a compiler test touches, restored when it ends: settings,
+// the current document, the dialog service, the draft path.
+class AmbienteCompila {
+public:
+    AmbienteCompila();
+    ~AmbienteCompila();
+    AmbienteCompila(const AmbienteCompila&) = delete;
+    AmbienteCompila& operator=(const AmbienteCompila&) = delete;
+
+    void Documento(std::vector<std::string> linhas);
+    // Sets one setting or job variable by its name ("MaxCarac", "FrenteVerso",
+    // ...). Flags take "S"/"N". False for an unknown name or a bad value.
+    bool Define(const std::string& nome, const std::string& valor);
+    // The draft file as written (bytes), and split into lines without CR LF.
+    std::string Rascunho() const;
+    std::vector<std::string> LinhasRascunho() const;
+
+    LinhasEmMemoria doc;
+    DialogosFalsosEscopo dlg;
+    std::string arquivo; // the draft file of this test
+    bool tamanhoReal = false;
+};
+
+// Escapes for test data files: "\xHH" for bytes below 32, 127 and "\\" for a
+// backslash; everything else as it is.
+std::string EscapaBytes(const std::string& s);
+std::string DesescapaBytes(const std::string& s);

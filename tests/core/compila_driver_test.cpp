@@ -1,0 +1,327 @@
+// The draft compiler driver: the whole-document properties (line and page
+// maps against the draft, interpoint closing), disk errors, CompilaLinha's
+// private compile, and a fixed-seed randomized compile.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "compila_apoio.h"
+#include "core/dmtraduz.h"
+#include "core/dmtraduz_estado.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+
+namespace {
+
+// Physical page of each draft line, from the page ends in the draft.
+std::vector<int> PaginasDasLinhas(const std::vector<std::string>& r, int primeira)
+{
+    std::vector<int> p;
+    int pag = primeira;
+    for (const auto& l : r) {
+        p.push_back(pag);
+        if (LinhaQuebraDupla(l))
+            pag += 2;
+        else if (LinhaQuebraPagina(l))
+            ++pag;
+    }
+    return p;
+}
+
+// Checks what every whole-document compile must give; n = editor lines.
+void ConfereMapas(const AmbienteCompila& amb, int n)
+{
+    const auto r = amb.LinhasRascunho();
+    const EstadoCompilacao& e = EstadoPrincipal();
+    const int nr = static_cast<int>(r.size());
+    // Draft line -> editor line: every written line is mapped to a line of
+    // the document, in order.
+    ASSERT_GE(static_cast<int>(e.MapaRascunhoEditor.size()), nr);
+    int anterior = 0;
+    for (int d = 0; d < nr && d <= e.QuantRascunhoMapeadas; ++d) {
+        const int ed = e.MapaRascunhoEditor[static_cast<size_t>(d)];
+        if (ed == -1) continue; // trailing unmapped lines (closing page ends)
+        EXPECT_GE(ed, 0) << "draft line " << d;
+        EXPECT_LT(ed, n) << "draft line " << d;
+        EXPECT_GE(ed, anterior) << "draft line " << d;
+        anterior = ed;
+    }
+    // Editor line -> draft line: up to the last mapped editor line every one
+    // leads to a draft line, in order.
+    int ultimo = -1;
+    for (int i = 0; i <= e.QuantEditorMapeadas && i < n; ++i) {
+        const int d = e.MapaEditorRascunho[static_cast<size_t>(i)];
+        EXPECT_GE(d, 0) << "editor line " << i;
+        EXPECT_LT(d, nr) << "editor line " << i;
+        EXPECT_GE(d, ultimo) << "editor line " << i;
+        ultimo = d;
+    }
+    // Page maps against the page ends of the draft.
+    if (PagInicial == 1 && nr > 0) {
+        const auto pags = PaginasDasLinhas(r, 1);
+        int ultimaPag = pags.back();
+        if (LinhaQuebraDupla(r.back())) ultimaPag += 2;
+        else if (LinhaQuebraPagina(r.back())) ultimaPag += 1;
+        EXPECT_EQ(e.PaginaFisica, ultimaPag);
+        for (int p = 1; p < e.PaginaFisica && p < static_cast<int>(e.MapaPagFisica.size()); ++p) {
+            const int num = e.MapaPagFisica[static_cast<size_t>(p)];
+            if (num > 0) {
+                EXPECT_EQ(e.MapaPagArabica[static_cast<size_t>(num)], p) << "page " << p;
+            } else if (num < 0) {
+                EXPECT_EQ(e.MapaPagRomana[static_cast<size_t>(-num)], p) << "page " << p;
+            }
+        }
+    }
+    // Interpoint: the last sheet is closed on its back side.
+    if (FrenteVerso && PagInicial == 1 && PagFinal >= e.PaginaFisica && nr > 0) {
+        EXPECT_EQ(e.PaginaFisica % 2, 1);
+        EXPECT_TRUE(LinhaQuebraPagina(r.back()));
+    }
+}
+
+TEST(CompilaRascunho, EmptyDocumentGivesEmptyDraft)
+{
+    for (const char* fv : {"N", "S"}) {
+        AmbienteCompila amb;
+        amb.Define("FrenteVerso", fv);
+        ASSERT_TRUE(CompilaRascunho(0, false));
+        EXPECT_EQ(amb.Rascunho(), "") << fv;
+        EXPECT_EQ(PaginaFisica, 1);
+    }
+}
+
+TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
+{
+    AmbienteCompila amb;
+    amb.Define("AutoJunta", "N");
+    amb.Define("ComTitulo", "N");
+    amb.Define("MaxLin", "5");
+    std::vector<std::string> linhas;
+    for (int i = 0; i < 23; ++i) linhas.push_back("linha " + std::string(1, static_cast<char>('a' + i)));
+    amb.Documento(linhas);
+    ASSERT_TRUE(CompilaRascunho(7, false));
+    const auto r = amb.LinhasRascunho();
+    const EstadoCompilacao& e = EstadoPrincipal();
+    for (int i = 0; i < 23; ++i) {
+        const int d = e.MapaEditorRascunho[static_cast<size_t>(i)];
+        ASSERT_GE(d, 0);
+        EXPECT_EQ(e.MapaRascunhoEditor[static_cast<size_t>(d)], i);
+        EXPECT_FALSE(LinhaQuebraPagina(r[static_cast<size_t>(d)]));
+    }
+    EXPECT_EQ(LinhaRascunhoCursor, e.MapaEditorRascunho[7]);
+    ConfereMapas(amb, 23);
+}
+
+TEST(CompilaRascunho, InterpointClosesTheBackSide)
+{
+    AmbienteCompila amb;
+    amb.Documento({"um", "<p>", "dois", "<p>", "tres"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    const auto r = amb.LinhasRascunho();
+    int fins = 0;
+    for (const auto& l : r) fins += LinhaQuebraPagina(l);
+    EXPECT_EQ(fins, 4); // three pages and the blank back of the third
+    ConfereMapas(amb, 5);
+}
+
+TEST(CompilaRascunho, PageRangeStopsReadingTheDocument)
+{
+    AmbienteCompila amb;
+    amb.Define("PagFinal", "2");
+    amb.Define("ComTitulo", "N");
+    amb.Documento({"um", "<p>", "dois", "<p>", "tres", "<p>", "quatro"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    const auto r = amb.LinhasRascunho();
+    ASSERT_FALSE(r.empty());
+    int fins = 0;
+    for (const auto& l : r) fins += LinhaQuebraPagina(l);
+    EXPECT_EQ(fins, 2);
+    EXPECT_EQ(EstadoPrincipal().QuantEditorMapeadas < 4, true);
+}
+
+TEST(CompilaRascunho, DraftThatCannotBeCreatedIsAFailure)
+{
+    AmbienteCompila amb;
+    amb.Documento({"texto"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    const DynIntArray mapa = MapaEditorRascunho;
+    const int pagina = PaginaFisica;
+
+    amb.Documento({"outro", "<p>", "texto", "<p>", "mais"});
+    ArqRascunho = amb.arquivo + ".nao/existe/rascunho.txt";
+    EXPECT_FALSE(CompilaRascunho(0, false));
+    ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
+    EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
+    EXPECT_EQ(amb.dlg.fake.registros[0].icone, Icone::Erro);
+    // The maps of the last good draft stay for their readers.
+    EXPECT_EQ(MapaEditorRascunho, mapa);
+    EXPECT_EQ(PaginaFisica, pagina);
+}
+
+TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
+{
+    AmbienteCompila amb;
+    std::vector<std::string> linhas(4000, "uma linha de texto que ocupa uma linha inteira de braille");
+    amb.Documento(linhas);
+    ArqRascunho = "/dev/full";
+    EXPECT_FALSE(CompilaRascunho(0, false));
+    ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
+    EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
+}
+
+TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
+{
+    AmbienteCompila amb;
+    ArqRascunho.clear();
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    EXPECT_EQ(ArqRascunho.size() >= 12 &&
+                  ArqRascunho.compare(ArqRascunho.size() - 12, 12, "rascunho.txt") == 0,
+              true)
+        << ArqRascunho;
+}
+
+TEST(CompilaRascunho, RawModeDoesNotOutliveTheCompile)
+{
+    AmbienteCompila amb;
+    amb.Documento({"<F*>", "Abc"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    EXPECT_FALSE(EstadoPrincipal().ModoBruto);
+}
+
+TEST(CompilaRascunho, TitleOffStaysForTheNextCompile)
+{
+    AmbienteCompila amb;
+    amb.Define("Titulo", "livro");
+    amb.Documento({"<T->", "texto"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    amb.Documento({"texto"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    const auto r = amb.LinhasRascunho();
+    ASSERT_FALSE(r.empty());
+    EXPECT_FALSE(ComTitulo);
+    EXPECT_EQ(r[0], TraduzTexto("texto"));
+}
+
+TEST(ExpandeTabs, EveryTabBecomesTwoBlanks)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "}};
+    for (const auto& [de, para] : casos) {
+        std::string s = de;
+        ExpandeTabs(s);
+        EXPECT_EQ(s, para);
+    }
+}
+
+TEST(CompilaLinha, LeavesTheDraftMapsAndJobAlone)
+{
+    AmbienteCompila amb;
+    amb.Define("PagInicial", "1");
+    amb.Define("PagFinal", "3");
+    amb.Documento({"<M__>", "<T*4>", "Primeira \"linha\" (com parenteses", "<p>", "segunda",
+                   "<F*>", "bruta"});
+    ASSERT_TRUE(CompilaRascunho(2, true));
+    const std::string rascunho = amb.Rascunho();
+    const EstadoCompilacao antes = EstadoPrincipal();
+    const unsigned char aspas = dmunif::AspasAbertas, par = dmunif::ParentesesAbertos;
+    const unsigned char aspasAnt = dmantigo::AspasAbertas;
+    TextoIngles = true;
+    const std::string prefixo = PrefixoMargem;
+
+    const std::string l = CompilaLinha(4);
+    EXPECT_FALSE(l.empty());
+
+    EXPECT_EQ(amb.Rascunho(), rascunho);
+    const EstadoCompilacao& depois = EstadoPrincipal();
+    EXPECT_EQ(depois.MapaEditorRascunho, antes.MapaEditorRascunho);
+    EXPECT_EQ(depois.MapaRascunhoEditor, antes.MapaRascunhoEditor);
+    EXPECT_EQ(depois.MapaPagFisica, antes.MapaPagFisica);
+    EXPECT_EQ(depois.PaginaFisica, antes.PaginaFisica);
+    EXPECT_EQ(depois.LinhaRascunhoCursor, antes.LinhaRascunhoCursor);
+    EXPECT_EQ(depois.LarguraLinha, antes.LarguraLinha);
+    EXPECT_EQ(LarguraUtil(), 32);
+    EXPECT_EQ(PagInicial, 1);
+    EXPECT_EQ(PagFinal, 3);
+    EXPECT_TRUE(ModoVisualizacao);
+    EXPECT_EQ(PrefixoMargem, prefixo);
+    EXPECT_EQ(dmunif::AspasAbertas, aspas);
+    EXPECT_EQ(dmunif::ParentesesAbertos, par);
+    EXPECT_EQ(dmantigo::AspasAbertas, aspasAnt);
+    EXPECT_TRUE(TextoIngles);
+}
+
+TEST(CompilaLinha, ReturnsTheFirstLineOfTheLayout)
+{
+    AmbienteCompila amb;
+    std::string longa;
+    for (int i = 0; i < 60; ++i) longa += "abcd ";
+    amb.Documento({"", "<T+5> e mais", longa, "abc\tdef", "   recuada"});
+    amb.Define("Tabela", "identidade");
+
+    EXPECT_EQ(CompilaLinha(0), "");
+    EXPECT_EQ(CompilaLinha(1), TraduzTexto("<T+5> e mais")); // not a command here
+    const std::string l = CompilaLinha(2);
+    EXPECT_LE(l.size(), 254u);
+    EXPECT_GT(l.size(), 200u);
+    EXPECT_EQ(l, TraduzTexto(longa.substr(0, l.size())));
+    EXPECT_EQ(CompilaLinha(3), TraduzTexto("abc\tdef")); // tabs stay
+    EXPECT_EQ(CompilaLinha(99), "");                       // outside the document
+
+    amb.Define("ImprEnviaVazias", "S");
+    EXPECT_EQ(CompilaLinha(0), " ");
+}
+
+TEST(CompilaLinha, GoesThroughTheOutputTable)
+{
+    AmbienteCompila amb;
+    amb.Documento({"abc"});
+    const std::string braille = TraduzTexto("abc");
+    TabelaImpressora['a'] = 'Z';
+    std::string esperado = braille;
+    for (char& c : esperado) c = static_cast<char>(TabelaImpressora[static_cast<unsigned char>(c)]);
+    EXPECT_EQ(CompilaLinha(0), esperado);
+}
+
+// Random documents of commands, words and odd bytes under random settings:
+// every compile finishes, succeeds and keeps the whole-document properties.
+TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
+{
+    std::mt19937 rng(20251209);
+    const std::vector<std::string> pecas = {
+        "<p>", "<P>", "<T->", "<T+>", "<T+3>", "<T*2>", "<T+0>", "<Ttitulo>", "<F->", "<F+>",
+        "<F*>", "<S->", "<S+>", "<R+>", "<R->", "<I+>", "<I->", "<M__ >", "<M>", "<M\xe9 >",
+        "<12>", "<*** nota ***>", "<G  1 nada.grb>", "<G+ c nada.grb>", "<G* 2 nada.grb>",
+        "<G  x>", "<M", "", "", "          Centrado", "  Paragrafo novo", " sem recuo",
+        "\x95 item", "palavra porta alto antro compra acha", "Jo\xe3o comprou 12,5 kg em 1998.",
+        "SUPERCALIFRAGILISTICEXPIALIDOCIOUSSUPERCALIFRAGILISTIC", "\t\tcom tabs\t", "\"aspas\" (parenteses)",
+        std::string("\x00\x0b\x0f\xff", 4), "<", "<>", "texto comum de uma linha"};
+    for (int rodada = 0; rodada < 120; ++rodada) {
+        AmbienteCompila amb;
+        amb.Define("MaxCarac", std::to_string(std::uniform_int_distribution<int>(1, 40)(rng)));
+        amb.Define("MaxLin", std::to_string(std::uniform_int_distribution<int>(1, 30)(rng)));
+        amb.Define("EstiloNumPag", std::to_string(rng() % 4));
+        amb.Define("TipoCabec", std::to_string(rng() % 3));
+        amb.Define("TipoTratGrafico", std::to_string(rng() % 5));
+        for (const char* f : {"FrenteVerso", "AutoJunta", "SeparaSilabas", "AfastaCabPar",
+                              "TiraBrancasInicioPag", "ImprEnviaVazias", "BrailleAntigo", "TamanhoReal"})
+            amb.Define(f, rng() % 2 ? "S" : "N");
+        amb.Define("ImprMarca", rng() % 4 == 0 ? "Tiger" : "Index");
+        std::vector<std::string> doc;
+        const int n = static_cast<int>(rng() % 60);
+        for (int i = 0; i < n; ++i) {
+            std::string l = pecas[rng() % pecas.size()];
+            if (rng() % 5 == 0) l += pecas[rng() % pecas.size()];
+            doc.push_back(l);
+        }
+        amb.Documento(doc);
+        SCOPED_TRACE("round " + std::to_string(rodada));
+        ASSERT_TRUE(CompilaRascunho(static_cast<int>(rng() % 60), rng() % 2 == 0));
+        ConfereMapas(amb, n);
+        for (int i = 0; i < n; i += 7) (void)CompilaLinha(i);
+        if (HasFatalFailure()) return;
+    }
+}
+
+} // namespace
