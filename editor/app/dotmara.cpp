@@ -1,13 +1,40 @@
-// dotmara: the braille transcription workstation.
+// dotmara: the braille transcription workstation. Creates the program's
+// windows in their fixed order (later windows rely on earlier ones) and runs
+// the event loop until the main window closes.
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
+#include "editor/gui/dmsplash.h"
+#include "platform/arquivos.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationName("Dotmara");
-    QMainWindow w;
-    w.setWindowTitle("Dotmara");
-    w.resize(800, 600);
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName("Dotmara");
+    QApplication::setApplicationDisplayName("Dotmara");
+
+    // 1 TformPrincipal
+    formPrincipal = new TformPrincipal();
+    // 2 TformConfig, 3 TformConfigPrn, 4 TformVisual, 5 TformImprime
+    // 6 TformSplash
+    formSplash = new TformSplash();
+    // 7 TformConfigDir, 8 TformConta, 9 TformQuadro, 10 TformMacro,
+    // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
+    // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
+    // 17 TformConfTabela, 18 TformChecaBrl, 19 TformEspere,
+    // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
+    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao,
+    // 26 TformMsgComOK, 27 TformEditLinha, 28 TformProcAtualiz
+
+    // The document named first on the command line opens when the main
+    // window is shown.
+    for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
+    formPrincipal->show();
+    const int r = app.exec();
+
+    // Windows go in the reverse order of their creation.
+    delete formSplash;
+    formSplash = nullptr;
+    delete formPrincipal;
+    return r;
 }

@@ -1,0 +1,131 @@
+// Document files of the main window, without Qt: text <-> lines as the editor
+// keeps them, saving with a ".bak" copy, the recent-file list and its INI keys,
+// the DOS (code page 850) <-> Windows-1252 conversions, the main window's own
+// INI values, and the line/column arithmetic of the caret services, where
+// every line end counts two characters (CR LF).
+//
+// All text is Windows-1252 bytes (paths included).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// ---- Code pages ------------------------------------------------------------
+// Windows-1252 -> code page 850 (what the DOS programs read). Characters that
+// code page 850 lacks become "?". Works on text of any length.
+std::string ConverteParaDOS(std::string_view s);
+// Code page 850 -> Windows-1252. The box-drawing characters, which
+// Windows-1252 lacks, become "?".
+std::string ConverteParaWindows(std::string_view s);
+// Byte tables behind the two conversions ('?' where there is no character).
+unsigned char WindowsParaDOS(unsigned char c);
+unsigned char DOSParaWindows(unsigned char c);
+
+// ---- Text and lines --------------------------------------------------------
+// Splits a file's text into lines as a text editor loads it: CR LF, LF and a
+// lone CR each end a line; a line end at the very end opens no further line.
+std::vector<std::string> TextoEmLinhas(std::string_view texto);
+// The file text of a list of lines: every line followed by CR LF.
+std::string LinhasEmTexto(const std::vector<std::string>& linhas);
+// Each tab becomes two blanks.
+std::string TrocaTabs(std::string_view linha);
+
+// ---- Names ----------------------------------------------------------------
+// Letter-case-free comparison of Windows-1252 text (A-Z and the accented
+// capitals 192-222 fold to their small letters).
+bool IgualSemCaixa(std::string_view a, std::string_view b);
+// The ".bak" name of a document: its extension replaced by ".bak".
+std::string NomeBackup(const std::string& nome);
+// An absolute path for a name given relative to the current folder.
+std::string CaminhoAbsoluto(const std::string& nome);
+
+// ---- Saving ----------------------------------------------------------------
+enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita };
+// Writes conteudo to nome, keeping the previous version as NomeBackup(nome):
+// the old ".bak" is deleted, the existing file becomes the ".bak", the new
+// text takes its name. The new text is first written in full to a temporary
+// file beside the target, so a failed write leaves the file (or, once moved,
+// its ".bak") as it was, and never a half-written document.
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
+
+// ---- Recent files -----------------------------------------------------------
+// The five most recent documents, most recent first, compared without regard
+// to letter case; mirrored by the INI keys "arq1" .. "arq5" of section
+// "DOTMARA".
+class ListaRecentes {
+public:
+    static constexpr int MaxItens = 5;
+
+    const std::vector<std::string>& Itens() const { return itens_; }
+    int Tamanho() const { return static_cast<int>(itens_.size()); }
+    const std::string& Item(int i) const { return itens_.at(static_cast<std::size_t>(i)); }
+    int Indice(const std::string& nome) const;   // -1 when absent
+
+    // Reads "arq1" .. "arq5": empty values and repeats are skipped, so
+    // every entry is a distinct, non-empty path.
+    void LeIni(const std::string& arquivoIni);
+    // Writes entry k as "arq" + (k+1) and deletes the keys past the end.
+    // False when the INI file could not be written.
+    bool GravaIni(const std::string& arquivoIni) const;
+
+    // nome becomes the first entry (moved there, or inserted with the oldest
+    // entry dropped when the list is full). True when the order changed.
+    bool PoeNaFrente(const std::string& nome);
+    // False for an index outside the list.
+    bool Remove(int indice);
+    void Troca(int indice, const std::string& nome);   // bounded; ignored outside
+    void Limpa() { itens_.clear(); }
+
+private:
+    std::vector<std::string> itens_;
+};
+
+// Writes "arq" + numero in section "DOTMARA"; an empty value deletes the key.
+bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni);
+
+// ---- The main window's INI values ---------------------------------------------
+// "quebraLin": off only when the first character, upper-cased, is "N".
+bool ValorQuebraLin(const std::string& valor);
+// "maxCol": a whole number of at least 1, else 70.
+int ValorMaxCol(const std::string& valor);
+
+// ---- Line and column with two characters per line end ---------------------------
+struct LinCol {
+    int linha = 0;
+    int coluna = 0;
+    bool operator==(const LinCol&) const = default;
+};
+
+// Line and column of a character offset. comprimento(i) gives the length of
+// line i (0 <= i < numLinhas). An offset at or past the end of the text gives
+// the line numLinhas and the rest as column.
+template <class Comprimento>
+LinCol CalcLinColPor(int numLinhas, Comprimento comprimento, long long posicao) {
+    long long soma = 0;
+    LinCol r;
+    for (int i = 0; i < numLinhas; ++i) {
+        const long long l = static_cast<long long>(comprimento(i)) + 2;
+        if (soma + l > posicao) break;
+        soma += l;
+        ++r.linha;
+    }
+    r.coluna = static_cast<int>(posicao - soma);
+    return r;
+}
+
+// Offset of the start of a line: the lengths of the lines before it, each plus
+// 2. A negative line counts as line 0; a line past the last one gives the
+// total of all lines.
+template <class Comprimento>
+long long InicioLinhaPor(int numLinhas, Comprimento comprimento, int linha) {
+    long long soma = 0;
+    for (int i = 0; i < linha && i < numLinhas; ++i)
+        soma += static_cast<long long>(comprimento(i)) + 2;
+    return soma;
+}
+
+// The same for lines held in a vector.
+LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao);
+long long InicioLinha(const std::vector<std::string>& linhas, int linha);

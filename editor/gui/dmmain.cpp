@@ -1,0 +1,867 @@
+// dmmain: the main window: its life (creation, first activation, close), the
+// editor that holds the document, the caret services and the document-file
+// commands.
+#include "editor/gui/dmmain.h"
+
+#include "core/dmvars.h"
+#include "editor/gui/dmsplash.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TformPrincipal* formPrincipal = nullptr;
+
+namespace {
+
+// Windows-1252 text <-> the editor's text.
+QString QDe(std::string_view s) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(s.size()));
+    for (unsigned char c : s) r.append(QChar(static_cast<char16_t>(Cp1252ParaUnicode(c))));
+    return r;
+}
+
+std::string DeQ(const QString& q) {
+    std::string r;
+    r.reserve(static_cast<std::size_t>(q.size()));
+    for (QChar ch : q) {
+        const int b = UnicodeParaCp1252(ch.unicode());
+        r += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return r;
+}
+
+// A menu caption shows "&" as it is.
+QString Legenda(const std::string& s) { return QDe(s).replace('&', "&&"); }
+
+bool Representavel(QChar ch) {
+    return ch == '\t' || ch == '\n' || ch == '\r' || UnicodeParaCp1252(ch.unicode()) >= 0;
+}
+
+// The editor's text for a list of lines: every line followed by a line end,
+// as a text file loads into it.
+QString TextoDoEditor(const std::vector<std::string>& linhas) {
+    std::string s;
+    for (const auto& l : linhas) {
+        s += l;
+        s += '\n';
+    }
+    return QDe(s);
+}
+
+const char* const kTituloAviso = "Aviso";
+const char* const kTituloErro = "Erro";
+const char* const kTituloConfirmacao = "Confirma\xe7\xe3o";
+const char* const kTituloInformacao = "Informa\xe7\xe3o";
+
+std::string SemBarraFinal(const std::string& dir) {
+    return dir.empty() ? dir : dir.substr(0, dir.size() - 1);
+}
+
+} // namespace
+
+std::vector<std::string> ArquivosDoMime(const QMimeData* dados) {
+    std::vector<std::string> r;
+    if (!dados || !dados->hasUrls()) return r;
+    for (const QUrl& u : dados->urls())
+        if (u.isLocalFile()) r.push_back(CaminhoDoSistema(u.toLocalFile().toStdString()));
+    return r;
+}
+
+// ============================================================================
+// The editor
+// ============================================================================
+
+TRichEdPrincipal::TRichEdPrincipal(TformPrincipal* dono) : QPlainTextEdit(dono), dono_(dono) {
+    setObjectName("richEdPrincipal");
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(false);
+    QFont f("Courier New");
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPixelSize(16);
+    setFont(f);
+    // The selection stays visible when the editor loses the focus.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+}
+
+int TRichEdPrincipal::TamanhoTexto() const { return document()->characterCount() - 1; }
+
+void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    bool insere = !t.isEmpty();
+    for (QChar ch : t)
+        if (ch.unicode() < 32 && ch != '\t' && ch != '\r' && ch != '\n') insere = false;
+    if (insere && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        bool ok = true;
+        for (QChar ch : t) ok = ok && Representavel(ch);
+        const int selecionado = static_cast<int>(textCursor().selectedText().size());
+        if (!ok || TamanhoTexto() - selecionado + t.size() > LimiteTexto) {
+            QApplication::beep();
+            e->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+bool TRichEdPrincipal::canInsertFromMimeData(const QMimeData* fonte) const {
+    if (!ArquivosDoMime(fonte).empty()) return true;
+    return QPlainTextEdit::canInsertFromMimeData(fonte);
+}
+
+void TRichEdPrincipal::insertFromMimeData(const QMimeData* fonte) {
+    const auto arquivos = ArquivosDoMime(fonte);
+    if (!arquivos.empty()) {
+        dono_->ArquivosSoltos(arquivos);
+        return;
+    }
+    if (!fonte || !fonte->hasText()) return;
+    QString t = fonte->text();
+    t.replace("\r\n", "\n");
+    t.replace('\r', '\n');
+    for (auto& ch : t)
+        if (!Representavel(ch)) ch = '?';
+    const int selecionado = static_cast<int>(textCursor().selectedText().size());
+    const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
+    if (t.size() > cabe) {
+        t.truncate(cabe);
+        QApplication::beep();
+    }
+    textCursor().insertText(t);
+    ensureCursorVisible();
+}
+
+void TRichEdPrincipal::dragEnterEvent(QDragEnterEvent* e) {
+    if (!ArquivosDoMime(e->mimeData()).empty()) e->acceptProposedAction();
+    else QPlainTextEdit::dragEnterEvent(e);
+}
+
+void TRichEdPrincipal::dragMoveEvent(QDragMoveEvent* e) {
+    if (!ArquivosDoMime(e->mimeData()).empty()) e->acceptProposedAction();
+    else QPlainTextEdit::dragMoveEvent(e);
+}
+
+void TRichEdPrincipal::dropEvent(QDropEvent* e) {
+    const auto arquivos = ArquivosDoMime(e->mimeData());
+    if (arquivos.empty()) {
+        QPlainTextEdit::dropEvent(e);
+        return;
+    }
+    e->acceptProposedAction();
+    dono_->ArquivosSoltos(arquivos);
+}
+
+// ============================================================================
+// Creation
+// ============================================================================
+
+TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("formPrincipal");
+    setWindowTitle("Dotmara");
+    resize(873, 605);
+    setMinimumHeight(603);
+    QFont fonte("Segoe UI");
+    fonte.setStyleHint(QFont::SansSerif);
+    setFont(fonte);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 251, 240));   // cream
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* central = new QWidget(this);
+    auto* coluna = new QVBoxLayout(central);
+    coluna->setContentsMargins(0, 0, 0, 0);
+    coluna->setSpacing(0);
+    CriaToolBar();
+    coluna->addWidget(panToolBar);
+    richEdPrincipal = new TRichEdPrincipal(this);
+    coluna->addWidget(richEdPrincipal, 1);
+    // The braille strip goes here, between the editor and the status bar.
+    panLinhasBraille = new QWidget(central);
+    panLinhasBraille->setObjectName("panLinhasBraille");
+    layLinhasBraille = new QVBoxLayout(panLinhasBraille);
+    layLinhasBraille->setContentsMargins(0, 0, 0, 0);
+    layLinhasBraille->setSpacing(0);
+    coluna->addWidget(panLinhasBraille);
+    setCentralWidget(central);
+    CriaStatus();
+    CriaMenus();
+
+    timerPrinc = new QTimer(this);
+    timerPrinc->setInterval(100);
+    connect(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
+
+    connect(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
+            &TformPrincipal::richEdPrincipalSelectionChange);
+    connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
+            &TformPrincipal::richEdPrincipalSelectionChange);
+
+    dialogoAbrir = [this](const std::string& dir, std::string& nome) {
+        QFileDialog d(this, QString(), QDe(dir),
+                      "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)");
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::ExistingFile);
+        d.setDefaultSuffix("txt");
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
+        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
+        return true;
+    };
+    dialogoSalvar = [this](const std::string& dir, const std::string& proposto, std::string& nome) {
+        QFileDialog d(this, QString(), QDe(dir),
+                      "Arquivo de texto (*.txt *.TXT);;Todos os arquivos (*)");
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        d.setDefaultSuffix("txt");
+        d.setOption(QFileDialog::DontConfirmOverwrite);   // the window asks itself
+        if (!proposto.empty()) d.selectFile(QDe(proposto));
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
+        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
+        return true;
+    };
+
+    // FormCreate
+    PrimeiraAtivacao = true;
+    BackupLinhas.clear();
+    ArqAtual.clear();
+    IndiceReabrir = -1;
+    NumPagInic = 1;
+    imReabrir->setEnabled(false);
+    LeIni();
+    setAcceptDrops(true);
+    FilaGraficosArq.clear();
+    FilaGraficosCol.clear();
+
+    DefineDocumentoAtual(this);
+}
+
+TformPrincipal::~TformPrincipal() {
+    if (&DocumentoAtual() == this) DefineDocumentoAtual(nullptr);
+    if (formPrincipal == this) formPrincipal = nullptr;
+}
+
+void TformPrincipal::LeIni() {
+    const std::string ini = CaminhoIni();
+    Recentes.LeIni(ini);
+    for (int i = 0; i < ListaRecentes::MaxItens; ++i) {
+        QAction* item = imArq[static_cast<std::size_t>(i)];
+        if (i < Recentes.Tamanho()) {
+            item->setText(Legenda(Recentes.Item(i)));
+            item->setVisible(true);
+        } else {
+            item->setText(QString());
+            item->setVisible(false);
+        }
+    }
+    imReabrir->setEnabled(Recentes.Tamanho() > 0);
+
+    std::string dir = LePerfil("DOTMARA", "ultimoDir", "", 0, ini);
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
+
+    QuebraLin = ValorQuebraLin(LePerfil("DOTMARA", "quebraLin", "S", 4, ini));
+    MaxCol = ValorMaxCol(LePerfil("DOTMARA", "maxCol", "70", 80, ini));
+}
+
+void TformPrincipal::CriaToolBar() {
+    panToolBar = new QWidget(this);
+    panToolBar->setObjectName("panToolBar");
+    panToolBar->setFixedHeight(85);
+    auto* linhas = new QVBoxLayout(panToolBar);
+    linhas->setContentsMargins(4, 4, 4, 4);
+    linhas->setSpacing(4);
+    linhaToolBar1 = new QHBoxLayout();
+    linhaToolBar2 = new QHBoxLayout();
+    linhas->addLayout(linhaToolBar1);
+    linhas->addLayout(linhaToolBar2);
+
+    auto botao = [this](const char* texto, auto acao) {
+        auto* b = new QToolButton(panToolBar);
+        b->setText(QDe(texto));
+        b->setToolTip(QDe(texto));
+        connect(b, &QToolButton::clicked, this, acao);
+        return b;
+    };
+    linhaToolBar1->addWidget(botao("Novo", [this] {
+        imNovoClick();
+        richEdPrincipal->setFocus();
+    }));
+    linhaToolBar1->addWidget(botao("Abrir", [this] {
+        imAbrirClick();
+        richEdPrincipal->setFocus();
+    }));
+    linhaToolBar1->addWidget(botao("Salvar", [this] {
+        imSalvarClick();
+        richEdPrincipal->setFocus();
+    }));
+    linhaToolBar1->addStretch(1);
+    auto* sair = botao("Sair do Programa", [this] { imSairClick(); });
+    sair->setObjectName("bbtnSair");
+    linhaToolBar1->addWidget(sair);
+    linhaToolBar2->addStretch(1);
+}
+
+void TformPrincipal::CriaStatus() {
+    static const std::array<std::pair<const char*, int>, 5> paineis = {{
+        {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diret\xf3rio atual:", 600}}};
+    for (std::size_t i = 0; i < paineis.size(); ++i) {
+        auto* l = new QLabel(QDe(paineis[i].first), this);
+        l->setMinimumWidth(paineis[i].second);
+        if (i < 3) l->setFixedWidth(paineis[i].second);
+        sbarPrincipal[i] = l;
+        statusBar()->addWidget(l, i == 4 ? 1 : 0);
+    }
+}
+
+void TformPrincipal::CriaMenus() {
+    QMenuBar* barra = menuBar();
+    auto acao = [this](QMenu* menu, const char* texto, auto fn) {
+        QAction* a = menu->addAction(QDe(texto));
+        connect(a, &QAction::triggered, this, fn);
+        return a;
+    };
+
+    menuArquivo = barra->addMenu("&Arquivo");
+    imNovo = acao(menuArquivo, "&Novo", [this] { imNovoClick(); });
+    imAbrir = acao(menuArquivo, "&Abrir", [this] {
+        IndiceReabrir = -1;
+        imAbrirClick();
+    });
+    imReabrir = menuArquivo->addMenu("&Reabrir...");
+    for (int i = 0; i < ListaRecentes::MaxItens; ++i) {
+        QAction* a = imReabrir->addAction(QString("%1.").arg(i + 1));
+        a->setObjectName(QString("imArq%1").arg(i + 1));
+        connect(a, &QAction::triggered, this, [this, i] { imArqClick(i); });
+        imArq[static_cast<std::size_t>(i)] = a;
+    }
+    imSalvar = acao(menuArquivo, "&Salvar", [this] { imSalvarClick(); });
+    imSalvar->setShortcut(Qt::Key_F2);
+    imSalvarComo = acao(menuArquivo, "Salvar &Como", [this] { imSalvarComoClick(); });
+    menuArquivo->addSeparator();
+    // The printing, export and external-program commands go here.
+    imSair = acao(menuArquivo, "Sa&ir", [this] { imSairClick(); });
+
+    menuEditar = barra->addMenu("&Editar");
+    menuConfigurar = barra->addMenu("&Configurar");
+    imModoRevisor = menuConfigurar->addAction("Modo &Revisor");
+    imModoRevisor->setCheckable(true);
+    imModoRevisor->setShortcut(Qt::Key_F4);
+    // The command itself turns the check mark over.
+    connect(imModoRevisor, &QAction::triggered, this, [this] {
+        imModoRevisor->setChecked(!imModoRevisor->isChecked());
+        imModoRevisorClick();
+    });
+    menuGraficos = barra->addMenu(QDe("&Gr\xe1" "ficos"));
+    menuDestaques = barra->addMenu("&Destaques");
+    menuUtilitarios = barra->addMenu(QDe("&Utilit\xe1rios"));
+    imConverterDOS = acao(menuUtilitarios, "Converter para formato &DOS",
+                          [this] { ConverterparaformatoDOS1Click(); });
+    imConverterWindows = acao(menuUtilitarios, "Converter para formato &Windows",
+                              [this] { ConverterparaformatoWindows1Click(); });
+    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formata\xe7\xf5" "es",
+                                 [this] { Eliminarformataes1Click(); });
+    menuOrtografia = barra->addMenu("&Ortografia");
+    imVisualizar = barra->addAction("&Visualizar (F9)");
+    imVisualizar->setShortcut(Qt::Key_F9);
+    connect(imVisualizar, &QAction::triggered, this, [this] { VisualizaBraille(true, true); });
+    imAtualizarBraille = barra->addAction("A&tualizar (F12)");
+    imAtualizarBraille->setShortcut(Qt::Key_F12);
+    connect(imAtualizarBraille, &QAction::triggered, this, [this] { VisualizaBraille(true, false); });
+    menuAjuda = barra->addMenu("&? (Ajuda)");
+    imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
+    connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
+}
+
+// ============================================================================
+// The document's lines
+// ============================================================================
+
+int TformPrincipal::NumLinhas() const {
+    const QTextDocument* d = richEdPrincipal->document();
+    int n = d->blockCount();
+    if (n > 0 && d->lastBlock().length() <= 1) --n;
+    return n;
+}
+
+std::string TformPrincipal::Linha(int indice) const {
+    if (indice < 0 || indice >= NumLinhas()) return {};
+    return DeQ(richEdPrincipal->document()->findBlockByNumber(indice).text());
+}
+
+int TformPrincipal::ComprimentoLinha(int indice) const {
+    if (indice < 0 || indice >= NumLinhas()) return 0;
+    return richEdPrincipal->document()->findBlockByNumber(indice).length() - 1;
+}
+
+std::vector<std::string> TformPrincipal::Linhas() const {
+    std::vector<std::string> r;
+    const int n = NumLinhas();
+    r.reserve(static_cast<std::size_t>(n));
+    QTextBlock b = richEdPrincipal->document()->begin();
+    for (int i = 0; i < n && b.isValid(); ++i, b = b.next()) r.push_back(DeQ(b.text()));
+    return r;
+}
+
+void TformPrincipal::DefineLinhas(const std::vector<std::string>& linhas) {
+    QTextCursor c(richEdPrincipal->document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(TextoDoEditor(linhas));
+    c.endEditBlock();
+}
+
+bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->isModified(); }
+
+// ============================================================================
+// Caret position
+// ============================================================================
+
+namespace {
+// Lengths of the editor's lines, walked from the first, for the arithmetic of
+// documentos.h. Reading them in order keeps the walk linear.
+struct ComprimentosEditor {
+    const QTextDocument* doc;
+    mutable QTextBlock bloco;
+    mutable int indice = 0;
+    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
+    int operator()(int i) const {
+        if (i != indice) {
+            bloco = doc->findBlockByNumber(i);
+            indice = i;
+        }
+        const int l = bloco.length() - 1;
+        bloco = bloco.next();
+        ++indice;
+        return l;
+    }
+};
+} // namespace
+
+void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
+    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
+    linha = r.linha;
+    coluna = r.coluna;
+}
+
+int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
+    const QTextBlock b = richEdPrincipal->document()->findBlock(posicaoEditor);
+    if (!b.isValid()) return posicaoEditor;
+    // Every line end before the block counts one more character.
+    return posicaoEditor + b.blockNumber();
+}
+
+int TformPrincipal::PosicaoDoOffset(int offset) const {
+    const QTextDocument* d = richEdPrincipal->document();
+    int lin = 0, col = 0;
+    CalcLinCol(std::max(0, offset), lin, col);
+    if (lin >= NumLinhas()) return d->characterCount() - 1;
+    const QTextBlock b = d->findBlockByNumber(lin);
+    return b.position() + std::min(col, b.length() - 1);
+}
+
+int TformPrincipal::InicioSelecao() const {
+    return OffsetDaPosicao(richEdPrincipal->textCursor().selectionStart());
+}
+
+int TformPrincipal::TamanhoSelecao() const {
+    const QTextCursor c = richEdPrincipal->textCursor();
+    return OffsetDaPosicao(c.selectionEnd()) - OffsetDaPosicao(c.selectionStart());
+}
+
+void TformPrincipal::LinColInicioSel(int& linha, int& coluna) const {
+    CalcLinCol(InicioSelecao(), linha, coluna);
+}
+
+void TformPrincipal::LinColFimSel(int& linha, int& coluna) const {
+    CalcLinCol(InicioSelecao() + TamanhoSelecao(), linha, coluna);
+}
+
+void TformPrincipal::PosicionaCursor(int linha, int coluna) {
+    const long long inicio =
+        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha);
+    const long long offset = std::max(0LL, inicio + coluna);
+    richEdPrincipal->setFocus();
+    QTextCursor c = richEdPrincipal->textCursor();
+    c.setPosition(PosicaoDoOffset(static_cast<int>(std::min<long long>(offset, INT_MAX))));
+    richEdPrincipal->setTextCursor(c);
+}
+
+void TformPrincipal::MostraPosicao(int lin, int col) {
+    sbarPrincipal[0]->setText(QString(" Lin: %1").arg(lin));
+    sbarPrincipal[1]->setText(QString(" Col: %1").arg(col));
+    if (!ModoRevisor()) {
+        int li = 0, ci = 0, lf = 0, cf = 0;
+        LinColInicioSel(li, ci);
+        LinColFimSel(lf, cf);
+        sbarPrincipal[2]->setText(QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
+    }
+}
+
+void TformPrincipal::richEdPrincipalSelectionChange() {
+    AtualizaLinhasBraille();
+    const QTextCursor c = richEdPrincipal->textCursor();
+    MostraPosicao(c.blockNumber() + 1, c.positionInBlock() + 1);
+}
+
+// ============================================================================
+// Document files
+// ============================================================================
+
+bool TformPrincipal::PerguntaAbandonar(bool aviso) {
+    if (!Modificado()) return true;
+    return dialogos().Caixa("Quer abandonar a edi\xe7\xe3o?",
+                            aviso ? kTituloAviso : kTituloConfirmacao,
+                            aviso ? Icone::Aviso : Icone::Pergunta, Botoes::NoOKCancel) == mrOk;
+}
+
+bool TformPrincipal::CarregaArquivo(const std::string& nome) {
+    BackupLinhas = Linhas();
+    std::string conteudo;
+    const bool lido = !nome.empty() && ArquivoExiste(nome) && LeArquivo(nome, conteudo);
+    if (lido) {
+        richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
+        const std::string dir = ExtraiDiretorio(nome);
+        if (!dir.empty() && !MudaDir(dir, true)) {
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloAviso,
+                             Icone::Aviso, Botoes::OK);
+            VoltaDir();
+        }
+        EscondeVisual();
+        richEdPrincipal->document()->setModified(false);
+        richEdPrincipal->document()->clearUndoRedoStacks();
+    } else {
+        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTituloErro, Icone::Erro, Botoes::OK);
+        VoltaDir();
+        // The editor was not touched: it still holds its text, with its
+        // modified flag and undo steps, so unsaved work stays guarded.
+    }
+    BackupLinhas.clear();
+    return lido;
+}
+
+void TformPrincipal::imNovoClick() {
+    if (!PerguntaAbandonar(true)) return;
+    EscondeVisual();
+    richEdPrincipal->clear();
+    richEdPrincipal->document()->clearUndoRedoStacks();
+    richEdPrincipal->document()->setModified(false);
+    ArqAtual.clear();
+    AtualizaTitulo();
+}
+
+void TformPrincipal::imArqClick(int indice) {
+    IndiceReabrir = indice;
+    imAbrirClick();
+}
+
+void TformPrincipal::imAbrirClick() {
+    const int reabrir = IndiceReabrir;
+    IndiceReabrir = -1;
+    if (!PerguntaAbandonar(false)) return;
+
+    std::string nome;
+    int duplicata = -1;
+    if (reabrir < 0) {
+        if (!dialogoAbrir || !dialogoAbrir(DirDocumento, nome) || nome.empty()) return;
+    } else {
+        if (reabrir >= Recentes.Tamanho()) {
+            MensagemOK("\xcdndice inv\xe1lido de arquivo recente.");
+            return;
+        }
+        nome = Recentes.Item(reabrir);
+        if (ExtraiDiretorio(nome).empty()) {
+            nome = DirDocumento + nome;
+            const int k = Recentes.Indice(nome);
+            duplicata = k != reabrir ? k : -1;
+            Recentes.Troca(reabrir, nome);
+            imArq[static_cast<std::size_t>(reabrir)]->setText(Legenda(nome));
+        }
+    }
+
+    if (CarregaArquivo(nome)) {
+        ArqAtual = nome;
+        richEdPrincipalSelectionChange();
+        if (duplicata >= 0) RemoveRecente(duplicata);
+        AtualizaTitulo();
+        if (ModoRevisor()) VisualizaBraille(true, true);
+    } else if (reabrir >= 0) {
+        RemoveRecente(reabrir);
+    }
+    IndiceReabrir = -1;
+}
+
+void TformPrincipal::ArquivosSoltos(const std::vector<std::string>& nomes) {
+    if (nomes.empty()) return;
+    const std::string nome = nomes.front();
+    if (!PerguntaAbandonar(false)) return;
+    if (CarregaArquivo(nome)) {
+        ArqAtual = nome;
+        AtualizaTitulo();
+    }
+}
+
+void TformPrincipal::imSalvarComoClick() {
+    PedirNome = true;
+    imSalvarClick();
+}
+
+void TformPrincipal::imSalvarClick() {
+    richEdPrincipal->setFocus();
+    bool gravado = false;
+    std::string nome;
+    bool segue = true;
+    if (ArqAtual.empty() || PedirNome) {
+        PedirNome = false;
+        if (!dialogoSalvar || !dialogoSalvar(DirDocumento, ExtraiNomeArquivo(ArqAtual), nome) ||
+            nome.empty())
+            return;
+        if (ArquivoExiste(nome)) {
+            const std::string pergunta =
+                IgualSemCaixa(nome, ArqAtual)
+                    ? "Sobrescrever o pr\xf3prio arquivo: " + nome + "?"
+                    : "Arquivo " + nome + " j\xe1 exitente. Sobrescrever?";
+            segue = dialogos().Caixa(pergunta, kTituloAviso, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
+        }
+    } else {
+        nome = ArqAtual;
+    }
+
+    if (segue) {
+        const std::string dir = ExtraiDiretorio(nome);
+        if (!dir.empty() && !MudaDir(dir, true)) {
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloErro,
+                             Icone::Erro, Botoes::OK);
+            segue = false;
+        }
+    }
+    if (segue) {
+        switch (GravaComBackup(nome, LinhasEmTexto(Linhas()))) {
+        case ResultadoGravacao::Gravado:
+            richEdPrincipal->document()->setModified(false);
+            richEdPrincipal->document()->clearUndoRedoStacks();
+            gravado = true;
+            break;
+        case ResultadoGravacao::FalhaBackup:
+            dialogos().Caixa("Erro: n\xe3o consegui gerar o backup (.bak): " +
+                                 ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo n\xe3o foi salvo.",
+                             kTituloErro, Icone::Erro, Botoes::OK);
+            break;
+        case ResultadoGravacao::FalhaEscrita:
+            dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTituloErro, Icone::Erro,
+                             Botoes::OK);
+            break;
+        }
+    }
+    if (gravado) {
+        ArqAtual = nome;
+        AtualizaTitulo();
+    } else {
+        VoltaDir();
+    }
+}
+
+void TformPrincipal::AtualizaTitulo() {
+    setWindowTitle(ArqAtual.empty() ? QString("Dotmara 5.0")
+                                    : "Dotmara - " + QDe(ExtraiNomeArquivo(ArqAtual)));
+    sbarPrincipal[4]->setText(QDe(" Pasta atual:  " + SemBarraFinal(DirDocumento)));
+    if (!ArqAtual.empty() && Recentes.PoeNaFrente(ArqAtual)) MontaMenuRecentes();
+    IndiceReabrir = -1;
+}
+
+void TformPrincipal::GravaRecenteIni(int numero, const std::string& valor) {
+    GravaRecenteNoIni(numero, valor, CaminhoIni());
+}
+
+void TformPrincipal::MontaMenuRecentes() {
+    imReabrir->setEnabled(true);
+    int i = 0;
+    for (const std::string& item : Recentes.Itens()) {
+        if (item.empty()) {
+            ErroContacte("Lista de recentes com item vazio.");
+            continue;
+        }
+        if (i >= ListaRecentes::MaxItens) break;
+        QAction* a = imArq[static_cast<std::size_t>(i)];
+        a->setText(Legenda(item));
+        a->setVisible(true);
+        ++i;
+        GravaRecenteIni(i, item);
+    }
+    while (i < ListaRecentes::MaxItens) {
+        QAction* a = imArq[static_cast<std::size_t>(i)];
+        a->setText(QString());
+        a->setVisible(false);
+        ++i;
+        GravaRecenteIni(i, "");
+    }
+}
+
+void TformPrincipal::RemoveRecente(int indice) {
+    if (!Recentes.Remove(indice)) {
+        ErroContacte("\xcdndice inv\xe1lido de arquico recente a remover");
+        return;
+    }
+    for (int k = 0; k < ListaRecentes::MaxItens; ++k) {
+        QAction* a = imArq[static_cast<std::size_t>(k)];
+        if (k < Recentes.Tamanho()) {
+            a->setText(Legenda(Recentes.Item(k)));
+            a->setVisible(true);
+        } else {
+            a->setText(QString());
+            a->setVisible(false);
+        }
+    }
+}
+
+void TformPrincipal::ConverteLinhas(std::string (*conversao)(std::string_view)) {
+    QTextDocument* d = richEdPrincipal->document();
+    QTextCursor c(d);
+    c.beginEditBlock();
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+        const std::string antes = DeQ(b.text());
+        const std::string depois = conversao(antes);
+        if (depois == antes) continue;
+        c.setPosition(b.position());
+        c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+        c.insertText(QDe(depois));
+    }
+    c.endEditBlock();
+}
+
+void TformPrincipal::ConverterparaformatoDOS1Click() {
+    ConverteLinhas([](std::string_view s) { return ConverteParaDOS(s); });
+}
+
+void TformPrincipal::ConverterparaformatoWindows1Click() {
+    ConverteLinhas([](std::string_view s) { return ConverteParaWindows(s); });
+}
+
+void TformPrincipal::Eliminarformataes1Click() {
+    // The editor holds plain text only, so dropping the formatting leaves
+    // the tabs to replace.
+    ConverteLinhas([](std::string_view s) { return TrocaTabs(s); });
+}
+
+// ============================================================================
+// Life of the window
+// ============================================================================
+
+void TformPrincipal::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!mostrado_) {
+        mostrado_ = true;
+        FormShow();
+    }
+}
+
+void TformPrincipal::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TformPrincipal::closeEvent(QCloseEvent* e) {
+    if (FormCloseQuery()) e->accept();
+    else e->ignore();
+}
+
+void TformPrincipal::FormShow() {
+    if (argumentos.empty()) return;
+    // A name relative to the folder the program started in stays valid after
+    // the load moves to the document's folder.
+    const std::string nome = CaminhoAbsoluto(argumentos.front());
+    ArquivoNaLinhaDeComando = true;
+    if (CarregaArquivo(nome)) ArqAtual = nome;
+}
+
+void TformPrincipal::FormActivate() {
+    // The embosser settings window enables "Chamar &Puma 7" here.
+    AtualizaTitulo();
+    if (PrimeiraAtivacao) {
+        if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))
+            imModoRevisorClick();
+        else
+            imSobreProgramaClick(this);
+    }
+    PrimeiraAtivacao = false;
+    richEdPrincipal->setFocus();
+}
+
+bool TformPrincipal::FormCloseQuery() {
+    if (Modificado() &&
+        dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTituloConfirmacao, Icone::Pergunta,
+                         Botoes::OKCancel) != mrOk)
+        return false;
+    GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
+    return true;
+}
+
+void TformPrincipal::imSairClick() {
+    bool fecha = true;
+    if (Modificado())
+        fecha = dialogos().Caixa("Quer mesmo abandonar sem gravar ?", kTituloInformacao,
+                                 Icone::Informacao, Botoes::NoOKCancel) == mrOk;
+    if (fecha && close()) return;
+    richEdPrincipal->setFocus();
+}
+
+void TformPrincipal::imSobreProgramaClick(QObject* sender) {
+    if (formSplash && formSplash->isVisible()) return;
+    timerPrinc->setInterval(sender == imSobrePrograma ? 100 : 1000);
+    timerPrinc->start();
+}
+
+void TformPrincipal::timerPrincTimer() {
+    if (!formSplash) {
+        timerPrinc->stop();
+        return;
+    }
+    if (formSplash->isVisible()) {
+        timerPrinc->stop();
+        formSplash->close();
+    } else {
+        formSplash->Mostra();
+        timerPrinc->setInterval(3000);
+    }
+}
+
+// ============================================================================
+// Drops on the window outside the editor
+// ============================================================================
+
+void TformPrincipal::dragEnterEvent(QDragEnterEvent* e) {
+    if (!ArquivosDoMime(e->mimeData()).empty()) e->acceptProposedAction();
+}
+
+void TformPrincipal::dropEvent(QDropEvent* e) {
+    const auto arquivos = ArquivosDoMime(e->mimeData());
+    if (arquivos.empty()) return;
+    e->acceptProposedAction();
+    ArquivosSoltos(arquivos);
+}

@@ -1,0 +1,186 @@
+// dmmain: the main window TformPrincipal. It holds the document in the
+// editor richEdPrincipal and offers the document's lines, the caret position
+// services and the document-file commands to the rest of the program.
+#pragma once
+
+#include "core/documento.h"
+#include "editor/documentos.h"
+
+#include <QMainWindow>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QVBoxLayout;
+class QHBoxLayout;
+class TformPrincipal;
+
+// The editor: a plain-text editor with no wrap that accepts tabs, keeps the
+// document within LimiteTexto characters on typing, pasting and dropping, and
+// hands dropped files to the main window.
+class TRichEdPrincipal : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int LimiteTexto = 300000;
+    explicit TRichEdPrincipal(TformPrincipal* dono);
+
+    // Characters of the text, each line end counted once (as the editor's
+    // limit counts them).
+    int TamanhoTexto() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    bool canInsertFromMimeData(const QMimeData* fonte) const override;
+    void insertFromMimeData(const QMimeData* fonte) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    TformPrincipal* dono_;
+};
+
+class TformPrincipal : public QMainWindow, public LinhasDocumento {
+    Q_OBJECT
+public:
+    explicit TformPrincipal(QWidget* parent = nullptr);
+    ~TformPrincipal() override;
+
+    // ---- The document's lines (Windows-1252, without line ends) ----
+    // A line end at the very end of the text opens no further line.
+    int NumLinhas() const override;
+    std::string Linha(int indice) const override;
+    int ComprimentoLinha(int indice) const;   // in characters
+    std::vector<std::string> Linhas() const;
+    // Replaces the whole text (one undoable step); keeps the modified flag set.
+    void DefineLinhas(const std::vector<std::string>& linhas);
+    bool Modificado() const;
+
+    // ---- Caret position (offsets count two characters per line end) ----
+    void CalcLinCol(int posicao, int& linha, int& coluna) const;
+    void LinColInicioSel(int& linha, int& coluna) const;
+    void LinColFimSel(int& linha, int& coluna) const;
+    void PosicionaCursor(int linha, int coluna);
+    void MostraPosicao(int lin, int col);
+    // Selection start and length as offsets of the same kind.
+    int InicioSelecao() const;
+    int TamanhoSelecao() const;
+    // Editor position <-> offset.
+    int OffsetDaPosicao(int posicaoEditor) const;
+    int PosicaoDoOffset(int offset) const;
+
+    // ---- Document files ----
+    bool CarregaArquivo(const std::string& nome);
+    void AtualizaTitulo();
+    void MontaMenuRecentes();
+    void RemoveRecente(int indice);
+    void GravaRecenteIni(int numero, const std::string& valor);
+    void imNovoClick();
+    void imAbrirClick();
+    void imArqClick(int indice);           // imArq1Click .. imArq5Click
+    void imSalvarClick();
+    void imSalvarComoClick();
+    void ConverterparaformatoDOS1Click();
+    void ConverterparaformatoWindows1Click();
+    void Eliminarformataes1Click();
+    // Files dropped on the window: the first one is opened.
+    void ArquivosSoltos(const std::vector<std::string>& nomes);
+
+    // ---- Life of the window ----
+    void FormShow();
+    void FormActivate();
+    bool FormCloseQuery();
+    void imSairClick();
+    void imSobreProgramaClick(QObject* sender);
+    void timerPrincTimer();
+
+    // ---- Braille strip and braille view (dmmain_braille.cpp) ----
+    void AtualizaLinhasBraille();
+    void VisualizaBraille(bool mostrar, bool ativar);
+    void imModoRevisorClick();
+    void EscondeVisual();
+    bool ModoRevisor() const;
+
+    // The editor's caret or selection moved: braille strip and status bar.
+    void richEdPrincipalSelectionChange();
+
+    // The command line (the program's arguments after its own name), read
+    // by FormShow.
+    std::vector<std::string> argumentos;
+    // File dialogs; tests replace them. True with the chosen path.
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrir;
+    std::function<bool(const std::string& dir, const std::string& proposto, std::string& nome)>
+        dialogoSalvar;
+
+    // ---- Fields ----
+    bool PrimeiraAtivacao = true;
+    std::vector<std::string> BackupLinhas;
+    ListaRecentes Recentes;
+    int IndiceReabrir = -1;
+    bool PedirNome = false;
+    bool ArquivoNaLinhaDeComando = false;
+
+    // ---- Controls ----
+    QWidget* panToolBar = nullptr;        // the toolbar rows
+    QHBoxLayout* linhaToolBar1 = nullptr;
+    QHBoxLayout* linhaToolBar2 = nullptr;
+    TRichEdPrincipal* richEdPrincipal = nullptr;
+    QWidget* panLinhasBraille = nullptr;  // the braille strip, under the editor
+    QVBoxLayout* layLinhasBraille = nullptr;
+    std::array<QLabel*, 5> sbarPrincipal{};  // the status bar panels
+    QTimer* timerPrinc = nullptr;
+
+    // Main menu (in the order of the menu bar).
+    QMenu* menuArquivo = nullptr;
+    QMenu* menuEditar = nullptr;
+    QMenu* menuConfigurar = nullptr;
+    QMenu* menuGraficos = nullptr;
+    QMenu* menuDestaques = nullptr;
+    QMenu* menuUtilitarios = nullptr;
+    QMenu* menuOrtografia = nullptr;
+    QAction* imVisualizar = nullptr;
+    QAction* imAtualizarBraille = nullptr;
+    QMenu* menuAjuda = nullptr;
+
+    QAction* imNovo = nullptr;
+    QAction* imAbrir = nullptr;
+    QMenu* imReabrir = nullptr;
+    std::array<QAction*, ListaRecentes::MaxItens> imArq{};
+    QAction* imSalvar = nullptr;
+    QAction* imSalvarComo = nullptr;
+    QAction* imImprimirBraille = nullptr;
+    QAction* imSair = nullptr;
+    QAction* imConverterDOS = nullptr;
+    QAction* imConverterWindows = nullptr;
+    QAction* imEliminarFormatacoes = nullptr;
+    QAction* imModoRevisor = nullptr;
+    QAction* imSobrePrograma = nullptr;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void CriaMenus();
+    void CriaToolBar();
+    void CriaStatus();
+    void LeIni();
+    bool PerguntaAbandonar(bool aviso);
+    void ConverteLinhas(std::string (*conversao)(std::string_view));
+    bool mostrado_ = false;
+};
+
+extern TformPrincipal* formPrincipal;
+
+// Local file paths (Windows-1252) carried by a drop.
+std::vector<std::string> ArquivosDoMime(const QMimeData* dados);

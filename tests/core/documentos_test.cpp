@@ -1,0 +1,306 @@
+// Document files without Qt: code pages, lines, saving with ".bak", the
+// recent list and its INI keys, the main window's INI values, offsets.
+#include "editor/documentos.h"
+#include "platform/arquivos.h"
+#include "platform/ini.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct PastaTemporaria {
+    fs::path dir;
+    PastaTemporaria() {
+        std::string modelo = (fs::temp_directory_path() / "dmdocXXXXXX").string();
+        dir = ::mkdtemp(modelo.data());
+    }
+    ~PastaTemporaria() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    std::string operator/(const std::string& nome) const { return (dir / nome).string(); }
+};
+
+std::string Le(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Escreve(const std::string& caminho, const std::string& conteudo) {
+    std::ofstream f(caminho, std::ios::binary);
+    f << conteudo;
+}
+
+} // namespace
+
+// ---- Code pages ------------------------------------------------------------
+
+TEST(CodePage, PortugueseLettersTakeTheirDOSBytes) {
+    struct Caso { unsigned char windows, dos; const char* nome; };
+    const Caso casos[] = {
+        {0xE7, 0x87, "c cedilha"}, {0xC7, 0x80, "C cedilha"}, {0xE3, 0xC6, "a til"},
+        {0xC3, 0xC7, "A til"},     {0xF5, 0xE4, "o til"},     {0xD5, 0xE5, "O til"},
+        {0xE1, 0xA0, "a agudo"},   {0xE9, 0x82, "e agudo"},   {0xED, 0xA1, "i agudo"},
+        {0xF3, 0xA2, "o agudo"},   {0xFA, 0xA3, "u agudo"},   {0xE2, 0x83, "a circunflexo"},
+        {0xEA, 0x88, "e circunflexo"}, {0xF4, 0x93, "o circunflexo"}, {0xE0, 0x85, "a grave"},
+        {0xFC, 0x81, "u trema"},   {0xAA, 0xA6, "ordinal a"}, {0xBA, 0xA7, "ordinal o"},
+        {0xA0, 0xFF, "espaco rigido"}, {0x83, 0x9F, "florim"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(WindowsParaDOS(c.windows), c.dos);
+        EXPECT_EQ(DOSParaWindows(c.dos), c.windows);
+    }
+}
+
+TEST(CodePage, CharactersTheOtherSideLacksBecomeQuestionMarks) {
+    // Euro, dashes and curly quotes have no DOS byte; box drawing no Windows one.
+    for (unsigned char c : {0x80, 0x96, 0x97, 0x93, 0x94, 0x8A, 0x9C})
+        EXPECT_EQ(WindowsParaDOS(c), '?') << int(c);
+    for (unsigned char c : {0xB0, 0xB3, 0xC4, 0xC9, 0xDB, 0xDF, 0xF2, 0xFE})
+        EXPECT_EQ(DOSParaWindows(c), '?') << int(c);
+    // ASCII and control bytes pass unchanged.
+    for (int c = 0; c < 128; ++c) {
+        EXPECT_EQ(WindowsParaDOS(static_cast<unsigned char>(c)), c);
+        EXPECT_EQ(DOSParaWindows(static_cast<unsigned char>(c)), c);
+    }
+}
+
+TEST(CodePage, RoundTripKeepsEveryCharacterTheDOSPageHas) {
+    int representaveis = 0;
+    for (int c = 0; c < 256; ++c) {
+        const unsigned char d = WindowsParaDOS(static_cast<unsigned char>(c));
+        if (d == '?' && c != '?') continue;
+        ++representaveis;
+        EXPECT_EQ(DOSParaWindows(d), c) << c;
+    }
+    // ASCII, the 96 characters of 0xA0..0xFF and the florin sign.
+    EXPECT_EQ(representaveis, 128 + 96 + 1);
+}
+
+TEST(CodePage, LinesLongerThanAnyBufferConvertWhole) {
+    std::string linha;
+    for (int i = 0; i < 12000; ++i) linha += (i % 2) ? "\xe7" : "a";
+    const std::string dos = ConverteParaDOS(linha);
+    ASSERT_EQ(dos.size(), linha.size());
+    EXPECT_EQ(static_cast<unsigned char>(dos[11999]), 0x87);
+    EXPECT_EQ(ConverteParaWindows(dos), linha);
+}
+
+// ---- Lines -----------------------------------------------------------------
+
+TEST(Linhas, FileTextSplitsAsAnEditorLoadsIt) {
+    struct Caso { const char* texto; std::vector<std::string> linhas; };
+    const Caso casos[] = {
+        {"", {}},
+        {"ab", {"ab"}},
+        {"ab\r\n", {"ab"}},
+        {"ab\r\ncde", {"ab", "cde"}},
+        {"ab\ncde\n", {"ab", "cde"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\rb", {"a", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"x\r\n\r\n", {"x", ""}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(TextoEmLinhas(c.texto), c.linhas);
+    }
+}
+
+TEST(Linhas, SavedTextEndsEveryLineWithCRLFAndReadsBack) {
+    const std::vector<std::string> linhas = {"Cap\xedtulo", "", "\tfim"};
+    const std::string texto = LinhasEmTexto(linhas);
+    EXPECT_EQ(texto, "Cap\xedtulo\r\n\r\n\tfim\r\n");
+    EXPECT_EQ(TextoEmLinhas(texto), linhas);
+    EXPECT_EQ(LinhasEmTexto({}), "");
+}
+
+TEST(Linhas, TabsBecomeTwoBlanks) {
+    EXPECT_EQ(TrocaTabs("\ta\t\tb"), "  a    b");
+    EXPECT_EQ(TrocaTabs("sem"), "sem");
+}
+
+// ---- Offsets: two characters per line end ----------------------------------
+
+TEST(LinhaColuna, OffsetsOfTwoLines) {
+    const std::vector<std::string> t = {"ab", "cde"};
+    struct Caso { long long pos; LinCol esperado; };
+    const Caso casos[] = {
+        {0, {0, 0}}, {1, {0, 1}}, {2, {0, 2}}, {3, {0, 3}}, {4, {1, 0}},
+        {6, {1, 2}}, {7, {1, 3}}, {8, {1, 4}}, {9, {2, 0}}, {12, {2, 3}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.pos);
+        EXPECT_EQ(CalcLinCol(t, c.pos), c.esperado);
+    }
+    EXPECT_EQ(CalcLinCol({}, 5), (LinCol{0, 5}));
+}
+
+TEST(LinhaColuna, LineStartsAreBounded) {
+    const std::vector<std::string> t = {"ab", "cde"};
+    EXPECT_EQ(InicioLinha(t, -3), 0);
+    EXPECT_EQ(InicioLinha(t, 0), 0);
+    EXPECT_EQ(InicioLinha(t, 1), 4);
+    EXPECT_EQ(InicioLinha(t, 2), 9);
+    EXPECT_EQ(InicioLinha(t, 50), 9);
+    // Every start maps back to column 0 of its line.
+    for (int l = 0; l < 2; ++l) EXPECT_EQ(CalcLinCol(t, InicioLinha(t, l)), (LinCol{l, 0}));
+}
+
+// ---- Names -------------------------------------------------------------------
+
+TEST(Nomes, BackupNameReplacesTheExtension) {
+    struct Caso { const char* nome; const char* bak; };
+    const Caso casos[] = {
+        {"/d/a.txt", "/d/a.bak"},     {"/d/a", "/d/a.bak"},
+        {"/d.x/a", "/d.x/a.bak"},     {"/d/a.b.txt", "/d/a.b.bak"},
+        {"/d/a.bak", "/d/a.bak"},     {"a.TXT", "a.bak"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(NomeBackup(c.nome), c.bak) << c.nome;
+}
+
+TEST(Nomes, CaseIsIgnoredForAccentedLettersToo) {
+    EXPECT_TRUE(IgualSemCaixa("/Dir/A\xe7\xe3o.TXT", "/dir/a\xc7\xc3O.txt"));
+    EXPECT_FALSE(IgualSemCaixa("/dir/a.txt", "/dir/b.txt"));
+    EXPECT_FALSE(IgualSemCaixa("/dir/a.txt", "/dir/a.txt2"));
+    // The multiplication and division signs are not a letter pair.
+    EXPECT_FALSE(IgualSemCaixa("\xd7", "\xf7"));
+}
+
+// ---- Saving ------------------------------------------------------------------
+
+TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
+    PastaTemporaria p;
+    const std::string a = p / "a.txt";
+    Escreve(a, "vers\xe3o 1\r\n");
+    Escreve(p / "a.bak", "muito antiga\r\n");
+    ASSERT_EQ(GravaComBackup(a, "vers\xe3o 2\r\n"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(Le(a), "vers\xe3o 2\r\n");
+    EXPECT_EQ(Le(p / "a.bak"), "vers\xe3o 1\r\n");
+    ASSERT_EQ(GravaComBackup(a, "vers\xe3o 3\r\n"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(Le(p / "a.bak"), "vers\xe3o 2\r\n");
+    // Nothing else is left in the folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(p.dir), fs::directory_iterator()), 2);
+}
+
+TEST(Gravacao, ANewFileLeavesNoBak) {
+    PastaTemporaria p;
+    ASSERT_EQ(GravaComBackup(p / "novo.txt", "x\r\n"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(Le(p / "novo.txt"), "x\r\n");
+    EXPECT_FALSE(fs::exists(p / "novo.bak"));
+}
+
+TEST(Gravacao, AFileNamedBakIsReplacedInPlace) {
+    PastaTemporaria p;
+    Escreve(p / "n.bak", "velho");
+    ASSERT_EQ(GravaComBackup(p / "n.bak", "novo"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(Le(p / "n.bak"), "novo");
+}
+
+TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
+    PastaTemporaria p;
+    const std::string a = p / "a.txt";
+    Escreve(a, "bom\r\n");
+    // A folder holding a file sits where the ".bak" should go: it can be
+    // neither deleted nor replaced by a rename.
+    fs::create_directory(p / "a.bak");
+    Escreve(p / "a.bak/dentro", "x");
+    EXPECT_EQ(GravaComBackup(a, "novo\r\n"), ResultadoGravacao::FalhaBackup);
+    EXPECT_EQ(Le(a), "bom\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(p.dir), fs::directory_iterator()), 2);
+}
+
+TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
+    PastaTemporaria p;
+    // The folder does not exist: nothing can be written there.
+    EXPECT_EQ(GravaComBackup(p / "falta/a.txt", "x"), ResultadoGravacao::FalhaEscrita);
+    // The target is a folder: the text is written aside and the rename fails;
+    // the ".bak" holds nothing new and no temporary file is left.
+    fs::create_directory(p / "pasta.txt");
+    Escreve(p / "pasta.txt/f", "y");
+    EXPECT_NE(GravaComBackup(p / "pasta.txt", "x"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(Le(p / "pasta.txt/f"), "y");
+    for (const auto& e : fs::directory_iterator(p.dir))
+        EXPECT_EQ(e.path().filename().string().find("XXXXXX"), std::string::npos);
+}
+
+TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
+    PastaTemporaria p;
+    const std::string a = p / "a.txt";
+    Escreve(a, "1");
+    fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(GravaComBackup(a, "2"), ResultadoGravacao::Gravado);
+    EXPECT_EQ(fs::status(a).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// ---- Recent files --------------------------------------------------------------
+
+TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
+    PastaTemporaria p;
+    const std::string ini = p / "DOTMARA.INI";
+    Escreve(ini, "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=\r\narq3=/D/UM.TXT\r\narq4=/d/dois.txt\r\n"
+                 "arq5=/d/tres.txt\r\n");
+    ListaRecentes r;
+    r.LeIni(ini);
+    EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/d/Um.txt", "/d/dois.txt", "/d/tres.txt"}));
+    // Written back: one key per entry, the rest empty.
+    ASSERT_TRUE(r.GravaIni(ini));
+    EXPECT_EQ(LePerfil("DOTMARA", "arq2", "?", 0, ini), "/d/dois.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq3", "?", 0, ini), "/d/tres.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq4", "", 0, ini), "");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq5", "", 0, ini), "");
+}
+
+TEST(Recentes, NoIniGivesAnEmptyList) {
+    PastaTemporaria p;
+    ListaRecentes r;
+    r.LeIni(p / "nao-existe.ini");
+    EXPECT_EQ(r.Tamanho(), 0);
+}
+
+TEST(Recentes, OrderFollowsUse) {
+    ListaRecentes r;
+    for (const char* n : {"/e", "/d", "/c", "/b", "/a"}) EXPECT_TRUE(r.PoeNaFrente(n));
+    EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/a", "/b", "/c", "/d", "/e"}));
+    // A sixth distinct file drops the oldest.
+    EXPECT_TRUE(r.PoeNaFrente("/f"));
+    EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/f", "/a", "/b", "/c", "/d"}));
+    // Reopening the third moves it to the top (found without regard to case).
+    EXPECT_TRUE(r.PoeNaFrente("/B"));
+    EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/b", "/f", "/a", "/c", "/d"}));
+    EXPECT_FALSE(r.PoeNaFrente("/b"));
+    EXPECT_TRUE(r.Remove(4));
+    EXPECT_FALSE(r.Remove(4));
+    EXPECT_FALSE(r.Remove(-1));
+    EXPECT_EQ(r.Tamanho(), 4);
+}
+
+// ---- The main window's INI values ------------------------------------------------
+
+TEST(ValoresIni, MaxColNeedsAWholeNumberOfAtLeastOne) {
+    struct Caso { const char* valor; int esperado; };
+    const Caso casos[] = {
+        {"70", 70}, {"12", 12}, {"1", 1}, {"0", 70}, {"-5", 70}, {"abc", 70}, {"", 70},
+        {"12a", 70}, {" 12", 70}, {"12 ", 70}, {"99999999999999", 70}, {"+40", 40},
+    };
+    for (const auto& c : casos) EXPECT_EQ(ValorMaxCol(c.valor), c.esperado) << c.valor;
+}
+
+TEST(ValoresIni, LineBreakIsOffOnlyForN) {
+    struct Caso { const char* valor; bool esperado; };
+    const Caso casos[] = {{"S", true}, {"N", false}, {"n", false}, {"N\xc3O", false},
+                          {"", true},  {"x", true},  {" N", true}};
+    for (const auto& c : casos) EXPECT_EQ(ValorQuebraLin(c.valor), c.esperado) << c.valor;
+}

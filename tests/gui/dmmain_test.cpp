@@ -1,0 +1,676 @@
+// The main window through its real widgets: start-up from the INI file,
+// caret services, document files, drops, code pages, the about window and
+// shutdown. Boxes are answered by the dialog fake; file dialogs by the
+// window's dialog hooks.
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
+#include "editor/gui/dmsplash.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Le(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Escreve(const std::string& caminho, const std::string& conteudo) {
+    std::ofstream f(caminho, std::ios::binary);
+    f << conteudo;
+}
+
+std::string Texto(const QString& q) {
+    std::string r;
+    for (QChar c : q) {
+        const int b = UnicodeParaCp1252(c.unicode());
+        r += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return r;
+}
+
+// A drop as the window system delivers it: enter, then drop.
+void Solta(QWidget* alvo, QMimeData* dados) {
+    QDragEnterEvent entra(QPoint(20, 20), Qt::CopyAction, dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &entra);
+    QDropEvent solta(QPointF(20, 20), Qt::CopyAction, dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &solta);
+}
+
+class JanelaPrincipal : public ::testing::Test {
+protected:
+    std::string dir;   // the test's folder, with a trailing "/"
+    std::string ini;
+    std::unique_ptr<DialogosFalsosEscopo> caixas;
+    std::unique_ptr<TformPrincipal> janela;
+    std::unique_ptr<TformSplash> splash;
+    std::vector<std::string> escolhas;   // answers of the file dialogs; "" = Cancel
+    std::vector<std::string> pastasDosDialogos;
+    std::vector<std::string> propostos;
+    std::string pastaInicial;
+
+    void SetUp() override {
+        pastaInicial = DiretorioAtual();
+        std::string modelo = (fs::temp_directory_path() / "dmmainXXXXXX").string();
+        dir = std::string(::mkdtemp(modelo.data())) + "/";
+        ini = dir + "DOTMARA.INI";
+        ::setenv("DOTMARA_INI", ini.c_str(), 1);
+        RestauraPadroes();
+        ASSERT_TRUE(MudaDiretorioAtual(dir));
+        DirDocumento = dir;
+        ArqAtual.clear();
+        caixas = std::make_unique<DialogosFalsosEscopo>();
+    }
+
+    void TearDown() override {
+        splash.reset();
+        formSplash = nullptr;
+        janela.reset();
+        caixas.reset();
+        MudaDiretorioAtual(pastaInicial);
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+        ::unsetenv("DOTMARA_INI");
+    }
+
+    DialogosFalsos& fake() { return caixas->fake; }
+
+    TformPrincipal& Cria() {
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+        janela->dialogoAbrir = [this](const std::string& pasta, std::string& nome) {
+            pastasDosDialogos.push_back(pasta);
+            if (escolhas.empty() || escolhas.front().empty()) {
+                if (!escolhas.empty()) escolhas.erase(escolhas.begin());
+                return false;
+            }
+            nome = escolhas.front();
+            escolhas.erase(escolhas.begin());
+            return true;
+        };
+        janela->dialogoSalvar = [this](const std::string& pasta, const std::string& proposto,
+                                       std::string& nome) {
+            propostos.push_back(proposto);
+            return janela->dialogoAbrir(pasta, nome);
+        };
+        return *janela;
+    }
+
+    void CriaSplash() {
+        splash = std::make_unique<TformSplash>();
+        formSplash = splash.get();
+    }
+
+    void Digita(TformPrincipal& j, const std::string& texto) {
+        j.richEdPrincipal->textCursor().insertText(QString::fromStdString(Cp1252ParaUtf8(texto)));
+    }
+
+    std::string Legenda(int i) const { return Texto(janela->imArq[static_cast<size_t>(i)]->text()); }
+    bool Visivel(int i) const { return janela->imArq[static_cast<size_t>(i)]->isVisible(); }
+};
+
+// ---- Start-up -----------------------------------------------------------------
+
+TEST_F(JanelaPrincipal, StartsWithoutIniFile) {
+    TformPrincipal& j = Cria();
+    EXPECT_FALSE(j.imReabrir->isEnabled());
+    EXPECT_EQ(j.Recentes.Tamanho(), 0);
+    EXPECT_EQ(DirDocumento, dir);
+    EXPECT_TRUE(QuebraLin);
+    EXPECT_EQ(MaxCol, 70);
+    EXPECT_EQ(NumPagInic, 1);
+    EXPECT_EQ(j.NumLinhas(), 0);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&j));
+    EXPECT_TRUE(fake().registros.empty());
+}
+
+TEST_F(JanelaPrincipal, RecentEntriesDifferingOnlyInCaseGiveOneItem) {
+    Escreve(ini, "[DOTMARA]\r\narq1=/docs/Livro.txt\r\narq2=\r\narq3=/DOCS/LIVRO.TXT\r\n"
+                 "arq4=/docs/outro.txt\r\n");
+    TformPrincipal& j = Cria();
+    EXPECT_TRUE(j.imReabrir->isEnabled());
+    EXPECT_EQ(Legenda(0), "/docs/Livro.txt");
+    EXPECT_EQ(Legenda(1), "/docs/outro.txt");
+    EXPECT_TRUE(Visivel(0));
+    EXPECT_TRUE(Visivel(1));
+    for (int i = 2; i < 5; ++i) {
+        EXPECT_FALSE(Visivel(i));
+        EXPECT_EQ(Legenda(i), "");
+    }
+    // Each item opens its own file: the second item is the second entry.
+    EXPECT_EQ(j.Recentes.Item(1), "/docs/outro.txt");
+}
+
+TEST_F(JanelaPrincipal, WrapColumnAndLineBreakFromIni) {
+    struct Caso { const char* maxCol; const char* quebra; int col; bool quebraLin; };
+    const Caso casos[] = {
+        {"0", "S", 70, true}, {"-5", "n", 70, false}, {"abc", "N", 70, false},
+        {"40", "x", 40, true}, {"12 ", "", 70, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.maxCol);
+        Escreve(ini, std::string("[DOTMARA]\r\nmaxCol=") + c.maxCol + "\r\nquebraLin=" + c.quebra + "\r\n");
+        Cria();
+        EXPECT_EQ(MaxCol, c.col);
+        EXPECT_EQ(QuebraLin, c.quebraLin);
+    }
+}
+
+TEST_F(JanelaPrincipal, LastFolderIsEnteredOrReported) {
+    fs::create_directory(dir + "sub");
+    GravaPerfil("DOTMARA", "ultimoDir", dir + "sub/", ini);
+    Cria();
+    EXPECT_EQ(DirDocumento, dir + "sub/");
+    EXPECT_EQ(DiretorioAtual(), dir + "sub/");
+
+    DirDocumento = dir;
+    MudaDiretorioAtual(dir);
+    GravaPerfil("DOTMARA", "ultimoDir", dir + "sumiu/", ini);
+    Cria();
+    EXPECT_EQ(DirDocumento, dir);
+    ASSERT_EQ(fake().registros.size(), 1u);
+    EXPECT_EQ(fake().registros[0].texto, "Aten\xe7\xe3o: diret\xf3rio " + dir + "sumiu/ inacess\xedvel!");
+}
+
+TEST_F(JanelaPrincipal, CommandLineFileOpensOnShow) {
+    Escreve(dir + "doc.txt", "linha um\r\nlinha dois\r\n");
+    fs::create_directory(dir + "outra");
+    MudaDiretorioAtual(dir + "outra");
+    TformPrincipal& j = Cria();
+    j.argumentos = {"../doc.txt"};
+    j.FormShow();
+    ASSERT_EQ(j.NumLinhas(), 2);
+    EXPECT_EQ(j.Linha(1), "linha dois");
+    EXPECT_FALSE(j.Modificado());
+    // A relative name is made whole, so a later save writes the same file.
+    EXPECT_TRUE(IgualSemCaixa(ExtraiNomeArquivo(ArqAtual), "doc.txt"));
+    EXPECT_EQ(ArqAtual.front(), '/');
+    Digita(j, "x");
+    j.imSalvarClick();
+    EXPECT_EQ(Le(dir + "doc.txt"), "xlinha um\r\nlinha dois\r\n");
+    EXPECT_FALSE(fs::exists(dir + "outra/doc.txt"));
+}
+
+TEST_F(JanelaPrincipal, FailedCommandLineFileIsNotTheDocument) {
+    InicModoRevisor = true;
+    TformPrincipal& j = Cria();
+    Digita(j, "nada");
+    j.argumentos = {dir + "falta.txt"};
+    j.FormShow();
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Arquivo n\xe3o encontrado: " + dir + "falta.txt"});
+    EXPECT_EQ(ArqAtual, "");
+    // The start option still enters reviewer mode, as a file was named.
+    j.FormActivate();
+    EXPECT_TRUE(j.ModoRevisor());
+    EXPECT_FALSE(j.timerPrinc->isActive());
+    EXPECT_EQ(Texto(j.windowTitle()), "Dotmara 5.0");
+    // A save asks for a name instead of overwriting anything.
+    escolhas = {""};
+    j.imSalvarClick();
+    EXPECT_EQ(propostos, std::vector<std::string>{""});
+    EXPECT_FALSE(fs::exists(dir + "falta.txt"));
+}
+
+TEST_F(JanelaPrincipal, FirstActivationStartsTheSplashUnlessReviewing) {
+    InicModoRevisor = true;   // but no file named
+    TformPrincipal& j = Cria();
+    j.FormActivate();
+    EXPECT_FALSE(j.ModoRevisor());
+    EXPECT_TRUE(j.timerPrinc->isActive());
+    EXPECT_EQ(j.timerPrinc->interval(), 1000);
+    EXPECT_FALSE(j.PrimeiraAtivacao);
+    EXPECT_EQ(Texto(j.sbarPrincipal[4]->text()), " Pasta atual:  " + dir.substr(0, dir.size() - 1));
+    // Later activations do not start it again.
+    j.timerPrinc->stop();
+    j.FormActivate();
+    EXPECT_FALSE(j.timerPrinc->isActive());
+}
+
+// ---- The about window ------------------------------------------------------------
+
+TEST_F(JanelaPrincipal, AboutWindowShowsAndCloses) {
+    TformPrincipal& j = Cria();
+    CriaSplash();
+    j.imSobreProgramaClick(j.imSobrePrograma);
+    EXPECT_EQ(j.timerPrinc->interval(), 100);
+    j.timerPrincTimer();
+    ASSERT_TRUE(splash->isVisible());
+    EXPECT_EQ(j.timerPrinc->interval(), 3000);
+    EXPECT_EQ(Texto(splash->stxtdata->text()), " Release: 2025.12.09.01 ");
+    EXPECT_EQ(Texto(splash->stxtVersao->text()), " Vers\xe3o 5.0 ");
+    EXPECT_TRUE(splash->stxtBeta->isVisibleTo(splash.get()));
+    // Asking again while it is shown changes nothing.
+    j.imSobreProgramaClick(j.imSobrePrograma);
+    EXPECT_EQ(j.timerPrinc->interval(), 3000);
+    j.timerPrincTimer();
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(j.timerPrinc->isActive());
+}
+
+TEST_F(JanelaPrincipal, AKeyClosesTheAboutWindowForGood) {
+    TformPrincipal& j = Cria();
+    CriaSplash();
+    j.imSobreProgramaClick(&j);
+    j.timerPrincTimer();
+    ASSERT_TRUE(splash->isVisible());
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(splash.get(), &tecla);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(j.timerPrinc->isActive());
+}
+
+// ---- Caret services ----------------------------------------------------------------
+
+TEST_F(JanelaPrincipal, OffsetsCountTwoCharactersPerLineEnd) {
+    TformPrincipal& j = Cria();
+    j.DefineLinhas({"ab", "cde"});
+    struct Caso { int pos, lin, col; };
+    for (const Caso& c : {Caso{0, 0, 0}, Caso{2, 0, 2}, Caso{3, 0, 3}, Caso{4, 1, 0}, Caso{7, 1, 3},
+                          Caso{9, 2, 0}, Caso{11, 2, 2}}) {
+        int l = -1, k = -1;
+        j.CalcLinCol(c.pos, l, k);
+        EXPECT_EQ(l, c.lin) << c.pos;
+        EXPECT_EQ(k, c.col) << c.pos;
+    }
+    j.PosicionaCursor(1, 0);
+    EXPECT_EQ(j.InicioSelecao(), 4);
+    EXPECT_EQ(j.richEdPrincipal->textCursor().block().text(), "cde");
+    EXPECT_EQ(j.richEdPrincipal->textCursor().positionInBlock(), 0);
+    j.PosicionaCursor(0, 5);
+    EXPECT_EQ(j.InicioSelecao(), 5);
+    EXPECT_EQ(j.richEdPrincipal->textCursor().positionInBlock(), 1);
+    // Past the last line: the end of the text; a negative line is line 0.
+    j.PosicionaCursor(40, 0);
+    EXPECT_TRUE(j.richEdPrincipal->textCursor().atEnd());
+    j.PosicionaCursor(-2, 1);
+    EXPECT_EQ(j.InicioSelecao(), 1);
+}
+
+TEST_F(JanelaPrincipal, SelectionPanelCountsLineEndsAndLines) {
+    TformPrincipal& j = Cria();
+    j.DefineLinhas({"ab", "cde"});
+    QTextCursor c = j.richEdPrincipal->textCursor();
+    c.setPosition(0);
+    c.setPosition(3, QTextCursor::KeepAnchor);   // "ab" and its line end
+    j.richEdPrincipal->setTextCursor(c);
+    EXPECT_EQ(Texto(j.sbarPrincipal[2]->text()), " Sel: 4 | 2");
+    int l = 0, k = 0;
+    j.LinColFimSel(l, k);
+    EXPECT_EQ(l, 1);
+    EXPECT_EQ(k, 0);
+    c.setPosition(5);
+    j.richEdPrincipal->setTextCursor(c);
+    EXPECT_EQ(Texto(j.sbarPrincipal[2]->text()), " Sel: 0 | 1");
+    EXPECT_EQ(Texto(j.sbarPrincipal[0]->text()), " Lin: 2");
+    EXPECT_EQ(Texto(j.sbarPrincipal[1]->text()), " Col: 3");
+}
+
+TEST_F(JanelaPrincipal, LinesAreWindows1252Bytes) {
+    TformPrincipal& j = Cria();
+    j.DefineLinhas({"Cora\xe7\xe3o \x80 \x93x\x94", "\tfim"});
+    EXPECT_EQ(j.NumLinhas(), 2);
+    EXPECT_EQ(j.Linha(0), "Cora\xe7\xe3o \x80 \x93x\x94");
+    EXPECT_EQ(j.Linha(2), "");
+    EXPECT_EQ(j.Linha(-1), "");
+    EXPECT_EQ(j.ComprimentoLinha(1), 4);
+    EXPECT_EQ(DocumentoAtual().Linha(1), "\tfim");
+}
+
+// ---- Document files ------------------------------------------------------------------
+
+TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
+    TformPrincipal& j = Cria();
+    Digita(j, "primeira vers\xe3o");
+    escolhas = {dir + "a.txt"};
+    j.imSalvarClick();
+    EXPECT_EQ(pastasDosDialogos, std::vector<std::string>{dir});
+    EXPECT_EQ(Le(dir + "a.txt"), "primeira vers\xe3o\r\n");
+    EXPECT_FALSE(fs::exists(dir + "a.bak"));
+    EXPECT_EQ(ArqAtual, dir + "a.txt");
+    EXPECT_FALSE(j.Modificado());
+    EXPECT_EQ(Texto(j.windowTitle()), "Dotmara - a.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq1", "", 0, ini), dir + "a.txt");
+    EXPECT_EQ(Legenda(0), dir + "a.txt");
+
+    j.PosicionaCursor(0, 0);
+    Digita(j, "segunda ");
+    j.imSalvarClick();   // no dialog: the document has a name
+    EXPECT_EQ(escolhas.size(), 0u);
+    EXPECT_EQ(Le(dir + "a.txt"), "segunda primeira vers\xe3o\r\n");
+    EXPECT_EQ(Le(dir + "a.bak"), "primeira vers\xe3o\r\n");
+    EXPECT_TRUE(fake().registros.empty());
+}
+
+TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
+    Escreve(dir + "a.txt", "A\r\n");
+    Escreve(dir + "b.txt", "B\r\n");
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
+    ArqAtual = dir + "a.txt";
+    Digita(j, "novo ");
+
+    // Onto its own name, in another letter case: Cancel writes nothing.
+    Escreve(dir + "A.TXT", "outro\r\n");
+    escolhas = {dir + "A.TXT"};
+    fake().respostas = {mrCancel};
+    j.imSalvarComoClick();
+    EXPECT_EQ(propostos, std::vector<std::string>{"a.txt"});
+    ASSERT_EQ(fake().registros.size(), 1u);
+    EXPECT_EQ(fake().registros[0].texto, "Sobrescrever o pr\xf3prio arquivo: " + dir + "A.TXT?");
+    EXPECT_EQ(fake().registros[0].botoes, Botoes::NoOKCancel);
+    EXPECT_EQ(Le(dir + "A.TXT"), "outro\r\n");
+    EXPECT_EQ(ArqAtual, dir + "a.txt");
+    EXPECT_TRUE(j.Modificado());
+
+    // Onto another file: OK writes it and it becomes the document.
+    fake().Limpa();
+    escolhas = {dir + "b.txt"};
+    fake().respostas = {mrOk};
+    j.imSalvarComoClick();
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Arquivo " + dir + "b.txt j\xe1 exitente. Sobrescrever?"});
+    EXPECT_EQ(Le(dir + "b.txt"), "novo A\r\n");
+    EXPECT_EQ(Le(dir + "b.bak"), "B\r\n");
+    EXPECT_EQ(ArqAtual, dir + "b.txt");
+
+    // No to the question is no too.
+    fake().Limpa();
+    escolhas = {dir + "a.txt"};
+    fake().respostas = {mrNo};
+    Digita(j, "!");
+    j.imSalvarComoClick();
+    EXPECT_EQ(Le(dir + "a.txt"), "A\r\n");
+}
+
+TEST_F(JanelaPrincipal, FailedSaveReportsAndKeepsTheDocumentModified) {
+    TformPrincipal& j = Cria();
+    fs::create_directory(dir + "pasta.txt");
+    Digita(j, "texto");
+    escolhas = {dir + "pasta.txt"};
+    fake().respostas = {mrOk};   // the overwrite question is not asked for a folder
+    j.imSalvarClick();
+    EXPECT_EQ(fake().Textos().back(), "Erro ao salvar o arquivo " + dir + "pasta.txt!");
+    EXPECT_EQ(ArqAtual, "");
+    EXPECT_TRUE(j.Modificado());
+    EXPECT_TRUE(fs::is_directory(dir + "pasta.txt"));
+}
+
+TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
+    Escreve(dir + "a.txt", "bom\r\n");
+    fs::create_directory(dir + "a.bak");
+    Escreve(dir + "a.bak/x", "x");
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
+    ArqAtual = dir + "a.txt";
+    Digita(j, "mau ");
+    j.imSalvarClick();
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{
+                                   "Erro: n\xe3o consegui gerar o backup (.bak): a.bak!\r\nO arquivo n\xe3o foi salvo."});
+    EXPECT_EQ(Le(dir + "a.txt"), "bom\r\n");
+    EXPECT_TRUE(j.Modificado());
+}
+
+TEST_F(JanelaPrincipal, NewAsksBeforeDroppingChanges) {
+    TformPrincipal& j = Cria();
+    Digita(j, "rascunho");
+    fake().respostas = {mrNo};
+    j.imNovoClick();
+    EXPECT_EQ(j.Linha(0), "rascunho");
+    ASSERT_EQ(fake().registros.size(), 1u);
+    EXPECT_EQ(fake().registros[0].texto, "Quer abandonar a edi\xe7\xe3o?");
+    EXPECT_EQ(fake().registros[0].icone, Icone::Aviso);
+    fake().respostas = {mrOk};
+    ArqAtual = dir + "x.txt";
+    j.imNovoClick();
+    EXPECT_EQ(j.NumLinhas(), 0);
+    EXPECT_EQ(ArqAtual, "");
+    EXPECT_FALSE(j.Modificado());
+    EXPECT_EQ(Texto(j.windowTitle()), "Dotmara 5.0");
+}
+
+TEST_F(JanelaPrincipal, OpenByDialogMovesToTheFilesFolder) {
+    fs::create_directory(dir + "livros");
+    Escreve(dir + "livros/um.txt", "Um\r\n");
+    TformPrincipal& j = Cria();
+    escolhas = {dir + "livros/um.txt"};
+    j.imAbrirClick();
+    EXPECT_EQ(j.Linha(0), "Um");
+    EXPECT_EQ(ArqAtual, dir + "livros/um.txt");
+    EXPECT_EQ(DirDocumento, dir + "livros/");
+    EXPECT_EQ(j.Recentes.Item(0), dir + "livros/um.txt");
+    // Cancel in the dialog changes nothing.
+    escolhas = {""};
+    j.imAbrirClick();
+    EXPECT_EQ(ArqAtual, dir + "livros/um.txt");
+}
+
+TEST_F(JanelaPrincipal, MissingRecentFileIsReportedAndDropped) {
+    Escreve(dir + "a.txt", "A\r\n");
+    Escreve(dir + "c.txt", "C\r\n");
+    Escreve(ini, "[DOTMARA]\r\narq1=" + dir + "a.txt\r\narq2=" + dir + "b.txt\r\narq3=" + dir + "c.txt\r\n");
+    TformPrincipal& j = Cria();
+    Digita(j, "antes");
+    fake().respostas = {mrOk, mrOk};
+    j.imArqClick(1);
+    EXPECT_EQ(fake().Textos(), (std::vector<std::string>{"Quer abandonar a edi\xe7\xe3o?",
+                                                         "Arquivo n\xe3o encontrado: " + dir + "b.txt"}));
+    EXPECT_EQ(j.Linha(0), "antes");
+    EXPECT_EQ(j.NumLinhas(), 1);
+    // Unsaved text stays guarded.
+    EXPECT_TRUE(j.Modificado());
+    EXPECT_EQ(ArqAtual, "");
+    EXPECT_EQ(j.Recentes.Itens(), (std::vector<std::string>{dir + "a.txt", dir + "c.txt"}));
+    EXPECT_EQ(Legenda(0), dir + "a.txt");
+    EXPECT_EQ(Legenda(1), dir + "c.txt");
+    EXPECT_FALSE(Visivel(2));
+    EXPECT_EQ(j.IndiceReabrir, -1);
+
+    // Each item opens its own file.
+    fake().respostas = {mrOk};
+    j.imArqClick(1);
+    EXPECT_EQ(j.Linha(0), "C");
+    EXPECT_EQ(j.Recentes.Item(0), dir + "c.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq1", "", 0, ini), dir + "c.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq2", "", 0, ini), dir + "a.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq3", "", 0, ini), "");
+
+    // An index past the list.
+    fake().Limpa();
+    j.imArqClick(4);
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"\xcdndice inv\xe1lido de arquivo recente."});
+}
+
+TEST_F(JanelaPrincipal, RecentEntryWithoutFolderIsCompleted) {
+    Escreve(dir + "solto.txt", "S\r\n");
+    Escreve(ini, "[DOTMARA]\r\narq1=/outro/x.txt\r\narq2=solto.txt\r\narq3=" + dir + "solto.txt\r\n");
+    TformPrincipal& j = Cria();
+    j.imArqClick(1);
+    EXPECT_EQ(j.Linha(0), "S");
+    EXPECT_EQ(ArqAtual, dir + "solto.txt");
+    // The duplicate went away; the completed entry is now first.
+    EXPECT_EQ(j.Recentes.Itens(), (std::vector<std::string>{dir + "solto.txt", "/outro/x.txt"}));
+    EXPECT_EQ(LePerfil("DOTMARA", "arq2", "", 0, ini), "/outro/x.txt");
+    EXPECT_EQ(LePerfil("DOTMARA", "arq3", "", 0, ini), "");
+}
+
+TEST_F(JanelaPrincipal, SixthFileDropsTheOldestAndReopeningMovesToTop) {
+    TformPrincipal& j = Cria();
+    for (int i = 1; i <= 6; ++i) {
+        const std::string n = dir + "f" + std::to_string(i) + ".txt";
+        Escreve(n, "f\r\n");
+        escolhas = {n};
+        j.imAbrirClick();
+    }
+    std::vector<std::string> esperado;
+    for (int i = 6; i >= 2; --i) esperado.push_back(dir + "f" + std::to_string(i) + ".txt");
+    EXPECT_EQ(j.Recentes.Itens(), esperado);
+    j.imArqClick(2);   // f4
+    EXPECT_EQ(ArqAtual, dir + "f4.txt");
+    const std::vector<std::string> ordem = {"f4", "f6", "f5", "f3", "f2"};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(LePerfil("DOTMARA", "arq" + std::to_string(k + 1), "", 0, ini), dir + ordem[k] + ".txt");
+        EXPECT_EQ(Legenda(k), dir + ordem[k] + ".txt");
+    }
+}
+
+TEST_F(JanelaPrincipal, DroppingThreeFilesOpensTheFirstWholePath) {
+    // A long folder name: the whole path is used.
+    const std::string longa = dir + std::string(150, 'p') + "/";
+    fs::create_directory(longa);
+    Escreve(longa + "um.txt", "primeiro\r\n");
+    Escreve(dir + "dois.txt", "segundo\r\n");
+    Escreve(dir + "tres.txt", "terceiro\r\n");
+    TformPrincipal& j = Cria();
+    QMimeData dados;
+    dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(longa + "um.txt")),
+                   QUrl::fromLocalFile(QString::fromStdString(dir + "dois.txt")),
+                   QUrl::fromLocalFile(QString::fromStdString(dir + "tres.txt"))});
+    Solta(&j, &dados);
+    EXPECT_EQ(j.NumLinhas(), 1);
+    EXPECT_EQ(j.Linha(0), "primeiro");
+    EXPECT_EQ(ArqAtual, longa + "um.txt");
+
+    // On the editor too, after the abandon question.
+    Digita(j, "mudado ");
+    fake().respostas = {mrOk};
+    QMimeData outro;
+    outro.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir + "tres.txt"))});
+    Solta(j.richEdPrincipal->viewport(), &outro);
+    ASSERT_EQ(fake().Textos(), std::vector<std::string>{"Quer abandonar a edi\xe7\xe3o?"});
+    EXPECT_EQ(fake().registros[0].icone, Icone::Pergunta);
+    EXPECT_EQ(j.Linha(0), "terceiro");
+}
+
+TEST_F(JanelaPrincipal, DosAndBackGivesTheTextBack) {
+    TformPrincipal& j = Cria();
+    const std::string linha = "A\xe7\xe3o \xc9 \xfanica: \xaa \xba \xe0 \xf5 \xc7";
+    j.DefineLinhas({linha, std::string(6000, '\xe9')});
+    j.ConverterparaformatoDOS1Click();
+    EXPECT_EQ(j.Linha(0), "A\x87\xc6o \x90 \xa3nica: \xa6 \xa7 \x85 \xe4 \x80");
+    EXPECT_EQ(j.Linha(1), std::string(6000, '\x82'));
+    j.ConverterparaformatoWindows1Click();
+    EXPECT_EQ(j.Linha(0), linha);
+    EXPECT_EQ(j.Linha(1), std::string(6000, '\xe9'));
+    // Both steps undo as single steps.
+    EXPECT_TRUE(j.richEdPrincipal->document()->isUndoAvailable());
+}
+
+TEST_F(JanelaPrincipal, RemovingFormattingExpandsTabs) {
+    TformPrincipal& j = Cria();
+    j.DefineLinhas({"\ta\tb", "c"});
+    j.richEdPrincipal->document()->setModified(false);
+    j.Eliminarformataes1Click();
+    EXPECT_EQ(j.Linha(0), "  a  b");
+    EXPECT_EQ(j.Linha(1), "c");
+    EXPECT_TRUE(j.Modificado());
+}
+
+TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
+    TformPrincipal& j = Cria();
+    const int limite = TRichEdPrincipal::LimiteTexto;
+    j.richEdPrincipal->setPlainText(QString(limite - 4, 'x'));
+    QApplication::clipboard()->setText("abcdefgh");
+    j.richEdPrincipal->moveCursor(QTextCursor::End);
+    j.richEdPrincipal->paste();
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), limite);
+    EXPECT_TRUE(j.richEdPrincipal->toPlainText().endsWith("xabcd"));
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
+    QApplication::sendEvent(j.richEdPrincipal, &tecla);
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), limite);
+    // Deleting makes room again.
+    j.richEdPrincipal->textCursor().deletePreviousChar();
+    QApplication::sendEvent(j.richEdPrincipal, &tecla);
+    EXPECT_TRUE(j.richEdPrincipal->toPlainText().endsWith("xabcz"));
+}
+
+TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
+    TformPrincipal& j = Cria();
+    QApplication::clipboard()->setText(QString::fromUtf8("a\xe2\x82\xac b\xe2\x86\x92" "c\r\nd"));
+    j.richEdPrincipal->paste();
+    EXPECT_EQ(j.Linha(0), "a\x80 b?c");
+    EXPECT_EQ(j.Linha(1), "d");
+}
+
+// ---- Shutdown -------------------------------------------------------------------------
+
+TEST_F(JanelaPrincipal, CloseWithoutChangesWritesTheFolderAndAsksNothing) {
+    TformPrincipal& j = Cria();
+    EXPECT_TRUE(j.close());
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
+}
+
+TEST_F(JanelaPrincipal, CloseWithChangesAsks) {
+    TformPrincipal& j = Cria();
+    Digita(j, "x");
+    fake().respostas = {mrCancel};
+    EXPECT_FALSE(j.close());
+    ASSERT_EQ(fake().registros.size(), 1u);
+    EXPECT_EQ(fake().registros[0].texto, "Fechando o programa, tudo foi salvo ?");
+    EXPECT_EQ(fake().registros[0].botoes, Botoes::OKCancel);
+    EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), "?");
+    fake().respostas = {mrOk};
+    EXPECT_TRUE(j.close());
+    EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
+}
+
+TEST_F(JanelaPrincipal, LeavingAsksBothQuestions) {
+    TformPrincipal& j = Cria();
+    j.show();
+    Digita(j, "x");
+    // Cancel at the first question keeps the program open.
+    fake().respostas = {mrCancel};
+    j.imSairClick();
+    EXPECT_TRUE(j.isVisible());
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Quer mesmo abandonar sem gravar ?"});
+    EXPECT_EQ(fake().registros[0].botoes, Botoes::NoOKCancel);
+    // OK, then Cancel at the second.
+    fake().Limpa();
+    fake().respostas = {mrOk, mrCancel};
+    j.imSairClick();
+    EXPECT_TRUE(j.isVisible());
+    EXPECT_EQ(fake().Textos(), (std::vector<std::string>{"Quer mesmo abandonar sem gravar ?",
+                                                         "Fechando o programa, tudo foi salvo ?"}));
+    // OK to both closes.
+    fake().Limpa();
+    fake().respostas = {mrOk, mrOk};
+    j.imSairClick();
+    EXPECT_FALSE(j.isVisible());
+    EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
+}
+
+TEST_F(JanelaPrincipal, LeavingUnchangedClosesAtOnce) {
+    TformPrincipal& j = Cria();
+    j.show();
+    j.imSairClick();
+    EXPECT_FALSE(j.isVisible());
+    EXPECT_TRUE(fake().registros.empty());
+}
+
+} // namespace
