@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/dmtraduz.h"
+#include "core/dmutil.h"
+
 namespace {
 
 const std::string kSeparadorSimples(50, '-');
@@ -43,6 +46,14 @@ bool LeInteiro(const std::string& s, int& v) {
 int Passo(const std::string& linha) { return LinhaQuebraDupla(linha) ? 2 : 1; }
 
 } // namespace
+
+bool CompilaParaVisualizacao(int linhaCursor) {
+    if (!CarregaTabelaImpressora()) return false;
+    PagInicial = 1;
+    PagFinal = 9999;
+    NumPagInic = 1;
+    return CompilaRascunho(std::max(linhaCursor, 0), true);
+}
 
 std::vector<std::string> MontaRotulosLinha(const TradutorTexto& traduz) {
     std::vector<std::string> r(kQuantRotulos);

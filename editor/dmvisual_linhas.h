@@ -10,6 +10,13 @@
 
 #include "core/dmvars.h"
 
+// Compiles the whole document into the draft for the braille view, prepared
+// as every view compile is: the output code table of the code in force
+// loaded, pages 1 to 9999, first page number 1, the view's selection at the
+// draft line of editor line linhaCursor. False when the code table could not
+// be loaded or the draft could not be written (the message was shown).
+bool CompilaParaVisualizacao(int linhaCursor);
+
 // Translation of one text without layout (TraduzTexto in the program).
 using TradutorTexto = std::function<std::string(const std::string&)>;
 

@@ -27,6 +27,7 @@ TformChecaBrl::TformChecaBrl(QWidget* pai) : QDialog(pai) {
     setObjectName("formChecaBrl");
     setWindowTitle(TextoTinta("Braille gerado"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     stxtBraille = new TLabelBraille(this);
     stxtBraille->setObjectName("stxtBraille");

@@ -101,6 +101,8 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     setObjectName("formVisual");
     setWindowTitle(TextoTinta("Visualiza\xe7\xe3o da Impress\xe3o"));
     resize(760, 560);
+    // The program ends with the main window, whether the view is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     // Menu
     QMenuBar* mb = menuBar();

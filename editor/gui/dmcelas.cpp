@@ -5,7 +5,7 @@
 #include <QPalette>
 
 #include "core/dmvars.h"
-#include "platform/codepage.h"
+#include "platform/qt/textoqt.h"
 
 namespace {
 constexpr char16_t kBaseBraille = 0x2800;
@@ -19,15 +19,7 @@ QString TextoCelas(const std::string& codigos) {
     return r;
 }
 
-QString TextoTinta(const std::string& codigos) {
-    QString r;
-    r.reserve(static_cast<qsizetype>(codigos.size()));
-    for (unsigned char c : codigos) {
-        const char32_t u = Cp1252ParaUnicode(c);
-        r.append(QChar(static_cast<char16_t>(u)));
-    }
-    return r;
-}
+QString TextoTinta(const std::string& codigos) { return ParaQString(codigos); }
 
 bool EhFonteBraille(const QString& nome) {
     return nome.compare(QLatin1String(kFonteBrailleTalvo), Qt::CaseInsensitive) == 0 ||
