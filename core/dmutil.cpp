@@ -32,20 +32,22 @@ void ErroTabela(const std::string& texto) {
     dialogos().Caixa(texto, "Dotmara", Icone::Erro, Botoes::OK);
 }
 
-// The configured name as it stands, else (a bare name) the data folder,
-// looked up without regard to letter case as Windows did.
+// A path with a folder is taken as configured; a bare name (the defaults
+// before the folder settings are resolved) is looked for in the program
+// folder, the data folder and last the working folder, so that a stray file
+// of the same name in a document folder does not replace the shipped table.
+// Names match without regard to letter case, as on Windows.
 std::string LocalizaTabela(const std::string& nome) {
-    if (nome.empty() || ArquivoExiste(nome))
+    if (nome.empty())
         return nome;
     if (nome.find('/') != std::string::npos)
         return AchaArquivoDados(ExtraiDiretorio(nome), ExtraiNomeArquivo(nome));
-    std::string aqui = AchaArquivoDados(std::string(), nome);
-    if (ArquivoExiste(aqui))
-        return aqui;
-    std::string prog = AchaArquivoDados(DirPrograma, nome);
-    if (ArquivoExiste(prog))
-        return prog;
-    return AchaArquivoDados(DirDados(), nome);
+    for (const std::string& dir : {DirPrograma, DirDados(), std::string()}) {
+        std::string c = AchaArquivoDados(dir, nome);
+        if (ArquivoExiste(c))
+            return c;
+    }
+    return nome;
 }
 
 } // namespace

@@ -378,7 +378,8 @@ bool AbreArqTexto(const std::string& nome, std::ifstream& f) {
     if (f.is_open())
         f.close();
     f.clear();
-    if (nome.empty() || DiretorioExiste(nome))
+    // Regular files only: opening a FIFO would block.
+    if (!ArquivoExiste(nome))
         return false;
     f.open(CaminhoNativo(nome), std::ios::in | std::ios::binary);
     return f.is_open();

@@ -104,16 +104,18 @@ bool LeArquivo(const std::string& caminho, std::string& conteudo) {
     conteudo.clear();
     if (caminho.empty())
         return false;
-    int fd = ::open(CaminhoNativo(caminho).c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO or a device named by mistake must not hang the
+    // program; only regular files are read.
+    int fd = ::open(CaminhoNativo(caminho).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
     }
     std::string dados;
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
+    if (st.st_size > 0)
         dados.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
     for (;;) {

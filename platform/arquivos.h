@@ -10,6 +10,7 @@ std::string CaminhoDoSistema(const std::string& nativo); // UTF-8 -> cp1252
 
 bool ArquivoExiste(const std::string& caminho);      // a regular file
 bool DiretorioExiste(const std::string& caminho);
+// Reads a whole regular file (anything else, a FIFO or a device, is refused).
 bool LeArquivo(const std::string& caminho, std::string& conteudo);
 // Writes a temporary file beside the target, then renames it over the target.
 bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo);

@@ -38,7 +38,6 @@ TformEditLinha::TformEditLinha(QWidget* owner)
     btnCancelar->setAutoDefault(false);
     connect(btnOK, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(btnCancelar, &QPushButton::clicked, this, [this] { done(mrCancel); });
-    connect(edtLinha, &QLineEdit::returnPressed, this, [this] { done(mrOk); });
 
     stxtMensEdLinha->setText("_");
     stxtMensEdLinha->adjustSize();
@@ -47,7 +46,9 @@ TformEditLinha::TformEditLinha(QWidget* owner)
     stxtMensEdLinha->adjustSize();
     int w2 = stxtMensEdLinha->width();
     margem_ = std::max(0, w1 - w2 / 2);
-    alturaLinha_ = std::max(1, h1 - 2 * margem_);
+    // Never less than the font's line spacing, so no line of a long
+    // message is clipped.
+    alturaLinha_ = std::max({1, h1 - 2 * margem_, stxtMensEdLinha->fontMetrics().lineSpacing()});
     stxtMensEdLinha->clear();
     btnOK->adjustSize();
     btnCancelar->adjustSize();

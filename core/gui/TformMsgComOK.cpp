@@ -48,7 +48,9 @@ TformMsgComOK::TformMsgComOK(QWidget* owner)
     stxtMensOK->adjustSize();
     int w2 = stxtMensOK->width();
     margem_ = std::max(0, w1 - w2 / 2);
-    alturaLinha_ = std::max(1, h1 - 2 * margem_);
+    // Never less than the font's line spacing, so no line of a long
+    // message is clipped.
+    alturaLinha_ = std::max({1, h1 - 2 * margem_, stxtMensOK->fontMetrics().lineSpacing()});
     stxtMensOK->clear();
     btnOK->adjustSize();
 }

@@ -82,6 +82,9 @@ TEST(Arquivos, NomesWindows1252ViramUtf8NoDisco) {
     EXPECT_TRUE(DiretorioExiste(p.dir()));
     EXPECT_FALSE(LeArquivo(p.dir() + "falta", lido));
     EXPECT_FALSE(LeArquivo(p.dir(), lido));
+    // A FIFO named by mistake is refused instead of blocking the program.
+    ASSERT_EQ(::mkfifo((p.dir() + "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(LeArquivo(p.dir() + "fifo", lido));
 }
 
 TEST(Arquivos, GravacaoAtomicaMantemPermissoes) {

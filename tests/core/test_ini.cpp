@@ -165,3 +165,12 @@ TEST(CaminhoIni, VariavelDeAmbienteEPastaDeConfiguracao) {
 }
 
 } // namespace
+
+namespace {
+TEST(IniDosTestes, NuncaOArquivoDoUsuario) {
+    const char* e = std::getenv("DOTMARA_INI");
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(CaminhoIni(), e);
+    EXPECT_EQ(CaminhoIni().find("/.config/"), std::string::npos);
+}
+} // namespace
