@@ -5,10 +5,12 @@
 
 #include <utility>
 
+#include "core/dmantigo.h"
 #include "core/dmtraduz_comandos.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmtraduz_paginas.h"
 #include "core/dmtraduz_quebra.h"
+#include "core/dmunif.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
@@ -16,11 +18,6 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 
-#if __has_include("core/dmunif.h") && __has_include("core/dmantigo.h")
-#include "core/dmantigo.h"
-#include "core/dmunif.h"
-#define DOTMARA_TEM_TRADUTORES 1
-#endif
 
 namespace {
 
@@ -118,16 +115,12 @@ void CompilaDocumento(const LinhasDocumento& doc)
 std::string TraduzTexto(const std::string& texto)
 {
     if (Compilacao->ModoBruto) return texto;
-#ifdef DOTMARA_TEM_TRADUTORES
     std::string braille;
     if (BrailleAntigo)
         TraduzAntigo(texto, braille);
     else
         TraduzUnificado(texto, braille);
     return braille;
-#else
-    return texto;
-#endif
 }
 
 void ExpandeTabs(std::string& s)

@@ -14,12 +14,7 @@
 #include "output/dmgrafpr.h"
 #include "platform/dialogos.h"
 
-// PROVISORIO: until the .GRB measuring lands.
-int LinhasGRB(const std::string& nome) __attribute__((weak));
-
 namespace {
-
-int LinhasGRBProvisoria(const std::string& nome) { return &LinhasGRB ? LinhasGRB(nome) : 0; }
 
 inline unsigned char MaiusculaAscii(unsigned char c)
 {
@@ -190,13 +185,11 @@ bool ComandoGrafico(const std::string& linha)
         // The graphic line must not take the header's place on a new page.
         EscreveCabecalho();
     }
-    static const std::string marca(4, '\x0f');
-    EscreveLinha(marca + " " + coluna + " " + arquivo, false, true, e.LinhaEditorAtual);
     // The graphic line takes no room on the page.
-    --e.LinhaNaPagina;
+    EscreveLinhaGrafica(coluna, arquivo, e.LinhaEditorAtual);
     e.PaginaComGrafico = true;
     if (tipo == '*') {
-        const int linhas = LinhasGRBProvisoria(arquivo);
+        const int linhas = LinhasGRB(arquivo);
         for (int k = 0; k < linhas && !e.ErroEscrita; ++k)
             EscreveLinha(MarcaReservada, false, false);
     }

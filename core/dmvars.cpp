@@ -78,13 +78,8 @@ int NumPagTinta;
 std::array<unsigned char, 256> TabelaImpressora;
 std::vector<std::string> FilaGraficosArq, FilaGraficosCol;
 
-namespace dmunif {
-unsigned char AspasAbertas = 1;
-unsigned char ParentesesAbertos = 0;
-}
-namespace dmantigo {
-unsigned char AspasAbertas = 1;
-}
+// The translators' state (dmunif::AspasAbertas, dmunif::ParentesesAbertos,
+// dmantigo::AspasAbertas) is defined in their own units.
 
 // ---- Fixed tables --------------------------------------------------------
 namespace {

@@ -1,0 +1,113 @@
+// dmtradutor: byte classes and small helpers shared by the two ink-to-braille
+// translators (dmunif, dmantigo). Inline and table-driven: the translators
+// run over every line of the document on each compile.
+//
+// The letter sets are the ones of dmvars (Maiusculas: A-Z and 192-223;
+// Minusculas: a-z and 224-255); a test checks that they agree.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace dmtradutor {
+
+constexpr unsigned char kVezes = 215;        // multiplication sign
+constexpr unsigned char kSzAgudo = 223;      // sharp s
+constexpr unsigned char kAe = 230;           // ae ligature
+constexpr unsigned char kAcentoGrave = 96;
+constexpr unsigned char kOrdinalFem = 170;
+constexpr unsigned char kOrdinalMasc = 186;
+constexpr unsigned char kGrau = 176;
+constexpr unsigned char kAspasAbre = 147;
+constexpr unsigned char kAspasFecha = 148;
+
+constexpr bool LetraMaiuscula(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223);
+}
+constexpr bool LetraMinuscula(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || c >= 224;
+}
+constexpr bool EhDigito(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// The lower-case form of an upper-case set member (plus 32).
+constexpr unsigned char Minuscula(unsigned char c) {
+    return LetraMaiuscula(c) ? static_cast<unsigned char>(c + 32) : c;
+}
+
+// What the main loop of a translator does first with a byte.
+enum Classe : unsigned char {
+    Outro = 0,   // punctuation, symbols, blanks: the per-character rules
+    Minuscula_,  // starts (and continues) a lower-case run
+    Maiuscula_,  // starts a capital
+    Digito_,     // starts a number
+};
+
+// excluidos: bytes of the letter sets that are not letters for this
+// translator and go to the per-character rules instead.
+template <unsigned char... excluidos>
+constexpr std::array<Classe, 256> FazClasses() {
+    std::array<Classe, 256> t{};
+    for (int i = 0; i < 256; ++i) {
+        auto c = static_cast<unsigned char>(i);
+        if (LetraMinuscula(c))
+            t[i] = Minuscula_;
+        else if (LetraMaiuscula(c))
+            t[i] = Maiuscula_;
+        else if (EhDigito(c))
+            t[i] = Digito_;
+        if (((c == excluidos) || ...))
+            t[i] = Outro;
+    }
+    return t;
+}
+
+// True when the bytes of s lie inside the buffer of out, so that appending to
+// out could move them.
+inline bool Sobrepoe(std::string_view s, const std::string& out) {
+    if (s.empty())
+        return false;
+    std::less<const char*> menor;
+    const char* ini = out.data();
+    const char* fim = out.data() + out.capacity() + 1;
+    return !menor(s.data(), ini) && menor(s.data(), fim);
+}
+
+// Length of the ordinal suffix at j ("ª", "º", "a.", "o.", "as.", "os.";
+// with grauComoO also "°"), 0 when none; texto receives the braille letters.
+inline std::size_t SufixoOrdinal(const unsigned char* p, std::size_t j, std::size_t n,
+                                 bool grauComoO, std::string_view& texto) {
+    if (j >= n)
+        return 0;
+    unsigned char c = p[j];
+    if (c == kOrdinalFem) {
+        texto = "a";
+        return 1;
+    }
+    if (c == kOrdinalMasc || (grauComoO && c == kGrau)) {
+        texto = "o";
+        return 1;
+    }
+    if (c != 'a' && c != 'o')
+        return 0;
+    if (j + 1 < n && p[j + 1] == '.') {
+        texto = c == 'a' ? "a" : "o";
+        return 2;
+    }
+    if (j + 2 < n && p[j + 1] == 's' && p[j + 2] == '.') {
+        texto = c == 'a' ? "as" : "os";
+        return 3;
+    }
+    return 0;
+}
+
+// End of the run of digits that starts at j.
+inline std::size_t FimDigitos(const unsigned char* p, std::size_t j, std::size_t n) {
+    while (j < n && EhDigito(p[j]))
+        ++j;
+    return j;
+}
+
+} // namespace dmtradutor

@@ -1,0 +1,361 @@
+// dmunif: the unified-rules ink-to-braille translator.
+//
+// One left-to-right pass over the bytes; the first rule that applies to the
+// byte at the position handles it and moves past what it consumed. Output
+// characters are the cells of the unified column of TabelaCelas, plus the
+// few further characters that the code table maps ("(", ")", "[", "]", ".",
+// backslash, "/", digits, "ì", "å" and 128).
+#include "core/dmunif.h"
+
+#include <cstring>
+
+#include "core/dmtradutor.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+
+namespace dmunif {
+unsigned char AspasAbertas = 1;
+unsigned char ParentesesAbertos = 0;
+}
+
+namespace {
+
+using namespace dmtradutor;
+
+// "×" and "ß" belong to the upper-case set but never start a capital, and
+// "æ" becomes "ae", so none of them starts a letter run.
+constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>();
+
+// Lower-cell digits "0".."9".
+constexpr char kDigitosInferiores[11] = "},;:/?!=\"*";
+
+// A capital run goes on over upper-case set members, "ß" included; "×" is a
+// sign, not a letter, and ends the run.
+constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
+
+// Mathematical signs after the grave accent (one-character keys in table
+// order; control character 1 stands for the table's empty rows).
+bool SinalMatematico(unsigned char c, std::string_view& texto) {
+    switch (c) {
+    case '+': texto = "!"; return true;
+    case '-': texto = "-"; return true;
+    case '*': texto = "\""; return true;
+    case 'x': texto = "\""; return true;
+    case '/': texto = "\xff"; return true;
+    case 247: texto = "\xff"; return true;        // division sign
+    case '%': texto = "-}"; return true;
+    case '=': texto = "="; return true;
+    case 1: texto = ""; return true;
+    case '(': texto = "\xea"; return true;
+    case ')': texto = "\xe3"; return true;
+    case '[': texto = "\xe1"; return true;
+    case ']': texto = "\xfa"; return true;
+    case '{': texto = "~l"; return true;
+    case '}': texto = "_,"; return true;
+    case '^': texto = "\xe2"; return true;
+    case '_': texto = "\xed"; return true;
+    case '\\': texto = "\xe0\xfb"; return true;
+    default: return false;
+    }
+}
+
+class Tradutor {
+public:
+    Tradutor(std::string_view s, std::string& out)
+        : p_(reinterpret_cast<const unsigned char*>(s.data())), n_(s.size()), out_(out),
+          ingles_(TextoIngles) {}
+
+    void Executa();
+
+private:
+    void Maiusculas(std::size_t& i);
+    void Numero(std::size_t& i);
+    bool ColcheteNumericoAbre(std::size_t& i);
+    bool Fracao(std::size_t& i);
+    void Especial(unsigned char c);
+    void PoeMinuscula(unsigned char c);
+    void PoeInferiores(std::size_t ini, std::size_t fim) {
+        for (std::size_t k = ini; k < fim; ++k)
+            out_ += kDigitosInferiores[p_[k] - '0'];
+    }
+    // First closer at or after de (n_ when none). The answer for a later
+    // start is the same while it lies ahead, so each kind is searched once
+    // per stretch of text: a line of many "(1" stays linear.
+    std::size_t Fechamento(unsigned char fecha, std::size_t de, std::size_t& cache) {
+        if (cache != kNaoBuscado && (cache == n_ || cache >= de))
+            return cache;
+        const void* r = std::memchr(p_ + de, fecha, n_ - de);
+        cache = r ? static_cast<std::size_t>(static_cast<const unsigned char*>(r) - p_) : n_;
+        return cache;
+    }
+
+    static constexpr std::size_t kNaoBuscado = static_cast<std::size_t>(-1);
+    const unsigned char* p_;
+    std::size_t n_;
+    std::string& out_;
+    bool ingles_;
+    std::size_t fechaParen_ = kNaoBuscado;
+    std::size_t fechaColch_ = kNaoBuscado;
+};
+
+void Tradutor::PoeMinuscula(unsigned char c) {
+    unsigned char m = Minuscula(c);
+    if (m == kAe)
+        out_ += "ae";
+    else
+        out_ += static_cast<char>(m);
+}
+
+void Tradutor::Maiusculas(std::size_t& i) {
+    const char sinal = ingles_ ? '\\' : '{';
+    if (i + 1 < n_ && ContinuaMaiusculas(p_[i + 1])) {
+        out_ += sinal;
+        out_ += sinal;
+        std::size_t j = i;
+        while (j < n_ && ContinuaMaiusculas(p_[j]))
+            PoeMinuscula(p_[j++]);
+        if (j < n_ && LetraMinuscula(p_[j]))
+            out_ += '~';
+        i = j;
+    } else {
+        out_ += sinal;
+        PoeMinuscula(p_[i]);
+        ++i;
+    }
+}
+
+void Tradutor::Numero(std::size_t& i) {
+    out_ += '#';
+    const std::size_t fimD = FimDigitos(p_, i, n_);
+    std::string_view sufixo;
+    if (std::size_t t = SufixoOrdinal(p_, fimD, n_, false, sufixo)) {
+        PoeInferiores(i, fimD);
+        out_ += sufixo;
+        i = fimD + t;
+        return;
+    }
+    std::size_t k = i;
+    while (k < n_) {
+        const unsigned char c = p_[k];
+        if (EhDigito(c) || c == ',' || c == '$') {
+            out_ += static_cast<char>(c);
+        } else if (c == '.') {
+            out_ += '.';
+            if (k + 1 < n_ && EhDigito(p_[k + 1])) {
+                // Short groups on both sides (a time, a date): a new number
+                // sign; a group of three or more is a thousands separator.
+                int antes = 0;
+                for (std::size_t m = k; m > 0 && antes < 3 && EhDigito(p_[m - 1]); --m)
+                    ++antes;
+                int depois = 0;
+                for (std::size_t m = k + 1; m < n_ && depois < 3 && EhDigito(p_[m]); ++m)
+                    ++depois;
+                if (antes < 3 && depois < 3)
+                    out_ += '#';
+            }
+        } else if (c >= 'a' && c <= 'j') {
+            out_ += '~';   // the letter is the main loop's
+            break;
+        } else {
+            break;
+        }
+        ++k;
+    }
+    i = k;
+}
+
+bool Tradutor::ColcheteNumericoAbre(std::size_t& i) {
+    const unsigned char c = p_[i];
+    dmunif::ParentesesAbertos = 0;
+    const unsigned char fecha = c == '(' ? ')' : ']';
+    std::size_t& cache = c == '(' ? fechaParen_ : fechaColch_;
+    const std::size_t k = Fechamento(fecha, i + 1, cache);
+    if (k < n_ && k != i + 1 && EhDigito(p_[k - 1])) {
+        out_ += c == '(' ? '\xea' : '\xe1';
+        ++i;
+        return true;
+    }
+    dmunif::ParentesesAbertos = 1;
+    return false;
+}
+
+bool Tradutor::Fracao(std::size_t& i) {
+    const std::size_t ini = i + 1;
+    const std::size_t fimD = FimDigitos(p_, ini, n_);
+    if (fimD == n_) {
+        out_ += '#';
+        PoeInferiores(ini, fimD);
+        i = n_;
+        return true;
+    }
+    if (p_[fimD] == '/') {
+        if (fimD + 1 == n_) {
+            out_ += '#';
+            PoeInferiores(ini, fimD);
+            out_ += '\xff';
+            i = n_;
+            return true;
+        }
+        if (EhDigito(p_[fimD + 1])) {
+            out_ += '#';
+            PoeInferiores(ini, fimD);
+            const std::size_t fimE = FimDigitos(p_, fimD + 1, n_);
+            out_.append(reinterpret_cast<const char*>(p_) + fimD + 1, fimE - fimD - 1);
+            if (fimE < n_ && p_[fimE] >= 'a' && p_[fimE] <= 'j')
+                out_ += '~';
+            i = fimE;
+            return true;
+        }
+    }
+    // Not a fraction: the accent stays and the digits are a number.
+    out_ += static_cast<char>(kAcentoGrave);
+    i = ini;
+    return true;
+}
+
+void Tradutor::Especial(unsigned char c) {
+    switch (c) {
+    case '%': out_ += "_}"; break;
+    case '(':
+        out_ += ingles_ ? "=" : "(.";
+        dmunif::ParentesesAbertos = 1;
+        break;
+    case ')':
+        out_ += ingles_ ? "=" : "\\)";
+        dmunif::ParentesesAbertos = 0;
+        break;
+    case '*': out_ += ingles_ ? '{' : '*'; break;
+    case '/': out_ += ingles_ ? "\xec" : "\\,"; break;
+    case '?': out_ += ingles_ ? '"' : '?'; break;
+    case '[':
+        out_ += "[.";
+        dmunif::ParentesesAbertos = 1;
+        break;
+    case '\\': out_ += "~."; break;
+    case ']':
+        out_ += "\\]";
+        dmunif::ParentesesAbertos = 0;
+        break;
+    case '_': out_ += ingles_ ? ']' : '_'; break;
+    case 128: out_ += "\x80" "e"; break;          // euro sign
+    case 133: out_ += "..."; break;               // ellipsis
+    case 137: out_ += "_}}"; break;               // per mille
+    case 145: case 146: out_ += "$\""; break;     // single quotes
+    case 149: out_ += "\xf5o"; break;             // bullet
+    case 150: case 151: case 173: out_ += "--"; break; // dashes, soft hyphen
+    case 156: out_ += "oe"; break;
+    case 167: out_ += "ss"; break;                // section sign
+    case 171: case 187: out_ += "\\\""; break;    // angle quotes
+    case 178: out_ += "\xe5#b"; break;            // superscript two
+    case 179: out_ += "\xe5#c"; break;
+    case 185: out_ += "\xe5#a"; break;
+    case 188: out_ += "#,d"; break;               // one quarter
+    case 189: out_ += "#,b"; break;
+    case 190: out_ += "#:d"; break;
+    case kSzAgudo: out_ += "\xac" "b"; break;
+    case kAe: out_ += "ae"; break;
+    default: out_ += static_cast<char>(c); break;
+    }
+}
+
+void Tradutor::Executa() {
+    std::size_t i = 0;
+    while (i < n_) {
+        const unsigned char c = p_[i];
+        switch (kClasse[c]) {
+        case Minuscula_: {
+            std::size_t j = i + 1;
+            while (j < n_ && (kClasse[p_[j]] == Minuscula_ || p_[j] == '-'))
+                ++j;
+            out_.append(reinterpret_cast<const char*>(p_) + i, j - i);
+            i = j;
+            continue;
+        }
+        case Maiuscula_:
+            Maiusculas(i);
+            continue;
+        case Digito_:
+            Numero(i);
+            continue;
+        case Outro:
+            break;
+        }
+        switch (c) {
+        case '(':
+        case '[':
+            if (i + 1 < n_ && EhDigito(p_[i + 1]) && ColcheteNumericoAbre(i))
+                continue;
+            break;
+        case ')':
+        case ']':
+            if (dmunif::ParentesesAbertos == 0 && i >= 1 && EhDigito(p_[i - 1])) {
+                out_ += c == ')' ? '\xe3' : '\xfa';
+                dmunif::ParentesesAbertos = 0;
+                ++i;
+                continue;
+            }
+            break;
+        case kAcentoGrave:
+            if (i + 1 < n_) {
+                if (EhDigito(p_[i + 1])) {
+                    Fracao(i);
+                    continue;
+                }
+                std::string_view sinal;
+                if (SinalMatematico(p_[i + 1], sinal))
+                    out_ += sinal;
+                else
+                    Especial(p_[i + 1]);   // the accent itself is dropped
+                i += 2;
+                continue;
+            }
+            break;
+        case '.':
+            out_ += ingles_ ? '/' : '.';
+            ++i;
+            continue;
+        case '"':
+        case kAspasAbre:
+        case kAspasFecha:
+            if (ingles_) {
+                if (c == kAspasAbre)
+                    dmunif::AspasAbertas = 1;
+                else if (c == kAspasFecha)
+                    dmunif::AspasAbertas = 0;
+                if (dmunif::AspasAbertas == 1) {
+                    out_ += '"';
+                    dmunif::AspasAbertas = 0;
+                } else {
+                    out_ += '}';
+                    dmunif::AspasAbertas = 1;
+                }
+            } else {
+                out_ += '"';
+            }
+            ++i;
+            continue;
+        default:
+            break;
+        }
+        Especial(c);
+        ++i;
+    }
+}
+
+} // namespace
+
+void TraduzUnificado(std::string_view origem, std::string& destino) {
+    if (Sobrepoe(origem, destino)) {
+        const std::string copia(origem);
+        TraduzUnificado(copia, destino);
+        return;
+    }
+    destino.reserve(destino.size() + origem.size() + origem.size() / 2 + 16);
+    Tradutor(origem, destino).Executa();
+}
+
+std::string TraduzUnificado(std::string_view origem) {
+    std::string r;
+    TraduzUnificado(origem, r);
+    return r;
+}

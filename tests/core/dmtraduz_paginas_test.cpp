@@ -1,0 +1,341 @@
+// Page composition: headers, page numbers, page ends, graphic pages, maps.
+#include <algorithm>
+
+#include "compila_teste.h"
+
+namespace {
+
+// Stand-in translator: a number gets the number sign "#", a word in capitals
+// a capital sign "." and lower case; other text is copied.
+std::string TradutorFalso(const std::string& s)
+{
+    if (!s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return "#" + s;
+    if (!s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+        std::string r = ".";
+        for (char c : s) r += static_cast<char>(c + 32);
+        return r;
+    }
+    return s;
+}
+
+class Paginas : public CompilaEmMemoria {
+protected:
+    void SetUp() override
+    {
+        CompilaEmMemoria::SetUp();
+        tradutor = TradutorFalso;
+        MaxCarac = 20;
+        MaxLin = 3;
+        Titulo = "titulo";
+    }
+    // n one-word lines, one per braille line.
+    static std::vector<std::string> Linhas(int n)
+    {
+        std::vector<std::string> d;
+        for (int i = 0; i < n; ++i) d.push_back(" l" + std::to_string(i + 1));
+        return d;
+    }
+};
+
+TEST_F(Paginas, Posicao0FrenteVersoComCabecalhoEmTodas)
+{
+    TipoCabec = 2;
+    Inicia();
+    estado.NumPagTinta = 12;
+    for (int i = 0; i < 6; ++i) Linha(i, " l" + std::to_string(i + 1));
+    Termina();
+    const std::vector<std::string> esperado = {
+        "  #12   titulo    #1", "l1", "l2", Traco50,
+        "  #2     titulo", "l3", "l4", Traco50, // even page: number at the left, two blanks apart
+        "  #12   titulo    #3", "l5", "l6", Traco50,
+        Traco50,                              // the closing back page
+    };
+    EXPECT_EQ(escritor.linhas, esperado);
+}
+
+TEST_F(Paginas, TipoCabec1SemCabecalhoNasPares)
+{
+    const auto r = Compila(Linhas(4));
+    const std::vector<std::string> esperado = {
+        "      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50,
+    };
+    EXPECT_EQ(r, esperado);
+    FrenteVerso = false;
+    escritor.linhas.clear();
+    const auto r2 = Compila(Linhas(4));
+    const std::vector<std::string> esperado2 = {
+        "      titulo      #1", "l1", "l2", Traco50, "      titulo      #2", "l3", "l4", Traco50,
+    };
+    EXPECT_EQ(r2, esperado2);
+}
+
+struct CasoCabecalho {
+    const char* nome;
+    int posicao;
+    bool romana;
+    int numPagina;
+    int tinta;
+    std::string esperado;
+};
+
+class Cabecalhos : public Paginas, public ::testing::WithParamInterface<CasoCabecalho> {};
+
+TEST_P(Cabecalhos, MontaNaPosicao)
+{
+    const CasoCabecalho& c = GetParam();
+    EstiloNumPag = c.posicao;
+    FrenteVerso = false;
+    Inicia();
+    estado.NumeracaoRomana = c.romana;
+    estado.NumPagina = c.numPagina;
+    estado.NumPagTinta = c.tinta;
+    std::string cab;
+    ASSERT_TRUE(MontaCabecalho(cab));
+    EXPECT_EQ(cab, c.esperado);
+    EXPECT_LE(cab.size(), 20u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Posicoes, Cabecalhos,
+    ::testing::Values(
+        CasoCabecalho{"Pos0", 0, false, 7, 0, "      titulo      #7"},
+        CasoCabecalho{"Pos1ComTinta", 1, false, 7, 3, "  #3    titulo    #7"},
+        // position 2: no title, the number centred without its number sign
+        CasoCabecalho{"Pos2", 2, false, 5, 0, "         5"},
+        CasoCabecalho{"Pos2ComTinta", 2, false, 5, 12, "       5         12"},
+        // a roman number starts with a capital sign, which stays
+        CasoCabecalho{"Pos2Romana", 2, true, 3, 0, "        .iii"},
+        CasoCabecalho{"Pos0Romana", 0, true, 4, 0, "     titulo      .iv"},
+        CasoCabecalho{"Pos3", 3, false, 7, 3, "#7  #3        titulo"}),
+    [](const ::testing::TestParamInfo<CasoCabecalho>& i) { return std::string(i.param.nome); });
+
+TEST_F(Paginas, TituloComprido)
+{
+    FrenteVerso = false;
+    Titulo = "um titulo muito mais comprido que a linha";
+    Inicia();
+    std::string cab;
+    ASSERT_TRUE(MontaCabecalho(cab));
+    EXPECT_EQ(cab, Titulo + "#1");
+}
+
+TEST_F(Paginas, NumPagInicDesloca)
+{
+    FrenteVerso = false;
+    NumPagInic = 10;
+    Inicia();
+    std::string cab;
+    ASSERT_TRUE(MontaCabecalho(cab));
+    EXPECT_EQ(cab, "     titulo      #10");
+}
+
+TEST_F(Paginas, CabecalhoSemPrefixoNemModoBruto)
+{
+    FrenteVerso = false;
+    TabelaImpressora['t'] = 'T';
+    Inicia();
+    estado.PrefixoMargem = "__";
+    estado.ModoBruto = true;
+    Linha(0, "texto");
+    Termina();
+    ASSERT_EQ(escritor.linhas.size(), 3u);
+    EXPECT_EQ(escritor.linhas[0], "      TiTulo      #1"); // translated, no prefix
+    EXPECT_EQ(escritor.linhas[1], "__texto");             // raw: untranslated
+}
+
+TEST_F(Paginas, GraficoEmbutidoEmPaginaImparFechaComIgual)
+{
+    ComTitulo = false;
+    AutoJunta = false;
+    Inicia();
+    Linha(0, "a");
+    estado.PaginaComGrafico = true;
+    FimDePagina(false);
+    EXPECT_EQ(estado.PaginaFisica, 3);
+    EXPECT_EQ(estado.NumPagina, 3);
+    Linha(1, "b");
+    Termina();
+    const std::vector<std::string> esperado = {"a", Igual50, "b", Traco50, Traco50};
+    EXPECT_EQ(escritor.linhas, esperado);
+    EXPECT_EQ(estado.MapaPagFisica[2], 2);
+    EXPECT_EQ(estado.MapaPagArabica[3], 3);
+}
+
+TEST_F(Paginas, GraficoEmbutidoNaTigerFechaComTraco)
+{
+    ComTitulo = false;
+    ImprMarca = "Tiger Cub";
+    Inicia();
+    Linha(0, "a");
+    estado.PaginaComGrafico = true;
+    FimDePagina(false);
+    EXPECT_EQ(estado.PaginaFisica, 2);
+    EXPECT_EQ(escritor.linhas.back(), Traco50);
+}
+
+TEST_F(Paginas, TamanhoRealPreencheComReservadas)
+{
+    ComTitulo = false;
+    FrenteVerso = false;
+    MaxLin = 4;
+    DefineConsultaTamanhoReal([] { return true; });
+    const auto r = Compila({"a"});
+    const std::vector<std::string> esperado = {"a", "\x0b", "\x0b", "\x0b", Traco50};
+    EXPECT_EQ(r, esperado);
+}
+
+TEST_F(Paginas, SoPaginas3e4)
+{
+    FrenteVerso = false;
+    PagInicial = 3;
+    PagFinal = 4;
+    const auto r = Compila(Linhas(12));
+    const std::vector<std::string> esperado = {
+        "      titulo      #3", "l5", "l6", Traco50,
+        "      titulo      #4", "l7", "l8", Traco50,
+    };
+    EXPECT_EQ(r, esperado);
+    EXPECT_EQ(estado.PaginaFisica, 5);
+    // The first draft line written is a header of page 3; its editor line is
+    // the one of l5, and the lines of pages 1 and 2 point at nothing before it.
+    EXPECT_EQ(estado.MapaRascunhoEditor[1], 4);
+    EXPECT_EQ(estado.MapaEditorRascunho[4], 1);
+}
+
+TEST_F(Paginas, MaisDeMilPaginas)
+{
+    ComTitulo = false;
+    FrenteVerso = false;
+    MaxLin = 1;
+    const auto r = Compila(Linhas(1500));
+    EXPECT_EQ(std::count(r.begin(), r.end(), Traco50), 1500);
+    EXPECT_EQ(estado.PaginaFisica, 1501);
+    EXPECT_EQ(estado.TamanhoMapaPaginas, 2000);
+    EXPECT_EQ(estado.MapaPagFisica.size(), 2001u);
+    EXPECT_EQ(estado.MapaPagFisica[1500], 1500);
+    EXPECT_EQ(estado.MapaPagArabica[1234], 1234);
+    EXPECT_EQ(estado.MapaEditorRascunho[1499], 2998);
+    // The capacity is never reduced, also not by the next compile.
+    escritor.linhas.clear();
+    Compila(Linhas(2));
+    EXPECT_EQ(estado.TamanhoMapaPaginas, 2000);
+    EXPECT_EQ(estado.MapaPagFisica[1500], -1);
+}
+
+TEST_F(Paginas, LinhaVaziaComMarcadorEVisualizacao)
+{
+    ComTitulo = false;
+    FrenteVerso = false;
+    ImprEnviaVazias = true;
+    auto r = Compila({"a", "", "b"}, true);
+    const std::vector<std::string> esperado = {"a      ", "-->      ", "b      ",
+                                               Traco50 + "      "};
+    EXPECT_EQ(r, esperado);
+    escritor.linhas.clear();
+    r = Compila({"a", "", "b"}, false);
+    const std::vector<std::string> esperado2 = {"a", " ", "b", Traco50};
+    EXPECT_EQ(r, esperado2);
+}
+
+TEST_F(Paginas, PaginaVaziaRecebeMarcadorNoFim)
+{
+    ComTitulo = false;
+    ImprEnviaVazias = true;
+    const auto r = Compila({"a"});
+    // the back page of the last sheet holds only the empty-line marker
+    const std::vector<std::string> esperado = {"a", Traco50, " ", Traco50};
+    EXPECT_EQ(r, esperado);
+}
+
+TEST_F(Paginas, GraficosPendentesComecamEmPaginaImpar)
+{
+    ComTitulo = false;
+    AutoJunta = false;
+    Inicia();
+    Linha(0, "a");
+    FimDePagina(false); // now on page 2 (even)
+    estado.FilaGraficosArq = {"fig.grb"};
+    estado.FilaGraficosCol = {"5"};
+    EmiteGraficosPendentes();
+    const std::vector<std::string> esperado = {"a", Traco50, Traco50, "\x0f\x0f\x0f\x0f 5 fig.grb",
+                                               Igual50};
+    EXPECT_EQ(escritor.linhas, esperado);
+    EXPECT_TRUE(estado.FilaGraficosArq.empty());
+    EXPECT_EQ(estado.PaginaFisica, 5);
+}
+
+TEST_F(Paginas, LinhaGraficaNaoOcupaLinhaDaPagina)
+{
+    Inicia();
+    EscreveLinhaGrafica("C", "x.grb", 0);
+    EXPECT_EQ(estado.LinhaNaPagina, 1);
+    EXPECT_EQ(estado.LinhaRascunho, 2);
+    EXPECT_FALSE(estado.InicioPagina);
+}
+
+TEST_F(Paginas, LinhaDoCursor)
+{
+    ComTitulo = false;
+    FrenteVerso = false;
+    Inicia(false, 2);
+    Linha(0, "a");
+    Linha(1, "");
+    Linha(2, "");   // the caret's line gives the third draft line
+    Linha(3, "b");
+    Termina();
+    EXPECT_EQ(estado.LinhaRascunhoCursor, 2);
+}
+
+TEST_F(Paginas, EscritorComErroParaACompilacao)
+{
+    class Falha : public EscritorRascunho {
+    public:
+        bool GravaLinha(const std::string&) override { return false; }
+    } falha;
+    Inicia();
+    estado.Escritor = &falha;
+    Linha(0, "a");
+    EXPECT_TRUE(estado.ErroEscrita);
+}
+
+TEST(EstadoCompilacao, EscopoPrivadoNaoTocaOPrincipal)
+{
+    RestauraPadroes();
+    EstadoCompilacao& principal = EstadoPrincipal();
+    const int antes = principal.LinhaRascunho;
+    {
+        EstadoCompilacao privado;
+        EscopoCompilacao escopo(privado);
+        EscritorRascunhoMemoria mem;
+        PreparaEstado(privado, 0, false);
+        privado.Escritor = &mem;
+        InicializaMapas();
+        PrimeiraPagina();
+        EscreveLinha("x", true, true, 0);
+        EXPECT_EQ(privado.LinhaRascunho, 2);
+        EXPECT_EQ(&MapaEditorRascunho, &principal.MapaEditorRascunho);
+    }
+    EXPECT_EQ(Compilacao, &principal);
+    EXPECT_EQ(principal.LinhaRascunho, antes);
+}
+
+TEST(EscritorArquivo, GravaComCRLF)
+{
+    const std::string caminho = ArquivoTemporario("rasc");
+    {
+        EscritorRascunhoArquivo w;
+        ASSERT_TRUE(w.Abre(caminho));
+        EXPECT_TRUE(w.GravaLinha("ab"));
+        EXPECT_TRUE(w.GravaLinha(""));
+        EXPECT_TRUE(w.Fecha());
+    }
+    std::string conteudo;
+    ASSERT_TRUE(LeArquivo(caminho, conteudo));
+    EXPECT_EQ(conteudo, "ab\r\n\r\n");
+    EscritorRascunhoArquivo w;
+    EXPECT_FALSE(w.Abre("/nao/existe/rascunho.txt"));
+    EXPECT_FALSE(w.GravaLinha("x"));
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+// The two translators against their case files (tests/data/traducao_*.txt),
+// plus the properties that rows cannot show: the letter sets agree with
+// dmvars, appending keeps what the buffer held, a source inside the buffer,
+// and arbitrary bytes never break the one-pass loop.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/dmantigo.h"
+#include "core/dmtradutor.h"
+#include "core/dmunif.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "core/traducao_linhas.h"
+
+namespace {
+
+using Traduz = std::string (*)(std::string_view);
+
+struct EstadoEscopo {
+    EstadoEscopo() { Restaura(); }
+    ~EstadoEscopo() { Restaura(); }
+    static void Restaura() {
+        TextoIngles = false;
+        dmunif::AspasAbertas = 1;
+        dmunif::ParentesesAbertos = 0;
+        dmantigo::AspasAbertas = 1;
+    }
+};
+
+void ConfereLinha(const LinhaTraducao& l, bool unificado) {
+    SCOPED_TRACE(l.arquivo + ":" + std::to_string(l.linha) + ": " + l.descricao);
+    ASSERT_EQ(l.descricao.rfind("ERRO", 0), std::string::npos) << l.descricao;
+    EstadoEscopo escopo;
+    TextoIngles = l.ingles;
+    unsigned char& aspas = unificado ? dmunif::AspasAbertas : dmantigo::AspasAbertas;
+    aspas = static_cast<unsigned char>(l.aspas);
+    dmunif::ParentesesAbertos = static_cast<unsigned char>(l.parenteses);
+    for (std::size_t i = 0; i < l.entradas.size(); ++i) {
+        std::string obtido = unificado ? TraduzUnificado(l.entradas[i]) : TraduzAntigo(l.entradas[i]);
+        EXPECT_EQ(MostraBytes(obtido), MostraBytes(l.esperados[i]))
+            << "call " << i + 1 << ", input \"" << MostraBytes(l.entradas[i]) << "\"";
+    }
+    if (l.aspasFim >= 0) {
+        EXPECT_EQ(aspas, l.aspasFim) << "quote flag at the end";
+    }
+    if (l.parentesesFim >= 0) {
+        ASSERT_TRUE(unificado) << "only the unified translator has a parentheses flag";
+        EXPECT_EQ(dmunif::ParentesesAbertos, l.parentesesFim) << "parentheses flag at the end";
+    }
+}
+
+} // namespace
+
+// Rows print as their place in the file, not as raw bytes.
+void PrintTo(const LinhaTraducao& l, std::ostream* os) { *os << l.arquivo << ":" << l.linha; }
+
+namespace {
+
+std::string NomeLinha(const testing::TestParamInfo<LinhaTraducao>& info) {
+    return "linha_" + std::to_string(info.param.linha);
+}
+
+class TraducaoUnificada : public testing::TestWithParam<LinhaTraducao> {};
+class TraducaoAntiga : public testing::TestWithParam<LinhaTraducao> {};
+
+TEST_P(TraducaoUnificada, Linha) { ConfereLinha(GetParam(), true); }
+TEST_P(TraducaoAntiga, Linha) { ConfereLinha(GetParam(), false); }
+
+INSTANTIATE_TEST_SUITE_P(Casos, TraducaoUnificada,
+                         testing::ValuesIn(LeLinhasTraducao("traducao_unificado.txt")), NomeLinha);
+INSTANTIATE_TEST_SUITE_P(Casos, TraducaoAntiga,
+                         testing::ValuesIn(LeLinhasTraducao("traducao_antigo.txt")), NomeLinha);
+
+TEST(Tradutores, ConjuntosDeLetrasSaoOsDeDmvars) {
+    for (int i = 0; i < 256; ++i) {
+        auto c = static_cast<unsigned char>(i);
+        EXPECT_EQ(dmtradutor::LetraMaiuscula(c), Maiusculas.test(c)) << i;
+        EXPECT_EQ(dmtradutor::LetraMinuscula(c), Minusculas.test(c)) << i;
+        if (Maiusculas.test(c)) {
+            EXPECT_EQ(dmtradutor::Minuscula(c), MinusculaLatin(c)) << i;
+        }
+    }
+}
+
+TEST(Tradutores, AcrescentamAoDestinoSemApagar) {
+    EstadoEscopo escopo;
+    std::string d = "x";
+    TraduzUnificado("Casa", d);
+    EXPECT_EQ(d, "x{casa");
+    d = "y";
+    TraduzAntigo("Casa", d);
+    EXPECT_EQ(d, "y]casa");
+}
+
+TEST(Tradutores, OrigemDentroDoDestino) {
+    EstadoEscopo escopo;
+    for (Traduz t : {static_cast<Traduz>(TraduzUnificado), static_cast<Traduz>(TraduzAntigo)}) {
+        std::string s = "Pre\xe7o: R$ 1.000,00 (12) ONU \xab" "a\xbb ";
+        s.reserve(4);   // capacity large enough that appending would reallocate
+        const std::string esperado = s + t(s);
+        EstadoEscopo::Restaura();
+        if (t == static_cast<Traduz>(TraduzUnificado))
+            TraduzUnificado(std::string_view(s), s);
+        else
+            TraduzAntigo(std::string_view(s), s);
+        EXPECT_EQ(s, esperado);
+    }
+}
+
+// Random bytes, biased towards the characters the rules look at, so that
+// every look-ahead meets the end of the text; under the sanitizers this
+// catches any read past the end. The output never shrinks below a third
+// of the input (each rule writes at least one cell per three bytes, except
+// the grave accent before a control character 1) and is deterministic.
+TEST(Tradutores, BytesArbitrariosTerminam) {
+    EstadoEscopo escopo;
+    std::mt19937 rng(12345);
+    const std::string quentes = "`(([[))]].,$/:\"\x93\x94" "0123456789aoisj\xaa\xba\xb0" "AZ\xd7\xdf\xe6" "-%";
+    for (int rodada = 0; rodada < 4000; ++rodada) {
+        std::string s(static_cast<std::size_t>(rng() % 24), ' ');
+        for (char& c : s)
+            c = (rng() % 3) ? quentes[rng() % quentes.size()] : static_cast<char>(rng() % 256);
+        for (bool ingles : {false, true}) {
+            TextoIngles = ingles;
+            std::string u = TraduzUnificado(s);
+            std::string a = TraduzAntigo(s);
+            if (s.find('\x01') == std::string::npos) {
+                EXPECT_GE(u.size() * 3, s.size()) << MostraBytes(s);
+                EXPECT_GE(a.size() * 3, s.size()) << MostraBytes(s);
+            }
+            EXPECT_LE(u.size(), s.size() * 3 + 1) << MostraBytes(s);
+            EXPECT_LE(a.size(), s.size() * 3 + 1) << MostraBytes(s);
+        }
+    }
+}
+
+// A long line of numeric openers without a closer must stay linear (each
+// opener searches for its closer).
+TEST(Tradutores, MuitosParentesesNumericosNumaLinha) {
+    EstadoEscopo escopo;
+    std::string s;
+    for (int i = 0; i < 100000; ++i)
+        s += "(1";
+    std::string u = TraduzUnificado(s);
+    EXPECT_EQ(u.size(), 100000u * 4);   // "(." "#1" each
+    EXPECT_EQ(u.substr(0, 8), "(.#1(.#1");
+    s += ")";
+    u = TraduzUnificado(s);
+    EXPECT_EQ(u.substr(0, 6), "\xea#1\xea#1");
+    EXPECT_EQ(u.back(), '\xe3');
+}
+
+} // namespace
