@@ -259,8 +259,9 @@ bool ListaRecentes::GravaIni(const std::string& arquivoIni) const {
 }
 
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni) {
-    // TODO apagar a chave quando o valor vem vazio
-    return GravaPerfil("DOTMARA", "arq" + std::to_string(numero), valor, arquivoIni);
+    const std::string chave = "arq" + std::to_string(numero);
+    if (valor.empty()) return ApagaPerfil("DOTMARA", chave, arquivoIni);
+    return GravaPerfil("DOTMARA", chave, valor, arquivoIni);
 }
 
 bool ListaRecentes::PoeNaFrente(const std::string& nome) {

@@ -245,3 +245,36 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         return false;
     return GravaArquivoAtomico(arquivo, saida);
 }
+
+bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::string& arquivo) {
+    std::string_view secaoAlvo = Apara(secao), chaveAlvo = Apara(chave);
+    if (secaoAlvo.empty() || chaveAlvo.empty() || arquivo.empty())
+        return false;
+    std::lock_guard<std::mutex> trava(mtxIni);
+    std::string conteudo;
+    if (!LeArquivo(arquivo, conteudo))
+        return !ArquivoExiste(arquivo); // no file: nothing to delete
+    std::vector<Linha> ls = Divide(conteudo);
+    bool dentro = false, achou = false;
+    for (size_t i = 0; i < ls.size(); ++i) {
+        Analise a = Analisa(ls[i].texto);
+        if (a.tipo == Tipo::Secao) {
+            if (dentro)
+                break;
+            dentro = IguaisSemCaixa(a.nome, secaoAlvo);
+        } else if (dentro && a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+            ls.erase(ls.begin() + static_cast<std::ptrdiff_t>(i));
+            achou = true;
+            break;
+        }
+    }
+    if (!achou)
+        return true;
+    std::string saida;
+    saida.reserve(conteudo.size());
+    for (const Linha& l : ls) {
+        saida += l.texto;
+        saida += l.fim;
+    }
+    return GravaArquivoAtomico(arquivo, saida);
+}

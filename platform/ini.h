@@ -22,3 +22,8 @@ std::string LePerfil(const std::string& secao, const std::string& chave,
 // False when the file could not be written; the old file is then left whole.
 bool GravaPerfil(const std::string& secao, const std::string& chave,
                  const std::string& valor, const std::string& arquivo = CaminhoIni());
+
+// Deletes a key (WritePrivateProfileString with no value); every other line
+// stays. True when the key is gone (also when it never existed).
+bool ApagaPerfil(const std::string& secao, const std::string& chave,
+                 const std::string& arquivo = CaminhoIni());

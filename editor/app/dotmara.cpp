@@ -6,14 +6,19 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
 #include "editor/gui/dmsplash.h"
+#include "core/gui/TformEditLinha.h"
+#include "core/gui/TformEspere.h"
 #include "platform/arquivos.h"
+#include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstalaDialogosQt();
+    // The main window's close ends the program (other windows may be open).
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
-    QApplication::setApplicationDisplayName("Dotmara");
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
@@ -30,10 +35,14 @@ int main(int argc, char** argv) {
     // 17 TformConfTabela
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
-    // 19 TformEspere,
+    // 19 TformEspere
+    FormEspere();
     // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
-    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao,
-    // 26 TformMsgComOK, 27 TformEditLinha, 28 TformProcAtualiz
+    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao
+    // 26 TformMsgComOK: each message makes its own box.
+    // 27 TformEditLinha
+    FormEditLinha();
+    // 28 TformProcAtualiz
 
     // The document named first on the command line opens when the main
     // window is shown.

@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "platform/qt/textoqt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -35,22 +37,8 @@ TformPrincipal* formPrincipal = nullptr;
 namespace {
 
 // Windows-1252 text <-> the editor's text.
-QString QDe(std::string_view s) {
-    QString r;
-    r.reserve(static_cast<qsizetype>(s.size()));
-    for (unsigned char c : s) r.append(QChar(static_cast<char16_t>(Cp1252ParaUnicode(c))));
-    return r;
-}
-
-std::string DeQ(const QString& q) {
-    std::string r;
-    r.reserve(static_cast<std::size_t>(q.size()));
-    for (QChar ch : q) {
-        const int b = UnicodeParaCp1252(ch.unicode());
-        r += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return r;
-}
+QString QDe(std::string_view s) { return ParaQString(s); }
+std::string DeQ(const QString& q) { return DeQString(q); }
 
 // A menu caption shows "&" as it is.
 QString Legenda(const std::string& s) { return QDe(s).replace('&', "&&"); }
@@ -70,10 +58,8 @@ QString TextoDoEditor(const std::vector<std::string>& linhas) {
     return QDe(s);
 }
 
-const char* const kTituloAviso = "Aviso";
-const char* const kTituloErro = "Erro";
-const char* const kTituloConfirmacao = "Confirma\xe7\xe3o";
-const char* const kTituloInformacao = "Informa\xe7\xe3o";
+// Caption of the window's boxes (the icon tells their kind).
+const char* const kTitulo = "Dotmara";
 
 std::string SemBarraFinal(const std::string& dir) {
     return dir.empty() ? dir : dir.substr(0, dir.size() - 1);
@@ -538,7 +524,7 @@ void TformPrincipal::richEdPrincipalSelectionChange() {
 bool TformPrincipal::PerguntaAbandonar(bool aviso) {
     if (!Modificado()) return true;
     return dialogos().Caixa("Quer abandonar a edi\xe7\xe3o?",
-                            aviso ? kTituloAviso : kTituloConfirmacao,
+                            kTitulo,
                             aviso ? Icone::Aviso : Icone::Pergunta, Botoes::NoOKCancel) == mrOk;
 }
 
@@ -550,7 +536,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloAviso,
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
                              Icone::Aviso, Botoes::OK);
             VoltaDir();
         }
@@ -558,7 +544,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTituloErro, Icone::Erro, Botoes::OK);
+        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.
@@ -648,7 +634,7 @@ void TformPrincipal::imSalvarClick() {
                 IgualSemCaixa(nome, ArqAtual)
                     ? "Sobrescrever o pr\xf3prio arquivo: " + nome + "?"
                     : "Arquivo " + nome + " j\xe1 exitente. Sobrescrever?";
-            segue = dialogos().Caixa(pergunta, kTituloAviso, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
+            segue = dialogos().Caixa(pergunta, kTitulo, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
         }
     } else {
         nome = ArqAtual;
@@ -657,7 +643,7 @@ void TformPrincipal::imSalvarClick() {
     if (segue) {
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTituloErro,
+            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
                              Icone::Erro, Botoes::OK);
             segue = false;
         }
@@ -672,10 +658,10 @@ void TformPrincipal::imSalvarClick() {
         case ResultadoGravacao::FalhaBackup:
             dialogos().Caixa("Erro: n\xe3o consegui gerar o backup (.bak): " +
                                  ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo n\xe3o foi salvo.",
-                             kTituloErro, Icone::Erro, Botoes::OK);
+                             kTitulo, Icone::Erro, Botoes::OK);
             break;
         case ResultadoGravacao::FalhaEscrita:
-            dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTituloErro, Icone::Erro,
+            dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTitulo, Icone::Erro,
                              Botoes::OK);
             break;
         }
@@ -778,6 +764,8 @@ void TformPrincipal::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!mostrado_) {
         mostrado_ = true;
+        if (const QScreen* tela = screen())
+            move(tela->availableGeometry().center() - rect().center());
         FormShow();
     }
 }
@@ -788,8 +776,13 @@ void TformPrincipal::changeEvent(QEvent* e) {
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* e) {
-    if (FormCloseQuery()) e->accept();
-    else e->ignore();
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    // The program ends with its main window, whatever other window is open.
+    if (formPrincipal == this) QCoreApplication::quit();
 }
 
 void TformPrincipal::FormShow() {
@@ -816,7 +809,7 @@ void TformPrincipal::FormActivate() {
 
 bool TformPrincipal::FormCloseQuery() {
     if (Modificado() &&
-        dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTituloConfirmacao, Icone::Pergunta,
+        dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
     GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
@@ -826,7 +819,7 @@ bool TformPrincipal::FormCloseQuery() {
 void TformPrincipal::imSairClick() {
     bool fecha = true;
     if (Modificado())
-        fecha = dialogos().Caixa("Quer mesmo abandonar sem gravar ?", kTituloInformacao,
+        fecha = dialogos().Caixa("Quer mesmo abandonar sem gravar ?", kTitulo,
                                  Icone::Informacao, Botoes::NoOKCancel) == mrOk;
     if (fecha && close()) return;
     richEdPrincipal->setFocus();

@@ -3,7 +3,7 @@
 
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
-#include "platform/codepage.h"
+#include "platform/qt/textoqt.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,11 +17,7 @@ TformSplash* formSplash = nullptr;
 
 namespace {
 
-QString QDe(std::string_view s) {
-    QString r;
-    for (unsigned char c : s) r.append(QChar(static_cast<char16_t>(Cp1252ParaUnicode(c))));
-    return r;
-}
+QString QDe(std::string_view s) { return ParaQString(s); }
 
 QFrame* Faixa(QWidget* pai, const char* nome, const QColor& cor, int largura, int altura) {
     auto* f = new QFrame(pai);

@@ -3,6 +3,7 @@
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
 #include "platform/ini.h"
+#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct PastaTemporaria {
-    fs::path dir;
-    PastaTemporaria() {
-        std::string modelo = (fs::temp_directory_path() / "dmdocXXXXXX").string();
-        dir = ::mkdtemp(modelo.data());
-    }
-    ~PastaTemporaria() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    std::string operator/(const std::string& nome) const { return (dir / nome).string(); }
+// Paths inside the shared temporary folder of a test.
+struct Pasta : PastaTemporaria {
+    fs::path dir = fs::path(PastaTemporaria::dir());
+    std::string operator/(const std::string& nome) const { return caminho(nome); }
 };
 
 std::string Le(const std::string& caminho) {
@@ -181,7 +175,7 @@ TEST(Nomes, CaseIsIgnoredForAccentedLettersToo) {
 // ---- Saving ------------------------------------------------------------------
 
 TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "vers\xe3o 1\r\n");
     Escreve(p / "a.bak", "muito antiga\r\n");
@@ -195,21 +189,21 @@ TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
 }
 
 TEST(Gravacao, ANewFileLeavesNoBak) {
-    PastaTemporaria p;
+    Pasta p;
     ASSERT_EQ(GravaComBackup(p / "novo.txt", "x\r\n"), ResultadoGravacao::Gravado);
     EXPECT_EQ(Le(p / "novo.txt"), "x\r\n");
     EXPECT_FALSE(fs::exists(p / "novo.bak"));
 }
 
 TEST(Gravacao, AFileNamedBakIsReplacedInPlace) {
-    PastaTemporaria p;
+    Pasta p;
     Escreve(p / "n.bak", "velho");
     ASSERT_EQ(GravaComBackup(p / "n.bak", "novo"), ResultadoGravacao::Gravado);
     EXPECT_EQ(Le(p / "n.bak"), "novo");
 }
 
 TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "bom\r\n");
     // A folder holding a file sits where the ".bak" should go: it can be
@@ -222,7 +216,7 @@ TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
 }
 
 TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
-    PastaTemporaria p;
+    Pasta p;
     // The folder does not exist: nothing can be written there.
     EXPECT_EQ(GravaComBackup(p / "falta/a.txt", "x"), ResultadoGravacao::FalhaEscrita);
     // The target is a folder: the text is written aside and the rename fails;
@@ -236,7 +230,7 @@ TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
 }
 
 TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string a = p / "a.txt";
     Escreve(a, "1");
     fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -248,23 +242,30 @@ TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
 // ---- Recent files --------------------------------------------------------------
 
 TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
-    PastaTemporaria p;
+    Pasta p;
     const std::string ini = p / "DOTMARA.INI";
     Escreve(ini, "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=\r\narq3=/D/UM.TXT\r\narq4=/d/dois.txt\r\n"
                  "arq5=/d/tres.txt\r\n");
     ListaRecentes r;
     r.LeIni(ini);
     EXPECT_EQ(r.Itens(), (std::vector<std::string>{"/d/Um.txt", "/d/dois.txt", "/d/tres.txt"}));
-    // Written back: one key per entry, the rest empty.
+    // Written back: one key per entry, the keys past the end deleted, the
+    // other lines kept.
     ASSERT_TRUE(r.GravaIni(ini));
     EXPECT_EQ(LePerfil("DOTMARA", "arq2", "?", 0, ini), "/d/dois.txt");
     EXPECT_EQ(LePerfil("DOTMARA", "arq3", "?", 0, ini), "/d/tres.txt");
-    EXPECT_EQ(LePerfil("DOTMARA", "arq4", "", 0, ini), "");
-    EXPECT_EQ(LePerfil("DOTMARA", "arq5", "", 0, ini), "");
+    EXPECT_EQ(Le(ini), "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=/d/dois.txt\r\narq3=/d/tres.txt\r\n");
+    Escreve(ini, "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\narq2=x\r\n[OUTRA]\r\narq3=y\r\n");
+    r.Limpa();
+    ASSERT_TRUE(r.GravaIni(ini));
+    EXPECT_EQ(Le(ini), "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\n[OUTRA]\r\narq3=y\r\n");
+    // No INI file at all: nothing to delete, nothing created.
+    ASSERT_TRUE(r.GravaIni(p / "nenhum.ini"));
+    EXPECT_FALSE(fs::exists(p / "nenhum.ini"));
 }
 
 TEST(Recentes, NoIniGivesAnEmptyList) {
-    PastaTemporaria p;
+    Pasta p;
     ListaRecentes r;
     r.LeIni(p / "nao-existe.ini");
     EXPECT_EQ(r.Tamanho(), 0);
@@ -303,4 +304,34 @@ TEST(ValoresIni, LineBreakIsOffOnlyForN) {
     const Caso casos[] = {{"S", true}, {"N", false}, {"n", false}, {"N\xc3O", false},
                           {"", true},  {"x", true},  {" N", true}};
     for (const auto& c : casos) EXPECT_EQ(ValorQuebraLin(c.valor), c.esperado) << c.valor;
+}
+
+// ---- The sample document ---------------------------------------------------------
+
+TEST(Exemplo, SampleDocumentIsWindows1252WithClosedBlocks) {
+    const std::string texto = Le(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt");
+    ASSERT_FALSE(texto.empty());
+    // Windows-1252 bytes (Portuguese letters present, no UTF-8 sequences).
+    EXPECT_NE(texto.find("n\xe3o"), std::string::npos);
+    EXPECT_EQ(texto.find("\xc3\xa7"), std::string::npos);
+    const auto linhas = TextoEmLinhas(texto);
+    EXPECT_EQ(LinhasEmTexto(linhas), texto);
+    // Every block that opens closes, in order.
+    const std::vector<std::pair<std::string, std::string>> pares = {
+        {"<R+>", "<R->"}, {"<F->", "<F+>"}, {"<S->", "<S+>"}, {"<I+>", "<I->"}, {"<M_ >", "<M>"}};
+    for (const auto& [abre, fecha] : pares) {
+        int abertos = 0, vistos = 0;
+        for (const auto& l : linhas) {
+            if (l == abre) {
+                EXPECT_EQ(abertos, 0) << abre;
+                ++abertos;
+                ++vistos;
+            } else if (l == fecha) {
+                EXPECT_EQ(abertos, 1) << fecha;
+                --abertos;
+            }
+        }
+        EXPECT_EQ(abertos, 0) << abre;
+        EXPECT_GT(vistos, 0) << abre;
+    }
 }

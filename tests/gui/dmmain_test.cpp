@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "support/temporario.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +30,6 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -66,6 +66,8 @@ void Solta(QWidget* alvo, QMimeData* dados) {
 
 class JanelaPrincipal : public ::testing::Test {
 protected:
+    std::unique_ptr<PastaTemporaria> pasta;
+    std::unique_ptr<VariavelAmbiente> variavelIni;
     std::string dir;   // the test's folder, with a trailing "/"
     std::string ini;
     std::unique_ptr<DialogosFalsosEscopo> caixas;
@@ -78,10 +80,10 @@ protected:
 
     void SetUp() override {
         pastaInicial = DiretorioAtual();
-        std::string modelo = (fs::temp_directory_path() / "dmmainXXXXXX").string();
-        dir = std::string(::mkdtemp(modelo.data())) + "/";
+        pasta = std::make_unique<PastaTemporaria>();
+        dir = pasta->dir();
         ini = dir + "DOTMARA.INI";
-        ::setenv("DOTMARA_INI", ini.c_str(), 1);
+        variavelIni = std::make_unique<VariavelAmbiente>("DOTMARA_INI", ini);
         RestauraPadroes();
         ASSERT_TRUE(MudaDiretorioAtual(dir));
         DirDocumento = dir;
@@ -95,9 +97,8 @@ protected:
         janela.reset();
         caixas.reset();
         MudaDiretorioAtual(pastaInicial);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-        ::unsetenv("DOTMARA_INI");
+        variavelIni.reset();
+        pasta.reset();
     }
 
     DialogosFalsos& fake() { return caixas->fake; }
@@ -607,6 +608,18 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     j.richEdPrincipal->textCursor().deletePreviousChar();
     QApplication::sendEvent(j.richEdPrincipal, &tecla);
     EXPECT_TRUE(j.richEdPrincipal->toPlainText().endsWith("xabcz"));
+}
+
+TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
+    // Text is never cut on loading; only typing and pasting are held back.
+    const std::string linha(99, 'a');
+    std::vector<std::string> linhas(4000, linha);
+    Escreve(dir + "grande.txt", LinhasEmTexto(linhas));
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "grande.txt"));
+    EXPECT_EQ(j.NumLinhas(), 4000);
+    EXPECT_EQ(j.Linha(3999), linha);
+    EXPECT_GT(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
 }
 
 TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
