@@ -6,6 +6,7 @@
 
 #include "core/dmtraduz.h"
 #include "core/dmutil.h"
+#include "platform/arquivos.h"
 
 namespace {
 
@@ -53,6 +54,13 @@ bool CompilaParaVisualizacao(int linhaCursor) {
     PagFinal = 9999;
     NumPagInic = 1;
     return CompilaRascunho(std::max(linhaCursor, 0), true);
+}
+
+bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
+    std::string conteudo;
+    if (caminho.empty() || !LeArquivo(caminho, conteudo)) return false;
+    linhas = DivideLinhas(conteudo);
+    return true;
 }
 
 std::vector<std::string> MontaRotulosLinha(const TradutorTexto& traduz) {

@@ -27,7 +27,6 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
-#include "platform/arquivos.h"
 
 std::vector<std::string> LinhasRascunho;
 TformVisual* formVisual = nullptr;
@@ -53,15 +52,6 @@ private:
 std::string SemBrancosFinais(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
     return s;
-}
-
-// The draft file's lines (CR LF or LF ends); false when it cannot be read.
-bool LeRascunho(std::vector<std::string>& linhas) {
-    std::string conteudo;
-    if (ArqRascunho.empty() || !LeArquivo(ArqRascunho, conteudo)) return false;
-    linhas = DivideLinhas(conteudo);
-    if (!linhas.empty() && linhas.back().empty()) linhas.pop_back();
-    return true;
 }
 
 QFont FonteTinta() {
@@ -354,7 +344,7 @@ void TformVisual::MontaVisualizacao() {
 
     if (RecarregarRascunho) {
         LinhasLidas.clear();
-        if (LeRascunho(LinhasLidas)) RecarregarRascunho = false;
+        if (LeLinhasRascunho(ArqRascunho, LinhasLidas)) RecarregarRascunho = false;
     }
     LinhasRascunho = LinhasLidas;
     RotulosSeNecessario();
