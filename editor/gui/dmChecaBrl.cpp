@@ -33,6 +33,7 @@ TformChecaBrl::TformChecaBrl(QWidget* pai) : QDialog(pai) {
     stxtBraille->setObjectName("stxtBraille");
     stxtBraille->setFont(FonteCelas(kFontePontel, 26, false));
     stxtBraille->setAutoFillBackground(false);
+    stxtBraille->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     stxtBraille->DefineLegenda("Braille");
     stxtReversao = new QLabel(TextoTinta("Revers\xe3o a texto:"), this);
     stxtReversao->setToolTip(TextoTinta("Texto original"));

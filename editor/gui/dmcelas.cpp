@@ -38,6 +38,9 @@ TLabelBraille::TLabelBraille(QWidget* pai) : QLabel(pai) {
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     setFont(FonteCelas(kFonteBrailleTalvo, 19, true));
+    // A long line is cut at the window's edge; it never widens the window.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setMinimumWidth(1);
 }
 
 void TLabelBraille::DefineLegenda(const std::string& codigos) {
