@@ -307,21 +307,32 @@ QString TformVisual::TextoExibido(const std::string& codigos) const {
     return EmTinta ? TextoTinta(codigos) : TextoCelas(codigos);
 }
 
+// Both displays hold the same lines. The reviewer text is filled when it is
+// first shown after a build, so a build for the list pays for the list only.
 void TformVisual::PreencheDisplays() {
     QStringList itens;
     itens.reserve(static_cast<qsizetype>(LinhasExibidas.size()));
+    for (const std::string& l : LinhasExibidas) itens.push_back(TextoExibido(l));
+    lboxVisual->clear();
+    lboxVisual->addItems(itens);
+    revisorPendente_ = true;
+    const bool bloqueado = richEdRevisor->blockSignals(true);
+    richEdRevisor->clear();
+    richEdRevisor->blockSignals(bloqueado);
+    if (ModoRevisorAtivo()) PreencheRevisor();
+}
+
+void TformVisual::PreencheRevisor() {
+    if (!revisorPendente_) return;
+    revisorPendente_ = false;
     QString texto;
     size_t total = 0;
     for (const std::string& l : LinhasExibidas) total += l.size() + 1;
     texto.reserve(static_cast<qsizetype>(total));
     for (size_t i = 0; i < LinhasExibidas.size(); ++i) {
-        QString q = TextoExibido(LinhasExibidas[i]);
         if (i) texto += QChar('\n');
-        texto += q;
-        itens.push_back(std::move(q));
+        texto += TextoExibido(LinhasExibidas[i]);
     }
-    lboxVisual->clear();
-    lboxVisual->addItems(itens);
     const bool bloqueado = richEdRevisor->blockSignals(true);
     richEdRevisor->setPlainText(texto);
     richEdRevisor->blockSignals(bloqueado);
@@ -403,6 +414,7 @@ void TformVisual::MostraLista() {
 
 void TformVisual::MostraRevisor() {
     lboxVisual->hide();
+    PreencheRevisor();
     const int s = Selecionada();
     richEdRevisor->show();
     if (s >= 0 && static_cast<size_t>(s) < InicioLinhaRevisor.size()) {

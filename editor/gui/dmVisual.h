@@ -144,6 +144,7 @@ private:
     void MostraLista();
     void MostraRevisor();
     void PreencheDisplays();
+    void PreencheRevisor();
     void AplicaFontes();
     QString TextoExibido(const std::string& codigos) const;
     void ListaPressionada(Qt::MouseButton b);
@@ -157,6 +158,7 @@ private:
     int selGuardada_ = -1;
     int topoGuardado_ = 0;
     bool pequeno_ = false;
+    bool revisorPendente_ = false;
     // The code the line labels were made in.
     bool antigoRotulos_ = false;
     std::array<unsigned char, 256> tabelaRotulos_{};
