@@ -63,7 +63,7 @@ struct Ambiente {
     LinhasEmMemoria doc;
 };
 
-const auto kTraduz = [](const std::string& t) { return TraduzTexto(t); };
+const auto kTraduz = TraduzLinhaIsolada;
 
 // The caret moves to another line: the five labels are retranslated.
 void BM_AtualizaLinhasBraille_OutraLinha(benchmark::State& st) {

@@ -18,6 +18,12 @@ struct EstadoPreview {
     std::array<std::string, kQuantLabLinhas + 1> Legendas;
 };
 
+// One text translated alone (TraduzTexto) from the state every compile
+// starts with: quotes and parentheses not open, English mode as configured,
+// raw mode off. Whatever state the last compile or translation left is kept
+// for it, untouched.
+std::string TraduzLinhaIsolada(const std::string& texto);
+
 // The braille of one editor line as the strip shows it: translated alone,
 // then every byte through TabelaImpressora.
 std::string LinhaBraillePreview(const std::string& linha,

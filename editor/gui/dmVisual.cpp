@@ -24,6 +24,7 @@
 #include "core/dmtraduz_estado.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
+#include "editor/dmpreview.h"
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
@@ -298,7 +299,7 @@ void TformVisual::RotulosSeNecessario() {
     if (!RotulosLinha.empty() && antigoRotulos_ == BrailleAntigo &&
         tabelaRotulos_ == TabelaImpressora)
         return;
-    RotulosLinha = MontaRotulosLinha([](const std::string& t) { return TraduzTexto(t); });
+    RotulosLinha = MontaRotulosLinha(TraduzLinhaIsolada);
     antigoRotulos_ = BrailleAntigo;
     tabelaRotulos_ = TabelaImpressora;
 }

@@ -98,7 +98,7 @@ void TformPrincipal::AtualizaLinhasBraille() {
     if (!LabLinhas[1]) return;
     const int y = richEdPrincipal->textCursor().blockNumber();
     const unsigned mudadas = AtualizaLegendasPreview(
-        Preview, *this, y, [](const std::string& t) { return TraduzTexto(t); });
+        Preview, *this, y, TraduzLinhaIsolada);
     for (int i = 1; i <= kQuantLabLinhas; ++i)
         if (mudadas & (1u << i))
             LabLinhas[static_cast<size_t>(i)]->DefineLegenda(Preview.Legendas[static_cast<size_t>(i)]);

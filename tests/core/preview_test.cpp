@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/dmvars.h"
+#include "core/dmtraduz.h"
+#include "core/dmtraduz_estado.h"
+#include "core/dmutil.h"
 #include "editor/dmpreview.h"
 
 namespace {
@@ -94,6 +97,47 @@ TEST_F(PreviewTest, DocumentoVazio) {
     LinhasEmMemoria vazio;
     AtualizaLegendasPreview(e, vazio, 0, [](const std::string& t) { return t; });
     EXPECT_EQ(Legendas(), (std::vector<std::string>(5)));
+}
+
+} // namespace
+
+namespace {
+
+TEST(TraduzLinhaIsolada, CadaLinhaDoEstadoInicialSemMexerNoDosOutros) {
+    RestauraPadroes();
+    for (bool antigo : {false, true}) {
+        BrailleAntigo = antigo;
+        dmunif::AspasAbertas = 0; // as a compile may leave them
+        dmunif::ParentesesAbertos = 1;
+        dmantigo::AspasAbertas = 0;
+        const std::string a = TraduzLinhaIsolada("ele disse \"sim\" (e foi");
+        const std::string b = TraduzLinhaIsolada("ele disse \"sim\" (e foi");
+        EXPECT_EQ(a, b) << antigo;
+        EXPECT_EQ(dmunif::AspasAbertas, 0);
+        EXPECT_EQ(dmunif::ParentesesAbertos, 1);
+        EXPECT_EQ(dmantigo::AspasAbertas, 0);
+        // The same line from the start state through the translator itself.
+        dmunif::AspasAbertas = 1;
+        dmunif::ParentesesAbertos = 0;
+        dmantigo::AspasAbertas = 1;
+        EXPECT_EQ(TraduzTexto("ele disse \"sim\" (e foi"), a) << antigo;
+    }
+    RestauraPadroes();
+}
+
+TEST(TraduzLinhaIsolada, ModoBrutoDeixadoPelaCompilacaoNaoValeParaATira) {
+    RestauraPadroes();
+    EstadoPrincipal().ModoBruto = true; // a document that ends in raw mode
+    EXPECT_EQ(TraduzTexto("Casa"), "Casa");
+    EXPECT_NE(TraduzLinhaIsolada("Casa"), "Casa");
+    EXPECT_TRUE(EstadoPrincipal().ModoBruto);
+    EstadoPrincipal().ModoBruto = false;
+    EXPECT_EQ(TraduzLinhaIsolada("Casa"), TraduzTexto("Casa"));
+    TextoIngles = true;
+    CfgTextoIngles = false;
+    TraduzLinhaIsolada("Casa");
+    EXPECT_TRUE(TextoIngles);
+    RestauraPadroes();
 }
 
 } // namespace

@@ -69,7 +69,7 @@ protected:
             const std::string& leg = janela->LabLinhas[static_cast<size_t>(i)]->Legenda();
             int achada = -1;
             for (int k = 0; k < janela->NumLinhas(); ++k)
-                if (!leg.empty() && leg == LinhaBraillePreview(janela->Linha(k), TraduzTexto)) achada = k;
+                if (!leg.empty() && leg == LinhaBraillePreview(janela->Linha(k), TraduzLinhaIsolada)) achada = k;
             r.push_back(achada);
         }
         return r;
@@ -94,7 +94,7 @@ TEST_F(LinhasBraille, UmaLinhaSegueOCursor) {
     CursorNaLinha(2);
     EXPECT_FALSE(janela->LabLinhas[1]->isHidden());
     for (int i = 2; i <= 5; ++i) EXPECT_TRUE(janela->LabLinhas[static_cast<size_t>(i)]->isHidden());
-    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview("tr\xeas", TraduzTexto));
+    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview("tr\xeas", TraduzLinhaIsolada));
     EXPECT_EQ(janela->LabLinhas[1]->text(), TextoCelas(janela->LabLinhas[1]->Legenda()));
     EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
     // Hidden labels are kept up to date too.
@@ -138,7 +138,7 @@ TEST_F(LinhasBraille, DigitarRetraduzALinhaDoCursor) {
     Texto(kDoc);
     CursorNaLinha(1);
     janela->richEdPrincipal->textCursor().insertText("x");
-    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview(janela->Linha(1), TraduzTexto));
+    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview(janela->Linha(1), TraduzLinhaIsolada));
     EXPECT_EQ(janela->Linha(1), "xdois");
 }
 
