@@ -684,7 +684,16 @@ void TformVisual::OutraFonte() {
     EmBraille();
 }
 
+// Commands whose window is not part of the program are shown disabled.
+void TformVisual::AtualizaComandos() {
+    imVisGrafico->setEnabled(static_cast<bool>(Ligacoes.MostraGrafico));
+    Impressora1->setEnabled(static_cast<bool>(Ligacoes.AbreConfigImpressora));
+    btnImpressora->setEnabled(static_cast<bool>(Ligacoes.AbreConfigImpressora));
+    imAnotacao->setEnabled(static_cast<bool>(Ligacoes.InsereAnotacao));
+}
+
 void TformVisual::FormActivate() {
+    AtualizaComandos();
     TamanhoNormal();
     if (RecarregarRascunho)
         MontaVisualizacao();

@@ -129,6 +129,7 @@ public:
     void cboxVisLinhasChange();
     void cboxVisPaginasChange();
     void RotulosSeNecessario();
+    void AtualizaComandos();
 
 protected:
     void showEvent(QShowEvent* e) override;

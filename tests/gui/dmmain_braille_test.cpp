@@ -179,6 +179,15 @@ TEST_F(LinhasBraille, TabelaQueFaltaNaoCompila) {
     ASSERT_FALSE(caixas.fake.registros.empty());
 }
 
+TEST_F(LinhasBraille, RascunhoQueNaoSeGravaNaoMostraAVista) {
+    Texto(kDoc);
+    ArqRascunho = "/nao/existe/rascunho.txt";
+    janela->imVisualizar->trigger();
+    EXPECT_FALSE(visual->isVisible());
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
+}
+
 TEST_F(LinhasBraille, ModoRevisorLigaEDesliga) {
     Texto(kDoc);
     CursorNaLinha(2);

@@ -242,6 +242,12 @@ TEST_F(VisualTest, IrAoOriginalPeloMapa) {
     v->lboxVisual->setCurrentRow(13); // beyond the mapped lines: the editor's last line
     v->IrAoOriginal();
     EXPECT_EQ(posicoes.back(), std::make_pair(6, 0));
+    // A draft line the map left unset never sends the caret to line -1.
+    EstadoPrincipal().MapaRascunhoEditor[2] = -1;
+    v->lboxVisual->setCurrentRow(2);
+    v->IrAoOriginal();
+    EXPECT_EQ(posicoes.back(), std::make_pair(0, 0));
+    EXPECT_EQ(v->UltimaLinhaEditor, 0);
 }
 
 TEST_F(VisualTest, AnotacaoVaiAoOriginalEInsere) {
