@@ -153,11 +153,11 @@ int PaginaAnteriorDe(const std::vector<std::string>& linhas, int s) {
 std::string TituloIrParaPagina() { return "Informe a p\xe1gina desejada"; }
 
 std::string PromptIrParaPagina() {
-    return "Digite a p\xe1gina no seguinte formato:\n"
-           "\n"
-           "    99      para  n\xfameros  AR\xc1" "BICOS\n"
-           "    99R    para  n\xfameros  ROMANOS\n"
-           "    99F    para  p\xe1ginas  F\xcdSICAS\n";
+    return "Digite a p\xe1gina no seguinte formato:\r\n"
+           "\r\n"
+           "    99      para  n\xfameros  AR\xc1" "BICOS\r\n"
+           "    99R    para  n\xfameros  ROMANOS\r\n"
+           "    99F    para  p\xe1ginas  F\xcdSICAS\r\n";
 }
 
 bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapaArabica,
