@@ -14,6 +14,8 @@ namespace dmantigo {
 unsigned char AspasAbertas = 1;
 }
 
+const char DigitosInferioresAntigo[11] = "},;:.?!){*";
+
 namespace {
 
 using namespace dmtradutor;
@@ -23,9 +25,6 @@ using namespace dmtradutor;
 constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes>();
 
 constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
-
-// Lower-cell digits "0".."9".
-constexpr char kDigitosInferiores[11] = "},;:.?!){*";
 
 class Tradutor {
 public:
@@ -40,7 +39,7 @@ private:
     void Numero(std::size_t& i);
     void PoeInferiores(std::size_t ini, std::size_t fim) {
         for (std::size_t k = ini; k < fim; ++k)
-            out_ += kDigitosInferiores[p_[k] - '0'];
+            out_ += DigitosInferioresAntigo[p_[k] - '0'];
     }
     void Copia(std::size_t ini, std::size_t fim) {
         out_.append(reinterpret_cast<const char*>(p_) + ini, fim - ini);
@@ -228,7 +227,7 @@ void TraduzAntigo(std::string_view origem, std::string& destino) {
         TraduzAntigo(copia, destino);
         return;
     }
-    destino.reserve(destino.size() + origem.size() + origem.size() / 4 + 16);
+    Reserva(destino, origem.size() + origem.size() / 4 + 16);
     Tradutor(origem, destino).Executa();
 }
 

@@ -11,6 +11,10 @@
 #include <string>
 #include <string_view>
 
+// Lower-cell forms of the digits "0".."9" (dates aside: ordinals, fraction
+// numerators).
+extern const char DigitosInferioresAntigo[11];
+
 // Translates origem and APPENDS the braille to destino (which keeps what it
 // held). Safe when origem points into destino.
 void TraduzAntigo(std::string_view origem, std::string& destino);

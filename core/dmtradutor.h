@@ -75,6 +75,14 @@ inline bool Sobrepoe(std::string_view s, const std::string& out) {
     return !menor(s.data(), ini) && menor(s.data(), fim);
 }
 
+// Room for at least extra more bytes, growing geometrically so that many
+// calls appending to one buffer stay linear.
+inline void Reserva(std::string& out, std::size_t extra) {
+    const std::size_t precisa = out.size() + extra;
+    if (precisa > out.capacity())
+        out.reserve(precisa > 2 * out.capacity() ? precisa : 2 * out.capacity());
+}
+
 // Length of the ordinal suffix at j ("ª", "º", "a.", "o.", "as.", "os.";
 // with grauComoO also "°"), 0 when none; texto receives the braille letters.
 inline std::size_t SufixoOrdinal(const unsigned char* p, std::size_t j, std::size_t n,

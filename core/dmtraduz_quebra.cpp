@@ -3,6 +3,7 @@
 #include "core/dmtraduz_quebra.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/dmtraduz_paginas.h"
 
@@ -53,15 +54,11 @@ std::string SemBrancasFinais(const std::string& s)
     return r;
 }
 
-std::string SemBrancasNasPontas(const std::string& s)
+size_t TamanhoAparado(std::string_view s)
 {
     const size_t i = s.find_first_not_of(' ');
-    if (i == std::string::npos) return std::string();
-    const size_t f = s.find_last_not_of(' ');
-    return s.substr(i, f - i + 1);
+    return i == std::string_view::npos ? 0 : s.find_last_not_of(' ') - i + 1;
 }
-
-size_t TamanhoAparado(const std::string& s) { return SemBrancasNasPontas(s).size(); }
 
 // The continuation indent needs room for a letter and a hyphen after it;
 // on narrower lines it would re-add what each cut consumes.
@@ -76,14 +73,16 @@ void QuebraLinha(std::string& s, std::string& out)
     QuebraLinha(s, out, Compilacao->LarguraLinha, Compilacao->Hifenizar);
 }
 
-void QuebraLinha(std::string& s, std::string& out, int largura, bool hifenizar)
+// Cuts one line of at most largura cells from the text s into out and gives
+// the position where the remainder starts (always > 0 for a non-empty s).
+static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::string& out)
 {
     const int n = static_cast<int>(s.size());
     const int w = std::max(largura, 1);
     out.clear();
     if (n <= w) { // nothing to cut
-        out.swap(s);
-        return;
+        out.assign(s);
+        return s.size();
     }
     // Character at position pos, counted from 1 (0 outside the text).
     auto car = [&](int pos) -> unsigned char {
@@ -91,17 +90,15 @@ void QuebraLinha(std::string& s, std::string& out, int largura, bool hifenizar)
     };
 
     if (car(w + 1) == ' ') {
-        out = s.substr(0, static_cast<size_t>(w));
+        out.assign(s.substr(0, static_cast<size_t>(w)));
         while (out.size() > 10 && out.back() == ' ') out.pop_back();
         const size_t resto = s.find_first_not_of(' ', static_cast<size_t>(w + 1));
-        s = resto == std::string::npos ? std::string() : s.substr(resto);
-        return;
+        return resto == std::string_view::npos ? s.size() : resto;
     }
     if (car(w) == ' ') {
-        out = s.substr(0, static_cast<size_t>(w));
+        out.assign(s.substr(0, static_cast<size_t>(w)));
         TiraBrancasFinais(out);
-        s.erase(0, static_cast<size_t>(w));
-        return;
+        return static_cast<size_t>(w);
     }
     int p = w;
     for (;;) {
@@ -115,16 +112,23 @@ void QuebraLinha(std::string& s, std::string& out, int largura, bool hifenizar)
     }
     if (p == 1) {
         // One cell wide: no room for a hyphen, the cell goes alone.
-        out = s.substr(0, 1);
-        s.erase(0, 1);
-        return;
+        out = std::string(1, s[0]);
+        return 1;
     }
-    out = s.substr(0, static_cast<size_t>(p - 1));
+    out.assign(s.substr(0, static_cast<size_t>(p - 1)));
     if (car(p - 1) == ' ')
         TiraBrancasFinais(out);
     else
         out += '-';
-    s.erase(0, static_cast<size_t>(p - 1));
+    return static_cast<size_t>(p - 1);
+}
+
+void QuebraLinha(std::string& s, std::string& out, int largura, bool hifenizar)
+{
+    std::string linha;
+    const size_t resto = CortaLinha(s, largura, hifenizar, linha);
+    s.erase(0, resto);
+    out.swap(linha);
 }
 
 void AjustaRecuo(std::string& linha, bool autoFormata)
@@ -138,13 +142,21 @@ void AjustaRecuo(std::string& linha, bool autoFormata)
 
 void AjustaRecuo(std::string& linha) { AjustaRecuo(linha, Compilacao->AutoFormata); }
 
-void EscreveLinhaParagrafo(const std::string& linha)
+namespace {
+// Writes a paragraph line; bufferAparado is the trimmed length of the
+// paragraph text still to be written, texto that of the current line's text.
+void EscreveLinhaParagrafoResto(const std::string& linha, size_t bufferAparado, size_t texto)
 {
     EstadoCompilacao& e = *Compilacao;
-    const size_t buffer = TamanhoAparado(e.BufferParagrafo);
-    const size_t texto = TamanhoAparado(e.TextoLinhaAtual);
-    EscreveLinha(linha, true, true, buffer < texto ? e.LinhaEditorAtual : e.LinhaEditorAtual - 1);
-    if (texto >= TamanhoAparado(e.BufferParagrafo)) e.LinhaInicioParagrafo = e.LinhaEditorAtual;
+    EscreveLinha(linha, true, true, bufferAparado < texto ? e.LinhaEditorAtual : e.LinhaEditorAtual - 1);
+    if (texto >= bufferAparado) e.LinhaInicioParagrafo = e.LinhaEditorAtual;
+}
+} // namespace
+
+void EscreveLinhaParagrafo(const std::string& linha)
+{
+    EscreveLinhaParagrafoResto(linha, TamanhoAparado(Compilacao->BufferParagrafo),
+                               TamanhoAparado(Compilacao->TextoLinhaAtual));
 }
 
 void FormataParagrafo(bool final, bool linhaAtual, const std::string& texto)
@@ -152,11 +164,22 @@ void FormataParagrafo(bool final, bool linhaAtual, const std::string& texto)
     EstadoCompilacao& e = *Compilacao;
     e.TextoLinhaAtual = texto;
     e.BufferParagrafo += texto;
+    // The rest of the paragraph is resto from position ini on; its end never
+    // changes, so cutting a line only moves ini (a long line is laid out in
+    // one pass, without copying what is left at every cut).
     std::string resto = SemBrancasFinais(e.BufferParagrafo);
+    size_t ini = 0;
+    auto vazio = [&] { return ini >= resto.size(); };
+    // Trimmed length of the rest (its end carries no blanks).
+    auto aparado = [&] {
+        const size_t i = resto.find_first_not_of(' ', ini);
+        return i == std::string::npos ? size_t{0} : resto.size() - i;
+    };
+    const size_t textoAparado = TamanhoAparado(texto);
     do {
         if (e.LinhaNaPagina > MaxLin) FimDePagina(false);
         if (e.InicioPagina) {
-            if (e.NumPagina > 1 && resto.empty() && TiraBrancasInicioPag) {
+            if (e.NumPagina > 1 && vazio() && TiraBrancasInicioPag) {
                 e.BufferParagrafo.clear();
                 return;
             }
@@ -165,35 +188,50 @@ void FormataParagrafo(bool final, bool linhaAtual, const std::string& texto)
         const int w = std::max(e.LarguraLinha, 1);
         std::string linha;
         if (e.LinhaCentrada) {
-            resto = SemBrancasNasPontas(resto);
-            if (static_cast<int>(resto.size()) > w) {
-                QuebraLinha(resto, linha, w, e.Hifenizar);
-            } else {
-                linha.swap(resto);
-                resto.clear();
+            const size_t i = resto.find_first_not_of(' ', ini);
+            ini = i == std::string::npos ? resto.size() : i;
+            const std::string_view v(resto.data() + ini, resto.size() - ini);
+            if (static_cast<int>(v.size()) > w)
+                ini += CortaLinha(v, w, e.Hifenizar, linha);
+            else {
+                linha.assign(v);
+                ini = resto.size();
             }
-            e.BufferParagrafo = resto;
             const int margem = (w - static_cast<int>(linha.size())) / 2;
             if (margem > 0) linha.insert(0, static_cast<size_t>(margem), ' ');
-            EscreveLinhaParagrafo(linha);
-        } else if (static_cast<int>(resto.size()) > w) {
-            QuebraLinha(resto, linha, w, e.Hifenizar);
-            e.BufferParagrafo = resto;
-            if (e.Recuo && w >= LarguraMinimaRecuo) resto.insert(0, "  ");
-            EscreveLinhaParagrafo(linha);
+            EscreveLinhaParagrafoResto(linha, aparado(), textoAparado);
+        } else if (static_cast<int>(resto.size() - ini) > w) {
+            const std::string_view v(resto.data() + ini, resto.size() - ini);
+            ini += CortaLinha(v, w, e.Hifenizar, linha);
+            const size_t buffer = aparado();
+            if (e.Recuo && w >= LarguraMinimaRecuo) {
+                if (ini >= 2) {
+                    ini -= 2;
+                    resto[ini] = ' ';
+                    resto[ini + 1] = ' ';
+                } else {
+                    resto.insert(ini, "  ");
+                }
+            }
+            EscreveLinhaParagrafoResto(linha, buffer, textoAparado);
         } else {
             if (final || !e.AutoFormata) {
-                EscreveLinha(resto, true, true, linhaAtual ? e.LinhaEditorAtual : e.LinhaEditorAtual - 1);
+                EscreveLinha(resto.substr(ini), true, true,
+                             linhaAtual ? e.LinhaEditorAtual : e.LinhaEditorAtual - 1);
                 e.BufferParagrafo.clear();
             } else {
-                e.BufferParagrafo = resto;
-                if (TamanhoAparado(texto) >= TamanhoAparado(e.BufferParagrafo))
+                e.BufferParagrafo = resto.substr(ini);
+                if (textoAparado >= TamanhoAparado(e.BufferParagrafo))
                     e.LinhaInicioParagrafo = e.LinhaEditorAtual;
             }
-            resto.clear();
+            ini = resto.size();
         }
-        if (e.ErroEscrita) break;
-    } while (!resto.empty());
+        if (e.ErroEscrita) {
+            if (!vazio()) e.BufferParagrafo.clear();
+            break;
+        }
+    } while (!vazio());
+    if (e.LinhaCentrada && vazio()) e.BufferParagrafo.clear();
     if (!e.BufferParagrafo.empty()) e.BufferParagrafo += ' ';
 }
 

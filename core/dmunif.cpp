@@ -18,6 +18,52 @@ unsigned char AspasAbertas = 1;
 unsigned char ParentesesAbertos = 0;
 }
 
+const char DigitosInferioresUnif[11] = "},;:/?!=\"*";
+
+// Key, old-code text, unified text, dots.
+const std::array<SinalMatematico, 40> TabSinaisMat = {{
+    {"+", "4", "!", "235"},
+    {"-", "-", "-", "36"},
+    {"*", "8", "\"", "236"},
+    {"x", "8", "\"", "236"},
+    {"/", "4", "\xff", "256"},
+    {"\xf7", "4", "\xff", "256"},             // division sign
+    {"%", "_0", "_}", "456; 356"},            // the percent sign, as in running text
+    {"=", "7", "=", "2356"},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"(", "<", "\xea", "126"},
+    {")", ">", "\xe3", "345"},
+    {"\xa8(", "5", "?", "26"},
+    {"\xa8)", "9", "*", "35"},
+    {"[", "(", "\xe1", "12356"},
+    {"]", ")", "\xfa", "23456"},
+    {"{", "\"l", "~l", "5; 123"},
+    {"}", "_1", "_,", "456 2"},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"^", "*", "\xe2", "16"},
+    {"_", "/", "\xed", "34"},
+    {"\\", "$:", "\xe0\xfb", "1246 156"},
+    {"!)", ",6", "\xfd!", "6; 235"},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"\x01", "", "", ""},
+    {"0", "#0", "#}", "3456; 356"},
+    {"1", "#1", "#,", "3456; 2"},
+    {"2", "#2", "#;", "3456; 23"},
+    {"3", "#3", "#:", "3456; 25"},
+    {"4", "#4", "#\xff", "3456; 256"},
+    {"5", "#5", "#?", "3456; 26"},
+    {"6", "#6", "#!", "3456; 235"},
+    {"7", "#7", "#=", "3456; 2356"},
+    {"8", "#8", "#\"", "3456; 236"},
+    {"9", "#9", "#*", "3456; 35"},
+}};
+
 namespace {
 
 using namespace dmtradutor;
@@ -26,37 +72,19 @@ using namespace dmtradutor;
 // "æ" becomes "ae", so none of them starts a letter run.
 constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>();
 
-// Lower-cell digits "0".."9".
-constexpr char kDigitosInferiores[11] = "},;:/?!=\"*";
-
-// A capital run goes on over upper-case set members, "ß" included; "×" is a
-// sign, not a letter, and ends the run.
+// A capital run goes on over upper-case set members, sharp s included; the
+// multiplication sign is a sign, not a letter, and ends the run.
 constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
 
-// Mathematical signs after the grave accent (one-character keys in table
-// order; control character 1 stands for the table's empty rows).
-bool SinalMatematico(unsigned char c, std::string_view& texto) {
-    switch (c) {
-    case '+': texto = "!"; return true;
-    case '-': texto = "-"; return true;
-    case '*': texto = "\""; return true;
-    case 'x': texto = "\""; return true;
-    case '/': texto = "\xff"; return true;
-    case 247: texto = "\xff"; return true;        // division sign
-    case '%': texto = "-}"; return true;
-    case '=': texto = "="; return true;
-    case 1: texto = ""; return true;
-    case '(': texto = "\xea"; return true;
-    case ')': texto = "\xe3"; return true;
-    case '[': texto = "\xe1"; return true;
-    case ']': texto = "\xfa"; return true;
-    case '{': texto = "~l"; return true;
-    case '}': texto = "_,"; return true;
-    case '^': texto = "\xe2"; return true;
-    case '_': texto = "\xed"; return true;
-    case '\\': texto = "\xe0\xfb"; return true;
-    default: return false;
+// Unified text of the sign whose one-character key is c; false when none.
+bool ProcuraSinal(unsigned char c, std::string_view& texto) {
+    for (const SinalMatematico& s : TabSinaisMat) {
+        if (s.chave[0] != 0 && s.chave[1] == 0 && static_cast<unsigned char>(s.chave[0]) == c) {
+            texto = s.unificado;
+            return true;
+        }
     }
+    return false;
 }
 
 class Tradutor {
@@ -76,7 +104,7 @@ private:
     void PoeMinuscula(unsigned char c);
     void PoeInferiores(std::size_t ini, std::size_t fim) {
         for (std::size_t k = ini; k < fim; ++k)
-            out_ += kDigitosInferiores[p_[k] - '0'];
+            out_ += DigitosInferioresUnif[p_[k] - '0'];
     }
     // First closer at or after de (n_ when none). The answer for a later
     // start is the same while it lies ahead, so each kind is searched once
@@ -192,7 +220,9 @@ bool Tradutor::Fracao(std::size_t& i) {
         if (fimD + 1 == n_) {
             out_ += '#';
             PoeInferiores(ini, fimD);
-            out_ += '\xff';
+            std::string_view barra;
+            ProcuraSinal('/', barra);
+            out_ += barra;
             i = n_;
             return true;
         }
@@ -302,7 +332,7 @@ void Tradutor::Executa() {
                     continue;
                 }
                 std::string_view sinal;
-                if (SinalMatematico(p_[i + 1], sinal))
+                if (ProcuraSinal(p_[i + 1], sinal))
                     out_ += sinal;
                 else
                     Especial(p_[i + 1]);   // the accent itself is dropped
@@ -350,7 +380,7 @@ void TraduzUnificado(std::string_view origem, std::string& destino) {
         TraduzUnificado(copia, destino);
         return;
     }
-    destino.reserve(destino.size() + origem.size() + origem.size() / 2 + 16);
+    Reserva(destino, origem.size() + origem.size() / 2 + 16);
     Tradutor(origem, destino).Executa();
 }
 

@@ -9,8 +9,26 @@
 // TextoIngles (core/dmutil.h).
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+
+// One mathematical sign: its key in the ink text (after the grave accent),
+// its old-code text, its unified text and its dots (a note for people).
+struct SinalMatematico {
+    const char* chave;
+    const char* antigo;
+    const char* unificado;
+    const char* pontos;
+};
+
+// The mathematical signs, in table order. The translator looks at the rows
+// whose key is one character long and takes the first equal one; rows with
+// key character 1 are empty places of the table.
+extern const std::array<SinalMatematico, 40> TabSinaisMat;
+
+// Lower-cell forms of the digits "0".."9" (ordinals, fraction numerators).
+extern const char DigitosInferioresUnif[11];
 
 // Translates origem and APPENDS the braille to destino (which keeps what it
 // held). Safe when origem points into destino.

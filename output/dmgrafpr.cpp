@@ -7,6 +7,10 @@
 
 #include "core/dmvars.h"
 #include "output/dmTiger.h"
+#if __has_include("output/dmdevice.h")
+#include "output/dmdevice.h"
+#define DOTMARA_TEM_DISPOSITIVO 1
+#endif
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 
@@ -131,7 +135,12 @@ void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas)
                          Botoes::OK);
         return;
     }
-    MedeGRB(conteudo, ModeloEhTiger(ImprMarca), colunas, linhas);
+#ifdef DOTMARA_TEM_DISPOSITIVO
+    const bool tiger = EhTiger.load(); // refreshed with the geometry
+#else
+    const bool tiger = ModeloEhTiger(ImprMarca);
+#endif
+    MedeGRB(conteudo, tiger, colunas, linhas);
 }
 
 void ExtensaoGRB(const std::string& nome, int& x, int& y)

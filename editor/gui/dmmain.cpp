@@ -18,6 +18,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -123,6 +124,30 @@ bool TRichEdPrincipal::canInsertFromMimeData(const QMimeData* fonte) const {
     return QPlainTextEdit::canInsertFromMimeData(fonte);
 }
 
+QString TRichEdPrincipal::CabeNoTexto(QString t) const {
+    for (auto& ch : t)
+        if (!Representavel(ch)) ch = '?';
+    const int selecionado = static_cast<int>(textCursor().selectedText().size());
+    const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
+    if (t.size() > cabe) {
+        t.truncate(cabe);
+        QApplication::beep();
+    }
+    return t;
+}
+
+void TRichEdPrincipal::inputMethodEvent(QInputMethodEvent* e) {
+    const QString t = CabeNoTexto(e->commitString());
+    if (t == e->commitString()) {
+        QPlainTextEdit::inputMethodEvent(e);
+        return;
+    }
+    QInputMethodEvent ajustado(e->preeditString(), e->attributes());
+    ajustado.setCommitString(t, e->replacementStart(), e->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&ajustado);
+    e->accept();
+}
+
 void TRichEdPrincipal::insertFromMimeData(const QMimeData* fonte) {
     const auto arquivos = ArquivosDoMime(fonte);
     if (!arquivos.empty()) {
@@ -133,15 +158,7 @@ void TRichEdPrincipal::insertFromMimeData(const QMimeData* fonte) {
     QString t = fonte->text();
     t.replace("\r\n", "\n");
     t.replace('\r', '\n');
-    for (auto& ch : t)
-        if (!Representavel(ch)) ch = '?';
-    const int selecionado = static_cast<int>(textCursor().selectedText().size());
-    const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
-    if (t.size() > cabe) {
-        t.truncate(cabe);
-        QApplication::beep();
-    }
-    textCursor().insertText(t);
+    textCursor().insertText(CabeNoTexto(t));
     ensureCursorVisible();
 }
 

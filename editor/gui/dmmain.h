@@ -42,6 +42,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     bool canInsertFromMimeData(const QMimeData* fonte) const override;
     void insertFromMimeData(const QMimeData* fonte) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -49,6 +50,9 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // Text about to be inserted, made to fit: characters a saved file cannot
+    // hold become "?", and what passes the limit is cut (with a beep).
+    QString CabeNoTexto(QString t) const;
     TformPrincipal* dono_;
 };
 

@@ -110,6 +110,49 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCabecalho{"Pos3", 3, false, 7, 3, "#7  #3        titulo"}),
     [](const ::testing::TestParamInfo<CasoCabecalho>& i) { return std::string(i.param.nome); });
 
+TEST_F(Paginas, TipoCabec0ComoFrentes)
+{
+    TipoCabec = 0;
+    const auto r = Compila(Linhas(4));
+    const std::vector<std::string> esperado = {
+        "      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50,
+    };
+    EXPECT_EQ(r, esperado);
+}
+
+TEST_F(Paginas, CabecalhoTraduzComSinaisDeTextoEstrangeiroProprios)
+{
+    FrenteVerso = false;
+    CfgTextoIngles = false;
+    CfgCabecIngles = true;
+    std::vector<bool> durante;
+    tradutor = [&](const std::string& t) {
+        durante.push_back(TextoIngles);
+        return t;
+    };
+    Inicia();
+    std::string cab;
+    ASSERT_TRUE(MontaCabecalho(cab));
+    ASSERT_FALSE(durante.empty());
+    for (bool b : durante) EXPECT_TRUE(b);
+    EXPECT_FALSE(TextoIngles);
+}
+
+TEST_F(Paginas, MarcadorDeLinhaVaziaPassaPelaTabelaMesmoEmModoBruto)
+{
+    ComTitulo = false;
+    ImprEnviaVazias = true;
+    TabelaImpressora[' '] = '@';
+    TabelaImpressora['a'] = 'A';
+    Inicia();
+    estado.ModoBruto = true;
+    EscreveLinha("", true, true, 0);
+    EscreveLinha("a", true, true, 0);
+    EscreveLinha(Traco50, true, true, 0);
+    const std::vector<std::string> esperado = {"@", "a", Traco50};
+    EXPECT_EQ(escritor.linhas, esperado);
+}
+
 TEST_F(Paginas, TituloComprido)
 {
     FrenteVerso = false;

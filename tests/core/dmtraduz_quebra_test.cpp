@@ -246,6 +246,25 @@ TEST_F(Paragrafos, LarguraEstreitaComRecuoTermina)
     EXPECT_EQ(letras, "abcdefghij");
 }
 
+// An editor line of 300 000 cells (the editor's limit) lays out whole.
+TEST_F(Paragrafos, LinhaEnormeInteira)
+{
+    MaxCarac = 34;
+    MaxLin = 28;
+    std::string enorme;
+    while (enorme.size() < 300000) enorme += "transporte palavra bolacha ";
+    const auto r = Compila({enorme});
+    size_t letras = 0, saida = 0;
+    for (char c : enorme) letras += c != ' ';
+    for (const auto& l : r) {
+        if (LinhaEspecial(l)) continue;
+        EXPECT_LE(l.size(), 34u);
+        for (size_t i = 0; i < l.size(); ++i) saida += l[i] != ' ' && !(i + 1 == l.size() && l[i] == '-');
+    }
+    EXPECT_EQ(saida, letras);
+    EXPECT_GT(estado.PaginaFisica, 300);
+}
+
 // ---- Termination over random text and settings ---------------------------
 class EscritorLimitado : public EscritorRascunho {
 public:

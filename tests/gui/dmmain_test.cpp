@@ -604,10 +604,18 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
     QApplication::sendEvent(j.richEdPrincipal, &tecla);
     EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), limite);
+    // Nor through the input method (composed letters).
+    QInputMethodEvent composto;
+    composto.setCommitString(QString::fromUtf8("\xc3\xa3"));
+    QApplication::sendEvent(j.richEdPrincipal, &composto);
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), limite);
     // Deleting makes room again.
     j.richEdPrincipal->textCursor().deletePreviousChar();
     QApplication::sendEvent(j.richEdPrincipal, &tecla);
     EXPECT_TRUE(j.richEdPrincipal->toPlainText().endsWith("xabcz"));
+    j.richEdPrincipal->textCursor().deletePreviousChar();
+    QApplication::sendEvent(j.richEdPrincipal, &composto);
+    EXPECT_EQ(j.Linha(0).substr(static_cast<size_t>(limite) - 5), "xabc\xe3");
 }
 
 TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
