@@ -180,9 +180,11 @@ bool CompilaRascunho(int linhaCursor, bool paraVisualizacao)
         return false;
     }
     e.Escritor = nullptr;
-    // Raw mode lives only within a compile: the editing tools that
-    // translate single texts afterwards must get braille.
+    // Raw mode and foreign-text mode live only within the document: the
+    // editing tools that translate single texts afterwards must get the
+    // braille of the settings, not of the document's last block.
     e.ModoBruto = false;
+    TextoIngles = CfgTextoIngles;
     principal = std::move(e);
     PublicaEstado(principal);
     return true;

@@ -67,7 +67,7 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
         {"TiraBrancasInicioPag", &TiraBrancasInicioPag}, {"SeparaSilabas", &SeparaSilabas},
         {"ComTitulo", &ComTitulo}, {"NumeraOrig", &NumeraOrig},
         {"CfgTextoIngles", &CfgTextoIngles}, {"CfgCabecIngles", &CfgCabecIngles},
-        {"ImprEnviaVazias", &ImprEnviaVazias}, {"TamanhoReal", &tamanhoReal},
+        {"ImprEnviaVazias", &ImprEnviaVazias},
     };
     static const std::map<std::string, int*> inteiros = {
         {"EstiloNumPag", &EstiloNumPag}, {"MaxCarac", &MaxCarac}, {"MaxLin", &MaxLin},
@@ -75,6 +75,7 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
         {"NumPagInic", &NumPagInic}, {"PagInicial", &PagInicial}, {"PagFinal", &PagFinal},
     };
     if (auto f = flags.find(nome); f != flags.end()) return Flag(valor, *f->second);
+    if (nome == "TamanhoReal") return Flag(valor, tamanhoReal);
     if (auto i = inteiros.find(nome); i != inteiros.end()) return Inteiro(valor, *i->second);
     if (nome == "Titulo") {
         Titulo = valor;

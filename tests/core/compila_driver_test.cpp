@@ -36,6 +36,7 @@ void ConfereMapas(const AmbienteCompila& amb, int n)
     const auto r = amb.LinhasRascunho();
     const EstadoCompilacao& e = EstadoPrincipal();
     const int nr = static_cast<int>(r.size());
+    if (nr == 0) return; // nothing written, nothing mapped
     // Draft line -> editor line: every written line is mapped to a line of
     // the document, in order.
     ASSERT_GE(static_cast<int>(e.MapaRascunhoEditor.size()), nr);
@@ -65,13 +66,18 @@ void ConfereMapas(const AmbienteCompila& amb, int n)
         if (LinhaQuebraDupla(r.back())) ultimaPag += 2;
         else if (LinhaQuebraPagina(r.back())) ultimaPag += 1;
         EXPECT_EQ(e.PaginaFisica, ultimaPag);
-        for (int p = 1; p < e.PaginaFisica && p < static_cast<int>(e.MapaPagFisica.size()); ++p) {
+        // Every physical page has its number, and the number leads back to
+        // a physical page of that number (the T commands may repeat one).
+        ASSERT_GT(static_cast<int>(e.MapaPagFisica.size()), e.PaginaFisica - 1);
+        for (int p = 1; p < e.PaginaFisica; ++p) {
             const int num = e.MapaPagFisica[static_cast<size_t>(p)];
-            if (num > 0) {
-                EXPECT_EQ(e.MapaPagArabica[static_cast<size_t>(num)], p) << "page " << p;
-            } else if (num < 0) {
-                EXPECT_EQ(e.MapaPagRomana[static_cast<size_t>(-num)], p) << "page " << p;
-            }
+            ASSERT_NE(num, -1) << "page " << p;
+            const DynIntArray& porNumero = num > 0 ? e.MapaPagArabica : e.MapaPagRomana;
+            const size_t i = static_cast<size_t>(num > 0 ? num : -num);
+            ASSERT_LT(i, porNumero.size()) << "page " << p;
+            const int volta = porNumero[i];
+            ASSERT_GE(volta, 1) << "page " << p;
+            EXPECT_EQ(e.MapaPagFisica[static_cast<size_t>(volta)], num) << "page " << p;
         }
     }
     // Interpoint: the last sheet is closed on its back side.
@@ -182,12 +188,17 @@ TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
         << ArqRascunho;
 }
 
-TEST(CompilaRascunho, RawModeDoesNotOutliveTheCompile)
+TEST(CompilaRascunho, RawAndForeignModesDoNotOutliveTheCompile)
 {
     AmbienteCompila amb;
-    amb.Documento({"<F*>", "Abc"});
+    const std::string abc = TraduzTexto("Abc \"x\"");
+    amb.Documento({"<I+>", "<F*>", "Abc"});
     ASSERT_TRUE(CompilaRascunho(0, false));
     EXPECT_FALSE(EstadoPrincipal().ModoBruto);
+    EXPECT_FALSE(TextoIngles);
+    EXPECT_NE(TraduzTexto("Abc"), "Abc");
+    dmunif::AspasAbertas = 1;
+    EXPECT_EQ(TraduzTexto("Abc \"x\""), abc);
 }
 
 TEST(CompilaRascunho, TitleOffStaysForTheNextCompile)
