@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QThread>
+#include <unistd.h>
 
 #include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
@@ -28,7 +29,7 @@ namespace {
 class LinhasBraille : public ::testing::Test {
 protected:
     void SetUp() override {
-        ::setenv("DOTMARA_INI", (DirTemporario() + "braille_test.ini").c_str(), 1);
+        ::setenv("DOTMARA_INI", (DirTemporario() + "braille_test_" + std::to_string(::getpid()) + ".ini").c_str(), 1);
         RestauraPadroes();
         ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
         ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
@@ -49,6 +50,7 @@ protected:
         janela.reset();
         formPrincipal = nullptr;
         std::remove(CaminhoNativo(ArqRascunho).c_str());
+        if (const char* ini = std::getenv("DOTMARA_INI")) std::remove(ini);
         ::unsetenv("DOTMARA_INI");
         RestauraPadroes();
     }
