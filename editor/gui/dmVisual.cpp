@@ -342,7 +342,8 @@ void TformVisual::PreencheRevisor() {
 void TformVisual::MontaVisualizacao() {
     MontandoVisualizacao = true;
     edtNomeImprAtual->setText(TextoTinta(ImprMarca));
-    if (!SelecionarCursor) GuardaPosicao();
+    const bool manterLugar = !SelecionarCursor;
+    if (manterLugar) GuardaPosicao();
     setCursor(Qt::WaitCursor);
     lboxVisual->setCursor(Qt::WaitCursor);
     richEdRevisor->viewport()->setCursor(Qt::WaitCursor);
@@ -379,6 +380,10 @@ void TformVisual::MontaVisualizacao() {
         RestauraPosicao();
     }
     AtualizaModo();
+    // A rebuild that keeps the place keeps the scroll position too.
+    if (manterLugar && !lboxVisual->isHidden() && topoGuardado_ >= 0 &&
+        topoGuardado_ < lboxVisual->count())
+        lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
     unsetCursor();
     lboxVisual->unsetCursor();
     richEdRevisor->viewport()->unsetCursor();

@@ -143,13 +143,19 @@ TEST_F(VisualTest, RascunhoAusenteDeixaAVistaVaziaETentaDeNovo) {
 
 TEST_F(VisualTest, ModoDeLinhasMantemSelecaoSemRelerORascunho) {
     MaxCarac = 5;
+    v->resize(600, 300);
+    v->show();
     v->FormActivate();
     v->lboxVisual->setCurrentRow(4);
+    v->lboxVisual->scrollToItem(v->lboxVisual->item(3), QAbstractItemView::PositionAtTop);
+    const int topo = v->lboxVisual->indexAt(QPoint(1, 1)).row();
+    ASSERT_EQ(topo, 3);
     GravaRascunho({"outro"});
     v->TeclaDisplay(Qt::Key_F11, Qt::NoModifier); // mode 1
     EXPECT_EQ(v->ModoLinhas, 1);
     EXPECT_EQ(v->lboxVisual->count(), 14);          // not read again
     EXPECT_EQ(v->lboxVisual->currentRow(), 4);
+    EXPECT_EQ(v->lboxVisual->indexAt(QPoint(1, 1)).row(), topo);
     ASSERT_EQ(v->RotulosLinha.size(), 200u);
     EXPECT_EQ(Item(4), v->RotulosLinha[1] + "lddd  l");
     EXPECT_EQ(Item(5), v->RotulosLinha[2] + "leee  l");
