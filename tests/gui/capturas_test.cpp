@@ -130,7 +130,17 @@ TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < 200; ++i) Cursor(janela->NumLinhas() / 2 + (i % 50));
-    std::printf("strip on a caret move (through the editor): %.1f us\n", t.nsecsElapsed() / 200.0 / 1000.0);
+    std::printf("caret move through the editor (strip and status bar): %.1f us\n",
+                t.nsecsElapsed() / 200.0 / 1000.0);
+    janela->ckbox5Linhas->click();
+    QElapsedTimer s;
+    s.start();
+    for (int i = 0; i < 1000; ++i) {
+        janela->Preview.UltimaLinhaPreview = -1; // every label, as on a line change
+        janela->AtualizaLinhasBraille();
+    }
+    std::printf("AtualizaLinhasBraille, five labels: %.1f us\n", s.nsecsElapsed() / 1000.0 / 1000.0);
+    EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
 }
 
 } // namespace
