@@ -4,6 +4,7 @@
 // line.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -78,6 +79,7 @@ public:
     }
     ~Ambiente()
     {
+        std::remove(CaminhoNativo(ArqRascunho).c_str());
         DefineDocumentoAtual(nullptr);
         DefineDialogos(nullptr);
     }

@@ -169,8 +169,11 @@ bool ComandoGrafico(const std::string& linha)
     }
 
     if (tipo == ' ') {
-        // A graphic page starts on the front of a sheet.
-        if (!(e.InicioPagina && e.PaginaFisica % 2 == 1)) FimDePagina(true);
+        // A graphic page starts on a fresh page, in interpoint on the front
+        // of a sheet. Printed on one side, an empty page is not ended: that
+        // would only put a blank sheet into the book.
+        const bool frente = !FrenteVerso || e.PaginaFisica % 2 == 1;
+        if (!(e.InicioPagina && frente)) FimDePagina(true);
         e.FilaGraficosArq.push_back(arquivo);
         e.FilaGraficosCol.push_back(coluna);
         EmiteGraficosPendentes();

@@ -161,8 +161,12 @@ void FimDePagina(bool mapeia)
         }
         e.PaginaComGrafico = false;
     }
-    if (GeraTamanhoRealPagina()) {
-        for (long long n = static_cast<long long>(MaxLin) - e.LinhaNaPagina + 1; n > 0; --n)
+    // The fill of a page outside the range writes nothing, and a draft that
+    // can no longer be written is not filled on (a huge page length would
+    // otherwise go on for ever).
+    if (GeraTamanhoRealPagina() && e.PaginaFisica >= e.PagInicial) {
+        for (long long n = static_cast<long long>(MaxLin) - e.LinhaNaPagina + 1;
+             n > 0 && !e.ErroEscrita; --n)
             EscreveLinha(LinhaReservadaTexto, false, false);
     }
     // The separator belongs to the page it closes, so it is written before

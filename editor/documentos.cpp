@@ -65,6 +65,9 @@ std::string Converte(std::string_view s, const std::array<unsigned char, 256>& t
 unsigned char Minuscula(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+    // Windows-1252's other capitals: S, OE and Z with caron or ligature, Y diaeresis.
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
+    if (c == 0x9F) return 0xFF;
     return c;
 }
 

@@ -8,10 +8,15 @@
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
+#include "output/gui/TformConta.h"
+#include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
 #include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +24,12 @@ int main(int argc, char** argv) {
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
+    // Qt's own texts (the file dialogs, the editor's context menu) in
+    // Portuguese, when the translations are installed.
+    QTranslator traducaoQt;
+    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traducaoQt);
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
@@ -27,9 +38,12 @@ int main(int argc, char** argv) {
     formVisual = new TformVisual();
     formPrincipal->LigaVisual(formVisual);
     // 5 TformImprime
+    formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
-    // 7 TformConfigDir, 8 TformConta, 9 TformQuadro, 10 TformMacro,
+    // 7 TformConfigDir, 8 TformConta
+    formConta = new TformConta();
+    // 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
     // 17 TformConfTabela
@@ -48,13 +62,22 @@ int main(int argc, char** argv) {
     // window is shown.
     for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
     formPrincipal->show();
+    // The program starts in front, as its first activation (title, recent
+    // list, about window) expects.
+    formPrincipal->activateWindow();
     const int r = app.exec();
+    // A print job still running is cancelled and waited for.
+    TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formConta;
+    formConta = nullptr;
     delete formSplash;
     formSplash = nullptr;
+    delete formImprime;
+    formImprime = nullptr;
     delete formVisual;
     formVisual = nullptr;
     delete formPrincipal;

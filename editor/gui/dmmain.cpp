@@ -105,7 +105,8 @@ void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
     bool insere = !t.isEmpty();
     for (QChar ch : t)
-        if (ch.unicode() < 32 && ch != '\t' && ch != '\r' && ch != '\n') insere = false;
+        if ((ch.unicode() < 32 || ch.unicode() == 0x7f) && ch != '\t' && ch != '\r' && ch != '\n')
+            insere = false;   // keys such as Delete (DEL) and Esc insert nothing
     if (insere && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         bool ok = true;
         for (QChar ch : t) ok = ok && Representavel(ch);
@@ -119,14 +120,22 @@ void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
     QPlainTextEdit::keyPressEvent(e);
 }
 
-bool TRichEdPrincipal::canInsertFromMimeData(const QMimeData* fonte) const {
-    if (!ArquivosDoMime(fonte).empty()) return true;
-    return QPlainTextEdit::canInsertFromMimeData(fonte);
-}
 
 QString TRichEdPrincipal::CabeNoTexto(QString t) const {
-    for (auto& ch : t)
-        if (!Representavel(ch)) ch = '?';
+    // One "?" for each character a saved file cannot hold, also for one
+    // outside the 16-bit range (a surrogate pair).
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar ch = t.at(i);
+        if (ch.isHighSurrogate() && i + 1 < t.size() && t.at(i + 1).isLowSurrogate()) {
+            r += '?';
+            ++i;
+        } else {
+            r += Representavel(ch) ? ch : QChar('?');
+        }
+    }
+    t = r;
     const int selecionado = static_cast<int>(textCursor().selectedText().size());
     const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
     if (t.size() > cabe) {
@@ -148,12 +157,9 @@ void TRichEdPrincipal::inputMethodEvent(QInputMethodEvent* e) {
     e->accept();
 }
 
+// Pasted or dropped text (dropped files never come here: dropEvent opens
+// them; files copied in a file manager paste as the text they carry, if any).
 void TRichEdPrincipal::insertFromMimeData(const QMimeData* fonte) {
-    const auto arquivos = ArquivosDoMime(fonte);
-    if (!arquivos.empty()) {
-        dono_->ArquivosSoltos(arquivos);
-        return;
-    }
     if (!fonte || !fonte->hasText()) return;
     QString t = fonte->text();
     t.replace("\r\n", "\n");
@@ -179,7 +185,7 @@ void TRichEdPrincipal::dropEvent(QDropEvent* e) {
         return;
     }
     e->acceptProposedAction();
-    dono_->ArquivosSoltos(arquivos);
+    dono_->SoltaDepois(arquivos);
 }
 
 // ============================================================================
@@ -258,6 +264,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     IndiceReabrir = -1;
     NumPagInic = 1;
     imReabrir->setEnabled(false);
+    PastaInicial = DiretorioAtual();
     LeIni();
     setAcceptDrops(true);
     FilaGraficosArq.clear();
@@ -804,9 +811,12 @@ void TformPrincipal::closeEvent(QCloseEvent* e) {
 
 void TformPrincipal::FormShow() {
     if (argumentos.empty()) return;
-    // A name relative to the folder the program started in stays valid after
-    // the load moves to the document's folder.
-    const std::string nome = CaminhoAbsoluto(argumentos.front());
+    // A name relative to the folder the program started in is made whole
+    // from that folder: creation may have entered another one, and the load
+    // moves to the document's folder.
+    std::string nome = argumentos.front();
+    if (!nome.empty() && nome.front() != '/')
+        nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
     ArquivoNaLinhaDeComando = true;
     if (CarregaArquivo(nome)) ArqAtual = nome;
 }
@@ -874,5 +884,11 @@ void TformPrincipal::dropEvent(QDropEvent* e) {
     const auto arquivos = ArquivosDoMime(e->mimeData());
     if (arquivos.empty()) return;
     e->acceptProposedAction();
-    ArquivosSoltos(arquivos);
+    SoltaDepois(arquivos);
+}
+
+// The drop is finished first (the file manager does not wait on a question);
+// the abandon question and the load follow from the event loop.
+void TformPrincipal::SoltaDepois(const std::vector<std::string>& nomes) {
+    QMetaObject::invokeMethod(this, [this, nomes] { ArquivosSoltos(nomes); }, Qt::QueuedConnection);
 }

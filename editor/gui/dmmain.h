@@ -43,7 +43,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
-    bool canInsertFromMimeData(const QMimeData* fonte) const override;
     void insertFromMimeData(const QMimeData* fonte) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
@@ -101,6 +100,8 @@ public:
     void Eliminarformataes1Click();
     // Files dropped on the window: the first one is opened.
     void ArquivosSoltos(const std::vector<std::string>& nomes);
+    // The same once the drop event has ended.
+    void SoltaDepois(const std::vector<std::string>& nomes);
 
     // ---- Life of the window ----
     void FormShow();
@@ -139,6 +140,10 @@ public:
     // The command line (the program's arguments after its own name), read
     // by FormShow.
     std::vector<std::string> argumentos;
+    // The folder the program started in (creation may enter the last folder
+    // of the previous run): a relative name on the command line is taken
+    // from it.
+    std::string PastaInicial;
     // File dialogs; tests replace them. True with the chosen path.
     std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrir;
     std::function<bool(const std::string& dir, const std::string& proposto, std::string& nome)>

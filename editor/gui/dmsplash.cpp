@@ -5,6 +5,7 @@
 #include "editor/gui/dmmain.h"
 #include "platform/qt/textoqt.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -151,4 +152,11 @@ void TformSplash::keyPressEvent(QKeyEvent* e) {
     }
     if (formPrincipal && formPrincipal->timerPrinc) formPrincipal->timerPrinc->stop();
     close();
+}
+
+// However the window closes (a key, the timer, the window manager), the
+// main window's timer stops, so no later tick shows it again.
+void TformSplash::closeEvent(QCloseEvent* e) {
+    if (formPrincipal && formPrincipal->timerPrinc) formPrincipal->timerPrinc->stop();
+    QWidget::closeEvent(e);
 }

@@ -182,6 +182,7 @@ TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
     AmbienteCompila amb;
     ArqRascunho.clear();
     ASSERT_TRUE(CompilaRascunho(0, false));
+    amb.arquivo = ArqRascunho; // removed with the test
     EXPECT_EQ(ArqRascunho.size() >= 12 &&
                   ArqRascunho.compare(ArqRascunho.size() - 12, 12, "rascunho.txt") == 0,
               true)
@@ -213,6 +214,22 @@ TEST(CompilaRascunho, TitleOffStaysForTheNextCompile)
     ASSERT_FALSE(r.empty());
     EXPECT_FALSE(ComTitulo);
     EXPECT_EQ(r[0], TraduzTexto("texto"));
+}
+
+TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
+{
+    AmbienteCompila amb;
+    amb.Define("FrenteVerso", "N");
+    amb.Define("ComTitulo", "N");
+    amb.Define("MaxCarac", "20");
+    // Five tabs are ten blanks: a centred line. Four tabs and a blank are not.
+    amb.Documento({"\t\t\t\t\tfim", "", "\t\t\t\t fim"});
+    ASSERT_TRUE(CompilaRascunho(0, false));
+    const auto r = amb.LinhasRascunho();
+    const std::string fim = TraduzTexto("fim");
+    ASSERT_GE(r.size(), 3u);
+    EXPECT_EQ(r[0], std::string((20 - fim.size()) / 2, ' ') + fim);
+    EXPECT_EQ(r[2], "  " + fim);
 }
 
 TEST(ExpandeTabs, EveryTabBecomesTwoBlanks)

@@ -205,6 +205,34 @@ TEST_F(Paginas, GraficoEmbutidoEmPaginaImparFechaComIgual)
     EXPECT_EQ(estado.MapaPagArabica[3], 3);
 }
 
+// The "=" belongs to the page it closes: it is written with that page when
+// the page is in the range, and never when the page lies before the range.
+TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
+{
+    ComTitulo = false;
+    AutoJunta = false;
+    PagFinal = 1;
+    Inicia();
+    Linha(0, "a");
+    estado.PaginaComGrafico = true;
+    FimDePagina(false);
+    const std::vector<std::string> soPagina1 = {"a", Igual50};
+    EXPECT_EQ(escritor.linhas, soPagina1);
+
+    escritor.linhas.clear();
+    PagInicial = 2;
+    PagFinal = 9999;
+    Inicia();
+    Linha(0, "a");
+    estado.PaginaComGrafico = true;
+    FimDePagina(false);
+    Linha(1, "b");
+    FimDePagina(false);
+    const std::vector<std::string> aPartirDa2 = {"b", Traco50};
+    EXPECT_EQ(escritor.linhas, aPartirDa2);
+    EXPECT_EQ(estado.MapaPagFisica[3], 3);
+}
+
 TEST_F(Paginas, GraficoEmbutidoNaTigerFechaComTraco)
 {
     ComTitulo = false;
@@ -226,6 +254,34 @@ TEST_F(Paginas, TamanhoRealPreencheComReservadas)
     const auto r = Compila({"a"});
     const std::vector<std::string> esperado = {"a", "\x0b", "\x0b", "\x0b", Traco50};
     EXPECT_EQ(r, esperado);
+}
+
+// A huge page length in real-size mode: the fill stops as soon as the draft
+// can no longer be written, and pages outside the range are not filled.
+TEST_F(Paginas, TamanhoRealParaNoErroDeEscrita)
+{
+    class Conta : public EscritorRascunho {
+    public:
+        bool GravaLinha(const std::string&) override { return ++chamadas <= 3; }
+        long long chamadas = 0;
+    } conta;
+    ComTitulo = false;
+    FrenteVerso = false;
+    MaxLin = 2000000000;
+    DefineConsultaTamanhoReal([] { return true; });
+    Inicia();
+    estado.Escritor = &conta;
+    Linha(0, "a");
+    FimDePagina(false);
+    EXPECT_TRUE(estado.ErroEscrita);
+    EXPECT_LE(conta.chamadas, 5);
+
+    PagInicial = 2;
+    Inicia();
+    Linha(0, "a");
+    FimDePagina(false);
+    EXPECT_TRUE(escritor.linhas.empty());
+    EXPECT_EQ(estado.PaginaFisica, 2);
 }
 
 TEST_F(Paginas, SoPaginas3e4)

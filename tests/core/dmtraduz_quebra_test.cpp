@@ -16,6 +16,8 @@ struct CasoQuebra {
     std::string resto;
 };
 
+void PrintTo(const CasoQuebra& c, std::ostream* os) { *os << c.nome; }
+
 class QuebraLinhaCasos : public ::testing::TestWithParam<CasoQuebra> {};
 
 TEST_P(QuebraLinhaCasos, CortaComoAsRegras)
@@ -48,6 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
         // "a-cha" would leave one letter alone: the break falls back to the blank.
         CasoQuebra{"UmaLetraNuncaSozinha", X14 + "acha bolo", 18, true, "xxxxxxxxxxxxxx",
                    "acha bolo"},
+        // A number keeps its digits as digit cells after the number sign,
+        // which no syllable rule takes: 525 goes whole to the next line.
+        CasoQuebra{"NumeroInteiro", X14 + "#525 fim", 18, true, "xxxxxxxxxxxxxx", "#525 fim"},
         CasoQuebra{"Palavra30Letras", std::string(30, 'x'), 20, true,
                    std::string(19, 'x') + "-", std::string(11, 'x')},
         CasoQuebra{"SemHifenizacaoCorteDuro", std::string(14, 'a') + "palavrapalavra", 20, false,

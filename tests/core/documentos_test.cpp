@@ -170,6 +170,10 @@ TEST(Nomes, CaseIsIgnoredForAccentedLettersToo) {
     EXPECT_FALSE(IgualSemCaixa("/dir/a.txt", "/dir/a.txt2"));
     // The multiplication and division signs are not a letter pair.
     EXPECT_FALSE(IgualSemCaixa("\xd7", "\xf7"));
+    // The capitals outside the Latin-1 block: S, OE, Z with caron, Y diaeresis.
+    EXPECT_TRUE(IgualSemCaixa("/\x8a\x8c\x8e\x9f", "/\x9a\x9c\x9e\xff"));
+    // Sharp s has no capital here.
+    EXPECT_FALSE(IgualSemCaixa("\xdf", "\xff"));
 }
 
 // ---- Saving ------------------------------------------------------------------

@@ -8,6 +8,8 @@
 //   ninja -C build-fuzz fuzz_compila && build-fuzz/tests/fuzz/fuzz_compila -max_total_time=60
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -39,7 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, size_t tamanho)
 {
     static DialogosFalsos silencio;
     static LinhasEmMemoria doc;
-    static const std::string arquivo = DirTemporario() + "fuzz_rascunho_" + std::to_string(getpid()) + ".txt";
+    static const std::string arquivo = [] {
+        const std::string a = DirTemporario() + "fuzz_rascunho_" + std::to_string(getpid()) + ".txt";
+        static const std::string nativo = CaminhoNativo(a);
+        std::atexit([] { std::remove(nativo.c_str()); });
+        return a;
+    }();
     DefineDialogos(&silencio);
     silencio.Limpa();
     DefineDocumentoAtual(&doc);

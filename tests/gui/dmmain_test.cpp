@@ -62,6 +62,8 @@ void Solta(QWidget* alvo, QMimeData* dados) {
     QApplication::sendEvent(alvo, &entra);
     QDropEvent solta(QPointF(20, 20), Qt::CopyAction, dados, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(alvo, &solta);
+    // A dropped file opens once the drop has ended.
+    QApplication::processEvents();
 }
 
 class JanelaPrincipal : public ::testing::Test {
@@ -219,6 +221,21 @@ TEST_F(JanelaPrincipal, CommandLineFileOpensOnShow) {
     EXPECT_FALSE(fs::exists(dir + "outra/doc.txt"));
 }
 
+TEST_F(JanelaPrincipal, RelativeCommandLineNameIsTakenFromTheStartFolder) {
+    // The last folder of the previous run is entered at creation; a name
+    // given relative to the folder the program started in still opens.
+    Escreve(dir + "doc.txt", "um\r\n");
+    fs::create_directory(dir + "sub");
+    GravaPerfil("DOTMARA", "ultimoDir", dir + "sub/", ini);
+    TformPrincipal& j = Cria();
+    ASSERT_EQ(DirDocumento, dir + "sub/");
+    j.argumentos = {"doc.txt"};
+    j.FormShow();
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(j.Linha(0), "um");
+    EXPECT_EQ(ArqAtual, dir + "doc.txt");
+}
+
 TEST_F(JanelaPrincipal, FailedCommandLineFileIsNotTheDocument) {
     InicModoRevisor = true;
     TformPrincipal& j = Cria();
@@ -272,6 +289,18 @@ TEST_F(JanelaPrincipal, AboutWindowShowsAndCloses) {
     EXPECT_EQ(j.timerPrinc->interval(), 3000);
     j.timerPrincTimer();
     EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(j.timerPrinc->isActive());
+}
+
+TEST_F(JanelaPrincipal, ClosingTheAboutWindowAnyWayStopsTheTimer) {
+    // As the window manager's close does: the next tick must not show it again.
+    TformPrincipal& j = Cria();
+    CriaSplash();
+    j.imSobreProgramaClick(&j);
+    j.timerPrincTimer();
+    ASSERT_TRUE(splash->isVisible());
+    ASSERT_TRUE(j.timerPrinc->isActive());
+    splash->close();
     EXPECT_FALSE(j.timerPrinc->isActive());
 }
 
@@ -437,6 +466,21 @@ TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
     EXPECT_TRUE(j.Modificado());
 }
 
+TEST_F(JanelaPrincipal, EveryByteSurvivesOpenAndSave) {
+    std::string bytes;
+    for (int c = 1; c < 256; ++c)
+        if (c != '\r' && c != '\n') bytes += static_cast<char>(c);
+    const std::string conteudo = bytes + "\r\n" + std::string(1, '\0') + "z\r\n";
+    Escreve(dir + "b.txt", conteudo);
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "b.txt"));
+    ArqAtual = dir + "b.txt";
+    EXPECT_EQ(j.Linha(0), bytes);
+    Digita(j, "");
+    j.imSalvarClick();
+    EXPECT_EQ(Le(dir + "b.txt"), conteudo);
+}
+
 TEST_F(JanelaPrincipal, NewAsksBeforeDroppingChanges) {
     TformPrincipal& j = Cria();
     Digita(j, "rascunho");
@@ -568,6 +612,27 @@ TEST_F(JanelaPrincipal, DroppingThreeFilesOpensTheFirstWholePath) {
     EXPECT_EQ(j.Linha(0), "terceiro");
 }
 
+TEST_F(JanelaPrincipal, DropEndsBeforeTheQuestion) {
+    Escreve(dir + "um.txt", "um\r\n");
+    TformPrincipal& j = Cria();
+    Digita(j, "mudado");
+    fake().respostas = {mrOk};
+    QMimeData dados;
+    dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir + "um.txt"))});
+    QDragEnterEvent entra(QPoint(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(j.richEdPrincipal->viewport(), &entra);
+    QDropEvent solta(QPointF(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(j.richEdPrincipal->viewport(), &solta);
+    EXPECT_TRUE(solta.isAccepted());
+    // Nothing is asked while the drop is under way.
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(j.Linha(0), "mudado");
+    QApplication::processEvents();
+    EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Quer abandonar a edi\xe7\xe3o?"});
+    EXPECT_EQ(j.Linha(0), "um");
+    EXPECT_EQ(ArqAtual, dir + "um.txt");
+}
+
 TEST_F(JanelaPrincipal, DosAndBackGivesTheTextBack) {
     TformPrincipal& j = Cria();
     const std::string linha = "A\xe7\xe3o \xc9 \xfanica: \xaa \xba \xe0 \xf5 \xc7";
@@ -618,6 +683,16 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     EXPECT_EQ(j.Linha(0).substr(static_cast<size_t>(limite) - 5), "xabc\xe3");
 }
 
+TEST_F(JanelaPrincipal, DeleteKeyWorksAtTheLimit) {
+    TformPrincipal& j = Cria();
+    j.richEdPrincipal->setPlainText(QString(TRichEdPrincipal::LimiteTexto, 'x'));
+    j.richEdPrincipal->moveCursor(QTextCursor::Start);
+    // X11 gives the Delete key the text DEL.
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+    QApplication::sendEvent(j.richEdPrincipal, &tecla);
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto - 1);
+}
+
 TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
     // Text is never cut on loading; only typing and pasting are held back.
     const std::string linha(99, 'a');
@@ -630,12 +705,32 @@ TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
     EXPECT_GT(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
 }
 
+TEST_F(JanelaPrincipal, PastingCopiedFilesOpensNothing) {
+    // Only a drop opens a file; a file copied in a file manager pastes the
+    // text it carries.
+    Escreve(dir + "outro.txt", "outro\r\n");
+    TformPrincipal& j = Cria();
+    Digita(j, "texto ");
+    auto* dados = new QMimeData;
+    dados->setUrls({QUrl::fromLocalFile(QString::fromStdString(dir + "outro.txt"))});
+    dados->setText(QString::fromStdString(dir + "outro.txt"));
+    QApplication::clipboard()->setMimeData(dados);
+    j.richEdPrincipal->paste();
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_EQ(ArqAtual, "");
+    EXPECT_EQ(j.Linha(0), "texto " + dir + "outro.txt");
+}
+
 TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
     TformPrincipal& j = Cria();
     QApplication::clipboard()->setText(QString::fromUtf8("a\xe2\x82\xac b\xe2\x86\x92" "c\r\nd"));
     j.richEdPrincipal->paste();
     EXPECT_EQ(j.Linha(0), "a\x80 b?c");
     EXPECT_EQ(j.Linha(1), "d");
+    // A character beyond 16 bits (here an emoji) is one "?", not two.
+    QApplication::clipboard()->setText(QString::fromUtf8("\xf0\x9f\x98\x80!"));
+    j.richEdPrincipal->paste();
+    EXPECT_EQ(j.Linha(1), "d?!");
 }
 
 // ---- Shutdown -------------------------------------------------------------------------

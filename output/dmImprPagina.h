@@ -1,0 +1,90 @@
+// dmImprPagina: page rendering. The print worker collects the lines of one
+// braille page in the page buffer and this unit sends the page as text lines,
+// as a whole page of dot graphics, as text interleaved with bands of dot
+// graphics, or through the Tiger driver, by the graphics-handling setting.
+//
+// The renderer reads only its ConfigPagina, taken when the job starts, and
+// writes only to the device it is given. Pages are composed on the program's
+// graphic matrix, which only the print worker uses.
+#pragma once
+
+#include "output/dmdevice.h"
+#include "output/dmdevice_geometria.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// Everything page rendering reads, fixed for the whole job.
+struct ConfigPagina {
+    std::string ImprMarca;
+    bool EhTiger = false;
+    int TipoTratGrafico = 1;
+    bool FrenteVerso = true;
+    bool SoFrenteInterp = false;
+    std::string ArqAtual;         // relative graphic names resolve beside it
+    int TamPrefixoMargem = 0;     // length of PrefixoMargem
+    int LarguraUtil = 34;         // cells beside the margin prefix
+    std::array<unsigned char, 256> TabelaImpressora{};  // internal -> output code
+    std::array<unsigned char, 64> Celas{};              // cell by dot mask, code in force
+    std::array<unsigned char, 256> PontosDoCaractere{}; // dots of each output code
+    GeometriaDispositivo Geometria;  // the printing set of the model
+};
+
+// Graphics-handling modes (TipoTratGrafico).
+enum : int {
+    GraficoIntercalado = 0,
+    GraficoNenhum = 1,
+    GraficoPaginasComGrafico = 2,
+    GraficoTodasPaginas = 3,
+    GraficoComoTexto = 4
+};
+
+class PaginaImpressao {
+public:
+    PaginaImpressao(const ConfigPagina& cfg, Dispositivo& disp) : cfg_(cfg), disp_(disp) {}
+
+    // Left margin in cells of the page being collected.
+    int MargemAtual = 0;
+
+    void AdicionaLinhaPagina(const std::string& linha);
+    // Renders and sends the page, then clears the buffer; false when a write
+    // failed.
+    bool ImprimePagina();
+    // Output for the blank back side after a double page end.
+    bool SaltaPagina();
+
+    const std::vector<std::string>& LinhasPagina() const { return linhas_; }
+    bool PaginaTemGrafico() const { return temGrafico_; }
+
+    // Places the graphic of a graphic line with its top at row; x0, width
+    // and height in dots. False when nothing was placed.
+    bool PosicionaGrafico(int linha, const std::string& grafico, int& x0, int& largura, int& altura);
+
+private:
+    bool PaginaTodaGrafica() const;
+    bool ImprimePaginaTexto();
+    bool ImprimePaginaGrafica();
+    void DesenhaPaginaEmPontos();
+    bool ImprimePaginaIntercalada();
+    void DesenhaLinhaEmPontos(const std::string& linha, int& y);
+    bool DescarregaFaixaGrafica(int& inicio, int& fim);
+    bool ImprimePaginaTiger();
+    std::string LinhaDaFaixa(int y0) const;
+    bool FormFeeds();
+    bool Envia(const std::string& s) { return disp_.Envia(s); }
+
+    const ConfigPagina& cfg_;
+    Dispositivo& disp_;
+    std::vector<std::string> linhas_;
+    bool temGrafico_ = false;
+};
+
+// A .GRB file read once for placing: its contents and its size in dot
+// columns and rows (rounded to whole six-dot cells unless on a Tiger).
+struct ArquivoGRB {
+    std::string conteudo;
+    int colunas = 0;
+    int linhasPontos = 0;
+};
+bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g);

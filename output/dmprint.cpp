@@ -1,0 +1,281 @@
+// dmprint: the print job's start, its worker thread and its end sequence.
+#include "output/dmprint.h"
+
+#include "core/dmtraduz.h"
+#include "core/dmvars.h"
+#include "output/dmTiger.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+std::atomic<bool> Imprimindo{false};
+std::atomic<bool> ImpressaoAtiva{false};
+std::atomic<bool> ImpressaoOk{true};
+
+namespace {
+
+// Set when the program closes: the worker then shows no more boxes.
+std::atomic<bool> saindo{false};
+
+bool Cancelado() { return CancelaImpressao.load(); }
+
+int Caixa(const std::string& texto, const std::string& titulo) {
+    if (saindo.load()) return mrOk;
+    return dialogos().Caixa(texto, titulo, Icone::Nenhum, Botoes::OK, true);
+}
+
+void Mensagem(const std::string& texto) {
+    if (!saindo.load()) dialogos().MensagemOK(texto);
+}
+
+}  // namespace
+
+bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
+    linhas.clear();
+    std::FILE* f = std::fopen(Cp1252ParaUtf8(caminho).c_str(), "rb");
+    if (!f) return false;
+    std::string tudo;
+    char buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) tudo.append(buf, n);
+    bool erro = std::ferror(f) != 0;
+    std::fclose(f);
+    if (erro) return false;
+    std::string atual;
+    bool temLinha = false;
+    for (std::size_t i = 0; i < tudo.size(); ++i) {
+        char c = tudo[i];
+        if (c == '\r' || c == '\n') {
+            linhas.push_back(std::move(atual));
+            atual.clear();
+            temLinha = false;
+            if (c == '\r' && i + 1 < tudo.size() && tudo[i + 1] == '\n') ++i;
+        } else {
+            atual.push_back(c);
+            temLinha = true;
+        }
+    }
+    if (temLinha) linhas.push_back(std::move(atual));
+    return true;
+}
+
+InstantaneoImpressao TiraInstantaneo() {
+    InstantaneoImpressao i;
+    ConfigPagina& c = i.pagina;
+    c.ImprMarca = ImprMarca;
+    c.EhTiger = ModeloEhTiger(ImprMarca);
+    c.TipoTratGrafico = TipoTratGrafico;
+    c.FrenteVerso = FrenteVerso;
+    c.SoFrenteInterp = SoFrenteInterp;
+    c.ArqAtual = ArqAtual;
+    c.TamPrefixoMargem = static_cast<int>(PrefixoMargem.size());
+    c.LarguraUtil = LarguraUtil();
+    c.TabelaImpressora = TabelaImpressora;
+    c.Celas = CelasAtuais();
+    c.PontosDoCaractere = PontosDoCaractere;
+    // The printing set, whatever a view compile or a preview loaded last.
+    c.Geometria = GeometriaDoModelo(ImprMarca.c_str(), false);
+    i.MargemImpar = MargemImpar;
+    i.MargemPar = MargemPar;
+    i.ImprEnviaVazias = ImprEnviaVazias;
+    i.NumCopias = NumCopias;
+    i.rascunhoLido = LeRascunho(ArqRascunho, i.rascunho);
+    return i;
+}
+
+void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Dispositivo> disp,
+                      AvisosImpressao* avisos) {
+    CopiaAtual = 0;
+    ImpressaoOk = true;
+    bool ok = true;
+    if (disp) {
+        PaginaImpressao pagina(inst.pagina, *disp);
+        if (inst.NumCopias > 0 && !inst.rascunhoLido) {
+            Mensagem("Erro de leitura no arquivo de rascunho!");
+            ok = false;
+        }
+        while (ok && CopiaAtual < inst.NumCopias && !Cancelado()) {
+            CopiaAtual += 1;
+            PaginaAtual = 1;
+            pagina.MargemAtual = inst.MargemImpar;
+            for (const std::string& linha : inst.rascunho) {
+                if (Cancelado()) break;
+                if (LinhaQuebraPagina(linha)) {
+                    ok = pagina.ImprimePagina();
+                    ImpressaoOk = ok;
+                    if (!ok) break;
+                    PaginaAtual += 1;
+                    if (LinhaQuebraDupla(linha)) {
+                        pagina.SaltaPagina();
+                        PaginaAtual += 1;
+                    }
+                    pagina.MargemAtual = PaginaAtual % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
+                } else if (linha.empty() && inst.ImprEnviaVazias) {
+                    pagina.AdicionaLinhaPagina(" ");
+                } else {
+                    pagina.AdicionaLinhaPagina(linha);
+                }
+            }
+            if (ok && !pagina.LinhasPagina().empty()) {
+                ok = pagina.ImprimePagina();
+                ImpressaoOk = ok;
+            }
+        }
+    } else {
+        ok = false;
+    }
+    ImpressaoOk = ok;
+
+    // End sequence: always runs, device closed and flags cleared before the
+    // end box.
+    if (disp && inst.pagina.ImprMarca.find("lich\xea") != std::string::npos)
+        Caixa("Espere o fim da impress\xe3o", "Quando terminar, clique em OK");
+    if (disp) disp->Fecha();
+    disp.reset();
+    Imprimindo = false;
+    ImpressaoAtiva = false;
+    if (avisos) avisos->EscondeProgresso();
+    if (ok)
+        Caixa("Arquivo enviado", "Fim de impress\xe3o");
+    else
+        Caixa("Erro ao acionar a impressora", "Verifique se a impressora est\xe1 ligada");
+}
+
+// ---- Worker threads ------------------------------------------------------------
+
+namespace {
+
+struct Trabalhador {
+    std::thread t;
+    std::shared_ptr<std::atomic<bool>> terminou;
+};
+
+std::mutex mtxTrabalhadores;
+std::vector<Trabalhador> trabalhadores;
+
+// Joins the workers that are done (their threads have returned or are about
+// to).
+void JuntaTerminados() {
+    std::vector<Trabalhador> prontos;
+    {
+        std::lock_guard<std::mutex> g(mtxTrabalhadores);
+        for (auto it = trabalhadores.begin(); it != trabalhadores.end();) {
+            if (it->terminou->load()) {
+                prontos.push_back(std::move(*it));
+                it = trabalhadores.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (auto& p : prontos)
+        if (p.t.joinable()) p.t.join();
+}
+
+}  // namespace
+
+void TThreadImpressao::Inicia(std::unique_ptr<InstantaneoImpressao> inst, std::unique_ptr<Dispositivo> disp,
+                              AvisosImpressao* avisos) {
+    JuntaTerminados();
+    auto terminou = std::make_shared<std::atomic<bool>>(false);
+    std::thread t([inst = std::move(inst), disp = std::move(disp), avisos, terminou]() mutable {
+        ExecutaImpressao(*inst, std::move(disp), avisos);
+        terminou->store(true);
+    });
+    std::lock_guard<std::mutex> g(mtxTrabalhadores);
+    trabalhadores.push_back(Trabalhador{std::move(t), std::move(terminou)});
+}
+
+bool TThreadImpressao::Terminaram() {
+    std::lock_guard<std::mutex> g(mtxTrabalhadores);
+    for (const auto& t : trabalhadores)
+        if (!t.terminou->load()) return false;
+    return true;
+}
+
+void TThreadImpressao::CancelaParaSair() {
+    saindo = true;
+    CancelaImpressao = true;
+}
+
+void TThreadImpressao::Termina() {
+    std::vector<Trabalhador> todos;
+    {
+        std::lock_guard<std::mutex> g(mtxTrabalhadores);
+        todos.swap(trabalhadores);
+    }
+    for (auto& t : todos)
+        if (t.t.joinable()) t.t.join();
+    saindo = false;
+}
+
+std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
+    std::string s = "Imprimindo";
+    if (copiaAtual > 0) s += " c\xf3pia " + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
+    if (paginaAtual > 1) s += " pag." + std::to_string(paginaAtual - 1);
+    return s;
+}
+
+// ---- Start ------------------------------------------------------------------
+
+int CampoInteiro(const std::string& texto, int padrao) {
+    if (texto.empty()) return padrao;
+    std::size_t i = (texto[0] == '-' || texto[0] == '+') ? 1 : 0;
+    if (i == texto.size()) return padrao;
+    long long v = 0;
+    for (std::size_t k = i; k < texto.size(); ++k) {
+        unsigned char c = static_cast<unsigned char>(texto[k]);
+        if (c < '0' || c > '9') return padrao;
+        v = v * 10 + (c - '0');
+        if (v > 2147483647LL) return padrao;
+    }
+    return static_cast<int>(texto[0] == '-' ? -v : v);
+}
+
+bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {
+    bool esperado = false;
+    if (!Imprimindo.compare_exchange_strong(esperado, true)) {
+        dialogos().MensagemOK("N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.");
+        return false;
+    }
+    nomeDispositivo.clear();
+    auto falha = [&]() {
+        nomeDispositivo.clear();
+        ImpressaoAtiva = false;
+        Imprimindo = false;
+        return false;
+    };
+    if (!s.CarregaTabela()) {
+        dialogos().MensagemOK(
+            "Configura\xe7\xe3o da impressora Braille (amBCode.cfg) n\xe3o encontrada.");
+        return falha();
+    }
+    PagInicial = CampoInteiro(campos.pagInicial, 1);
+    PagFinal = CampoInteiro(campos.pagFinal, 9999);
+    NumCopias = CampoInteiro(campos.copias, 1);
+    NumPagInic = CampoInteiro(campos.numPagInic, 1);
+    nomeDispositivo = campos.dispositivo;
+    if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
+    std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
+    if (!disp) {
+        dialogos().MensagemOK("N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da.");
+        return falha();
+    }
+    s.MostraProgresso();
+    if (!s.Compila()) {
+        // No draft for this range: nothing stale is embossed.
+        disp->Fecha();
+        s.EscondeProgresso();
+        return falha();
+    }
+    auto inst = std::make_unique<InstantaneoImpressao>(s.Instantaneo());
+    CancelaImpressao = false;
+    CopiaAtual = 0;
+    PaginaAtual = 1;
+    ImpressaoAtiva = true;
+    TThreadImpressao::Inicia(std::move(inst), std::move(disp), s.Avisos());
+    return true;
+}

@@ -1,0 +1,120 @@
+// dmspooler: the spooler device and its CUPS raw-job connection.
+#include "output/dmspooler.h"
+
+#include "platform/codepage.h"
+
+#ifdef DOTMARA_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace {
+
+class DispositivoSpooler : public Dispositivo {
+public:
+    explicit DispositivoSpooler(std::unique_ptr<ConexaoSpooler> c) : c_(std::move(c)) {
+        c_->IniciaPagina();
+    }
+    ~DispositivoSpooler() override { Fecha(); }
+
+    bool Envia(std::string_view texto) override {
+        if (!c_) return false;
+        while (!texto.empty() && texto.front() == '\x0c') {
+            if (!c_->Escreve(texto.substr(0, 1))) return false;
+            c_->TerminaPagina();
+            texto.remove_prefix(1);
+            c_->IniciaPagina();
+        }
+        if (texto.empty()) return true;
+        return c_->Escreve(texto);
+    }
+
+    void Fecha() override {
+        if (!c_) return;
+        c_->TerminaPagina();
+        c_->Termina();
+        c_.reset();
+    }
+
+private:
+    std::unique_ptr<ConexaoSpooler> c_;
+};
+
+#ifdef DOTMARA_CUPS
+// CUPS has no pages in a raw job: the page events carry no data.
+class ConexaoCups : public ConexaoSpooler {
+public:
+    ConexaoCups(cups_dest_t* dests, int ndests, cups_dest_t* dest, cups_dinfo_t* info, int job)
+        : dests_(dests), ndests_(ndests), dest_(dest), info_(info), job_(job) {}
+    ~ConexaoCups() override { Termina(); }
+
+    bool Escreve(std::string_view b) override {
+        if (!aberto_) return false;
+        return cupsWriteRequestData(CUPS_HTTP_DEFAULT, b.data(), b.size()) == HTTP_STATUS_CONTINUE;
+    }
+    void IniciaPagina() override {}
+    void TerminaPagina() override {}
+    void Termina() override {
+        if (aberto_) {
+            cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest_, info_);
+            aberto_ = false;
+        }
+        if (info_) cupsFreeDestInfo(info_);
+        info_ = nullptr;
+        if (dests_) cupsFreeDests(ndests_, dests_);
+        dests_ = nullptr;
+    }
+    bool Inicia(const std::string& titulo) {
+        aberto_ = cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest_, info_, job_, titulo.c_str(),
+                                        CUPS_FORMAT_RAW, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+        return aberto_;
+    }
+
+private:
+    cups_dest_t* dests_;
+    int ndests_;
+    cups_dest_t* dest_;
+    cups_dinfo_t* info_;
+    int job_;
+    bool aberto_ = false;
+};
+#endif
+
+}  // namespace
+
+std::unique_ptr<Dispositivo> CriaDispositivoSpooler(std::unique_ptr<ConexaoSpooler> c) {
+    if (!c) return nullptr;
+    return std::make_unique<DispositivoSpooler>(std::move(c));
+}
+
+std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
+                                               const std::string& documento) {
+#ifdef DOTMARA_CUPS
+    cups_dest_t* dests = nullptr;
+    int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    std::string nome = Cp1252ParaUtf8(impressora);
+    cups_dest_t* dest = cupsGetDest(nome.empty() ? nullptr : nome.c_str(), nullptr, n, dests);
+    if (!dest) {
+        cupsFreeDests(n, dests);
+        return nullptr;
+    }
+    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    int job = 0;
+    std::string titulo = Cp1252ParaUtf8(documento.empty() ? std::string("Dotmara") : documento);
+    if (!info || cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &job, titulo.c_str(), 0,
+                                   nullptr) != IPP_STATUS_OK) {
+        if (info) cupsFreeDestInfo(info);
+        cupsFreeDests(n, dests);
+        return nullptr;
+    }
+    auto c = std::make_unique<ConexaoCups>(dests, n, dest, info, job);
+    if (!c->Inicia(titulo)) {
+        cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, job);
+        return nullptr;
+    }
+    return c;
+#else
+    (void)impressora;
+    (void)documento;
+    return nullptr;
+#endif
+}

@@ -1,0 +1,138 @@
+// TformImprime: the print dialog and the start of a print job.
+#include "output/gui/TformImprime.h"
+
+#include "core/dmtraduz.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "output/dmdevice.h"
+#include "output/gui/SuperficieTigerQt.h"
+#include "output/gui/TformConta.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/qt/textoqt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+TformImprime* formImprime = nullptr;
+
+TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(ParaQString("Detalhes da Impress\xe3o"));
+    edPagInicial = new QLineEdit(QStringLiteral("1"), this);
+    edPagFinal = new QLineEdit(QStringLiteral("9999"), this);
+    edQuantCopias = new QLineEdit(QStringLiteral("1"), this);
+    edNumPagInic = new QLineEdit(QStringLiteral("1"), this);
+    edNomeArqImpr = new QLineEdit(this);
+    btnSelArqPrint = new QPushButton(QStringLiteral("..."), this);
+    btnSelArqPrint->setToolTip(ParaQString("Clique para definir nome do arquivo de impress\xe3o"));
+    btnConfigImpr = new QPushButton(ParaQString("Configure"), this);
+    btnImprime = new QPushButton(ParaQString("Imprima !"), this);
+    btnImprime->setDefault(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(ParaQString("P\xe1gina &inicial"), edPagInicial);
+    form->addRow(ParaQString("P\xe1gina final"), edPagFinal);
+    form->addRow(ParaQString("Quantidade de c\xf3pias"), edQuantCopias);
+    form->addRow(ParaQString("N\xfamero p\xe1gina inicial"), edNumPagInic);
+    auto* disp = new QHBoxLayout;
+    disp->addWidget(edNomeArqImpr, 1);
+    disp->addWidget(btnSelArqPrint);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(btnConfigImpr);
+    botoes->addWidget(btnImprime);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(form);
+    l->addWidget(new QLabel(ParaQString("Dispositivo de impress\xe3o:"), this));
+    l->addLayout(disp);
+    l->addLayout(botoes);
+
+    connect(btnSelArqPrint, &QPushButton::clicked, this, &TformImprime::btnSelArqPrintClick);
+    // "Configure" starts the job exactly as "Imprima !" does.
+    connect(btnConfigImpr, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
+    connect(btnImprime, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
+    // Enter in the device field reaches the default button "Imprima !".
+}
+
+void TformImprime::showEvent(QShowEvent* e) {
+    FormShow();
+    QDialog::showEvent(e);
+}
+
+void TformImprime::FormShow() { edNomeArqImpr->setText(ParaQString(ImprNomeArq)); }
+
+void TformImprime::btnSelArqPrintClick() {
+    QString f = QFileDialog::getSaveFileName(this, QString(), edNomeArqImpr->text(),
+                                             QStringLiteral("Arquivos BRL (*.BRL);;Todos os arquivos (*.*)"));
+    if (f.isEmpty()) return;
+    std::string nome = CaminhoDoSistema(f.toStdString());
+    if (!ArquivoExiste(nome) && ExtraiExtensao(nome).empty()) nome += ".BRL";
+    ImprNomeArq = nome;
+    edNomeArqImpr->setText(ParaQString(ImprNomeArq));
+}
+
+void TformImprime::btnImprimeClick() {
+    if (Imprimindo.load()) {
+        // The running job is not touched.
+        dialogos().MensagemOK("N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.");
+        return;
+    }
+    NomeDispositivo.clear();
+    hide();
+    CamposImpressao c{DeQString(edPagInicial->text()), DeQString(edPagFinal->text()),
+                      DeQString(edQuantCopias->text()), DeQString(edNumPagInic->text()),
+                      DeQString(edNomeArqImpr->text())};
+    IniciaImpressao(c, *this, NomeDispositivo);
+}
+
+bool TformImprime::CarregaTabela() { return CarregaTabelaImpressora(); }
+
+bool TformImprime::EscolheImpressora() {
+    QPrintDialog d(&printDialogPrinter_, this);
+    if (d.exec() != QDialog::Accepted) return false;
+    DispImpressora = DeQString(printDialogPrinter_.printerName());
+    DriverImpressora.clear();
+    PortaImpressora.clear();
+    InstalaTigerQt(printDialogPrinter_.printerName());
+    return true;
+}
+
+std::unique_ptr<Dispositivo> TformImprime::Abre(const std::string& nome) {
+    DefineContextoAbertura(&CancelaImpressao, [](const std::string& t) {
+        if (formConta) formConta->MostraBloqueio(t);
+    });
+    if (!AbreDispositivo(nome)) return nullptr;
+    return TomaDispositivo();
+}
+
+void TformImprime::MostraProgresso() {
+    if (formConta) formConta->show();
+}
+
+void TformImprime::EscondeProgresso() {
+    if (formConta) formConta->hide();
+}
+
+bool TformImprime::Compila() { return CompilaRascunho(0, false); }
+
+InstantaneoImpressao TformImprime::Instantaneo() { return TiraInstantaneo(); }
+
+AvisosImpressao* TformImprime::Avisos() { return formConta; }
+
+void TformImprime::EncerraImpressao() {
+    TThreadImpressao::CancelaParaSair();
+    // A worker may be waiting for a box posted to this thread.
+    while (!TThreadImpressao::Terminaram()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    TThreadImpressao::Termina();
+}

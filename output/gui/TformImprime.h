@@ -1,0 +1,58 @@
+// TformImprime: the print dialog ("Detalhes da Impress\xe3o"): page range,
+// copies, first page number and output device; "Imprima !" (and
+// "Configure", bound to the same handler) starts the job.
+#pragma once
+
+#include "output/dmprint.h"
+
+#include <QDialog>
+#include <QPrinter>
+
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+class TformImprime : public QDialog, public ServicosInicio {
+    Q_OBJECT
+public:
+    explicit TformImprime(QWidget* parent = nullptr);
+
+    QLineEdit* edPagInicial;
+    QLineEdit* edPagFinal;
+    QLineEdit* edQuantCopias;
+    QLineEdit* edNumPagInic;
+    QLineEdit* edNomeArqImpr;
+    QPushButton* btnSelArqPrint;
+    QPushButton* btnConfigImpr;
+    QPushButton* btnImprime;
+
+    // The device name of the job, kept until the job ends.
+    std::string NomeDispositivo;
+
+    void FormShow();
+    void btnSelArqPrintClick();
+    void btnImprimeClick();
+
+    // Closing the program: cancels a running job, lets its pending boxes
+    // through and waits for the worker.
+    static void EncerraImpressao();
+
+    // ServicosInicio: the real steps of a start.
+    bool CarregaTabela() override;
+    bool EscolheImpressora() override;
+    std::unique_ptr<Dispositivo> Abre(const std::string& nome) override;
+    void MostraProgresso() override;
+    void EscondeProgresso() override;
+    bool Compila() override;
+    InstantaneoImpressao Instantaneo() override;
+    AvisosImpressao* Avisos() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QPrinter printDialogPrinter_;
+};
+
+extern TformImprime* formImprime;

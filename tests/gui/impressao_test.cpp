@@ -1,0 +1,171 @@
+// The print dialog, the progress window and the Tiger surface on a Qt
+// printer (PDF output), offscreen.
+#include "core/dmvars.h"
+#include "core/documento.h"
+#include "output/dmTigerSaida.h"
+#include "output/gui/SuperficieTigerQt.h"
+#include "output/gui/TformConta.h"
+#include "output/gui/TformImprime.h"
+#include "platform/dialogos.h"
+#include "platform/qt/textoqt.h"
+#include "support/temporario.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Processa() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+struct Janelas {
+    Janelas() {
+        RestauraPadroes();
+        formConta = new TformConta;
+        formImprime = new TformImprime;
+    }
+    ~Janelas() {
+        TformImprime::EncerraImpressao();
+        delete formImprime;
+        delete formConta;
+        formImprime = nullptr;
+        formConta = nullptr;
+        CancelaImpressao = false;
+        RestauraPadroes();
+    }
+};
+
+TEST(TformConta, RotuloMostraCopiaEPagina) {
+    Janelas j;
+    CopiaAtual = 1;
+    NumCopias = 2;
+    PaginaAtual = 4;
+    formConta->Timer1Timer();
+    EXPECT_EQ(DeQString(formConta->Label1->text()), "Imprimindo c\xf3pia 1/2 pag.3");
+    EXPECT_EQ(formConta->Timer1->interval(), 500);
+}
+
+TEST(TformConta, CancelarPedeEEsconde) {
+    Janelas j;
+    formConta->show();
+    EXPECT_TRUE(formConta->Timer1->isActive());
+    formConta->Button1->click();
+    EXPECT_TRUE(CancelaImpressao.load());
+    EXPECT_FALSE(formConta->isVisible());
+    EXPECT_FALSE(formConta->Timer1->isActive());
+}
+
+TEST(TformConta, AvisoDeBloqueioVindoDeOutraThread) {
+    Janelas j;
+    std::thread t([] { formConta->MostraBloqueio("Impressora bloqueada"); });
+    t.join();
+    Processa();
+    EXPECT_EQ(DeQString(formConta->Label2->text()), "Impressora bloqueada");
+}
+
+TEST(TformImprime, ConfigureImprimeComoImprima) {
+    Janelas j;
+    DialogosFalsosEscopo dlg;
+    PastaTemporaria t;
+    LinhasEmMemoria doc({"ab"});
+    DefineDocumentoAtual(&doc);
+    ArqRascunho = t.caminho("rascunho.txt");
+    ImprNomeArq = t.caminho("saida.brl");
+    formImprime->show();
+    EXPECT_EQ(DeQString(formImprime->edNomeArqImpr->text()), ImprNomeArq);
+    formImprime->btnConfigImpr->click();
+    while (!TThreadImpressao::Terminaram()) {
+        Processa();
+        QThread::msleep(2);
+    }
+    TThreadImpressao::Termina();
+    DefineDocumentoAtual(nullptr);
+    EXPECT_FALSE(formImprime->isVisible());
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
+    std::string saida = t.le("saida.brl");
+    ASSERT_FALSE(saida.empty());
+    EXPECT_EQ(saida.back(), '\x0c');
+    EXPECT_FALSE(Imprimindo.load());
+}
+
+TEST(TformImprime, EnterNoDispositivoComecaOTrabalho) {
+    Janelas j;
+    DialogosFalsosEscopo dlg;
+    PastaTemporaria t;
+    LinhasEmMemoria doc({"ab"});
+    DefineDocumentoAtual(&doc);
+    ArqRascunho = t.caminho("rascunho.txt");
+    ImprNomeArq = t.caminho("saida.brl");
+    formImprime->show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(formImprime->edNomeArqImpr, &enter);
+    while (!TThreadImpressao::Terminaram()) {
+        Processa();
+        QThread::msleep(2);
+    }
+    TThreadImpressao::Termina();
+    DefineDocumentoAtual(nullptr);
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
+}
+
+TEST(TformImprime, DispositivoQueNaoAbreAvisa) {
+    Janelas j;
+    DialogosFalsosEscopo dlg;
+    formImprime->show();
+    formImprime->edNomeArqImpr->setText(QStringLiteral("/nao/existe/pasta/x.brl"));
+    formImprime->btnImprime->click();
+    EXPECT_EQ(dlg.fake.Textos(),
+              (std::vector<std::string>{"N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da."}));
+    EXPECT_FALSE(Imprimindo.load());
+    EXPECT_TRUE(formImprime->NomeDispositivo.empty());
+}
+
+TEST(SuperficieTigerQt, PaginasEmPdf) {
+    PastaTemporaria t;
+    std::string pdf = t.caminho("tiger.pdf");
+    auto s = std::make_unique<SuperficieTigerQt>(QString(), ParaQString(pdf));
+    auto d = AbreTiger(std::move(s), "doc");
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(d->Envia("ABC"));
+    EXPECT_TRUE(d->Envia("\r\n"));
+    MatrizPontos m{};
+    m[0] = 1;
+    EXPECT_TRUE(d->EnviaGrafico(m, 0, 0, 2, 2));
+    EXPECT_TRUE(d->Envia("\x0c" "D\r"));
+    d->Fecha();
+    std::string bytes = t.le("tiger.pdf");
+    ASSERT_GT(bytes.size(), 4u);
+    EXPECT_EQ(bytes.substr(0, 4), "%PDF");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SuperficieTigerQt, AbertaNaInterfaceDesenhadaNoTrabalhador) {
+    // As in a print job: opened on the user-interface thread, written by the
+    // worker, closed by the worker.
+    PastaTemporaria t;
+    auto d = AbreTiger(std::make_unique<SuperficieTigerQt>(QString(), ParaQString(t.caminho("w.pdf"))), "doc");
+    ASSERT_TRUE(d);
+    bool ok = false;
+    std::thread w([&] {
+        ok = d->Envia("AB") && d->Envia("\r\n") && d->Envia("\x0c") && d->Envia("C\r");
+        d->Fecha();
+    });
+    w.join();
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(t.le("w.pdf").substr(0, 4), "%PDF");
+}
+
+}  // namespace

@@ -1,0 +1,300 @@
+// The print job: copies, margins by page parity, cancel, failing devices, the
+// end boxes, the snapshot taken at the start, and the start sequence of the
+// print dialog. Also run under ThreadSanitizer.
+#include "core/dmvars.h"
+#include "output/dmdevice_geometria.h"
+#include "output/dmprint.h"
+#include "platform/dialogos.h"
+#include "support/config_pagina_teste.h"
+#include "support/dispositivo_falso.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include "output/dmcom.h"
+
+#include <chrono>
+#include <poll.h>
+#include <pty.h>
+#include <unistd.h>
+#include <thread>
+
+namespace {
+
+const std::string FF = "\x0c";
+const std::string TRACOS(50, '-');
+const std::string IGUAIS(50, '=');
+
+// Dialog service that also notes whether the device was closed when each box
+// appeared (the end sequence closes it before the end box).
+class DialogosComEstado : public DialogosFalsos {
+public:
+    std::shared_ptr<RegistroDispositivo> reg;
+    std::vector<bool> fechadoNaCaixa;
+    int Caixa(const std::string& texto, const std::string& titulo, Icone icone, Botoes botoes,
+              bool semDono) override {
+        {
+            std::lock_guard<std::mutex> g(reg->mtx);
+            fechadoNaCaixa.push_back(reg->fechado);
+        }
+        return DialogosFalsos::Caixa(texto, titulo, icone, botoes, semDono);
+    }
+};
+
+class AvisosFalsos : public AvisosImpressao {
+public:
+    std::atomic<int> escondidas{0};
+    std::vector<std::string> bloqueios;
+    void EscondeProgresso() override { ++escondidas; }
+    void MostraBloqueio(const std::string& t) override { bloqueios.push_back(t); }
+};
+
+class Trabalho : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RestauraPadroes();
+        reg = std::make_shared<RegistroDispositivo>();
+        dlg.reg = reg;
+        DefineDialogos(&dlg);
+        inst.pagina = ConfigPaginaTeste();
+        inst.rascunhoLido = true;
+        CancelaImpressao = false;
+        Imprimindo = true;
+        ImpressaoAtiva = true;
+    }
+    void TearDown() override {
+        DefineDialogos(nullptr);
+        CancelaImpressao = false;
+        Imprimindo = false;
+        ImpressaoAtiva = false;
+    }
+    std::unique_ptr<DispositivoFalso> Disp(bool arquivo = false) {
+        return std::make_unique<DispositivoFalso>(reg, arquivo);
+    }
+    void Executa(std::unique_ptr<Dispositivo> d) { ExecutaImpressao(inst, std::move(d), &avisos); }
+    std::vector<std::string> Caixas() const {
+        std::vector<std::string> r;
+        for (const auto& c : dlg.registros)
+            if (c.tipo == DialogosFalsos::Tipo::Caixa) r.push_back(c.texto + "|" + c.titulo);
+        return r;
+    }
+
+    InstantaneoImpressao inst;
+    std::shared_ptr<RegistroDispositivo> reg;
+    DialogosComEstado dlg;
+    AvisosFalsos avisos;
+};
+
+const std::string kEnviado = "Arquivo enviado|Fim de impress\xe3o";
+const std::string kErro = "Erro ao acionar a impressora|Verifique se a impressora est\xe1 ligada";
+
+TEST_F(Trabalho, MargensPelaParidadeECopias) {
+    inst.MargemImpar = 1;
+    inst.MargemPar = 3;
+    inst.NumCopias = 2;
+    inst.rascunho = {"A", TRACOS, "B", IGUAIS, "C", TRACOS + "      ", "D"};
+    Executa(Disp());
+    // Page 1 odd, page 2 even, "=" skips page 3 so page 4 is even again, then
+    // page 5 odd; the second copy starts over at page 1.
+    std::string copia = " A\r" + FF + "   B\r" + FF + "   C\r" + FF + " D\r" + FF;
+    EXPECT_EQ(reg->Tudo(), copia + copia);
+    EXPECT_EQ(CopiaAtual.load(), 2);
+    EXPECT_EQ(PaginaAtual.load(), 5);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
+    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
+    EXPECT_TRUE(dlg.registros.back().semDono);
+    EXPECT_FALSE(Imprimindo.load());
+    EXPECT_FALSE(ImpressaoAtiva.load());
+    EXPECT_EQ(avisos.escondidas.load(), 1);
+    EXPECT_EQ(reg->fechamentos, 1);
+}
+
+TEST_F(Trabalho, Puma7EmArquivoEscreveVersoEmBranco) {
+    inst.pagina.ImprMarca = "Puma 7";
+    inst.rascunho = {"A", IGUAIS, "B"};
+    Executa(Disp(true));
+    // The page's own form feed, then one for the blank back side.
+    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF, FF, "B\r", FF}));
+}
+
+TEST_F(Trabalho, ZeroCopiasNadaEnviado) {
+    inst.NumCopias = 0;
+    inst.rascunhoLido = false;
+    inst.rascunho = {"A"};
+    Executa(Disp());
+    EXPECT_TRUE(reg->envios.empty());
+    EXPECT_TRUE(reg->fechado);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
+}
+
+TEST_F(Trabalho, VaziasViramBrancoSoComOpcao) {
+    inst.rascunho = {"", "A"};
+    Executa(Disp());
+    EXPECT_EQ(reg->envios[0], "\r\n");
+    reg->envios.clear();
+    inst.ImprEnviaVazias = true;
+    Executa(Disp());
+    EXPECT_EQ(reg->envios[0], " \r\n");
+}
+
+TEST_F(Trabalho, LinhaLongaNaoEhCortada) {
+    std::string longa(600, 'K');
+    inst.rascunho = {longa};
+    Executa(Disp());
+    EXPECT_EQ(reg->envios[0], longa + "\r");
+}
+
+TEST_F(Trabalho, CancelarParaAntesDaProximaLinha) {
+    inst.NumCopias = 3;
+    inst.rascunho = {"A", TRACOS, "B", "C", TRACOS, "D"};
+    auto d = Disp();
+    // Cancel while the first page goes out: the worker notices before its next
+    // line and before the next copy; the job ends as sent.
+    d->antesDoEnvio = [](int n) {
+        if (n == 1) CancelaImpressao = true;
+    };
+    Executa(std::move(d));
+    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF}));
+    EXPECT_EQ(CopiaAtual.load(), 1);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
+}
+
+TEST_F(Trabalho, CancelarNaoCortaUmaPaginaEmCurso) {
+    inst.rascunho = {"A", TRACOS, "B", "C", TRACOS, "D"};
+    // The cancel comes during the second page's first write: that page still
+    // goes out whole, with its form feed.
+    auto d = Disp();
+    d->antesDoEnvio = [](int n) {
+        if (n == 3) CancelaImpressao = true;
+    };
+    Executa(std::move(d));
+    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF, "B\r\n", "C\r", FF}));
+}
+
+TEST_F(Trabalho, DispositivoComFalhaTerminaComErro) {
+    inst.NumCopias = 2;
+    inst.rascunho = {"A", TRACOS, "B", TRACOS, "C"};
+    auto d = Disp();
+    d->falhaNoEnvio = 3;  // the second page's line
+    Executa(std::move(d));
+    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF}));
+    EXPECT_EQ(CopiaAtual.load(), 1);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kErro}));
+    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
+    EXPECT_FALSE(ImpressaoOk.load());
+    EXPECT_FALSE(Imprimindo.load());
+}
+
+TEST_F(Trabalho, FalhaNaPaginaGraficaMostraErroNoDispositivo) {
+    inst.pagina.TipoTratGrafico = 3;
+    inst.rascunho = {"A"};
+    auto d = Disp();
+    d->falhaNoEnvio = 1;
+    Executa(std::move(d));
+    EXPECT_EQ(dlg.Textos(), (std::vector<std::string>{"Erro no dispositivo", "Erro ao acionar a impressora"}));
+}
+
+TEST_F(Trabalho, RascunhoIlegivelAindaFechaTudo) {
+    inst.rascunhoLido = false;
+    Executa(Disp());
+    EXPECT_EQ(dlg.Textos(), (std::vector<std::string>{"Erro de leitura no arquivo de rascunho!",
+                                                      "Erro ao acionar a impressora"}));
+    EXPECT_TRUE(reg->fechado);
+    EXPECT_FALSE(Imprimindo.load());
+    EXPECT_FALSE(ImpressaoAtiva.load());
+    EXPECT_EQ(avisos.escondidas.load(), 1);
+}
+
+TEST_F(Trabalho, ClicheEsperaAntesDeFechar) {
+    inst.pagina.ImprMarca = "Impressora de clich\xea";
+    inst.rascunho = {"A"};
+    Executa(Disp());
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{"Espere o fim da impress\xe3o|Quando terminar, clique em OK",
+                                                  kEnviado}));
+    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{false, true}));
+}
+
+TEST(LeRascunho, FinsDeLinhaELinhasLongas) {
+    PastaTemporaria t;
+    std::string longa(1000, 'x');
+    std::string p = t.grava("r.txt", "a\r\n\r\n" + longa + "\nb\rc");
+    std::vector<std::string> l;
+    ASSERT_TRUE(LeRascunho(p, l));
+    EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b", "c"}));
+    EXPECT_FALSE(LeRascunho(t.caminho("falta.txt"), l));
+    EXPECT_TRUE(l.empty());
+}
+
+TEST(Instantaneo, GeometriaDeImpressaoERascunhoDoInicio) {
+    RestauraPadroes();
+    PastaTemporaria t;
+    ArqRascunho = t.grava("r.txt", "A\r\n");
+    ImprMarca = "Tiger Pro";
+    ModoVisualizacao = true;
+    CarregaGeometria();  // the view's double-size set is in force
+    InstantaneoImpressao i = TiraInstantaneo();
+    EXPECT_TRUE(i.pagina.Geometria == GeometriaDoModelo("Tiger Pro", false));
+    EXPECT_TRUE(i.pagina.EhTiger);
+    EXPECT_EQ(i.rascunho, (std::vector<std::string>{"A"}));
+    // A compile or edit after the start does not reach the job.
+    t.grava("r.txt", "B\r\n");
+    ImprMarca = "Index";
+    EXPECT_EQ(i.rascunho, (std::vector<std::string>{"A"}));
+    EXPECT_EQ(i.pagina.ImprMarca, "Tiger Pro");
+    RestauraPadroes();
+}
+
+TEST(TextoProgresso, CopiaEPaginasFeitas) {
+    EXPECT_EQ(TextoProgresso(0, 2, 1), "Imprimindo");
+    EXPECT_EQ(TextoProgresso(1, 2, 1), "Imprimindo c\xf3pia 1/2");
+    EXPECT_EQ(TextoProgresso(1, 2, 4), "Imprimindo c\xf3pia 1/2 pag.3");
+    EXPECT_EQ(TextoProgresso(0, 1, 3), "Imprimindo pag.2");
+}
+
+TEST(CampoInteiro, NumeroExatoOuPadrao) {
+    EXPECT_EQ(CampoInteiro("12", 1), 12);
+    EXPECT_EQ(CampoInteiro("", 9999), 9999);
+    EXPECT_EQ(CampoInteiro(" 3", 1), 1);
+    EXPECT_EQ(CampoInteiro("3a", 1), 1);
+    EXPECT_EQ(CampoInteiro("-2", 1), -2);
+    EXPECT_EQ(CampoInteiro("99999999999", 7), 7);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Trabalho, RascunhoParaArquivoByteAByte) {
+    PastaTemporaria t;
+    inst.pagina.ImprMarca = "Puma 7";
+    inst.MargemPar = 2;
+    inst.rascunho = {"AB", "", "C", IGUAIS, "D"};
+    Executa(AbreArquivoSaida(t.caminho("saida.brl"), "Puma 7"));
+    const std::string tracos = std::string(50, '-') + "\r\n";
+    // The "=" page end skips the blank back: page 3 is odd again, no margin.
+    EXPECT_EQ(t.le("saida.brl"), "AB\r\n\r\nC\r" + tracos + tracos + "D\r" + tracos);
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
+}
+
+TEST_F(Trabalho, RascunhoPelaPortaSerial) {
+    int mestre = -1, escravo = -1;
+    char nome[256] = {};
+    ASSERT_EQ(::openpty(&mestre, &escravo, nome, nullptr, nullptr), 0);
+    inst.rascunho = {"AB", TRACOS, "C"};
+    Executa(AbreCom(nome, OpcoesSerial{}));
+    const std::string esperado = "AB\r" + FF + "C\r" + FF;
+    std::string lido;
+    while (lido.size() < esperado.size()) {
+        pollfd p{mestre, POLLIN, 0};
+        if (::poll(&p, 1, 2000) <= 0) break;
+        char buf[256];
+        ssize_t k = ::read(mestre, buf, sizeof buf);
+        if (k <= 0) break;
+        lido.append(buf, static_cast<std::size_t>(k));
+    }
+    EXPECT_EQ(lido, esperado);
+    ::close(mestre);
+    ::close(escravo);
+}
+
+}  // namespace
