@@ -98,6 +98,9 @@ TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
     visual->imEmTinta->trigger();
     EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_tinta.png"));
     visual->imEmBraille->trigger();
+    visual->Pequeno1->trigger();
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_pequeno.png"));
+    visual->Normal1->trigger();
 
     janela->imModoRevisor->trigger();
     EXPECT_TRUE(Grava(visual.get(), "dotmara_revisor.png"));
