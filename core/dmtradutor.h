@@ -58,7 +58,9 @@ constexpr std::array<Classe, 256> FazClasses() {
             t[i] = Maiuscula_;
         else if (EhDigito(c))
             t[i] = Digito_;
-        if (((c == excluidos) || ...))
+        bool excluido = false;
+        ((excluido = excluido || c == excluidos), ...);
+        if (excluido)
             t[i] = Outro;
     }
     return t;

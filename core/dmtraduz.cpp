@@ -175,16 +175,17 @@ bool CompilaRascunho(int linhaCursor, bool paraVisualizacao)
         CompilaDocumento(DocumentoAtual());
     }
     const bool ok = !e.ErroEscrita && arquivo.Fecha();
+    // Raw mode and foreign-text mode live only within the document: the
+    // editing tools that translate single texts afterwards must get the
+    // braille of the settings, not of the document's last block, also when
+    // the compile broke off.
+    TextoIngles = CfgTextoIngles;
     if (!ok) {
         MostraErroDisco();
         return false;
     }
     e.Escritor = nullptr;
-    // Raw mode and foreign-text mode live only within the document: the
-    // editing tools that translate single texts afterwards must get the
-    // braille of the settings, not of the document's last block.
     e.ModoBruto = false;
-    TextoIngles = CfgTextoIngles;
     principal = std::move(e);
     PublicaEstado(principal);
     return true;

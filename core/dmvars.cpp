@@ -7,6 +7,7 @@
 #include "platform/dialogos.h"
 
 #include <fstream>
+#include <ostream>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -172,7 +173,7 @@ constexpr std::array<unsigned char, 256> MontaPontos() {
     return p;
 }
 
-ConjuntoBytes Letras(unsigned char deA, unsigned char ateZ, unsigned char de, unsigned char ate) {
+constexpr ConjuntoBytes Letras(unsigned char deA, unsigned char ateZ, unsigned char de, unsigned char ate) {
     ConjuntoBytes s;
     for (unsigned c = deA; c <= ateZ; ++c)
         s.set(c);
@@ -183,17 +184,15 @@ ConjuntoBytes Letras(unsigned char deA, unsigned char ateZ, unsigned char de, un
 
 } // namespace
 
-const std::array<std::array<unsigned char, 64>, 2> TabelaCelas = kTabelaCelas;
-const std::array<unsigned char, 256> PontosDoCaractere = MontaPontos();
-const ConjuntoBytes Maiusculas = Letras('A', 'Z', 192, 223);
-const ConjuntoBytes Minusculas = Letras('a', 'z', 224, 255);
-const std::array<int, 8> ValoresRomanos = {1, 5, 10, 50, 100, 500, 1000, 5000};
-const std::string MarcaReservada(1, '\x0b');
-const std::array<std::string, 3> NomesTipoGrafico = {
-    "P\xe1gina gr\xe1" "fica", // Página gráfica
-    "Embutido",
-    "Intercalado",
-};
+// Built at compile time (constinit), so another unit's initialisation that
+// reads them never finds them empty, whatever the order of initialisation.
+constinit const std::array<std::array<unsigned char, 64>, 2> TabelaCelas = kTabelaCelas;
+constinit const std::array<unsigned char, 256> PontosDoCaractere = MontaPontos();
+constinit const ConjuntoBytes Maiusculas = Letras('A', 'Z', 192, 223);
+constinit const ConjuntoBytes Minusculas = Letras('a', 'z', 224, 255);
+constinit const std::array<int, 8> ValoresRomanos = {1, 5, 10, 50, 100, 500, 1000, 5000};
+
+std::ostream& operator<<(std::ostream& os, const TextoFixo& t) { return os << t.vista(); }
 
 const std::array<unsigned char, 64>& CelasAtuais() { return TabelaCelas[BrailleAntigo ? 0 : 1]; }
 
@@ -306,7 +305,7 @@ void InicializaDmvars(const std::string& caminhoExecutavel) {
     std::string v = std::to_string(NumVersao);
     for (size_t pos : {4u, 7u, 10u})
         if (pos < v.size())
-            v.insert(pos, ".");
+            v.insert(pos, 1, '.');
     VersaoPrograma = v;
 }
 
@@ -351,8 +350,10 @@ bool MesmoDiretorio(const std::string& a, const std::string& b) {
 
 bool MudaDir(const std::string& dir, bool lembra) {
     if (MudaDiretorioAtual(dir)) {
+        // A relative folder is remembered as the folder it named, so that a
+        // later VoltaDir does not look for it again inside itself.
         if (lembra)
-            DirDocumento = dir;
+            DirDocumento = dir.front() == '/' ? dir : DiretorioAtual();
         return true;
     }
     AvisaDiretorio(dir);

@@ -6,17 +6,99 @@
 
 #include <array>
 #include <atomic>
-#include <bitset>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Dynamic array of 32-bit integers: the line and page maps of the compiler.
 using DynIntArray = std::vector<std::int32_t>;
 
-// 256-bit set of byte values.
-using ConjuntoBytes = std::bitset<256>;
+// 256-bit set of byte values, with the members of std::bitset that byte sets
+// need. Every operation is constexpr, so a fixed set is built at compile time
+// and is ready before any other unit's initialisation reads it. A position
+// past 255 is never a member and is ignored by set and reset.
+class ConjuntoBytes {
+public:
+    constexpr ConjuntoBytes() = default;
+
+    static constexpr std::size_t size() { return 256; }
+    constexpr bool test(std::size_t c) const { return c < 256 && ((p_[c >> 6] >> (c & 63)) & 1u) != 0; }
+    constexpr bool operator[](std::size_t c) const { return test(c); }
+
+    constexpr ConjuntoBytes& set() {
+        for (auto& p : p_)
+            p = ~std::uint64_t{0};
+        return *this;
+    }
+    constexpr ConjuntoBytes& set(std::size_t c, bool valor = true) {
+        if (c < 256) {
+            const std::uint64_t bit = std::uint64_t{1} << (c & 63);
+            p_[c >> 6] = valor ? (p_[c >> 6] | bit) : (p_[c >> 6] & ~bit);
+        }
+        return *this;
+    }
+    constexpr ConjuntoBytes& reset() { return *this = ConjuntoBytes(); }
+    constexpr ConjuntoBytes& reset(std::size_t c) { return set(c, false); }
+
+    constexpr std::size_t count() const {
+        std::size_t n = 0;
+        for (auto p : p_)
+            n += static_cast<std::size_t>(std::popcount(p));
+        return n;
+    }
+    constexpr bool any() const { return count() != 0; }
+    constexpr bool none() const { return count() == 0; }
+    constexpr bool all() const { return count() == 256; }
+
+    constexpr ConjuntoBytes& operator|=(const ConjuntoBytes& o) {
+        for (std::size_t i = 0; i < 4; ++i)
+            p_[i] |= o.p_[i];
+        return *this;
+    }
+    constexpr ConjuntoBytes& operator&=(const ConjuntoBytes& o) {
+        for (std::size_t i = 0; i < 4; ++i)
+            p_[i] &= o.p_[i];
+        return *this;
+    }
+    friend constexpr ConjuntoBytes operator|(ConjuntoBytes a, const ConjuntoBytes& b) { return a |= b; }
+    friend constexpr ConjuntoBytes operator&(ConjuntoBytes a, const ConjuntoBytes& b) { return a &= b; }
+    friend constexpr bool operator==(const ConjuntoBytes&, const ConjuntoBytes&) = default;
+
+private:
+    std::array<std::uint64_t, 4> p_{};
+};
+
+// A fixed text built at compile time, so it is ready before any other unit's
+// initialisation reads it; it stands wherever a std::string is expected.
+class TextoFixo {
+public:
+    template <std::size_t N>
+    constexpr explicit TextoFixo(const char (&s)[N]) : dados_(s), tamanho_(N - 1) {}
+
+    constexpr std::string_view vista() const { return {dados_, tamanho_}; }
+    constexpr operator std::string_view() const { return vista(); }
+    operator std::string() const { return std::string(dados_, tamanho_); }
+
+    constexpr const char* data() const { return dados_; }
+    constexpr const char* c_str() const { return dados_; }
+    constexpr std::size_t size() const { return tamanho_; }
+    constexpr std::size_t length() const { return tamanho_; }
+    constexpr bool empty() const { return tamanho_ == 0; }
+    constexpr char operator[](std::size_t i) const { return dados_[i]; }
+
+    friend constexpr bool operator==(const TextoFixo& a, std::string_view b) { return a.vista() == b; }
+    friend std::string operator+(const std::string& a, const TextoFixo& b) { return a + std::string(b); }
+    friend std::string operator+(const TextoFixo& a, const std::string& b) { return std::string(a) + b; }
+
+private:
+    const char* dados_;
+    std::size_t tamanho_;
+};
+std::ostream& operator<<(std::ostream& os, const TextoFixo& t);
 
 struct CorRGB {
     int r = 0, g = 0, b = 0;
@@ -110,12 +192,18 @@ extern const std::array<std::array<unsigned char, 64>, 2> TabelaCelas;
 const std::array<unsigned char, 64>& CelasAtuais();
 // Eight-dot pattern of each output code (bit 6 = dot 7, bit 7 = dot 8).
 extern const std::array<unsigned char, 256> PontosDoCaractere;
+// The Latin-1 letter sets: A-Z and 192-223; a-z and 224-255.
 extern const ConjuntoBytes Maiusculas;
 extern const ConjuntoBytes Minusculas;
 extern const std::array<int, 8> ValoresRomanos;
 inline constexpr const char* LetrasRomanas = "IVXLCDM";
-extern const std::string MarcaReservada; // one character, code 11
-extern const std::array<std::string, 3> NomesTipoGrafico;
+// The tables above are constant-initialised; so are these texts.
+inline constexpr TextoFixo MarcaReservada{"\x0b"}; // one character, code 11
+inline constexpr std::array<TextoFixo, 3> NomesTipoGrafico = {
+    TextoFixo("P\xe1gina gr\xe1" "fica"), // Página gráfica
+    TextoFixo("Embutido"),
+    TextoFixo("Intercalado"),
+};
 
 inline bool EhMaiuscula(unsigned char c) { return Maiusculas.test(c); }
 inline bool EhMinuscula(unsigned char c) { return Minusculas.test(c); }

@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -149,31 +150,32 @@ bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo
     if (existia && !S_ISREG(antigo.st_mode))
         return false;
 
-    std::string modelo = alvo + ".XXXXXX";
-    std::vector<char> nome(modelo.begin(), modelo.end());
-    nome.push_back('\0');
-    int fd = ::mkstemp(nome.data());
+    // The temporary file is created exclusively with mode 0666, so a new
+    // file gets the process's umask from the kernel (reading the umask by
+    // setting it would race with files other threads create meanwhile).
+    int fd = -1;
+    std::string nome;
+    static std::atomic<unsigned> serie{0};
+    for (int tentativa = 0; tentativa < 100 && fd < 0; ++tentativa) {
+        nome = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
+        fd = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
     if (fd < 0)
         return false;
     bool ok = EscreveTudo(fd, conteudo);
     if (ok) {
-        mode_t modo = 0644;
-        if (existia) {
-            modo = antigo.st_mode & 07777;
-        } else {
-            mode_t mascara = ::umask(0);
-            ::umask(mascara);
-            modo = 0666 & ~mascara;
-        }
-        ::fchmod(fd, modo);
+        if (existia)
+            ::fchmod(fd, antigo.st_mode & 07777);
         ok = ::fsync(fd) == 0;
     }
     if (::close(fd) != 0)
         ok = false;
     if (ok)
-        ok = ::rename(nome.data(), alvo.c_str()) == 0;
+        ok = ::rename(nome.c_str(), alvo.c_str()) == 0;
     if (!ok)
-        ::unlink(nome.data());
+        ::unlink(nome.c_str());
     return ok;
 }
 

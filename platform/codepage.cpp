@@ -72,6 +72,11 @@ std::string Utf8ParaCp1252(std::string_view s) {
             if ((d & 0xC0) != 0x80) ok = false;
             else u = (u << 6) | (d & 0x3F);
         }
+        // Overlong forms (a hidden NUL or "/"), surrogates and values past
+        // U+10FFFF are malformed too.
+        static constexpr char32_t kMinimo[4] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (u < kMinimo[n] || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)))
+            ok = false;
         if (!ok) { o += static_cast<char>(c); ++i; continue; }
         int b = UnicodeParaCp1252(u);
         o += b < 0 ? '?' : static_cast<char>(b);

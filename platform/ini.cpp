@@ -6,6 +6,8 @@
 #include "platform/arquivos.h"
 
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 #include <mutex>
 #include <string_view>
 #include <vector>
@@ -71,7 +73,7 @@ std::vector<Linha> Divide(const std::string& c) {
         // A CR at the very end of the file is a line end, not text.
         if (l.fim.empty() && !l.texto.empty() && l.texto.back() == '\r') {
             l.texto.pop_back();
-            l.fim = "\r";
+            l.fim.assign(1, '\r');
         }
         ls.push_back(std::move(l));
     }
@@ -137,8 +139,14 @@ std::string CaminhoIni() {
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x && x[0] == '/') {
         base = CaminhoDoSistema(x);
     } else {
+        // Without HOME, the user's own home folder from the password file;
+        // never a folder that other users may have made first.
         const char* h = std::getenv("HOME");
-        base = CaminhoDoSistema(h && *h ? h : "/tmp");
+        if (!h || !*h) {
+            const passwd* pw = ::getpwuid(::getuid());
+            h = pw && pw->pw_dir && *pw->pw_dir ? pw->pw_dir : "/";
+        }
+        base = CaminhoDoSistema(h);
         if (base.back() != '/')
             base += '/';
         base += ".config";

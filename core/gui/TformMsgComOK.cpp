@@ -10,17 +10,21 @@
 #include <algorithm>
 #include <vector>
 
+// As a string list takes a text: a break ends the line before it, so a final
+// break adds no empty line and an empty message has no lines.
 std::vector<std::string> LinhasDaMensagem(const std::string& msg) {
-    std::vector<std::string> linhas(1);
-    for (size_t i = 0; i < msg.size(); ++i) {
-        char c = msg[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < msg.size() && msg[i + 1] == '\n')
-                ++i;
-            linhas.emplace_back();
-        } else {
-            linhas.back() += c;
-        }
+    std::vector<std::string> linhas;
+    size_t i = 0;
+    while (i < msg.size()) {
+        size_t fim = msg.find_first_of("\r\n", i);
+        if (fim == std::string::npos)
+            fim = msg.size();
+        linhas.push_back(msg.substr(i, fim - i));
+        i = fim;
+        if (i < msg.size() && msg[i] == '\r')
+            ++i;
+        if (i < msg.size() && msg[i] == '\n')
+            ++i;
     }
     return linhas;
 }

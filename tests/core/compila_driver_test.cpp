@@ -170,11 +170,15 @@ TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
 {
     AmbienteCompila amb;
     std::vector<std::string> linhas(4000, "uma linha de texto que ocupa uma linha inteira de braille");
+    linhas.insert(linhas.begin(), {"<I+>", "<F*>"});
     amb.Documento(linhas);
     ArqRascunho = "/dev/full";
     EXPECT_FALSE(CompilaRascunho(0, false));
     ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
     EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
+    // The document's foreign-text and raw blocks end with the broken compile.
+    EXPECT_FALSE(TextoIngles);
+    EXPECT_NE(TraduzTexto("Abc"), "Abc");
 }
 
 TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)

@@ -100,6 +100,27 @@ TEST(Arquivos, GravacaoAtomicaMantemPermissoes) {
     EXPECT_FALSE(GravaArquivoAtomico(p.dir(), "x"));
 }
 
+TEST(Arquivos, GravacaoAtomicaDeArquivoNovoSegueAUmask) {
+    PastaTemporaria p;
+    const mode_t antes = ::umask(027);
+    const bool ok = GravaArquivoAtomico(p.caminho("novo.txt"), "x");
+    const mode_t depois = ::umask(antes);
+    EXPECT_EQ(depois, 027u); // left as it was
+    ASSERT_TRUE(ok);
+    struct stat st {};
+    ASSERT_EQ(::stat(p.caminho("novo.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // Two writes in a row leave one file and no temporary beside it.
+    ASSERT_TRUE(GravaArquivoAtomico(p.caminho("novo.txt"), "y"));
+    int n = 0;
+    for (auto& e : std::filesystem::directory_iterator(p.dir())) {
+        (void)e;
+        ++n;
+    }
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(p.le("novo.txt"), "y");
+}
+
 TEST(Temporarios, PastaPrivadaENomesUnicos) {
     PastaTemporaria base;
     VariavelAmbiente tmp("TMPDIR", base.dir());

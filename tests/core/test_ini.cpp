@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -132,7 +134,7 @@ TEST_F(IniTeste, GravacaoQueFalhaDeixaOArquivoAntigoInteiro) {
 TEST_F(IniTeste, GravacaoNaoDeixaTemporarios) {
     pasta.grava("DOTMARA.INI", kExemplo);
     for (int i = 0; i < 5; ++i)
-        ASSERT_TRUE(GravaPerfil("DOTMARA", "k" + std::to_string(i), "v", ini));
+        ASSERT_TRUE(GravaPerfil("DOTMARA", std::string(1, 'k') + std::to_string(i), "v", ini));
     int arquivos = 0;
     for (auto& e : std::filesystem::directory_iterator(pasta.dir())) {
         (void)e;
@@ -160,8 +162,18 @@ TEST(CaminhoIni, VariavelDeAmbienteEPastaDeConfiguracao) {
         EXPECT_EQ(CaminhoIni(), "/cfg/dotmara/DOTMARA.INI");
     }
     VariavelAmbiente semXdg("XDG_CONFIG_HOME", "");
-    VariavelAmbiente home("HOME", "/home/leitor");
-    EXPECT_EQ(CaminhoIni(), "/home/leitor/.config/dotmara/DOTMARA.INI");
+    {
+        VariavelAmbiente home("HOME", "/home/leitor");
+        EXPECT_EQ(CaminhoIni(), "/home/leitor/.config/dotmara/DOTMARA.INI");
+    }
+    // No HOME: the user's home folder, not a shared temporary folder.
+    VariavelAmbiente semHome("HOME", "");
+    const passwd* pw = ::getpwuid(::getuid());
+    ASSERT_NE(pw, nullptr);
+    std::string casa = pw->pw_dir;
+    if (casa.empty() || casa.back() != '/')
+        casa += '/';
+    EXPECT_EQ(CaminhoIni(), casa + ".config/dotmara/DOTMARA.INI");
 }
 
 } // namespace

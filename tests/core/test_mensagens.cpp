@@ -129,6 +129,21 @@ TEST_F(PastaDeTrabalho, MudaELembra) {
     EXPECT_TRUE(d.fake.registros.empty());
 }
 
+TEST_F(PastaDeTrabalho, PastaRelativaELembradaPeloCaminhoCompleto) {
+    std::filesystem::create_directory(a.dir() + "docs");
+    ASSERT_TRUE(MudaDiretorioAtual(a.dir()));
+    EXPECT_TRUE(MudaDir("docs/", true));
+    EXPECT_TRUE(Atual(a.dir() + "docs"));
+    ASSERT_FALSE(DirDocumento.empty());
+    EXPECT_EQ(DirDocumento.front(), '/');
+    EXPECT_TRUE(std::filesystem::equivalent(DirDocumento, a.dir() + "docs"));
+    // Back from elsewhere: the remembered folder, no warning.
+    ASSERT_TRUE(MudaDiretorioAtual(b.dir()));
+    VoltaDir();
+    EXPECT_TRUE(Atual(a.dir() + "docs"));
+    EXPECT_TRUE(d.fake.registros.empty());
+}
+
 TEST_F(PastaDeTrabalho, PastaAusenteAvisaEVoltaAoDocumento) {
     DirDocumento = a.dir();
     ASSERT_TRUE(MudaDiretorioAtual(b.dir()));

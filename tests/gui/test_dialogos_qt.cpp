@@ -91,6 +91,57 @@ TEST(TformMsgComOK, TamanhoPeloTexto) {
     EXPECT_EQ(f.windowTitle(), "Dotmara");
 }
 
+TEST(TformMsgComOK, AlturaDaJanela) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("um\r\ndois");
+    EXPECT_EQ(f.stxtMensOK->geometry(), QRect(20, 20, 2 * f.btnOK->width(), 2 * f.AlturaLinha() + 2 * f.MargemTexto()));
+    EXPECT_EQ(f.height(), f.stxtMensOK->height() + f.btnOK->height() + 60);
+    EXPECT_EQ(f.btnOK->x(), (f.width() - f.btnOK->width()) / 2);
+}
+
+TEST(TformEditLinha, TamanhoPeloTexto) {
+    TformEditLinha f;
+    std::string s;
+    QuandoAbrir([&] { f.btnCancelar->click(); });
+    f.Executa("T", "Nome:", s);
+    const int minimo = f.btnOK->width() + f.btnCancelar->width() + 20;
+    EXPECT_EQ(f.stxtMensEdLinha->geometry(),
+              QRect(20, 20, minimo, f.AlturaLinha() + 2 * f.MargemTexto()));
+    EXPECT_EQ(f.edtLinha->geometry(),
+              QRect(20, f.stxtMensEdLinha->height() + 40, minimo, f.edtLinha->height()));
+    EXPECT_EQ(f.width(), minimo + 40);
+    EXPECT_EQ(f.height(), f.stxtMensEdLinha->height() + f.edtLinha->height() + f.btnOK->height() + 80);
+    EXPECT_EQ(f.btnOK->y(), f.edtLinha->y() + f.edtLinha->height() + 20);
+    EXPECT_EQ(f.btnOK->x(), (f.width() - minimo) / 2);
+
+    // A long two-line prompt widens the box and the edit line with it.
+    QuandoAbrir([&] { f.btnCancelar->click(); });
+    f.Executa("T", std::string(150, 'W') + "\r\nsegunda", s);
+    EXPECT_GT(f.stxtMensEdLinha->width(), minimo);
+    EXPECT_EQ(f.edtLinha->width(), f.stxtMensEdLinha->width());
+    EXPECT_EQ(f.stxtMensEdLinha->height(), 2 * f.AlturaLinha() + 2 * f.MargemTexto());
+    EXPECT_EQ(f.width(), f.stxtMensEdLinha->width() + 40);
+}
+
+TEST(TformMsgComOK, LinhasDaMensagem) {
+    using L = std::vector<std::string>;
+    EXPECT_EQ(LinhasDaMensagem("um\r\ndois\r\ntr\xeas"), (L{"um", "dois", "tr\xeas"}));
+    EXPECT_EQ(LinhasDaMensagem("um\ndois\rtr\xeas"), (L{"um", "dois", "tr\xeas"}));
+    EXPECT_EQ(LinhasDaMensagem("um\r\n"), (L{"um"}));               // a final break adds no line
+    EXPECT_EQ(LinhasDaMensagem("um\r\n\r\ndois"), (L{"um", "", "dois"}));
+    EXPECT_EQ(LinhasDaMensagem("\r\num"), (L{"", "um"}));
+    EXPECT_EQ(LinhasDaMensagem("um\r\rdois"), (L{"um", "", "dois"}));
+    EXPECT_EQ(LinhasDaMensagem(""), L{});
+}
+
+TEST(TformMsgComOK, QuebraFinalNaoAumentaACaixa) {
+    TformMsgComOK f;
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("Arquivo gravado.\r\n");
+    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
+}
+
 TEST(TformMsgComOK, TextoWindows1252) {
     TformMsgComOK f;
     QuandoAbrir([&] { f.btnOK->click(); });

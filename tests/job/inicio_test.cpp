@@ -196,7 +196,7 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     }
     std::string rotulo;
     for (int i = 0; i < 100; ++i)
-        rotulo = "c" + std::to_string(CopiaAtual.load()) + "/" + std::to_string(NumCopias.load()) + " p" +
+        rotulo = std::string(1, 'c') + std::to_string(CopiaAtual.load()) + "/" + std::to_string(NumCopias.load()) + " p" +
                  std::to_string(PaginaAtual.load());
     EXPECT_EQ(rotulo.substr(0, 5), "c1/50");
     // A second click while the job runs is refused.
