@@ -211,7 +211,10 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
     for (std::size_t i = 0; i < linhas_.size() && ok; ++i) {
         const std::string& l = linhas_[i];
         if (LinhaGrafico(l)) {
-            if (!aberta) {
+            // A band that got no rows (its graphic placed nothing) starts
+            // over here, so no blank rows are sent for the text lines
+            // that went out in between.
+            if (!aberta || y > fim) {
                 inicio = y;
                 fim = y - 1;
                 aberta = true;
@@ -295,6 +298,9 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
         int n = 0;
         if (ParaInteiro(pos, n)) {
             if (n < 1) n = 1;
+            // Any column past the matrix ends up pulled back to the right
+            // edge; bounding it keeps the dot arithmetic in range.
+            n = std::min(n, LadoMatriz);
             x0 = CelaParaPonto(g, n + MargemAtual) - 1;
             if (x0 + largura > util) x0 = std::max(util - largura, 0);
         } else {

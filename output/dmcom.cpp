@@ -59,6 +59,12 @@ bool ConfiguraSerial(int fd) {
     return ::tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
+int SaidaPendente(int fd) {
+    int n = 0;
+    if (::ioctl(fd, TIOCOUTQ, &n) != 0 || n < 0) return 0;
+    return n;
+}
+
 bool ComBloqueada(int fd) {
     int estado = 0;
     if (::ioctl(fd, TIOCMGET, &estado) != 0) return false;
@@ -79,12 +85,7 @@ public:
 
     void Fecha() override {
         if (fd_ >= 0) {
-            // After a cancel the embosser may never take the rest: drop it
-            // rather than wait for it.
-            if (Cancelado())
-                ::tcflush(fd_, TCOFLUSH);
-            else
-                ::tcdrain(fd_);
+            Esvazia();
             ::close(fd_);
             fd_ = -1;
         }
@@ -92,6 +93,27 @@ public:
 
 private:
     bool Bloqueada() const { return op_.bloqueada ? op_.bloqueada() : ComBloqueada(fd_); }
+    int Pendentes() const { return op_.pendentes ? op_.pendentes() : SaidaPendente(fd_); }
+
+    // Lets the queued bytes go out before the port is closed. An embosser
+    // that stops taking them would hold the job for ever: once the user has
+    // cancelled, a queue that does not move for one interval is dropped.
+    void Esvazia() {
+        using Relogio = std::chrono::steady_clock;
+        int antes = Pendentes();
+        auto desde = Relogio::now();
+        while (antes > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(op_.intervaloMs, 20)));
+            int agora = Pendentes();
+            if (agora < antes) desde = Relogio::now();
+            antes = agora;
+            if (antes > 0 && Cancelado() &&
+                Relogio::now() - desde >= std::chrono::milliseconds(op_.intervaloMs)) {
+                ::tcflush(fd_, TCOFLUSH);
+                return;
+            }
+        }
+    }
     bool Cancelado() const { return op_.cancela && op_.cancela->load(); }
 
     // Waits while the embosser holds CTS or DSR off, showing the notice after

@@ -39,7 +39,13 @@ struct OpcoesSerial {
     const std::atomic<bool>* cancela = nullptr;
     // "Impressora bloqueada" while blocked, "" when writing resumes.
     std::function<void(const std::string&)> aviso;
+    // Bytes still queued for the port (tests); empty: the port's output
+    // queue.
+    std::function<int()> pendentes;
 };
+
+// Bytes written to a tty that have not yet gone out; 0 when unknown.
+int SaidaPendente(int fd);
 
 // Opens and sets up the serial port at path (a tty); nullptr on failure.
 std::unique_ptr<Dispositivo> AbreCom(const std::string& caminho, OpcoesSerial op);

@@ -86,46 +86,63 @@ InstantaneoImpressao TiraInstantaneo() {
     return i;
 }
 
+namespace {
+
+// The copies of the job, page by page; false when a page did not go out.
+bool ImprimeCopias(const InstantaneoImpressao& inst, Dispositivo& disp) {
+    bool ok = true;
+    PaginaImpressao pagina(inst.pagina, disp);
+    if (inst.NumCopias > 0 && !inst.rascunhoLido) {
+        Mensagem("Erro de leitura no arquivo de rascunho!");
+        return false;
+    }
+    while (ok && CopiaAtual < inst.NumCopias && !Cancelado()) {
+        CopiaAtual += 1;
+        PaginaAtual = 1;
+        pagina.MargemAtual = inst.MargemImpar;
+        for (const std::string& linha : inst.rascunho) {
+            if (Cancelado()) break;
+            if (LinhaQuebraPagina(linha)) {
+                ok = pagina.ImprimePagina();
+                ImpressaoOk = ok;
+                if (!ok) break;
+                PaginaAtual += 1;
+                if (LinhaQuebraDupla(linha)) {
+                    pagina.SaltaPagina();
+                    PaginaAtual += 1;
+                }
+                pagina.MargemAtual = PaginaAtual % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
+            } else if (linha.empty() && inst.ImprEnviaVazias) {
+                pagina.AdicionaLinhaPagina(" ");
+            } else {
+                pagina.AdicionaLinhaPagina(linha);
+            }
+        }
+        if (ok && !pagina.LinhasPagina().empty()) {
+            ok = pagina.ImprimePagina();
+            ImpressaoOk = ok;
+        }
+    }
+    return ok;
+}
+
+}  // namespace
+
 void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Dispositivo> disp,
                       AvisosImpressao* avisos) {
     CopiaAtual = 0;
     ImpressaoOk = true;
-    bool ok = true;
+    bool ok = false;
+    // Nothing that goes wrong inside the copies (a failed allocation, an
+    // exception from a back-end) may skip the end sequence, or the next job
+    // would be refused for ever; an exception leaving the thread would end
+    // the program with the user's document.
     if (disp) {
-        PaginaImpressao pagina(inst.pagina, *disp);
-        if (inst.NumCopias > 0 && !inst.rascunhoLido) {
-            Mensagem("Erro de leitura no arquivo de rascunho!");
+        try {
+            ok = ImprimeCopias(inst, *disp);
+        } catch (...) {
             ok = false;
         }
-        while (ok && CopiaAtual < inst.NumCopias && !Cancelado()) {
-            CopiaAtual += 1;
-            PaginaAtual = 1;
-            pagina.MargemAtual = inst.MargemImpar;
-            for (const std::string& linha : inst.rascunho) {
-                if (Cancelado()) break;
-                if (LinhaQuebraPagina(linha)) {
-                    ok = pagina.ImprimePagina();
-                    ImpressaoOk = ok;
-                    if (!ok) break;
-                    PaginaAtual += 1;
-                    if (LinhaQuebraDupla(linha)) {
-                        pagina.SaltaPagina();
-                        PaginaAtual += 1;
-                    }
-                    pagina.MargemAtual = PaginaAtual % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
-                } else if (linha.empty() && inst.ImprEnviaVazias) {
-                    pagina.AdicionaLinhaPagina(" ");
-                } else {
-                    pagina.AdicionaLinhaPagina(linha);
-                }
-            }
-            if (ok && !pagina.LinhasPagina().empty()) {
-                ok = pagina.ImprimePagina();
-                ImpressaoOk = ok;
-            }
-        }
-    } else {
-        ok = false;
     }
     ImpressaoOk = ok;
 
@@ -222,17 +239,36 @@ std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
 // ---- Start ------------------------------------------------------------------
 
 int CampoInteiro(const std::string& texto, int padrao) {
-    if (texto.empty()) return padrao;
-    std::size_t i = (texto[0] == '-' || texto[0] == '+') ? 1 : 0;
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ') ++i;
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
+    int base = 10;
+    if (i < texto.size() && (texto[i] == '$' || texto[i] == 'x' || texto[i] == 'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < texto.size() && texto[i] == '0' && (texto[i + 1] == 'x' || texto[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
     if (i == texto.size()) return padrao;
     long long v = 0;
-    for (std::size_t k = i; k < texto.size(); ++k) {
-        unsigned char c = static_cast<unsigned char>(texto[k]);
-        if (c < '0' || c > '9') return padrao;
-        v = v * 10 + (c - '0');
-        if (v > 2147483647LL) return padrao;
+    for (; i < texto.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(texto[i]);
+        int d;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return padrao;
+        v = v * base + d;
+        if (v > 2147483648LL) return padrao;
     }
-    return static_cast<int>(texto[0] == '-' ? -v : v);
+    if (negativo) return static_cast<int>(-v);
+    return v > 2147483647LL ? padrao : static_cast<int>(v);
 }
 
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {

@@ -41,38 +41,47 @@ private:
 
 #ifdef DOTMARA_CUPS
 // CUPS has no pages in a raw job: the page events carry no data.
+//
+// The job is opened on the user-interface thread and written by the print
+// worker. libcups keeps its default connection per thread, so the job holds
+// a connection of its own and makes every request on it.
 class ConexaoCups : public ConexaoSpooler {
 public:
-    ConexaoCups(cups_dest_t* dests, int ndests, cups_dest_t* dest, cups_dinfo_t* info, int job)
-        : dests_(dests), ndests_(ndests), dest_(dest), info_(info), job_(job) {}
+    ConexaoCups(cups_dest_t* dests, int ndests, cups_dest_t* dest, http_t* http, cups_dinfo_t* info,
+                int job)
+        : dests_(dests), ndests_(ndests), dest_(dest), http_(http), info_(info), job_(job) {}
     ~ConexaoCups() override { Termina(); }
 
     bool Escreve(std::string_view b) override {
         if (!aberto_) return false;
-        return cupsWriteRequestData(CUPS_HTTP_DEFAULT, b.data(), b.size()) == HTTP_STATUS_CONTINUE;
+        return cupsWriteRequestData(http_, b.data(), b.size()) == HTTP_STATUS_CONTINUE;
     }
     void IniciaPagina() override {}
     void TerminaPagina() override {}
     void Termina() override {
         if (aberto_) {
-            cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest_, info_);
+            cupsFinishDestDocument(http_, dest_, info_);
             aberto_ = false;
         }
         if (info_) cupsFreeDestInfo(info_);
         info_ = nullptr;
+        if (http_) httpClose(http_);
+        http_ = nullptr;
         if (dests_) cupsFreeDests(ndests_, dests_);
         dests_ = nullptr;
     }
     bool Inicia(const std::string& titulo) {
-        aberto_ = cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest_, info_, job_, titulo.c_str(),
-                                        CUPS_FORMAT_RAW, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+        aberto_ = cupsStartDestDocument(http_, dest_, info_, job_, titulo.c_str(), CUPS_FORMAT_RAW, 0,
+                                        nullptr, 1) == HTTP_STATUS_CONTINUE;
         return aberto_;
     }
+    void Cancela() { cupsCancelDestJob(http_, dest_, job_); }
 
 private:
     cups_dest_t* dests_;
     int ndests_;
     cups_dest_t* dest_;
+    http_t* http_;
     cups_dinfo_t* info_;
     int job_;
     bool aberto_ = false;
@@ -93,22 +102,23 @@ std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
     int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     std::string nome = Cp1252ParaUtf8(impressora);
     cups_dest_t* dest = cupsGetDest(nome.empty() ? nullptr : nome.c_str(), nullptr, n, dests);
-    if (!dest) {
-        cupsFreeDests(n, dests);
-        return nullptr;
-    }
-    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    // The server the default connection would reach, on a connection of
+    // the job's own.
+    http_t* http = dest ? httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                       30000, nullptr)
+                        : nullptr;
+    cups_dinfo_t* info = http ? cupsCopyDestInfo(http, dest) : nullptr;
     int job = 0;
     std::string titulo = Cp1252ParaUtf8(documento.empty() ? std::string("Dotmara") : documento);
-    if (!info || cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &job, titulo.c_str(), 0,
-                                   nullptr) != IPP_STATUS_OK) {
+    if (!info || cupsCreateDestJob(http, dest, info, &job, titulo.c_str(), 0, nullptr) != IPP_STATUS_OK) {
         if (info) cupsFreeDestInfo(info);
+        if (http) httpClose(http);
         cupsFreeDests(n, dests);
         return nullptr;
     }
-    auto c = std::make_unique<ConexaoCups>(dests, n, dest, info, job);
+    auto c = std::make_unique<ConexaoCups>(dests, n, dest, http, info, job);
     if (!c->Inicia(titulo)) {
-        cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, job);
+        c->Cancela();
         return nullptr;
     }
     return c;

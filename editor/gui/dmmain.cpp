@@ -332,6 +332,7 @@ void TformPrincipal::CriaToolBar() {
         imSalvarClick();
         richEdPrincipal->setFocus();
     }));
+    linhaToolBar1->addWidget(botao("Imprimir Braille", [this] { imImprimirBrailleClick(); }));
     linhaToolBar1->addStretch(1);
     auto* sair = botao("Sair do Programa", [this] { imSairClick(); });
     sair->setObjectName("bbtnSair");
@@ -377,6 +378,8 @@ void TformPrincipal::CriaMenus() {
     imSalvarComo = acao(menuArquivo, "Salvar &Como", [this] { imSalvarComoClick(); });
     menuArquivo->addSeparator();
     // The printing, export and external-program commands go here.
+    imImprimirBraille = acao(menuArquivo, "Imprimir em &Braille", [this] { imImprimirBrailleClick(); });
+    imImprimirBraille->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     imSair = acao(menuArquivo, "Sa&ir", [this] { imSairClick(); });
 
     menuEditar = barra->addMenu("&Editar");

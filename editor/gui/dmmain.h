@@ -98,6 +98,8 @@ public:
     void ConverterparaformatoDOS1Click();
     void ConverterparaformatoWindows1Click();
     void Eliminarformataes1Click();
+    // "Imprimir em &Braille": the print dialog, not modal (dmmain_impressao.cpp).
+    void imImprimirBrailleClick();
     // Files dropped on the window: the first one is opened.
     void ArquivosSoltos(const std::vector<std::string>& nomes);
     // The same once the drop event has ended.

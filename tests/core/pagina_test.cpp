@@ -131,6 +131,23 @@ TEST_F(Pagina, IntercaladaFaixaOndeEstaOGrafico) {
     EXPECT_TRUE(dlg.fake.registros.empty());
 }
 
+TEST_F(Pagina, IntercaladaGraficoAusenteNaoAlongaAFaixaSeguinte) {
+    Grafico("g.grb", "**\n**\n**\n**\n**\n**\n");
+    PaginaImpressao p(cfg, *disp);
+    p.AdicionaLinhaPagina(G4 + " 1 falta.grb");
+    p.AdicionaLinhaPagina("A");
+    p.AdicionaLinhaPagina(G4 + " 1 g.grb");
+    p.AdicionaLinhaPagina(RES);
+    p.AdicionaLinhaPagina(RES);
+    p.AdicionaLinhaPagina("B");
+    EXPECT_TRUE(p.ImprimePagina());
+    // The missing graphic leaves its place blank; the band of the next one
+    // starts where that one stands (dot row 5), not at the top of the page.
+    EXPECT_EQ(Envios(), (std::vector<std::string>{"A\r\n", ESC1, "=\r\n", "=\r", ESCF, "B\r", FF}));
+    EXPECT_EQ(dlg.fake.Textos(),
+              (std::vector<std::string>{"Arquivo " + (dir / "falta.grb").string() + " n\xe3o achado"}));
+}
+
 TEST_F(Pagina, IntercaladaLinhaVaziaViraBranco) {
     Grafico("g.grb", "*\n");
     PaginaImpressao p(cfg, *disp);
@@ -240,7 +257,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPosicao{"C", 40, 0, 3}, CasoPosicao{"D", 40, 0, 3},
         // Column n: CelaParaPonto(n + margin) - 1, pulled left to end at the edge.
         CasoPosicao{"3", 4, 0, 6}, CasoPosicao{"0", 4, 0, 0}, CasoPosicao{"-5", 4, 0, 0},
-        CasoPosicao{"9", 10, 0, 19}, CasoPosicao{"9", 40, 0, 0}, CasoPosicao{"x1", 4, 0, 0}));
+        CasoPosicao{"9", 10, 0, 19}, CasoPosicao{"9", 40, 0, 0}, CasoPosicao{"x1", 4, 0, 0},
+        // A column far past the page is pulled back to the edge like any other.
+        CasoPosicao{"999999999", 4, 0, 25}, CasoPosicao{"999999999", 4, 5, 25}));
 
 TEST_F(Pagina, NomeRelativoAoLadoDoDocumento) {
     Grafico("perto.grb", "*\n");

@@ -117,6 +117,40 @@ TEST(Serial, CancelarTerminaEspera) {
     EXPECT_EQ(pty.Le(1, 50), "");
 }
 
+TEST(Serial, FecharEsperaAFilaSair) {
+    Pty pty;
+    ASSERT_FALSE(pty.nome.empty());
+    std::atomic<int> fila{3};
+    OpcoesSerial op;
+    op.intervaloMs = 1;
+    op.pendentes = [&] { return fila > 0 ? fila-- : 0; };
+    auto d = AbreCom(pty.nome, op);
+    ASSERT_TRUE(d);
+    d->Fecha();
+    EXPECT_EQ(fila.load(), 0);
+}
+
+TEST(Serial, FecharComImpressoraParadaTerminaNoCancelamento) {
+    // The embosser stopped taking bytes after the last write: closing waits
+    // for the queue, and the user's cancel ends that wait.
+    Pty pty;
+    ASSERT_FALSE(pty.nome.empty());
+    std::atomic<bool> cancela{false};
+    std::atomic<int> consultas{0};
+    OpcoesSerial op;
+    op.intervaloMs = 1;
+    op.cancela = &cancela;
+    op.pendentes = [&] {
+        if (++consultas == 5) cancela = true;
+        return 100;
+    };
+    auto d = AbreCom(pty.nome, op);
+    ASSERT_TRUE(d);
+    d->Fecha();
+    EXPECT_TRUE(cancela.load());
+    EXPECT_GE(consultas.load(), 5);
+}
+
 TEST(Serial, EscritaFechadaFalha) {
     EXPECT_FALSE(EscreveTudoFd(-1, "a"));
     int p[2];

@@ -169,3 +169,49 @@ TEST(SuperficieTigerQt, AbertaNaInterfaceDesenhadaNoTrabalhador) {
 }
 
 }  // namespace
+
+#include "editor/gui/dmmain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+TEST(TformPrincipal, ImprimirEmBrailleAbreODialogoSemModo) {
+    PastaTemporaria t;
+    VariavelAmbiente ini("DOTMARA_INI", t.caminho("DOTMARA.INI"));
+    Janelas j;
+    DialogosFalsosEscopo dlg;
+    ImprNomeArq = t.caminho("saida.brl");
+    auto principal = std::make_unique<TformPrincipal>();
+    formPrincipal = principal.get();
+    QAction* item = nullptr;
+    for (QAction* a : principal->menuArquivo->actions())
+        if (DeQString(a->text()) == "Imprimir em &Braille") item = a;
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item, principal->imImprimirBraille);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    // The command returns at once: the dialog stays open beside the editor,
+    // which keeps the main window's focus.
+    item->trigger();
+    EXPECT_TRUE(formImprime->isVisible());
+    EXPECT_FALSE(formImprime->isModal());
+    EXPECT_EQ(DeQString(formImprime->edNomeArqImpr->text()), ImprNomeArq);
+    EXPECT_EQ(principal->focusWidget(), principal->richEdPrincipal);
+    formImprime->hide();
+
+    // The toolbar button does the same.
+    QToolButton* botao = nullptr;
+    for (QToolButton* b : principal->findChildren<QToolButton*>())
+        if (DeQString(b->text()) == "Imprimir Braille") botao = b;
+    ASSERT_NE(botao, nullptr);
+    botao->click();
+    EXPECT_TRUE(formImprime->isVisible());
+    formImprime->hide();
+    EXPECT_TRUE(dlg.fake.registros.empty());
+    formPrincipal = nullptr;
+}
+
+}  // namespace

@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include "output/dmcom.h"
+#include "output/dmspooler.h"
+
+#include <cstdlib>
 
 #include <chrono>
 #include <poll.h>
@@ -185,6 +188,20 @@ TEST_F(Trabalho, DispositivoComFalhaTerminaComErro) {
     EXPECT_FALSE(Imprimindo.load());
 }
 
+TEST_F(Trabalho, ExcecaoDentroDoTrabalhoAindaTerminaComErro) {
+    inst.rascunho = {"A", TRACOS, "B"};
+    auto d = Disp();
+    d->antesDoEnvio = [](int n) {
+        if (n == 2) throw std::bad_alloc();
+    };
+    Executa(std::move(d));
+    EXPECT_EQ(Caixas(), (std::vector<std::string>{kErro}));
+    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
+    EXPECT_FALSE(Imprimindo.load());
+    EXPECT_FALSE(ImpressaoAtiva.load());
+    EXPECT_EQ(avisos.escondidas.load(), 1);
+}
+
 TEST_F(Trabalho, FalhaNaPaginaGraficaMostraErroNoDispositivo) {
     inst.pagina.TipoTratGrafico = 3;
     inst.rascunho = {"A"};
@@ -252,12 +269,18 @@ TEST(TextoProgresso, CopiaEPaginasFeitas) {
 }
 
 TEST(CampoInteiro, NumeroExatoOuPadrao) {
-    EXPECT_EQ(CampoInteiro("12", 1), 12);
-    EXPECT_EQ(CampoInteiro("", 9999), 9999);
-    EXPECT_EQ(CampoInteiro(" 3", 1), 1);
-    EXPECT_EQ(CampoInteiro("3a", 1), 1);
-    EXPECT_EQ(CampoInteiro("-2", 1), -2);
-    EXPECT_EQ(CampoInteiro("99999999999", 7), 7);
+    struct Caso {
+        const char* texto;
+        int padrao, esperado;
+    };
+    for (const Caso& c : {Caso{"12", 1, 12}, Caso{"", 9999, 9999}, Caso{"  3", 1, 3}, Caso{"3 ", 1, 1},
+                          Caso{"3a", 1, 1}, Caso{"-2", 1, -2}, Caso{"+4", 1, 4}, Caso{"- 4", 1, 1},
+                          Caso{"$10", 1, 16}, Caso{"x1f", 1, 31}, Caso{"X1F", 1, 31}, Caso{"0x1F", 1, 31},
+                          Caso{"0X10", 1, 16}, Caso{"-$10", 1, -16}, Caso{"$", 5, 5}, Caso{"0x", 5, 5},
+                          Caso{"1f", 5, 5}, Caso{"+", 5, 5}, Caso{"2147483647", 1, 2147483647},
+                          Caso{"-2147483648", 1, -2147483647 - 1}, Caso{"2147483648", 7, 7},
+                          Caso{"$80000000", 7, 7}, Caso{"99999999999", 7, 7}})
+        EXPECT_EQ(CampoInteiro(c.texto, c.padrao), c.esperado) << c.texto;
 }
 
 }  // namespace
@@ -295,6 +318,27 @@ TEST_F(Trabalho, RascunhoPelaPortaSerial) {
     EXPECT_EQ(lido, esperado);
     ::close(mestre);
     ::close(escravo);
+}
+
+}  // namespace
+
+namespace {
+
+// A raw job on a real print server, as a job uses it: opened on this thread,
+// written and closed by a worker. Runs only where DOTMARA_TESTE_CUPS names a
+// raw queue of a running CUPS server.
+TEST(SpoolerCups, AbertoNaInterfaceEscritoNoTrabalhador) {
+    const char* fila = std::getenv("DOTMARA_TESTE_CUPS");
+    if (!fila || !*fila) GTEST_SKIP() << "DOTMARA_TESTE_CUPS sem fila";
+    auto d = CriaDispositivoSpooler(AbreSpoolerRaw(fila, "teste"));
+    ASSERT_TRUE(d);
+    bool ok = false;
+    std::thread w([&] {
+        ok = d->Envia("AB\r\n") && d->Envia("\x0c") && d->Envia("C\r");
+        d->Fecha();
+    });
+    w.join();
+    EXPECT_TRUE(ok);
 }
 
 }  // namespace
