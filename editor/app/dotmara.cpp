@@ -2,6 +2,8 @@
 // windows in their fixed order (later windows rely on earlier ones) and runs
 // the event loop until the main window closes.
 #include "core/dmvars.h"
+#include "editor/gui/dmChecaBrl.h"
+#include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
@@ -31,7 +33,11 @@ int main(int argc, char** argv) {
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
-    // 2 TformConfig, 3 TformConfigPrn, 4 TformVisual, 5 TformImprime
+    // 2 TformConfig, 3 TformConfigPrn
+    // 4 TformVisual
+    formVisual = new TformVisual();
+    formPrincipal->LigaVisual(formVisual);
+    // 5 TformImprime
     formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
@@ -40,7 +46,9 @@ int main(int argc, char** argv) {
     // 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
-    // 17 TformConfTabela, 18 TformChecaBrl
+    // 17 TformConfTabela
+    // 18 TformChecaBrl
+    formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
     // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
@@ -62,12 +70,16 @@ int main(int argc, char** argv) {
     TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formChecaBrl;
+    formChecaBrl = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formSplash;
     formSplash = nullptr;
     delete formImprime;
     formImprime = nullptr;
+    delete formVisual;
+    formVisual = nullptr;
     delete formPrincipal;
     return r;
 }

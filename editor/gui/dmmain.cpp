@@ -223,6 +223,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     CriaStatus();
     CriaMenus();
+    CriaLinhasBraille();
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "core/documento.h"
+#include "editor/dmpreview.h"
 #include "editor/documentos.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
@@ -21,6 +23,9 @@ class QTimer;
 class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
+class TformVisual;
+class TLabelBraille;
+class QCheckBox;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -114,6 +119,22 @@ public:
     void imModoRevisorClick();
     void EscondeVisual();
     bool ModoRevisor() const;
+    void MostraLinhasBraille();
+    void ckbox5LinhasClick();
+    void imVis5LinhasClick();
+    void labLinhaClick(int i);                 // labLinha1Click .. labLinha5Click
+    // Connects the braille view to this window (its view is `visual`).
+    void LigaVisual(TformVisual* visual);
+    // The strip's state: NumLinhasPreview, LabLinhaAtual, UltimaLinhaPreview
+    // and the captions.
+    EstadoPreview Preview;
+    std::array<TLabelBraille*, 6> LabLinhas{}; // [1..5]: labLinha1 (bottom) .. labLinha5
+    QColor CorNormalLinha;                     // LabLinhas[0] of the design
+    QColor CorLinhaAtual;
+    QCheckBox* ckbox5Linhas = nullptr;
+    QAction* imVis5Linhas = nullptr;
+    // The system beep of reviewer mode (tests count it).
+    std::function<void()> Bipe;
 
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
@@ -186,6 +207,7 @@ private:
     void CriaToolBar();
     void CriaStatus();
     void LeIni();
+    void CriaLinhasBraille();
     bool PerguntaAbandonar(bool aviso);
     void ConverteLinhas(std::string (*conversao)(std::string_view));
     bool mostrado_ = false;

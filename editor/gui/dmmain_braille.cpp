@@ -1,17 +1,222 @@
-// dmmain_braille: the main window's braille strip and braille view commands.
-// Until the braille view is part of the program these keep the window usable:
-// the strip stays empty, the view commands do nothing and reviewer mode only
-// turns its menu check mark over.
+// dmmain_braille: the main window's braille strip (one or five lines of
+// braille under the editor, following the caret), the commands that compile
+// the document and show it in the braille view (F9, F12), and reviewer mode
+// (F4).
 #include "editor/gui/dmmain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
 
-void TformPrincipal::AtualizaLinhasBraille() {}
+#include "core/dmtraduz.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "editor/dmvisual_linhas.h"
+#include "editor/gui/dmVisual.h"
+#include "editor/gui/dmcelas.h"
+#include "platform/qt/textoqt.h"
 
-void TformPrincipal::VisualizaBraille(bool, bool) {}
+namespace {
 
-void TformPrincipal::imModoRevisorClick() { imModoRevisor->setChecked(!imModoRevisor->isChecked()); }
+// Colours of the strip as the window was designed: the caret's line on aqua,
+// the other lines on the active caption's gradient colour.
+const QColor kAqua(0, 255, 255);
+const QColor kGradienteLegenda(185, 209, 234);
+constexpr int kAlturaLinha = 22;
+constexpr int kPixelsFonte = 19;
 
-void TformPrincipal::EscondeVisual() {}
+// Esc on the strip's toolbar controls gives the focus back to the editor.
+class EscParaEditor : public QObject {
+public:
+    EscParaEditor(QObject* pai, QWidget* editor) : QObject(pai), editor_(editor) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            editor_->setFocus();
+            return true;
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QWidget* editor_;
+};
+
+} // namespace
+
+void TformPrincipal::CriaLinhasBraille() {
+    CorLinhaAtual = kAqua;
+    CorNormalLinha = kGradienteLegenda;
+    // Stacked from the top: labLinha5 highest, labLinha1 lowest.
+    for (int i = kQuantLabLinhas; i >= 1; --i) {
+        auto* l = new TLabelBraille(panLinhasBraille);
+        l->setObjectName(QString("labLinha%1").arg(i));
+        l->setFixedHeight(kAlturaLinha);
+        l->setFont(FonteCelas(kFonteBrailleTalvo, kPixelsFonte, true));
+        l->DefineCor(i == 1 ? CorLinhaAtual : CorNormalLinha);
+        l->setVisible(i == 1);
+        layLinhasBraille->addWidget(l);
+        LabLinhas[static_cast<size_t>(i)] = l;
+        connect(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
+    }
+
+    // Toolbar: "Visualizar (F9)" and the box "Visualizar 5 linhas (F5)",
+    // before the stretch that keeps "Sair do Programa" at the right end.
+    const int antes = std::max(linhaToolBar1->count() - 2, 0);
+    auto* bVisualizar = new QPushButton(QString("Visualizar (F9)"), panToolBar);
+    bVisualizar->setObjectName("bbtnVisualizar");
+    bVisualizar->setFocusPolicy(Qt::TabFocus);
+    connect(bVisualizar, &QPushButton::clicked, this, [this] {
+        VisualizaBraille(true, true);
+    });
+    ckbox5Linhas = new QCheckBox(QString("Visualizar 5 linhas (F5)"), panToolBar);
+    ckbox5Linhas->setObjectName("ckbox5Linhas");
+    connect(ckbox5Linhas, &QCheckBox::clicked, this, &TformPrincipal::ckbox5LinhasClick);
+    linhaToolBar1->insertWidget(antes, bVisualizar);
+    linhaToolBar1->insertWidget(antes + 1, ckbox5Linhas);
+    auto* esc = new EscParaEditor(this, richEdPrincipal);
+    bVisualizar->installEventFilter(esc);
+    ckbox5Linhas->installEventFilter(esc);
+
+    // "&5 linhas Braille" (F5) under "Modo &Revisor": it only clicks the box.
+    imVis5Linhas = new QAction(QString("&5 linhas Braille"), this);
+    imVis5Linhas->setCheckable(true);
+    imVis5Linhas->setShortcut(Qt::Key_F5);
+    menuConfigurar->addAction(imVis5Linhas);
+    connect(imVis5Linhas, &QAction::triggered, this, &TformPrincipal::imVis5LinhasClick);
+
+    Bipe = [] { QApplication::beep(); };
+}
+
+void TformPrincipal::AtualizaLinhasBraille() {
+    if (!LabLinhas[1]) return;
+    const int y = richEdPrincipal->textCursor().blockNumber();
+    const unsigned mudadas = AtualizaLegendasPreview(
+        Preview, *this, y, TraduzLinhaIsolada);
+    for (int i = 1; i <= kQuantLabLinhas; ++i)
+        if (mudadas & (1u << i))
+            LabLinhas[static_cast<size_t>(i)]->DefineLegenda(Preview.Legendas[static_cast<size_t>(i)]);
+}
+
+void TformPrincipal::MostraLinhasBraille() {
+    for (int i = 1; i <= kQuantLabLinhas; ++i) {
+        TLabelBraille* l = LabLinhas[static_cast<size_t>(i)];
+        l->setVisible(i == 1 || Preview.NumLinhasPreview == 5);
+        l->DefineCor(i == Preview.LabLinhaAtual ? CorLinhaAtual : CorNormalLinha);
+    }
+    Preview.UltimaLinhaPreview = -1;
+    richEdPrincipalSelectionChange();
+}
+
+void TformPrincipal::ckbox5LinhasClick() {
+    // The box carries the state, so the box, the menu and the strip agree
+    // whichever of them was used.
+    Preview.NumLinhasPreview = ckbox5Linhas->isChecked() ? 5 : 1;
+    Preview.LabLinhaAtual = 1;
+    MostraLinhasBraille();
+    imVis5Linhas->setChecked(Preview.NumLinhasPreview > 1);
+    richEdPrincipal->setFocus();
+}
+
+void TformPrincipal::imVis5LinhasClick() { ckbox5Linhas->click(); }
+
+void TformPrincipal::labLinhaClick(int i) {
+    if (i < 1 || i > kQuantLabLinhas) return;
+    Preview.LabLinhaAtual = i;
+    MostraLinhasBraille();
+}
+
+void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
+    richEdPrincipal->setFocus();
+    int linha = 0, coluna = 0;
+    LinColInicioSel(linha, coluna);
+    if (!CarregaTabelaImpressora()) return;
+    setCursor(Qt::WaitCursor);
+    richEdPrincipal->viewport()->setCursor(Qt::WaitCursor);
+    // Table already loaded: prepare the job and compile.
+    PagInicial = 1;
+    PagFinal = 9999;
+    NumPagInic = 1;
+    const bool compilado = CompilaRascunho(std::max(linha, 0), true);
+    if (compilado && formVisual) {
+        if (formVisual->isVisible()) {
+            formVisual->MarcaRecarga(true, true);
+            if (ativar) {
+                if (!formVisual->isActiveWindow()) {
+                    formVisual->raise();
+                    formVisual->activateWindow();
+                }
+                formVisual->FormActivate();
+            } else {
+                formVisual->MontaVisualizacao();
+            }
+        } else if (mostrar) {
+            formVisual->MarcaRecarga(true, true);
+            formVisual->show();
+            if (ativar) {
+                formVisual->raise();
+                formVisual->activateWindow();
+                formVisual->FormActivate();
+            } else {
+                formVisual->MontaVisualizacao();
+                activateWindow();
+                richEdPrincipal->setFocus();
+            }
+        }
+    }
+    unsetCursor();
+    richEdPrincipal->viewport()->unsetCursor();
+}
+
+void TformPrincipal::imModoRevisorClick() {
+    imModoRevisor->setChecked(!imModoRevisor->isChecked());
+    const bool ligado = imModoRevisor->isChecked();
+    richEdPrincipal->setReadOnly(ligado);
+    QPalette p = richEdPrincipal->palette();
+    if (ligado) {
+        // Five beeps: after 100 ms, then every 400 ms, without holding the
+        // window up.
+        for (int k = 0; k < 5; ++k)
+            QTimer::singleShot(100 + 400 * k, this, [this] {
+                if (Bipe) Bipe();
+            });
+        sbarPrincipal[2]->setFixedWidth(220);
+        sbarPrincipal[2]->setText(ParaQString("Modo de revis\xe3o - apenas leitura"));
+        p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
+        richEdPrincipal->setPalette(p);
+        if (formVisual && formVisual->isVisible() && formVisual->isActiveWindow())
+            formVisual->AtualizaModo();
+        else
+            VisualizaBraille(true, true);
+    } else {
+        if (Bipe) Bipe();
+        sbarPrincipal[2]->setFixedWidth(100);
+        sbarPrincipal[2]->clear();
+        p.setColor(QPalette::Base, Qt::white);
+        richEdPrincipal->setPalette(p);
+        if (formVisual && formVisual->isVisible()) formVisual->AtualizaModo();
+    }
+}
+
+void TformPrincipal::EscondeVisual() {
+    if (formVisual) formVisual->hide();
+}
 
 bool TformPrincipal::ModoRevisor() const { return imModoRevisor && imModoRevisor->isChecked(); }
+
+void TformPrincipal::LigaVisual(TformVisual* visual) {
+    if (!visual) return;
+    visual->Ligacoes.ModoRevisor = [this] { return ModoRevisor(); };
+    visual->Ligacoes.PosicionaCursor = [this](int l, int c) {
+        raise();
+        activateWindow();
+        PosicionaCursor(l, c);
+    };
+    visual->Ligacoes.CompilaParaVisualizacao = [](int l) { return CompilaParaVisualizacao(l); };
+}

@@ -1,0 +1,52 @@
+// The braille strip's captions.
+#include "editor/dmpreview.h"
+
+#include "core/dmtraduz.h"
+#include "core/dmtraduz_estado.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+
+std::string TraduzLinhaIsolada(const std::string& texto) {
+    static EstadoCompilacao isolado; // raw mode off
+    const unsigned char aspasUnif = dmunif::AspasAbertas;
+    const unsigned char parenteses = dmunif::ParentesesAbertos;
+    const unsigned char aspasAntigo = dmantigo::AspasAbertas;
+    const bool ingles = TextoIngles;
+    dmunif::AspasAbertas = 1;
+    dmunif::ParentesesAbertos = 0;
+    dmantigo::AspasAbertas = 1;
+    TextoIngles = CfgTextoIngles;
+    std::string r;
+    {
+        EscopoCompilacao escopo(isolado);
+        r = TraduzTexto(texto);
+    }
+    dmunif::AspasAbertas = aspasUnif;
+    dmunif::ParentesesAbertos = parenteses;
+    dmantigo::AspasAbertas = aspasAntigo;
+    TextoIngles = ingles;
+    return r;
+}
+
+std::string LinhaBraillePreview(const std::string& linha,
+                                const std::function<std::string(const std::string&)>& traduz) {
+    std::string r = traduz ? traduz(linha) : linha;
+    for (char& ch : r) ch = static_cast<char>(TabelaImpressora[static_cast<unsigned char>(ch)]);
+    return r;
+}
+
+unsigned AtualizaLegendasPreview(EstadoPreview& e, const LinhasDocumento& doc, int y,
+                                 const std::function<std::string(const std::string&)>& traduz) {
+    if (e.LabLinhaAtual < 1 || e.LabLinhaAtual > kQuantLabLinhas) e.LabLinhaAtual = 1;
+    const int n = doc.NumLinhas();
+    unsigned mudadas = 0;
+    for (int i = 1; i <= kQuantLabLinhas; ++i) {
+        if (i != e.LabLinhaAtual && e.UltimaLinhaPreview == y + 1) continue;
+        const int k = y + e.LabLinhaAtual - i;
+        e.Legendas[static_cast<size_t>(i)] =
+            k >= 0 && k < n ? LinhaBraillePreview(doc.Linha(k), traduz) : std::string();
+        mudadas |= 1u << i;
+    }
+    e.UltimaLinhaPreview = y + 1;
+    return mudadas;
+}

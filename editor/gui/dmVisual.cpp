@@ -1,0 +1,732 @@
+// TformVisual: the braille view.
+#include "editor/gui/dmVisual.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyledItemDelegate>
+#include <QTextBlock>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/dmtraduz.h"
+#include "core/dmtraduz_estado.h"
+#include "core/dmvars.h"
+#include "core/documento.h"
+#include "editor/dmpreview.h"
+#include "editor/dmvisual_linhas.h"
+#include "editor/gui/dmChecaBrl.h"
+#include "editor/gui/dmcelas.h"
+
+std::vector<std::string> LinhasRascunho;
+TformVisual* formVisual = nullptr;
+
+namespace {
+
+const char* const kRegua = "123456789_123456789_123456789_123456789_12";
+
+// Fixed item height for the list, whatever the font.
+class DelegadoAltura : public QStyledItemDelegate {
+public:
+    DelegadoAltura(TListaVisual* lista) : QStyledItemDelegate(lista), lista_(lista) {}
+    QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+        QSize s = QStyledItemDelegate::sizeHint(o, i);
+        s.setHeight(lista_->AlturaItem());
+        return s;
+    }
+
+private:
+    TListaVisual* lista_;
+};
+
+std::string SemBrancosFinais(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+QFont FonteTinta() {
+    QFont f("Courier New");
+    f.setStyleHint(QFont::Monospace);
+    return f;
+}
+
+} // namespace
+
+// ---- TListaVisual -----------------------------------------------------------
+
+TListaVisual::TListaVisual(QWidget* pai) : QListWidget(pai) {
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new DelegadoAltura(this));
+}
+
+void TListaVisual::DefineAlturaItem(int altura) {
+    altura_ = altura;
+    doItemsLayout();
+}
+
+void TListaVisual::mousePressEvent(QMouseEvent* e) {
+    QListWidget::mousePressEvent(e);
+    emit botaoPressionado(e->button());
+}
+
+void TListaVisual::mouseReleaseEvent(QMouseEvent* e) {
+    QListWidget::mouseReleaseEvent(e);
+    emit botaoSolto(e->button());
+}
+
+// ---- TformVisual --------------------------------------------------------------
+
+TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
+    setObjectName("formVisual");
+    setWindowTitle(TextoTinta("Visualiza\xe7\xe3o da Impress\xe3o"));
+    resize(760, 560);
+    // The program ends with the main window, whether the view is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    // Menu
+    QMenuBar* mb = menuBar();
+    imEmBraille = mb->addAction(TextoTinta("&Braille"));
+    imVisGrafico = mb->addAction(TextoTinta("&Gr\xe1" "fico"));
+    imEmTinta = mb->addAction(TextoTinta("&Tinta"));
+    QMenu* imTamanho = mb->addMenu(TextoTinta("T&amanho"));
+    Normal1 = imTamanho->addAction(TextoTinta("&Normal"));
+    Pequeno1 = imTamanho->addAction(TextoTinta("&Pequeno"));
+    Normal1->setCheckable(true);
+    Pequeno1->setCheckable(true);
+    Normal1->setChecked(true);
+    QMenu* Fonte1 = mb->addMenu(TextoTinta("&Fonte"));
+    BrailleTalvo1 = Fonte1->addAction(TextoTinta("&Braille Talvo"));
+    SymBraille1 = Fonte1->addAction(TextoTinta("&Outra fonte"));
+    imConferir = mb->addAction(TextoTinta("&Conferir"));
+    imIrAoOriginal = mb->addAction(TextoTinta("Ir ao &Original"));
+    QMenu* imLocalizarPagina = mb->addMenu(TextoTinta("&Localizar p\xe1gina"));
+    imIrParaPagina = imLocalizarPagina->addAction(TextoTinta("&Ir para..."));
+    imIrParaPagina->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    imProximaPagina = imLocalizarPagina->addAction(TextoTinta("&Proxima"));
+    imPaginaAnterior = imLocalizarPagina->addAction(TextoTinta("&Anterior"));
+    imAnotacao = mb->addAction(TextoTinta("&Anota\xe7\xe3o (F8)"));
+    imAnotacao->setShortcut(QKeySequence(Qt::Key_F8));
+    Impressora1 = mb->addAction(TextoTinta("&Impressora"));
+    // Menu-bar actions with shortcuts need to be known by the window too.
+    addAction(imAnotacao);
+
+    // Top panel
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(4, 4, 4, 0);
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(new QLabel(TextoTinta("Impressora:"), central));
+    edtNomeImprAtual = new QLineEdit(central);
+    edtNomeImprAtual->setReadOnly(true);
+    edtNomeImprAtual->setMaximumWidth(140);
+    topo->addWidget(edtNomeImprAtual);
+    btnImpressora = new QPushButton(TextoTinta("..."), central);
+    btnImpressora->setToolTip(TextoTinta("Selecionar outra impressora Braille"));
+    btnImpressora->setMaximumWidth(30);
+    topo->addWidget(btnImpressora);
+    btnIrPara = new QPushButton(TextoTinta("Ir para a &P\xe1gina..."), central);
+    btnIrPara->setToolTip(TextoTinta("Clique para visualizar uma p\xe1gina espec\xed" "fica"));
+    topo->addWidget(btnIrPara);
+    topo->addWidget(new QLabel(TextoTinta("Visualizar linhas:"), central));
+    cboxVisLinhas = new QComboBox(central);
+    for (const char* t : {"Somente texto (padr\xe3o)", "Numera\xe7\xe3o \xe0 esquerda",
+                          "Numera\xe7\xe3o \xe0 direita", "Apenas limite da linha"})
+        cboxVisLinhas->addItem(TextoTinta(t));
+    topo->addWidget(cboxVisLinhas);
+    topo->addWidget(new QLabel(TextoTinta("Quebras de p\xe1gina:"), central));
+    cboxVisPaginas = new QComboBox(central);
+    for (const char* t : {"Onde foram inseridas (padr\xe3o)", "Gerar tamanho real de p\xe1gina"})
+        cboxVisPaginas->addItem(TextoTinta(t));
+    topo->addWidget(cboxVisPaginas);
+    topo->addStretch();
+    v->addLayout(topo);
+    auto* posicao = new QHBoxLayout;
+    stxPagina = new QLabel(central);
+    stxLinha = new QLabel(central);
+    stxPagFisica = new QLabel(central);
+    for (QLabel* l : {stxPagina, stxLinha, stxPagFisica}) {
+        l->setMinimumWidth(140);
+        posicao->addWidget(l);
+    }
+    posicao->addStretch();
+    v->addLayout(posicao);
+
+    // Both displays fill the client area; one is shown at a time.
+    lboxVisual = new TListaVisual(central);
+    lboxVisual->setObjectName("lboxVisual");
+    richEdRevisor = new QPlainTextEdit(central);
+    richEdRevisor->setObjectName("richEdRevisor");
+    richEdRevisor->setReadOnly(true);
+    richEdRevisor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    richEdRevisor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richEdRevisor->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                           Qt::TextSelectableByMouse);
+    {
+        QPalette p = richEdRevisor->palette();
+        p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
+        // Keep the selection visible when the display loses the focus.
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   p.color(QPalette::Active, QPalette::HighlightedText));
+        richEdRevisor->setPalette(p);
+    }
+    lboxVisual->hide();
+    richEdRevisor->hide();
+    v->addWidget(lboxVisual, 1);
+    v->addWidget(richEdRevisor, 1);
+    setCentralWidget(central);
+
+    // Status bar
+    sbarVisual = statusBar();
+    painel0 = new QLabel(TextoTinta(" VISUALIZA\xc7\xc3O BRAILLE"), sbarVisual);
+    painel0->setAlignment(Qt::AlignCenter);
+    painel0->setFixedWidth(180);
+    painel1 = new QLabel(sbarVisual);
+    painel1->setMinimumWidth(50);
+    sbarVisual->addWidget(painel0);
+    sbarVisual->addWidget(painel1);
+
+    timerVisual = new QTimer(this);
+    timerVisual->setInterval(300);
+    timerVisual->setSingleShot(true);
+
+    // Creation
+    FonteBraille = QString(kFonteBrailleTalvo);
+    TamanhoNormal();
+    MarcaRecarga(true, true);
+    ModoLinhas = cboxVisLinhas->currentIndex();
+    ModoPaginas = cboxVisPaginas->currentIndex();
+    stxPagina->setText(TextoTinta("P\xe1gina: "));
+    stxLinha->setText(TextoTinta("Linha: "));
+    stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: "));
+
+    // Wiring
+    connect(timerVisual, &QTimer::timeout, this, &TformVisual::AtualizaPosicao);
+    connect(imEmBraille, &QAction::triggered, this, &TformVisual::EmBraille);
+    connect(imEmTinta, &QAction::triggered, this, [this] {
+        EmTinta = true;
+        AplicaFontes();
+    });
+    connect(imVisGrafico, &QAction::triggered, this, [this] {
+        if (Ligacoes.MostraGrafico) Ligacoes.MostraGrafico();
+    });
+    connect(Normal1, &QAction::triggered, this, &TformVisual::TamanhoNormal);
+    connect(Pequeno1, &QAction::triggered, this, &TformVisual::TamanhoPequeno);
+    connect(BrailleTalvo1, &QAction::triggered, this, [this] {
+        FonteBraille = QString(kFonteBrailleTalvo);
+        EmBraille();
+    });
+    connect(SymBraille1, &QAction::triggered, this, &TformVisual::OutraFonte);
+    connect(imConferir, &QAction::triggered, this, &TformVisual::Conferir);
+    connect(imIrAoOriginal, &QAction::triggered, this, &TformVisual::IrAoOriginal);
+    connect(imIrParaPagina, &QAction::triggered, this, &TformVisual::IrParaPagina);
+    connect(btnIrPara, &QPushButton::clicked, this, &TformVisual::IrParaPagina);
+    connect(imProximaPagina, &QAction::triggered, this, &TformVisual::ProximaPagina);
+    connect(imPaginaAnterior, &QAction::triggered, this, &TformVisual::PaginaAnterior);
+    connect(imAnotacao, &QAction::triggered, this, &TformVisual::Anotacao);
+    auto impressora = [this] {
+        if (Ligacoes.AbreConfigImpressora) Ligacoes.AbreConfigImpressora(this);
+    };
+    connect(Impressora1, &QAction::triggered, this, impressora);
+    connect(btnImpressora, &QPushButton::clicked, this, impressora);
+    connect(cboxVisLinhas, &QComboBox::currentIndexChanged, this,
+            &TformVisual::cboxVisLinhasChange);
+    connect(cboxVisPaginas, &QComboBox::currentIndexChanged, this,
+            &TformVisual::cboxVisPaginasChange);
+    connect(lboxVisual, &TListaVisual::botaoPressionado, this, &TformVisual::ListaPressionada);
+    connect(lboxVisual, &TListaVisual::botaoSolto, this, &TformVisual::ListaSolta);
+    connect(richEdRevisor, &QPlainTextEdit::cursorPositionChanged, this,
+            &TformVisual::RevisorMudou);
+    connect(richEdRevisor, &QPlainTextEdit::selectionChanged, this, &TformVisual::RevisorMudou);
+    lboxVisual->installEventFilter(this);
+    richEdRevisor->installEventFilter(this);
+
+    // The compiler asks the view whether pages are filled to their real size.
+    DefineConsultaTamanhoReal([this] { return GeraTamanhoReal(); });
+}
+
+TformVisual::~TformVisual() {
+    DefineConsultaTamanhoReal(nullptr);
+    if (formVisual == this) formVisual = nullptr;
+}
+
+void TformVisual::MarcaRecarga(bool recarregar, bool selecionarCursor) {
+    RecarregarRascunho = recarregar;
+    SelecionarCursor = selecionarCursor;
+}
+
+bool TformVisual::ModoRevisorAtivo() const {
+    return Ligacoes.ModoRevisor && Ligacoes.ModoRevisor();
+}
+
+int TformVisual::Selecionada() const { return lboxVisual->currentRow(); }
+
+void TformVisual::SelecionaLinha(int i) {
+    if (i >= 0 && i < lboxVisual->count())
+        lboxVisual->setCurrentRow(i);
+    else
+        lboxVisual->setCurrentRow(-1);
+}
+
+void TformVisual::GuardaPosicao() {
+    selGuardada_ = lboxVisual->currentRow();
+    const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
+    topoGuardado_ = topo.isValid() ? topo.row() : 0;
+}
+
+void TformVisual::RestauraPosicao() {
+    if (topoGuardado_ >= 0 && topoGuardado_ < lboxVisual->count())
+        lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
+    SelecionaLinha(selGuardada_);
+}
+
+// Line-number labels: made when the view is first shown, and again whenever
+// the braille code or its output table changed since they were made, so the
+// labels always match the draft's output code.
+void TformVisual::RotulosSeNecessario() {
+    if (!RotulosLinha.empty() && antigoRotulos_ == BrailleAntigo &&
+        tabelaRotulos_ == TabelaImpressora)
+        return;
+    RotulosLinha = MontaRotulosLinha(TraduzLinhaIsolada);
+    antigoRotulos_ = BrailleAntigo;
+    tabelaRotulos_ = TabelaImpressora;
+}
+
+QString TformVisual::TextoExibido(const std::string& codigos) const {
+    return EmTinta ? TextoTinta(codigos) : TextoCelas(codigos);
+}
+
+// Both displays hold the same lines. The reviewer text is filled when it is
+// first shown after a build, so a build for the list pays for the list only.
+void TformVisual::PreencheDisplays() {
+    QStringList itens;
+    itens.reserve(static_cast<qsizetype>(LinhasExibidas.size()));
+    for (const std::string& l : LinhasExibidas) itens.push_back(TextoExibido(l));
+    lboxVisual->clear();
+    lboxVisual->addItems(itens);
+    revisorPendente_ = true;
+    const bool bloqueado = richEdRevisor->blockSignals(true);
+    richEdRevisor->clear();
+    richEdRevisor->blockSignals(bloqueado);
+    if (ModoRevisorAtivo()) PreencheRevisor();
+}
+
+void TformVisual::PreencheRevisor() {
+    if (!revisorPendente_) return;
+    revisorPendente_ = false;
+    QString texto;
+    size_t total = 0;
+    for (const std::string& l : LinhasExibidas) total += l.size() + 1;
+    texto.reserve(static_cast<qsizetype>(total));
+    for (size_t i = 0; i < LinhasExibidas.size(); ++i) {
+        if (i) texto += QChar('\n');
+        texto += TextoExibido(LinhasExibidas[i]);
+    }
+    const bool bloqueado = richEdRevisor->blockSignals(true);
+    richEdRevisor->setPlainText(texto);
+    richEdRevisor->blockSignals(bloqueado);
+}
+
+void TformVisual::MontaVisualizacao() {
+    MontandoVisualizacao = true;
+    edtNomeImprAtual->setText(TextoTinta(ImprMarca));
+    const bool manterLugar = !SelecionarCursor;
+    if (manterLugar) GuardaPosicao();
+    setCursor(Qt::WaitCursor);
+    lboxVisual->setCursor(Qt::WaitCursor);
+    richEdRevisor->viewport()->setCursor(Qt::WaitCursor);
+
+    (ModoRevisorAtivo() ? static_cast<QWidget*>(richEdRevisor)
+                        : static_cast<QWidget*>(lboxVisual))->hide();
+    lboxVisual->clear();
+    richEdRevisor->blockSignals(true);
+    richEdRevisor->clear();
+    richEdRevisor->blockSignals(false);
+
+    if (RecarregarRascunho) {
+        LinhasLidas.clear();
+        if (LeLinhasRascunho(ArqRascunho, LinhasLidas)) RecarregarRascunho = false;
+    }
+    LinhasRascunho = LinhasLidas;
+    RotulosSeNecessario();
+    LinhasExibidas = MontaLinhasVisual(LinhasLidas, ModoLinhas, MaxCarac, RotulosLinha);
+    // Start of each display line in the reviewer text (one character per
+    // line end there).
+    InicioLinhaRevisor.assign(LinhasExibidas.size(), 0);
+    int p = 0;
+    for (size_t i = 0; i < LinhasExibidas.size(); ++i) {
+        InicioLinhaRevisor[i] = p;
+        p += static_cast<int>(LinhasExibidas[i].size()) + 1;
+    }
+    PreencheDisplays();
+
+    if (SelecionarCursor) {
+        SelecionaLinha(LinhaRascunhoCursor);
+        SelecionarCursor = false;
+        PaginaAtualVisual = -1;
+    } else {
+        RestauraPosicao();
+    }
+    AtualizaModo();
+    // A rebuild that keeps the place keeps the scroll position too.
+    if (manterLugar && !lboxVisual->isHidden() && topoGuardado_ >= 0 &&
+        topoGuardado_ < lboxVisual->count())
+        lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
+    unsetCursor();
+    lboxVisual->unsetCursor();
+    richEdRevisor->viewport()->unsetCursor();
+    timerVisual->start();
+    MontandoVisualizacao = false;
+}
+
+void TformVisual::AtualizaModo() {
+    painel1->clear();
+    QPalette p = sbarVisual->palette();
+    if (ModoRevisorAtivo()) {
+        p.setColor(QPalette::WindowText, Qt::red);
+        painel0->setPalette(p);
+        painel0->setText(TextoTinta("MODO REVISOR"));
+        MostraRevisor();
+    } else {
+        p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+        painel0->setPalette(p);
+        painel0->setText(TextoTinta("VISUALIZA BRAILLE"));
+        MostraLista();
+    }
+}
+
+void TformVisual::MostraLista() {
+    richEdRevisor->hide();
+    lboxVisual->show();
+    if (isActiveWindow()) lboxVisual->setFocus();
+    const int s = Selecionada();
+    if (s >= 0) {
+        const int t = s > 5 ? s - 5 : 0;
+        lboxVisual->scrollToItem(lboxVisual->item(t), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void TformVisual::MostraRevisor() {
+    lboxVisual->hide();
+    PreencheRevisor();
+    const int s = Selecionada();
+    richEdRevisor->show();
+    if (s >= 0 && static_cast<size_t>(s) < InicioLinhaRevisor.size()) {
+        const int t = s > 5 ? s - 5 : 0;
+        QTextCursor c = richEdRevisor->textCursor();
+        c.movePosition(QTextCursor::End);
+        richEdRevisor->setTextCursor(c);
+        richEdRevisor->ensureCursorVisible();
+        c.setPosition(InicioLinhaRevisor[static_cast<size_t>(t)]);
+        richEdRevisor->setTextCursor(c);
+        richEdRevisor->ensureCursorVisible();
+        c.setPosition(InicioLinhaRevisor[static_cast<size_t>(s)]);
+        richEdRevisor->setTextCursor(c);
+        richEdRevisor->ensureCursorVisible();
+    }
+    if (isActiveWindow()) richEdRevisor->setFocus();
+}
+
+void TformVisual::RevisorMudou() {
+    if (richEdRevisor->isHidden() && !MontandoVisualizacao) return;
+    const QTextCursor c = richEdRevisor->textCursor();
+    if (!c.hasSelection()) {
+        const int bloco = c.blockNumber();
+        if (bloco != lboxVisual->currentRow()) SelecionaLinha(bloco);
+        if (!MontandoVisualizacao) timerVisual->start();
+    } else {
+        timerVisual->stop();
+        stxPagina->setText(TextoTinta("P\xe1gina: -"));
+        stxLinha->setText(TextoTinta("Linha: -"));
+        stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: -"));
+    }
+}
+
+void TformVisual::AtualizaPosicao() {
+    timerVisual->stop();
+    const PosicaoVisual pos = CalculaPosicao(LinhasLidas, Selecionada());
+    stxPagina->setText(TextoTinta(TextoPagina(MapaPagFisica, pos.paginaFisica)));
+    stxLinha->setText(TextoTinta("Linha: " + std::to_string(pos.linha)));
+    stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: " + std::to_string(pos.paginaFisica)));
+    painel1->setText(
+        TextoTinta(TextoPainelPagina(pos.paginaFisica, UltimaPaginaDoRascunho(LinhasLidas))));
+    if (pos.paginaFisica != PaginaAtualVisual) {
+        if (Ligacoes.GraficoVisivel && Ligacoes.GraficoVisivel() && Ligacoes.RedesenhaGrafico)
+            Ligacoes.RedesenhaGrafico();
+        PaginaAtualVisual = pos.paginaFisica;
+    }
+}
+
+void TformVisual::VaiParaPagina(int k) {
+    const int i = IndiceDaPagina(LinhasLidas, k);
+    if (lboxVisual->count() > 0) {
+        const int t = i > 5 ? i - 5 : 0;
+        lboxVisual->scrollToItem(lboxVisual->item(std::min(t, lboxVisual->count() - 1)),
+                                 QAbstractItemView::PositionAtTop);
+        SelecionaLinha(i);
+    }
+    if (!richEdRevisor->isHidden()) MostraRevisor();
+    timerVisual->start();
+}
+
+void TformVisual::ProximaPagina() {
+    AtualizaPosicao();
+    VaiParaPagina(PaginaAtualVisual + 1);
+}
+
+void TformVisual::PaginaAnterior() {
+    const int f = PaginaAnteriorDe(LinhasLidas, Selecionada());
+    VaiParaPagina(f);
+    AtualizaPosicao();
+}
+
+void TformVisual::IrParaPagina() {
+    std::string resposta;
+    if (!EditaLinha(TituloIrParaPagina(), PromptIrParaPagina(), resposta)) return;
+    int destino = 0;
+    std::string mensagem;
+    if (InterpretaPaginaPedida(resposta, MapaPagArabica, MapaPagRomana, TamanhoMapaPaginas,
+                               PaginaFisica, destino, mensagem))
+        VaiParaPagina(destino);
+    else if (!mensagem.empty())
+        MensagemOK(mensagem);
+}
+
+int TformVisual::LinhaNoEditor() const {
+    return LinhaEditorDoRascunho(Selecionada(), MapaRascunhoEditor, QuantRascunhoMapeadas,
+                                 std::max(DocumentoAtual().NumLinhas() - 1, 0));
+}
+
+void TformVisual::IrAoOriginal() {
+    const int e = LinhaNoEditor();
+    if (!lboxVisual->isHidden()) lboxVisual->setFocus();
+    else if (!richEdRevisor->isHidden()) richEdRevisor->setFocus();
+    hide();
+    if (Ligacoes.PosicionaCursor) Ligacoes.PosicionaCursor(std::max(e, 0), 0);
+    UltimaLinhaEditor = std::max(e, 0);
+}
+
+void TformVisual::Anotacao() {
+    std::string texto;
+    if (!EditaLinha("Anotar", "Incluir coment\xe1rio", texto) || texto.empty()) return;
+    IrAoOriginal();
+    if (Ligacoes.InsereAnotacao) Ligacoes.InsereAnotacao(UltimaLinhaEditor, texto);
+}
+
+void TformVisual::Conferir() {
+    std::string texto;
+    bool tem = false;
+    if (!lboxVisual->isHidden() || richEdRevisor->isHidden()) {
+        lboxVisual->setFocus();
+        const int s = Selecionada();
+        if (s >= 0 && static_cast<size_t>(s) < LinhasExibidas.size()) {
+            texto = SemBrancosFinais(LinhasExibidas[static_cast<size_t>(s)]);
+            tem = true;
+        }
+    } else {
+        richEdRevisor->setFocus();
+        const int b = richEdRevisor->textCursor().blockNumber();
+        if (b >= 0 && static_cast<size_t>(b) < LinhasExibidas.size()) {
+            texto = SemBrancosFinais(LinhasExibidas[static_cast<size_t>(b)]);
+            tem = true;
+        }
+    }
+    if (!tem) return;
+    if (!formChecaBrl) formChecaBrl = new TformChecaBrl();
+    formChecaBrl->DefineLinha(texto);
+    formChecaBrl->MostraModal();
+}
+
+void TformVisual::cboxVisLinhasChange() {
+    const int i = cboxVisLinhas->currentIndex();
+    if (i == ModoLinhas) return;
+    ModoLinhas = i;
+    MarcaRecarga(false, false);
+    MontaVisualizacao();
+}
+
+void TformVisual::cboxVisPaginasChange() {
+    const int i = cboxVisPaginas->currentIndex();
+    if (i == ModoPaginas) return;
+    ModoPaginas = i;
+    // Recompiled exactly as F9 does (code table, whole page range, first
+    // number 1), from the editor line of the selected line.
+    if (Ligacoes.CompilaParaVisualizacao) Ligacoes.CompilaParaVisualizacao(LinhaNoEditor());
+    MarcaRecarga(true, true);
+    MontaVisualizacao();
+}
+
+bool TformVisual::TeclaDisplay(int tecla, Qt::KeyboardModifiers mod) {
+    const Qt::KeyboardModifiers m = mod & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    if (tecla == Qt::Key_F11 && m == Qt::NoModifier) {
+        cboxVisLinhas->setCurrentIndex((cboxVisLinhas->currentIndex() + 1) % kQuantModosLinhas);
+        return true;
+    }
+    if (tecla == Qt::Key_F11 && m == Qt::ControlModifier) {
+        cboxVisPaginas->setCurrentIndex((cboxVisPaginas->currentIndex() + 1) % kQuantModosPaginas);
+        return true;
+    }
+    if (tecla == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+        IrAoOriginal();
+        return true;
+    }
+    if (tecla == Qt::Key_PageDown && m == Qt::AltModifier) {
+        ProximaPagina();
+        return true;
+    }
+    if (tecla == Qt::Key_PageUp && m == Qt::AltModifier) {
+        PaginaAnterior();
+        return true;
+    }
+    timerVisual->start();
+    return false;
+}
+
+bool TformVisual::eventFilter(QObject* o, QEvent* e) {
+    if ((o == lboxVisual || o == richEdRevisor) && e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (TeclaDisplay(k->key(), k->modifiers())) return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void TformVisual::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && !lboxVisual->hasFocus() && !richEdRevisor->hasFocus()) {
+        AtualizaModo();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+void TformVisual::ListaPressionada(Qt::MouseButton b) {
+    if (b != Qt::LeftButton) return;
+    ItemRegua = Selecionada();
+    if (ItemRegua >= 0 && ItemRegua < lboxVisual->count()) {
+        const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
+        TextoItemRegua = LinhasExibidas[static_cast<size_t>(ItemRegua)];
+        lboxVisual->item(ItemRegua)->setText(TextoExibido(kRegua));
+        if (topo.isValid()) lboxVisual->scrollTo(topo, QAbstractItemView::PositionAtTop);
+    }
+}
+
+void TformVisual::ListaSolta(Qt::MouseButton b) {
+    if (b == Qt::LeftButton) {
+        if (ItemRegua >= 0 && ItemRegua < lboxVisual->count()) {
+            const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
+            lboxVisual->item(ItemRegua)->setText(TextoExibido(TextoItemRegua));
+            if (topo.isValid()) lboxVisual->scrollTo(topo, QAbstractItemView::PositionAtTop);
+        }
+        timerVisual->start();
+    } else if (b == Qt::RightButton) {
+        if (ItemRegua >= 0) Conferir();
+    }
+}
+
+void TformVisual::AplicaFontes() {
+    QFont lista = EmTinta ? FonteTinta() : FonteCelas(FonteBraille, 16, !pequeno_);
+    QFont revisor = lista;
+    lista.setPointSize(pequeno_ ? 8 : 16);
+    lista.setBold(!pequeno_);
+    revisor.setPointSize(pequeno_ ? 14 : 24);
+    revisor.setBold(!pequeno_);
+    lboxVisual->setFont(lista);
+    lboxVisual->DefineAlturaItem(pequeno_ ? 12 : 24);
+    richEdRevisor->setFont(revisor);
+    // The displays hold text for the font kind (cells or ink characters).
+    if (!LinhasExibidas.empty() && !MontandoVisualizacao) {
+        const int sel = Selecionada();
+        const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
+        const bool mudou = lboxVisual->count() > 0 &&
+                           lboxVisual->item(0)->text() != TextoExibido(LinhasExibidas[0]);
+        if (mudou) {
+            PreencheDisplays();
+            if (topo.isValid())
+                lboxVisual->scrollToItem(lboxVisual->item(topo.row()), QAbstractItemView::PositionAtTop);
+            SelecionaLinha(sel);
+        }
+    }
+}
+
+void TformVisual::TamanhoNormal() {
+    pequeno_ = false;
+    Normal1->setChecked(true);
+    Pequeno1->setChecked(false);
+    AplicaFontes();
+}
+
+void TformVisual::TamanhoPequeno() {
+    pequeno_ = true;
+    Normal1->setChecked(false);
+    Pequeno1->setChecked(true);
+    AplicaFontes();
+}
+
+void TformVisual::EmBraille() {
+    EmTinta = false;
+    AplicaFontes();
+}
+
+void TformVisual::OutraFonte() {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, lboxVisual->font(), this);
+    if (ok) FonteBraille = f.family();
+    EmBraille();
+}
+
+// Commands whose window is not part of the program are shown disabled.
+void TformVisual::AtualizaComandos() {
+    imVisGrafico->setEnabled(static_cast<bool>(Ligacoes.MostraGrafico));
+    Impressora1->setEnabled(static_cast<bool>(Ligacoes.AbreConfigImpressora));
+    btnImpressora->setEnabled(static_cast<bool>(Ligacoes.AbreConfigImpressora));
+    imAnotacao->setEnabled(static_cast<bool>(Ligacoes.InsereAnotacao));
+}
+
+void TformVisual::FormActivate() {
+    AtualizaComandos();
+    TamanhoNormal();
+    if (RecarregarRascunho)
+        MontaVisualizacao();
+    else if (lboxVisual->isHidden() && richEdRevisor->isHidden())
+        AtualizaModo();
+}
+
+void TformVisual::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    RotulosSeNecessario();
+}
+
+void TformVisual::hideEvent(QHideEvent* e) {
+    QMainWindow::hideEvent(e);
+    lboxVisual->hide();
+    richEdRevisor->hide();
+}
+
+void TformVisual::closeEvent(QCloseEvent* e) {
+    if (MontandoVisualizacao) {
+        e->ignore();
+        return;
+    }
+    if (Ligacoes.FechaGrafico) Ligacoes.FechaGrafico();
+    e->accept();
+}
+
+void TformVisual::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}

@@ -1,0 +1,168 @@
+// TformVisual: "Visualização da Impressão", the braille view. Shows the draft
+// file one display line per draft line in braille cells (or ink), with line
+// modes, page modes, the position of the selected line, page navigation, the
+// back-check of a line, the way back to the editor line, and the read-only
+// reviewer display.
+#pragma once
+
+#include <QListWidget>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+// The draft's lines as the last build of the view read them; the graphic
+// page preview draws from them.
+extern std::vector<std::string> LinhasRascunho;
+
+// The list of draft lines: fixed item height, and the mouse presses and
+// releases the view needs (ruler, back-check).
+class TListaVisual : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TListaVisual(QWidget* pai = nullptr);
+    void DefineAlturaItem(int altura);
+    int AlturaItem() const { return altura_; }
+
+signals:
+    void botaoPressionado(Qt::MouseButton b);
+    void botaoSolto(Qt::MouseButton b);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int altura_ = 24;
+};
+
+// What the view needs from other windows; the main window fills it in.
+struct LigacoesVisual {
+    std::function<bool()> ModoRevisor;                       // imModoRevisor ticked
+    std::function<void(int, int)> PosicionaCursor;           // editor line, column
+    std::function<bool(int)> CompilaParaVisualizacao;        // editor line of the caret
+    std::function<void(int, const std::string&)> InsereAnotacao; // editor line, text
+    std::function<void(QWidget*)> AbreConfigImpressora;      // embosser settings
+    std::function<void()> MostraGrafico;                     // graphic page preview
+    std::function<bool()> GraficoVisivel;
+    std::function<void()> RedesenhaGrafico;
+    std::function<void()> FechaGrafico;
+};
+
+class TformVisual : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TformVisual(QWidget* pai = nullptr);
+    ~TformVisual() override;
+
+    LigacoesVisual Ligacoes;
+
+    // ---- Operations offered to the other windows ----
+    void MarcaRecarga(bool recarregar, bool selecionarCursor);
+    void MontaVisualizacao();
+    void FormActivate();
+    void AtualizaModo();
+    void ProximaPagina();
+    void PaginaAnterior();
+    void Conferir();
+    void IrAoOriginal();
+    void VaiParaPagina(int k);
+    void IrParaPagina();
+    void Anotacao();
+    void AtualizaPosicao();
+    int LinhaNoEditor() const;
+    bool ModoRevisorAtivo() const;
+    void TamanhoNormal();
+    void TamanhoPequeno();
+
+    // Page mode "Gerar tamanho real de página" (asked by the compiler).
+    bool GeraTamanhoReal() const { return ModoPaginas == 1; }
+
+    // ---- State, readable by tests ----
+    int ModoLinhas = 0;
+    int ModoPaginas = 0;
+    bool RecarregarRascunho = true;
+    bool SelecionarCursor = true;
+    bool MontandoVisualizacao = false;
+    QString FonteBraille;
+    bool EmTinta = false;
+    int PaginaAtualVisual = -1;
+    int UltimaLinhaEditor = 0;
+    int ItemRegua = 0;
+    std::string TextoItemRegua;
+    std::vector<int> InicioLinhaRevisor;
+    std::vector<std::string> LinhasLidas;
+    std::vector<std::string> RotulosLinha;
+    std::vector<std::string> LinhasExibidas; // display lines in output codes
+
+    // ---- Controls ----
+    TListaVisual* lboxVisual;
+    QPlainTextEdit* richEdRevisor;
+    QLineEdit* edtNomeImprAtual;
+    QPushButton* btnImpressora;
+    QPushButton* btnIrPara;
+    QComboBox* cboxVisLinhas;
+    QComboBox* cboxVisPaginas;
+    QLabel* stxPagina;
+    QLabel* stxLinha;
+    QLabel* stxPagFisica;
+    QStatusBar* sbarVisual;
+    QLabel* painel0;
+    QLabel* painel1;
+    QTimer* timerVisual;
+    QAction *imEmBraille, *imVisGrafico, *imEmTinta, *Normal1, *Pequeno1, *BrailleTalvo1,
+        *SymBraille1, *imConferir, *imIrAoOriginal, *imIrParaPagina, *imProximaPagina,
+        *imPaginaAnterior, *imAnotacao, *Impressora1;
+
+    // Key handling of both displays (also driven by tests).
+    bool TeclaDisplay(int tecla, Qt::KeyboardModifiers mod);
+    void cboxVisLinhasChange();
+    void cboxVisPaginasChange();
+    void RotulosSeNecessario();
+    void AtualizaComandos();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void GuardaPosicao();
+    void RestauraPosicao();
+    void MostraLista();
+    void MostraRevisor();
+    void PreencheDisplays();
+    void PreencheRevisor();
+    void AplicaFontes();
+    QString TextoExibido(const std::string& codigos) const;
+    void ListaPressionada(Qt::MouseButton b);
+    void ListaSolta(Qt::MouseButton b);
+    void RevisorMudou();
+    void EmBraille();
+    void OutraFonte();
+    void SelecionaLinha(int i);
+    int Selecionada() const;
+
+    int selGuardada_ = -1;
+    int topoGuardado_ = 0;
+    bool pequeno_ = false;
+    bool revisorPendente_ = false;
+    // The code the line labels were made in.
+    bool antigoRotulos_ = false;
+    std::array<unsigned char, 256> tabelaRotulos_{};
+};
+
+extern TformVisual* formVisual;

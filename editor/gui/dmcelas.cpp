@@ -1,0 +1,67 @@
+// Braille cells on screen.
+#include "editor/gui/dmcelas.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "core/dmvars.h"
+#include "platform/qt/textoqt.h"
+
+namespace {
+constexpr char16_t kBaseBraille = 0x2800;
+} // namespace
+
+QString TextoCelas(const std::string& codigos) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(codigos.size()));
+    for (unsigned char c : codigos)
+        r.append(QChar(static_cast<char16_t>(kBaseBraille + PontosDoCaractere[c])));
+    return r;
+}
+
+QString TextoTinta(const std::string& codigos) { return ParaQString(codigos); }
+
+bool EhFonteBraille(const QString& nome) {
+    return nome.compare(QLatin1String(kFonteBrailleTalvo), Qt::CaseInsensitive) == 0 ||
+           nome.compare(QLatin1String(kFontePontel), Qt::CaseInsensitive) == 0;
+}
+
+QFont FonteCelas(const QString& nomeBraille, int pixels, bool negrito) {
+    QFont f(EhFonteBraille(nomeBraille) || nomeBraille.isEmpty() ? QString(kFonteCelas)
+                                                                   : nomeBraille);
+    f.setPixelSize(pixels > 0 ? pixels : 1);
+    f.setBold(negrito);
+    return f;
+}
+
+TLabelBraille::TLabelBraille(QWidget* pai) : QLabel(pai) {
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(true);
+    setFont(FonteCelas(kFonteBrailleTalvo, 19, true));
+    // A long line is cut at the window's edge; it never widens the window.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setMinimumWidth(1);
+}
+
+void TLabelBraille::DefineLegenda(const std::string& codigos) {
+    if (codigos == legenda_ && !text().isNull()) return;
+    legenda_ = codigos;
+    setText(TextoCelas(codigos));
+}
+
+void TLabelBraille::DefineCor(const QColor& cor) {
+    cor_ = cor;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, cor);
+    setPalette(p);
+}
+
+void TLabelBraille::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) emit clicado();
+}
+
+void TLabelBraille::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLabel::mouseDoubleClickEvent(e);
+    emit duploClique();
+}

@@ -1,0 +1,149 @@
+// Screenshots of the braille on screen (run by tools/capturas.sh, not by
+// ctest): the main window with the five-line strip, the braille view in line
+// mode 1 and in reviewer mode, and the back-check window, as PNG files; and
+// the time of F9 on a document at the editor's limit through the windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "core/documento.h"
+#include "editor/gui/dmChecaBrl.h"
+#include "editor/gui/dmVisual.h"
+#include "editor/gui/dmcelas.h"
+#include "editor/gui/dmmain.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/qt/textoqt.h"
+
+namespace {
+
+std::string Pasta() {
+    const char* p = std::getenv("DOTMARA_CAPTURAS");
+    std::string d = p && *p ? p : "/tmp";
+    if (d.back() != '/') d += '/';
+    return d;
+}
+
+bool Grava(QWidget* w, const std::string& nome) {
+    QApplication::processEvents();
+    const QPixmap px = w->grab();
+    const std::string caminho = Pasta() + nome;
+    std::printf("%s %dx%d\n", caminho.c_str(), px.width(), px.height());
+    return !px.isNull() && px.save(QString::fromStdString(caminho));
+}
+
+class Capturas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("DOTMARA_INI", (DirTemporario() + "capturas.ini").c_str(), 1);
+        RestauraPadroes();
+        ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
+        ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
+        ArqRascunho = ArquivoTemporario("capturas");
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+        visual = std::make_unique<TformVisual>();
+        formVisual = visual.get();
+        janela->LigaVisual(visual.get());
+        DefineDocumentoAtual(janela.get());
+        janela->Bipe = [] {};
+    }
+    void TearDown() override {
+        delete formChecaBrl;
+        formChecaBrl = nullptr;
+        DefineDocumentoAtual(nullptr);
+        visual.reset();
+        janela.reset();
+        std::remove(CaminhoNativo(ArqRascunho).c_str());
+        ::unsetenv("DOTMARA_INI");
+    }
+    void Cursor(int linha) {
+        janela->richEdPrincipal->setTextCursor(
+            QTextCursor(janela->richEdPrincipal->document()->findBlockByNumber(linha)));
+    }
+    DialogosFalsosEscopo caixas;
+    std::unique_ptr<TformPrincipal> janela;
+    std::unique_ptr<TformVisual> visual;
+};
+
+TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
+    std::string texto;
+    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt", texto));
+    janela->richEdPrincipal->setPlainText(ParaQString(texto));
+    janela->resize(873, 605);
+    janela->show();
+    janela->ckbox5Linhas->click();
+    Cursor(6);
+    emit janela->LabLinhas[3]->clicado();
+    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal.png"));
+
+    janela->VisualizaBraille(true, true);
+    ASSERT_TRUE(visual->isVisible());
+    visual->resize(900, 620);
+    EXPECT_GT(visual->lboxVisual->count(), 0);
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual.png"));
+    visual->cboxVisLinhas->setCurrentIndex(1);
+    visual->AtualizaPosicao();
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_numerada.png"));
+    visual->imEmTinta->trigger();
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_tinta.png"));
+    visual->imEmBraille->trigger();
+    visual->Pequeno1->trigger();
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_pequeno.png"));
+    visual->Normal1->trigger();
+
+    janela->imModoRevisor->trigger();
+    EXPECT_TRUE(Grava(visual.get(), "dotmara_revisor.png"));
+    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal_revisor.png"));
+    janela->imModoRevisor->trigger();
+
+    visual->cboxVisLinhas->setCurrentIndex(0);
+    visual->Conferir();
+    ASSERT_NE(formChecaBrl, nullptr);
+    EXPECT_TRUE(Grava(formChecaBrl, "dotmara_checabrl.png"));
+}
+
+TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
+    std::string texto;
+    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt", texto));
+    std::string doc;
+    while (doc.size() + texto.size() <= 300000) doc += texto;
+    janela->richEdPrincipal->setPlainText(ParaQString(doc));
+    janela->show();
+    Cursor(janela->NumLinhas() / 2);
+    for (int vez = 0; vez < 3; ++vez) {
+        QElapsedTimer t;
+        t.start();
+        janela->VisualizaBraille(true, true);
+        const qint64 ms = t.elapsed();
+        std::printf("F9 on %zu characters, %d draft lines: %lld ms\n", doc.size(),
+                    visual->lboxVisual->count(), static_cast<long long>(ms));
+        EXPECT_GT(visual->lboxVisual->count(), 0);
+    }
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 200; ++i) Cursor(janela->NumLinhas() / 2 + (i % 50));
+    std::printf("caret move through the editor (strip and status bar): %.1f us\n",
+                t.nsecsElapsed() / 200.0 / 1000.0);
+    janela->ckbox5Linhas->click();
+    QElapsedTimer s;
+    s.start();
+    for (int i = 0; i < 1000; ++i) {
+        janela->Preview.UltimaLinhaPreview = -1; // every label, as on a line change
+        janela->AtualizaLinhasBraille();
+    }
+    std::printf("AtualizaLinhasBraille, five labels: %.1f us\n", s.nsecsElapsed() / 1000.0 / 1000.0);
+    EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
+}
+
+} // namespace

@@ -1,0 +1,379 @@
+// The braille view window and the back-check window, headless.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include "core/dmtraduz_estado.h"
+#include "core/dmvars.h"
+#include "core/documento.h"
+#include "editor/gui/dmChecaBrl.h"
+#include "editor/gui/dmVisual.h"
+#include "editor/gui/dmcelas.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+
+namespace {
+
+const std::string kTraco(50, '-');
+const std::string kDupla(50, '=');
+
+void Mouse(QWidget* w, QEvent::Type t, Qt::MouseButton b, QPoint p) {
+    QMouseEvent e(t, QPointF(p), w->mapToGlobal(QPointF(p)), b,
+                  t == QEvent::MouseButtonPress ? b : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+std::string Desde(const QString& q) {
+    std::string r;
+    for (QChar c : q) r.push_back(static_cast<char>(UnicodeParaCp1252(c.unicode())));
+    return r;
+}
+
+// A view draft of five physical pages (page 3 is the blank back of 2):
+// lines 0-2 page 1, 3 "-", 4-5 page 2, 6 "=", 7-10 page 4, 11 "-", 12 page 5, 13 "-".
+std::vector<std::string> Rascunho() {
+    return {"aaa      ", "bbb      ", "ccc      ", kTraco + "      ",
+            "ddd      ", "eee      ", kDupla + "      ",
+            "fff      ", "ggg      ", "hhh      ", "iii      ", kTraco + "      ",
+            "jjj      ", kTraco + "      "};
+}
+
+class VisualTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RestauraPadroes();
+        for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
+        ArqRascunho = ArquivoTemporario("visual");
+        GravaRascunho(Rascunho());
+        // Maps as a compile of a 7-line document would leave them.
+        EstadoCompilacao& e = EstadoPrincipal();
+        e.MapaRascunhoEditor = {0, 1, 2, 3, 3, 4, 5, 5, 5, 6, 6, 6, 6, 6};
+        e.QuantRascunhoMapeadas = 12;
+        e.TamanhoMapaPaginas = 1000;
+        e.MapaPagArabica.assign(1001, -1);
+        e.MapaPagRomana.assign(1001, -1);
+        e.MapaPagFisica.assign(1001, -1);
+        e.MapaPagRomana[1] = 1;   // page 1 numbered i
+        e.MapaPagArabica[1] = 2;  // then arabic 1, 2 (blank back), 3, 4
+        e.MapaPagArabica[2] = 3;
+        e.MapaPagArabica[3] = 4;
+        e.MapaPagArabica[4] = 5;
+        e.MapaPagFisica[1] = -1;
+        e.MapaPagFisica[2] = 1;
+        e.MapaPagFisica[3] = 2;
+        e.MapaPagFisica[4] = 3;
+        e.MapaPagFisica[5] = 4;
+        e.PaginaFisica = 6;
+        e.LinhaRascunhoCursor = 8;
+        doc.linhas = {"l0", "l1", "l2", "l3", "l4", "l5", "l6"};
+        DefineDocumentoAtual(&doc);
+
+        v = std::make_unique<TformVisual>();
+        formVisual = v.get();
+        v->Ligacoes.ModoRevisor = [this] { return revisor; };
+        v->Ligacoes.PosicionaCursor = [this](int l, int c) { posicoes.push_back({l, c}); };
+        v->Ligacoes.CompilaParaVisualizacao = [this](int l) {
+            compilacoes.push_back(l);
+            return true;
+        };
+    }
+    void TearDown() override {
+        v.reset();
+        delete formChecaBrl;
+        formChecaBrl = nullptr;
+        DefineDocumentoAtual(nullptr);
+        std::remove(CaminhoNativo(ArqRascunho).c_str());
+        RestauraPadroes();
+    }
+    void GravaRascunho(const std::vector<std::string>& linhas) {
+        std::string c;
+        for (const auto& l : linhas) c += l + "\r\n";
+        ASSERT_TRUE(GravaArquivoAtomico(ArqRascunho, c));
+    }
+    std::string Item(int i) const { return v->LinhasExibidas[static_cast<size_t>(i)]; }
+    std::string Texto(QLabel* l) const { return Desde(l->text()); }
+
+    DialogosFalsosEscopo dlg;
+    LinhasEmMemoria doc;
+    std::unique_ptr<TformVisual> v;
+    bool revisor = false;
+    std::vector<std::pair<int, int>> posicoes;
+    std::vector<int> compilacoes;
+};
+
+TEST_F(VisualTest, MontaSelecionaALinhaDoCursorEMostraAPosicao) {
+    v->FormActivate();
+    EXPECT_FALSE(v->RecarregarRascunho);
+    ASSERT_EQ(v->lboxVisual->count(), 14);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 8);
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    EXPECT_EQ(Item(6), kDupla); // separators normalised
+    EXPECT_FALSE(v->lboxVisual->isHidden());
+    EXPECT_TRUE(v->richEdRevisor->isHidden());
+    EXPECT_EQ(Texto(v->painel0), "VISUALIZA BRAILLE");
+    EXPECT_EQ(LinhasRascunho.size(), 14u);
+    v->AtualizaPosicao();
+    EXPECT_EQ(Texto(v->stxPagina), "P\xe1gina: 3");
+    EXPECT_EQ(Texto(v->stxLinha), "Linha: 2");
+    EXPECT_EQ(Texto(v->stxPagFisica), "P\xe1gina F\xedsica: 4");
+    EXPECT_EQ(v->PaginaAtualVisual, 4);
+}
+
+TEST_F(VisualTest, RascunhoAusenteDeixaAVistaVaziaETentaDeNovo) {
+    std::remove(CaminhoNativo(ArqRascunho).c_str());
+    v->FormActivate();
+    EXPECT_EQ(v->lboxVisual->count(), 0);
+    EXPECT_TRUE(v->RecarregarRascunho);
+    EXPECT_TRUE(dlg.fake.registros.empty());
+    v->AtualizaPosicao();
+    EXPECT_EQ(Texto(v->stxLinha), "Linha: 0");
+    EXPECT_EQ(Texto(v->stxPagFisica), "P\xe1gina F\xedsica: 1");
+    GravaRascunho(Rascunho());
+    v->FormActivate();
+    EXPECT_EQ(v->lboxVisual->count(), 14);
+}
+
+TEST_F(VisualTest, ModoDeLinhasMantemSelecaoSemRelerORascunho) {
+    MaxCarac = 5;
+    v->resize(600, 300);
+    v->show();
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(4);
+    v->lboxVisual->scrollToItem(v->lboxVisual->item(3), QAbstractItemView::PositionAtTop);
+    const int topo = v->lboxVisual->indexAt(QPoint(1, 1)).row();
+    ASSERT_EQ(topo, 3);
+    GravaRascunho({"outro"});
+    v->TeclaDisplay(Qt::Key_F11, Qt::NoModifier); // mode 1
+    EXPECT_EQ(v->ModoLinhas, 1);
+    EXPECT_EQ(v->lboxVisual->count(), 14);          // not read again
+    EXPECT_EQ(v->lboxVisual->currentRow(), 4);
+    EXPECT_EQ(v->lboxVisual->indexAt(QPoint(1, 1)).row(), topo);
+    ASSERT_EQ(v->RotulosLinha.size(), 200u);
+    EXPECT_EQ(Item(4), v->RotulosLinha[1] + "lddd  l");
+    EXPECT_EQ(Item(5), v->RotulosLinha[2] + "leee  l");
+    for (int i = 0; i < 3; ++i) v->TeclaDisplay(Qt::Key_F11, Qt::NoModifier);
+    EXPECT_EQ(v->ModoLinhas, 0); // wraps after mode 3
+    EXPECT_EQ(Item(4), "ddd      ");
+    EXPECT_TRUE(compilacoes.empty());
+}
+
+TEST_F(VisualTest, ModoDePaginasRecompilaDaLinhaDoEditorESelecionaOCursor) {
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(5); // editor line 4
+    EXPECT_FALSE(GeraTamanhoRealPagina());
+    EstadoPrincipal().LinhaRascunhoCursor = 4;
+    v->TeclaDisplay(Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_EQ(v->ModoPaginas, 1);
+    EXPECT_TRUE(GeraTamanhoRealPagina());
+    EXPECT_EQ(compilacoes, std::vector<int>{4});
+    EXPECT_EQ(v->lboxVisual->currentRow(), 4); // first draft line of that editor line
+    v->cboxVisPaginas->setCurrentIndex(1);      // same index: nothing
+    EXPECT_EQ(compilacoes.size(), 1u);
+    v->TeclaDisplay(Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_FALSE(GeraTamanhoRealPagina());
+}
+
+TEST_F(VisualTest, IrParaPagina) {
+    v->FormActivate();
+    struct {
+        const char* resposta;
+        int linha;        // selected line afterwards
+        const char* msg;  // message shown, or null
+    } casos[] = {
+        {"1r", 0, nullptr},
+        {"3", 7, nullptr},
+        {"2F", 4, nullptr},
+        {"3f", 7, nullptr}, // the blank back: the page after it
+        {"12r", 7, "P\xe1gina \"12R\" n\xe3o encontrada!"},
+        {"0", 7, "N\xfamero de p\xe1gina \"0\" fora do intervalo."},
+        {"12X", 7, "N\xfamero de p\xe1gina \"12X\" inv\xe1lido."},
+        {"9F", 7, "P\xe1gina F\xcdSICA \"9F\" inexistente!"},
+        {"4", 12, nullptr},
+    };
+    for (const auto& c : casos) {
+        dlg.fake.Limpa();
+        dlg.fake.linhas.push_back(std::string(c.resposta));
+        v->IrParaPagina();
+        EXPECT_EQ(v->lboxVisual->currentRow(), c.linha) << c.resposta;
+        ASSERT_FALSE(dlg.fake.registros.empty());
+        EXPECT_EQ(dlg.fake.registros[0].titulo, "Informe a p\xe1gina desejada");
+        if (c.msg) {
+            ASSERT_EQ(dlg.fake.registros.size(), 2u) << c.resposta;
+            EXPECT_EQ(dlg.fake.registros[1].texto, c.msg);
+        } else {
+            EXPECT_EQ(dlg.fake.registros.size(), 1u) << c.resposta;
+        }
+    }
+    dlg.fake.linhas.push_back(std::nullopt); // Cancel
+    v->IrParaPagina();
+    EXPECT_EQ(v->lboxVisual->currentRow(), 12);
+}
+
+TEST_F(VisualTest, PaginaSeguinteEAnterior) {
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(9); // third line of page 4
+    v->TeclaDisplay(Qt::Key_PageUp, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 7); // first line of page 4
+    v->TeclaDisplay(Qt::Key_PageUp, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 4); // first line of page 2 (3 is blank)
+    v->TeclaDisplay(Qt::Key_PageUp, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 0);
+    v->TeclaDisplay(Qt::Key_PageDown, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 4);
+    v->TeclaDisplay(Qt::Key_PageDown, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 7);
+    v->TeclaDisplay(Qt::Key_PageDown, Qt::AltModifier);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 12);
+    v->AtualizaPosicao();
+    EXPECT_EQ(Texto(v->painel1), " \xdaltima p\xe1gina ");
+}
+
+TEST_F(VisualTest, IrAoOriginalPeloMapa) {
+    v->show();
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(5);
+    v->TeclaDisplay(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_TRUE(v->isHidden());
+    ASSERT_EQ(posicoes.size(), 1u);
+    EXPECT_EQ(posicoes[0], std::make_pair(4, 0));
+    EXPECT_EQ(v->UltimaLinhaEditor, 4);
+    v->lboxVisual->setCurrentRow(13); // beyond the mapped lines: the editor's last line
+    v->IrAoOriginal();
+    EXPECT_EQ(posicoes.back(), std::make_pair(6, 0));
+    // A draft line the map left unset never sends the caret to line -1.
+    EstadoPrincipal().MapaRascunhoEditor[2] = -1;
+    v->lboxVisual->setCurrentRow(2);
+    v->IrAoOriginal();
+    EXPECT_EQ(posicoes.back(), std::make_pair(0, 0));
+    EXPECT_EQ(v->UltimaLinhaEditor, 0);
+}
+
+TEST_F(VisualTest, AnotacaoVaiAoOriginalEInsere) {
+    std::vector<std::pair<int, std::string>> anotadas;
+    v->Ligacoes.InsereAnotacao = [&](int l, const std::string& t) { anotadas.push_back({l, t}); };
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(2);
+    dlg.fake.linhas.push_back(std::string(""));
+    v->Anotacao(); // empty text: nothing
+    EXPECT_TRUE(anotadas.empty());
+    dlg.fake.linhas.push_back(std::string("rever"));
+    v->Anotacao();
+    EXPECT_EQ(dlg.fake.registros.back().titulo, "Anotar");
+    ASSERT_EQ(anotadas.size(), 1u);
+    EXPECT_EQ(anotadas[0], std::make_pair(2, std::string("rever")));
+}
+
+TEST_F(VisualTest, ConferirAbreOBrailleGeradoComALinhaSemBrancosFinais) {
+    GravaRascunho({std::string("{brasil   ")});
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(0);
+    v->Conferir();
+    ASSERT_NE(formChecaBrl, nullptr);
+    EXPECT_EQ(formChecaBrl->Linha(), "{brasil");
+    EXPECT_EQ(formChecaBrl->stxtBraille->Legenda(), "{brasil");
+    EXPECT_EQ(Desde(formChecaBrl->edtBraille->text()), "{brasil");
+    EXPECT_TRUE(formChecaBrl->isModal());
+    EXPECT_EQ(Desde(formChecaBrl->windowTitle()), "Braille gerado");
+    EXPECT_EQ(Desde(formChecaBrl->edtReversao->text()), "Brasil");
+    formChecaBrl->btnOk->click();
+    EXPECT_TRUE(formChecaBrl->isHidden());
+}
+
+TEST_F(VisualTest, ReguaEnquantoOBotaoEsquerdoEstaPressionado) {
+    v->show();
+    v->FormActivate();
+    v->lboxVisual->setCurrentRow(1);
+    const QRect r = v->lboxVisual->visualItemRect(v->lboxVisual->item(1));
+    Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, r.center());
+    EXPECT_EQ(v->ItemRegua, 1);
+    EXPECT_EQ(v->lboxVisual->item(1)->text(),
+              TextoCelas("123456789_123456789_123456789_123456789_12"));
+    Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, r.center());
+    EXPECT_EQ(v->lboxVisual->item(1)->text(), TextoCelas("bbb      "));
+    Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonRelease, Qt::RightButton, r.center());
+    ASSERT_NE(formChecaBrl, nullptr);
+    EXPECT_EQ(formChecaBrl->Linha(), "bbb");
+}
+
+TEST(ChecaBrl, CodigoSemCelaEncerraOTextoMostrado) {
+    for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
+    TformChecaBrl f;
+    f.DefineLinha("#ab\x0f" "cd");
+    f.FormActivate();
+    EXPECT_EQ(f.edtReversao->text(), QString("12"));
+    EXPECT_EQ(f.Reversao().size(), 5u);
+    EXPECT_EQ(f.edtBraille->text().size(), 6);
+}
+
+TEST_F(VisualTest, ModoRevisorMostraOTextoSomenteLeitura) {
+    revisor = true;
+    v->FormActivate();
+    EXPECT_TRUE(v->lboxVisual->isHidden());
+    EXPECT_FALSE(v->richEdRevisor->isHidden());
+    EXPECT_TRUE(v->richEdRevisor->isReadOnly());
+    EXPECT_EQ(Texto(v->painel0), "MODO REVISOR");
+    EXPECT_EQ(v->richEdRevisor->document()->blockCount(), 14);
+    EXPECT_EQ(v->richEdRevisor->textCursor().blockNumber(), 8);
+    // Moving the caret selects the line in the list.
+    QTextCursor c = v->richEdRevisor->textCursor();
+    c.setPosition(v->InicioLinhaRevisor[2] + 1);
+    v->richEdRevisor->setTextCursor(c);
+    EXPECT_EQ(v->lboxVisual->currentRow(), 2);
+    c.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor);
+    v->richEdRevisor->setTextCursor(c);
+    EXPECT_EQ(Texto(v->stxPagina), "P\xe1gina: -");
+    EXPECT_EQ(Texto(v->stxLinha), "Linha: -");
+    revisor = false;
+    v->AtualizaModo();
+    EXPECT_FALSE(v->lboxVisual->isHidden());
+    EXPECT_TRUE(v->richEdRevisor->isHidden());
+    EXPECT_EQ(Texto(v->painel0), "VISUALIZA BRAILLE");
+}
+
+TEST_F(VisualTest, RotulosSeguemOCodigoEmVigor) {
+    v->FormActivate();
+    v->TeclaDisplay(Qt::Key_F11, Qt::NoModifier);
+    const std::string antes = v->RotulosLinha[1];
+    // A new output table (another code loaded): the labels are made again.
+    TabelaImpressora['#'] = '%';
+    TabelaImpressora[static_cast<unsigned char>(antes[0])] = '%';
+    v->MarcaRecarga(true, false);
+    v->MontaVisualizacao();
+    EXPECT_EQ(v->RotulosLinha[1][0], '%');
+    EXPECT_EQ(Item(0).substr(0, 4), v->RotulosLinha[1]);
+}
+
+TEST_F(VisualTest, TintaEBraille) {
+    v->FormActivate();
+    v->imEmTinta->trigger();
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), QString("aaa      "));
+    EXPECT_EQ(v->lboxVisual->currentRow(), 8);
+    v->imEmBraille->trigger();
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    v->Pequeno1->trigger();
+    EXPECT_EQ(v->lboxVisual->AlturaItem(), 12);
+    v->FormActivate(); // every activation returns to the normal size
+    EXPECT_EQ(v->lboxVisual->AlturaItem(), 24);
+}
+
+TEST(Celas, CadaCodigoViraOPadraoDosSeusPontos) {
+    for (int c = 0; c < 256; ++c) {
+        const QString q = TextoCelas(std::string(1, static_cast<char>(c)));
+        ASSERT_EQ(q.size(), 1);
+        EXPECT_EQ(q[0].unicode(), 0x2800 + PontosDoCaractere[static_cast<size_t>(c)]) << c;
+    }
+    // "A" is dot 1 plus dot 7 for a capital; blank is the empty cell.
+    EXPECT_EQ(TextoCelas("A a"), QString::fromUtf16(u"\u2841\u2800\u2801"));
+    EXPECT_TRUE(QFontInfo(FonteCelas(kFonteBrailleTalvo, 19, true)).exactMatch() ||
+                QFontInfo(FonteCelas(kFonteBrailleTalvo, 19, true)).family().contains("DejaVu"));
+}
+
+} // namespace
