@@ -62,15 +62,6 @@ std::string Converte(std::string_view s, const std::array<unsigned char, 256>& t
     return r;
 }
 
-unsigned char Minuscula(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-    // Windows-1252's other capitals: S, OE and Z with caron or ligature, Y diaeresis.
-    if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
-    if (c == 0x9F) return 0xFF;
-    return c;
-}
-
 } // namespace
 
 // ---- Code pages ------------------------------------------------------------
@@ -125,14 +116,6 @@ std::string TrocaTabs(std::string_view linha) {
 }
 
 // ---- Names ----------------------------------------------------------------
-
-bool IgualSemCaixa(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Minuscula(static_cast<unsigned char>(a[i])) != Minuscula(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 std::string NomeBackup(const std::string& nome) {
     const std::size_t barra = nome.find_last_of('/');

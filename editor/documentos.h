@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/codepage.h"  // IgualSemCaixa, for the recent-list names
+
 // ---- Code pages ------------------------------------------------------------
 // Windows-1252 -> code page 850 (what the DOS programs read). Characters that
 // code page 850 lacks become "?". Works on text of any length.
@@ -33,9 +35,6 @@ std::string LinhasEmTexto(const std::vector<std::string>& linhas);
 std::string TrocaTabs(std::string_view linha);
 
 // ---- Names ----------------------------------------------------------------
-// Letter-case-free comparison of Windows-1252 text (A-Z and the accented
-// capitals 192-222 fold to their small letters).
-bool IgualSemCaixa(std::string_view a, std::string_view b);
 // The ".bak" name of a document: its extension replaced by ".bak".
 std::string NomeBackup(const std::string& nome);
 // An absolute path for a name given relative to the current folder.

@@ -1,16 +1,11 @@
 // dmTiger: Tiger model test and geometry tables.
 #include "output/dmTiger.h"
 
+#include "platform/codepage.h"
+
 bool ModeloEhTiger(const std::string& modelo)
 {
-    static const char alvo[] = "TIGER";
-    if (modelo.size() < 5) return false;
-    for (size_t i = 0; i < 5; ++i) {
-        unsigned char c = static_cast<unsigned char>(modelo[i]);
-        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
-        if (c != static_cast<unsigned char>(alvo[i])) return false;
-    }
-    return true;
+    return modelo.size() >= 5 && IgualSemCaixa(std::string_view(modelo).substr(0, 5), "TIGER");
 }
 
 const GeometriaDispositivo GeometriaTigerNormal{

@@ -11,18 +11,8 @@
 
 std::string MaiusculasAnsi(const std::string& s) {
     std::string r = s;
-    for (char& ch : r) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<unsigned char>(c - 32);
-        else if (c >= 0xE0 && c != 0xF7 && c != 0xFF)
-            c = static_cast<unsigned char>(c - 32);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E)  // s caron, oe, z caron
-            c = static_cast<unsigned char>(c - 16);
-        else if (c == 0xFF)
-            c = 0x9F;  // y diaeresis
-        ch = static_cast<char>(c);
-    }
+    for (char& ch : r)
+        ch = static_cast<char>(MaiusculaWindows(static_cast<unsigned char>(ch)));
     return r;
 }
 

@@ -12,6 +12,7 @@
 #define DOTMARA_TEM_DISPOSITIVO 1
 #endif
 #include "platform/arquivos.h"
+#include "platform/codepage.h"
 #include "platform/dialogos.h"
 
 std::array<unsigned char, LadoMatriz * LadoMatriz> MatrizGrafica{};
@@ -187,10 +188,9 @@ std::string NomeGraficoVazio(const std::string& resposta, const std::string& arq
 {
     std::string nome = Aparado(resposta);
     if (nome.empty()) return nome;
-    std::string fim = nome.size() >= 4 ? nome.substr(nome.size() - 4) : nome;
-    for (char& c : fim)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    if (fim != ".GRB") nome += ".GRB";
+    const std::string_view fim =
+        std::string_view(nome).substr(nome.size() >= 4 ? nome.size() - 4 : 0);
+    if (!IgualSemCaixa(fim, ".GRB")) nome += ".GRB";
     if (nome.find('/') == std::string::npos && nome.find('\\') == std::string::npos &&
         !arqAtual.empty())
         nome = ExtraiDiretorio(arqAtual) + nome;

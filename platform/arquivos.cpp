@@ -20,25 +20,6 @@
 
 namespace {
 
-// Letter case folded the way the program sees letters: ASCII and the
-// Latin-1 capitals 192..222 (except 215, the multiplication sign).
-unsigned char Dobra(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 32);
-    if (c >= 192 && c <= 222 && c != 215)
-        return static_cast<unsigned char>(c + 32);
-    return c;
-}
-
-bool IguaisSemCaixa(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Dobra(static_cast<unsigned char>(a[i])) != Dobra(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 bool EscreveTudo(int fd, const std::string& dados) {
     size_t feito = 0;
     while (feito < dados.size()) {
@@ -308,7 +289,7 @@ std::string AchaArquivoDados(const std::string& dir, const std::string& nome) {
     std::string achado;
     while (struct dirent* e = ::readdir(d)) {
         std::string candidato = CaminhoDoSistema(e->d_name);
-        if (IguaisSemCaixa(candidato, arquivo) && ArquivoExiste(pasta + candidato)) {
+        if (IgualSemCaixa(candidato, arquivo) && ArquivoExiste(pasta + candidato)) {
             // Prefer the first in name order so the choice does not depend
             // on the folder's listing order.
             if (achado.empty() || candidato < achado)

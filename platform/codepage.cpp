@@ -84,3 +84,33 @@ std::string Utf8ParaCp1252(std::string_view s) {
     }
     return o;
 }
+
+unsigned char MinusculaWindows(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return static_cast<unsigned char>(c + 32);
+    if (c == 0x8A || c == 0x8C || c == 0x8E)
+        return static_cast<unsigned char>(c + 16);
+    if (c == 0x9F)
+        return 0xFF;
+    return c;
+}
+
+unsigned char MaiusculaWindows(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7 && c != 0xFF))
+        return static_cast<unsigned char>(c - 32);
+    if (c == 0x9A || c == 0x9C || c == 0x9E)
+        return static_cast<unsigned char>(c - 16);
+    if (c == 0xFF)
+        return 0x9F;
+    return c;
+}
+
+bool IgualSemCaixa(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (MinusculaWindows(static_cast<unsigned char>(a[i])) !=
+            MinusculaWindows(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}

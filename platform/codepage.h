@@ -14,3 +14,11 @@ std::string Utf8ParaCp1252(std::string_view s);
 // Unicode code point of a Windows-1252 byte, and back (-1 when none).
 char32_t Cp1252ParaUnicode(unsigned char c);
 int UnicodeParaCp1252(char32_t u);
+
+// Letter case of Windows-1252 text as Windows folds it: A-Z, the accented
+// capitals 192-222 (not 215, the multiplication sign), and S, OE, Z with
+// caron and Y diaeresis (138, 140, 142, 159). Other bytes are their own case.
+unsigned char MinusculaWindows(unsigned char c);
+unsigned char MaiusculaWindows(unsigned char c);
+// Equal text apart from letter case (file names, INI sections and keys).
+bool IgualSemCaixa(std::string_view a, std::string_view b);

@@ -4,6 +4,7 @@
 #include "platform/ini.h"
 
 #include "platform/arquivos.h"
+#include "platform/codepage.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -16,23 +17,6 @@
 namespace {
 
 std::mutex mtxIni;
-
-unsigned char Dobra(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 32);
-    if (c >= 192 && c <= 222 && c != 215)
-        return static_cast<unsigned char>(c + 32);
-    return c;
-}
-
-bool IguaisSemCaixa(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Dobra(static_cast<unsigned char>(a[i])) != Dobra(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 bool EhBranco(char c) { return c == ' ' || c == '\t'; }
 
@@ -174,8 +158,8 @@ std::string LePerfil(const std::string& secao, const std::string& chave,
             // Only the first section of a name counts, as on Windows.
             if (dentro)
                 break;
-            dentro = IguaisSemCaixa(a.nome, secaoAlvo);
-        } else if (dentro && a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+            dentro = IgualSemCaixa(a.nome, secaoAlvo);
+        } else if (dentro && a.tipo == Tipo::Chave && IgualSemCaixa(a.nome, chaveAlvo)) {
             return Limita(l.texto.substr(a.inicioValor), tamanho);
         }
     }
@@ -216,7 +200,7 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         if (a.tipo == Tipo::Secao) {
             if (inicioSecao < ls.size())
                 break; // end of our section
-            if (IguaisSemCaixa(a.nome, secaoAlvo)) {
+            if (IgualSemCaixa(a.nome, secaoAlvo)) {
                 inicioSecao = i;
                 ultimoConteudo = i;
             }
@@ -226,7 +210,7 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
             continue;
         if (!Apara(ls[i].texto).empty())
             ultimoConteudo = i;
-        if (a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+        if (a.tipo == Tipo::Chave && IgualSemCaixa(a.nome, chaveAlvo)) {
             ls[i].texto = ls[i].texto.substr(0, a.inicioValor) + valorLimpo;
             feito = true;
         }
@@ -276,8 +260,8 @@ bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::
         if (a.tipo == Tipo::Secao) {
             if (dentro)
                 break;
-            dentro = IguaisSemCaixa(a.nome, secaoAlvo);
-        } else if (dentro && a.tipo == Tipo::Chave && IguaisSemCaixa(a.nome, chaveAlvo)) {
+            dentro = IgualSemCaixa(a.nome, secaoAlvo);
+        } else if (dentro && a.tipo == Tipo::Chave && IgualSemCaixa(a.nome, chaveAlvo)) {
             ls.erase(ls.begin() + static_cast<std::ptrdiff_t>(i));
             achou = true;
             break;

@@ -63,4 +63,25 @@ TEST(Codepage, BytesMalformadosUmAUm) {
     }
 }
 
+// Every letter pair folds both ways, and only letter pairs fold.
+TEST(Codepage, CaixaDasLetrasIdaEVolta) {
+    int pares = 0;
+    for (int i = 0; i < 256; ++i) {
+        const auto c = static_cast<unsigned char>(i);
+        const unsigned char m = MinusculaWindows(c);
+        if (m != c) {
+            ++pares;
+            EXPECT_EQ(MaiusculaWindows(m), c) << i;
+            EXPECT_TRUE(IgualSemCaixa(std::string(1, static_cast<char>(c)),
+                                      std::string(1, static_cast<char>(m)))) << i;
+        }
+        if (MaiusculaWindows(c) != c)
+            EXPECT_EQ(MinusculaWindows(MaiusculaWindows(c)), c) << i;
+    }
+    EXPECT_EQ(pares, 26 + 30 + 4);
+    EXPECT_EQ(MinusculaWindows(0xD7), 0xD7);   // multiplication sign
+    EXPECT_EQ(MaiusculaWindows(0xF7), 0xF7);   // division sign
+    EXPECT_EQ(MaiusculaWindows(0xDF), 0xDF);   // sharp s
+}
+
 } // namespace
