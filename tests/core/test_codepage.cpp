@@ -75,8 +75,9 @@ TEST(Codepage, CaixaDasLetrasIdaEVolta) {
             EXPECT_TRUE(IgualSemCaixa(std::string(1, static_cast<char>(c)),
                                       std::string(1, static_cast<char>(m)))) << i;
         }
-        if (MaiusculaWindows(c) != c)
+        if (MaiusculaWindows(c) != c) {
             EXPECT_EQ(MinusculaWindows(MaiusculaWindows(c)), c) << i;
+        }
     }
     EXPECT_EQ(pares, 26 + 30 + 4);
     EXPECT_EQ(MinusculaWindows(0xD7), 0xD7);   // multiplication sign
