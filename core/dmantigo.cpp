@@ -26,29 +26,20 @@ constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes>();
 
 constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
 
-class Tradutor {
+class Tradutor : public Passada<Tradutor> {
 public:
-    Tradutor(std::string_view s, std::string& out)
-        : p_(reinterpret_cast<const unsigned char*>(s.data())), n_(s.size()), out_(out),
-          ingles_(TextoIngles) {}
-
-    void Executa();
+    using Passada::Passada;
+    void Executa() { Passada::Executa(kClasse); }
 
 private:
+    friend class Passada<Tradutor>;
     void Maiusculas(std::size_t& i);
     void Numero(std::size_t& i);
+    void Sinal(std::size_t& i);
     void PoeInferiores(std::size_t ini, std::size_t fim) {
         for (std::size_t k = ini; k < fim; ++k)
             out_ += DigitosInferioresAntigo[p_[k] - '0'];
     }
-    void Copia(std::size_t ini, std::size_t fim) {
-        out_.append(reinterpret_cast<const char*>(p_) + ini, fim - ini);
-    }
-
-    const unsigned char* p_;
-    std::size_t n_;
-    std::string& out_;
-    bool ingles_;
 };
 
 void Tradutor::Maiusculas(std::size_t& i) {
@@ -119,118 +110,81 @@ void Tradutor::Numero(std::size_t& i) {
     i = k;
 }
 
-void Tradutor::Executa() {
-    std::size_t i = 0;
-    while (i < n_) {
-        const unsigned char c = p_[i];
-        switch (kClasse[c]) {
-        case Minuscula_: {
-            std::size_t j = i + 1;
-            while (j < n_ && (kClasse[p_[j]] == Minuscula_ || p_[j] == '-'))
-                ++j;
-            Copia(i, j);
-            i = j;
-            continue;
-        }
-        case Maiuscula_:
-            Maiusculas(i);
-            continue;
-        case Digito_:
-            Numero(i);
-            continue;
-        case Outro:
-            break;
-        }
-        switch (c) {
-        case kAcentoGrave:
-            if (i + 1 < n_) {
-                const unsigned char d = p_[i + 1];
-                if (EhDigito(d)) {
-                    // Fraction: lower-cell numerator, the "/" dropped, the
-                    // denominator in upper digits.
-                    out_ += '#';
-                    std::size_t fim = FimDigitos(p_, i + 1, n_);
-                    PoeInferiores(i + 1, fim);
-                    if (fim < n_ && p_[fim] == '/') {
-                        const std::size_t ini = fim + 1;
-                        fim = FimDigitos(p_, ini, n_);
-                        Copia(ini, fim);
-                    }
-                    i = fim;
-                    continue;
+void Tradutor::Sinal(std::size_t& i) {
+    const unsigned char c = p_[i];
+    switch (c) {
+    case kAcentoGrave:
+        if (i + 1 < n_) {
+            const unsigned char d = p_[i + 1];
+            if (EhDigito(d)) {
+                // Fraction: lower-cell numerator, the "/" dropped, the
+                // denominator in upper digits.
+                out_ += '#';
+                std::size_t fim = FimDigitos(p_, i + 1, n_);
+                PoeInferiores(i + 1, fim);
+                if (fim < n_ && p_[fim] == '/') {
+                    const std::size_t ini = fim + 1;
+                    fim = FimDigitos(p_, ini, n_);
+                    Copia(ini, fim);
                 }
-                std::string_view sinal;
-                switch (d) {
-                case '(': sinal = "\xea"; break;
-                case ')': sinal = "\xe3"; break;
-                case '*': sinal = "{"; break;
-                case '[': sinal = "\xe1"; break;
-                case ']': sinal = "\xfa"; break;
-                case '{': sinal = "~l"; break;
-                case '}': sinal = "_,"; break;
-                default: break;
-                }
-                if (!sinal.empty()) {
-                    out_ += sinal;
-                    i += 2;
-                    continue;
-                }
+                i = fim;
+                return;
             }
-            out_ += static_cast<char>(c);
-            ++i;
-            continue;
-        case '.':
-            if (i + 2 < n_ && p_[i + 1] == '.' && p_[i + 2] == '.') {
-                out_ += "'''";
-                i += 3;
-            } else {
-                out_ += '.';
-                ++i;
+            std::string_view sinal;
+            switch (d) {
+            case '(': sinal = "\xea"; break;
+            case ')': sinal = "\xe3"; break;
+            case '*': sinal = "{"; break;
+            case '[': sinal = "\xe1"; break;
+            case ']': sinal = "\xfa"; break;
+            case '{': sinal = "~l"; break;
+            case '}': sinal = "_,"; break;
+            default: break;
             }
-            continue;
-        case '"':
-        case kAspasAbre:
-        case kAspasFecha:
-            if (c == kAspasAbre)
-                dmantigo::AspasAbertas = 1;
-            else if (c == kAspasFecha)
-                dmantigo::AspasAbertas = 0;
-            if (dmantigo::AspasAbertas == 1) {
-                out_ += '{';
-                dmantigo::AspasAbertas = 0;
-            } else {
-                out_ += '}';
-                dmantigo::AspasAbertas = 1;
+            if (!sinal.empty()) {
+                out_ += sinal;
+                i += 2;
+                return;
             }
-            ++i;
-            continue;
-        case '%':
-            out_ += "_}";
-            break;
-        case '_':
-            out_ += ingles_ ? ']' : '_';
-            break;
-        case 167:   // section sign
-            out_ += "ss";
-            break;
-        default:
-            out_ += static_cast<char>(c);
-            break;
         }
+        out_ += static_cast<char>(c);
         ++i;
+        return;
+    case '.':
+        if (i + 2 < n_ && p_[i + 1] == '.' && p_[i + 2] == '.') {
+            out_ += "'''";
+            i += 3;
+        } else {
+            out_ += '.';
+            ++i;
+        }
+        return;
+    case '"':
+    case kAspasAbre:
+    case kAspasFecha:
+        out_ += AbreAspas(c, dmantigo::AspasAbertas) ? '{' : '}';
+        ++i;
+        return;
+    case '%':
+        out_ += "_}";
+        break;
+    case '_':
+        out_ += ingles_ ? ']' : '_';
+        break;
+    case 167:   // section sign
+        out_ += "ss";
+        break;
+    default:
+        out_ += static_cast<char>(c);
+        break;
     }
+    ++i;
 }
 
 } // namespace
 
 void TraduzAntigo(std::string_view origem, std::string& destino) {
-    if (Sobrepoe(origem, destino)) {
-        const std::string copia(origem);
-        TraduzAntigo(copia, destino);
-        return;
-    }
-    Reserva(destino, origem.size() + origem.size() / 4 + 16);
-    Tradutor(origem, destino).Executa();
+    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 4 + 16);
 }
 
 std::string TraduzAntigo(std::string_view origem) {

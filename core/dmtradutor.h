@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/dmutil.h"
+
 namespace dmtradutor {
 
 constexpr unsigned char kVezes = 215;        // multiplication sign
@@ -118,6 +120,80 @@ inline std::size_t FimDigitos(const unsigned char* p, std::size_t j, std::size_t
     while (j < n && EhDigito(p[j]))
         ++j;
     return j;
+}
+
+// A straight quote opens and closes in turn; a curly one says which it is
+// and sets the turn. aberta is 1 while the next straight quote opens. True
+// when c opens the quotation.
+inline bool AbreAspas(unsigned char c, unsigned char& aberta) {
+    if (c == kAspasAbre)
+        aberta = 1;
+    else if (c == kAspasFecha)
+        aberta = 0;
+    const bool abre = aberta == 1;
+    aberta = abre ? 0 : 1;
+    return abre;
+}
+
+// The pass both translators make: left to right over the bytes, the first
+// rule that applies handles the byte at i and moves i past what it consumed.
+// A run of small letters (hyphens included) is copied; capitals, numbers and
+// every other byte go to the translator's Maiusculas, Numero and Sinal.
+template <class T>
+class Passada {
+public:
+    Passada(std::string_view s, std::string& out)
+        : p_(reinterpret_cast<const unsigned char*>(s.data())), n_(s.size()), out_(out),
+          ingles_(TextoIngles) {}
+
+    void Executa(const std::array<Classe, 256>& classe) {
+        T& t = static_cast<T&>(*this);
+        std::size_t i = 0;
+        while (i < n_) {
+            switch (classe[p_[i]]) {
+            case Minuscula_: {
+                std::size_t j = i + 1;
+                while (j < n_ && (classe[p_[j]] == Minuscula_ || p_[j] == '-'))
+                    ++j;
+                Copia(i, j);
+                i = j;
+                break;
+            }
+            case Maiuscula_:
+                t.Maiusculas(i);
+                break;
+            case Digito_:
+                t.Numero(i);
+                break;
+            case Outro:
+                t.Sinal(i);
+                break;
+            }
+        }
+    }
+
+protected:
+    void Copia(std::size_t ini, std::size_t fim) {
+        out_.append(reinterpret_cast<const char*>(p_) + ini, fim - ini);
+    }
+
+    const unsigned char* p_;
+    std::size_t n_;
+    std::string& out_;
+    bool ingles_;
+};
+
+// Appends the translation of origem to destino, with room for reserva more
+// bytes made first; origem may lie inside destino.
+template <class T>
+void TraduzCom(std::string_view origem, std::string& destino, std::size_t reserva) {
+    if (Sobrepoe(origem, destino)) {
+        const std::string copia(origem);
+        TraduzCom<T>(copia, destino, reserva);
+        return;
+    }
+    Reserva(destino, reserva);
+    T(origem, destino).Executa();
 }
 
 } // namespace dmtradutor

@@ -87,19 +87,18 @@ bool ProcuraSinal(unsigned char c, std::string_view& texto) {
     return false;
 }
 
-class Tradutor {
+class Tradutor : public Passada<Tradutor> {
 public:
-    Tradutor(std::string_view s, std::string& out)
-        : p_(reinterpret_cast<const unsigned char*>(s.data())), n_(s.size()), out_(out),
-          ingles_(TextoIngles) {}
-
-    void Executa();
+    using Passada::Passada;
+    void Executa() { Passada::Executa(kClasse); }
 
 private:
+    friend class Passada<Tradutor>;
     void Maiusculas(std::size_t& i);
     void Numero(std::size_t& i);
+    void Sinal(std::size_t& i);
     bool ColcheteNumericoAbre(std::size_t& i);
-    bool Fracao(std::size_t& i);
+    void Fracao(std::size_t& i);
     void Especial(unsigned char c);
     void PoeMinuscula(unsigned char c);
     void PoeInferiores(std::size_t ini, std::size_t fim) {
@@ -118,10 +117,6 @@ private:
     }
 
     static constexpr std::size_t kNaoBuscado = static_cast<std::size_t>(-1);
-    const unsigned char* p_;
-    std::size_t n_;
-    std::string& out_;
-    bool ingles_;
     std::size_t fechaParen_ = kNaoBuscado;
     std::size_t fechaColch_ = kNaoBuscado;
 };
@@ -209,14 +204,14 @@ bool Tradutor::ColcheteNumericoAbre(std::size_t& i) {
     return false;
 }
 
-bool Tradutor::Fracao(std::size_t& i) {
+void Tradutor::Fracao(std::size_t& i) {
     const std::size_t ini = i + 1;
     const std::size_t fimD = FimDigitos(p_, ini, n_);
     if (fimD == n_) {
         out_ += '#';
         PoeInferiores(ini, fimD);
         i = n_;
-        return true;
+        return;
     }
     if (p_[fimD] == '/') {
         if (fimD + 1 == n_) {
@@ -226,7 +221,7 @@ bool Tradutor::Fracao(std::size_t& i) {
             ProcuraSinal('/', barra);
             out_ += barra;
             i = n_;
-            return true;
+            return;
         }
         if (EhDigito(p_[fimD + 1])) {
             out_ += '#';
@@ -236,13 +231,12 @@ bool Tradutor::Fracao(std::size_t& i) {
             if (fimE < n_ && p_[fimE] >= 'a' && p_[fimE] <= 'j')
                 out_ += '~';
             i = fimE;
-            return true;
+            return;
         }
     }
     // Not a fraction: the accent stays and the digits are a number.
     out_ += static_cast<char>(kAcentoGrave);
     i = ini;
-    return true;
 }
 
 void Tradutor::Especial(unsigned char c) {
@@ -290,100 +284,62 @@ void Tradutor::Especial(unsigned char c) {
     }
 }
 
-void Tradutor::Executa() {
-    std::size_t i = 0;
-    while (i < n_) {
-        const unsigned char c = p_[i];
-        switch (kClasse[c]) {
-        case Minuscula_: {
-            std::size_t j = i + 1;
-            while (j < n_ && (kClasse[p_[j]] == Minuscula_ || p_[j] == '-'))
-                ++j;
-            out_.append(reinterpret_cast<const char*>(p_) + i, j - i);
-            i = j;
-            continue;
-        }
-        case Maiuscula_:
-            Maiusculas(i);
-            continue;
-        case Digito_:
-            Numero(i);
-            continue;
-        case Outro:
-            break;
-        }
-        switch (c) {
-        case '(':
-        case '[':
-            if (i + 1 < n_ && EhDigito(p_[i + 1]) && ColcheteNumericoAbre(i))
-                continue;
-            break;
-        case ')':
-        case ']':
-            if (dmunif::ParentesesAbertos == 0 && i >= 1 && EhDigito(p_[i - 1])) {
-                out_ += c == ')' ? '\xe3' : '\xfa';
-                dmunif::ParentesesAbertos = 0;
-                ++i;
-                continue;
-            }
-            break;
-        case kAcentoGrave:
-            if (i + 1 < n_) {
-                if (EhDigito(p_[i + 1])) {
-                    Fracao(i);
-                    continue;
-                }
-                std::string_view sinal;
-                if (ProcuraSinal(p_[i + 1], sinal))
-                    out_ += sinal;
-                else
-                    Especial(p_[i + 1]);   // the accent itself is dropped
-                i += 2;
-                continue;
-            }
-            break;
-        case '.':
-            out_ += ingles_ ? '/' : '.';
+void Tradutor::Sinal(std::size_t& i) {
+    const unsigned char c = p_[i];
+    switch (c) {
+    case '(':
+    case '[':
+        if (i + 1 < n_ && EhDigito(p_[i + 1]) && ColcheteNumericoAbre(i))
+            return;
+        break;
+    case ')':
+    case ']':
+        if (dmunif::ParentesesAbertos == 0 && i >= 1 && EhDigito(p_[i - 1])) {
+            out_ += c == ')' ? '\xe3' : '\xfa';
+            dmunif::ParentesesAbertos = 0;
             ++i;
-            continue;
-        case '"':
-        case kAspasAbre:
-        case kAspasFecha:
-            if (ingles_) {
-                if (c == kAspasAbre)
-                    dmunif::AspasAbertas = 1;
-                else if (c == kAspasFecha)
-                    dmunif::AspasAbertas = 0;
-                if (dmunif::AspasAbertas == 1) {
-                    out_ += '"';
-                    dmunif::AspasAbertas = 0;
-                } else {
-                    out_ += '}';
-                    dmunif::AspasAbertas = 1;
-                }
-            } else {
-                out_ += '"';
-            }
-            ++i;
-            continue;
-        default:
-            break;
+            return;
         }
-        Especial(c);
+        break;
+    case kAcentoGrave:
+        if (i + 1 < n_) {
+            if (EhDigito(p_[i + 1])) {
+                Fracao(i);
+                return;
+            }
+            std::string_view sinal;
+            if (ProcuraSinal(p_[i + 1], sinal))
+                out_ += sinal;
+            else
+                Especial(p_[i + 1]);   // the accent itself is dropped
+            i += 2;
+            return;
+        }
+        break;
+    case '.':
+        out_ += ingles_ ? '/' : '.';
         ++i;
+        return;
+    case '"':
+    case kAspasAbre:
+    case kAspasFecha:
+        if (ingles_)
+            out_ += AbreAspas(c, dmunif::AspasAbertas) ? '"' : '}';
+        else
+            out_ += '"';
+        ++i;
+        return;
+    default:
+        break;
     }
+    Especial(c);
+    ++i;
 }
 
 } // namespace
 
 void TraduzUnificado(std::string_view origem, std::string& destino) {
-    if (Sobrepoe(origem, destino)) {
-        const std::string copia(origem);
-        TraduzUnificado(copia, destino);
-        return;
-    }
-    Reserva(destino, origem.size() + origem.size() / 2 + 16);
-    Tradutor(origem, destino).Executa();
+    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 2 + 16);
 }
 
 std::string TraduzUnificado(std::string_view origem) {
