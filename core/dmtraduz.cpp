@@ -83,13 +83,9 @@ void CompilaDocumento(const LinhasDocumento& doc)
 {
     EstadoCompilacao& e = *Compilacao;
     const int n = doc.NumLinhas();
-    bool leuTudo = true;
     std::string linha;
     for (int i = 0; i < n; ++i) {
-        if (e.PaginaFisica > e.PagFinal || e.ErroEscrita) {
-            leuTudo = false;
-            break;
-        }
+        if (e.PaginaFisica > e.PagFinal || e.ErroEscrita) break;
         linha = doc.Linha(i);
         ExpandeTabs(linha);
         e.LinhaEditorAtual = i;
@@ -98,8 +94,17 @@ void CompilaDocumento(const LinhasDocumento& doc)
         if (!ProcessaComando(linha)) ProcessaLinhaTexto(linha);
     }
     if (e.ErroEscrita) return;
+    TerminaDocumento();
+}
 
-    if (leuTudo && e.PaginaFisica <= e.PagFinal && !e.BufferParagrafo.empty())
+} // namespace
+
+void TerminaDocumento()
+{
+    EstadoCompilacao& e = *Compilacao;
+    // A paragraph still open is laid out unless the page range ended the
+    // reading first.
+    if (e.PaginaFisica <= e.PagFinal && !e.BufferParagrafo.empty())
         FormataParagrafo(true, true, std::string());
     if (!e.InicioPagina) FimDePagina(false);
     EmiteGraficosPendentes();
@@ -109,8 +114,6 @@ void CompilaDocumento(const LinhasDocumento& doc)
         FimDePagina(false);
     }
 }
-
-} // namespace
 
 std::string TraduzTexto(const std::string& texto)
 {

@@ -31,6 +31,11 @@ std::string CompilaLinha(int linhaEditor);
 // not passed through the output table.
 std::string TraduzTexto(const std::string& texto);
 
+// Closes the document laid out into the state Compilacao points at: the
+// paragraph still open, the last page, the graphics still waiting and, in
+// interpoint, the back side of the last sheet.
+void TerminaDocumento();
+
 // Every tab becomes two blanks.
 void ExpandeTabs(std::string& s);
 

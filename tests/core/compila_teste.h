@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmtraduz_paginas.h"
 #include "core/dmtraduz_quebra.h"
@@ -55,18 +56,7 @@ protected:
     }
 
     // The end of the document as the driver closes it.
-    void Termina()
-    {
-        EstadoCompilacao& e = estado;
-        if (e.PaginaFisica <= e.PagFinal && !e.BufferParagrafo.empty())
-            FormataParagrafo(true, true, std::string());
-        if (!e.InicioPagina) FimDePagina(false);
-        EmiteGraficosPendentes();
-        if (FrenteVerso && e.PaginaFisica % 2 == 0) {
-            if (e.InicioPagina && ImprEnviaVazias) EscreveLinha(std::string(), true, false);
-            FimDePagina(false);
-        }
-    }
+    void Termina() { TerminaDocumento(); }
 
     std::vector<std::string> Compila(const std::vector<std::string>& doc,
                                      bool paraVisualizacao = false)
