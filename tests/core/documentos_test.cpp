@@ -22,18 +22,6 @@ struct Pasta : PastaTemporaria {
     std::string operator/(const std::string& nome) const { return caminho(nome); }
 };
 
-std::string Le(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void Escreve(const std::string& caminho, const std::string& conteudo) {
-    std::ofstream f(caminho, std::ios::binary);
-    f << conteudo;
-}
-
 } // namespace
 
 // ---- Code pages ------------------------------------------------------------
@@ -181,13 +169,13 @@ TEST(Nomes, CaseIsIgnoredForAccentedLettersToo) {
 TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
     Pasta p;
     const std::string a = p / "a.txt";
-    Escreve(a, "vers\xe3o 1\r\n");
-    Escreve(p / "a.bak", "muito antiga\r\n");
+    GravaArquivoTeste(a, "vers\xe3o 1\r\n");
+    GravaArquivoTeste(p / "a.bak", "muito antiga\r\n");
     ASSERT_EQ(GravaComBackup(a, "vers\xe3o 2\r\n"), ResultadoGravacao::Gravado);
-    EXPECT_EQ(Le(a), "vers\xe3o 2\r\n");
-    EXPECT_EQ(Le(p / "a.bak"), "vers\xe3o 1\r\n");
+    EXPECT_EQ(LeArquivoTeste(a), "vers\xe3o 2\r\n");
+    EXPECT_EQ(LeArquivoTeste(p / "a.bak"), "vers\xe3o 1\r\n");
     ASSERT_EQ(GravaComBackup(a, "vers\xe3o 3\r\n"), ResultadoGravacao::Gravado);
-    EXPECT_EQ(Le(p / "a.bak"), "vers\xe3o 2\r\n");
+    EXPECT_EQ(LeArquivoTeste(p / "a.bak"), "vers\xe3o 2\r\n");
     // Nothing else is left in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(p.dir), fs::directory_iterator()), 2);
 }
@@ -195,27 +183,27 @@ TEST(Gravacao, SavingKeepsThePreviousVersionAsBak) {
 TEST(Gravacao, ANewFileLeavesNoBak) {
     Pasta p;
     ASSERT_EQ(GravaComBackup(p / "novo.txt", "x\r\n"), ResultadoGravacao::Gravado);
-    EXPECT_EQ(Le(p / "novo.txt"), "x\r\n");
+    EXPECT_EQ(LeArquivoTeste(p / "novo.txt"), "x\r\n");
     EXPECT_FALSE(fs::exists(p / "novo.bak"));
 }
 
 TEST(Gravacao, AFileNamedBakIsReplacedInPlace) {
     Pasta p;
-    Escreve(p / "n.bak", "velho");
+    GravaArquivoTeste(p / "n.bak", "velho");
     ASSERT_EQ(GravaComBackup(p / "n.bak", "novo"), ResultadoGravacao::Gravado);
-    EXPECT_EQ(Le(p / "n.bak"), "novo");
+    EXPECT_EQ(LeArquivoTeste(p / "n.bak"), "novo");
 }
 
 TEST(Gravacao, FailedBackupWritesNothingAndKeepsTheFile) {
     Pasta p;
     const std::string a = p / "a.txt";
-    Escreve(a, "bom\r\n");
+    GravaArquivoTeste(a, "bom\r\n");
     // A folder holding a file sits where the ".bak" should go: it can be
     // neither deleted nor replaced by a rename.
     fs::create_directory(p / "a.bak");
-    Escreve(p / "a.bak/dentro", "x");
+    GravaArquivoTeste(p / "a.bak/dentro", "x");
     EXPECT_EQ(GravaComBackup(a, "novo\r\n"), ResultadoGravacao::FalhaBackup);
-    EXPECT_EQ(Le(a), "bom\r\n");
+    EXPECT_EQ(LeArquivoTeste(a), "bom\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(p.dir), fs::directory_iterator()), 2);
 }
 
@@ -226,9 +214,9 @@ TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
     // The target is a folder: the text is written aside and the rename fails;
     // the ".bak" holds nothing new and no temporary file is left.
     fs::create_directory(p / "pasta.txt");
-    Escreve(p / "pasta.txt/f", "y");
+    GravaArquivoTeste(p / "pasta.txt/f", "y");
     EXPECT_NE(GravaComBackup(p / "pasta.txt", "x"), ResultadoGravacao::Gravado);
-    EXPECT_EQ(Le(p / "pasta.txt/f"), "y");
+    EXPECT_EQ(LeArquivoTeste(p / "pasta.txt/f"), "y");
     for (const auto& e : fs::directory_iterator(p.dir))
         EXPECT_EQ(e.path().filename().string().find("XXXXXX"), std::string::npos);
 }
@@ -236,7 +224,7 @@ TEST(Gravacao, FailedWriteKeepsTheLastGoodVersion) {
 TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
     Pasta p;
     const std::string a = p / "a.txt";
-    Escreve(a, "1");
+    GravaArquivoTeste(a, "1");
     fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_EQ(GravaComBackup(a, "2"), ResultadoGravacao::Gravado);
     EXPECT_EQ(fs::status(a).permissions() & fs::perms::all,
@@ -248,7 +236,7 @@ TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
 TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
     Pasta p;
     const std::string ini = p / "DOTMARA.INI";
-    Escreve(ini, "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=\r\narq3=/D/UM.TXT\r\narq4=/d/dois.txt\r\n"
+    GravaArquivoTeste(ini, "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=\r\narq3=/D/UM.TXT\r\narq4=/d/dois.txt\r\n"
                  "arq5=/d/tres.txt\r\n");
     ListaRecentes r;
     r.LeIni(ini);
@@ -258,11 +246,11 @@ TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
     ASSERT_TRUE(r.GravaIni(ini));
     EXPECT_EQ(LePerfil("DOTMARA", "arq2", "?", 0, ini), "/d/dois.txt");
     EXPECT_EQ(LePerfil("DOTMARA", "arq3", "?", 0, ini), "/d/tres.txt");
-    EXPECT_EQ(Le(ini), "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=/d/dois.txt\r\narq3=/d/tres.txt\r\n");
-    Escreve(ini, "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\narq2=x\r\n[OUTRA]\r\narq3=y\r\n");
+    EXPECT_EQ(LeArquivoTeste(ini), "[DOTMARA]\r\narq1=/d/Um.txt\r\narq2=/d/dois.txt\r\narq3=/d/tres.txt\r\n");
+    GravaArquivoTeste(ini, "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\narq2=x\r\n[OUTRA]\r\narq3=y\r\n");
     r.Limpa();
     ASSERT_TRUE(r.GravaIni(ini));
-    EXPECT_EQ(Le(ini), "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\n[OUTRA]\r\narq3=y\r\n");
+    EXPECT_EQ(LeArquivoTeste(ini), "; meu\r\n[DOTMARA]\r\nmaxCol=40\r\n[OUTRA]\r\narq3=y\r\n");
     // No INI file at all: nothing to delete, nothing created.
     ASSERT_TRUE(r.GravaIni(p / "nenhum.ini"));
     EXPECT_FALSE(fs::exists(p / "nenhum.ini"));
@@ -313,7 +301,7 @@ TEST(ValoresIni, LineBreakIsOffOnlyForN) {
 // ---- The sample document ---------------------------------------------------------
 
 TEST(Exemplo, SampleDocumentIsWindows1252WithClosedBlocks) {
-    const std::string texto = Le(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt");
+    const std::string texto = LeArquivoTeste(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt");
     ASSERT_FALSE(texto.empty());
     // Windows-1252 bytes (Portuguese letters present, no UTF-8 sequences).
     EXPECT_NE(texto.find("n\xe3o"), std::string::npos);

@@ -35,17 +35,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Le(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void Escreve(const std::string& caminho, const std::string& conteudo) {
-    std::ofstream f(caminho, std::ios::binary);
-    f << conteudo;
-}
 
 std::string Texto(const QString& q) {
     std::string r;
@@ -155,7 +144,7 @@ TEST_F(JanelaPrincipal, StartsWithoutIniFile) {
 }
 
 TEST_F(JanelaPrincipal, RecentEntriesDifferingOnlyInCaseGiveOneItem) {
-    Escreve(ini, "[DOTMARA]\r\narq1=/docs/Livro.txt\r\narq2=\r\narq3=/DOCS/LIVRO.TXT\r\n"
+    GravaArquivoTeste(ini, "[DOTMARA]\r\narq1=/docs/Livro.txt\r\narq2=\r\narq3=/DOCS/LIVRO.TXT\r\n"
                  "arq4=/docs/outro.txt\r\n");
     TformPrincipal& j = Cria();
     EXPECT_TRUE(j.imReabrir->isEnabled());
@@ -179,7 +168,7 @@ TEST_F(JanelaPrincipal, WrapColumnAndLineBreakFromIni) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.maxCol);
-        Escreve(ini, std::string("[DOTMARA]\r\nmaxCol=") + c.maxCol + "\r\nquebraLin=" + c.quebra + "\r\n");
+        GravaArquivoTeste(ini, std::string("[DOTMARA]\r\nmaxCol=") + c.maxCol + "\r\nquebraLin=" + c.quebra + "\r\n");
         Cria();
         EXPECT_EQ(MaxCol, c.col);
         EXPECT_EQ(QuebraLin, c.quebraLin);
@@ -203,7 +192,7 @@ TEST_F(JanelaPrincipal, LastFolderIsEnteredOrReported) {
 }
 
 TEST_F(JanelaPrincipal, CommandLineFileOpensOnShow) {
-    Escreve(dir + "doc.txt", "linha um\r\nlinha dois\r\n");
+    GravaArquivoTeste(dir + "doc.txt", "linha um\r\nlinha dois\r\n");
     fs::create_directory(dir + "outra");
     MudaDiretorioAtual(dir + "outra");
     TformPrincipal& j = Cria();
@@ -217,14 +206,14 @@ TEST_F(JanelaPrincipal, CommandLineFileOpensOnShow) {
     EXPECT_EQ(ArqAtual.front(), '/');
     Digita(j, "x");
     j.imSalvarClick();
-    EXPECT_EQ(Le(dir + "doc.txt"), "xlinha um\r\nlinha dois\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "doc.txt"), "xlinha um\r\nlinha dois\r\n");
     EXPECT_FALSE(fs::exists(dir + "outra/doc.txt"));
 }
 
 TEST_F(JanelaPrincipal, RelativeCommandLineNameIsTakenFromTheStartFolder) {
     // The last folder of the previous run is entered at creation; a name
     // given relative to the folder the program started in still opens.
-    Escreve(dir + "doc.txt", "um\r\n");
+    GravaArquivoTeste(dir + "doc.txt", "um\r\n");
     fs::create_directory(dir + "sub");
     GravaPerfil("DOTMARA", "ultimoDir", dir + "sub/", ini);
     TformPrincipal& j = Cria();
@@ -381,7 +370,7 @@ TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
     escolhas = {dir + "a.txt"};
     j.imSalvarClick();
     EXPECT_EQ(pastasDosDialogos, std::vector<std::string>{dir});
-    EXPECT_EQ(Le(dir + "a.txt"), "primeira vers\xe3o\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "primeira vers\xe3o\r\n");
     EXPECT_FALSE(fs::exists(dir + "a.bak"));
     EXPECT_EQ(ArqAtual, dir + "a.txt");
     EXPECT_FALSE(j.Modificado());
@@ -393,21 +382,21 @@ TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
     Digita(j, "segunda ");
     j.imSalvarClick();   // no dialog: the document has a name
     EXPECT_EQ(escolhas.size(), 0u);
-    EXPECT_EQ(Le(dir + "a.txt"), "segunda primeira vers\xe3o\r\n");
-    EXPECT_EQ(Le(dir + "a.bak"), "primeira vers\xe3o\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "segunda primeira vers\xe3o\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "primeira vers\xe3o\r\n");
     EXPECT_TRUE(fake().registros.empty());
 }
 
 TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
-    Escreve(dir + "a.txt", "A\r\n");
-    Escreve(dir + "b.txt", "B\r\n");
+    GravaArquivoTeste(dir + "a.txt", "A\r\n");
+    GravaArquivoTeste(dir + "b.txt", "B\r\n");
     TformPrincipal& j = Cria();
     ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
     ArqAtual = dir + "a.txt";
     Digita(j, "novo ");
 
     // Onto its own name, in another letter case: Cancel writes nothing.
-    Escreve(dir + "A.TXT", "outro\r\n");
+    GravaArquivoTeste(dir + "A.TXT", "outro\r\n");
     escolhas = {dir + "A.TXT"};
     fake().respostas = {mrCancel};
     j.imSalvarComoClick();
@@ -415,7 +404,7 @@ TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
     ASSERT_EQ(fake().registros.size(), 1u);
     EXPECT_EQ(fake().registros[0].texto, "Sobrescrever o pr\xf3prio arquivo: " + dir + "A.TXT?");
     EXPECT_EQ(fake().registros[0].botoes, Botoes::NoOKCancel);
-    EXPECT_EQ(Le(dir + "A.TXT"), "outro\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "A.TXT"), "outro\r\n");
     EXPECT_EQ(ArqAtual, dir + "a.txt");
     EXPECT_TRUE(j.Modificado());
 
@@ -425,8 +414,8 @@ TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
     fake().respostas = {mrOk};
     j.imSalvarComoClick();
     EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Arquivo " + dir + "b.txt j\xe1 exitente. Sobrescrever?"});
-    EXPECT_EQ(Le(dir + "b.txt"), "novo A\r\n");
-    EXPECT_EQ(Le(dir + "b.bak"), "B\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "b.txt"), "novo A\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "b.bak"), "B\r\n");
     EXPECT_EQ(ArqAtual, dir + "b.txt");
 
     // No to the question is no too.
@@ -435,7 +424,7 @@ TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
     fake().respostas = {mrNo};
     Digita(j, "!");
     j.imSalvarComoClick();
-    EXPECT_EQ(Le(dir + "a.txt"), "A\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "A\r\n");
 }
 
 TEST_F(JanelaPrincipal, FailedSaveReportsAndKeepsTheDocumentModified) {
@@ -452,9 +441,9 @@ TEST_F(JanelaPrincipal, FailedSaveReportsAndKeepsTheDocumentModified) {
 }
 
 TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
-    Escreve(dir + "a.txt", "bom\r\n");
+    GravaArquivoTeste(dir + "a.txt", "bom\r\n");
     fs::create_directory(dir + "a.bak");
-    Escreve(dir + "a.bak/x", "x");
+    GravaArquivoTeste(dir + "a.bak/x", "x");
     TformPrincipal& j = Cria();
     ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
     ArqAtual = dir + "a.txt";
@@ -462,7 +451,7 @@ TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
     j.imSalvarClick();
     EXPECT_EQ(fake().Textos(), std::vector<std::string>{
                                    "Erro: n\xe3o consegui gerar o backup (.bak): a.bak!\r\nO arquivo n\xe3o foi salvo."});
-    EXPECT_EQ(Le(dir + "a.txt"), "bom\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "bom\r\n");
     EXPECT_TRUE(j.Modificado());
 }
 
@@ -471,14 +460,14 @@ TEST_F(JanelaPrincipal, EveryByteSurvivesOpenAndSave) {
     for (int c = 1; c < 256; ++c)
         if (c != '\r' && c != '\n') bytes += static_cast<char>(c);
     const std::string conteudo = bytes + "\r\n" + std::string(1, '\0') + "z\r\n";
-    Escreve(dir + "b.txt", conteudo);
+    GravaArquivoTeste(dir + "b.txt", conteudo);
     TformPrincipal& j = Cria();
     ASSERT_TRUE(j.CarregaArquivo(dir + "b.txt"));
     ArqAtual = dir + "b.txt";
     EXPECT_EQ(j.Linha(0), bytes);
     Digita(j, "");
     j.imSalvarClick();
-    EXPECT_EQ(Le(dir + "b.txt"), conteudo);
+    EXPECT_EQ(LeArquivoTeste(dir + "b.txt"), conteudo);
 }
 
 TEST_F(JanelaPrincipal, NewAsksBeforeDroppingChanges) {
@@ -501,7 +490,7 @@ TEST_F(JanelaPrincipal, NewAsksBeforeDroppingChanges) {
 
 TEST_F(JanelaPrincipal, OpenByDialogMovesToTheFilesFolder) {
     fs::create_directory(dir + "livros");
-    Escreve(dir + "livros/um.txt", "Um\r\n");
+    GravaArquivoTeste(dir + "livros/um.txt", "Um\r\n");
     TformPrincipal& j = Cria();
     escolhas = {dir + "livros/um.txt"};
     j.imAbrirClick();
@@ -516,9 +505,9 @@ TEST_F(JanelaPrincipal, OpenByDialogMovesToTheFilesFolder) {
 }
 
 TEST_F(JanelaPrincipal, MissingRecentFileIsReportedAndDropped) {
-    Escreve(dir + "a.txt", "A\r\n");
-    Escreve(dir + "c.txt", "C\r\n");
-    Escreve(ini, "[DOTMARA]\r\narq1=" + dir + "a.txt\r\narq2=" + dir + "b.txt\r\narq3=" + dir + "c.txt\r\n");
+    GravaArquivoTeste(dir + "a.txt", "A\r\n");
+    GravaArquivoTeste(dir + "c.txt", "C\r\n");
+    GravaArquivoTeste(ini, "[DOTMARA]\r\narq1=" + dir + "a.txt\r\narq2=" + dir + "b.txt\r\narq3=" + dir + "c.txt\r\n");
     TformPrincipal& j = Cria();
     Digita(j, "antes");
     fake().respostas = {mrOk, mrOk};
@@ -552,8 +541,8 @@ TEST_F(JanelaPrincipal, MissingRecentFileIsReportedAndDropped) {
 }
 
 TEST_F(JanelaPrincipal, RecentEntryWithoutFolderIsCompleted) {
-    Escreve(dir + "solto.txt", "S\r\n");
-    Escreve(ini, "[DOTMARA]\r\narq1=/outro/x.txt\r\narq2=solto.txt\r\narq3=" + dir + "solto.txt\r\n");
+    GravaArquivoTeste(dir + "solto.txt", "S\r\n");
+    GravaArquivoTeste(ini, "[DOTMARA]\r\narq1=/outro/x.txt\r\narq2=solto.txt\r\narq3=" + dir + "solto.txt\r\n");
     TformPrincipal& j = Cria();
     j.imArqClick(1);
     EXPECT_EQ(j.Linha(0), "S");
@@ -568,7 +557,7 @@ TEST_F(JanelaPrincipal, SixthFileDropsTheOldestAndReopeningMovesToTop) {
     TformPrincipal& j = Cria();
     for (int i = 1; i <= 6; ++i) {
         const std::string n = dir + "f" + std::to_string(i) + ".txt";
-        Escreve(n, "f\r\n");
+        GravaArquivoTeste(n, "f\r\n");
         escolhas = {n};
         j.imAbrirClick();
     }
@@ -588,9 +577,9 @@ TEST_F(JanelaPrincipal, DroppingThreeFilesOpensTheFirstWholePath) {
     // A long folder name: the whole path is used.
     const std::string longa = dir + std::string(150, 'p') + "/";
     fs::create_directory(longa);
-    Escreve(longa + "um.txt", "primeiro\r\n");
-    Escreve(dir + "dois.txt", "segundo\r\n");
-    Escreve(dir + "tres.txt", "terceiro\r\n");
+    GravaArquivoTeste(longa + "um.txt", "primeiro\r\n");
+    GravaArquivoTeste(dir + "dois.txt", "segundo\r\n");
+    GravaArquivoTeste(dir + "tres.txt", "terceiro\r\n");
     TformPrincipal& j = Cria();
     QMimeData dados;
     dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(longa + "um.txt")),
@@ -613,7 +602,7 @@ TEST_F(JanelaPrincipal, DroppingThreeFilesOpensTheFirstWholePath) {
 }
 
 TEST_F(JanelaPrincipal, DropEndsBeforeTheQuestion) {
-    Escreve(dir + "um.txt", "um\r\n");
+    GravaArquivoTeste(dir + "um.txt", "um\r\n");
     TformPrincipal& j = Cria();
     Digita(j, "mudado");
     fake().respostas = {mrOk};
@@ -697,7 +686,7 @@ TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
     // Text is never cut on loading; only typing and pasting are held back.
     const std::string linha(99, 'a');
     std::vector<std::string> linhas(4000, linha);
-    Escreve(dir + "grande.txt", LinhasEmTexto(linhas));
+    GravaArquivoTeste(dir + "grande.txt", LinhasEmTexto(linhas));
     TformPrincipal& j = Cria();
     ASSERT_TRUE(j.CarregaArquivo(dir + "grande.txt"));
     EXPECT_EQ(j.NumLinhas(), 4000);
@@ -708,7 +697,7 @@ TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
 TEST_F(JanelaPrincipal, PastingCopiedFilesOpensNothing) {
     // Only a drop opens a file; a file copied in a file manager pastes the
     // text it carries.
-    Escreve(dir + "outro.txt", "outro\r\n");
+    GravaArquivoTeste(dir + "outro.txt", "outro\r\n");
     TformPrincipal& j = Cria();
     Digita(j, "texto ");
     auto* dados = new QMimeData;

@@ -24,19 +24,25 @@ PastaTemporaria::~PastaTemporaria() {
     std::filesystem::remove_all(dir_, ec);
 }
 
-std::string PastaTemporaria::grava(const std::string& nome, const std::string& conteudo) const {
-    std::string c = caminho(nome);
-    std::ofstream f(c, std::ios::binary | std::ios::trunc);
-    f << conteudo;
-    return c;
-}
-
-std::string PastaTemporaria::le(const std::string& nome) const {
-    std::ifstream f(caminho(nome), std::ios::binary);
+std::string LeArquivoTeste(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
 }
+
+void GravaArquivoTeste(const std::string& caminho, const std::string& conteudo) {
+    std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
+    f << conteudo;
+}
+
+std::string PastaTemporaria::grava(const std::string& nome, const std::string& conteudo) const {
+    std::string c = caminho(nome);
+    GravaArquivoTeste(c, conteudo);
+    return c;
+}
+
+std::string PastaTemporaria::le(const std::string& nome) const { return LeArquivoTeste(caminho(nome)); }
 
 VariavelAmbiente::VariavelAmbiente(const char* nome, const std::string& valor) : nome_(nome) {
     if (const char* v = std::getenv(nome)) {

@@ -4,6 +4,11 @@
 
 #include <string>
 
+// The bytes of a file ("" when missing), and a file written with the bytes
+// given.
+std::string LeArquivoTeste(const std::string& caminho);
+void GravaArquivoTeste(const std::string& caminho, const std::string& conteudo);
+
 class PastaTemporaria {
 public:
     PastaTemporaria();
