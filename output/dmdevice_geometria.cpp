@@ -8,10 +8,7 @@
 #include "core/dmvars.h"
 #include "output/dmIndex.h"
 #include "output/dmTiger.h"
-#if __has_include("output/dmdevice.h")
 #include "output/dmdevice.h"
-#define DOTMARA_TEM_DISPOSITIVO 1
-#endif
 
 namespace {
 std::atomic<const GeometriaDispositivo*> geometriaAtual{&GeometriaIndexNormal};
@@ -49,9 +46,7 @@ const GeometriaDispositivo& GeometriaDoModelo(const char* modelo, bool visualiza
 
 void CarregaGeometria()
 {
-#ifdef DOTMARA_TEM_DISPOSITIVO
     AtualizaEhTiger();
-#endif
     geometriaAtual.store(&GeometriaDoModelo(ImprMarca.c_str(), ModoVisualizacao),
                          std::memory_order_release);
 }

@@ -7,10 +7,7 @@
 
 #include "core/dmvars.h"
 #include "output/dmTiger.h"
-#if __has_include("output/dmdevice.h")
 #include "output/dmdevice.h"
-#define DOTMARA_TEM_DISPOSITIVO 1
-#endif
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -136,11 +133,7 @@ void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas)
                          Botoes::OK);
         return;
     }
-#ifdef DOTMARA_TEM_DISPOSITIVO
     const bool tiger = EhTiger.load(); // refreshed with the geometry
-#else
-    const bool tiger = ModeloEhTiger(ImprMarca);
-#endif
     MedeGRB(conteudo, tiger, colunas, linhas);
 }
 
