@@ -349,6 +349,11 @@ TEST_F(JanelaPrincipal, SelectionPanelCountsLineEndsAndLines) {
     EXPECT_EQ(Texto(j.sbarPrincipal[2]->text()), " Sel: 0 | 1");
     EXPECT_EQ(Texto(j.sbarPrincipal[0]->text()), " Lin: 2");
     EXPECT_EQ(Texto(j.sbarPrincipal[1]->text()), " Col: 3");
+    // A new anchor with the caret where it was still updates the panel.
+    c.setPosition(0);
+    c.setPosition(5, QTextCursor::KeepAnchor);
+    j.richEdPrincipal->setTextCursor(c);
+    EXPECT_EQ(Texto(j.sbarPrincipal[2]->text()), " Sel: 6 | 2");
 }
 
 TEST_F(JanelaPrincipal, LinesAreWindows1252Bytes) {
