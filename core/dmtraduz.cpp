@@ -209,12 +209,8 @@ std::string CompilaLinha(int linhaEditor)
     e.InicioPagina = false; // no header
     InicializaMapas();
     PrimeiraPagina();
-    e.ModoVisualizacao = false;
-    e.NumPagina = 1;
     e.PagInicial = 1;
     e.PagFinal = 9999;
-    e.NumPagTinta = 0;
-    e.LinhaCentrada = false;
     e.LarguraLinha = 254;
     e.LinhaEditorAtual = linhaEditor;
     IniciaTradutores();
