@@ -69,6 +69,31 @@ unsigned char MaiusculaLatin(unsigned char c) {
     return c;
 }
 
+std::string_view AparaBrancos(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+bool LeInteiroExato(std::string_view s, int& v) {
+    std::size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    if (i >= s.size())
+        return false;
+    long long r = 0;
+    for (; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < '0' || c > '9')
+            return false;
+        r = r * 10 + (c - '0');
+        if (r > 1000000000LL)
+            return false;
+    }
+    v = static_cast<int>(s[0] == '-' ? -r : r);
+    return true;
+}
+
 bool CarregaTabelaImpressora() {
     for (int i = 0; i < 256; ++i)
         TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 extern bool TextoIngles;
 
@@ -10,3 +11,9 @@ bool CarregaTabelaImpressora();
 unsigned char HexParaByte(char a, char b);
 unsigned char MinusculaLatin(unsigned char c);
 unsigned char MaiusculaLatin(unsigned char c);
+
+// The text without the blanks (spaces only) at its two ends.
+std::string_view AparaBrancos(std::string_view s);
+// A whole decimal integer written exactly: an optional sign and digits, at
+// most 10^9 in size; false for anything else.
+bool LeInteiroExato(std::string_view s, int& v);

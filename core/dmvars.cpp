@@ -3,6 +3,8 @@
 // the draft-line tests.
 #include "core/dmvars.h"
 
+#include "core/dmutil.h"
+
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 
@@ -407,15 +409,6 @@ bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma) 
 // ---- Draft-line tests ----------------------------------------------------
 namespace {
 
-// Blanks only: codes below 32 are real cells of the draft.
-std::string_view AparaBrancos(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 bool Repete(std::string_view s, char c, size_t n) {
     return s.size() == n && s.find_first_not_of(c) == std::string_view::npos;
 }
@@ -423,6 +416,7 @@ bool Repete(std::string_view s, char c, size_t n) {
 } // namespace
 
 bool LinhaQuebraPagina(const std::string& linha) {
+    // Blanks only: codes below 32 are real cells of the draft.
     std::string_view t = AparaBrancos(linha);
     return Repete(t, '-', 50) || Repete(t, '=', 50);
 }

@@ -1,13 +1,13 @@
 // dmImprPagina: the four page renderers and the placing of tactile graphics.
 #include "output/dmImprPagina.h"
 
+#include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmgrafpr.h"
-#include "platform/codepage.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -19,28 +19,6 @@ constexpr int kCelasFaixa = 450;
 std::string AparaDireita(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
     return s;
-}
-
-std::string Apara(const std::string& s) {
-    std::size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    std::size_t b = s.find_last_not_of(' ');
-    return s.substr(a, b - a + 1);
-}
-
-// An integer written exactly (optional sign, digits); false otherwise.
-bool ParaInteiro(const std::string& s, int& v) {
-    if (s.empty()) return false;
-    std::size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
-    if (i == s.size()) return false;
-    long long r = 0;
-    for (std::size_t k = i; k < s.size(); ++k) {
-        if (s[k] < '0' || s[k] > '9') return false;
-        r = r * 10 + (s[k] - '0');
-        if (r > 1000000000) return false;
-    }
-    v = static_cast<int>(s[0] == '-' ? -r : r);
-    return true;
 }
 
 // The line followed by CR (the last line of a page or band) or CR LF.
@@ -55,12 +33,7 @@ void ErroDispositivo() { dialogos().MensagemOK("Erro no dispositivo"); }
 
 bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g) {
     g = ArquivoGRB{};
-    std::FILE* f = std::fopen(Cp1252ParaUtf8(caminho).c_str(), "rb");
-    if (!f) return false;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) g.conteudo.append(buf, n);
-    std::fclose(f);
+    if (!LeArquivo(caminho, g.conteudo)) return false;
     MedeGRB(g.conteudo, tiger, g.colunas, g.linhasPontos);
     return true;
 }
@@ -68,7 +41,7 @@ bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g) {
 void PaginaImpressao::AdicionaLinhaPagina(const std::string& linha) {
     if (LinhaGrafico(linha)) {
         if (cfg_.TipoTratGrafico == GraficoNenhum) return;
-        std::string l = std::string(4, '\x0f') + " " + Apara(linha.substr(4));
+        std::string l = std::string(4, '\x0f') + " " + std::string(AparaBrancos(std::string_view(linha).substr(4)));
         if (cfg_.TipoTratGrafico == GraficoComoTexto)
             l = std::string(static_cast<std::size_t>(std::max(MargemAtual, 0)), ' ') + l;
         linhas_.push_back(std::move(l));
@@ -269,11 +242,11 @@ bool PaginaImpressao::ImprimePaginaTiger() {
 bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, int& x0, int& largura,
                                        int& altura) {
     x0 = largura = altura = 0;
-    std::string resto = Apara(grafico.size() > 4 ? grafico.substr(4) : std::string());
+    std::string resto(AparaBrancos(grafico.size() > 4 ? std::string_view(grafico).substr(4) : std::string_view()));
     std::size_t b = resto.find(' ');
     if (b == std::string::npos) return false;
     std::string pos = MaiusculasAnsi(resto.substr(0, b));
-    std::string nome = Apara(resto.substr(b + 1));
+    std::string nome(AparaBrancos(std::string_view(resto).substr(b + 1)));
     if (nome.empty()) return false;
     if (nome.find('/') == std::string::npos) {
         std::size_t barra = cfg_.ArqAtual.rfind('/');
@@ -296,7 +269,7 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
         if (pos == "D" && util > largura) x0 += util - largura;
     } else {
         int n = 0;
-        if (ParaInteiro(pos, n)) {
+        if (LeInteiroExato(pos, n)) {
             if (n < 1) n = 1;
             // Any column past the matrix ends up pulled back to the right
             // edge; bounding it keeps the dot arithmetic in range.

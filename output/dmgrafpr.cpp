@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmTiger.h"
 #include "output/dmdevice.h"
@@ -23,35 +24,6 @@ bool DentroDaMatriz(int x, int y)
 size_t Indice(int x, int y)
 {
     return static_cast<size_t>(x) + static_cast<size_t>(y) * LadoMatriz;
-}
-
-std::string Aparado(const std::string& s)
-{
-    const size_t i = s.find_first_not_of(' ');
-    if (i == std::string::npos) return std::string();
-    return s.substr(i, s.find_last_not_of(' ') - i + 1);
-}
-
-// A whole decimal integer (sign allowed), as the settings read integers.
-bool LeInteiro(const std::string& s, int& v)
-{
-    if (s.empty()) return false;
-    size_t i = 0;
-    bool negativo = false;
-    if (s[0] == '+' || s[0] == '-') {
-        negativo = s[0] == '-';
-        i = 1;
-    }
-    if (i >= s.size()) return false;
-    long long r = 0;
-    for (; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < '0' || c > '9') return false;
-        r = r * 10 + (c - '0');
-        if (r > 1000000000LL) return false;
-    }
-    v = static_cast<int>(negativo ? -r : r);
-    return true;
 }
 
 // Largest empty graphic asked for: the frame must fit in the dot matrix.
@@ -168,8 +140,8 @@ bool LeTamanhoGraficoVazio(const std::string& resposta, int& yy, int& xx)
     const size_t branco = resposta.find(' ');
     if (branco == std::string::npos) return false;
     int y = 0, x = 0;
-    if (!LeInteiro(resposta.substr(0, branco), y)) return false;
-    if (!LeInteiro(Aparado(resposta.substr(branco)), x)) return false;
+    if (!LeInteiroExato(std::string_view(resposta).substr(0, branco), y)) return false;
+    if (!LeInteiroExato(AparaBrancos(std::string_view(resposta).substr(branco)), x)) return false;
     // A size of 0 or below, or a frame beyond the dot matrix, is asked again.
     if (y <= 0 || x <= 0 || y > MaxLinhasVazio || x > MaxColunasVazio) return false;
     yy = y;
@@ -179,7 +151,7 @@ bool LeTamanhoGraficoVazio(const std::string& resposta, int& yy, int& xx)
 
 std::string NomeGraficoVazio(const std::string& resposta, const std::string& arqAtual)
 {
-    std::string nome = Aparado(resposta);
+    std::string nome(AparaBrancos(resposta));
     if (nome.empty()) return nome;
     const std::string_view fim =
         std::string_view(nome).substr(nome.size() >= 4 ? nome.size() - 4 : 0);

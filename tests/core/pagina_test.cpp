@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -277,6 +278,21 @@ TEST_F(Pagina, GraficoAusenteAvisaEDeixaEmBranco) {
     std::string nome = (dir / "falta.grb").string();
     EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo " + nome + " n\xe3o achado"}));
     EXPECT_EQ(Envios(), (std::vector<std::string>{ESC1, "\r", FF, ESCF}));
+}
+
+// A graphic name that is a pipe or a folder is not a file: reported as
+// missing instead of blocking the print job on the read.
+TEST_F(Pagina, GraficoQueNaoEhArquivoComumAvisa) {
+    const std::string fifo = (dir / "cano.grb").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "pasta.grb");
+    PaginaImpressao p(cfg, *disp);
+    int x0, w, h;
+    EXPECT_FALSE(p.PosicionaGrafico(0, G4 + " E cano.grb", x0, w, h));
+    EXPECT_FALSE(p.PosicionaGrafico(0, G4 + " E pasta.grb", x0, w, h));
+    EXPECT_EQ(dlg.fake.Textos(),
+              (std::vector<std::string>{"Arquivo " + fifo + " n\xe3o achado",
+                                        "Arquivo " + (dir / "pasta.grb").string() + " n\xe3o achado"}));
 }
 
 TEST_F(Pagina, GraficoSemNomeNaoEhColocado) {
