@@ -3,11 +3,11 @@
 
 #include "core/dmtraduz.h"
 #include "core/dmvars.h"
+#include "editor/documentos.h"
 #include "output/dmTiger.h"
-#include "platform/codepage.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 
-#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -35,30 +35,9 @@ void Mensagem(const std::string& texto) {
 
 bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
     linhas.clear();
-    std::FILE* f = std::fopen(Cp1252ParaUtf8(caminho).c_str(), "rb");
-    if (!f) return false;
     std::string tudo;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) tudo.append(buf, n);
-    bool erro = std::ferror(f) != 0;
-    std::fclose(f);
-    if (erro) return false;
-    std::string atual;
-    bool temLinha = false;
-    for (std::size_t i = 0; i < tudo.size(); ++i) {
-        char c = tudo[i];
-        if (c == '\r' || c == '\n') {
-            linhas.push_back(std::move(atual));
-            atual.clear();
-            temLinha = false;
-            if (c == '\r' && i + 1 < tudo.size() && tudo[i + 1] == '\n') ++i;
-        } else {
-            atual.push_back(c);
-            temLinha = true;
-        }
-    }
-    if (temLinha) linhas.push_back(std::move(atual));
+    if (!LeArquivo(caminho, tudo)) return false;
+    linhas = TextoEmLinhas(tudo);
     return true;
 }
 

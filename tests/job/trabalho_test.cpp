@@ -19,6 +19,7 @@
 #include <chrono>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <thread>
 
@@ -240,6 +241,11 @@ TEST(LeRascunho, FinsDeLinhaELinhasLongas) {
     EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b", "c"}));
     EXPECT_FALSE(LeRascunho(t.caminho("falta.txt"), l));
     EXPECT_TRUE(l.empty());
+    // A pipe in the draft's place is refused rather than read until a
+    // writer comes.
+    const std::string cano = t.caminho("cano.txt");
+    ASSERT_EQ(::mkfifo(cano.c_str(), 0600), 0);
+    EXPECT_FALSE(LeRascunho(cano, l));
 }
 
 TEST(Instantaneo, GeometriaDeImpressaoERascunhoDoInicio) {
