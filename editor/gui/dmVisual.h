@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dmvars.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -155,6 +157,17 @@ private:
     void OutraFonte();
     void SelecionaLinha(int i);
     int Selecionada() const;
+
+    // The maps of the compile that made the lines shown, taken when the draft
+    // is read: a later compile of another page range (printing) rewrites the
+    // shared maps, while the view keeps showing its own lines.
+    struct MapasVisual {
+        DynIntArray rascunhoEditor;
+        int quantRascunhoMapeadas = -1;
+        DynIntArray pagArabica, pagRomana, pagFisica;
+        int tamanhoMapaPaginas = 0;
+        int paginaFisica = 1;
+    } mapas_;
 
     int selGuardada_ = -1;
     int topoGuardado_ = 0;
