@@ -202,6 +202,13 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     timerVisual->setInterval(300);
     timerVisual->setSingleShot(true);
 
+    EscolheFonte = [this](QFont& f) {
+        bool ok = false;
+        const QFont escolhida = QFontDialog::getFont(&ok, f, this);
+        if (ok) f = escolhida;
+        return ok;
+    };
+
     // Creation
     FonteBraille = QString(kFonteBrailleTalvo);
     TamanhoNormal();
@@ -694,9 +701,8 @@ void TformVisual::EmBraille() {
 }
 
 void TformVisual::OutraFonte() {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, lboxVisual->font(), this);
-    if (ok) FonteBraille = f.family();
+    QFont f = lboxVisual->font();
+    if (EscolheFonte && EscolheFonte(f)) FonteBraille = f.family();
     EmBraille();
 }
 

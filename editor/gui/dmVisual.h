@@ -68,6 +68,9 @@ public:
     ~TformVisual() override;
 
     LigacoesVisual Ligacoes;
+    // The font chooser of "&Outra fonte" (a modal dialog; tests replace it):
+    // true with the chosen font.
+    std::function<bool(QFont&)> EscolheFonte;
 
     // ---- Operations offered to the other windows ----
     void MarcaRecarga(bool recarregar, bool selecionarCursor);

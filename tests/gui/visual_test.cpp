@@ -391,6 +391,30 @@ TEST_F(VisualTest, RotulosSeguemOCodigoEmVigor) {
     EXPECT_EQ(Item(0).substr(0, 4), v->RotulosLinha[1]);
 }
 
+TEST_F(VisualTest, OutraFonteEscolhidaOuCanceladaVoltaAoBraille) {
+    v->FormActivate();
+    v->imEmTinta->trigger();
+    bool aceita = false;
+    int perguntas = 0;
+    v->EscolheFonte = [&](QFont& f) {
+        ++perguntas;
+        if (aceita) f.setFamily("DejaVu Sans Mono");
+        return aceita;
+    };
+    v->SymBraille1->trigger(); // Cancel: the font stays, the cells come back
+    EXPECT_EQ(perguntas, 1);
+    EXPECT_EQ(v->FonteBraille, QString("BrailleTalvo"));
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    v->imEmTinta->trigger();
+    aceita = true;
+    v->SymBraille1->trigger();
+    EXPECT_EQ(v->FonteBraille, QString("DejaVu Sans Mono"));
+    EXPECT_EQ(v->lboxVisual->font().family(), QString("DejaVu Sans Mono"));
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    v->BrailleTalvo1->trigger();
+    EXPECT_EQ(v->FonteBraille, QString("BrailleTalvo"));
+}
+
 TEST_F(VisualTest, TintaEBraille) {
     v->FormActivate();
     v->imEmTinta->trigger();
