@@ -5,6 +5,7 @@
 #include "output/dmTigerSaida.h"
 #include "platform/dialogos.h"
 #include "support/dispositivo_falso.h"
+#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,6 @@ namespace {
 std::string TempNome(const std::string& base) {
     return (std::filesystem::temp_directory_path() /
             (base + "_" + std::to_string(::getpid()))).string();
-}
-
-std::string LeTudo(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
 }
 
 // Installs factories that record which back-end a name reached.
@@ -114,7 +108,7 @@ TEST_P(ArquivoSaidaPuma, FormFeedSozinhoViraTracos) {
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->Envia(c.enviado));
     d->Fecha();
-    EXPECT_EQ(LeTudo(nome), c.gravado);
+    EXPECT_EQ(LeArquivoTeste(nome), c.gravado);
     std::remove(nome.c_str());
 }
 
@@ -137,7 +131,7 @@ TEST(ArquivoSaida, CriaVazioEApagaAnterior) {
     }
     auto d = AbreArquivoSaida(nome, "Index");
     ASSERT_TRUE(d);
-    EXPECT_EQ(LeTudo(nome), "");
+    EXPECT_EQ(LeArquivoTeste(nome), "");
     d->Fecha();
     std::remove(nome.c_str());
 }
@@ -268,7 +262,7 @@ TEST(DispositivoSemTiger, GraficoRecusado) {
     MatrizPontos m{};
     EXPECT_FALSE(d->EnviaGrafico(m, 0, 0, 1, 1));
     d->Fecha();
-    EXPECT_EQ(LeTudo(nome), "");
+    EXPECT_EQ(LeArquivoTeste(nome), "");
     std::remove(nome.c_str());
 }
 

@@ -2,6 +2,8 @@
 // unchanged; the blocked wait shows its notice, resumes and ends on cancel.
 #include "output/dmcom.h"
 
+#include "support/temporario.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -212,10 +214,7 @@ TEST(Paralela, EscreveTudoNoArquivoDaPorta) {
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->Envia("a\r\nb"));
     d->Fecha();
-    std::ifstream f(nome, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    EXPECT_EQ(ss.str(), "a\r\nb");
+    EXPECT_EQ(LeArquivoTeste(nome), "a\r\nb");
     std::remove(nome.c_str());
     EXPECT_FALSE(AbreLpt("/dev/nao_existe_lp"));
 }

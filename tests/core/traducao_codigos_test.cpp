@@ -2,6 +2,8 @@
 // they write for a varied text is named by the file of its code (none left
 // to the identity by accident), each reaches a six-dot cell, and sentences
 // come out with the right dots cell by cell.
+#include "support/temporario.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -20,13 +22,6 @@
 
 namespace {
 
-std::string LeArquivo(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 std::string Arquivo(bool antigo) {
     return std::string(DOTMARA_DATA_DIR) + (antigo ? "/ambcode.cfg" : "/ambcode2.cfg");
 }
@@ -34,7 +29,7 @@ std::string Arquivo(bool antigo) {
 // Internal characters named by rule lines, with the line of each.
 std::map<unsigned char, int> Nomeados(bool antigo) {
     std::map<unsigned char, int> r;
-    std::istringstream in(LeArquivo(Arquivo(antigo)));
+    std::istringstream in(LeArquivoTeste(Arquivo(antigo)));
     std::string l;
     int num = 0;
     while (std::getline(in, l)) {
@@ -70,7 +65,7 @@ public:
 };
 
 std::vector<std::string> TextoVariado() {
-    std::string todo = Utf8ParaCp1252(LeArquivo(std::string(DOTMARA_TEST_DATA_DIR) + "/texto_variado.txt"));
+    std::string todo = Utf8ParaCp1252(LeArquivoTeste(std::string(DOTMARA_TEST_DATA_DIR) + "/texto_variado.txt"));
     std::vector<std::string> linhas;
     std::istringstream in(todo);
     std::string l;
