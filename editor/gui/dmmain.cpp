@@ -229,15 +229,10 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     timerPrinc->setInterval(100);
     connect(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
 
-    // A caret move brings both signals when it changes the selection too; the
-    // caret line (and so the braille strip) follows the caret alone, so a
-    // selection change refreshes only the status panels.
     connect(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
             &TformPrincipal::richEdPrincipalSelectionChange);
-    connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this, [this] {
-        const QTextCursor c = richEdPrincipal->textCursor();
-        MostraPosicao(c.blockNumber() + 1, c.positionInBlock() + 1);
-    });
+    connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
+            &TformPrincipal::richEdPrincipalSelectionChange);
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), QDe(dir),
