@@ -1,6 +1,7 @@
-// dmtradutor: byte classes and small helpers shared by the two ink-to-braille
-// translators (dmunif, dmantigo). Inline and table-driven: the translators
-// run over every line of the document on each compile.
+// dmtradutor: the pass over the bytes, byte classes and small helpers shared
+// by the two ink-to-braille translators (dmunif, dmantigo). Inline and
+// table-driven: the translators run over every line of the document on each
+// compile.
 //
 // The letter sets are the ones of dmvars (Maiusculas: A-Z and 192-223;
 // Minusculas: a-z and 224-255); a test checks that they agree.
