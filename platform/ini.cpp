@@ -197,9 +197,11 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
     std::vector<Linha> ls = Divide(conteudo);
 
     // Line end for new lines: the file's own, CR LF for a new file.
+    // A lone CR (only ever the end of the last line) is no line end to the
+    // reader, which splits at LF: lines added after it get a real one.
     std::string fimNovo = "\r\n";
     for (const Linha& l : ls)
-        if (!l.fim.empty()) {
+        if (l.fim == "\r\n" || l.fim == "\n") {
             fimNovo = l.fim;
             break;
         }
@@ -232,11 +234,11 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
     if (!feito) {
         if (inicioSecao < ls.size()) {
             Linha nova{linhaNova, fimNovo};
-            if (ls[ultimoConteudo].fim.empty())
+            if (ls[ultimoConteudo].fim.empty() || ls[ultimoConteudo].fim == "\r")
                 ls[ultimoConteudo].fim = fimNovo;
             ls.insert(ls.begin() + static_cast<std::ptrdiff_t>(ultimoConteudo + 1), nova);
         } else {
-            if (!ls.empty() && ls.back().fim.empty())
+            if (!ls.empty() && (ls.back().fim.empty() || ls.back().fim == "\r"))
                 ls.back().fim = fimNovo;
             ls.push_back({"[" + std::string(secaoAlvo) + "]", fimNovo});
             ls.push_back({linhaNova, fimNovo});
