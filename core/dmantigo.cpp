@@ -109,6 +109,8 @@ void Tradutor::Numero(std::size_t& i) {
         const unsigned char c = p_[k];
         if (EhDigito(c) || c == ',')
             out_ += static_cast<char>(c);
+        else if (c == '.' && k + 2 < n_ && p_[k + 1] == '.' && p_[k + 2] == '.')
+            break;   // an ellipsis after the number: the main loop writes it
         else if (c == '.')
             out_ += (k + 1 < n_ && EhDigito(p_[k + 1])) ? '\'' : '.';
         else

@@ -168,7 +168,9 @@ void Tradutor::Numero(std::size_t& i) {
         if (EhDigito(c) || c == ',' || c == '$') {
             out_ += static_cast<char>(c);
         } else if (c == '.') {
-            out_ += '.';
+            // A period that no digit follows is the sentence's own period,
+            // which foreign text writes as its period.
+            out_ += ingles_ && !(k + 1 < n_ && EhDigito(p_[k + 1])) ? '/' : '.';
             if (k + 1 < n_ && EhDigito(p_[k + 1])) {
                 // Short groups on both sides (a time, a date): a new number
                 // sign; a group of three or more is a thousands separator.

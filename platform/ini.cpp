@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <mutex>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -196,12 +197,13 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         return false; // present but unreadable: never overwrite it blindly
     std::vector<Linha> ls = Divide(conteudo);
 
-    // Line end for new lines: the file's own, CR LF for a new file.
-    // A lone CR (only ever the end of the last line) is no line end to the
-    // reader, which splits at LF: lines added after it get a real one.
+    // Line end for new lines: the file's own, CR LF for a new file. A lone
+    // CR ends a line only at the very end of the file, so it is never used
+    // for a line that others follow.
+    const auto semFimUtil = [](const Linha& l) { return l.fim.empty() || l.fim == "\r"; };
     std::string fimNovo = "\r\n";
     for (const Linha& l : ls)
-        if (l.fim == "\r\n" || l.fim == "\n") {
+        if (!semFimUtil(l)) {
             fimNovo = l.fim;
             break;
         }
@@ -234,13 +236,16 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
     if (!feito) {
         if (inicioSecao < ls.size()) {
             Linha nova{linhaNova, fimNovo};
-            if (ls[ultimoConteudo].fim.empty() || ls[ultimoConteudo].fim == "\r")
+            if (semFimUtil(ls[ultimoConteudo]))
                 ls[ultimoConteudo].fim = fimNovo;
             ls.insert(ls.begin() + static_cast<std::ptrdiff_t>(ultimoConteudo + 1), nova);
         } else {
-            if (!ls.empty() && (ls.back().fim.empty() || ls.back().fim == "\r"))
+            if (!ls.empty() && semFimUtil(ls.back()))
                 ls.back().fim = fimNovo;
-            ls.push_back({"[" + std::string(secaoAlvo) + "]", fimNovo});
+            std::string cabecalho(1, '[');
+            cabecalho.append(secaoAlvo);
+            cabecalho.push_back(']');
+            ls.push_back({std::move(cabecalho), fimNovo});
             ls.push_back({linhaNova, fimNovo});
         }
     }

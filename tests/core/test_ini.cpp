@@ -110,6 +110,21 @@ TEST_F(IniTeste, GravarSecaoNova) {
     EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\nmaxLin=28\n[DICIONARIO]\nARQDIC=diciona.dic\n");
 }
 
+// A file that ends in a lone CR: the CR is that line's end, and what is
+// written after it goes on lines of its own.
+TEST_F(IniTeste, CrSozinhoNoFimEFimDeLinha) {
+    pasta.grava("DOTMARA.INI", "[DOTMARA]\r\nmaxLin=28\r");
+    ASSERT_TRUE(GravaPerfil("DOTMARA", "maxCarac", "34", ini));
+    EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\r\nmaxLin=28\r\nmaxCarac=34\r\n");
+    EXPECT_EQ(Le("DOTMARA", "maxLin"), "28");
+    EXPECT_EQ(Le("DOTMARA", "maxCarac"), "34");
+
+    pasta.grava("DOTMARA.INI", "[DOTMARA]\r");
+    ASSERT_TRUE(GravaPerfil("IMPBRAILLE", "Marca", "Juliet", ini));
+    EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\r\n[IMPBRAILLE]\r\nMarca=Juliet\r\n");
+    EXPECT_EQ(Le("IMPBRAILLE", "Marca"), "Juliet");
+}
+
 TEST_F(IniTeste, GravarArquivoNovoCriaPastas) {
     std::string novo = pasta.caminho("a/b/DOTMARA.INI");
     ASSERT_TRUE(GravaPerfil("DOTMARA", "ultimoDir", "/home/x/", novo));
