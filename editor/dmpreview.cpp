@@ -40,13 +40,15 @@ unsigned AtualizaLegendasPreview(EstadoPreview& e, const LinhasDocumento& doc, i
     if (e.LabLinhaAtual < 1 || e.LabLinhaAtual > kQuantLabLinhas) e.LabLinhaAtual = 1;
     const int n = doc.NumLinhas();
     unsigned mudadas = 0;
+    const bool mesmaLinha = e.UltimaLinhaPreview == y + 1 && e.UltimaQuantLinhas == n;
     for (int i = 1; i <= kQuantLabLinhas; ++i) {
-        if (i != e.LabLinhaAtual && e.UltimaLinhaPreview == y + 1) continue;
+        if (i != e.LabLinhaAtual && mesmaLinha) continue;
         const int k = y + e.LabLinhaAtual - i;
         e.Legendas[static_cast<size_t>(i)] =
             k >= 0 && k < n ? LinhaBraillePreview(doc.Linha(k), traduz) : std::string();
         mudadas |= 1u << i;
     }
     e.UltimaLinhaPreview = y + 1;
+    e.UltimaQuantLinhas = n;
     return mudadas;
 }

@@ -1,6 +1,7 @@
 // dotmara: the braille transcription workstation. Creates the program's
 // windows in their fixed order (later windows rely on earlier ones) and runs
 // the event loop until the main window closes.
+#include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
@@ -41,7 +42,11 @@ int main(int argc, char** argv) {
     formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
-    // 7 TformConfigDir, 8 TformConta
+    // 7 TformConfigDir: the configured file names stand as they are; the
+    // output code table of the code in force is loaded here, so the braille
+    // strip shows the right cells before the first view.
+    CarregaTabelaImpressora();
+    // 8 TformConta
     formConta = new TformConta();
     // 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,

@@ -202,6 +202,13 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     timerVisual->setInterval(300);
     timerVisual->setSingleShot(true);
 
+    EscolheFonte = [this](QFont& f) {
+        bool ok = false;
+        const QFont escolhida = QFontDialog::getFont(&ok, f, this);
+        if (ok) f = escolhida;
+        return ok;
+    };
+
     // Creation
     FonteBraille = QString(kFonteBrailleTalvo);
     TamanhoNormal();
@@ -357,7 +364,16 @@ void TformVisual::MontaVisualizacao() {
 
     if (RecarregarRascunho) {
         LinhasLidas.clear();
-        if (LeLinhasRascunho(ArqRascunho, LinhasLidas)) RecarregarRascunho = false;
+        if (LeLinhasRascunho(ArqRascunho, LinhasLidas)) {
+            RecarregarRascunho = false;
+            mapas_.rascunhoEditor = MapaRascunhoEditor;
+            mapas_.quantRascunhoMapeadas = QuantRascunhoMapeadas;
+            mapas_.pagArabica = MapaPagArabica;
+            mapas_.pagRomana = MapaPagRomana;
+            mapas_.pagFisica = MapaPagFisica;
+            mapas_.tamanhoMapaPaginas = TamanhoMapaPaginas;
+            mapas_.paginaFisica = PaginaFisica;
+        }
     }
     LinhasRascunho = LinhasLidas;
     RotulosSeNecessario();
@@ -397,11 +413,13 @@ void TformVisual::AtualizaModo() {
     if (ModoRevisorAtivo()) {
         p.setColor(QPalette::WindowText, Qt::red);
         painel0->setPalette(p);
+        painel1->setPalette(p);
         painel0->setText(TextoTinta("MODO REVISOR"));
         MostraRevisor();
     } else {
         p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
         painel0->setPalette(p);
+        painel1->setPalette(p);
         painel0->setText(TextoTinta("VISUALIZA BRAILLE"));
         MostraLista();
     }
@@ -457,7 +475,7 @@ void TformVisual::RevisorMudou() {
 void TformVisual::AtualizaPosicao() {
     timerVisual->stop();
     const PosicaoVisual pos = CalculaPosicao(LinhasLidas, Selecionada());
-    stxPagina->setText(TextoTinta(TextoPagina(MapaPagFisica, pos.paginaFisica)));
+    stxPagina->setText(TextoTinta(TextoPagina(mapas_.pagFisica, pos.paginaFisica)));
     stxLinha->setText(TextoTinta("Linha: " + std::to_string(pos.linha)));
     stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: " + std::to_string(pos.paginaFisica)));
     painel1->setText(
@@ -497,15 +515,15 @@ void TformVisual::IrParaPagina() {
     if (!EditaLinha(TituloIrParaPagina(), PromptIrParaPagina(), resposta)) return;
     int destino = 0;
     std::string mensagem;
-    if (InterpretaPaginaPedida(resposta, MapaPagArabica, MapaPagRomana, TamanhoMapaPaginas,
-                               PaginaFisica, destino, mensagem))
+    if (InterpretaPaginaPedida(resposta, mapas_.pagArabica, mapas_.pagRomana,
+                               mapas_.tamanhoMapaPaginas, mapas_.paginaFisica, destino, mensagem))
         VaiParaPagina(destino);
     else if (!mensagem.empty())
         MensagemOK(mensagem);
 }
 
 int TformVisual::LinhaNoEditor() const {
-    return LinhaEditorDoRascunho(Selecionada(), MapaRascunhoEditor, QuantRascunhoMapeadas,
+    return LinhaEditorDoRascunho(Selecionada(), mapas_.rascunhoEditor, mapas_.quantRascunhoMapeadas,
                                  std::max(DocumentoAtual().NumLinhas() - 1, 0));
 }
 
@@ -683,9 +701,8 @@ void TformVisual::EmBraille() {
 }
 
 void TformVisual::OutraFonte() {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, lboxVisual->font(), this);
-    if (ok) FonteBraille = f.family();
+    QFont f = lboxVisual->font();
+    if (EscolheFonte && EscolheFonte(f)) FonteBraille = f.family();
     EmBraille();
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dmvars.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -66,6 +68,9 @@ public:
     ~TformVisual() override;
 
     LigacoesVisual Ligacoes;
+    // The font chooser of "&Outra fonte" (a modal dialog; tests replace it):
+    // true with the chosen font.
+    std::function<bool(QFont&)> EscolheFonte;
 
     // ---- Operations offered to the other windows ----
     void MarcaRecarga(bool recarregar, bool selecionarCursor);
@@ -155,6 +160,17 @@ private:
     void OutraFonte();
     void SelecionaLinha(int i);
     int Selecionada() const;
+
+    // The maps of the compile that made the lines shown, taken when the draft
+    // is read: a later compile of another page range (printing) rewrites the
+    // shared maps, while the view keeps showing its own lines.
+    struct MapasVisual {
+        DynIntArray rascunhoEditor;
+        int quantRascunhoMapeadas = -1;
+        DynIntArray pagArabica, pagRomana, pagFisica;
+        int tamanhoMapaPaginas = 0;
+        int paginaFisica = 1;
+    } mapas_;
 
     int selGuardada_ = -1;
     int topoGuardado_ = 0;

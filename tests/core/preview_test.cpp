@@ -80,6 +80,21 @@ TEST_F(PreviewTest, NaMesmaLinhaSoORealceSeRetraduz) {
     EXPECT_EQ(e.Legendas[3], "MUDOU");
 }
 
+// Delete at the end of the caret's line joins the next line to it, and a
+// selection removed upwards takes lines away: the caret stays on its line but
+// the lines around it are others now, so no label keeps a line that is gone.
+TEST_F(PreviewTest, LinhaJuntadaOuRemovidaNaMesmaLinhaReescreveTodas) {
+    e.LabLinhaAtual = 3;
+    Atualiza(2);
+    doc.linhas[2] = "tresquatro";
+    doc.linhas.erase(doc.linhas.begin() + 3);
+    EXPECT_EQ(Atualiza(2), 0x3Eu);
+    EXPECT_EQ(Legendas(), (std::vector<std::string>{"SEIS", "CINCO", "TRESQUATRO", "DOIS", "UM"}));
+    doc.linhas.erase(doc.linhas.begin(), doc.linhas.begin() + 2);
+    doc.linhas.insert(doc.linhas.begin(), {"x", "y"});
+    EXPECT_EQ(Atualiza(2), 1u << 3); // same count, same caret line: one label
+}
+
 TEST_F(PreviewTest, PassaPelaTabelaDeSaida) {
     TabelaImpressora['U'] = '%';
     Atualiza(0);

@@ -79,6 +79,9 @@ protected:
 TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
     std::string texto;
     ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt", texto));
+    // The program loads the output code table at start-up: the strip shows
+    // output codes from the first key on.
+    ASSERT_TRUE(CarregaTabelaImpressora());
     janela->richEdPrincipal->setPlainText(ParaQString(texto));
     janela->resize(873, 605);
     janela->show();

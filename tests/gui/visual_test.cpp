@@ -250,6 +250,8 @@ TEST_F(VisualTest, IrAoOriginalPeloMapa) {
     EXPECT_EQ(posicoes.back(), std::make_pair(6, 0));
     // A draft line the map left unset never sends the caret to line -1.
     EstadoPrincipal().MapaRascunhoEditor[2] = -1;
+    v->MarcaRecarga(true, false);
+    v->MontaVisualizacao();
     v->lboxVisual->setCurrentRow(2);
     v->IrAoOriginal();
     EXPECT_EQ(posicoes.back(), std::make_pair(0, 0));
@@ -320,6 +322,9 @@ TEST_F(VisualTest, ModoRevisorMostraOTextoSomenteLeitura) {
     EXPECT_FALSE(v->richEdRevisor->isHidden());
     EXPECT_TRUE(v->richEdRevisor->isReadOnly());
     EXPECT_EQ(Texto(v->painel0), "MODO REVISOR");
+    // The whole status bar is written in red, the page panel too.
+    EXPECT_EQ(v->painel0->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(v->painel1->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(v->richEdRevisor->document()->blockCount(), 14);
     EXPECT_EQ(v->richEdRevisor->textCursor().blockNumber(), 8);
     // Moving the caret selects the line in the list.
@@ -336,6 +341,41 @@ TEST_F(VisualTest, ModoRevisorMostraOTextoSomenteLeitura) {
     EXPECT_FALSE(v->lboxVisual->isHidden());
     EXPECT_TRUE(v->richEdRevisor->isHidden());
     EXPECT_EQ(Texto(v->painel0), "VISUALIZA BRAILLE");
+    EXPECT_NE(v->painel1->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+// Printing compiles another page range into the same maps while the view
+// still shows its own lines: the way back to the editor, the annotation's
+// line, the go-to-page answer and the page display keep to the view's lines.
+TEST_F(VisualTest, CompilacaoDeImpressaoNaoMudaOsMapasDaVista) {
+    v->show();
+    v->FormActivate();
+    EstadoCompilacao& e = EstadoPrincipal();
+    // What a print of pages 4 to 5 leaves: lines from page 4 on, numbered anew.
+    e.MapaRascunhoEditor = {5, 5, 5, 5, 6, 6};
+    e.QuantRascunhoMapeadas = 5;
+    e.MapaPagArabica.assign(1001, -1);
+    e.MapaPagFisica.assign(1001, -1);
+    e.PaginaFisica = 2;
+    v->lboxVisual->setCurrentRow(5);
+    v->IrAoOriginal();
+    ASSERT_EQ(posicoes.size(), 1u);
+    EXPECT_EQ(posicoes[0], std::make_pair(4, 0));
+    v->show();
+    dlg.fake.linhas.push_back(std::string("3"));
+    v->IrParaPagina();
+    EXPECT_EQ(dlg.fake.registros.size(), 1u); // no message
+    EXPECT_EQ(v->lboxVisual->currentRow(), 7);
+    v->AtualizaPosicao();
+    EXPECT_EQ(Texto(v->stxPagina), "P\xe1gina: 3");
+    // The next view compile brings the view and its maps together again.
+    e.MapaRascunhoEditor = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    e.QuantRascunhoMapeadas = 13;
+    v->MarcaRecarga(true, false);
+    v->MontaVisualizacao();
+    v->lboxVisual->setCurrentRow(5);
+    v->IrAoOriginal();
+    EXPECT_EQ(posicoes.back(), std::make_pair(0, 0));
 }
 
 TEST_F(VisualTest, RotulosSeguemOCodigoEmVigor) {
@@ -349,6 +389,30 @@ TEST_F(VisualTest, RotulosSeguemOCodigoEmVigor) {
     v->MontaVisualizacao();
     EXPECT_EQ(v->RotulosLinha[1][0], '%');
     EXPECT_EQ(Item(0).substr(0, 4), v->RotulosLinha[1]);
+}
+
+TEST_F(VisualTest, OutraFonteEscolhidaOuCanceladaVoltaAoBraille) {
+    v->FormActivate();
+    v->imEmTinta->trigger();
+    bool aceita = false;
+    int perguntas = 0;
+    v->EscolheFonte = [&](QFont& f) {
+        ++perguntas;
+        if (aceita) f.setFamily("DejaVu Sans Mono");
+        return aceita;
+    };
+    v->SymBraille1->trigger(); // Cancel: the font stays, the cells come back
+    EXPECT_EQ(perguntas, 1);
+    EXPECT_EQ(v->FonteBraille, QString("BrailleTalvo"));
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    v->imEmTinta->trigger();
+    aceita = true;
+    v->SymBraille1->trigger();
+    EXPECT_EQ(v->FonteBraille, QString("DejaVu Sans Mono"));
+    EXPECT_EQ(v->lboxVisual->font().family(), QString("DejaVu Sans Mono"));
+    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    v->BrailleTalvo1->trigger();
+    EXPECT_EQ(v->FonteBraille, QString("BrailleTalvo"));
 }
 
 TEST_F(VisualTest, TintaEBraille) {
