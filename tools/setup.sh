@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 what=${1:-test}
 pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev qt6-translations-l10n libcups2-dev fonts-dejavu-core clang)
+      qt6-base-dev qt6-translations-l10n libcups2-dev fonts-dejavu-core clang libclang-rt-14-dev)
 
 sudo_=""
 if [ "$(id -u)" -ne 0 ]; then sudo_=sudo; fi

@@ -1,0 +1,75 @@
+// Fuzz target: both ink-to-braille translators on arbitrary Windows-1252
+// text, with the state that runs on between calls taken from the input.
+// Properties: no crash or sanitizer report; the braille is bounded by a
+// small multiple of the ink; translating into the same string appends the
+// same braille as translating into a fresh one, also when the text is a
+// view into that string.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/dmantigo.h"
+#include "core/dmunif.h"
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "tests/fuzz/fuzz_apoio.h"
+
+namespace {
+
+// Each ink character may gain a capital or number sign, a mathematical sign
+// several cells; 8 cells per character is far above any rule.
+constexpr std::size_t kFator = 8;
+constexpr std::size_t kFolga = 16;
+
+void Estado(std::uint8_t b)
+{
+    TextoIngles = b & 1;
+    dmunif::AspasAbertas = (b >> 1) & 1;
+    dmunif::ParentesesAbertos = (b >> 2) & 1;
+    dmantigo::AspasAbertas = (b >> 4) & 1;
+}
+
+template <typename F>
+void Verifica(F traduz, std::uint8_t estado, std::string_view tinta)
+{
+    Estado(estado);
+    const std::string braille = traduz(tinta);
+    EXIGE(braille.size() <= kFator * tinta.size() + kFolga);
+
+    Estado(estado);
+    std::string destino = "abc";
+    traduz(tinta, destino);
+    EXIGE(destino.size() == 3 + braille.size());
+    EXIGE(destino.compare(3, std::string::npos, braille) == 0);
+
+    // The text inside the destination itself.
+    Estado(estado);
+    std::string mesmo(tinta);
+    traduz(std::string_view(mesmo), mesmo);
+    EXIGE(mesmo.size() == tinta.size() + braille.size());
+    EXIGE(mesmo.compare(0, tinta.size(), tinta) == 0);
+    EXIGE(mesmo.compare(tinta.size(), std::string::npos, braille) == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
+{
+    if (tamanho == 0) return 0;
+    const std::uint8_t estado = dados[0];
+    const std::string_view tinta(reinterpret_cast<const char*>(dados) + 1, tamanho - 1);
+    Verifica(
+        [](std::string_view t, auto&&... d) {
+            if constexpr (sizeof...(d) == 0) return TraduzUnificado(t);
+            else return TraduzUnificado(t, d...);
+        },
+        estado, tinta);
+    Verifica(
+        [](std::string_view t, auto&&... d) {
+            if constexpr (sizeof...(d) == 0) return TraduzAntigo(t);
+            else return TraduzAntigo(t, d...);
+        },
+        estado, tinta);
+    return 0;
+}
