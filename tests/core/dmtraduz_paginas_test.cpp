@@ -54,20 +54,33 @@ TEST_F(Paginas, Posicao0FrenteVersoComCabecalhoEmTodas)
     EXPECT_EQ(escritor.linhas, esperado);
 }
 
-TEST_F(Paginas, TipoCabec1SemCabecalhoNasPares)
+// Header types 0 and 1 put no header on the even pages of a two-sided book;
+// one-sided, every page is a front page and gets one.
+TEST_F(Paginas, CabecalhoSoNasFrentes)
 {
-    const auto r = Compila(Linhas(4));
-    const std::vector<std::string> esperado = {
+    const std::vector<std::string> frenteVerso = {
         "      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50,
     };
-    EXPECT_EQ(r, esperado);
-    FrenteVerso = false;
-    escritor.linhas.clear();
-    const auto r2 = Compila(Linhas(4));
-    const std::vector<std::string> esperado2 = {
+    const std::vector<std::string> soFrente = {
         "      titulo      #1", "l1", "l2", Traco50, "      titulo      #2", "l3", "l4", Traco50,
     };
-    EXPECT_EQ(r2, esperado2);
+    struct Caso {
+        const char* nome;
+        int tipoCabec;
+        bool frenteVerso;
+        const std::vector<std::string>& esperado;
+    };
+    const Caso casos[] = {
+        {"tipo 1 frente e verso", 1, true, frenteVerso},
+        {"tipo 0 frente e verso", 0, true, frenteVerso},
+        {"tipo 1 so frente", 1, false, soFrente},
+    };
+    for (const Caso& c : casos) {
+        TipoCabec = c.tipoCabec;
+        FrenteVerso = c.frenteVerso;
+        escritor.linhas.clear();
+        EXPECT_EQ(Compila(Linhas(4)), c.esperado) << c.nome;
+    }
 }
 
 struct CasoCabecalho {
@@ -110,16 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCabecalho{"Pos3", 3, false, 7, 3, "#7  #3        titulo"}),
     [](const ::testing::TestParamInfo<CasoCabecalho>& i) { return std::string(i.param.nome); });
 
-TEST_F(Paginas, TipoCabec0ComoFrentes)
-{
-    TipoCabec = 0;
-    const auto r = Compila(Linhas(4));
-    const std::vector<std::string> esperado = {
-        "      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50,
-    };
-    EXPECT_EQ(r, esperado);
-}
-
 TEST_F(Paginas, CabecalhoTraduzComSinaisDeTextoEstrangeiroProprios)
 {
     FrenteVerso = false;
@@ -153,24 +156,28 @@ TEST_F(Paginas, MarcadorDeLinhaVaziaPassaPelaTabelaMesmoEmModoBruto)
     EXPECT_EQ(escritor.linhas, esperado);
 }
 
-TEST_F(Paginas, TituloComprido)
+// A title too long for the line is not cut; the first page number follows
+// the starting number.
+TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
 {
+    struct Caso {
+        const char* titulo;
+        int numPagInic;
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {"um titulo muito mais comprido que a linha", 1, "um titulo muito mais comprido que a linha#1"},
+        {"titulo", 10, "     titulo      #10"},
+    };
     FrenteVerso = false;
-    Titulo = "um titulo muito mais comprido que a linha";
-    Inicia();
-    std::string cab;
-    ASSERT_TRUE(MontaCabecalho(cab));
-    EXPECT_EQ(cab, Titulo + "#1");
-}
-
-TEST_F(Paginas, NumPagInicDesloca)
-{
-    FrenteVerso = false;
-    NumPagInic = 10;
-    Inicia();
-    std::string cab;
-    ASSERT_TRUE(MontaCabecalho(cab));
-    EXPECT_EQ(cab, "     titulo      #10");
+    for (const Caso& c : casos) {
+        Titulo = c.titulo;
+        NumPagInic = c.numPagInic;
+        Inicia();
+        std::string cab;
+        ASSERT_TRUE(MontaCabecalho(cab)) << c.titulo;
+        EXPECT_EQ(cab, c.esperado) << c.titulo;
+    }
 }
 
 TEST_F(Paginas, CabecalhoSemPrefixoNemModoBruto)

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,42 +38,40 @@ protected:
     DialogosFalsosEscopo d;
 };
 
-TEST_F(TabelaImpressoraTeste, UmaRegra) {
-    EXPECT_TRUE(Carrega("41=61\r\n"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
-    EXPECT_EQ(Mudados(), 1);
+TEST_F(TabelaImpressoraTeste, RegrasLidas) {
+    struct Caso {
+        const char* nome;
+        const char* conteudo;
+        std::vector<std::pair<int, int>> regras;   // every byte that changes
+    };
+    const Caso casos[] = {
+        {"uma regra", "41=61\r\n", {{0x41, 0x61}}},
+        {"texto apos o quinto caractere", "41=61 letra a, 42=62\r\n", {{0x41, 0x61}}},
+        {"a regra posterior vence", "41=61\r\n41=7a\r\n", {{0x41, 0x7A}}},
+        {"minusculas e bytes altos", "e7=26\r\nFF=00\r\n0a=bC\r\n", {{0xE7, 0x26}, {0xFF, 0x00}, {0x0A, 0xBC}}},
+        // CR LF, LF alone, blank CR lines, no line end at the end of the file
+        {"fins de linha", "41=61\n\r\n42=62\r\n43=63", {{0x41, 0x61}, {0x42, 0x62}, {0x43, 0x63}}},
+        {"CR sozinho no fim", "41=61\r", {{0x41, 0x61}}},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_TRUE(Carrega(c.conteudo)) << c.nome;
+        for (auto [de, para] : c.regras)
+            EXPECT_EQ(TabelaImpressora[static_cast<size_t>(de)], para) << c.nome;
+        EXPECT_EQ(Mudados(), static_cast<int>(c.regras.size())) << c.nome;
+    }
     EXPECT_TRUE(d.fake.registros.empty());
 }
 
-TEST_F(TabelaImpressoraTeste, TextoAposOQuintoCaractereEIgnorado) {
-    EXPECT_TRUE(Carrega("41=61 letra a, 42=62\r\n"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
-    EXPECT_EQ(Mudados(), 1);
-}
-
 TEST_F(TabelaImpressoraTeste, ComentariosELinhasVaziasContamNaNumeracao) {
-    EXPECT_FALSE(Carrega("* tabela\r\n\r\n41=61\r\n*\r\n\r\nxx\r\n42=62\r\n"));
+    EXPECT_FALSE(Carrega("* tabela\r\n\r\n41=61\r\n42=62\r\n*\r\n\r\nxx\r\n43=63\r\n"));
     ASSERT_EQ(d.fake.registros.size(), 1u);
-    EXPECT_EQ(d.fake.registros[0].texto, ErroLinha(6));
+    EXPECT_EQ(d.fake.registros[0].texto, ErroLinha(7));
     EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
     EXPECT_EQ(d.fake.registros[0].botoes, Botoes::OK);
-    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
-    EXPECT_EQ(TabelaImpressora[0x42], 0x42); // after the bad line: not read
-}
-
-TEST_F(TabelaImpressoraTeste, ARegraPosteriorVence) {
-    EXPECT_TRUE(Carrega("41=61\r\n41=7a\r\n"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x7A);
-    EXPECT_EQ(Mudados(), 1);
-}
-
-TEST_F(TabelaImpressoraTeste, ErroNaLinha3MantemAsDuasPrimeiras) {
-    EXPECT_FALSE(Carrega("41=61\r\n42=62\r\noops\r\n43=63\r\n"));
+    // The rules before the bad line stay; the ones after it are not read.
     EXPECT_EQ(TabelaImpressora[0x41], 0x61);
     EXPECT_EQ(TabelaImpressora[0x42], 0x62);
     EXPECT_EQ(TabelaImpressora[0x43], 0x43);
-    ASSERT_EQ(d.fake.Textos().size(), 1u);
-    EXPECT_EQ(d.fake.Textos()[0], ErroLinha(3));
 }
 
 TEST_F(TabelaImpressoraTeste, LinhasQueNaoSaoRegras) {
@@ -95,23 +95,6 @@ TEST_F(TabelaImpressoraTeste, LinhasQueNaoSaoRegras) {
         ASSERT_EQ(d.fake.Textos().size(), 1u) << r;
         EXPECT_EQ(d.fake.Textos()[0], ErroLinha(2)) << r;
     }
-}
-
-TEST_F(TabelaImpressoraTeste, FinsDeLinha) {
-    // CR LF, LF alone, no line end at the end of the file, blank CR lines.
-    EXPECT_TRUE(Carrega("41=61\n\r\n42=62\r\n43=63"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
-    EXPECT_EQ(TabelaImpressora[0x42], 0x62);
-    EXPECT_EQ(TabelaImpressora[0x43], 0x63);
-    EXPECT_TRUE(Carrega("41=61\r"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x61);
-}
-
-TEST_F(TabelaImpressoraTeste, MinusculasEBytesAltos) {
-    EXPECT_TRUE(Carrega("e7=26\r\nFF=00\r\n0a=bC\r\n"));
-    EXPECT_EQ(TabelaImpressora[0xE7], 0x26);
-    EXPECT_EQ(TabelaImpressora[0xFF], 0x00);
-    EXPECT_EQ(TabelaImpressora[0x0A], 0xBC);
 }
 
 TEST_F(TabelaImpressoraTeste, CadaCargaComecaDaIdentidade) {
