@@ -63,33 +63,31 @@ protected:
     DialogosFalsosEscopo d;
 };
 
-TEST_F(ChecaProgramaTeste, CaminhoVazioNomeiaOPrograma) {
-    EXPECT_FALSE(ChecaPrograma("", "Kelto"));
-    ASSERT_EQ(d.fake.registros.size(), 1u);
-    EXPECT_EQ(d.fake.registros[0].tipo, Tipo::MensagemOK);
-    EXPECT_EQ(d.fake.registros[0].texto,
-              "Erro: programa Kelto inexistente.\r\nEntre com nome no menu \"Configurar|Diret\xf3rios\".");
-}
-
-TEST_F(ChecaProgramaTeste, ArquivoQueNaoPodeSerExecutado) {
-    std::string bat = Executavel("velun.bat", 0644);
-    EXPECT_FALSE(ChecaPrograma(bat, "Velun"));
-    ASSERT_EQ(d.fake.Textos().size(), 1u);
-    EXPECT_EQ(d.fake.Textos()[0], "Erro: programa \"velun.bat\" com extens\xe3o inv\xe1lida." + segunda);
-}
-
-TEST_F(ChecaProgramaTeste, PastaNaoEPrograma) {
+TEST_F(ChecaProgramaTeste, ProgramaRecusadoComSuaMensagem) {
     std::filesystem::create_directory(pasta.caminho("prog"));
-    EXPECT_FALSE(ChecaPrograma(pasta.caminho("prog"), "Grafemor"));
-    ASSERT_EQ(d.fake.Textos().size(), 1u);
-    EXPECT_EQ(d.fake.Textos()[0], "Erro: programa \"prog\" com extens\xe3o inv\xe1lida." + segunda);
-}
-
-TEST_F(ChecaProgramaTeste, ArquivoAusente) {
-    std::string falta = pasta.caminho("puma2.exe");
-    EXPECT_FALSE(ChecaPrograma(falta, "Puma"));
-    ASSERT_EQ(d.fake.Textos().size(), 1u);
-    EXPECT_EQ(d.fake.Textos()[0], "Erro: arquivo \"" + falta + "\" n\xe3o encontrado." + segunda);
+    const std::string falta = pasta.caminho("puma2.exe");
+    struct Caso {
+        const char* nome;
+        std::string caminho;
+        const char* programa;
+        std::string mensagem;
+    };
+    const Caso casos[] = {
+        {"caminho vazio nomeia o programa", "", "Kelto",
+         "Erro: programa Kelto inexistente.\r\nEntre com nome no menu \"Configurar|Diret\xf3rios\"."},
+        {"arquivo que nao pode ser executado", Executavel("velun.bat", 0644), "Velun",
+         "Erro: programa \"velun.bat\" com extens\xe3o inv\xe1lida." + segunda},
+        {"pasta nao e programa", pasta.caminho("prog"), "Grafemor",
+         "Erro: programa \"prog\" com extens\xe3o inv\xe1lida." + segunda},
+        {"arquivo ausente", falta, "Puma", "Erro: arquivo \"" + falta + "\" n\xe3o encontrado." + segunda},
+    };
+    for (const Caso& c : casos) {
+        d.fake.Limpa();
+        EXPECT_FALSE(ChecaPrograma(c.caminho, c.programa)) << c.nome;
+        ASSERT_EQ(d.fake.registros.size(), 1u) << c.nome;
+        EXPECT_EQ(d.fake.registros[0].tipo, Tipo::MensagemOK) << c.nome;
+        EXPECT_EQ(d.fake.registros[0].texto, c.mensagem) << c.nome;
+    }
 }
 
 TEST_F(ChecaProgramaTeste, ProgramaExecutavel) {

@@ -75,11 +75,18 @@ TEST(TformMsgComOK, EscDa2EnterDaOK) {
 
 TEST(TformMsgComOK, TamanhoPeloTexto) {
     TformMsgComOK f;
+    // Short text: the label is two buttons wide, the window around it.
     QuandoAbrir([&] { f.btnOK->click(); });
-    f.Executa("Oi");
-    EXPECT_EQ(f.stxtMensOK->width(), 2 * f.btnOK->width());
-    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
+    f.Executa("um\r\ndois");
+    EXPECT_EQ(f.stxtMensOK->geometry(), QRect(20, 20, 2 * f.btnOK->width(), 2 * f.AlturaLinha() + 2 * f.MargemTexto()));
     EXPECT_EQ(f.width(), f.stxtMensOK->width() + 40);
+    EXPECT_EQ(f.height(), f.stxtMensOK->height() + f.btnOK->height() + 60);
+    EXPECT_EQ(f.btnOK->x(), (f.width() - f.btnOK->width()) / 2);
+
+    // A final line break does not make the box taller.
+    QuandoAbrir([&] { f.btnOK->click(); });
+    f.Executa("Arquivo gravado.\r\n");
+    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
 
     QuandoAbrir([&] { f.btnOK->click(); });
     const std::string longa(120, 'M');
@@ -89,15 +96,10 @@ TEST(TformMsgComOK, TamanhoPeloTexto) {
     EXPECT_EQ(f.stxtMensOK->text(), QString("primeira\n") + QString(longa.c_str()) + "\nterceira");
     EXPECT_EQ(f.btnOK->y(), f.stxtMensOK->height() + 40);
     EXPECT_EQ(f.windowTitle(), "Dotmara");
-}
 
-TEST(TformMsgComOK, AlturaDaJanela) {
-    TformMsgComOK f;
     QuandoAbrir([&] { f.btnOK->click(); });
-    f.Executa("um\r\ndois");
-    EXPECT_EQ(f.stxtMensOK->geometry(), QRect(20, 20, 2 * f.btnOK->width(), 2 * f.AlturaLinha() + 2 * f.MargemTexto()));
-    EXPECT_EQ(f.height(), f.stxtMensOK->height() + f.btnOK->height() + 60);
-    EXPECT_EQ(f.btnOK->x(), (f.width() - f.btnOK->width()) / 2);
+    f.Executa("Aten\xe7\xe3o \x80");
+    EXPECT_EQ(f.stxtMensOK->text(), QString::fromUtf8("Aten\u00e7\u00e3o \u20ac"));
 }
 
 TEST(TformEditLinha, TamanhoPeloTexto) {
@@ -133,20 +135,6 @@ TEST(TformMsgComOK, LinhasDaMensagem) {
     EXPECT_EQ(LinhasDaMensagem("\r\num"), (L{"", "um"}));
     EXPECT_EQ(LinhasDaMensagem("um\r\rdois"), (L{"um", "", "dois"}));
     EXPECT_EQ(LinhasDaMensagem(""), L{});
-}
-
-TEST(TformMsgComOK, QuebraFinalNaoAumentaACaixa) {
-    TformMsgComOK f;
-    QuandoAbrir([&] { f.btnOK->click(); });
-    f.Executa("Arquivo gravado.\r\n");
-    EXPECT_EQ(f.stxtMensOK->height(), f.AlturaLinha() + 2 * f.MargemTexto());
-}
-
-TEST(TformMsgComOK, TextoWindows1252) {
-    TformMsgComOK f;
-    QuandoAbrir([&] { f.btnOK->click(); });
-    f.Executa("Aten\xe7\xe3o \x80");
-    EXPECT_EQ(f.stxtMensOK->text(), QString::fromUtf8("Atenção €"));
 }
 
 TEST(TformEditLinha, PrimeiraTeclaVaiParaALinha) {
