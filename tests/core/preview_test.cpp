@@ -37,31 +37,30 @@ protected:
     TradutorContado trad;
 };
 
-TEST_F(PreviewTest, PrimeiraLinhaComRealceEmbaixo) {
-    e.LabLinhaAtual = 1;
-    EXPECT_EQ(Atualiza(0), 0x3Eu); // labels 1..5 rewritten
-    // labLinha1 (lowest) shows the caret line; the four above are empty.
-    EXPECT_EQ(Legendas(), (std::vector<std::string>{"UM", "", "", "", ""}));
-    EXPECT_EQ(e.UltimaLinhaPreview, 1);
-}
-
-TEST_F(PreviewTest, UltimaLinhaComRealceEmCima) {
-    e.LabLinhaAtual = 5;
-    Atualiza(5);
-    EXPECT_EQ(Legendas(), (std::vector<std::string>{"", "", "", "", "SEIS"}));
-}
-
-TEST_F(PreviewTest, LinhasConsecutivasDeCimaParaBaixo) {
-    e.LabLinhaAtual = 3;
-    Atualiza(2);
-    // Label 1 (bottom) .. label 5 (top): lines 4..0 read top to bottom, the
-    // caret line on label 3.
-    EXPECT_EQ(Legendas(), (std::vector<std::string>{"CINCO", "QUATRO", "TRES", "DOIS", "UM"}));
-    e.LabLinhaAtual = 4;
-    e.UltimaLinhaPreview = -1;
-    Atualiza(2);
-    // One line before the caret's above it, three after below.
-    EXPECT_EQ(Legendas(), (std::vector<std::string>{"SEIS", "CINCO", "QUATRO", "TRES", "DOIS"}));
+// The highlighted label holds the caret's line; label 1 (bottom) .. label 5
+// (top) show the lines around it read top to bottom.
+TEST_F(PreviewTest, RealceEscolheOndeFicaALinhaDoCursor) {
+    struct Caso {
+        const char* nome;
+        int rotulo, y;
+        int rotuloFinal;
+        std::vector<std::string> legendas;
+    };
+    const Caso casos[] = {
+        {"primeira linha, realce embaixo", 1, 0, 1, {"UM", "", "", "", ""}},
+        {"ultima linha, realce em cima", 5, 5, 5, {"", "", "", "", "SEIS"}},
+        {"realce no meio", 3, 2, 3, {"CINCO", "QUATRO", "TRES", "DOIS", "UM"}},
+        {"uma linha acima, tres abaixo", 4, 2, 4, {"SEIS", "CINCO", "QUATRO", "TRES", "DOIS"}},
+        {"realce fora de faixa volta ao primeiro", 9, 1, 1, {"DOIS", "UM", "", "", ""}},
+    };
+    for (const Caso& c : casos) {
+        e = EstadoPreview{};
+        e.LabLinhaAtual = c.rotulo;
+        EXPECT_EQ(Atualiza(c.y), 0x3Eu) << c.nome;   // labels 1..5 rewritten
+        EXPECT_EQ(Legendas(), c.legendas) << c.nome;
+        EXPECT_EQ(e.LabLinhaAtual, c.rotuloFinal) << c.nome;
+        EXPECT_EQ(e.UltimaLinhaPreview, c.y + 1) << c.nome;
+    }
 }
 
 TEST_F(PreviewTest, NaMesmaLinhaSoORealceSeRetraduz) {
@@ -99,13 +98,6 @@ TEST_F(PreviewTest, PassaPelaTabelaDeSaida) {
     TabelaImpressora['U'] = '%';
     Atualiza(0);
     EXPECT_EQ(e.Legendas[1], "%M");
-}
-
-TEST_F(PreviewTest, RealceForaDeFaixaVoltaAoPrimeiro) {
-    e.LabLinhaAtual = 9;
-    Atualiza(1);
-    EXPECT_EQ(e.LabLinhaAtual, 1);
-    EXPECT_EQ(e.Legendas[1], "DOIS");
 }
 
 TEST_F(PreviewTest, DocumentoVazio) {
