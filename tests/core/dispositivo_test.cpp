@@ -225,25 +225,22 @@ TEST(Tiger, GraficoNaLinhaAtualSemMoverTexto) {
     EXPECT_EQ(ev, (std::vector<std::string>{"P 40,80", "P 60,100", "T 0,80 b"}));
 }
 
-TEST(Tiger, FalhaDaImpressoraMostraMensagem) {
-    DialogosFalsosEscopo dlg;
-    std::vector<std::string> ev;
-    auto s = std::make_unique<SuperficieFalsa>(&ev);
-    s->resultado = SuperficieTiger::Abertura::SemImpressora;
-    EXPECT_FALSE(AbreTiger(std::move(s), "d"));
-    ASSERT_EQ(dlg.fake.registros.size(), 1u);
-    EXPECT_EQ(dlg.fake.registros[0].texto, "N\xe3o consegui ativar a impressora Tiger");
-    EXPECT_EQ(dlg.fake.registros[0].titulo, "Dotmara - Erro");
-    EXPECT_TRUE(dlg.fake.registros[0].semDono);
-}
-
-TEST(Tiger, FalhaDaFonteSemMensagem) {
-    DialogosFalsosEscopo dlg;
-    std::vector<std::string> ev;
-    auto s = std::make_unique<SuperficieFalsa>(&ev);
-    s->resultado = SuperficieTiger::Abertura::FalhaFonte;
-    EXPECT_FALSE(AbreTiger(std::move(s), "d"));
-    EXPECT_TRUE(dlg.fake.registros.empty());
+TEST(Tiger, AberturaQueFalha) {
+    // No printer: the message, owned by no window. No font: silent.
+    for (auto resultado : {SuperficieTiger::Abertura::SemImpressora, SuperficieTiger::Abertura::FalhaFonte}) {
+        const bool semImpressora = resultado == SuperficieTiger::Abertura::SemImpressora;
+        DialogosFalsosEscopo dlg;
+        std::vector<std::string> ev;
+        auto s = std::make_unique<SuperficieFalsa>(&ev);
+        s->resultado = resultado;
+        EXPECT_FALSE(AbreTiger(std::move(s), "d"));
+        ASSERT_EQ(dlg.fake.registros.size(), semImpressora ? 1u : 0u);
+        if (semImpressora) {
+            EXPECT_EQ(dlg.fake.registros[0].texto, "N\xe3o consegui ativar a impressora Tiger");
+            EXPECT_EQ(dlg.fake.registros[0].titulo, "Dotmara - Erro");
+            EXPECT_TRUE(dlg.fake.registros[0].semDono);
+        }
+    }
 }
 
 TEST(Tiger, FalhaDoTextoFalhaOEnvio) {
@@ -254,16 +251,6 @@ TEST(Tiger, FalhaDoTextoFalhaOEnvio) {
     ASSERT_TRUE(d);
     EXPECT_FALSE(d->Envia("abc\r\n"));
     EXPECT_TRUE(d->Envia("\r\n"));  // nothing to draw
-}
-
-TEST(DispositivoSemTiger, GraficoRecusado) {
-    std::string nome = TempNome("graf");
-    auto d = AbreArquivoSaida(nome, "Index");
-    MatrizPontos m{};
-    EXPECT_FALSE(d->EnviaGrafico(m, 0, 0, 1, 1));
-    d->Fecha();
-    EXPECT_EQ(LeArquivoTeste(nome), "");
-    std::remove(nome.c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // unchanged; the blocked wait shows its notice, resumes and ends on cancel.
 #include "output/dmcom.h"
 
+#include "support/pty_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
@@ -13,40 +14,12 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <poll.h>
-#include <pty.h>
 #include <sstream>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
-
-struct Pty {
-    int mestre = -1, escravo = -1;
-    std::string nome;
-    Pty() {
-        char n[256] = {};
-        if (::openpty(&mestre, &escravo, n, nullptr, nullptr) == 0) nome = n;
-    }
-    ~Pty() {
-        if (mestre >= 0) ::close(mestre);
-        if (escravo >= 0) ::close(escravo);
-    }
-    // Reads what arrived at the master until n bytes or nothing more comes.
-    std::string Le(std::size_t n, int esperaMs = 2000) {
-        std::string s;
-        while (s.size() < n) {
-            pollfd p{mestre, POLLIN, 0};
-            if (::poll(&p, 1, esperaMs) <= 0) break;
-            char buf[4096];
-            ssize_t k = ::read(mestre, buf, sizeof buf);
-            if (k <= 0) break;
-            s.append(buf, static_cast<std::size_t>(k));
-        }
-        return s;
-    }
-};
 
 TEST(Serial, BytesChegamSemMudanca) {
     Pty pty;

@@ -7,6 +7,7 @@
 #include "platform/dialogos.h"
 #include "support/config_pagina_teste.h"
 #include "support/dispositivo_falso.h"
+#include "support/pty_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,6 @@
 #include <cstdlib>
 
 #include <chrono>
-#include <poll.h>
-#include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <thread>
@@ -306,24 +305,12 @@ TEST_F(Trabalho, RascunhoParaArquivoByteAByte) {
 }
 
 TEST_F(Trabalho, RascunhoPelaPortaSerial) {
-    int mestre = -1, escravo = -1;
-    char nome[256] = {};
-    ASSERT_EQ(::openpty(&mestre, &escravo, nome, nullptr, nullptr), 0);
+    Pty pty;
+    ASSERT_FALSE(pty.nome.empty());
     inst.rascunho = {"AB", TRACOS, "C"};
-    Executa(AbreCom(nome, OpcoesSerial{}));
+    Executa(AbreCom(pty.nome, OpcoesSerial{}));
     const std::string esperado = "AB\r" + FF + "C\r" + FF;
-    std::string lido;
-    while (lido.size() < esperado.size()) {
-        pollfd p{mestre, POLLIN, 0};
-        if (::poll(&p, 1, 2000) <= 0) break;
-        char buf[256];
-        ssize_t k = ::read(mestre, buf, sizeof buf);
-        if (k <= 0) break;
-        lido.append(buf, static_cast<std::size_t>(k));
-    }
-    EXPECT_EQ(lido, esperado);
-    ::close(mestre);
-    ::close(escravo);
+    EXPECT_EQ(pty.Le(esperado.size()), esperado);
 }
 
 }  // namespace
