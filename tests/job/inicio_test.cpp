@@ -17,13 +17,6 @@ namespace {
 const std::string FF = "\x0c";
 const std::string TRACOS(50, '-');
 
-class AvisosFalsos : public AvisosImpressao {
-public:
-    std::atomic<int> escondidas{0};
-    void EscondeProgresso() override { ++escondidas; }
-    void MostraBloqueio(const std::string&) override {}
-};
-
 class ServicosFalsos : public ServicosInicio {
 public:
     bool tabela = true, impressora = true, abre = true, compila = true;

@@ -44,14 +44,6 @@ public:
     }
 };
 
-class AvisosFalsos : public AvisosImpressao {
-public:
-    std::atomic<int> escondidas{0};
-    std::vector<std::string> bloqueios;
-    void EscondeProgresso() override { ++escondidas; }
-    void MostraBloqueio(const std::string& t) override { bloqueios.push_back(t); }
-};
-
 class Trabalho : public ::testing::Test {
 protected:
     void SetUp() override {

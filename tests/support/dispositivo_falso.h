@@ -1,9 +1,11 @@
 // Recording fakes of the output device layer: a device that keeps every
 // string it is sent (and can fail or cancel on a chosen write), a spooler
-// connection that records its page events, and a Tiger drawing surface.
+// connection that records its page events, a Tiger drawing surface, and the
+// print job's notices.
 #pragma once
 
 #include "output/dmdevice.h"
+#include "output/dmprint.h"
 #include "output/dmspooler.h"
 #include "output/dmTigerSaida.h"
 
@@ -117,4 +119,12 @@ public:
 
 private:
     std::vector<std::string>* ev_;
+};
+
+// The job's notices: counts the hidings of the progress window.
+class AvisosFalsos : public AvisosImpressao {
+public:
+    std::atomic<int> escondidas{0};
+    void EscondeProgresso() override { ++escondidas; }
+    void MostraBloqueio(const std::string&) override {}
 };
