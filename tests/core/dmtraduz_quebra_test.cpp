@@ -179,40 +179,31 @@ TEST_F(Paragrafos, RecuoEmLinhasDeContinuacao)
     EXPECT_EQ(escritor.linhas, esperado);
 }
 
-TEST_F(Paragrafos, DoisBrancosIniciamParagrafoComRecuoEUmBrancoSemRecuo)
+TEST_F(Paragrafos, InicioDeParagrafoECentragem)
 {
-    const auto r = Compila({"abc", "    def", " ghi", "\x95 jkl"});
-    const std::vector<std::string> esperado = {"abc", "  def", "ghi", "\x95 jkl", Traco50};
-    EXPECT_EQ(r, esperado);
-}
-
-TEST_F(Paragrafos, SemFormatacaoCadaLinhaSozinha)
-{
-    AutoJunta = false;
-    const auto r = Compila({"abc", "def", "  ghi"});
-    const std::vector<std::string> esperado = {"abc", "def", "  ghi", Traco50};
-    EXPECT_EQ(r, esperado);
-}
-
-TEST_F(Paragrafos, LinhaCentradaEPedacosCentrados)
-{
-    const auto r = Compila({"          titulo", "          um titulo muito comprido demais"});
-    const std::vector<std::string> esperado = {
-        "       titulo",
-        // each piece of a long centred text is centred on its own
-        "um titulo muito com-",
-        "    prido demais",
-        Traco50,
+    struct Caso {
+        const char* nome;
+        bool autoJunta;
+        std::vector<std::string> documento, rascunho;
     };
-    EXPECT_EQ(r, esperado);
-}
-
-// A centred line must not centre the last line of the paragraph before it.
-TEST_F(Paragrafos, LinhaCentradaNaoCentraParagrafoAnterior)
-{
-    const auto r = Compila({"fim do paragrafo", "          titulo"});
-    const std::vector<std::string> esperado = {"fim do paragrafo", "       titulo", Traco50};
-    EXPECT_EQ(r, esperado);
+    const Caso casos[] = {
+        // two blanks start a paragraph with an indent, one blank without
+        {"brancos iniciam paragrafo", true, {"abc", "    def", " ghi", "\x95 jkl"},
+         {"abc", "  def", "ghi", "\x95 jkl", Traco50}},
+        {"sem formatacao cada linha sozinha", false, {"abc", "def", "  ghi"}, {"abc", "def", "  ghi", Traco50}},
+        // each piece of a long centred text is centred on its own
+        {"linha centrada e pedacos centrados", true,
+         {"          titulo", "          um titulo muito comprido demais"},
+         {"       titulo", "um titulo muito com-", "    prido demais", Traco50}},
+        // a centred line does not centre the last line of the paragraph before it
+        {"centrada nao centra o paragrafo anterior", true, {"fim do paragrafo", "          titulo"},
+         {"fim do paragrafo", "       titulo", Traco50}},
+    };
+    for (const Caso& c : casos) {
+        AutoJunta = c.autoJunta;
+        escritor.linhas.clear();
+        EXPECT_EQ(Compila(c.documento), c.rascunho) << c.nome;
+    }
 }
 
 TEST_F(Paragrafos, BrancoNoTopoDaPagina2ELargado)
