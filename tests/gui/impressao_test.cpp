@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 void Processa() {
@@ -73,49 +75,45 @@ TEST(TformConta, AvisoDeBloqueioVindoDeOutraThread) {
     EXPECT_EQ(DeQString(formConta->Label2->text()), "Impressora bloqueada");
 }
 
-TEST(TformImprime, ConfigureImprimeComoImprima) {
-    Janelas j;
-    DialogosFalsosEscopo dlg;
-    PastaTemporaria t;
-    LinhasEmMemoria doc({"ab"});
-    DefineDocumentoAtual(&doc);
-    ArqRascunho = t.caminho("rascunho.txt");
-    ImprNomeArq = t.caminho("saida.brl");
-    formImprime->show();
-    EXPECT_EQ(DeQString(formImprime->edNomeArqImpr->text()), ImprNomeArq);
-    formImprime->btnConfigImpr->click();
-    while (!TThreadImpressao::Terminaram()) {
-        Processa();
-        QThread::msleep(2);
+// The Configure button and Enter in the device field both print, as Print does.
+TEST(TformImprime, ConfigureEEnterImprimemComoImprima) {
+    struct Caso {
+        const char* nome;
+        std::function<void()> comeca;
+    };
+    const Caso casos[] = {
+        {"Configurar", [] { formImprime->btnConfigImpr->click(); }},
+        {"Enter no dispositivo",
+         [] {
+             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+             QApplication::sendEvent(formImprime->edNomeArqImpr, &enter);
+         }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Janelas j;
+        DialogosFalsosEscopo dlg;
+        PastaTemporaria t;
+        LinhasEmMemoria doc({"ab"});
+        DefineDocumentoAtual(&doc);
+        ArqRascunho = t.caminho("rascunho.txt");
+        ImprNomeArq = t.caminho("saida.brl");
+        formImprime->show();
+        EXPECT_EQ(DeQString(formImprime->edNomeArqImpr->text()), ImprNomeArq);
+        c.comeca();
+        while (!TThreadImpressao::Terminaram()) {
+            Processa();
+            QThread::msleep(2);
+        }
+        TThreadImpressao::Termina();
+        DefineDocumentoAtual(nullptr);
+        EXPECT_FALSE(formImprime->isVisible());
+        EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
+        const std::string saida = t.le("saida.brl");
+        ASSERT_FALSE(saida.empty());
+        EXPECT_EQ(saida.back(), '\x0c');
+        EXPECT_FALSE(Imprimindo.load());
     }
-    TThreadImpressao::Termina();
-    DefineDocumentoAtual(nullptr);
-    EXPECT_FALSE(formImprime->isVisible());
-    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
-    std::string saida = t.le("saida.brl");
-    ASSERT_FALSE(saida.empty());
-    EXPECT_EQ(saida.back(), '\x0c');
-    EXPECT_FALSE(Imprimindo.load());
-}
-
-TEST(TformImprime, EnterNoDispositivoComecaOTrabalho) {
-    Janelas j;
-    DialogosFalsosEscopo dlg;
-    PastaTemporaria t;
-    LinhasEmMemoria doc({"ab"});
-    DefineDocumentoAtual(&doc);
-    ArqRascunho = t.caminho("rascunho.txt");
-    ImprNomeArq = t.caminho("saida.brl");
-    formImprime->show();
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(formImprime->edNomeArqImpr, &enter);
-    while (!TThreadImpressao::Terminaram()) {
-        Processa();
-        QThread::msleep(2);
-    }
-    TThreadImpressao::Termina();
-    DefineDocumentoAtual(nullptr);
-    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
 }
 
 TEST(TformImprime, DispositivoQueNaoAbreAvisa) {
