@@ -1,4 +1,6 @@
 // Shared tables, Roman numerals, program paths and the draft-line tests.
+// (The reserved mark and the graphic-type names are checked, as read at
+// start-up, in test_tabelas_partida.cpp.)
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 
@@ -145,13 +147,6 @@ TEST(Letras, ConjuntosLatin1) {
     }
     EXPECT_EQ(maiusculas, 58);
     EXPECT_EQ(minusculas, 58);
-}
-
-TEST(TabelasFixas, MarcaENomes) {
-    EXPECT_EQ(MarcaReservada, std::string("\x0b"));
-    EXPECT_EQ(NomesTipoGrafico[0], "P\xe1gina gr\xe1" "fica");
-    EXPECT_EQ(NomesTipoGrafico[1], "Embutido");
-    EXPECT_EQ(NomesTipoGrafico[2], "Intercalado");
 }
 
 TEST(IntParaRomano, Valores) {
