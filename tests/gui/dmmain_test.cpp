@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -282,27 +283,33 @@ TEST_F(JanelaPrincipal, AboutWindowShowsAndCloses) {
 }
 
 TEST_F(JanelaPrincipal, ClosingTheAboutWindowAnyWayStopsTheTimer) {
-    // As the window manager's close does: the next tick must not show it again.
-    TformPrincipal& j = Cria();
-    CriaSplash();
-    j.imSobreProgramaClick(&j);
-    j.timerPrincTimer();
-    ASSERT_TRUE(splash->isVisible());
-    ASSERT_TRUE(j.timerPrinc->isActive());
-    splash->close();
-    EXPECT_FALSE(j.timerPrinc->isActive());
-}
-
-TEST_F(JanelaPrincipal, AKeyClosesTheAboutWindowForGood) {
-    TformPrincipal& j = Cria();
-    CriaSplash();
-    j.imSobreProgramaClick(&j);
-    j.timerPrincTimer();
-    ASSERT_TRUE(splash->isVisible());
-    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(splash.get(), &tecla);
-    EXPECT_FALSE(splash->isVisible());
-    EXPECT_FALSE(j.timerPrinc->isActive());
+    // The window manager's close or any key: the next tick must not show it again.
+    struct Caso {
+        const char* nome;
+        std::function<void(TformSplash&)> fecha;
+    };
+    const Caso casos[] = {
+        {"close", [](TformSplash& s) { s.close(); }},
+        {"tecla",
+         [](TformSplash& s) {
+             QKeyEvent tecla(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+             QApplication::sendEvent(&s, &tecla);
+         }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        splash.reset();   // the window of the previous row goes before its main window
+        formSplash = nullptr;
+        TformPrincipal& j = Cria();
+        CriaSplash();
+        j.imSobreProgramaClick(&j);
+        j.timerPrincTimer();
+        ASSERT_TRUE(splash->isVisible());
+        ASSERT_TRUE(j.timerPrinc->isActive());
+        c.fecha(*splash);
+        EXPECT_FALSE(splash->isVisible());
+        EXPECT_FALSE(j.timerPrinc->isActive());
+    }
 }
 
 // ---- Caret services ----------------------------------------------------------------
