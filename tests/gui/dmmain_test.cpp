@@ -736,11 +736,21 @@ TEST_F(JanelaPrincipal, PastedTextKeepsOnlyWhatASavedFileCanHold) {
 
 // ---- Shutdown -------------------------------------------------------------------------
 
-TEST_F(JanelaPrincipal, CloseWithoutChangesWritesTheFolderAndAsksNothing) {
-    TformPrincipal& j = Cria();
-    EXPECT_TRUE(j.close());
-    EXPECT_TRUE(fake().registros.empty());
-    EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
+TEST_F(JanelaPrincipal, LeavingWithoutChangesWritesTheFolderAndAsksNothing) {
+    // By the window's close and by the menu's Exit.
+    for (bool pelaJanela : {true, false}) {
+        SCOPED_TRACE(pelaJanela ? "close" : "Sair");
+        GravaArquivoTeste(ini, "");
+        TformPrincipal& j = Cria();
+        j.show();
+        if (pelaJanela)
+            EXPECT_TRUE(j.close());
+        else
+            j.imSairClick();
+        EXPECT_FALSE(j.isVisible());
+        EXPECT_TRUE(fake().registros.empty());
+        EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
+    }
 }
 
 TEST_F(JanelaPrincipal, CloseWithChangesAsks) {
@@ -780,14 +790,6 @@ TEST_F(JanelaPrincipal, LeavingAsksBothQuestions) {
     j.imSairClick();
     EXPECT_FALSE(j.isVisible());
     EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), dir);
-}
-
-TEST_F(JanelaPrincipal, LeavingUnchangedClosesAtOnce) {
-    TformPrincipal& j = Cria();
-    j.show();
-    j.imSairClick();
-    EXPECT_FALSE(j.isVisible());
-    EXPECT_TRUE(fake().registros.empty());
 }
 
 } // namespace
