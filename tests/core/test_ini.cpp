@@ -150,12 +150,7 @@ TEST_F(IniTeste, GravacaoNaoDeixaTemporarios) {
     pasta.grava("DOTMARA.INI", kExemplo);
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(GravaPerfil("DOTMARA", std::string(1, 'k') + std::to_string(i), "v", ini));
-    int arquivos = 0;
-    for (auto& e : std::filesystem::directory_iterator(pasta.dir())) {
-        (void)e;
-        ++arquivos;
-    }
-    EXPECT_EQ(arquivos, 1);
+    EXPECT_EQ(pasta.entradas(), 1);
 }
 
 TEST_F(IniTeste, GravarAtravesDeLinkSimbolico) {

@@ -58,3 +58,12 @@ VariavelAmbiente::~VariavelAmbiente() {
     else
         ::unsetenv(nome_.c_str());
 }
+
+int PastaTemporaria::entradas() const {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+        (void)e;
+        ++n;
+    }
+    return n;
+}

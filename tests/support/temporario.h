@@ -23,6 +23,8 @@ public:
     std::string grava(const std::string& nome, const std::string& conteudo) const;
     // The bytes of a file ("" when missing).
     std::string le(const std::string& nome) const;
+    // How many entries the folder holds (a write must leave no temporary).
+    int entradas() const;
 
 private:
     std::string dir_;
