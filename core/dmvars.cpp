@@ -194,7 +194,6 @@ constinit const ConjuntoBytes Maiusculas = Letras('A', 'Z', 192, 223);
 constinit const ConjuntoBytes Minusculas = Letras('a', 'z', 224, 255);
 constinit const std::array<int, 8> ValoresRomanos = {1, 5, 10, 50, 100, 500, 1000, 5000};
 
-std::ostream& operator<<(std::ostream& os, const TextoFixo& t) { return os << t.vista(); }
 
 const std::array<unsigned char, 64>& CelasAtuais() { return TabelaCelas[BrailleAntigo ? 0 : 1]; }
 

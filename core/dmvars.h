@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/texto.h"
+
 // Dynamic array of 32-bit integers: the line and page maps of the compiler.
 using DynIntArray = std::vector<std::int32_t>;
 
@@ -71,34 +73,6 @@ public:
 private:
     std::array<std::uint64_t, 4> p_{};
 };
-
-// A fixed text built at compile time, so it is ready before any other unit's
-// initialisation reads it; it stands wherever a std::string is expected.
-class TextoFixo {
-public:
-    template <std::size_t N>
-    constexpr explicit TextoFixo(const char (&s)[N]) : dados_(s), tamanho_(N - 1) {}
-
-    constexpr std::string_view vista() const { return {dados_, tamanho_}; }
-    constexpr operator std::string_view() const { return vista(); }
-    operator std::string() const { return std::string(dados_, tamanho_); }
-
-    constexpr const char* data() const { return dados_; }
-    constexpr const char* c_str() const { return dados_; }
-    constexpr std::size_t size() const { return tamanho_; }
-    constexpr std::size_t length() const { return tamanho_; }
-    constexpr bool empty() const { return tamanho_ == 0; }
-    constexpr char operator[](std::size_t i) const { return dados_[i]; }
-
-    friend constexpr bool operator==(const TextoFixo& a, std::string_view b) { return a.vista() == b; }
-    friend std::string operator+(const std::string& a, const TextoFixo& b) { return a + std::string(b); }
-    friend std::string operator+(const TextoFixo& a, const std::string& b) { return std::string(a) + b; }
-
-private:
-    const char* dados_;
-    std::size_t tamanho_;
-};
-std::ostream& operator<<(std::ostream& os, const TextoFixo& t);
 
 struct CorRGB {
     int r = 0, g = 0, b = 0;

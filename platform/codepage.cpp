@@ -1,14 +1,12 @@
 // Windows-1252 <-> UTF-8.
 #include "platform/codepage.h"
+#include "platform/texto.h"
+
+#include <ostream>
 
 namespace {
 
-// 0x80..0x9F; the undefined five map to the C1 control of the same value.
-constexpr char16_t kAlto[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr const char16_t (&kAlto)[32] = texto_detalhe::Alto1252;
 
 void AnexaUtf8(std::string& o, char32_t u) {
     if (u < 0x80) {
@@ -114,3 +112,5 @@ bool IgualSemCaixa(std::string_view a, std::string_view b) {
             return false;
     return true;
 }
+
+std::ostream& operator<<(std::ostream& os, const TextoFixo& t) { return os << t.vista(); }
