@@ -67,7 +67,7 @@ struct LiteralUtf8 {
     }
 };
 
-consteval int ByteDe(char32_t c) {
+constexpr int ByteDe(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<int>(c);
     for (int i = 0; i < 32; ++i)
@@ -84,7 +84,7 @@ struct Literal1252 {
 };
 
 template <LiteralUtf8 S>
-consteval auto Converte() {
+constexpr auto Converte() {
     constexpr std::size_t N = sizeof(S.u);
     Literal1252<N> r{};
     std::size_t i = 0;
