@@ -184,8 +184,13 @@ bool Existe(const std::string& nativo) {
 } // namespace
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo) {
+    return GravaComBackup(nome, NomeBackup(nome), conteudo);
+}
+
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& nomeBackup,
+                                 const std::string& conteudo) {
     const std::string alvo = CaminhoNativo(nome);
-    const std::string bak = CaminhoNativo(NomeBackup(nome));
+    const std::string bak = CaminhoNativo(nomeBackup);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};

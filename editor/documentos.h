@@ -48,6 +48,9 @@ enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita };
 // file beside the target, so a failed write leaves the file (or, once moved,
 // its ".bak") as it was, and never a half-written document.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
+// The same with the backup under a name of the caller's.
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& nomeBackup,
+                                 const std::string& conteudo);
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard
