@@ -162,6 +162,6 @@ std::string TraduzEstado(const std::string& texto);
 
 // ---- Braille view's page mode -----------------------------------------
 // True while the braille view's page mode is "Gerar tamanho real de
-// p\xe1gina". The view installs the answer; without one it is false.
+// página". The view installs the answer; without one it is false.
 bool GeraTamanhoRealPagina();
 void DefineConsultaTamanhoReal(std::function<bool()> consulta);
