@@ -64,12 +64,12 @@ void ComandoTitulo(const std::string& linha)
     const size_t n = linha.size();
     const char c3 = Car(linha, 2), c4 = Car(linha, 3);
     if (c3 == '-' && c4 == '>') {
-        ComTitulo = false;
+        e.ComTitulo = false;
     } else if (c3 == '+' && c4 == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
     } else if (n >= 5 && (c3 == '+' || c3 == '*') && EhDigito(static_cast<unsigned char>(c4)) &&
                linha[n - 1] == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
         e.NumeracaoRomana = (c3 == '*');
         const std::string texto = linha.substr(3, n - 4);
         int num = 0;

@@ -134,7 +134,7 @@ bool MontaCabecalho(std::string& cabecalho)
 void EscreveCabecalho()
 {
     EstadoCompilacao& e = *Compilacao;
-    if (!ComTitulo) return;
+    if (!e.ComTitulo) return;
     // Raw mode and the margin prefix never apply to the header, also not to
     // the translation of its title and numbers.
     const bool brutoAntes = e.ModoBruto;
