@@ -2,10 +2,12 @@
 #include "platform/qt/caixaqt.h"
 
 #include "platform/qt/textoqt.h"
+#include "platform/texto.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,12 +36,12 @@ int CaixaQt(const std::string& texto, const std::string& titulo, Icone icone, Bo
     caixa.setTextFormat(Qt::PlainText);
     struct Botao {
         QMessageBox::StandardButton b;
-        const char* texto;
+        std::string_view texto;
         int resultado;
     };
     std::vector<Botao> lista;
     const Botao ok{QMessageBox::Ok, "OK", mrOk}, cancela{QMessageBox::Cancel, "Cancelar", mrCancel},
-        sim{QMessageBox::Yes, "Sim", mrYes}, nao{QMessageBox::No, "N\xe3o", mrNo};
+        sim{QMessageBox::Yes, "Sim", mrYes}, nao{QMessageBox::No, "Não"_cp, mrNo};
     switch (botoes) {
     case Botoes::OK: lista = {ok}; break;
     case Botoes::OKCancel: lista = {ok, cancela}; break;
