@@ -163,7 +163,7 @@ bool GeraGraficoRelevo(const std::string& arquivo, const GradeRelevo& g) {
     // its backup name, and takes its name only then: whatever fails, the
     // old graphic is still there under one of the two names.
     const std::string backup = NomeBackupGRB(arquivo);
-    switch (GravaComBackup(arquivo, backup, TextoGRB(g, ultimaLinha))) {
+    switch (GravaComBackup(arquivo, TextoGRB(g, ultimaLinha), NomeBackupGRB)) {
     case ResultadoGravacao::Gravado:
         MensagemOK("Arquivo antigo salvo em "_cp + backup + ".");
         return true;
@@ -171,6 +171,7 @@ bool GeraGraficoRelevo(const std::string& arquivo, const GradeRelevo& g) {
         MensagemOK("Não consegui salvar arquivo: "_cp + backup + ".");
         return false;
     case ResultadoGravacao::FalhaEscrita:
+    case ResultadoGravacao::SomenteLeitura:
         break;
     }
     if (!ArquivoExiste(arquivo) && ArquivoExiste(backup))
