@@ -264,11 +264,12 @@ std::string DirTemporario() {
     return CaminhoDoSistema(nativo) + "/";
 }
 
-std::string ArquivoTemporario(const std::string& prefixo) {
-    std::string modelo = CaminhoNativo(DirTemporario() + prefixo) + "XXXXXX.tmp";
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao) {
+    const std::string ext = CaminhoNativo(extensao);
+    std::string modelo = CaminhoNativo(DirTemporario() + prefixo) + "XXXXXX" + ext;
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
-    int fd = ::mkstemps(nome.data(), 4);
+    int fd = ::mkstemps(nome.data(), static_cast<int>(ext.size()));
     if (fd < 0)
         return std::string();
     ::close(fd);

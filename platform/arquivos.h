@@ -34,8 +34,10 @@ std::string CaminhoPrograma();
 
 // Private temporary folder of this user (mode 0700), ending in "/".
 std::string DirTemporario();
-// A new, exclusively created, empty file in DirTemporario (GetTempFileName).
-std::string ArquivoTemporario(const std::string& prefixo);
+// A new, exclusively created, empty file in DirTemporario (GetTempFileName):
+// the prefix, six characters that make it unique, the extension. "" when it
+// cannot be made.
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao = ".tmp");
 
 // Looks for a data file of the system: dir + nome exactly, then a name in dir
 // that matches nome ignoring letter case. Returns the path found, or dir + nome.

@@ -7,23 +7,18 @@
 #include "core/dmvars.h"
 #include "platform/qt/textoqt.h"
 
-namespace {
-constexpr char16_t kBaseBraille = 0x2800;
-} // namespace
-
 QString TextoCelas(const std::string& codigos) {
     QString r;
     r.reserve(static_cast<qsizetype>(codigos.size()));
     for (unsigned char c : codigos)
-        r.append(QChar(static_cast<char16_t>(kBaseBraille + PontosDoCaractere[c])));
+        r.append(QChar(CelaUnicode(c)));
     return r;
 }
 
 QString TextoTinta(const std::string& codigos) { return ParaQString(codigos); }
 
 bool EhFonteBraille(const QString& nome) {
-    return nome.compare(QLatin1String(kFonteBrailleTalvo), Qt::CaseInsensitive) == 0 ||
-           nome.compare(QLatin1String(kFontePontel), Qt::CaseInsensitive) == 0;
+    return EhFonteBraille(std::string_view(DeQString(nome)));
 }
 
 QFont FonteCelas(const QString& nomeBraille, int pixels, bool negrito) {

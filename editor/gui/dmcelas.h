@@ -1,20 +1,13 @@
-// Braille cells on screen. The program's braille screen fonts ("BrailleTalvo"
-// for the view and the strip, "pontel" for the check window) draw each output
-// code as its braille cell; here an output code c is shown as the Unicode
-// braille pattern U+2800 + PontosDoCaractere[c] (the same dot bit order,
-// dots 7 and 8 included) in DejaVu Sans, which carries every pattern.
+// Braille cells on screen: the braille screen fonts of core/fontesbraille.h
+// as Qt text and fonts.
 #pragma once
+
+#include "core/fontesbraille.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QString>
 #include <string>
-
-// Names of the braille screen fonts as the settings and menus know them.
-inline constexpr const char* kFonteBrailleTalvo = "BrailleTalvo";
-inline constexpr const char* kFontePontel = "pontel";
-// The installed font that draws the cells.
-inline constexpr const char* kFonteCelas = "DejaVu Sans";
 
 // Output codes -> braille patterns, one character per code.
 QString TextoCelas(const std::string& codigos);
