@@ -1,11 +1,15 @@
 // dmmsword_rtf: the export's document, written as RTF.
 #include "output/dmmsword_rtf.h"
 
-#include "core/fontesbraille.h"
+#include "core/celas/celas.h"
 
 #include <cstdio>
 
 namespace {
+
+// A font of the same patterns found on most other desktops, named beside the
+// cell font for a reader that lacks it.
+constexpr const char* kFonteCelasAlternativa = "Segoe UI Symbol";
 
 // A byte of Windows-1252 text as RTF: the three special characters escaped,
 // bytes past ASCII as \'hh, a tab as \tab; other control codes have no ink

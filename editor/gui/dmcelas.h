@@ -1,25 +1,18 @@
-// Braille cells on screen: the braille screen fonts of core/fontesbraille.h
-// as Qt text and fonts.
+// Braille cells on screen: the main program's braille label, and ink text
+// for the "Courier New" displays. The cells themselves (an output code as
+// its Unicode braille pattern, the fonts) are core/celas/celasqt.h, shared
+// with the touch-up program.
 #pragma once
 
-#include "core/fontesbraille.h"
+#include "core/celas/celasqt.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QString>
 #include <string>
 
-// Output codes -> braille patterns, one character per code.
-QString TextoCelas(const std::string& codigos);
-
 // Output codes shown as ink characters (Windows-1252), for the "Courier New"
 // displays.
 QString TextoTinta(const std::string& codigos);
-
-// True when a font name stands for a braille screen font (shown as cells).
-bool EhFonteBraille(const QString& nome);
-// The font that draws cells for a braille screen font name at a pixel size.
-QFont FonteCelas(const QString& nomeBraille, int pixels, bool negrito);
 
 // A label that shows a caption in output codes as braille cells. The caption
 // is kept as the program's bytes; the accelerator character is never
