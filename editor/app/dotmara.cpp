@@ -14,7 +14,7 @@
 #include "output/dmdevice_geometria.h"
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
-#include "platform/qt/dialogosqt.h"
+#include "core/gui/dialogosqt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
