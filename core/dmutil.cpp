@@ -5,6 +5,7 @@
 #include "core/dmvars.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 bool TextoIngles = false;
 
@@ -100,7 +101,7 @@ bool CarregaTabelaImpressora() {
     const std::string& nome = BrailleAntigo ? ArqAmbCode : ArqAmbCode2;
     std::string conteudo;
     if (!LeArquivo(LocalizaTabela(nome), conteudo)) {
-        ErroTabela("Configura\xe7\xe3o da impressora n\xe3o achada " + nome);
+        ErroTabela("Configuração da impressora não achada "_cp + nome);
         return false;
     }
     std::vector<std::string> linhas = DivideLinhas(conteudo);
@@ -109,7 +110,7 @@ bool CarregaTabelaImpressora() {
         if (l.empty() || l[0] == '*')
             continue;
         if (!EhRegra(l)) {
-            ErroTabela("Configura\xe7\xe3o da impressora: erro na linha " + std::to_string(i + 1));
+            ErroTabela("Configuração da impressora: erro na linha "_cp + std::to_string(i + 1));
             return false;
         }
         TabelaImpressora[HexParaByte(l[0], l[1])] = HexParaByte(l[3], l[4]);

@@ -7,6 +7,7 @@
 
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 #include <fstream>
 #include <ostream>
@@ -337,7 +338,7 @@ bool EditaLinha(const std::string& titulo, const std::string& prompt, std::strin
 
 namespace {
 void AvisaDiretorio(const std::string& dir) {
-    dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", "Dotmara",
+    dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, "Dotmara",
                      Icone::Aviso, Botoes::OK);
 }
 
@@ -383,7 +384,7 @@ bool AbreArqTexto(const std::string& nome, std::ifstream& f) {
 }
 
 bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma) {
-    static const std::string kMenu = "\"Configurar|Diret\xf3rios\".";
+    static const std::string kMenu = "\"Configurar|Diretórios\"."_cp;
     if (caminho.empty()) {
         MensagemOK("Erro: programa " + nomePrograma + " inexistente.\r\nEntre com nome no menu " + kMenu);
         return false;
@@ -392,13 +393,13 @@ bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma) 
     struct stat st {};
     std::string nativo = CaminhoNativo(caminho);
     if (::stat(nativo.c_str(), &st) != 0) {
-        MensagemOK("Erro: arquivo \"" + caminho + "\" n\xe3o encontrado." + segunda);
+        MensagemOK("Erro: arquivo \"" + caminho + "\" não encontrado."_cp + segunda);
         return false;
     }
     // What Windows required of the name (".EXE") is asked here of the file:
     // a regular file that may be run.
     if (!S_ISREG(st.st_mode) || ::access(nativo.c_str(), X_OK) != 0) {
-        MensagemOK("Erro: programa \"" + ExtraiNomeArquivo(caminho) + "\" com extens\xe3o inv\xe1lida." +
+        MensagemOK("Erro: programa \"" + ExtraiNomeArquivo(caminho) + "\" com extensão inválida."_cp +
                    segunda);
         return false;
     }

@@ -174,7 +174,7 @@ inline constexpr const char* LetrasRomanas = "IVXLCDM";
 // The tables above are constant-initialised; so are these texts.
 inline constexpr TextoFixo MarcaReservada{"\x0b"}; // one character, code 11
 inline constexpr std::array<TextoFixo, 3> NomesTipoGrafico = {
-    TextoFixo("P\xe1gina gr\xe1" "fica"), // Página gráfica
+    "Página gráfica"_cp,
     TextoFixo("Embutido"),
     TextoFixo("Intercalado"),
 };

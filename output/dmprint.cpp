@@ -7,6 +7,7 @@
 #include "output/dmTiger.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 #include <mutex>
 #include <thread>
@@ -127,17 +128,17 @@ void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Disposit
 
     // End sequence: always runs, device closed and flags cleared before the
     // end box.
-    if (disp && inst.pagina.ImprMarca.find("lich\xea") != std::string::npos)
-        Caixa("Espere o fim da impress\xe3o", "Quando terminar, clique em OK");
+    if (disp && inst.pagina.ImprMarca.find("lichê"_cp) != std::string::npos)
+        Caixa("Espere o fim da impressão"_cp, "Quando terminar, clique em OK");
     if (disp) disp->Fecha();
     disp.reset();
     Imprimindo = false;
     ImpressaoAtiva = false;
     if (avisos) avisos->EscondeProgresso();
     if (ok)
-        Caixa("Arquivo enviado", "Fim de impress\xe3o");
+        Caixa("Arquivo enviado", "Fim de impressão"_cp);
     else
-        Caixa("Erro ao acionar a impressora", "Verifique se a impressora est\xe1 ligada");
+        Caixa("Erro ao acionar a impressora", "Verifique se a impressora está ligada"_cp);
 }
 
 // ---- Worker threads ------------------------------------------------------------
@@ -210,7 +211,7 @@ void TThreadImpressao::Termina() {
 
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
     std::string s = "Imprimindo";
-    if (copiaAtual > 0) s += " c\xf3pia " + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
+    if (copiaAtual > 0) s += " cópia "_cp + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
     if (paginaAtual > 1) s += " pag." + std::to_string(paginaAtual - 1);
     return s;
 }
@@ -253,7 +254,7 @@ int CampoInteiro(const std::string& texto, int padrao) {
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {
     bool esperado = false;
     if (!Imprimindo.compare_exchange_strong(esperado, true)) {
-        dialogos().MensagemOK("N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.");
+        dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
         return false;
     }
     nomeDispositivo.clear();
@@ -265,7 +266,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
     };
     if (!s.CarregaTabela()) {
         dialogos().MensagemOK(
-            "Configura\xe7\xe3o da impressora Braille (amBCode.cfg) n\xe3o encontrada.");
+            "Configuração da impressora Braille (amBCode.cfg) não encontrada."_cp);
         return falha();
     }
     PagInicial = CampoInteiro(campos.pagInicial, 1);
@@ -276,7 +277,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
     if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
     std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
     if (!disp) {
-        dialogos().MensagemOK("N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da.");
+        dialogos().MensagemOK("Não foi possível abrir o dispositivo de saída."_cp);
         return falha();
     }
     s.MostraProgresso();

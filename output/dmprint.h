@@ -76,7 +76,7 @@ public:
     static void Termina();
 };
 
-// The progress window's first label: "Imprimindo", then " c\xf3pia c/n"
+// The progress window's first label: "Imprimindo", then " cópia c/n"
 // once a copy has started, then " pag." and the pages done once past page 1.
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual);
 

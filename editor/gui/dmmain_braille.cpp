@@ -22,6 +22,7 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "platform/qt/textoqt.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -187,7 +188,7 @@ void TformPrincipal::imModoRevisorClick() {
                 if (Bipe) Bipe();
             });
         sbarPrincipal[2]->setFixedWidth(220);
-        sbarPrincipal[2]->setText(ParaQString("Modo de revis\xe3o - apenas leitura"));
+        sbarPrincipal[2]->setText(ParaQString("Modo de revisão - apenas leitura"_cp));
         p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
         richEdPrincipal->setPalette(p);
         if (formVisual && formVisual->isVisible() && formVisual->isActiveWindow())

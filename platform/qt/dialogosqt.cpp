@@ -5,6 +5,7 @@
 #include "core/gui/TformEspere.h"
 #include "core/gui/TformMsgComOK.h"
 #include "platform/qt/textoqt.h"
+#include "platform/texto.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -66,12 +67,12 @@ int DialogosQt::Caixa(const std::string& texto, const std::string& titulo, Icone
         caixa.setTextFormat(Qt::PlainText);
         struct Botao {
             QMessageBox::StandardButton b;
-            const char* texto;
+            std::string_view texto;
             int resultado;
         };
         std::vector<Botao> lista;
         const Botao ok{QMessageBox::Ok, "OK", mrOk}, cancela{QMessageBox::Cancel, "Cancelar", mrCancel},
-            sim{QMessageBox::Yes, "Sim", mrYes}, nao{QMessageBox::No, "N\xe3o", mrNo};
+            sim{QMessageBox::Yes, "Sim", mrYes}, nao{QMessageBox::No, "Não"_cp, mrNo};
         switch (botoes) {
         case Botoes::OK: lista = {ok}; break;
         case Botoes::OKCancel: lista = {ok, cancela}; break;
