@@ -98,7 +98,7 @@ void BM_CompilaRascunho(benchmark::State& st)
 {
     Ambiente amb(st.range(0) != 0);
     for (auto _ : st) {
-        if (!CompilaRascunho(0, false)) st.SkipWithError("compile failed");
+        if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
     }
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * amb.Bytes()));
     st.SetLabel(st.range(0) ? "old code" : "unified code");
@@ -144,10 +144,10 @@ void BM_CompilaLinhaUnicaAposNumerosCrescentes(benchmark::State& st)
 {
     Ambiente amb(false);
     amb.doc.linhas = NumerosDePaginaCrescentes(static_cast<int>(st.range(0)));
-    if (!CompilaRascunho(0, false)) st.SkipWithError("compile failed");
+    if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
     amb.doc.linhas = {Linha70};
     for (auto _ : st) {
-        if (!CompilaRascunho(0, false)) st.SkipWithError("compile failed");
+        if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
     }
     st.counters["TamanhoMapaPaginas"] = TamanhoMapaPaginas;
 }

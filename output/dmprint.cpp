@@ -269,10 +269,10 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
             "Configuração da impressora Braille (amBCode.cfg) não encontrada."_cp);
         return falha();
     }
-    PagInicial = CampoInteiro(campos.pagInicial, 1);
-    PagFinal = CampoInteiro(campos.pagFinal, 9999);
+    const PedidoCompilacao pedido = PedidoCompilacao::Impressao(
+        CampoInteiro(campos.pagInicial, 1), CampoInteiro(campos.pagFinal, 9999),
+        CampoInteiro(campos.numPagInic, 1));
     NumCopias = CampoInteiro(campos.copias, 1);
-    NumPagInic = CampoInteiro(campos.numPagInic, 1);
     nomeDispositivo = campos.dispositivo;
     if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
     std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
@@ -281,7 +281,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
         return falha();
     }
     s.MostraProgresso();
-    if (!s.Compila()) {
+    if (!s.Compila(pedido)) {
         // No draft for this range: nothing stale is embossed.
         disp->Fecha();
         s.EscondeProgresso();
