@@ -181,15 +181,45 @@ bool Existe(const std::string& nativo) {
     return ::lstat(nativo.c_str(), &st) == 0;
 }
 
+// The file a native path names after following every link (a relative link
+// is taken from the link's own folder); the path itself when it is no link.
+// "" for a loop of links.
+std::string SegueLinks(std::string caminho) {
+    for (int passo = 0; passo < 40; ++passo) {
+        struct stat st {};
+        if (::lstat(caminho.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return caminho;
+        std::string destino(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(caminho.c_str(), destino.data(), destino.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= destino.size()) return {};
+        destino.resize(static_cast<std::size_t>(n));
+        if (destino.empty()) return {};
+        if (destino.front() != '/') {
+            const std::size_t barra = caminho.rfind('/');
+            destino = (barra == std::string::npos ? std::string() : caminho.substr(0, barra + 1)) + destino;
+        }
+        caminho = std::move(destino);
+    }
+    return {};
+}
+
+// A file no one may write (the read-only attribute), or this user may not.
+bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
+    return (st.st_mode & 0222) == 0 || ::access(nativo.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo) {
-    const std::string alvo = CaminhoNativo(nome);
-    const std::string bak = CaminhoNativo(NomeBackup(nome));
+    const std::string alvo = SegueLinks(CaminhoNativo(nome));
+    if (alvo.empty()) return ResultadoGravacao::FalhaEscrita;
+    const std::string bak = NomeBackup(alvo);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};
-    if (::stat(alvo.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
+    if (::stat(alvo.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
+        if (SomenteLeitura(alvo, st)) return ResultadoGravacao::SomenteLeitura;
+    }
 
     const std::string tmp = GravaTemporarioAoLado(alvo, conteudo);
     if (tmp.empty()) return ResultadoGravacao::FalhaEscrita;

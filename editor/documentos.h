@@ -41,12 +41,16 @@ std::string NomeBackup(const std::string& nome);
 std::string CaminhoAbsoluto(const std::string& nome);
 
 // ---- Saving ----------------------------------------------------------------
-enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita };
+enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitura };
 // Writes conteudo to nome, keeping the previous version as NomeBackup(nome):
 // the old ".bak" is deleted, the existing file becomes the ".bak", the new
 // text takes its name. The new text is first written in full to a temporary
 // file beside the target, so a failed write leaves the file (or, once moved,
 // its ".bak") as it was, and never a half-written document.
+// A name that is a link is saved through it: the file it points at (after
+// every link in a chain) is the target, keeps its mode, and gets the ".bak"
+// beside it; the link stays. A read-only target (no write permission for
+// anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
 
 // ---- Recent files -----------------------------------------------------------

@@ -12,7 +12,7 @@
 #include "output/gui/TformConta.h"
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
-#include "platform/qt/dialogosqt.h"
+#include "core/gui/dialogosqt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -692,6 +692,11 @@ void TformPrincipal::imSalvarClick() {
             dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTitulo, Icone::Erro,
                              Botoes::OK);
             break;
+        case ResultadoGravacao::SomenteLeitura:
+            dialogos().Caixa("O arquivo "_cp + nome + " é somente leitura e não foi salvo."_cp +
+                                 "\r\nUse \"Salvar Como\" para gravá-lo com outro nome."_cp,
+                             kTitulo, Icone::Erro, Botoes::OK);
+            break;
         }
     }
     if (gravado) {
