@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/celas/celas.h"
 #include "platform/texto.h"
 
 // Dynamic array of 32-bit integers: the line and page maps of the compiler.
@@ -159,13 +160,9 @@ extern unsigned char AspasAbertas;
 }
 
 // ---- Fixed tables --------------------------------------------------------
-// Cell characters by six-dot mask (bit 0 = dot 1 ... bit 5 = dot 6):
-// TabelaCelas[0] old code, TabelaCelas[1] unified code.
-extern const std::array<std::array<unsigned char, 64>, 2> TabelaCelas;
-// The table of the code in force (BrailleAntigo chooses).
+// TabelaCelas and PontosDoCaractere: core/celas/celas.h.
+// The cell table of the code in force (BrailleAntigo chooses).
 const std::array<unsigned char, 64>& CelasAtuais();
-// Eight-dot pattern of each output code (bit 6 = dot 7, bit 7 = dot 8).
-extern const std::array<unsigned char, 256> PontosDoCaractere;
 // The Latin-1 letter sets: A-Z and 192-223; a-z and 224-255.
 extern const ConjuntoBytes Maiusculas;
 extern const ConjuntoBytes Minusculas;

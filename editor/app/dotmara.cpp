@@ -12,8 +12,8 @@
 #include "output/gui/TformConta.h"
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
+#include "core/gui/dialogosqt.h"
 #include "platform/qt/aplicacaoqt.h"
-#include "platform/qt/dialogosqt.h"
 
 #include <QApplication>
 
