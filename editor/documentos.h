@@ -52,11 +52,15 @@ enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitur
 // beside it; the link stays. A read-only target (no write permission for
 // anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
+// The same with the backup name made by nomeBackup (from the path of the
+// file that is replaced).
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&));
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard
-// to letter case; mirrored by the INI keys "arq1" .. "arq5" of section
-// "DOTMARA".
+// to letter case; mirrored by the recent-file keys of the settings table
+// ("arq1" .. "arq5"), one key per entry.
 class ListaRecentes {
 public:
     static constexpr int MaxItens = 5;
@@ -85,14 +89,9 @@ private:
     std::vector<std::string> itens_;
 };
 
-// Writes "arq" + numero in section "DOTMARA"; an empty value deletes the key.
+// Writes the recent-file key of entry numero (from 1); an empty value deletes
+// the key. False for a number without a key or a failed write.
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni);
-
-// ---- The main window's INI values ---------------------------------------------
-// "quebraLin": off only when the first character, upper-cased, is "N".
-bool ValorQuebraLin(const std::string& valor);
-// "maxCol": a whole number of at least 1, else 70.
-int ValorMaxCol(const std::string& valor);
 
 // ---- Line and column with two characters per line end ---------------------------
 struct LinCol {

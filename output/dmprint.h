@@ -101,12 +101,6 @@ public:
     virtual AvisosImpressao* Avisos() = 0;
 };
 
-// Integer of a dialog field by the settings rule: leading blanks, an
-// optional sign, decimal digits, or hexadecimal digits after "$", "x", "X",
-// "0x" or "0X". The default for anything else (a trailing blank included)
-// and outside the signed 32-bit range.
-int CampoInteiro(const std::string& texto, int padrao);
-
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
 // when the worker was started.
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo);

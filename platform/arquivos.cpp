@@ -297,14 +297,15 @@ std::string DirTemporario() {
     return CaminhoDoSistema(nativo) + "/";
 }
 
-std::string ArquivoTemporario(const std::string& prefixo) {
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao) {
     const std::string dir = DirTemporario();
     if (dir.empty())
         return std::string();
-    std::string modelo = CaminhoNativo(dir + prefixo) + "XXXXXX.tmp";
+    const std::string ext = CaminhoNativo(extensao);
+    std::string modelo = CaminhoNativo(dir + prefixo) + "XXXXXX" + ext;
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
-    int fd = ::mkstemps(nome.data(), 4);
+    int fd = ::mkstemps(nome.data(), static_cast<int>(ext.size()));
     if (fd < 0)
         return std::string();
     ::close(fd);

@@ -35,9 +35,10 @@ std::string CaminhoPrograma();
 // Private temporary folder of this user (mode 0700), ending in "/"; ""
 // when no private folder can be made (never a folder others may write).
 std::string DirTemporario();
-// A new, exclusively created, empty file in DirTemporario (GetTempFileName);
-// "" when there is no private folder or the file cannot be made.
-std::string ArquivoTemporario(const std::string& prefixo);
+// A new, exclusively created, empty file in DirTemporario (GetTempFileName):
+// the prefix, six characters that make it unique, the extension; "" when
+// there is no private folder or the file cannot be made.
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao = ".tmp");
 // The draft file of this running program: "rascunho-<pid>.txt" in the
 // private temporary folder, so two running programs never share one; it is
 // removed when the program ends. "" when there is no private folder.

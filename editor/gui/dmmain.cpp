@@ -4,6 +4,7 @@
 #include "editor/gui/dmmain.h"
 
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
@@ -294,12 +295,11 @@ void TformPrincipal::LeIni() {
     }
     imReabrir->setEnabled(Recentes.Tamanho() > 0);
 
-    std::string dir = LePerfil("DOTMARA", "ultimoDir", "", 0, ini);
+    std::string dir = LeTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), ini);
     if (!dir.empty() && dir.back() != '/') dir += '/';
     if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
 
-    QuebraLin = ValorQuebraLin(LePerfil("DOTMARA", "quebraLin", "S", 4, ini));
-    MaxCol = ValorMaxCol(LePerfil("DOTMARA", "maxCol", "70", 80, ini));
+    LeGrupo(GrupoConfig::Margem, ini);
 }
 
 void TformPrincipal::CriaToolBar() {
@@ -848,7 +848,7 @@ bool TformPrincipal::FormCloseQuery() {
         dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
-    GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
+    GravaTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), DirDocumento);
     return true;
 }
 
