@@ -289,15 +289,3 @@ int ValorMaxCol(const std::string& valor) {
     if (ec != std::errc() || p != fim || ini == fim || n < 1) return 70;
     return n;
 }
-
-// ---- Line and column ------------------------------------------------------------
-
-LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao) {
-    return CalcLinColPor(static_cast<int>(linhas.size()),
-                         [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, posicao);
-}
-
-long long InicioLinha(const std::vector<std::string>& linhas, int linha) {
-    return InicioLinhaPor(static_cast<int>(linhas.size()),
-                          [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, linha);
-}

@@ -13,6 +13,7 @@
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
 #include "platform/qt/dialogosqt.h"
+#include "platform/qt/servicosqt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,6 +23,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InstalaDialogosQt();
+    InstalaServicosQt();
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
