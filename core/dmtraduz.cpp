@@ -147,7 +147,12 @@ int LarguraUtil() { return Compilacao->LarguraLinha; }
 
 bool CompilaRascunho(int linhaCursor, bool paraVisualizacao)
 {
-    if (ArqRascunho.empty()) ArqRascunho = DirTemporario() + "rascunho.txt";
+    // The default draft is this program's own, in its private folder.
+    if (ArqRascunho.empty()) ArqRascunho = RascunhoPrivado();
+    if (ArqRascunho.empty()) {
+        dialogos().Caixa(MensagemSemPastaTemporaria(), "Erro", Icone::Erro, Botoes::OK);
+        return false;
+    }
 
     EscritorRascunhoArquivo arquivo;
     if (!arquivo.Abre(ArqRascunho)) {

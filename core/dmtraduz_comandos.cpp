@@ -13,6 +13,7 @@
 #include "core/dmvars.h"
 #include "output/dmgrafpr.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -63,12 +64,12 @@ void ComandoTitulo(const std::string& linha)
     const size_t n = linha.size();
     const char c3 = Car(linha, 2), c4 = Car(linha, 3);
     if (c3 == '-' && c4 == '>') {
-        ComTitulo = false;
+        e.ComTitulo = false;
     } else if (c3 == '+' && c4 == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
     } else if (n >= 5 && (c3 == '+' || c3 == '*') && EhDigito(static_cast<unsigned char>(c4)) &&
                linha[n - 1] == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
         e.NumeracaoRomana = (c3 == '*');
         const std::string texto = linha.substr(3, n - 4);
         int num = 0;
@@ -77,7 +78,7 @@ void ComandoTitulo(const std::string& linha)
             // Text that is no number keeps the digits before its bad
             // character; a page number out of the maps' range becomes 1.
             if (num == 0 || num > e.TamanhoMapaPaginas) num = 1;
-            Mensagem("N\xfamero da p\xe1gina INV\xc1LIDO: \"" + texto + "\"\r\n\r\n" +
+            Mensagem("Número da página INVÁLIDO: \""_cp + texto + "\"\r\n\r\n" +
                      "Valor considerado: \"" + std::to_string(num) + "\"");
         }
         if (e.NumPagina == 1 && e.InicioPagina) {
@@ -123,7 +124,7 @@ void Chave(const std::string& linha, bool& flag)
 
 void ComandoInvalido(const std::string& linha)
 {
-    Mensagem("Comando inv\xe1lido (linha " + NumLinha() + "): " + linha + ".");
+    Mensagem("Comando inválido (linha "_cp + NumLinha() + "): " + linha + ".");
 }
 
 // Graphic reference "<G" kind column file ">". False when the line is to be
@@ -144,7 +145,7 @@ bool ComandoGrafico(const std::string& linha)
     while (i < resto.size() && resto[i] == ' ') ++i;
     const size_t branco = resto.find(' ', i);
     if (branco == std::string::npos) {
-        Mensagem("Gr\xe1" "fico sem informa\xe7\xe3o de coluna na linha " + NumLinha() + ".");
+        Mensagem("Gráfico sem informação de coluna na linha "_cp + NumLinha() + ".");
         return false;
     }
     std::string coluna = Apara(resto.substr(i, branco - i));
@@ -159,12 +160,12 @@ bool ComandoGrafico(const std::string& linha)
         colunaOk = coluna == "C" || coluna == "D" || coluna == "E";
     }
     if (!colunaOk) {
-        Mensagem("Gr\xe1" "fico com coluna inv\xe1lida na linha " + NumLinha() + ": " + coluna + ".");
+        Mensagem("Gráfico com coluna inválida na linha "_cp + NumLinha() + ": " + coluna + ".");
         return false;
     }
     const std::string arquivo = Apara(resto.substr(branco));
     if (arquivo.empty()) {
-        Mensagem("Gr\xe1" "fico sem nome do arquivo .grb na linha " + NumLinha() + ".");
+        Mensagem("Gráfico sem nome do arquivo .grb na linha "_cp + NumLinha() + ".");
         return false;
     }
 

@@ -79,6 +79,7 @@ void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao)
     e.Recuo = false;
     e.Hifenizar = SeparaSilabas;
     e.TituloCabec = Titulo;
+    e.ComTitulo = ComTitulo;
     e.AutoFormata = AutoJunta;
     e.NumeracaoRomana = false;
     e.PaginaComGrafico = false;

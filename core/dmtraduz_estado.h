@@ -83,6 +83,9 @@ struct EstadoCompilacao {
     bool InicioPagina = true;    // nothing written yet on the current page
     bool PaginaComGrafico = false;
     bool NumeracaoRomana = false;
+    // Headers with title and page number: starts from the setting ComTitulo;
+    // the document's T commands switch this copy, never the setting.
+    bool ComTitulo = true;
     std::string TituloCabec;
     int NumPagTinta = 0;
     int LinhaEditorCursor = 0;
@@ -148,7 +151,7 @@ extern int& PaginaFisica;
 extern int& LinhaRascunhoCursor;
 
 // Resets the state for a new compile: counters, command state from the
-// settings (AutoJunta, SeparaSilabas, Titulo, MaxCarac), empty paragraph and
+// settings (AutoJunta, SeparaSilabas, Titulo, ComTitulo, MaxCarac), empty paragraph and
 // graphic queue. The maps are left to InicializaMapas/PrimeiraPagina.
 // Does not touch translator flags, TextoIngles or any global.
 void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao);
@@ -162,6 +165,6 @@ std::string TraduzEstado(const std::string& texto);
 
 // ---- Braille view's page mode -----------------------------------------
 // True while the braille view's page mode is "Gerar tamanho real de
-// p\xe1gina". The view installs the answer; without one it is false.
+// página". The view installs the answer; without one it is false.
 bool GeraTamanhoRealPagina();
 void DefineConsultaTamanhoReal(std::function<bool()> consulta);

@@ -7,6 +7,7 @@
 
 #include "core/dmutil.h"
 #include "output/dmTiger.h"
+#include "platform/texto.h"
 
 const std::string SeparadorPagina(50, '-');
 const std::string SeparadorPaginaDupla(50, '=');
@@ -133,7 +134,7 @@ bool MontaCabecalho(std::string& cabecalho)
 void EscreveCabecalho()
 {
     EstadoCompilacao& e = *Compilacao;
-    if (!ComTitulo) return;
+    if (!e.ComTitulo) return;
     // Raw mode and the margin prefix never apply to the header, also not to
     // the translation of its title and numbers.
     const bool brutoAntes = e.ModoBruto;
@@ -212,7 +213,7 @@ void InicializaMapas()
         e.MapaPagRomana.assign(paginas, -1);
         e.MapaPagFisica.assign(paginas, -1);
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
     }
     e.QuantEditorMapeadas = 0;
     e.QuantRascunhoMapeadas = 0;
@@ -231,7 +232,7 @@ void MapeiaPagina()
         Cresce(e.MapaPagRomana, paginas);
         Cresce(e.MapaPagFisica, paginas);
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
         return;
     }
     if (e.NumPagina < 0 || e.PaginaFisica < 0) return;
@@ -291,6 +292,6 @@ void MapeiaLinhas(int linhaEditor)
             e.QuantRascunhoMapeadas = rascunho;
         }
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
     }
 }

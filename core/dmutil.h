@@ -2,13 +2,14 @@
 // foreign-text flag of the translators.
 #pragma once
 
+#include "core/celas/tabela_codigos.h" // HexParaByte
+
 #include <string>
 #include <string_view>
 
 extern bool TextoIngles;
 
 bool CarregaTabelaImpressora();
-unsigned char HexParaByte(char a, char b);
 unsigned char MinusculaLatin(unsigned char c);
 unsigned char MaiusculaLatin(unsigned char c);
 

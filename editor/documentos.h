@@ -42,18 +42,22 @@ std::string NomeBackup(const std::string& nome);
 std::string CaminhoAbsoluto(const std::string& nome);
 
 // ---- Saving ----------------------------------------------------------------
-enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita };
+enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitura };
 // Writes conteudo to nome, keeping the previous version as NomeBackup(nome):
 // the old ".bak" is deleted, the existing file becomes the ".bak", the new
 // text takes its name. The new text is first written in full to a temporary
 // file beside the target, so a failed write leaves the file (or, once moved,
 // its ".bak") as it was, and never a half-written document.
+// A name that is a link is saved through it: the file it points at (after
+// every link in a chain) is the target, keeps its mode, and gets the ".bak"
+// beside it; the link stays. A read-only target (no write permission for
+// anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard
-// to letter case; mirrored by the INI keys "arq1" .. "arq5" of section
-// "DOTMARA".
+// to letter case; mirrored by the recent-file keys of the settings table
+// ("arq1" .. "arq5"), one key per entry.
 class ListaRecentes {
 public:
     static constexpr int MaxItens = 5;
@@ -82,11 +86,7 @@ private:
     std::vector<std::string> itens_;
 };
 
-// Writes "arq" + numero in section "DOTMARA"; an empty value deletes the key.
+// Writes the recent-file key of entry numero (from 1); an empty value deletes
+// the key. False for a number without a key or a failed write.
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni);
 
-// ---- The main window's INI values ---------------------------------------------
-// "quebraLin": off only when the first character, upper-cased, is "N".
-bool ValorQuebraLin(const std::string& valor);
-// "maxCol": a whole number of at least 1, else 70.
-int ValorMaxCol(const std::string& valor);

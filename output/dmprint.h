@@ -76,7 +76,7 @@ public:
     static void Termina();
 };
 
-// The progress window's first label: "Imprimindo", then " c\xf3pia c/n"
+// The progress window's first label: "Imprimindo", then " cópia c/n"
 // once a copy has started, then " pag." and the pages done once past page 1.
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual);
 
@@ -100,12 +100,6 @@ public:
     virtual InstantaneoImpressao Instantaneo() = 0;     // after the compile
     virtual AvisosImpressao* Avisos() = 0;
 };
-
-// Integer of a dialog field by the settings rule: leading blanks, an
-// optional sign, decimal digits, or hexadecimal digits after "$", "x", "X",
-// "0x" or "0X". The default for anything else (a trailing blank included)
-// and outside the signed 32-bit range.
-int CampoInteiro(const std::string& texto, int padrao);
 
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
 // when the worker was started.

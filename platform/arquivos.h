@@ -32,10 +32,18 @@ bool CriaPastasDe(const std::string& caminho);
 // Full path of the running program.
 std::string CaminhoPrograma();
 
-// Private temporary folder of this user (mode 0700), ending in "/".
+// Private temporary folder of this user (mode 0700), ending in "/"; ""
+// when no private folder can be made (never a folder others may write).
 std::string DirTemporario();
-// A new, exclusively created, empty file in DirTemporario (GetTempFileName).
+// A new, exclusively created, empty file in DirTemporario (GetTempFileName);
+// "" when there is no private folder or the file cannot be made.
 std::string ArquivoTemporario(const std::string& prefixo);
+// The draft file of this running program: "rascunho-<pid>.txt" in the
+// private temporary folder, so two running programs never share one; it is
+// removed when the program ends. "" when there is no private folder.
+std::string RascunhoPrivado();
+// What to tell the user when DirTemporario() is "".
+std::string MensagemSemPastaTemporaria();
 
 // Looks for a data file of the system: dir + nome exactly, then a name in dir
 // that matches nome ignoring letter case. Returns the path found, or dir + nome.

@@ -73,15 +73,17 @@ void DefineServicos(ServicosPlataforma* s) { atual.store(s); }
 // ---- Single instance ------------------------------------------------------------
 
 std::string ArquivoTravaInstancia(const std::string& nome) {
-    return PastaDeExecucao() + nome + ".lock";
+    const std::string pasta = PastaDeExecucao();
+    return pasta.empty() ? std::string() : pasta + nome + ".lock";
 }
 
 bool TentaTravaInstancia(const std::string& nome, bool manter) {
     std::lock_guard<std::mutex> l(mtxTravas);
     if (manter && travasMantidas.count(nome)) return true;
     // Close-on-exec: a program started from here must not hold the lock on.
-    const int fd = ::open(CaminhoNativo(ArquivoTravaInstancia(nome)).c_str(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const std::string arquivo = ArquivoTravaInstancia(nome);
+    if (arquivo.empty()) return true;
+    const int fd = ::open(CaminhoNativo(arquivo).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return true;
     const bool livre = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     if (livre && manter) {

@@ -69,7 +69,7 @@ inline constexpr const char* kInstanciaKelto = "kelto";
 bool TentaTravaInstancia(const std::string& nome, bool manter);
 // Lets go of a lock that TentaTravaInstancia kept.
 void LiberaTravaInstancia(const std::string& nome);
-// The lock file of nome.
+// The lock file of nome ("" when there is no folder for it).
 std::string ArquivoTravaInstancia(const std::string& nome);
 
 // Recording fake for tests.

@@ -4,6 +4,7 @@
 #include "editor/gui/dmmain.h"
 
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
@@ -11,6 +12,7 @@
 #include "platform/ini.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
+#include "platform/texto.h"
 
 #include <QAction>
 #include <QApplication>
@@ -296,12 +298,11 @@ void TformPrincipal::LeIni() {
     }
     imReabrir->setEnabled(Recentes.Tamanho() > 0);
 
-    std::string dir = LePerfil("DOTMARA", "ultimoDir", "", 0, ini);
+    std::string dir = LeTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), ini);
     if (!dir.empty() && dir.back() != '/') dir += '/';
     if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
 
-    QuebraLin = ValorQuebraLin(LePerfil("DOTMARA", "quebraLin", "S", 4, ini));
-    MaxCol = ValorMaxCol(LePerfil("DOTMARA", "maxCol", "70", 80, ini));
+    LeGrupo(GrupoConfig::Margem, ini);
 }
 
 void TformPrincipal::CriaToolBar() {
@@ -316,7 +317,7 @@ void TformPrincipal::CriaToolBar() {
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
 
-    auto botao = [this](const char* texto, auto acao) {
+    auto botao = [this](std::string_view texto, auto acao) {
         auto* b = new QToolButton(panToolBar);
         b->setText(QDe(texto));
         b->setToolTip(QDe(texto));
@@ -344,8 +345,8 @@ void TformPrincipal::CriaToolBar() {
 }
 
 void TformPrincipal::CriaStatus() {
-    static const std::array<std::pair<const char*, int>, 5> paineis = {{
-        {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diret\xf3rio atual:", 600}}};
+    static const std::array<std::pair<std::string_view, int>, 5> paineis = {{
+        {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diretório atual:"_cp, 600}}};
     for (std::size_t i = 0; i < paineis.size(); ++i) {
         auto* l = new QLabel(QDe(paineis[i].first), this);
         l->setMinimumWidth(paineis[i].second);
@@ -357,7 +358,7 @@ void TformPrincipal::CriaStatus() {
 
 void TformPrincipal::CriaMenus() {
     QMenuBar* barra = menuBar();
-    auto acao = [this](QMenu* menu, const char* texto, auto fn) {
+    auto acao = [this](QMenu* menu, std::string_view texto, auto fn) {
         QAction* a = menu->addAction(QDe(texto));
         connect(a, &QAction::triggered, this, fn);
         return a;
@@ -395,14 +396,14 @@ void TformPrincipal::CriaMenus() {
         imModoRevisor->setChecked(!imModoRevisor->isChecked());
         imModoRevisorClick();
     });
-    menuGraficos = barra->addMenu(QDe("&Gr\xe1" "ficos"));
+    menuGraficos = barra->addMenu(QDe("&Gráficos"_cp));
     menuDestaques = barra->addMenu("&Destaques");
-    menuUtilitarios = barra->addMenu(QDe("&Utilit\xe1rios"));
+    menuUtilitarios = barra->addMenu(QDe("&Utilitários"_cp));
     imConverterDOS = acao(menuUtilitarios, "Converter para formato &DOS",
                           [this] { ConverterparaformatoDOS1Click(); });
     imConverterWindows = acao(menuUtilitarios, "Converter para formato &Windows",
                               [this] { ConverterparaformatoWindows1Click(); });
-    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formata\xe7\xf5" "es",
+    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formatações"_cp,
                                  [this] { Eliminarformataes1Click(); });
     menuOrtografia = barra->addMenu("&Ortografia");
     imVisualizar = barra->addAction("&Visualizar (F9)");
@@ -599,7 +600,7 @@ void TformPrincipal::richEdPrincipalSelectionChange() {
 
 bool TformPrincipal::PerguntaAbandonar(bool aviso) {
     if (!Modificado()) return true;
-    return dialogos().Caixa("Quer abandonar a edi\xe7\xe3o?",
+    return dialogos().Caixa("Quer abandonar a edição?"_cp,
                             kTitulo,
                             aviso ? Icone::Aviso : Icone::Pergunta, Botoes::NoOKCancel) == mrOk;
 }
@@ -612,7 +613,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
+            dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
                              Icone::Aviso, Botoes::OK);
             VoltaDir();
         }
@@ -620,7 +621,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTitulo, Icone::Erro, Botoes::OK);
+        dialogos().Caixa("Arquivo não encontrado: "_cp + nome, kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.
@@ -655,7 +656,7 @@ void TformPrincipal::imAbrirClick() {
         if (!dialogoAbrir || !dialogoAbrir(DirDocumento, nome) || nome.empty()) return;
     } else {
         if (reabrir >= Recentes.Tamanho()) {
-            MensagemOK("\xcdndice inv\xe1lido de arquivo recente.");
+            MensagemOK("Índice inválido de arquivo recente."_cp);
             return;
         }
         nome = Recentes.Item(reabrir);
@@ -708,8 +709,8 @@ void TformPrincipal::imSalvarClick() {
         if (ArquivoExiste(nome)) {
             const std::string pergunta =
                 IgualSemCaixa(nome, ArqAtual)
-                    ? "Sobrescrever o pr\xf3prio arquivo: " + nome + "?"
-                    : "Arquivo " + nome + " j\xe1 exitente. Sobrescrever?";
+                    ? "Sobrescrever o próprio arquivo: "_cp + nome + "?"
+                    : "Arquivo " + nome + " já exitente. Sobrescrever?"_cp;
             segue = dialogos().Caixa(pergunta, kTitulo, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
         }
     } else {
@@ -719,7 +720,7 @@ void TformPrincipal::imSalvarClick() {
     if (segue) {
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
+            dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
                              Icone::Erro, Botoes::OK);
             segue = false;
         }
@@ -732,13 +733,18 @@ void TformPrincipal::imSalvarClick() {
             gravado = true;
             break;
         case ResultadoGravacao::FalhaBackup:
-            dialogos().Caixa("Erro: n\xe3o consegui gerar o backup (.bak): " +
-                                 ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo n\xe3o foi salvo.",
+            dialogos().Caixa("Erro: não consegui gerar o backup (.bak): "_cp +
+                                 ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo não foi salvo."_cp,
                              kTitulo, Icone::Erro, Botoes::OK);
             break;
         case ResultadoGravacao::FalhaEscrita:
             dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTitulo, Icone::Erro,
                              Botoes::OK);
+            break;
+        case ResultadoGravacao::SomenteLeitura:
+            dialogos().Caixa("O arquivo "_cp + nome + " é somente leitura e não foi salvo."_cp +
+                                 "\r\nUse \"Salvar Como\" para gravá-lo com outro nome."_cp,
+                             kTitulo, Icone::Erro, Botoes::OK);
             break;
         }
     }
@@ -788,7 +794,7 @@ void TformPrincipal::MontaMenuRecentes() {
 
 void TformPrincipal::RemoveRecente(int indice) {
     if (!Recentes.Remove(indice)) {
-        ErroContacte("\xcdndice inv\xe1lido de arquico recente a remover");
+        ErroContacte("Índice inválido de arquico recente a remover"_cp);
         return;
     }
     for (int k = 0; k < ListaRecentes::MaxItens; ++k) {
@@ -891,7 +897,7 @@ bool TformPrincipal::FormCloseQuery() {
         dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
-    GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
+    GravaTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), DirDocumento);
     return true;
 }
 

@@ -23,6 +23,7 @@
 #include "editor/gui/dmcelas.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ void TformPrincipal::imModoRevisorClick() {
         for (int k = 0; k < 5; ++k)
             QTimer::singleShot(100 + 400 * k, this, [] { servicos().Bipe(); });
         sbarPrincipal[2]->setFixedWidth(220);
-        sbarPrincipal[2]->setText(ParaQString("Modo de revis\xe3o - apenas leitura"));
+        sbarPrincipal[2]->setText(ParaQString("Modo de revisão - apenas leitura"_cp));
         p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
         richEdPrincipal->setPalette(p);
         if (formVisual && formVisual->isVisible() && formVisual->isActiveWindow())

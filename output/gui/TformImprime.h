@@ -1,4 +1,4 @@
-// TformImprime: the print dialog ("Detalhes da Impress\xe3o"): page range,
+// TformImprime: the print dialog ("Detalhes da Impressão"): page range,
 // copies, first page number and output device; "Imprima !" (and
 // "Configure", bound to the same handler) starts the job.
 #pragma once

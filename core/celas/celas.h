@@ -1,0 +1,32 @@
+// Braille cells as both programs know them: the cell character of each
+// six-dot mask in the two codes, the eight dots of each output code, and the
+// Unicode braille pattern that draws an output code on screen. Plain data,
+// no program state: the touch-up program uses it as the main program does.
+#pragma once
+
+#include <array>
+
+// Cell characters by six-dot mask (bit 0 = dot 1 ... bit 5 = dot 6, 0 = the
+// blank cell): TabelaCelas[0] old code, TabelaCelas[1] unified code.
+extern const std::array<std::array<unsigned char, 64>, 2> TabelaCelas;
+
+// Eight-dot pattern of each output code (bits 0-5 dots 1-6, bit 6 dot 7,
+// bit 7 dot 8).
+extern const std::array<unsigned char, 256> PontosDoCaractere;
+
+// The half of TabelaCelas of one code.
+inline const std::array<unsigned char, 64>& CelasDoCodigo(bool antigo) {
+    return TabelaCelas[antigo ? 0 : 1];
+}
+
+// The inverse of one code's half: character -> dot mask. A character that is
+// no cell of the code gives 0 (the blank cell); where two masks gave the same
+// character the higher mask would win (no code has such a pair).
+std::array<unsigned char, 256> MascarasDoCodigo(bool antigo);
+
+// An output code drawn as a cell: the Unicode braille pattern U+2800 plus its
+// dots (the same bit order, dots 7 and 8 included).
+inline constexpr char16_t kBaseBraille = 0x2800;
+inline char16_t CelaUnicode(unsigned char codigo) {
+    return static_cast<char16_t>(kBaseBraille + PontosDoCaractere[codigo]);
+}
