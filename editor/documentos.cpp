@@ -210,9 +210,14 @@ bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
 } // namespace
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo) {
+    return GravaComBackup(nome, conteudo, NomeBackup);
+}
+
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&)) {
     const std::string alvo = SegueLinks(CaminhoNativo(nome));
     if (alvo.empty()) return ResultadoGravacao::FalhaEscrita;
-    const std::string bak = NomeBackup(alvo);
+    const std::string bak = nomeBackup(alvo);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};

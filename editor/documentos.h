@@ -53,6 +53,10 @@ enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitur
 // beside it; the link stays. A read-only target (no write permission for
 // anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
+// The same with the backup name made by nomeBackup (from the path of the
+// file that is replaced).
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&));
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard
