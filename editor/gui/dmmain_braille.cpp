@@ -187,7 +187,7 @@ void TformPrincipal::imModoRevisorClick() {
             QTimer::singleShot(100 + 400 * k, this, [this] {
                 if (Bipe) Bipe();
             });
-        sbarPrincipal[2]->setFixedWidth(220);
+        sbarPrincipal[2]->setMinimumWidth(220);
         sbarPrincipal[2]->setText(ParaQString("Modo de revisão - apenas leitura"_cp));
         p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
         richEdPrincipal->setPalette(p);
@@ -197,7 +197,7 @@ void TformPrincipal::imModoRevisorClick() {
             VisualizaBraille(true, true);
     } else {
         if (Bipe) Bipe();
-        sbarPrincipal[2]->setFixedWidth(100);
+        sbarPrincipal[2]->setMinimumWidth(100);
         sbarPrincipal[2]->clear();
         p.setColor(QPalette::Base, Qt::white);
         richEdPrincipal->setPalette(p);
