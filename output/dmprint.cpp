@@ -237,10 +237,10 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
             "Configuração da impressora Braille (amBCode.cfg) não encontrada."_cp);
         return falha();
     }
-    PagInicial = TextoParaInteiro(campos.pagInicial, 1);
-    PagFinal = TextoParaInteiro(campos.pagFinal, 9999);
+    const PedidoCompilacao pedido = PedidoCompilacao::Impressao(
+        TextoParaInteiro(campos.pagInicial, 1), TextoParaInteiro(campos.pagFinal, 9999),
+        TextoParaInteiro(campos.numPagInic, 1));
     NumCopias = TextoParaInteiro(campos.copias, 1);
-    NumPagInic = TextoParaInteiro(campos.numPagInic, 1);
     nomeDispositivo = campos.dispositivo;
     if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
     std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
@@ -249,7 +249,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
         return falha();
     }
     s.MostraProgresso();
-    if (!s.Compila()) {
+    if (!s.Compila(pedido)) {
         // No draft for this range: nothing stale is embossed.
         disp->Fecha();
         s.EscondeProgresso();

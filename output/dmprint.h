@@ -9,6 +9,7 @@
 // worker shares with the user interface is atomic.
 #pragma once
 
+#include "core/dmtraduz_estado.h"
 #include "output/dmImprPagina.h"
 
 #include <atomic>
@@ -96,7 +97,7 @@ public:
     virtual std::unique_ptr<Dispositivo> Abre(const std::string& nome) = 0;
     virtual void MostraProgresso() = 0;
     virtual void EscondeProgresso() = 0;
-    virtual bool Compila() = 0;                         // CompilaRascunho(0, false)
+    virtual bool Compila(const PedidoCompilacao& pedido) = 0; // CompilaRascunho
     virtual InstantaneoImpressao Instantaneo() = 0;     // after the compile
     virtual AvisosImpressao* Avisos() = 0;
 };

@@ -366,7 +366,10 @@ std::string DirDados() {
             d += '/';
         return d;
     }
-    std::string prog = ExtraiDiretorio(CaminhoPrograma());
+    return DirDadosAcimaDe(ExtraiDiretorio(CaminhoPrograma()));
+}
+
+std::string DirDadosAcimaDe(const std::string& prog) {
     // Installed beside the program, or run from a build folder inside the
     // source tree (build/, build/tests/ ...).
     std::string sobe;

@@ -50,6 +50,10 @@ std::string MensagemSemPastaTemporaria();
 // that matches nome ignoring letter case. Returns the path found, or dir + nome.
 std::string AchaArquivoDados(const std::string& dir, const std::string& nome);
 // Folder of the system's data files, ending in "/": $DOTMARA_DATA_DIR when
-// set, else the program folder's data/, or the source tree's data/ when run
-// from a build folder.
+// set, else DirDadosAcimaDe the program's folder.
 std::string DirDados();
+// The first of pasta's data/, its parent's data/ ... (four levels) that holds
+// "ambcode.cfg": the data beside an installed program, or the source tree's
+// when the program runs from a build folder inside it. pasta + "data/" when
+// none does.
+std::string DirDadosAcimaDe(const std::string& pasta);

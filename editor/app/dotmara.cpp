@@ -15,24 +15,17 @@
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
 #include "core/gui/dialogosqt.h"
+#include "platform/qt/aplicacaoqt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Qt's own texts in Portuguese; no command's failure ends the program.
+    TAplicacao app(argc, argv);
     InstalaDialogosQt();
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
-    // Qt's own texts (the file dialogs, the editor's context menu) in
-    // Portuguese, when the translations are installed.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();

@@ -137,14 +137,9 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
     richEdPrincipal->setFocus();
     int linha = 0, coluna = 0;
     LinColInicioSel(linha, coluna);
-    if (!CarregaTabelaImpressora()) return;
     setCursor(Qt::WaitCursor);
     richEdPrincipal->viewport()->setCursor(Qt::WaitCursor);
-    // Table already loaded: prepare the job and compile.
-    PagInicial = 1;
-    PagFinal = 9999;
-    NumPagInic = 1;
-    const bool compilado = CompilaRascunho(std::max(linha, 0), true);
+    const bool compilado = CompilaParaVisualizacao(linha);
     if (compilado && formVisual) {
         if (formVisual->isVisible()) {
             formVisual->MarcaRecarga(true, true);
