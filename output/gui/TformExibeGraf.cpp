@@ -21,8 +21,10 @@ TformExibeGraf::TformExibeGraf(QWidget* pai) : QDialog(pai) {
     setAttribute(Qt::WA_QuitOnClose, false);
     imgGraf = new QLabel(this);
     imgGraf->setObjectName("imgGraf");
-    imgGraf->setFixedSize(LarguraImagemExibe, AlturaImagemExibe);
+    // The whole image inside a one-pixel frame.
     imgGraf->setFrameShape(QFrame::Box);
+    imgGraf->setLineWidth(1);
+    imgGraf->setFixedSize(LarguraImagemExibe + 2, AlturaImagemExibe + 2);
     b_confirma = new QPushButton(ParaQString("Ok, confirma"), this);
     b_confirma->setObjectName("b_confirma");
     b_cancela = new QPushButton(ParaQString("Cancela"), this);
