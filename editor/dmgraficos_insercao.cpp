@@ -33,11 +33,12 @@ std::string LinhaReferenciaGrafico(int tipo, const std::string& nome) {
     return kinds[tipo] + nome + ">";
 }
 
-bool MontaReferenciaGrafico(const LinhasDocumento& doc, int l1, int c1, int tipo,
-                            const std::string& arquivo, const std::string& arqAtual,
-                            ReferenciaGrafico& r) {
-    r.texto = LinhaReferenciaGrafico(tipo, NomeRelativoGrafico(arquivo, arqAtual));
-    if (r.texto.empty()) return false;
-    r.linha = LinhaAlvoGrafico(l1, c1, doc.Linha(l1));
+bool InsereReferenciaGrafico(DocumentoEditavel& doc, int tipo, const std::string& arquivo,
+                             const std::string& arqAtual) {
+    const std::string linha = LinhaReferenciaGrafico(tipo, NomeRelativoGrafico(arquivo, arqAtual));
+    if (linha.empty()) return false;
+    int l1 = 0, c1 = 0;
+    doc.LinColInicioSel(l1, c1);
+    doc.InsereLinha(LinhaAlvoGrafico(l1, c1, doc.Linha(l1)), linha);
     return true;
 }

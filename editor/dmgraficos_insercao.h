@@ -19,14 +19,9 @@ std::string NomeRelativoGrafico(const std::string& arquivo, const std::string& a
 // kind.
 std::string LinhaReferenciaGrafico(int tipo, const std::string& nome);
 
-// The reference line of a graphic and the line it goes before, for a
-// selection that starts at (l1, c1) in doc. False (nothing to insert) for a
-// kind other than 0, 1 or 2.
-struct ReferenciaGrafico {
-    int linha = 0;
-    std::string texto;
-};
-class LinhasDocumento;
-bool MontaReferenciaGrafico(const LinhasDocumento& doc, int l1, int c1, int tipo,
-                            const std::string& arquivo, const std::string& arqAtual,
-                            ReferenciaGrafico& r);
+// Inserts the reference line of the graphic arquivo, of kind tipo, at its
+// place for the selection of doc (one undoable step). False, and nothing
+// inserted, for a kind other than 0, 1 or 2.
+class DocumentoEditavel;
+bool InsereReferenciaGrafico(DocumentoEditavel& doc, int tipo, const std::string& arquivo,
+                             const std::string& arqAtual);

@@ -19,16 +19,6 @@
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
-namespace {
-// The reference line goes in as one undoable step.
-void InsereReferencia(TformPrincipal& janela, const ReferenciaGrafico& ref) {
-    std::vector<std::string> linhas = janela.Linhas();
-    const size_t k = std::min(static_cast<size_t>(std::max(ref.linha, 0)), linhas.size());
-    linhas.insert(linhas.begin() + static_cast<std::ptrdiff_t>(k), ref.texto);
-    janela.DefineLinhas(linhas);
-}
-} // namespace
-
 void TformPrincipal::CriaMenusGraficos() {
     auto item = [this](QMenu* menu, QAction* antes, const char* nome, const QString& legenda,
                        void (TformPrincipal::*acao)()) {
@@ -76,13 +66,10 @@ bool TformPrincipal::ExibeGrafico(const std::string& nome) {
 }
 
 void TformPrincipal::InserirgrficoClick(int tipo) {
-    int l1 = 0, c1 = 0;
-    LinColInicioSel(l1, c1);
     std::string arquivo;
-    ReferenciaGrafico ref;
     if (dialogoAbrirGrafico && dialogoAbrirGrafico(DirDocumento, arquivo) && !arquivo.empty() &&
-        ExibeGrafico(arquivo) && MontaReferenciaGrafico(*this, l1, c1, tipo, arquivo, ArqAtual, ref))
-        InsereReferencia(*this, ref);
+        ExibeGrafico(arquivo))
+        InsereReferenciaGrafico(*this, tipo, arquivo, ArqAtual);
     // The dialog may have changed the working folder.
     VoltaDir();
 }
@@ -90,12 +77,7 @@ void TformPrincipal::InserirgrficoClick(int tipo) {
 void TformPrincipal::Inserirtextoemaltorelevo1Click() {
     if (!formAltoRelevo || !executaModalGrafico) return;
     if (executaModalGrafico(*formAltoRelevo) != QDialog::Accepted) return;
-    int l1 = 0, c1 = 0;
-    LinColInicioSel(l1, c1);
-    ReferenciaGrafico ref;
-    if (MontaReferenciaGrafico(*this, l1, c1, formAltoRelevo->TipoGrafico, formAltoRelevo->ArquivoGRB,
-                               ArqAtual, ref))
-        InsereReferencia(*this, ref);
+    InsereReferenciaGrafico(*this, formAltoRelevo->TipoGrafico, formAltoRelevo->ArquivoGRB, ArqAtual);
 }
 
 void TformPrincipal::LigaVisualGraf(TformVisual* visual, TformVisualGraf* grafico) {

@@ -80,7 +80,6 @@ protected:
         janela->LigaVisual(visual.get());
         janela->LigaVisualGraf(visual.get(), grafico.get());
         DefineDocumentoAtual(janela.get());
-        janela->Bipe = [] {};
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
