@@ -32,12 +32,14 @@ void ErroTabela(const std::string& texto) {
     dialogos().Caixa(texto, "Dotmara", Icone::Erro, Botoes::OK);
 }
 
+} // namespace
+
 // A path with a folder is taken as configured; a bare name (the defaults
 // before the folder settings are resolved) is looked for in the program
 // folder, the data folder and last the working folder, so that a stray file
-// of the same name in a document folder does not replace the shipped table.
+// of the same name in a document folder does not replace the shipped file.
 // Names match without regard to letter case, as on Windows.
-std::string LocalizaTabela(const std::string& nome) {
+std::string LocalizaArquivoDados(const std::string& nome) {
     if (nome.empty())
         return nome;
     if (nome.find('/') != std::string::npos)
@@ -49,8 +51,6 @@ std::string LocalizaTabela(const std::string& nome) {
     }
     return nome;
 }
-
-} // namespace
 
 unsigned char HexParaByte(char a, char b) {
     unsigned v = ValorDigito(static_cast<unsigned char>(a)) * 16u + ValorDigito(static_cast<unsigned char>(b));
@@ -99,7 +99,7 @@ bool CarregaTabelaImpressora() {
         TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
     const std::string& nome = BrailleAntigo ? ArqAmbCode : ArqAmbCode2;
     std::string conteudo;
-    if (!LeArquivo(LocalizaTabela(nome), conteudo)) {
+    if (!LeArquivo(LocalizaArquivoDados(nome), conteudo)) {
         ErroTabela("Configura\xe7\xe3o da impressora n\xe3o achada " + nome);
         return false;
     }
