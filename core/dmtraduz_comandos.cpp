@@ -3,6 +3,7 @@
 // not ">"; the second character, in either case, names the command.
 #include "core/dmtraduz_comandos.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "core/dmvars.h"
 #include "output/dmgrafpr.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -63,21 +65,25 @@ void ComandoTitulo(const std::string& linha)
     const size_t n = linha.size();
     const char c3 = Car(linha, 2), c4 = Car(linha, 3);
     if (c3 == '-' && c4 == '>') {
-        ComTitulo = false;
+        e.ComTitulo = false;
     } else if (c3 == '+' && c4 == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
     } else if (n >= 5 && (c3 == '+' || c3 == '*') && EhDigito(static_cast<unsigned char>(c4)) &&
                linha[n - 1] == '>') {
-        ComTitulo = true;
+        e.ComTitulo = true;
         e.NumeracaoRomana = (c3 == '*');
         const std::string texto = linha.substr(3, n - 4);
         int num = 0;
         const bool valido = LeNumeroComando(texto, num);
-        if (!valido || num == 0 || num > e.TamanhoMapaPaginas) {
+        // The page maps hold an entry for every number up to the highest one
+        // used, so a number past their capacity, or past any book, is
+        // refused: climbing numbers would otherwise grow them without end.
+        const int limite = std::min(e.TamanhoMapaPaginas, MaiorNumeroPagina);
+        if (!valido || num == 0 || num > limite) {
             // Text that is no number keeps the digits before its bad
             // character; a page number out of the maps' range becomes 1.
-            if (num == 0 || num > e.TamanhoMapaPaginas) num = 1;
-            Mensagem("N\xfamero da p\xe1gina INV\xc1LIDO: \"" + texto + "\"\r\n\r\n" +
+            if (num == 0 || num > limite) num = 1;
+            Mensagem("Número da página INVÁLIDO: \""_cp + texto + "\"\r\n\r\n" +
                      "Valor considerado: \"" + std::to_string(num) + "\"");
         }
         if (e.NumPagina == 1 && e.InicioPagina) {
@@ -123,7 +129,7 @@ void Chave(const std::string& linha, bool& flag)
 
 void ComandoInvalido(const std::string& linha)
 {
-    Mensagem("Comando inv\xe1lido (linha " + NumLinha() + "): " + linha + ".");
+    Mensagem("Comando inválido (linha "_cp + NumLinha() + "): " + linha + ".");
 }
 
 // Graphic reference "<G" kind column file ">". False when the line is to be
@@ -144,7 +150,7 @@ bool ComandoGrafico(const std::string& linha)
     while (i < resto.size() && resto[i] == ' ') ++i;
     const size_t branco = resto.find(' ', i);
     if (branco == std::string::npos) {
-        Mensagem("Gr\xe1" "fico sem informa\xe7\xe3o de coluna na linha " + NumLinha() + ".");
+        Mensagem("Gráfico sem informação de coluna na linha "_cp + NumLinha() + ".");
         return false;
     }
     std::string coluna = Apara(resto.substr(i, branco - i));
@@ -159,12 +165,12 @@ bool ComandoGrafico(const std::string& linha)
         colunaOk = coluna == "C" || coluna == "D" || coluna == "E";
     }
     if (!colunaOk) {
-        Mensagem("Gr\xe1" "fico com coluna inv\xe1lida na linha " + NumLinha() + ": " + coluna + ".");
+        Mensagem("Gráfico com coluna inválida na linha "_cp + NumLinha() + ": " + coluna + ".");
         return false;
     }
     const std::string arquivo = Apara(resto.substr(branco));
     if (arquivo.empty()) {
-        Mensagem("Gr\xe1" "fico sem nome do arquivo .grb na linha " + NumLinha() + ".");
+        Mensagem("Gráfico sem nome do arquivo .grb na linha "_cp + NumLinha() + ".");
         return false;
     }
 

@@ -7,6 +7,7 @@
 
 #include "core/dmutil.h"
 #include "output/dmTiger.h"
+#include "platform/texto.h"
 
 const std::string SeparadorPagina(50, '-');
 const std::string SeparadorPaginaDupla(50, '=');
@@ -90,7 +91,7 @@ bool MontaCabecalho(std::string& cabecalho)
 
     std::string titulo = posicao == 2 ? std::string() : TraduzEstado(e.TituloCabec);
 
-    const int numero = NumPagInic + e.NumPagina - 1;
+    const int numero = e.NumPagInic + e.NumPagina - 1;
     std::string textoNumero;
     if (e.NumeracaoRomana)
         IntParaRomano(numero, textoNumero);
@@ -133,7 +134,7 @@ bool MontaCabecalho(std::string& cabecalho)
 void EscreveCabecalho()
 {
     EstadoCompilacao& e = *Compilacao;
-    if (!ComTitulo) return;
+    if (!e.ComTitulo) return;
     // Raw mode and the margin prefix never apply to the header, also not to
     // the translation of its title and numbers.
     const bool brutoAntes = e.ModoBruto;
@@ -205,14 +206,16 @@ void InicializaMapas()
 {
     EstadoCompilacao& e = *Compilacao;
     try {
-        e.MapaEditorRascunho.assign(std::max<size_t>(PassoMapa, e.MapaEditorRascunho.size()), -1);
-        e.MapaRascunhoEditor.assign(std::max<size_t>(PassoMapa, e.MapaRascunhoEditor.size()), -1);
+        // New arrays, not refilled old ones: what a long draft before grew
+        // them to is released.
+        e.MapaEditorRascunho = DynIntArray(PassoMapa, -1);
+        e.MapaRascunhoEditor = DynIntArray(PassoMapa, -1);
         const size_t paginas = static_cast<size_t>(e.TamanhoMapaPaginas) + 1;
-        e.MapaPagArabica.assign(paginas, -1);
-        e.MapaPagRomana.assign(paginas, -1);
-        e.MapaPagFisica.assign(paginas, -1);
+        e.MapaPagArabica = DynIntArray(paginas, -1);
+        e.MapaPagRomana = DynIntArray(paginas, -1);
+        e.MapaPagFisica = DynIntArray(paginas, -1);
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
     }
     e.QuantEditorMapeadas = 0;
     e.QuantRascunhoMapeadas = 0;
@@ -231,7 +234,7 @@ void MapeiaPagina()
         Cresce(e.MapaPagRomana, paginas);
         Cresce(e.MapaPagFisica, paginas);
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
         return;
     }
     if (e.NumPagina < 0 || e.PaginaFisica < 0) return;
@@ -291,6 +294,6 @@ void MapeiaLinhas(int linhaEditor)
             e.QuantRascunhoMapeadas = rascunho;
         }
     } catch (const std::bad_alloc&) {
-        ErroContacte("Erro da aloca\xe7\xe3o de mem\xf3ria em CompilaRascunho!");
+        ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
     }
 }

@@ -3,59 +3,20 @@
 #include "core/dmutil.h"
 
 #include "core/dmvars.h"
+#include "core/celas/tabela_codigos.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 bool TextoIngles = false;
 
 namespace {
-
-unsigned char ValorDigito(unsigned char c) {
-    if (c >= 'a' && c <= 'z')
-        c = static_cast<unsigned char>(c - 32);
-    return static_cast<unsigned char>(c <= '@' ? c - 48 : c - 55);
-}
-
-bool EhHex(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-// A rule line: two hexadecimal digits, "=", two hexadecimal digits; anything
-// after the fifth character is a comment.
-bool EhRegra(const std::string& l) {
-    return l.size() >= 5 && EhHex(static_cast<unsigned char>(l[0])) &&
-           EhHex(static_cast<unsigned char>(l[1])) && l[2] == '=' &&
-           EhHex(static_cast<unsigned char>(l[3])) && EhHex(static_cast<unsigned char>(l[4]));
-}
 
 void ErroTabela(const std::string& texto) {
     dialogos().Caixa(texto, "Dotmara", Icone::Erro, Botoes::OK);
 }
 
 } // namespace
-
-// A path with a folder is taken as configured; a bare name (the defaults
-// before the folder settings are resolved) is looked for in the program
-// folder, the data folder and last the working folder, so that a stray file
-// of the same name in a document folder does not replace the shipped file.
-// Names match without regard to letter case, as on Windows.
-std::string LocalizaArquivoDados(const std::string& nome) {
-    if (nome.empty())
-        return nome;
-    if (nome.find('/') != std::string::npos)
-        return AchaArquivoDados(ExtraiDiretorio(nome), ExtraiNomeArquivo(nome));
-    for (const std::string& dir : {DirPrograma, DirDados(), std::string()}) {
-        std::string c = AchaArquivoDados(dir, nome);
-        if (ArquivoExiste(c))
-            return c;
-    }
-    return nome;
-}
-
-unsigned char HexParaByte(char a, char b) {
-    unsigned v = ValorDigito(static_cast<unsigned char>(a)) * 16u + ValorDigito(static_cast<unsigned char>(b));
-    return static_cast<unsigned char>(v & 0xFF);
-}
 
 unsigned char MinusculaLatin(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223))
@@ -95,24 +56,17 @@ bool LeInteiroExato(std::string_view s, int& v) {
 }
 
 bool CarregaTabelaImpressora() {
-    for (int i = 0; i < 256; ++i)
-        TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
+    TabelaImpressora = TabelaIdentidade();
     const std::string& nome = BrailleAntigo ? ArqAmbCode : ArqAmbCode2;
     std::string conteudo;
-    if (!LeArquivo(LocalizaArquivoDados(nome), conteudo)) {
-        ErroTabela("Configura\xe7\xe3o da impressora n\xe3o achada " + nome);
+    if (!LeArquivo(LocalizaTabelaCodigos(nome, DirPrograma), conteudo)) {
+        ErroTabela("Configuração da impressora não achada "_cp + nome);
         return false;
     }
-    std::vector<std::string> linhas = DivideLinhas(conteudo);
-    for (size_t i = 0; i < linhas.size(); ++i) {
-        const std::string& l = linhas[i];
-        if (l.empty() || l[0] == '*')
-            continue;
-        if (!EhRegra(l)) {
-            ErroTabela("Configura\xe7\xe3o da impressora: erro na linha " + std::to_string(i + 1));
-            return false;
-        }
-        TabelaImpressora[HexParaByte(l[0], l[1])] = HexParaByte(l[3], l[4]);
+    const ResultadoTabela r = AplicaTabelaCodigos(conteudo, TabelaImpressora, LeituraTabela::ParaNoErro);
+    if (!r.ok) {
+        ErroTabela("Configuração da impressora: erro na linha "_cp + std::to_string(r.linhaErro));
+        return false;
     }
     return true;
 }

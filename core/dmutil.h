@@ -2,18 +2,14 @@
 // foreign-text flag of the translators.
 #pragma once
 
+#include "core/celas/tabela_codigos.h" // HexParaByte
+
 #include <string>
 #include <string_view>
 
 extern bool TextoIngles;
 
 bool CarregaTabelaImpressora();
-// Where a data file of the system is read from (code tables, dictionary
-// files): a name with a folder as it stands; a bare name in the program
-// folder, then the data folder, then the working folder. Letter case of the
-// name is ignored when no exact match exists.
-std::string LocalizaArquivoDados(const std::string& nome);
-unsigned char HexParaByte(char a, char b);
 unsigned char MinusculaLatin(unsigned char c);
 unsigned char MaiusculaLatin(unsigned char c);
 

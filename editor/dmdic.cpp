@@ -2,7 +2,7 @@
 // suggestions.
 #include "editor/dmdic.h"
 
-#include "core/dmutil.h"
+#include "core/celas/tabela_codigos.h"
 #include "core/dmvars.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
@@ -38,10 +38,12 @@ std::string Dobrado(std::string_view s) {
     return r;
 }
 
-// The whole file, or false when it cannot be opened or read.
+// The whole file, or false when it cannot be opened or read. A bare name is
+// looked for where the code tables are (the program folder, the data
+// folder, the working folder).
 bool LeTexto(const std::string& nome, std::string& conteudo) {
     std::ifstream f;
-    if (!AbreArqTexto(LocalizaArquivoDados(nome), f))
+    if (!AbreArqTexto(LocalizaTabelaCodigos(nome, DirPrograma), f))
         return false;
     conteudo.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     return !f.bad();

@@ -7,6 +7,7 @@
 #include "core/dmtraduz.h"
 #include "core/dmutil.h"
 #include "platform/arquivos.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -50,10 +51,7 @@ int Passo(const std::string& linha) { return LinhaQuebraDupla(linha) ? 2 : 1; }
 
 bool CompilaParaVisualizacao(int linhaCursor) {
     if (!CarregaTabelaImpressora()) return false;
-    PagInicial = 1;
-    PagFinal = 9999;
-    NumPagInic = 1;
-    return CompilaRascunho(std::max(linhaCursor, 0), true);
+    return CompilaRascunho(PedidoCompilacao::Visualizacao(linhaCursor));
 }
 
 bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
@@ -150,14 +148,14 @@ int PaginaAnteriorDe(const std::vector<std::string>& linhas, int s) {
     return CalculaPosicao(linhas, alvo).paginaFisica;
 }
 
-std::string TituloIrParaPagina() { return "Informe a p\xe1gina desejada"; }
+std::string TituloIrParaPagina() { return "Informe a página desejada"_cp; }
 
 std::string PromptIrParaPagina() {
-    return "Digite a p\xe1gina no seguinte formato:\r\n"
+    return "Digite a página no seguinte formato:\r\n"
            "\r\n"
-           "    99      para  n\xfameros  AR\xc1" "BICOS\r\n"
-           "    99R    para  n\xfameros  ROMANOS\r\n"
-           "    99F    para  p\xe1ginas  F\xcdSICAS\r\n";
+           "    99      para  números  ARÁBICOS\r\n"
+           "    99R    para  números  ROMANOS\r\n"
+           "    99F    para  páginas  FÍSICAS\r\n"_cp;
 }
 
 bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapaArabica,
@@ -177,11 +175,11 @@ bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapa
     }
     int v = 0;
     if (!LeInteiro(Apara(resto), v)) {
-        mensagem = "N\xfamero de p\xe1gina \"" + a + "\" inv\xe1lido.";
+        mensagem = "Número de página \""_cp + a + "\" inválido."_cp;
         return false;
     }
     if (v < 1 || v > tamanhoMapa) {
-        mensagem = "N\xfamero de p\xe1gina \"" + a + "\" fora do intervalo.";
+        mensagem = "Número de página \""_cp + a + "\" fora do intervalo.";
         return false;
     }
     auto entrada = [v](const DynIntArray& m) {
@@ -196,11 +194,11 @@ bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapa
     }
     const std::string nv = std::to_string(v);
     if (tipo == Fisica)
-        mensagem = "P\xe1gina F\xcdSICA \"" + std::to_string(f) + "F\" inexistente!";
+        mensagem = "Página FÍSICA \""_cp + std::to_string(f) + "F\" inexistente!";
     else if (tipo == Arabica)
-        mensagem = "P\xe1gina \"" + nv + "\" n\xe3o encontrada!";
+        mensagem = "Página \""_cp + nv + "\" não encontrada!"_cp;
     else
-        mensagem = "P\xe1gina \"" + nv + "R\" n\xe3o encontrada!";
+        mensagem = "Página \""_cp + nv + "R\" não encontrada!"_cp;
     return false;
 }
 
@@ -214,18 +212,18 @@ int LinhaEditorDoRascunho(int sel, const DynIntArray& mapa, int quantMapeadas,
 
 std::string TextoPagina(const DynIntArray& mapaPagFisica, int paginaFisica) {
     if (paginaFisica < 0 || static_cast<size_t>(paginaFisica) >= mapaPagFisica.size())
-        return "P\xe1gina: -";
+        return "Página: -"_cp;
     const int m = mapaPagFisica[static_cast<size_t>(paginaFisica)];
     if (m < 0) {
         std::string r;
         IntParaRomano(-m, r);
-        return "P\xe1gina: " + r;
+        return "Página: "_cp + r;
     }
-    return "P\xe1gina: " + std::to_string(m);
+    return "Página: "_cp + std::to_string(m);
 }
 
 std::string TextoPainelPagina(int paginaFisica, int ultimaPagina) {
-    if (paginaFisica == 1) return " Primeira p\xe1gina ";
-    if (paginaFisica == ultimaPagina) return " \xdaltima p\xe1gina ";
+    if (paginaFisica == 1) return " Primeira página "_cp;
+    if (paginaFisica == ultimaPagina) return " Última página "_cp;
     return std::string();
 }

@@ -1,12 +1,12 @@
 // Document files of the main window, without Qt.
 #include "editor/documentos.h"
 
+#include "core/dmvars_ini.h"
+
 #include "platform/arquivos.h"
-#include "platform/ini.h"
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -181,15 +181,50 @@ bool Existe(const std::string& nativo) {
     return ::lstat(nativo.c_str(), &st) == 0;
 }
 
+// The file a native path names after following every link (a relative link
+// is taken from the link's own folder); the path itself when it is no link.
+// "" for a loop of links.
+std::string SegueLinks(std::string caminho) {
+    for (int passo = 0; passo < 40; ++passo) {
+        struct stat st {};
+        if (::lstat(caminho.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return caminho;
+        std::string destino(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(caminho.c_str(), destino.data(), destino.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= destino.size()) return {};
+        destino.resize(static_cast<std::size_t>(n));
+        if (destino.empty()) return {};
+        if (destino.front() != '/') {
+            const std::size_t barra = caminho.rfind('/');
+            destino = (barra == std::string::npos ? std::string() : caminho.substr(0, barra + 1)) + destino;
+        }
+        caminho = std::move(destino);
+    }
+    return {};
+}
+
+// A file no one may write (the read-only attribute), or this user may not.
+bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
+    return (st.st_mode & 0222) == 0 || ::access(nativo.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo) {
-    const std::string alvo = CaminhoNativo(nome);
-    const std::string bak = CaminhoNativo(NomeBackup(nome));
+    return GravaComBackup(nome, conteudo, NomeBackup);
+}
+
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&)) {
+    const std::string alvo = SegueLinks(CaminhoNativo(nome));
+    if (alvo.empty()) return ResultadoGravacao::FalhaEscrita;
+    const std::string bak = nomeBackup(alvo);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};
-    if (::stat(alvo.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
+    if (::stat(alvo.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
+        if (SomenteLeitura(alvo, st)) return ResultadoGravacao::SomenteLeitura;
+    }
 
     const std::string tmp = GravaTemporarioAoLado(alvo, conteudo);
     if (tmp.empty()) return ResultadoGravacao::FalhaEscrita;
@@ -222,8 +257,8 @@ int ListaRecentes::Indice(const std::string& nome) const {
 
 void ListaRecentes::LeIni(const std::string& arquivoIni) {
     itens_.clear();
-    for (int n = 1; n <= MaxItens; ++n) {
-        std::string v = LePerfil("DOTMARA", "arq" + std::to_string(n), "", 0, arquivoIni);
+    for (const ChaveConfig& chave : ChavesDoGrupo(GrupoConfig::Recentes)) {
+        std::string v = LeTextoChave(chave, arquivoIni);
         if (v.empty() || Indice(v) >= 0) continue;
         itens_.push_back(std::move(v));
     }
@@ -245,9 +280,11 @@ bool ListaRecentes::GravaIni(const std::string& arquivoIni) const {
 }
 
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni) {
-    const std::string chave = "arq" + std::to_string(numero);
-    if (valor.empty()) return ApagaPerfil("DOTMARA", chave, arquivoIni);
-    return GravaPerfil("DOTMARA", chave, valor, arquivoIni);
+    const auto chaves = ChavesDoGrupo(GrupoConfig::Recentes);
+    if (numero < 1 || static_cast<std::size_t>(numero) > chaves.size()) return false;
+    const ChaveConfig& chave = chaves[static_cast<std::size_t>(numero - 1)];
+    if (valor.empty()) return ApagaChave(chave, arquivoIni);
+    return GravaTextoChave(chave, valor, arquivoIni);
 }
 
 bool ListaRecentes::PoeNaFrente(const std::string& nome) {
@@ -272,32 +309,4 @@ bool ListaRecentes::Remove(int indice) {
 
 void ListaRecentes::Troca(int indice, const std::string& nome) {
     if (indice >= 0 && indice < Tamanho()) itens_[static_cast<std::size_t>(indice)] = nome;
-}
-
-// ---- The main window's INI values ---------------------------------------------
-
-bool ValorQuebraLin(const std::string& valor) {
-    return valor.empty() || (valor[0] != 'N' && valor[0] != 'n');
-}
-
-int ValorMaxCol(const std::string& valor) {
-    int n = 0;
-    const char* ini = valor.data();
-    const char* fim = ini + valor.size();
-    if (ini != fim && *ini == '+') ++ini;
-    const auto [p, ec] = std::from_chars(ini, fim, n);
-    if (ec != std::errc() || p != fim || ini == fim || n < 1) return 70;
-    return n;
-}
-
-// ---- Line and column ------------------------------------------------------------
-
-LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao) {
-    return CalcLinColPor(static_cast<int>(linhas.size()),
-                         [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, posicao);
-}
-
-long long InicioLinha(const std::vector<std::string>& linhas, int linha) {
-    return InicioLinhaPor(static_cast<int>(linhas.size()),
-                          [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, linha);
 }

@@ -6,6 +6,7 @@
 #include "output/dmgrafpr.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 #include <algorithm>
 
@@ -255,7 +256,7 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
     const GeometriaDispositivo& g = cfg_.Geometria;
     ArquivoGRB grb;
     if (!LeArquivoGRB(nome, cfg_.EhTiger, grb)) {
-        dialogos().MensagemOK("Arquivo " + nome + " n\xe3o achado");
+        dialogos().MensagemOK("Arquivo " + nome + " não achado"_cp);
         return false;
     }
     largura = ColunaParaPontoX(g, grb.colunas);

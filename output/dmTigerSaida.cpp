@@ -3,6 +3,7 @@
 
 #include "output/dmTiger.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ public:
     bool Abre(const std::string& documento) {
         switch (s_->Inicia(documento)) {
         case SuperficieTiger::Abertura::SemImpressora:
-            dialogos().Caixa("N\xe3o consegui ativar a impressora Tiger", "Dotmara - Erro",
+            dialogos().Caixa("Não consegui ativar a impressora Tiger"_cp, "Dotmara - Erro",
                              Icone::Erro, Botoes::OK, true);
             s_.reset();
             return false;
@@ -104,7 +105,7 @@ private:
 
 std::unique_ptr<Dispositivo> AbreTiger(std::unique_ptr<SuperficieTiger> s, const std::string& documento) {
     if (!s) {
-        dialogos().Caixa("N\xe3o consegui ativar a impressora Tiger", "Dotmara - Erro", Icone::Erro,
+        dialogos().Caixa("Não consegui ativar a impressora Tiger"_cp, "Dotmara - Erro", Icone::Erro,
                          Botoes::OK, true);
         return nullptr;
     }

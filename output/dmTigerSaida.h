@@ -35,6 +35,6 @@ public:
 };
 
 // The Tiger device over a surface: nullptr when it cannot be opened; when the
-// printer or the document cannot be started, "N\xe3o consegui ativar a
+// printer or the document cannot be started, "Não consegui ativar a
 // impressora Tiger" is shown first.
 std::unique_ptr<Dispositivo> AbreTiger(std::unique_ptr<SuperficieTiger> s, const std::string& documento);

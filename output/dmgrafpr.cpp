@@ -12,6 +12,7 @@
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 std::array<unsigned char, LadoMatriz * LadoMatriz> MatrizGrafica{};
 
@@ -101,7 +102,7 @@ void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas)
     linhas = 0;
     std::string conteudo;
     if (!LeArquivo(nome, conteudo)) {
-        dialogos().Caixa("N\xe3o consegui abrir arquivo " + nome + "!", "Erro", Icone::Erro,
+        dialogos().Caixa("Não consegui abrir arquivo "_cp + nome + "!", "Erro", Icone::Erro,
                          Botoes::OK);
         return;
     }

@@ -33,7 +33,7 @@ void ObtemGeometriaGrafica(ParInteiro& origemTexto, ParInteiro& passoPontoTexto,
 
 // Size of a .GRB in dots: columns (longest right-trimmed line) and rows (up
 // to the last non-blank line); rounded up to whole cells (2 x 3) unless the
-// model is a Tiger. An unreadable file shows "N\xe3o consegui abrir arquivo "
+// model is a Tiger. An unreadable file shows "Não consegui abrir arquivo "
 // + name + "!" and measures 0 x 0.
 void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas);
 // The same on file contents already read (no message).

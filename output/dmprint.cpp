@@ -3,10 +3,12 @@
 
 #include "core/dmtraduz.h"
 #include "core/dmvars.h"
+#include "core/dmvars_valores.h"
 #include "editor/documentos.h"
 #include "output/dmTiger.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 #include <mutex>
 #include <thread>
@@ -127,17 +129,23 @@ void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Disposit
 
     // End sequence: always runs, device closed and flags cleared before the
     // end box.
-    if (disp && inst.pagina.ImprMarca.find("lich\xea") != std::string::npos)
-        Caixa("Espere o fim da impress\xe3o", "Quando terminar, clique em OK");
+    if (disp && inst.pagina.ImprMarca.find("lichê"_cp) != std::string::npos)
+        Caixa("Espere o fim da impressão"_cp, "Quando terminar, clique em OK");
     if (disp) disp->Fecha();
     disp.reset();
     Imprimindo = false;
     ImpressaoAtiva = false;
     if (avisos) avisos->EscondeProgresso();
+    if (inst.AoTerminar) {
+        try {
+            inst.AoTerminar(ok && !Cancelado());
+        } catch (...) {
+        }
+    }
     if (ok)
-        Caixa("Arquivo enviado", "Fim de impress\xe3o");
+        Caixa("Arquivo enviado", "Fim de impressão"_cp);
     else
-        Caixa("Erro ao acionar a impressora", "Verifique se a impressora est\xe1 ligada");
+        Caixa("Erro ao acionar a impressora", "Verifique se a impressora está ligada"_cp);
 }
 
 // ---- Worker threads ------------------------------------------------------------
@@ -210,50 +218,18 @@ void TThreadImpressao::Termina() {
 
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
     std::string s = "Imprimindo";
-    if (copiaAtual > 0) s += " c\xf3pia " + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
+    if (copiaAtual > 0) s += " cópia "_cp + std::to_string(copiaAtual) + "/" + std::to_string(numCopias);
     if (paginaAtual > 1) s += " pag." + std::to_string(paginaAtual - 1);
     return s;
 }
 
 // ---- Start ------------------------------------------------------------------
 
-int CampoInteiro(const std::string& texto, int padrao) {
-    std::size_t i = 0;
-    while (i < texto.size() && texto[i] == ' ') ++i;
-    bool negativo = false;
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
-    int base = 10;
-    if (i < texto.size() && (texto[i] == '$' || texto[i] == 'x' || texto[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < texto.size() && texto[i] == '0' && (texto[i + 1] == 'x' || texto[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == texto.size()) return padrao;
-    long long v = 0;
-    for (; i < texto.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(texto[i]);
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return padrao;
-        v = v * base + d;
-        if (v > 2147483648LL) return padrao;
-    }
-    if (negativo) return static_cast<int>(-v);
-    return v > 2147483647LL ? padrao : static_cast<int>(v);
-}
-
-bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {
+bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,
+                     std::function<void(bool)> aoTerminar) {
     bool esperado = false;
     if (!Imprimindo.compare_exchange_strong(esperado, true)) {
-        dialogos().MensagemOK("N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.");
+        dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
         return false;
     }
     nomeDispositivo.clear();
@@ -265,28 +241,29 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
     };
     if (!s.CarregaTabela()) {
         dialogos().MensagemOK(
-            "Configura\xe7\xe3o da impressora Braille (amBCode.cfg) n\xe3o encontrada.");
+            "Configuração da impressora Braille (amBCode.cfg) não encontrada."_cp);
         return falha();
     }
-    PagInicial = CampoInteiro(campos.pagInicial, 1);
-    PagFinal = CampoInteiro(campos.pagFinal, 9999);
-    NumCopias = CampoInteiro(campos.copias, 1);
-    NumPagInic = CampoInteiro(campos.numPagInic, 1);
+    const PedidoCompilacao pedido = PedidoCompilacao::Impressao(
+        TextoParaInteiro(campos.pagInicial, 1), TextoParaInteiro(campos.pagFinal, 9999),
+        TextoParaInteiro(campos.numPagInic, 1));
+    NumCopias = TextoParaInteiro(campos.copias, 1);
     nomeDispositivo = campos.dispositivo;
     if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
     std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
     if (!disp) {
-        dialogos().MensagemOK("N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da.");
+        dialogos().MensagemOK("Não foi possível abrir o dispositivo de saída."_cp);
         return falha();
     }
     s.MostraProgresso();
-    if (!s.Compila()) {
+    if (!s.Compila(pedido)) {
         // No draft for this range: nothing stale is embossed.
         disp->Fecha();
         s.EscondeProgresso();
         return falha();
     }
     auto inst = std::make_unique<InstantaneoImpressao>(s.Instantaneo());
+    inst->AoTerminar = std::move(aoTerminar);
     CancelaImpressao = false;
     CopiaAtual = 0;
     PaginaAtual = 1;

@@ -9,9 +9,11 @@
 // worker shares with the user interface is atomic.
 #pragma once
 
+#include "core/dmtraduz_estado.h"
 #include "output/dmImprPagina.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +37,10 @@ struct InstantaneoImpressao {
     // The draft, read into memory; false when it could not be read.
     bool rascunhoLido = false;
     std::vector<std::string> rascunho;
+    // What the job's starter asked to run once it has ended, on the worker
+    // thread, right after the device is closed and the flags are cleared:
+    // true when the job ended well (every page went out, not cancelled).
+    std::function<void(bool)> AoTerminar;
 };
 
 // What the worker asks of the windows. Called on the worker thread: the
@@ -76,7 +82,7 @@ public:
     static void Termina();
 };
 
-// The progress window's first label: "Imprimindo", then " c\xf3pia c/n"
+// The progress window's first label: "Imprimindo", then " cópia c/n"
 // once a copy has started, then " pag." and the pages done once past page 1.
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual);
 
@@ -96,17 +102,14 @@ public:
     virtual std::unique_ptr<Dispositivo> Abre(const std::string& nome) = 0;
     virtual void MostraProgresso() = 0;
     virtual void EscondeProgresso() = 0;
-    virtual bool Compila() = 0;                         // CompilaRascunho(0, false)
+    virtual bool Compila(const PedidoCompilacao& pedido) = 0; // CompilaRascunho
     virtual InstantaneoImpressao Instantaneo() = 0;     // after the compile
     virtual AvisosImpressao* Avisos() = 0;
 };
 
-// Integer of a dialog field by the settings rule: leading blanks, an
-// optional sign, decimal digits, or hexadecimal digits after "$", "x", "X",
-// "0x" or "0X". The default for anything else (a trailing blank included)
-// and outside the signed 32-bit range.
-int CampoInteiro(const std::string& texto, int padrao);
-
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
 // when the worker was started.
-bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo);
+// aoTerminar becomes the job's AoTerminar; a job that does not start never
+// calls it.
+bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,
+                     std::function<void(bool)> aoTerminar = {});

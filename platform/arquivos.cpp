@@ -3,7 +3,9 @@
 #include "platform/arquivos.h"
 
 #include "platform/codepage.h"
+#include "platform/texto.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -239,11 +241,40 @@ std::string CaminhoPrograma() {
     return CaminhoDoSistema(buf);
 }
 
-std::string DirTemporario() {
+namespace {
+
+// The system's temporary folder, without a trailing "/".
+std::string RaizTemporaria() {
     const char* base = std::getenv("TMPDIR");
     std::string raiz = base && *base ? base : "/tmp";
     while (raiz.size() > 1 && raiz.back() == '/')
         raiz.pop_back();
+    return raiz;
+}
+
+// The drafts this program made, removed when it ends (a copy of the
+// program made by fork removes none of its parent's).
+struct RascunhosDoPrograma {
+    std::mutex mtx;
+    pid_t dono = 0;
+    std::vector<std::string> caminhos;
+    ~RascunhosDoPrograma() {
+        if (dono != ::getpid())
+            return;
+        for (const std::string& c : caminhos)
+            ::unlink(c.c_str());
+    }
+};
+
+RascunhosDoPrograma& Rascunhos() {
+    static RascunhosDoPrograma r;
+    return r;
+}
+
+} // namespace
+
+std::string DirTemporario() {
+    const std::string raiz = RaizTemporaria();
     std::string nativo = raiz + "/dotmara-" + std::to_string(::getuid());
     if (!PastaPrivada(nativo)) {
         // The usual name is taken by someone else: a fresh private folder,
@@ -255,8 +286,10 @@ std::string DirTemporario() {
             std::string modelo = raiz + "/dotmara-XXXXXX";
             std::vector<char> nome(modelo.begin(), modelo.end());
             nome.push_back('\0');
+            // No private folder: never the shared folder itself, where
+            // any user may have placed the files this program writes.
             if (!::mkdtemp(nome.data()))
-                return CaminhoDoSistema(raiz) + "/";
+                return std::string();
             reserva = nome.data();
         }
         nativo = reserva;
@@ -264,15 +297,41 @@ std::string DirTemporario() {
     return CaminhoDoSistema(nativo) + "/";
 }
 
-std::string ArquivoTemporario(const std::string& prefixo) {
-    std::string modelo = CaminhoNativo(DirTemporario() + prefixo) + "XXXXXX.tmp";
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao) {
+    const std::string dir = DirTemporario();
+    if (dir.empty())
+        return std::string();
+    const std::string ext = CaminhoNativo(extensao);
+    std::string modelo = CaminhoNativo(dir + prefixo) + "XXXXXX" + ext;
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
-    int fd = ::mkstemps(nome.data(), 4);
+    int fd = ::mkstemps(nome.data(), static_cast<int>(ext.size()));
     if (fd < 0)
         return std::string();
     ::close(fd);
     return CaminhoDoSistema(nome.data());
+}
+
+std::string RascunhoPrivado() {
+    const std::string dir = DirTemporario();
+    if (dir.empty())
+        return std::string();
+    const std::string caminho = dir + "rascunho-" + std::to_string(::getpid()) + ".txt";
+    RascunhosDoPrograma& r = Rascunhos();
+    std::lock_guard<std::mutex> l(r.mtx);
+    if (r.dono != ::getpid()) {
+        r.dono = ::getpid();
+        r.caminhos.clear();
+    }
+    const std::string nativo = CaminhoNativo(caminho);
+    if (std::find(r.caminhos.begin(), r.caminhos.end(), nativo) == r.caminhos.end())
+        r.caminhos.push_back(nativo);
+    return caminho;
+}
+
+std::string MensagemSemPastaTemporaria() {
+    return "Não foi possível criar uma pasta temporária particular em "_cp +
+           CaminhoDoSistema(RaizTemporaria()) + ".\r\nO rascunho braille não foi gerado."_cp;
 }
 
 std::string AchaArquivoDados(const std::string& dir, const std::string& nome) {
@@ -307,7 +366,10 @@ std::string DirDados() {
             d += '/';
         return d;
     }
-    std::string prog = ExtraiDiretorio(CaminhoPrograma());
+    return DirDadosAcimaDe(ExtraiDiretorio(CaminhoPrograma()));
+}
+
+std::string DirDadosAcimaDe(const std::string& prog) {
     // Installed beside the program, or run from a build folder inside the
     // source tree (build/, build/tests/ ...).
     std::string sobe;

@@ -6,8 +6,13 @@
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <mutex>
 #include <string_view>
@@ -115,7 +120,45 @@ std::string SemQuebras(std::string s) {
     return s;
 }
 
+// The file the writes replace: the target of a link, so that every name of
+// one file shares one lock.
+std::string ArquivoReal(const std::string& nativo) {
+    struct stat st {};
+    char real[PATH_MAX];
+    if (::lstat(nativo.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(nativo.c_str(), real))
+        return real;
+    return nativo;
+}
+
 } // namespace
+
+TravaIni::TravaIni(const std::string& arquivo) {
+    if (arquivo.empty())
+        return;
+    const std::string nome = ArquivoReal(CaminhoNativo(arquivo)) + ".lock";
+    fd_ = ::open(nome.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd_ < 0)
+        return;
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+    }
+}
+
+TravaIni::~TravaIni() { Libera(); }
+
+void TravaIni::Libera() {
+    if (fd_ < 0)
+        return;
+    // The lock file stays: removing it would let a program lock a file that
+    // the next one no longer sees.
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+    fd_ = -1;
+}
 
 std::string CaminhoIni() {
     if (const char* e = std::getenv("DOTMARA_INI"); e && *e)
@@ -175,6 +218,11 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
     std::string valorLimpo = SemQuebras(valor);
 
     std::lock_guard<std::mutex> trava(mtxIni);
+    if (!CriaPastasDe(arquivo))
+        return false;
+    TravaIni travaArquivo(arquivo);
+    if (!travaArquivo.Obtida())
+        return false;
     std::string conteudo;
     bool existe = LeArquivo(arquivo, conteudo);
     if (!existe && ArquivoExiste(arquivo))
@@ -240,8 +288,6 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         saida += l.texto;
         saida += l.fim;
     }
-    if (!CriaPastasDe(arquivo))
-        return false;
     return GravaArquivoAtomico(arquivo, saida);
 }
 
@@ -250,6 +296,11 @@ bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::
     if (secaoAlvo.empty() || chaveAlvo.empty() || arquivo.empty())
         return false;
     std::lock_guard<std::mutex> trava(mtxIni);
+    if (::access(CaminhoNativo(arquivo).c_str(), F_OK) != 0 && errno == ENOENT)
+        return true; // no file: nothing to delete (and no lock file made)
+    TravaIni travaArquivo(arquivo);
+    if (!travaArquivo.Obtida())
+        return false;
     std::string conteudo;
     if (!LeArquivo(arquivo, conteudo))
         return !ArquivoExiste(arquivo); // no file: nothing to delete

@@ -2,7 +2,8 @@
 // and key names ignore letter case; a value is the text after "=" exactly as
 // it stands; the default is returned only when the key is absent; a write
 // replaces only its own key and keeps every other line, comment and line end;
-// the file is replaced atomically.
+// the file is replaced atomically, and every read-modify-write holds the
+// file's lock, so programs that write the same file at once lose nothing.
 #pragma once
 
 #include <cstddef>
@@ -27,3 +28,23 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
 // stays. True when the key is gone (also when it never existed).
 bool ApagaPerfil(const std::string& secao, const std::string& chave,
                  const std::string& arquivo = CaminhoIni());
+
+// The advisory lock of an INI file (flock on "<file>.lock" beside it; a
+// link shares the lock of the file it points at). The writers above take it
+// for each read-modify-write; a program that copies or replaces the whole
+// file (profiles) takes it too. Readers need none: a write replaces the file
+// in one rename, so a reader sees the old file or the new one, whole.
+class TravaIni {
+public:
+    // Waits until the lock is held (or cannot be had: Obtida() is false,
+    // when the lock file cannot be made).
+    explicit TravaIni(const std::string& arquivo);
+    ~TravaIni();
+    TravaIni(const TravaIni&) = delete;
+    TravaIni& operator=(const TravaIni&) = delete;
+    bool Obtida() const { return fd_ >= 0; }
+    void Libera();
+
+private:
+    int fd_ = -1;
+};

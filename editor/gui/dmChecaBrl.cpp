@@ -11,6 +11,7 @@
 
 #include "core/dmchkbrl.h"
 #include "editor/gui/dmcelas.h"
+#include "platform/texto.h"
 
 TformChecaBrl* formChecaBrl = nullptr;
 
@@ -35,7 +36,7 @@ TformChecaBrl::TformChecaBrl(QWidget* pai) : QDialog(pai) {
     stxtBraille->setAutoFillBackground(false);
     stxtBraille->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     stxtBraille->DefineLegenda("Braille");
-    stxtReversao = new QLabel(TextoTinta("Revers\xe3o a texto:"), this);
+    stxtReversao = new QLabel(TextoTinta("Reversão a texto:"_cp), this);
     stxtReversao->setToolTip(TextoTinta("Texto original"));
     edtReversao = new QLineEdit(this);
     edtReversao->setObjectName("edtReversao");
@@ -48,8 +49,8 @@ TformChecaBrl::TformChecaBrl(QWidget* pai) : QDialog(pai) {
     edtBraille->setObjectName("edtBraille");
     edtBraille->setReadOnly(true);
     edtBraille->setFont(FonteCourier());
-    stxtCodigoDeImpr = new QLabel(TextoTinta("C\xf3" "digo de impressora"), this);
-    stxtCodigoDeImpr->setToolTip(TextoTinta("C\xf3" "digo para a impressora Braille exibido acima"));
+    stxtCodigoDeImpr = new QLabel(TextoTinta("Código de impressora"_cp), this);
+    stxtCodigoDeImpr->setToolTip(TextoTinta("Código para a impressora Braille exibido acima"_cp));
     btnOk = new QPushButton(TextoTinta("Ok"), this);
     btnOk->setDefault(true);
 

@@ -28,6 +28,7 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
+#include "platform/texto.h"
 
 std::vector<std::string> LinhasRascunho;
 TformVisual* formVisual = nullptr;
@@ -90,7 +91,7 @@ void TListaVisual::mouseReleaseEvent(QMouseEvent* e) {
 
 TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     setObjectName("formVisual");
-    setWindowTitle(TextoTinta("Visualiza\xe7\xe3o da Impress\xe3o"));
+    setWindowTitle(TextoTinta("Visualização da Impressão"_cp));
     resize(760, 560);
     // The program ends with the main window, whether the view is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -98,7 +99,7 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     // Menu
     QMenuBar* mb = menuBar();
     imEmBraille = mb->addAction(TextoTinta("&Braille"));
-    imVisGrafico = mb->addAction(TextoTinta("&Gr\xe1" "fico"));
+    imVisGrafico = mb->addAction(TextoTinta("&Gráfico"_cp));
     imEmTinta = mb->addAction(TextoTinta("&Tinta"));
     QMenu* imTamanho = mb->addMenu(TextoTinta("T&amanho"));
     Normal1 = imTamanho->addAction(TextoTinta("&Normal"));
@@ -111,12 +112,12 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     SymBraille1 = Fonte1->addAction(TextoTinta("&Outra fonte"));
     imConferir = mb->addAction(TextoTinta("&Conferir"));
     imIrAoOriginal = mb->addAction(TextoTinta("Ir ao &Original"));
-    QMenu* imLocalizarPagina = mb->addMenu(TextoTinta("&Localizar p\xe1gina"));
+    QMenu* imLocalizarPagina = mb->addMenu(TextoTinta("&Localizar página"_cp));
     imIrParaPagina = imLocalizarPagina->addAction(TextoTinta("&Ir para..."));
     imIrParaPagina->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     imProximaPagina = imLocalizarPagina->addAction(TextoTinta("&Proxima"));
     imPaginaAnterior = imLocalizarPagina->addAction(TextoTinta("&Anterior"));
-    imAnotacao = mb->addAction(TextoTinta("&Anota\xe7\xe3o (F8)"));
+    imAnotacao = mb->addAction(TextoTinta("&Anotação (F8)"_cp));
     imAnotacao->setShortcut(QKeySequence(Qt::Key_F8));
     Impressora1 = mb->addAction(TextoTinta("&Impressora"));
     // Menu-bar actions with shortcuts need to be known by the window too.
@@ -136,18 +137,18 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     btnImpressora->setToolTip(TextoTinta("Selecionar outra impressora Braille"));
     btnImpressora->setMaximumWidth(30);
     topo->addWidget(btnImpressora);
-    btnIrPara = new QPushButton(TextoTinta("Ir para a &P\xe1gina..."), central);
-    btnIrPara->setToolTip(TextoTinta("Clique para visualizar uma p\xe1gina espec\xed" "fica"));
+    btnIrPara = new QPushButton(TextoTinta("Ir para a &Página..."_cp), central);
+    btnIrPara->setToolTip(TextoTinta("Clique para visualizar uma página específica"_cp));
     topo->addWidget(btnIrPara);
     topo->addWidget(new QLabel(TextoTinta("Visualizar linhas:"), central));
     cboxVisLinhas = new QComboBox(central);
-    for (const char* t : {"Somente texto (padr\xe3o)", "Numera\xe7\xe3o \xe0 esquerda",
-                          "Numera\xe7\xe3o \xe0 direita", "Apenas limite da linha"})
+    for (const TextoFixo& t : {"Somente texto (padrão)"_cp, "Numeração à esquerda"_cp,
+                               "Numeração à direita"_cp, "Apenas limite da linha"_cp})
         cboxVisLinhas->addItem(TextoTinta(t));
     topo->addWidget(cboxVisLinhas);
-    topo->addWidget(new QLabel(TextoTinta("Quebras de p\xe1gina:"), central));
+    topo->addWidget(new QLabel(TextoTinta("Quebras de página:"_cp), central));
     cboxVisPaginas = new QComboBox(central);
-    for (const char* t : {"Onde foram inseridas (padr\xe3o)", "Gerar tamanho real de p\xe1gina"})
+    for (const TextoFixo& t : {"Onde foram inseridas (padrão)"_cp, "Gerar tamanho real de página"_cp})
         cboxVisPaginas->addItem(TextoTinta(t));
     topo->addWidget(cboxVisPaginas);
     topo->addStretch();
@@ -190,7 +191,7 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
 
     // Status bar
     sbarVisual = statusBar();
-    painel0 = new QLabel(TextoTinta(" VISUALIZA\xc7\xc3O BRAILLE"), sbarVisual);
+    painel0 = new QLabel(TextoTinta(" VISUALIZAÇÃO BRAILLE"_cp), sbarVisual);
     painel0->setAlignment(Qt::AlignCenter);
     painel0->setFixedWidth(180);
     painel1 = new QLabel(sbarVisual);
@@ -215,9 +216,9 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     MarcaRecarga(true, true);
     ModoLinhas = cboxVisLinhas->currentIndex();
     ModoPaginas = cboxVisPaginas->currentIndex();
-    stxPagina->setText(TextoTinta("P\xe1gina: "));
+    stxPagina->setText(TextoTinta("Página: "_cp));
     stxLinha->setText(TextoTinta("Linha: "));
-    stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: "));
+    stxPagFisica->setText(TextoTinta("Página Física: "_cp));
 
     // Wiring
     connect(timerVisual, &QTimer::timeout, this, &TformVisual::AtualizaPosicao);
@@ -466,9 +467,9 @@ void TformVisual::RevisorMudou() {
         if (!MontandoVisualizacao) timerVisual->start();
     } else {
         timerVisual->stop();
-        stxPagina->setText(TextoTinta("P\xe1gina: -"));
+        stxPagina->setText(TextoTinta("Página: -"_cp));
         stxLinha->setText(TextoTinta("Linha: -"));
-        stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: -"));
+        stxPagFisica->setText(TextoTinta("Página Física: -"_cp));
     }
 }
 
@@ -477,7 +478,7 @@ void TformVisual::AtualizaPosicao() {
     const PosicaoVisual pos = CalculaPosicao(LinhasLidas, Selecionada());
     stxPagina->setText(TextoTinta(TextoPagina(mapas_.pagFisica, pos.paginaFisica)));
     stxLinha->setText(TextoTinta("Linha: " + std::to_string(pos.linha)));
-    stxPagFisica->setText(TextoTinta("P\xe1gina F\xedsica: " + std::to_string(pos.paginaFisica)));
+    stxPagFisica->setText(TextoTinta("Página Física: "_cp + std::to_string(pos.paginaFisica)));
     painel1->setText(
         TextoTinta(TextoPainelPagina(pos.paginaFisica, UltimaPaginaDoRascunho(LinhasLidas))));
     if (pos.paginaFisica != PaginaAtualVisual) {
@@ -538,7 +539,7 @@ void TformVisual::IrAoOriginal() {
 
 void TformVisual::Anotacao() {
     std::string texto;
-    if (!EditaLinha("Anotar", "Incluir coment\xe1rio", texto) || texto.empty()) return;
+    if (!EditaLinha("Anotar", "Incluir comentário"_cp, texto) || texto.empty()) return;
     IrAoOriginal();
     if (Ligacoes.InsereAnotacao) Ligacoes.InsereAnotacao(UltimaLinhaEditor, texto);
 }

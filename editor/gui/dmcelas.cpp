@@ -4,35 +4,9 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "core/dmvars.h"
 #include "platform/qt/textoqt.h"
 
-namespace {
-constexpr char16_t kBaseBraille = 0x2800;
-} // namespace
-
-QString TextoCelas(const std::string& codigos) {
-    QString r;
-    r.reserve(static_cast<qsizetype>(codigos.size()));
-    for (unsigned char c : codigos)
-        r.append(QChar(static_cast<char16_t>(kBaseBraille + PontosDoCaractere[c])));
-    return r;
-}
-
 QString TextoTinta(const std::string& codigos) { return ParaQString(codigos); }
-
-bool EhFonteBraille(const QString& nome) {
-    return nome.compare(QLatin1String(kFonteBrailleTalvo), Qt::CaseInsensitive) == 0 ||
-           nome.compare(QLatin1String(kFontePontel), Qt::CaseInsensitive) == 0;
-}
-
-QFont FonteCelas(const QString& nomeBraille, int pixels, bool negrito) {
-    QFont f(EhFonteBraille(nomeBraille) || nomeBraille.isEmpty() ? QString(kFonteCelas)
-                                                                   : nomeBraille);
-    f.setPixelSize(pixels > 0 ? pixels : 1);
-    f.setBold(negrito);
-    return f;
-}
 
 TLabelBraille::TLabelBraille(QWidget* pai) : QLabel(pai) {
     setTextFormat(Qt::PlainText);

@@ -4,12 +4,15 @@
 #include "editor/gui/dmmain.h"
 
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
+#include "platform/texto.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,8 +114,8 @@ void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
         bool ok = true;
         for (QChar ch : t) ok = ok && Representavel(ch);
         const int selecionado = static_cast<int>(textCursor().selectedText().size());
-        if (!ok || TamanhoTexto() - selecionado + t.size() > LimiteTexto) {
-            QApplication::beep();
+        if (!ok || t.size() > CaracteresQueCabem(TamanhoTexto(), selecionado)) {
+            servicos().Bipe();
             e->accept();
             return;
         }
@@ -137,10 +140,10 @@ QString TRichEdPrincipal::CabeNoTexto(QString t) const {
     }
     t = r;
     const int selecionado = static_cast<int>(textCursor().selectedText().size());
-    const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
+    const int cabe = CaracteresQueCabem(TamanhoTexto(), selecionado);
     if (t.size() > cabe) {
         t.truncate(cabe);
-        QApplication::beep();
+        servicos().Bipe();
     }
     return t;
 }
@@ -233,6 +236,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
     connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
             &TformPrincipal::richEdPrincipalSelectionChange);
+    connect(richEdPrincipal->document(), &QTextDocument::contentsChange, this, [this] { ++revisao_; });
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), QDe(dir),
@@ -270,10 +274,11 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     FilaGraficosArq.clear();
     FilaGraficosCol.clear();
 
-    DefineDocumentoAtual(this);
+    DefineDocumentoEmEdicao(this);
 }
 
 TformPrincipal::~TformPrincipal() {
+    if (&DocumentoEmEdicao() == this) DefineDocumentoEmEdicao(nullptr);
     if (&DocumentoAtual() == this) DefineDocumentoAtual(nullptr);
     if (formPrincipal == this) formPrincipal = nullptr;
 }
@@ -293,12 +298,11 @@ void TformPrincipal::LeIni() {
     }
     imReabrir->setEnabled(Recentes.Tamanho() > 0);
 
-    std::string dir = LePerfil("DOTMARA", "ultimoDir", "", 0, ini);
+    std::string dir = LeTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), ini);
     if (!dir.empty() && dir.back() != '/') dir += '/';
     if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
 
-    QuebraLin = ValorQuebraLin(LePerfil("DOTMARA", "quebraLin", "S", 4, ini));
-    MaxCol = ValorMaxCol(LePerfil("DOTMARA", "maxCol", "70", 80, ini));
+    LeGrupo(GrupoConfig::Margem, ini);
 }
 
 void TformPrincipal::CriaToolBar() {
@@ -313,7 +317,7 @@ void TformPrincipal::CriaToolBar() {
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
 
-    auto botao = [this](const char* texto, auto acao) {
+    auto botao = [this](std::string_view texto, auto acao) {
         auto* b = new QToolButton(panToolBar);
         b->setText(QDe(texto));
         b->setToolTip(QDe(texto));
@@ -341,12 +345,13 @@ void TformPrincipal::CriaToolBar() {
 }
 
 void TformPrincipal::CriaStatus() {
-    static const std::array<std::pair<const char*, int>, 5> paineis = {{
-        {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diret\xf3rio atual:", 600}}};
+    static const std::array<std::pair<std::string_view, int>, 5> paineis = {{
+        {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diretório atual:"_cp, 600}}};
     for (std::size_t i = 0; i < paineis.size(); ++i) {
         auto* l = new QLabel(QDe(paineis[i].first), this);
-        l->setMinimumWidth(paineis[i].second);
-        if (i < 3) l->setFixedWidth(paineis[i].second);
+        // The position panels grow with their numbers (MostraPosicao); the
+        // folder panel takes the rest of the bar and gives way to them.
+        l->setMinimumWidth(i == 4 ? 100 : paineis[i].second);
         sbarPrincipal[i] = l;
         statusBar()->addWidget(l, i == 4 ? 1 : 0);
     }
@@ -354,7 +359,7 @@ void TformPrincipal::CriaStatus() {
 
 void TformPrincipal::CriaMenus() {
     QMenuBar* barra = menuBar();
-    auto acao = [this](QMenu* menu, const char* texto, auto fn) {
+    auto acao = [this](QMenu* menu, std::string_view texto, auto fn) {
         QAction* a = menu->addAction(QDe(texto));
         connect(a, &QAction::triggered, this, fn);
         return a;
@@ -392,14 +397,14 @@ void TformPrincipal::CriaMenus() {
         imModoRevisor->setChecked(!imModoRevisor->isChecked());
         imModoRevisorClick();
     });
-    menuGraficos = barra->addMenu(QDe("&Gr\xe1" "ficos"));
+    menuGraficos = barra->addMenu(QDe("&Gráficos"_cp));
     menuDestaques = barra->addMenu("&Destaques");
-    menuUtilitarios = barra->addMenu(QDe("&Utilit\xe1rios"));
+    menuUtilitarios = barra->addMenu(QDe("&Utilitários"_cp));
     imConverterDOS = acao(menuUtilitarios, "Converter para formato &DOS",
                           [this] { ConverterparaformatoDOS1Click(); });
     imConverterWindows = acao(menuUtilitarios, "Converter para formato &Windows",
                               [this] { ConverterparaformatoWindows1Click(); });
-    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formata\xe7\xf5" "es",
+    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formatações"_cp,
                                  [this] { Eliminarformataes1Click(); });
     menuOrtografia = barra->addMenu("&Ortografia");
     imVisualizar = barra->addAction("&Visualizar (F9)");
@@ -426,12 +431,29 @@ int TformPrincipal::NumLinhas() const {
 
 std::string TformPrincipal::Linha(int indice) const {
     if (indice < 0 || indice >= NumLinhas()) return {};
-    return DeQ(richEdPrincipal->document()->findBlockByNumber(indice).text());
+    return DeQ(Bloco(indice).text());
+}
+
+// The block after the last one read is its next(): reading the lines in
+// order (as the caret services do) stays linear.
+QTextBlock TformPrincipal::Bloco(int indice) const {
+    if (revisaoLida_ != revisao_ || indiceLido_ < 0 || !blocoLido_.isValid()) {
+        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
+    } else if (indice == indiceLido_ + 1) {
+        blocoLido_ = blocoLido_.next();
+    } else if (indice != indiceLido_) {
+        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
+    }
+    indiceLido_ = indice;
+    revisaoLida_ = revisao_;
+    return blocoLido_;
 }
 
 int TformPrincipal::ComprimentoLinha(int indice) const {
-    if (indice < 0 || indice >= NumLinhas()) return 0;
-    return richEdPrincipal->document()->findBlockByNumber(indice).length() - 1;
+    if (indice < 0) return 0;
+    // The empty block after a final line end is no line, and has length 0.
+    const QTextBlock b = Bloco(indice);
+    return b.isValid() ? b.length() - 1 : 0;
 }
 
 std::vector<std::string> TformPrincipal::Linhas() const {
@@ -457,33 +479,6 @@ bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->is
 // Caret position
 // ============================================================================
 
-namespace {
-// Lengths of the editor's lines, walked from the first, for the arithmetic of
-// documentos.h. Reading them in order keeps the walk linear.
-struct ComprimentosEditor {
-    const QTextDocument* doc;
-    mutable QTextBlock bloco;
-    mutable int indice = 0;
-    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
-    int operator()(int i) const {
-        if (i != indice) {
-            bloco = doc->findBlockByNumber(i);
-            indice = i;
-        }
-        const int l = bloco.length() - 1;
-        bloco = bloco.next();
-        ++indice;
-        return l;
-    }
-};
-} // namespace
-
-void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
-    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
-    linha = r.linha;
-    coluna = r.coluna;
-}
-
 int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
     const QTextBlock b = richEdPrincipal->document()->findBlock(posicaoEditor);
     if (!b.isValid()) return posicaoEditor;
@@ -496,49 +491,115 @@ int TformPrincipal::PosicaoDoOffset(int offset) const {
     int lin = 0, col = 0;
     CalcLinCol(std::max(0, offset), lin, col);
     if (lin >= NumLinhas()) return d->characterCount() - 1;
-    const QTextBlock b = d->findBlockByNumber(lin);
-    return b.position() + std::min(col, b.length() - 1);
+    return Bloco(lin).position() + std::min(col, ComprimentoLinha(lin));
+}
+
+int TformPrincipal::TamanhoTexto() const {
+    return OffsetDaPosicao(richEdPrincipal->document()->characterCount() - 1);
 }
 
 int TformPrincipal::InicioSelecao() const {
+    if (selecaoPendente_) return inicioPendente_;
     return OffsetDaPosicao(richEdPrincipal->textCursor().selectionStart());
 }
 
 int TformPrincipal::TamanhoSelecao() const {
+    if (selecaoPendente_) return fimPendente_ - inicioPendente_;
     const QTextCursor c = richEdPrincipal->textCursor();
     return OffsetDaPosicao(c.selectionEnd()) - OffsetDaPosicao(c.selectionStart());
 }
 
-void TformPrincipal::LinColInicioSel(int& linha, int& coluna) const {
-    CalcLinCol(InicioSelecao(), linha, coluna);
-}
-
-void TformPrincipal::LinColFimSel(int& linha, int& coluna) const {
-    CalcLinCol(InicioSelecao() + TamanhoSelecao(), linha, coluna);
-}
-
 void TformPrincipal::PosicionaCursor(int linha, int coluna) {
-    const long long inicio =
-        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha);
-    const long long offset = std::max(0LL, inicio + coluna);
     richEdPrincipal->setFocus();
+    DocumentoEditavel::PosicionaCursor(linha, coluna);
+}
+
+void TformPrincipal::MarcaSelecao(int inicio, int fim) {
+    if (grupoAberto_) {
+        // Shown when the group closes: the editor's layout follows the
+        // text only then.
+        selecaoPendente_ = true;
+        inicioPendente_ = inicio;
+        fimPendente_ = fim;
+        return;
+    }
+    AplicaSelecao(inicio, fim);
+}
+
+void TformPrincipal::AplicaSelecao(int inicio, int fim) {
     QTextCursor c = richEdPrincipal->textCursor();
-    c.setPosition(PosicaoDoOffset(static_cast<int>(std::min<long long>(offset, INT_MAX))));
+    c.setPosition(PosicaoDoOffset(inicio));
+    c.setPosition(PosicaoDoOffset(fim), QTextCursor::KeepAnchor);
     richEdPrincipal->setTextCursor(c);
 }
 
+void TformPrincipal::TrocaTrecho(int inicio, int fim, const std::string& texto) {
+    QTextCursor c(richEdPrincipal->document());
+    c.setPosition(PosicaoDoOffset(inicio));
+    c.setPosition(PosicaoDoOffset(fim), QTextCursor::KeepAnchor);
+    // The editor ends a line with one LF.
+    std::string semCR;
+    semCR.reserve(texto.size());
+    for (char ch : texto)
+        if (ch != '\r') semCR += ch;
+    if (semCR.empty())
+        c.removeSelectedText();
+    else
+        c.insertText(QDe(semCR));
+    ++revisao_;
+    grupoEditou_ = true;
+}
+
+void TformPrincipal::AbreGrupo() {
+    cursorGrupo_ = QTextCursor(richEdPrincipal->document());
+    cursorGrupo_.beginEditBlock();
+    grupoAberto_ = true;
+    selecaoPendente_ = false;
+    grupoEditou_ = false;
+    adiaSinais_ = true;
+}
+
+void TformPrincipal::FechaGrupo() {
+    cursorGrupo_.endEditBlock();
+    cursorGrupo_ = QTextCursor();
+    grupoAberto_ = false;
+    const bool mudou = grupoEditou_ || selecaoPendente_;
+    if (selecaoPendente_) {
+        selecaoPendente_ = false;
+        AplicaSelecao(inicioPendente_, fimPendente_);
+    }
+    adiaSinais_ = false;
+    if (mudou) richEdPrincipalSelectionChange();
+}
+
+void TformPrincipal::Desfaz() {
+    richEdPrincipal->undo();
+    ++revisao_;
+}
+
+namespace {
+// A panel keeps its design width and widens for a text that needs more, so
+// the status bar never cuts a number (the folder panel gives way instead).
+void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    painel->setText(texto);
+    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+}
+} // namespace
+
 void TformPrincipal::MostraPosicao(int lin, int col) {
-    sbarPrincipal[0]->setText(QString(" Lin: %1").arg(lin));
-    sbarPrincipal[1]->setText(QString(" Col: %1").arg(col));
+    MostraNoPainel(sbarPrincipal[0], 60, QString(" Lin: %1").arg(lin));
+    MostraNoPainel(sbarPrincipal[1], 60, QString(" Col: %1").arg(col));
     if (!ModoRevisor()) {
         int li = 0, ci = 0, lf = 0, cf = 0;
         LinColInicioSel(li, ci);
         LinColFimSel(lf, cf);
-        sbarPrincipal[2]->setText(QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
+        MostraNoPainel(sbarPrincipal[2], 100,
+                       QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
     }
 }
 
 void TformPrincipal::richEdPrincipalSelectionChange() {
+    if (adiaSinais_) return;
     AtualizaLinhasBraille();
     const QTextCursor c = richEdPrincipal->textCursor();
     MostraPosicao(c.blockNumber() + 1, c.positionInBlock() + 1);
@@ -550,7 +611,7 @@ void TformPrincipal::richEdPrincipalSelectionChange() {
 
 bool TformPrincipal::PerguntaAbandonar(bool aviso) {
     if (!Modificado()) return true;
-    return dialogos().Caixa("Quer abandonar a edi\xe7\xe3o?",
+    return dialogos().Caixa("Quer abandonar a edição?"_cp,
                             kTitulo,
                             aviso ? Icone::Aviso : Icone::Pergunta, Botoes::NoOKCancel) == mrOk;
 }
@@ -563,7 +624,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
+            dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
                              Icone::Aviso, Botoes::OK);
             VoltaDir();
         }
@@ -571,7 +632,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa("Arquivo n\xe3o encontrado: " + nome, kTitulo, Icone::Erro, Botoes::OK);
+        dialogos().Caixa("Arquivo não encontrado: "_cp + nome, kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.
@@ -606,7 +667,7 @@ void TformPrincipal::imAbrirClick() {
         if (!dialogoAbrir || !dialogoAbrir(DirDocumento, nome) || nome.empty()) return;
     } else {
         if (reabrir >= Recentes.Tamanho()) {
-            MensagemOK("\xcdndice inv\xe1lido de arquivo recente.");
+            MensagemOK("Índice inválido de arquivo recente."_cp);
             return;
         }
         nome = Recentes.Item(reabrir);
@@ -659,8 +720,8 @@ void TformPrincipal::imSalvarClick() {
         if (ArquivoExiste(nome)) {
             const std::string pergunta =
                 IgualSemCaixa(nome, ArqAtual)
-                    ? "Sobrescrever o pr\xf3prio arquivo: " + nome + "?"
-                    : "Arquivo " + nome + " j\xe1 exitente. Sobrescrever?";
+                    ? "Sobrescrever o próprio arquivo: "_cp + nome + "?"
+                    : "Arquivo " + nome + " já exitente. Sobrescrever?"_cp;
             segue = dialogos().Caixa(pergunta, kTitulo, Icone::Aviso, Botoes::NoOKCancel) == mrOk;
         }
     } else {
@@ -670,7 +731,7 @@ void TformPrincipal::imSalvarClick() {
     if (segue) {
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
-            dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio " + dir + " inacess\xedvel!", kTitulo,
+            dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
                              Icone::Erro, Botoes::OK);
             segue = false;
         }
@@ -683,13 +744,18 @@ void TformPrincipal::imSalvarClick() {
             gravado = true;
             break;
         case ResultadoGravacao::FalhaBackup:
-            dialogos().Caixa("Erro: n\xe3o consegui gerar o backup (.bak): " +
-                                 ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo n\xe3o foi salvo.",
+            dialogos().Caixa("Erro: não consegui gerar o backup (.bak): "_cp +
+                                 ExtraiNomeArquivo(NomeBackup(nome)) + "!\r\nO arquivo não foi salvo."_cp,
                              kTitulo, Icone::Erro, Botoes::OK);
             break;
         case ResultadoGravacao::FalhaEscrita:
             dialogos().Caixa("Erro ao salvar o arquivo " + nome + "!", kTitulo, Icone::Erro,
                              Botoes::OK);
+            break;
+        case ResultadoGravacao::SomenteLeitura:
+            dialogos().Caixa("O arquivo "_cp + nome + " é somente leitura e não foi salvo."_cp +
+                                 "\r\nUse \"Salvar Como\" para gravá-lo com outro nome."_cp,
+                             kTitulo, Icone::Erro, Botoes::OK);
             break;
         }
     }
@@ -739,7 +805,7 @@ void TformPrincipal::MontaMenuRecentes() {
 
 void TformPrincipal::RemoveRecente(int indice) {
     if (!Recentes.Remove(indice)) {
-        ErroContacte("\xcdndice inv\xe1lido de arquico recente a remover");
+        ErroContacte("Índice inválido de arquico recente a remover"_cp);
         return;
     }
     for (int k = 0; k < ListaRecentes::MaxItens; ++k) {
@@ -813,15 +879,19 @@ void TformPrincipal::closeEvent(QCloseEvent* e) {
 }
 
 void TformPrincipal::FormShow() {
-    if (argumentos.empty()) return;
-    // A name relative to the folder the program started in is made whole
-    // from that folder: creation may have entered another one, and the load
-    // moves to the document's folder.
-    std::string nome = argumentos.front();
-    if (!nome.empty() && nome.front() != '/')
-        nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
-    ArquivoNaLinhaDeComando = true;
-    if (CarregaArquivo(nome)) ArqAtual = nome;
+    if (!argumentos.empty()) {
+        // A name relative to the folder the program started in is made whole
+        // from that folder: creation may have entered another one, and the
+        // load moves to the document's folder.
+        std::string nome = argumentos.front();
+        if (!nome.empty() && nome.front() != '/')
+            nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
+        ArquivoNaLinhaDeComando = true;
+        if (CarregaArquivo(nome)) ArqAtual = nome;
+    }
+    // The status panels and the strip show the caret from the start, also
+    // when the file named on the command line could not be loaded.
+    richEdPrincipalSelectionChange();
 }
 
 void TformPrincipal::FormActivate() {
@@ -842,7 +912,7 @@ bool TformPrincipal::FormCloseQuery() {
         dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
-    GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
+    GravaTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), DirDocumento);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
 #include "platform/qt/textoqt.h"
+#include "platform/texto.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -98,12 +99,12 @@ TformSplash::TformSplash(QWidget* parent)
     panelProgramadoPor = Faixa(this, "panelProgramadoPor", agua, 352, 184);
     auto* versao = new QVBoxLayout(panelProgramadoPor);
     auto* credito = Rotulo(panelProgramadoPor, "stxtCredito",
-                           QDe("Transcri\xe7\xe3o de textos para o Braille"), marinho, nullptr,
+                           QDe("Transcrição de textos para o Braille"_cp), marinho, nullptr,
                            Fonte("Segoe UI", 15, false));
     credito->setWordWrap(true);
     versao->addWidget(credito, 1);
     auto* linhaVersao = new QHBoxLayout();
-    stxtVersao = Rotulo(panelProgramadoPor, "stxtVersao", QDe(" Vers\xe3o "), marinho, &amarelo,
+    stxtVersao = Rotulo(panelProgramadoPor, "stxtVersao", QDe(" Versão "_cp), marinho, &amarelo,
                         Fonte("Segoe UI Semibold", 16, false));
     stxtdata = Rotulo(panelProgramadoPor, "stxtdata", "Release: ", marinho, &agua,
                       Fonte("Segoe UI Semibold", 16, false));
@@ -124,7 +125,7 @@ TformSplash::TformSplash(QWidget* parent)
 }
 
 void TformSplash::FormActivate() {
-    stxtVersao->setText(QDe(" Vers\xe3o 5.0 "));
+    stxtVersao->setText(QDe(" Versão 5.0 "_cp));
     stxtBeta->setVisible(true);
     stxtdata->setText(QDe(" Release: " + VersaoPrograma + " "));
 }

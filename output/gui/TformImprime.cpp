@@ -10,6 +10,7 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
+#include "platform/texto.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -25,23 +26,23 @@
 TformImprime* formImprime = nullptr;
 
 TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ParaQString("Detalhes da Impress\xe3o"));
+    setWindowTitle(ParaQString("Detalhes da Impressão"_cp));
     edPagInicial = new QLineEdit(QStringLiteral("1"), this);
     edPagFinal = new QLineEdit(QStringLiteral("9999"), this);
     edQuantCopias = new QLineEdit(QStringLiteral("1"), this);
     edNumPagInic = new QLineEdit(QStringLiteral("1"), this);
     edNomeArqImpr = new QLineEdit(this);
     btnSelArqPrint = new QPushButton(QStringLiteral("..."), this);
-    btnSelArqPrint->setToolTip(ParaQString("Clique para definir nome do arquivo de impress\xe3o"));
+    btnSelArqPrint->setToolTip(ParaQString("Clique para definir nome do arquivo de impressão"_cp));
     btnConfigImpr = new QPushButton(ParaQString("Configure"), this);
     btnImprime = new QPushButton(ParaQString("Imprima !"), this);
     btnImprime->setDefault(true);
 
     auto* form = new QFormLayout;
-    form->addRow(ParaQString("P\xe1gina &inicial"), edPagInicial);
-    form->addRow(ParaQString("P\xe1gina final"), edPagFinal);
-    form->addRow(ParaQString("Quantidade de c\xf3pias"), edQuantCopias);
-    form->addRow(ParaQString("N\xfamero p\xe1gina inicial"), edNumPagInic);
+    form->addRow(ParaQString("Página &inicial"_cp), edPagInicial);
+    form->addRow(ParaQString("Página final"_cp), edPagFinal);
+    form->addRow(ParaQString("Quantidade de cópias"_cp), edQuantCopias);
+    form->addRow(ParaQString("Número página inicial"_cp), edNumPagInic);
     auto* disp = new QHBoxLayout;
     disp->addWidget(edNomeArqImpr, 1);
     disp->addWidget(btnSelArqPrint);
@@ -51,7 +52,7 @@ TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
     botoes->addWidget(btnImprime);
     auto* l = new QVBoxLayout(this);
     l->addLayout(form);
-    l->addWidget(new QLabel(ParaQString("Dispositivo de impress\xe3o:"), this));
+    l->addWidget(new QLabel(ParaQString("Dispositivo de impressão:"_cp), this));
     l->addLayout(disp);
     l->addLayout(botoes);
 
@@ -82,7 +83,7 @@ void TformImprime::btnSelArqPrintClick() {
 void TformImprime::btnImprimeClick() {
     if (Imprimindo.load()) {
         // The running job is not touched.
-        dialogos().MensagemOK("N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.");
+        dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
         return;
     }
     NomeDispositivo.clear();
@@ -121,7 +122,7 @@ void TformImprime::EscondeProgresso() {
     if (formConta) formConta->hide();
 }
 
-bool TformImprime::Compila() { return CompilaRascunho(0, false); }
+bool TformImprime::Compila(const PedidoCompilacao& pedido) { return CompilaRascunho(pedido); }
 
 InstantaneoImpressao TformImprime::Instantaneo() { return TiraInstantaneo(); }
 

@@ -1,4 +1,4 @@
-// TformImprime: the print dialog ("Detalhes da Impress\xe3o"): page range,
+// TformImprime: the print dialog ("Detalhes da Impressão"): page range,
 // copies, first page number and output device; "Imprima !" (and
 // "Configure", bound to the same handler) starts the job.
 #pragma once
@@ -44,7 +44,7 @@ public:
     std::unique_ptr<Dispositivo> Abre(const std::string& nome) override;
     void MostraProgresso() override;
     void EscondeProgresso() override;
-    bool Compila() override;
+    bool Compila(const PedidoCompilacao& pedido) override;
     InstantaneoImpressao Instantaneo() override;
     AvisosImpressao* Avisos() override;
 

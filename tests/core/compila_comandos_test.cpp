@@ -21,7 +21,7 @@ protected:
     {
         RestauraPadroes();
         TextoIngles = false;
-        PreparaEstado(e, 0, false);
+        PreparaEstado(e, PedidoCompilacao{});
         saida.linhas.clear();
         e.Escritor = &saida;
         InicializaMapas();
@@ -83,20 +83,20 @@ struct CasoEstado {
 TEST_F(Comandos, StateSetByEachCommand)
 {
     const std::vector<CasoEstado> casos = {
-        {"<T->", nullptr, [](auto&) { return !ComTitulo; }, "T- turns headers off"},
-        {"<t+>", [](auto&) { ComTitulo = false; }, [](auto&) { return ComTitulo; }, "t+ in lower case"},
-        {"<Tcapitulo>", [](auto&) { ComTitulo = false; },
-         [](auto& s) { return s.TituloCabec == "capitulo" && !ComTitulo; }, "title keeps ComTitulo"},
+        {"<T->", nullptr, [](auto& s) { return !s.ComTitulo; }, "T- turns headers off"},
+        {"<t+>", [](auto& s) { s.ComTitulo = false; }, [](auto& s) { return s.ComTitulo; }, "t+ in lower case"},
+        {"<Tcapitulo>", [](auto& s) { s.ComTitulo = false; },
+         [](auto& s) { return s.TituloCabec == "capitulo" && !s.ComTitulo; }, "title keeps ComTitulo"},
         {"<Tsem fim", nullptr, [](auto& s) { return s.TituloCabec == "sem fim"; }, "title without >"},
         {"<T>", [](auto& s) { s.TituloCabec.assign(1, 'x'); }, [](auto& s) { return s.TituloCabec.empty(); },
          "<T> empties the title"},
         {"<T", [](auto& s) { s.TituloCabec.assign(1, 'x'); }, [](auto& s) { return s.TituloCabec.empty(); },
          "<T alone empties the title"},
-        {"<T+5>", [](auto&) { ComTitulo = false; },
-         [](auto& s) { return ComTitulo && s.NumPagina == 5 && !s.NumeracaoRomana; },
+        {"<T+5>", [](auto& s) { s.ComTitulo = false; },
+         [](auto& s) { return s.ComTitulo && s.NumPagina == 5 && !s.NumeracaoRomana; },
          "number at the top of page 1"},
         {"<T*3>", nullptr, [](auto& s) { return s.NumPagina == 3 && s.NumeracaoRomana; }, "roman"},
-        {"<T+>", nullptr, [](auto& s) { return s.TituloCabec.empty() && ComTitulo; }, "T+ is no title"},
+        {"<T+>", nullptr, [](auto& s) { return s.TituloCabec.empty() && s.ComTitulo; }, "T+ is no title"},
         {"<F->", nullptr, [](auto& s) { return !s.AutoFormata && !s.ModoBruto; }, "F-"},
         {"<F*>", nullptr, [](auto& s) { return !s.AutoFormata && s.ModoBruto; }, "F* raw"},
         {"<F+>", [](auto& s) { s.ModoBruto = true; s.AutoFormata = false; },
@@ -133,6 +133,8 @@ TEST_F(Comandos, StateSetByEachCommand)
         EXPECT_TRUE(Processa(c.linha)) << c.linha;
         EXPECT_TRUE(c.confere(e)) << c.linha;
         EXPECT_TRUE(dlg.fake.registros.empty()) << c.linha;
+        // Commands change the compile, never the program settings.
+        EXPECT_TRUE(ComTitulo) << c.linha;
     }
 }
 

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -231,6 +233,69 @@ TEST(Gravacao, ReplacedFileKeepsItsPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A document reached through a link is saved through it: the file the link
+// points at takes the new text and keeps its mode, its ".bak" goes beside it,
+// and the link stays a link.
+TEST(Gravacao, SavingThroughALinkWritesItsTarget) {
+    const auto doc = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    struct Caso {
+        const char* nome;
+        // Links made in the folder, in order: name and what it holds ("@"
+        // stands for the folder's absolute path).
+        std::vector<std::pair<std::string, std::string>> links;
+        const char* alvo;   // the file that must take the text
+        bool alvoExiste;
+    } casos[] = {
+        {"relative link into another folder", {{"link.txt", "real/doc.txt"}}, "real/doc.txt", true},
+        {"absolute link", {{"link.txt", "@real/doc.txt"}}, "real/doc.txt", true},
+        {"link to a link", {{"meio.txt", "real/doc.txt"}, {"link.txt", "meio.txt"}}, "real/doc.txt", true},
+        {"link to a file not there yet", {{"link.txt", "real/criado.txt"}}, "real/criado.txt", false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Pasta p;
+        fs::create_directory(p.dir / "real");
+        GravaArquivoTeste(p / "real/doc.txt", "antigo\r\n");
+        fs::permissions(p / "real/doc.txt", doc);
+        for (const auto& [nome, destino] : c.links)
+            fs::create_symlink(destino[0] == '@' ? p.dir.string() + destino.substr(1) : destino, p / nome);
+
+        ASSERT_EQ(GravaComBackup(p / "link.txt", "novo\r\n"), ResultadoGravacao::Gravado);
+        EXPECT_TRUE(fs::is_symlink(p / "link.txt"));
+        EXPECT_EQ(LeArquivoTeste(p / c.alvo), "novo\r\n");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(p / "link.bak")));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(p / "meio.bak")));
+        const std::string bak = p / MudaExtensao(c.alvo, ".bak");
+        if (c.alvoExiste) {
+            EXPECT_EQ(LeArquivoTeste(bak), "antigo\r\n");
+            EXPECT_EQ(fs::status(p / c.alvo).permissions() & fs::perms::all, doc);
+        } else {
+            EXPECT_FALSE(fs::exists(bak));
+        }
+    }
+}
+
+// A read-only document (no write permission at all, as a file with the
+// read-only attribute) is never replaced, also behind a link.
+TEST(Gravacao, AReadOnlyDocumentIsRefused) {
+    for (const bool porLink : {false, true}) {
+        SCOPED_TRACE(porLink ? "behind a link" : "the file itself");
+        Pasta p;
+        const std::string a = p / "ro.txt";
+        GravaArquivoTeste(a, "protegido\r\n");
+        fs::permissions(a, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        std::string nome = a;
+        if (porLink) {
+            fs::create_symlink("ro.txt", p / "l.txt");
+            nome = p / "l.txt";
+        }
+        EXPECT_EQ(GravaComBackup(nome, "novo\r\n"), ResultadoGravacao::SomenteLeitura);
+        EXPECT_EQ(LeArquivoTeste(a), "protegido\r\n");
+        EXPECT_FALSE(fs::exists(p / "ro.bak"));
+        EXPECT_EQ(p.entradas(), porLink ? 2 : 1);
+    }
+}
+
 // ---- Recent files --------------------------------------------------------------
 
 TEST(Recentes, IniSkipsEmptyValuesAndCaseRepeats) {
@@ -278,24 +343,6 @@ TEST(Recentes, OrderFollowsUse) {
     EXPECT_FALSE(r.Remove(4));
     EXPECT_FALSE(r.Remove(-1));
     EXPECT_EQ(r.Tamanho(), 4);
-}
-
-// ---- The main window's INI values ------------------------------------------------
-
-TEST(ValoresIni, MaxColNeedsAWholeNumberOfAtLeastOne) {
-    struct Caso { const char* valor; int esperado; };
-    const Caso casos[] = {
-        {"70", 70}, {"12", 12}, {"1", 1}, {"0", 70}, {"-5", 70}, {"abc", 70}, {"", 70},
-        {"12a", 70}, {" 12", 70}, {"12 ", 70}, {"99999999999999", 70}, {"+40", 40},
-    };
-    for (const auto& c : casos) EXPECT_EQ(ValorMaxCol(c.valor), c.esperado) << c.valor;
-}
-
-TEST(ValoresIni, LineBreakIsOffOnlyForN) {
-    struct Caso { const char* valor; bool esperado; };
-    const Caso casos[] = {{"S", true}, {"N", false}, {"n", false}, {"N\xc3O", false},
-                          {"", true},  {"x", true},  {" N", true}};
-    for (const auto& c : casos) EXPECT_EQ(ValorQuebraLin(c.valor), c.esperado) << c.valor;
 }
 
 // ---- The sample document ---------------------------------------------------------

@@ -150,7 +150,9 @@ TEST_F(IniTeste, GravacaoNaoDeixaTemporarios) {
     pasta.grava("DOTMARA.INI", kExemplo);
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(GravaPerfil("DOTMARA", std::string(1, 'k') + std::to_string(i), "v", ini));
-    EXPECT_EQ(pasta.entradas(), 1);
+    // The file and its lock file, nothing else.
+    EXPECT_EQ(pasta.entradas(), 2);
+    EXPECT_TRUE(std::filesystem::exists(ini + ".lock"));
 }
 
 TEST_F(IniTeste, GravarAtravesDeLinkSimbolico) {

@@ -140,19 +140,6 @@ TEST_F(TabelaImpressoraTeste, NomeAchadoSemDistinguirMaiusculas) {
     EXPECT_EQ(TabelaImpressora[0x41], 0x33);
 }
 
-TEST(HexParaByte, Valores) {
-    struct {
-        char a, b;
-        int valor;
-    } casos[] = {
-        {'4', '1', 0x41}, {'f', 'f', 0xFF}, {'F', 'f', 0xFF}, {'0', '0', 0},  {'a', '0', 0xA0},
-        // Digits are not validated: "G" is 16, "@" is 16 too.
-        {'0', 'G', 16},   {'0', 'g', 16},   {'G', '0', 0},    {'@', '1', 1},  {'1', '@', 0x20},
-    };
-    for (auto c : casos)
-        EXPECT_EQ(HexParaByte(c.a, c.b), c.valor) << c.a << c.b;
-}
-
 TEST(CaixaLatin, MinusculaEMaiuscula) {
     const std::pair<int, int> minuscula[] = {{'A', 'a'}, {'Z', 'z'}, {199, 231}, {192, 224}, {215, 247},
                                             {223, 255}, {'a', 'a'}, {'1', '1'}, {'@', '@'}, {'[', '['},

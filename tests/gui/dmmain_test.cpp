@@ -467,6 +467,38 @@ TEST_F(JanelaPrincipal, FailedBackupWritesNothing) {
     EXPECT_TRUE(j.Modificado());
 }
 
+// F2 on a document opened through a link saves its target; on a read-only
+// document it refuses with a message and keeps the unsaved text.
+TEST_F(JanelaPrincipal, SaveThroughALinkAndRefuseAReadOnlyDocument) {
+    fs::create_directory(dir + "real");
+    GravaArquivoTeste(dir + "real/doc.txt", "antigo\r\n");
+    fs::create_symlink("real/doc.txt", dir + "link.txt");
+    TformPrincipal& j = Cria();
+    ASSERT_TRUE(j.CarregaArquivo(dir + "link.txt"));
+    ArqAtual = dir + "link.txt";
+    Digita(j, "novo ");
+    j.imSalvarClick();
+    EXPECT_TRUE(fake().registros.empty());
+    EXPECT_TRUE(fs::is_symlink(dir + "link.txt"));
+    EXPECT_EQ(LeArquivoTeste(dir + "real/doc.txt"), "novo antigo\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "real/doc.bak"), "antigo\r\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir + "link.bak")));
+    EXPECT_EQ(ArqAtual, dir + "link.txt");
+    EXPECT_FALSE(j.Modificado());
+
+    fs::permissions(dir + "real/doc.txt", fs::perms::owner_read | fs::perms::group_read);
+    Digita(j, "mais ");
+    j.imSalvarClick();
+    EXPECT_EQ(fake().Textos(),
+              std::vector<std::string>{"O arquivo " + dir + "link.txt \xe9 somente leitura e n\xe3o foi salvo."
+                                       "\r\nUse \"Salvar Como\" para grav\xe1-lo com outro nome."});
+    EXPECT_EQ(fake().registros[0].icone, Icone::Erro);
+    EXPECT_EQ(LeArquivoTeste(dir + "real/doc.txt"), "novo antigo\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "real/doc.bak"), "antigo\r\n");
+    EXPECT_TRUE(j.Modificado());
+    EXPECT_EQ(j.Linha(0), "novo mais antigo");
+}
+
 TEST_F(JanelaPrincipal, EveryByteSurvivesOpenAndSave) {
     std::string bytes;
     for (int c = 1; c < 256; ++c)

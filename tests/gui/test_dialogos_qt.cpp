@@ -4,7 +4,7 @@
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
 #include "core/gui/TformMsgComOK.h"
-#include "platform/qt/dialogosqt.h"
+#include "core/gui/dialogosqt.h"
 #include "platform/qt/textoqt.h"
 
 #include <QApplication>
