@@ -310,15 +310,3 @@ bool ListaRecentes::Remove(int indice) {
 void ListaRecentes::Troca(int indice, const std::string& nome) {
     if (indice >= 0 && indice < Tamanho()) itens_[static_cast<std::size_t>(indice)] = nome;
 }
-
-// ---- Line and column ------------------------------------------------------------
-
-LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao) {
-    return CalcLinColPor(static_cast<int>(linhas.size()),
-                         [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, posicao);
-}
-
-long long InicioLinha(const std::vector<std::string>& linhas, int linha) {
-    return InicioLinhaPor(static_cast<int>(linhas.size()),
-                          [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, linha);
-}

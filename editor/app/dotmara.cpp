@@ -16,6 +16,7 @@
 #include "platform/arquivos.h"
 #include "core/gui/dialogosqt.h"
 #include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/servicosqt.h"
 
 #include <QApplication>
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     // Qt's own texts in Portuguese; no command's failure ends the program.
     TAplicacao app(argc, argv);
     InstalaDialogosQt();
+    InstalaServicosQt();
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");

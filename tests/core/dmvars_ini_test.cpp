@@ -209,19 +209,6 @@ TEST(IdaEVolta, NoFileGivesEveryDefaultWithoutAMessage) {
     LeTudo();
     EXPECT_EQ(Instantaneo(), padroes);
     EXPECT_TRUE(dlg.fake.registros.empty());
-    // As the program starts: unified code, 34 by 28, header on front pages,
-    // graphics not printed, standard numbering, the "PRN" device.
-    EXPECT_FALSE(BrailleAntigo);
-    EXPECT_EQ(MaxCarac, 34);
-    EXPECT_EQ(MaxLin, 28);
-    EXPECT_EQ(TipoCabec, 1);
-    EXPECT_EQ(TipoTratGrafico, 1);
-    EXPECT_EQ(EstiloNumPag, 0);
-    EXPECT_EQ(ImprNomeArq, "PRN");
-    EXPECT_TRUE(ImprForcaExtBRL);
-    EXPECT_EQ(MaxCol, 70);
-    EXPECT_TRUE(QuebraLin);
-    EXPECT_EQ(ArqDicionario, "diciona.dic");
 }
 
 // ---- Reading rules -----------------------------------------------------------
