@@ -3,6 +3,7 @@
 // commands.
 #include "editor/gui/dmmain.h"
 
+#include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
@@ -847,7 +848,11 @@ void TformPrincipal::ConverterparaformatoWindows1Click() {
 void TformPrincipal::Eliminarformataes1Click() {
     // The editor holds plain text only, so dropping the formatting leaves
     // the tabs to replace.
-    ConverteLinhas([](std::string_view s) { return TrocaTabs(s); });
+    ConverteLinhas([](std::string_view s) {
+        std::string r(s);
+        ExpandeTabs(r);
+        return r;
+    });
 }
 
 // ============================================================================
