@@ -119,8 +119,9 @@ public:
 
     // ---- Caret services ----------------------------------------------------------
     // Line and column of an offset; past the last line: the number of lines
-    // and the rest as column.
-    void CalcLinCol(int posicao, int& linha, int& coluna) const;
+    // and the rest as column. (Virtual, like InicioLinha, so an editor may
+    // walk its lines faster than one ComprimentoLinha at a time.)
+    virtual void CalcLinCol(int posicao, int& linha, int& coluna) const;
     void LinColInicioSel(int& linha, int& coluna) const;
     // The offset just after the selection.
     void LinColFimSel(int& linha, int& coluna) const;
@@ -130,7 +131,7 @@ public:
     // also takes the focus.
     virtual void PosicionaCursor(int linha, int coluna);
     // Offset of the start of a line (see InicioLinhaPor).
-    int InicioLinha(int linha) const;
+    virtual int InicioLinha(int linha) const;
     // Selects tamanho characters from inicio. Both ends are kept within the
     // text, and an end between the CR and the LF of a line end stands before
     // that line end.
