@@ -93,7 +93,9 @@ std::string QuebrasCRLF(std::string_view texto);
 // Every edit is one undoable step; the edits made between IniciaGrupo and
 // TerminaGrupo (or in the life of a GrupoEdicao) are one step together, so a
 // command that changes the text in several places is undone at once. Groups
-// nest: the outermost one counts.
+// nest: the outermost one counts. A group holds the edits of one command and
+// no box: the main window shows the text, the strip and the status bar as
+// they end up once the group closes.
 //
 // The selection follows the text it covers: an edit replaces the offsets
 // [a, b) by new text of n characters; a selection start (or the caret) before
