@@ -348,8 +348,9 @@ void TformPrincipal::CriaStatus() {
         {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diretório atual:"_cp, 600}}};
     for (std::size_t i = 0; i < paineis.size(); ++i) {
         auto* l = new QLabel(QDe(paineis[i].first), this);
-        l->setMinimumWidth(paineis[i].second);
-        if (i < 3) l->setFixedWidth(paineis[i].second);
+        // The position panels grow with their numbers (MostraPosicao); the
+        // folder panel takes the rest of the bar and gives way to them.
+        l->setMinimumWidth(i == 4 ? 100 : paineis[i].second);
         sbarPrincipal[i] = l;
         statusBar()->addWidget(l, i == 4 ? 1 : 0);
     }
@@ -414,6 +415,7 @@ void TformPrincipal::CriaMenus() {
     menuAjuda = barra->addMenu("&? (Ajuda)");
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
+    CriaMenusGraficos();
 }
 
 // ============================================================================
@@ -587,14 +589,24 @@ void TformPrincipal::FechaGrupo() {
 
 void TformPrincipal::Desfaz() { richEdPrincipal->undo(); }
 
+namespace {
+// A panel keeps its design width and widens for a text that needs more, so
+// the status bar never cuts a number (the folder panel gives way instead).
+void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    painel->setText(texto);
+    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+}
+} // namespace
+
 void TformPrincipal::MostraPosicao(int lin, int col) {
-    sbarPrincipal[0]->setText(QString(" Lin: %1").arg(lin));
-    sbarPrincipal[1]->setText(QString(" Col: %1").arg(col));
+    MostraNoPainel(sbarPrincipal[0], 60, QString(" Lin: %1").arg(lin));
+    MostraNoPainel(sbarPrincipal[1], 60, QString(" Col: %1").arg(col));
     if (!ModoRevisor()) {
         int li = 0, ci = 0, lf = 0, cf = 0;
         LinColInicioSel(li, ci);
         LinColFimSel(lf, cf);
-        sbarPrincipal[2]->setText(QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
+        MostraNoPainel(sbarPrincipal[2], 100,
+                       QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
     }
 }
 
@@ -879,15 +891,19 @@ void TformPrincipal::closeEvent(QCloseEvent* e) {
 }
 
 void TformPrincipal::FormShow() {
-    if (argumentos.empty()) return;
-    // A name relative to the folder the program started in is made whole
-    // from that folder: creation may have entered another one, and the load
-    // moves to the document's folder.
-    std::string nome = argumentos.front();
-    if (!nome.empty() && nome.front() != '/')
-        nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
-    ArquivoNaLinhaDeComando = true;
-    if (CarregaArquivo(nome)) ArqAtual = nome;
+    if (!argumentos.empty()) {
+        // A name relative to the folder the program started in is made whole
+        // from that folder: creation may have entered another one, and the
+        // load moves to the document's folder.
+        std::string nome = argumentos.front();
+        if (!nome.empty() && nome.front() != '/')
+            nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
+        ArquivoNaLinhaDeComando = true;
+        if (CarregaArquivo(nome)) ArqAtual = nome;
+    }
+    // The status panels and the strip show the caret from the start, also
+    // when the file named on the command line could not be loaded.
+    richEdPrincipalSelectionChange();
 }
 
 void TformPrincipal::FormActivate() {

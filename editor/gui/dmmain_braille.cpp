@@ -179,7 +179,7 @@ void TformPrincipal::imModoRevisorClick() {
         // window up.
         for (int k = 0; k < 5; ++k)
             QTimer::singleShot(100 + 400 * k, this, [] { servicos().Bipe(); });
-        sbarPrincipal[2]->setFixedWidth(220);
+        sbarPrincipal[2]->setMinimumWidth(220);
         sbarPrincipal[2]->setText(ParaQString("Modo de revisão - apenas leitura"_cp));
         p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
         richEdPrincipal->setPalette(p);
@@ -189,7 +189,7 @@ void TformPrincipal::imModoRevisorClick() {
             VisualizaBraille(true, true);
     } else {
         servicos().Bipe();
-        sbarPrincipal[2]->setFixedWidth(100);
+        sbarPrincipal[2]->setMinimumWidth(100);
         sbarPrincipal[2]->clear();
         p.setColor(QPalette::Base, Qt::white);
         richEdPrincipal->setPalette(p);
