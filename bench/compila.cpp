@@ -11,6 +11,7 @@
 
 #include "core/documento.h"
 #include "core/dmtraduz.h"
+#include "core/dmtraduz_estado.h"
 #include "core/dmvars.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
@@ -97,7 +98,7 @@ void BM_CompilaRascunho(benchmark::State& st)
 {
     Ambiente amb(st.range(0) != 0);
     for (auto _ : st) {
-        if (!CompilaRascunho(0, false)) st.SkipWithError("compile failed");
+        if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
     }
     st.SetBytesProcessed(static_cast<int64_t>(st.iterations() * amb.Bytes()));
     st.SetLabel(st.range(0) ? "old code" : "unified code");
@@ -125,3 +126,29 @@ void BM_TraduzTexto(benchmark::State& st)
 BENCHMARK(BM_TraduzTexto)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// Page numbers that climb with every page ("<T+1000>", "<p>", "<T+2000>",
+// "<p>" ...) followed by the compile of a one-line document: the cost of the
+// page maps that the first compile left behind.
+std::vector<std::string> NumerosDePaginaCrescentes(int pares)
+{
+    std::vector<std::string> doc;
+    for (int i = 1; i <= pares; ++i) {
+        doc.push_back("<T+" + std::to_string(i * 1000) + ">");
+        doc.push_back("<p>");
+    }
+    return doc;
+}
+
+void BM_CompilaLinhaUnicaAposNumerosCrescentes(benchmark::State& st)
+{
+    Ambiente amb(false);
+    amb.doc.linhas = NumerosDePaginaCrescentes(static_cast<int>(st.range(0)));
+    if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
+    amb.doc.linhas = {Linha70};
+    for (auto _ : st) {
+        if (!CompilaRascunho(PedidoCompilacao{})) st.SkipWithError("compile failed");
+    }
+    st.counters["TamanhoMapaPaginas"] = TamanhoMapaPaginas;
+}
+BENCHMARK(BM_CompilaLinhaUnicaAposNumerosCrescentes)->Arg(2000)->Unit(benchmark::kMicrosecond);

@@ -37,7 +37,7 @@ void Compila(benchmark::State& st, const std::vector<std::string>& doc)
     EscopoCompilacao escopo(e);
     for (auto _ : st) {
         EscritorRascunhoMemoria mem;
-        PreparaEstado(e, 0, false);
+        PreparaEstado(e, PedidoCompilacao{});
         e.Escritor = &mem;
         InicializaMapas();
         PrimeiraPagina();

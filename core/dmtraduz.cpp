@@ -30,31 +30,6 @@ void MostraErroDisco()
 
 std::string TraduzCompilacao(const std::string& texto) { return TraduzTexto(texto); }
 
-// Translator state as the start of every compile wants it.
-void IniciaTradutores()
-{
-    dmunif::AspasAbertas = 1;
-    dmunif::ParentesesAbertos = 0;
-    dmantigo::AspasAbertas = 1;
-    TextoIngles = CfgTextoIngles;
-}
-
-// The translator state of whoever compiled last, kept aside while a
-// private compile runs.
-struct GuardaTradutores {
-    unsigned char aspasUnif = dmunif::AspasAbertas;
-    unsigned char parenteses = dmunif::ParentesesAbertos;
-    unsigned char aspasAntigo = dmantigo::AspasAbertas;
-    bool ingles = TextoIngles;
-    ~GuardaTradutores()
-    {
-        dmunif::AspasAbertas = aspasUnif;
-        dmunif::ParentesesAbertos = parenteses;
-        dmantigo::AspasAbertas = aspasAntigo;
-        TextoIngles = ingles;
-    }
-};
-
 bool ComecaCom10Brancos(const std::string& s)
 {
     if (s.size() <= 10) return false;
@@ -145,7 +120,7 @@ void ExpandeTabs(std::string& s)
 
 int LarguraUtil() { return Compilacao->LarguraLinha; }
 
-bool CompilaRascunho(int linhaCursor, bool paraVisualizacao)
+bool CompilaRascunho(const PedidoCompilacao& pedido)
 {
     // The default draft is this program's own, in its private folder.
     if (ArqRascunho.empty()) ArqRascunho = RascunhoPrivado();
@@ -162,63 +137,54 @@ bool CompilaRascunho(int linhaCursor, bool paraVisualizacao)
 
     // The compile runs in a state of its own and replaces the principal
     // state only when the whole draft was written, so a failed compile
-    // leaves the maps of the last good draft to their readers.
-    EstadoCompilacao& principal = EstadoPrincipal();
+    // leaves the maps of the last good draft to their readers. The maps of
+    // the draft before are released then, whatever their size.
     EstadoCompilacao e;
-    e.TamanhoMapaPaginas = principal.TamanhoMapaPaginas;
+    PreparaEstado(e, pedido);
+    e.Escritor = &arquivo;
+    e.Tradutor = TraduzCompilacao;
+    // The job variables under their own names, for what reads them while
+    // and after the draft is made (the geometry set, the print job).
+    PagInicial = e.PagInicial;
+    PagFinal = e.PagFinal;
+    NumPagInic = e.NumPagInic;
+    ModoVisualizacao = e.ModoVisualizacao;
     {
+        // Raw mode and foreign-text mode live only within the document: the
+        // scope gives the translators back the state they had before.
         EscopoCompilacao escopo(e);
-        PreparaEstado(e, linhaCursor, paraVisualizacao);
-        e.Escritor = &arquivo;
-        e.Tradutor = TraduzCompilacao;
-        e.PagInicial = PagInicial;
-        e.PagFinal = PagFinal;
-        ModoVisualizacao = paraVisualizacao;
-
         InicializaMapas();
         PrimeiraPagina();
-        IniciaTradutores();
         CarregaGeometria();
-
         CompilaDocumento(DocumentoAtual());
     }
     const bool ok = !e.ErroEscrita && arquivo.Fecha();
-    // Raw mode and foreign-text mode live only within the document: the
-    // editing tools that translate single texts afterwards must get the
-    // braille of the settings, not of the document's last block, also when
-    // the compile broke off.
-    TextoIngles = CfgTextoIngles;
     if (!ok) {
         MostraErroDisco();
         return false;
     }
     e.Escritor = nullptr;
     e.ModoBruto = false;
-    principal = std::move(e);
-    PublicaEstado(principal);
+    EstadoPrincipal() = std::move(e);
+    PublicaEstado(EstadoPrincipal());
     return true;
 }
 
 std::string CompilaLinha(int linhaEditor)
 {
-    GuardaTradutores guarda;
     EscritorPrimeiraLinha saida;
     EstadoCompilacao e;
-    EscopoCompilacao escopo(e);
-
-    PreparaEstado(e, 0, false);
+    PreparaEstado(e, PedidoCompilacao{});
     e.Escritor = &saida;
     e.Tradutor = TraduzCompilacao;
     e.LinhaRascunho = 1;
     e.LinhaNaPagina = 2;
     e.InicioPagina = false; // no header
-    InicializaMapas();
-    PrimeiraPagina();
-    e.PagInicial = 1;
-    e.PagFinal = 9999;
     e.LarguraLinha = 254;
     e.LinhaEditorAtual = linhaEditor;
-    IniciaTradutores();
+    EscopoCompilacao escopo(e);
+    InicializaMapas();
+    PrimeiraPagina();
 
     // The line goes to the layout as it stands: no tab expansion, no indent
     // adjustment, no command parsing.

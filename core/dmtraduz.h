@@ -9,20 +9,24 @@
 
 #include <string>
 
+#include "core/dmtraduz_estado.h"
+
 // Compiles the whole document into the draft file (ArqRascunho; the
-// temporary folder's "rascunho.txt" when empty) with its line and page maps.
-// linhaCursor is the editor line (0-based) of the caret, from which
-// LinhaRascunhoCursor is found; paraVisualizacao makes a view draft.
-// Callers load the output code table and set NumPagInic, PagInicial and
-// PagFinal first. Returns true when the whole draft was written; on a disk
-// error the message "Erro em disco ao gerar arquivo de rascunho" has been
-// shown and the caller must not use the draft.
-bool CompilaRascunho(int linhaCursor, bool paraVisualizacao);
+// temporary folder's "rascunho.txt" when empty) with its line and page maps,
+// as the request asks: its page range, first page number, view draft and
+// caret line (from which LinhaRascunhoCursor is found), the translators
+// starting from its state. The job variables PagInicial, PagFinal,
+// NumPagInic and ModoVisualizacao are set from the request for their
+// readers. Callers load the output code table first. Returns true when the
+// whole draft was written; on a disk error the message "Erro em disco ao
+// gerar arquivo de rascunho" has been shown and the caller must not use the
+// draft.
+bool CompilaRascunho(const PedidoCompilacao& pedido);
 
 // The braille line (output codes) of one editor line taken alone: the first
-// line the layout makes of it, at most 254 cells. Compiled in a private
-// context in memory: the draft file, the maps, the page range and the
-// translator state of the last compile are left untouched. An editor line
+// line the layout makes of it, at most 254 cells, the translators from their
+// start state. Compiled in a private context in memory: the draft file, the
+// maps, the page range and the translators' state are left untouched. An editor line
 // outside the document gives the line of an empty text.
 std::string CompilaLinha(int linhaEditor);
 

@@ -3,6 +3,7 @@
 // not ">"; the second character, in either case, names the command.
 #include "core/dmtraduz_comandos.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -74,10 +75,14 @@ void ComandoTitulo(const std::string& linha)
         const std::string texto = linha.substr(3, n - 4);
         int num = 0;
         const bool valido = LeNumeroComando(texto, num);
-        if (!valido || num == 0 || num > e.TamanhoMapaPaginas) {
+        // The page maps hold an entry for every number up to the highest one
+        // used, so a number past their capacity, or past any book, is
+        // refused: climbing numbers would otherwise grow them without end.
+        const int limite = std::min(e.TamanhoMapaPaginas, MaiorNumeroPagina);
+        if (!valido || num == 0 || num > limite) {
             // Text that is no number keeps the digits before its bad
             // character; a page number out of the maps' range becomes 1.
-            if (num == 0 || num > e.TamanhoMapaPaginas) num = 1;
+            if (num == 0 || num > limite) num = 1;
             Mensagem("Número da página INVÁLIDO: \""_cp + texto + "\"\r\n\r\n" +
                      "Valor considerado: \"" + std::to_string(num) + "\"");
         }

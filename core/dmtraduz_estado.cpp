@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/dmutil.h"
 #include "platform/arquivos.h"
 
 namespace {
@@ -60,12 +61,71 @@ bool EscritorRascunhoArquivo::Fecha()
     return !erro_;
 }
 
+// ---- Translators' state and the request ----------------------------------
+EstadoTradutores InicioDosTradutores()
+{
+    EstadoTradutores t;
+    t.TextoIngles = CfgTextoIngles;
+    return t;
+}
+
+PedidoCompilacao PedidoCompilacao::Visualizacao(int linhaCursor)
+{
+    PedidoCompilacao p;
+    p.LinhaCursor = linhaCursor < 0 ? 0 : linhaCursor;
+    p.ParaVisualizacao = true;
+    return p;
+}
+
+PedidoCompilacao PedidoCompilacao::Impressao(int pagInicial, int pagFinal, int numPagInic)
+{
+    PedidoCompilacao p;
+    p.PagInicial = pagInicial;
+    p.PagFinal = pagFinal;
+    p.NumPagInic = numPagInic;
+    return p;
+}
+
+namespace {
+EstadoTradutores LeTradutores()
+{
+    return {dmunif::AspasAbertas, dmunif::ParentesesAbertos, dmantigo::AspasAbertas, TextoIngles};
+}
+
+void PoeTradutores(const EstadoTradutores& t)
+{
+    dmunif::AspasAbertas = t.AspasUnif;
+    dmunif::ParentesesAbertos = t.ParentesesUnif;
+    dmantigo::AspasAbertas = t.AspasAntigo;
+    TextoIngles = t.TextoIngles;
+}
+} // namespace
+
+EscopoCompilacao::EscopoCompilacao(EstadoCompilacao& e)
+    : anterior_(Compilacao), tradutoresAnteriores_(LeTradutores())
+{
+    Compilacao = &e;
+    PoeTradutores(e.Tradutores);
+}
+
+EscopoCompilacao::~EscopoCompilacao()
+{
+    Compilacao->Tradutores = LeTradutores();
+    PoeTradutores(tradutoresAnteriores_);
+    Compilacao = anterior_;
+}
+
 // ---- State ----------------------------------------------------------------
-void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao)
+void PreparaEstado(EstadoCompilacao& e, const PedidoCompilacao& pedido)
 {
     e.ErroEscrita = false;
-    e.ModoVisualizacao = paraVisualizacao;
-    e.LinhaEditorCursor = linhaCursor;
+    e.PagInicial = pedido.PagInicial;
+    e.PagFinal = pedido.PagFinal;
+    e.NumPagInic = pedido.NumPagInic;
+    e.ModoVisualizacao = pedido.ParaVisualizacao;
+    e.Tradutores = pedido.Tradutores;
+    e.TamanhoMapaPaginas = 1000;
+    e.LinhaEditorCursor = pedido.LinhaCursor;
     e.LinhaRascunhoCursor = -1;
     e.LinhaNaPagina = 1;
     e.NumPagina = 1;

@@ -8,6 +8,10 @@
 // list and the print job read after a compile. A private compile (one line in
 // memory, tests) points `Compilacao` at its own state with EscopoCompilacao
 // and so leaves the principal draft, maps and job variables untouched.
+//
+// What a caller wants of a compile (page range, view draft, caret line, the
+// number of the first page, the translators' start state) travels in one
+// PedidoCompilacao, which the state takes over as the compile starts.
 #pragma once
 
 #include <cstdint>
@@ -58,6 +62,44 @@ private:
     bool erro_ = false;
 };
 
+// ---- Translators' state ---------------------------------------------------
+// What the two translators carry from one text to the next: each one's quote
+// flag (1: the next neutral quote opens), the unified one's parentheses flag
+// and the foreign-text flag. The translators read it from their globals
+// (dmunif::AspasAbertas, dmunif::ParentesesAbertos, dmantigo::AspasAbertas,
+// TextoIngles); EscopoCompilacao fills those from the state it enters and
+// gives them back when it ends.
+struct EstadoTradutores {
+    unsigned char AspasUnif = 1;
+    unsigned char ParentesesUnif = 0;
+    unsigned char AspasAntigo = 1;
+    bool TextoIngles = false;
+    bool operator==(const EstadoTradutores&) const = default;
+};
+
+// The state every compile starts from: quotes to open, no parenthesis open,
+// foreign text as the setting CfgTextoIngles says.
+EstadoTradutores InicioDosTradutores();
+
+// ---- Compile request ------------------------------------------------------
+// What one compile of the whole document is asked to make. The default is
+// the whole document as the export wants it: pages 1 to 9999 numbered from
+// 1, not for the view, the caret on line 0, the translators' start state.
+struct PedidoCompilacao {
+    int LinhaCursor = 0;            // editor line (0-based) of the caret
+    bool ParaVisualizacao = false;  // a view draft (six trailing blanks, "-->")
+    int PagInicial = 1;             // first and last physical page written
+    int PagFinal = 9999;
+    int NumPagInic = 1;             // number printed on the first page
+    EstadoTradutores Tradutores = InicioDosTradutores();
+
+    // The braille view's draft (F9, F12, its page mode): every page, the
+    // view's selection at the caret's line.
+    static PedidoCompilacao Visualizacao(int linhaCursor);
+    // The print job's draft: the dialog's page range and first number.
+    static PedidoCompilacao Impressao(int pagInicial, int pagFinal, int numPagInic);
+};
+
 // ---- Compile state --------------------------------------------------------
 struct EstadoCompilacao {
     // Where the draft lines go (never owned). Null: lines are dropped.
@@ -69,11 +111,14 @@ struct EstadoCompilacao {
     // Null: the text is copied as it is.
     std::function<std::string(const std::string&)> Tradutor;
 
-    // Job values this compile works with (copied from the job variables
-    // by the driver; a private compile sets its own).
+    // What the compile was asked for (PreparaEstado takes them from the
+    // request).
     int PagInicial = 1;
     int PagFinal = 9999;
+    int NumPagInic = 1;
     bool ModoVisualizacao = false;
+    // The translators' state while this compile runs, and where it ended.
+    EstadoTradutores Tradutores;
 
     // Page state
     int PaginaFisica = 1;        // physical page being composed, from 1
@@ -117,24 +162,34 @@ struct EstadoCompilacao {
     DynIntArray MapaPagFisica;       // physical page -> page number (<0 roman)
     int QuantEditorMapeadas = 0;
     int QuantRascunhoMapeadas = 0;
-    int TamanhoMapaPaginas = 1000;   // never reduced
+    // Capacity of the page maps: 1000 at the start of every compile, grown
+    // in steps of 1000 by the page numbers and physical pages composed.
+    int TamanhoMapaPaginas = 1000;
 };
+
+// The highest page number a document may ask for ("<T+n>"): a page map
+// entry per number is kept, so a number beyond any book is refused.
+inline constexpr int MaiorNumeroPagina = 9999;
 
 // The principal compile's state (the one readers of the maps look at).
 EstadoCompilacao& EstadoPrincipal();
 // The state the stages work on. Never null.
 extern EstadoCompilacao* Compilacao;
 
-// Points `Compilacao` at another state for the life of the object.
+// Points `Compilacao` at another state for the life of the object, and the
+// translators at that state's EstadoTradutores: on entry the translators'
+// globals take the state's values, on exit the state keeps where they ended
+// and the globals get back what they held before.
 class EscopoCompilacao {
 public:
-    explicit EscopoCompilacao(EstadoCompilacao& e) : anterior_(Compilacao) { Compilacao = &e; }
-    ~EscopoCompilacao() { Compilacao = anterior_; }
+    explicit EscopoCompilacao(EstadoCompilacao& e);
+    ~EscopoCompilacao();
     EscopoCompilacao(const EscopoCompilacao&) = delete;
     EscopoCompilacao& operator=(const EscopoCompilacao&) = delete;
 
 private:
     EstadoCompilacao* anterior_;
+    EstadoTradutores tradutoresAnteriores_;
 };
 
 // Names of the principal compile's maps and counters for their readers
@@ -150,11 +205,13 @@ extern int& TamanhoMapaPaginas;
 extern int& PaginaFisica;
 extern int& LinhaRascunhoCursor;
 
-// Resets the state for a new compile: counters, command state from the
-// settings (AutoJunta, SeparaSilabas, Titulo, ComTitulo, MaxCarac), empty paragraph and
-// graphic queue. The maps are left to InicializaMapas/PrimeiraPagina.
-// Does not touch translator flags, TextoIngles or any global.
-void PreparaEstado(EstadoCompilacao& e, int linhaCursor, bool paraVisualizacao);
+// Resets the state for a new compile: what the request asks (page range,
+// first number, view draft, caret line, translators' start state), counters,
+// command state from the settings (AutoJunta, SeparaSilabas, Titulo,
+// ComTitulo, MaxCarac), empty paragraph and graphic queue, page maps back to
+// their first capacity. The maps themselves are left to
+// InicializaMapas/PrimeiraPagina. Touches no global.
+void PreparaEstado(EstadoCompilacao& e, const PedidoCompilacao& pedido);
 
 // Copies what other units read after the principal compile into their
 // globals (PrefixoMargem, LinhaCentrada, NumPagTinta, graphic queue).

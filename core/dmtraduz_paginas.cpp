@@ -91,7 +91,7 @@ bool MontaCabecalho(std::string& cabecalho)
 
     std::string titulo = posicao == 2 ? std::string() : TraduzEstado(e.TituloCabec);
 
-    const int numero = NumPagInic + e.NumPagina - 1;
+    const int numero = e.NumPagInic + e.NumPagina - 1;
     std::string textoNumero;
     if (e.NumeracaoRomana)
         IntParaRomano(numero, textoNumero);
@@ -206,12 +206,14 @@ void InicializaMapas()
 {
     EstadoCompilacao& e = *Compilacao;
     try {
-        e.MapaEditorRascunho.assign(std::max<size_t>(PassoMapa, e.MapaEditorRascunho.size()), -1);
-        e.MapaRascunhoEditor.assign(std::max<size_t>(PassoMapa, e.MapaRascunhoEditor.size()), -1);
+        // New arrays, not refilled old ones: what a long draft before grew
+        // them to is released.
+        e.MapaEditorRascunho = DynIntArray(PassoMapa, -1);
+        e.MapaRascunhoEditor = DynIntArray(PassoMapa, -1);
         const size_t paginas = static_cast<size_t>(e.TamanhoMapaPaginas) + 1;
-        e.MapaPagArabica.assign(paginas, -1);
-        e.MapaPagRomana.assign(paginas, -1);
-        e.MapaPagFisica.assign(paginas, -1);
+        e.MapaPagArabica = DynIntArray(paginas, -1);
+        e.MapaPagRomana = DynIntArray(paginas, -1);
+        e.MapaPagFisica = DynIntArray(paginas, -1);
     } catch (const std::bad_alloc&) {
         ErroContacte("Erro da alocação de memória em CompilaRascunho!"_cp);
     }

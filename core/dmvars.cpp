@@ -4,6 +4,7 @@
 #include "core/dmvars.h"
 
 #include "core/dmutil.h"
+#include "core/dmvars_ini.h"
 
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
@@ -26,8 +27,8 @@ std::string VersaoPrograma;
 CorRGB CorModoRevisor;
 
 // ---- Program settings ----------------------------------------------------
-// Every setting and job variable gets its value in RestauraPadroes, the one
-// place where the defaults are written.
+// Every setting and job variable gets its value in RestauraPadroes: the
+// persistent settings from the settings table (dmvars_ini), the rest there.
 bool BrailleAntigo;
 int EstiloNumPag;
 int MaxCarac;
@@ -129,52 +130,10 @@ void IntParaRomano(int n, std::string& s) {
 }
 
 void RestauraPadroes() {
-    BrailleAntigo = false;
-    EstiloNumPag = 0;
-    MaxCarac = 34;
-    MaxLin = 28;
-    TipoCabec = 1;
-    AutoJunta = true;
-    FrenteVerso = true;
-    SoFrenteInterp = false;
-    InicModoRevisor = false;
-    AfastaCabPar = true;
-    TiraBrancasInicioPag = true;
-    SeparaSilabas = true;
-    Titulo.clear();
-    ComTitulo = true;
-    NumeraOrig = true;
-    MargemImpar = 0;
-    MargemPar = 0;
-    CfgTextoIngles = false;
-    CfgCabecIngles = false;
-    TipoTratGrafico = 1;
+    // The persistent settings take their defaults from the settings table.
+    RestauraPadroesConfig();
 
-    ArqRascunho.clear();
-    ArqAmbCode = "ambcode.cfg";
-    ArqAmbCode2 = "ambcode2.cfg";
-    ArqGrafBraille = "zizerov.amb";
-    ProgKelto = "kelto";
-    ProgGrafemor = "grafemor.exe";
-    ProgVelun = "velun.bat";
-    ProgPuma = "puma2.exe";
-    ArqDicionario = "diciona.dic";
-    ArqSufixos = "diciona.suf";
-    ArqInexistentes = "diciona.exc";
-    ArqNomes = "diciona.nom";
-    ArqSugestoes = "diciona.sug";
     DicionarioCarregado = false;
-    QuebraLin = true;
-    MaxCol = 70;
-
-    ImprMarca.clear();
-    ImprInterponto = false;
-    ImprPolegsForm = 11;
-    ImprLinhas = 28;
-    ImprColunas = 36;
-    ImprNomeArq = "PRN";
-    ImprForcaExtBRL = true;
-    ImprEnviaVazias = false;
     DispImpressora.clear();
     DriverImpressora.clear();
     PortaImpressora.clear();

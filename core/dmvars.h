@@ -92,46 +92,48 @@ extern CorRGB CorModoRevisor;
 inline constexpr const char* NomeArqIni = "DOTMARA.INI";
 
 // ---- Program settings (section "DOTMARA") --------------------------------
-extern bool BrailleAntigo;
-extern int EstiloNumPag;        // 0..3
-extern int MaxCarac;            // 34
-extern int MaxLin;              // 28
-extern int TipoCabec;           // 0, 1, 2
-extern bool AutoJunta;          // on
-extern bool FrenteVerso;        // on
-extern bool SoFrenteInterp;     // off
-extern bool InicModoRevisor;    // off
-extern bool AfastaCabPar;       // on
-extern bool TiraBrancasInicioPag; // on
-extern bool SeparaSilabas;      // on
-extern std::string Titulo;
-extern bool ComTitulo;          // on
-extern bool NumeraOrig;         // on
-extern int MargemImpar, MargemPar; // 0
-extern bool CfgTextoIngles;     // off
-extern bool CfgCabecIngles;     // off
-extern int TipoTratGrafico;     // 0..4, default 1
+// The persistent settings below are loaded, stored and given their defaults
+// by the settings table (core/dmvars_ini.h), one row per INI key.
+extern bool BrailleAntigo;      // old braille code (else the unified code)
+extern int EstiloNumPag;        // page number place: 0 standard, 1 right, 2 centre, 3 left
+extern int MaxCarac;            // cells per braille line
+extern int MaxLin;              // lines per braille page
+extern int TipoCabec;           // header: 0 none (composed as 1), 1 front pages, 2 front and back
+extern bool AutoJunta;          // automatic paragraph formatting
+extern bool FrenteVerso;        // interpoint
+extern bool SoFrenteInterp;     // single-sided while interpoint is set
+extern bool InicModoRevisor;    // start in reviewer mode
+extern bool AfastaCabPar;       // two extra blanks before the number of even pages
+extern bool TiraBrancasInicioPag; // drop blank lines at the top of a page
+extern bool SeparaSilabas;      // syllable hyphenation
+extern std::string Titulo;      // header title
+extern bool ComTitulo;          // headers with title and page number
+extern bool NumeraOrig;         // ink page numbers in the header
+extern int MargemImpar, MargemPar; // left margins in cells of odd and even pages
+extern bool CfgTextoIngles;     // foreign-text signs in the body
+extern bool CfgCabecIngles;     // foreign-text signs in the header
+extern int TipoTratGrafico;     // graphic handling 0..4 (1: no embedded graphics)
 
 // ---- Files and programs --------------------------------------------------
-extern std::string ArqRascunho;   // empty: temporary folder + "rascunho.txt"
-extern std::string ArqAmbCode;    // "ambcode.cfg"
-extern std::string ArqAmbCode2;   // "ambcode2.cfg"
-extern std::string ArqGrafBraille; // "zizerov.amb"
+extern std::string ArqRascunho;   // draft file; empty: temporary folder + "rascunho.txt"
+extern std::string ArqAmbCode;    // old-code table
+extern std::string ArqAmbCode2;   // unified-code table
+extern std::string ArqGrafBraille; // graphic code table
 extern std::string ProgKelto, ProgGrafemor, ProgVelun, ProgPuma;
 extern std::string ArqDicionario, ArqSufixos, ArqInexistentes, ArqNomes, ArqSugestoes;
 extern bool DicionarioCarregado;
-extern bool QuebraLin;
-extern int MaxCol;
+extern bool QuebraLin;            // automatic line break while typing
+extern int MaxCol;                // wrap column
 
 // ---- Embosser settings (section "IMPBRAILLE") -----------------------------
-extern std::string ImprMarca;
+extern std::string ImprMarca;     // model text
 extern bool ImprInterponto;
-extern int ImprPolegsForm;      // 11
-extern int ImprLinhas;          // 28
-extern int ImprColunas;         // 36
-extern std::string ImprNomeArq; // "PRN"
-extern bool ImprForcaExtBRL;
-extern bool ImprEnviaVazias;
+extern int ImprPolegsForm;        // form length in inches
+extern int ImprLinhas;
+extern int ImprColunas;
+extern std::string ImprNomeArq;   // output device or file
+extern bool ImprForcaExtBRL;      // force ".BRL" on output files
+extern bool ImprEnviaVazias;      // an empty braille line is sent as a marker
 extern std::string DispImpressora, DriverImpressora, PortaImpressora;
 
 // ---- State of one compile or print job -----------------------------------
@@ -184,7 +186,8 @@ void IntParaRomano(int n, std::string& s);
 // Works out the program paths and the version text (the unit initialisation).
 // Called once at start-up; tests may call it again.
 void InicializaDmvars(const std::string& caminhoExecutavel);
-// Resets every setting and job variable to its default (used by tests).
+// Resets every setting and job variable to its default (the settings from
+// the settings table); used at start-up and by tests.
 void RestauraPadroes();
 
 // ---- Messages, input line, working folder --------------------------------

@@ -8,24 +8,9 @@
 
 std::string TraduzLinhaIsolada(const std::string& texto) {
     static EstadoCompilacao isolado; // raw mode off
-    const unsigned char aspasUnif = dmunif::AspasAbertas;
-    const unsigned char parenteses = dmunif::ParentesesAbertos;
-    const unsigned char aspasAntigo = dmantigo::AspasAbertas;
-    const bool ingles = TextoIngles;
-    dmunif::AspasAbertas = 1;
-    dmunif::ParentesesAbertos = 0;
-    dmantigo::AspasAbertas = 1;
-    TextoIngles = CfgTextoIngles;
-    std::string r;
-    {
-        EscopoCompilacao escopo(isolado);
-        r = TraduzTexto(texto);
-    }
-    dmunif::AspasAbertas = aspasUnif;
-    dmunif::ParentesesAbertos = parenteses;
-    dmantigo::AspasAbertas = aspasAntigo;
-    TextoIngles = ingles;
-    return r;
+    isolado.Tradutores = InicioDosTradutores();
+    EscopoCompilacao escopo(isolado);
+    return TraduzTexto(texto);
 }
 
 std::string LinhaBraillePreview(const std::string& linha,

@@ -51,10 +51,7 @@ int Passo(const std::string& linha) { return LinhaQuebraDupla(linha) ? 2 : 1; }
 
 bool CompilaParaVisualizacao(int linhaCursor) {
     if (!CarregaTabelaImpressora()) return false;
-    PagInicial = 1;
-    PagFinal = 9999;
-    NumPagInic = 1;
-    return CompilaRascunho(std::max(linhaCursor, 0), true);
+    return CompilaRascunho(PedidoCompilacao::Visualizacao(linhaCursor));
 }
 
 bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas) {

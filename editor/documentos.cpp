@@ -1,12 +1,12 @@
 // Document files of the main window, without Qt.
 #include "editor/documentos.h"
 
+#include "core/dmvars_ini.h"
+
 #include "platform/arquivos.h"
-#include "platform/ini.h"
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -210,9 +210,14 @@ bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
 } // namespace
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo) {
+    return GravaComBackup(nome, conteudo, NomeBackup);
+}
+
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&)) {
     const std::string alvo = SegueLinks(CaminhoNativo(nome));
     if (alvo.empty()) return ResultadoGravacao::FalhaEscrita;
-    const std::string bak = NomeBackup(alvo);
+    const std::string bak = nomeBackup(alvo);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};
@@ -252,8 +257,8 @@ int ListaRecentes::Indice(const std::string& nome) const {
 
 void ListaRecentes::LeIni(const std::string& arquivoIni) {
     itens_.clear();
-    for (int n = 1; n <= MaxItens; ++n) {
-        std::string v = LePerfil("DOTMARA", "arq" + std::to_string(n), "", 0, arquivoIni);
+    for (const ChaveConfig& chave : ChavesDoGrupo(GrupoConfig::Recentes)) {
+        std::string v = LeTextoChave(chave, arquivoIni);
         if (v.empty() || Indice(v) >= 0) continue;
         itens_.push_back(std::move(v));
     }
@@ -275,9 +280,11 @@ bool ListaRecentes::GravaIni(const std::string& arquivoIni) const {
 }
 
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni) {
-    const std::string chave = "arq" + std::to_string(numero);
-    if (valor.empty()) return ApagaPerfil("DOTMARA", chave, arquivoIni);
-    return GravaPerfil("DOTMARA", chave, valor, arquivoIni);
+    const auto chaves = ChavesDoGrupo(GrupoConfig::Recentes);
+    if (numero < 1 || static_cast<std::size_t>(numero) > chaves.size()) return false;
+    const ChaveConfig& chave = chaves[static_cast<std::size_t>(numero - 1)];
+    if (valor.empty()) return ApagaChave(chave, arquivoIni);
+    return GravaTextoChave(chave, valor, arquivoIni);
 }
 
 bool ListaRecentes::PoeNaFrente(const std::string& nome) {
@@ -302,32 +309,4 @@ bool ListaRecentes::Remove(int indice) {
 
 void ListaRecentes::Troca(int indice, const std::string& nome) {
     if (indice >= 0 && indice < Tamanho()) itens_[static_cast<std::size_t>(indice)] = nome;
-}
-
-// ---- The main window's INI values ---------------------------------------------
-
-bool ValorQuebraLin(const std::string& valor) {
-    return valor.empty() || (valor[0] != 'N' && valor[0] != 'n');
-}
-
-int ValorMaxCol(const std::string& valor) {
-    int n = 0;
-    const char* ini = valor.data();
-    const char* fim = ini + valor.size();
-    if (ini != fim && *ini == '+') ++ini;
-    const auto [p, ec] = std::from_chars(ini, fim, n);
-    if (ec != std::errc() || p != fim || ini == fim || n < 1) return 70;
-    return n;
-}
-
-// ---- Line and column ------------------------------------------------------------
-
-LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao) {
-    return CalcLinColPor(static_cast<int>(linhas.size()),
-                         [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, posicao);
-}
-
-long long InicioLinha(const std::vector<std::string>& linhas, int linha) {
-    return InicioLinhaPor(static_cast<int>(linhas.size()),
-                          [&](int i) { return linhas[static_cast<std::size_t>(i)].size(); }, linha);
 }

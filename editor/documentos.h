@@ -1,8 +1,8 @@
 // Document files of the main window, without Qt: text <-> lines as the editor
 // keeps them, saving with a ".bak" copy, the recent-file list and its INI keys,
-// the DOS (code page 850) <-> Windows-1252 conversions, the main window's own
-// INI values, and the line/column arithmetic of the caret services, where
-// every line end counts two characters (CR LF).
+// the DOS (code page 850) <-> Windows-1252 conversions and the main window's
+// own INI values. The caret services' line/column arithmetic is in
+// core/documento.h.
 //
 // All text is Windows-1252 bytes (paths included).
 #pragma once
@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/documento.h"       // the line/column arithmetic (LinCol, CalcLinColPor)
 #include "platform/codepage.h"  // IgualSemCaixa, for the recent-list names
 
 // ---- Code pages ------------------------------------------------------------
@@ -52,11 +53,15 @@ enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitur
 // beside it; the link stays. A read-only target (no write permission for
 // anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
+// The same with the backup name made by nomeBackup (from the path of the
+// file that is replaced).
+ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
+                                 std::string (*nomeBackup)(const std::string&));
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard
-// to letter case; mirrored by the INI keys "arq1" .. "arq5" of section
-// "DOTMARA".
+// to letter case; mirrored by the recent-file keys of the settings table
+// ("arq1" .. "arq5"), one key per entry.
 class ListaRecentes {
 public:
     static constexpr int MaxItens = 5;
@@ -85,50 +90,7 @@ private:
     std::vector<std::string> itens_;
 };
 
-// Writes "arq" + numero in section "DOTMARA"; an empty value deletes the key.
+// Writes the recent-file key of entry numero (from 1); an empty value deletes
+// the key. False for a number without a key or a failed write.
 bool GravaRecenteNoIni(int numero, const std::string& valor, const std::string& arquivoIni);
 
-// ---- The main window's INI values ---------------------------------------------
-// "quebraLin": off only when the first character, upper-cased, is "N".
-bool ValorQuebraLin(const std::string& valor);
-// "maxCol": a whole number of at least 1, else 70.
-int ValorMaxCol(const std::string& valor);
-
-// ---- Line and column with two characters per line end ---------------------------
-struct LinCol {
-    int linha = 0;
-    int coluna = 0;
-    bool operator==(const LinCol&) const = default;
-};
-
-// Line and column of a character offset. comprimento(i) gives the length of
-// line i (0 <= i < numLinhas). An offset at or past the end of the text gives
-// the line numLinhas and the rest as column.
-template <class Comprimento>
-LinCol CalcLinColPor(int numLinhas, Comprimento comprimento, long long posicao) {
-    long long soma = 0;
-    LinCol r;
-    for (int i = 0; i < numLinhas; ++i) {
-        const long long l = static_cast<long long>(comprimento(i)) + 2;
-        if (soma + l > posicao) break;
-        soma += l;
-        ++r.linha;
-    }
-    r.coluna = static_cast<int>(posicao - soma);
-    return r;
-}
-
-// Offset of the start of a line: the lengths of the lines before it, each plus
-// 2. A negative line counts as line 0; a line past the last one gives the
-// total of all lines.
-template <class Comprimento>
-long long InicioLinhaPor(int numLinhas, Comprimento comprimento, int linha) {
-    long long soma = 0;
-    for (int i = 0; i < linha && i < numLinhas; ++i)
-        soma += static_cast<long long>(comprimento(i)) + 2;
-    return soma;
-}
-
-// The same for lines held in a vector.
-LinCol CalcLinCol(const std::vector<std::string>& linhas, long long posicao);
-long long InicioLinha(const std::vector<std::string>& linhas, int linha);

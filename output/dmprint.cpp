@@ -3,6 +3,7 @@
 
 #include "core/dmtraduz.h"
 #include "core/dmvars.h"
+#include "core/dmvars_valores.h"
 #include "editor/documentos.h"
 #include "output/dmTiger.h"
 #include "platform/arquivos.h"
@@ -218,39 +219,6 @@ std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
 
 // ---- Start ------------------------------------------------------------------
 
-int CampoInteiro(const std::string& texto, int padrao) {
-    std::size_t i = 0;
-    while (i < texto.size() && texto[i] == ' ') ++i;
-    bool negativo = false;
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
-    int base = 10;
-    if (i < texto.size() && (texto[i] == '$' || texto[i] == 'x' || texto[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < texto.size() && texto[i] == '0' && (texto[i + 1] == 'x' || texto[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == texto.size()) return padrao;
-    long long v = 0;
-    for (; i < texto.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(texto[i]);
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return padrao;
-        v = v * base + d;
-        if (v > 2147483648LL) return padrao;
-    }
-    if (negativo) return static_cast<int>(-v);
-    return v > 2147483647LL ? padrao : static_cast<int>(v);
-}
-
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {
     bool esperado = false;
     if (!Imprimindo.compare_exchange_strong(esperado, true)) {
@@ -269,10 +237,10 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
             "Configuração da impressora Braille (amBCode.cfg) não encontrada."_cp);
         return falha();
     }
-    PagInicial = CampoInteiro(campos.pagInicial, 1);
-    PagFinal = CampoInteiro(campos.pagFinal, 9999);
-    NumCopias = CampoInteiro(campos.copias, 1);
-    NumPagInic = CampoInteiro(campos.numPagInic, 1);
+    const PedidoCompilacao pedido = PedidoCompilacao::Impressao(
+        TextoParaInteiro(campos.pagInicial, 1), TextoParaInteiro(campos.pagFinal, 9999),
+        TextoParaInteiro(campos.numPagInic, 1));
+    NumCopias = TextoParaInteiro(campos.copias, 1);
     nomeDispositivo = campos.dispositivo;
     if (MaiusculasAnsi(nomeDispositivo) == "PRN" && !s.EscolheImpressora()) return falha();
     std::unique_ptr<Dispositivo> disp = s.Abre(nomeDispositivo);
@@ -281,7 +249,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
         return falha();
     }
     s.MostraProgresso();
-    if (!s.Compila()) {
+    if (!s.Compila(pedido)) {
         // No draft for this range: nothing stale is embossed.
         disp->Fecha();
         s.EscondeProgresso();

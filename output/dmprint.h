@@ -9,6 +9,7 @@
 // worker shares with the user interface is atomic.
 #pragma once
 
+#include "core/dmtraduz_estado.h"
 #include "output/dmImprPagina.h"
 
 #include <atomic>
@@ -96,16 +97,10 @@ public:
     virtual std::unique_ptr<Dispositivo> Abre(const std::string& nome) = 0;
     virtual void MostraProgresso() = 0;
     virtual void EscondeProgresso() = 0;
-    virtual bool Compila() = 0;                         // CompilaRascunho(0, false)
+    virtual bool Compila(const PedidoCompilacao& pedido) = 0; // CompilaRascunho
     virtual InstantaneoImpressao Instantaneo() = 0;     // after the compile
     virtual AvisosImpressao* Avisos() = 0;
 };
-
-// Integer of a dialog field by the settings rule: leading blanks, an
-// optional sign, decimal digits, or hexadecimal digits after "$", "x", "X",
-// "0x" or "0X". The default for anything else (a trailing blank included)
-// and outside the signed 32-bit range.
-int CampoInteiro(const std::string& texto, int padrao);
 
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
 // when the worker was started.

@@ -297,14 +297,15 @@ std::string DirTemporario() {
     return CaminhoDoSistema(nativo) + "/";
 }
 
-std::string ArquivoTemporario(const std::string& prefixo) {
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao) {
     const std::string dir = DirTemporario();
     if (dir.empty())
         return std::string();
-    std::string modelo = CaminhoNativo(dir + prefixo) + "XXXXXX.tmp";
+    const std::string ext = CaminhoNativo(extensao);
+    std::string modelo = CaminhoNativo(dir + prefixo) + "XXXXXX" + ext;
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
-    int fd = ::mkstemps(nome.data(), 4);
+    int fd = ::mkstemps(nome.data(), static_cast<int>(ext.size()));
     if (fd < 0)
         return std::string();
     ::close(fd);
@@ -365,7 +366,10 @@ std::string DirDados() {
             d += '/';
         return d;
     }
-    std::string prog = ExtraiDiretorio(CaminhoPrograma());
+    return DirDadosAcimaDe(ExtraiDiretorio(CaminhoPrograma()));
+}
+
+std::string DirDadosAcimaDe(const std::string& prog) {
     // Installed beside the program, or run from a build folder inside the
     // source tree (build/, build/tests/ ...).
     std::string sobe;

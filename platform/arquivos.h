@@ -35,9 +35,10 @@ std::string CaminhoPrograma();
 // Private temporary folder of this user (mode 0700), ending in "/"; ""
 // when no private folder can be made (never a folder others may write).
 std::string DirTemporario();
-// A new, exclusively created, empty file in DirTemporario (GetTempFileName);
-// "" when there is no private folder or the file cannot be made.
-std::string ArquivoTemporario(const std::string& prefixo);
+// A new, exclusively created, empty file in DirTemporario (GetTempFileName):
+// the prefix, six characters that make it unique, the extension; "" when
+// there is no private folder or the file cannot be made.
+std::string ArquivoTemporario(const std::string& prefixo, const std::string& extensao = ".tmp");
 // The draft file of this running program: "rascunho-<pid>.txt" in the
 // private temporary folder, so two running programs never share one; it is
 // removed when the program ends. "" when there is no private folder.
@@ -49,6 +50,10 @@ std::string MensagemSemPastaTemporaria();
 // that matches nome ignoring letter case. Returns the path found, or dir + nome.
 std::string AchaArquivoDados(const std::string& dir, const std::string& nome);
 // Folder of the system's data files, ending in "/": $DOTMARA_DATA_DIR when
-// set, else the program folder's data/, or the source tree's data/ when run
-// from a build folder.
+// set, else DirDadosAcimaDe the program's folder.
 std::string DirDados();
+// The first of pasta's data/, its parent's data/ ... (four levels) that holds
+// "ambcode.cfg": the data beside an installed program, or the source tree's
+// when the program runs from a build folder inside it. pasta + "data/" when
+// none does.
+std::string DirDadosAcimaDe(const std::string& pasta);

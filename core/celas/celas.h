@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 // Cell characters by six-dot mask (bit 0 = dot 1 ... bit 5 = dot 6, 0 = the
 // blank cell): TabelaCelas[0] old code, TabelaCelas[1] unified code.
@@ -29,4 +30,24 @@ std::array<unsigned char, 256> MascarasDoCodigo(bool antigo);
 inline constexpr char16_t kBaseBraille = 0x2800;
 inline char16_t CelaUnicode(unsigned char codigo) {
     return static_cast<char16_t>(kBaseBraille + PontosDoCaractere[codigo]);
+}
+
+// Names of the braille screen fonts as the settings and menus know them;
+// text in them is output codes, drawn as cells.
+inline constexpr const char* kFonteBrailleTalvo = "BrailleTalvo";
+inline constexpr const char* kFontePontel = "pontel";
+// The installed font that draws the cells (fonts-dejavu-core).
+inline constexpr const char* kFonteCelas = "DejaVu Sans";
+
+// True when a font name stands for a braille screen font (letter case aside).
+inline bool EhFonteBraille(std::string_view nome) {
+    auto igual = [&](std::string_view fonte) {
+        if (nome.size() != fonte.size()) return false;
+        for (std::size_t i = 0; i < nome.size(); ++i) {
+            auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+            if (minuscula(nome[i]) != minuscula(fonte[i])) return false;
+        }
+        return true;
+    };
+    return igual(kFonteBrailleTalvo) || igual(kFontePontel);
 }

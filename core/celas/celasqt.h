@@ -13,12 +13,6 @@
 
 #include <string_view>
 
-// Names of the braille screen fonts as the settings and menus know them.
-inline constexpr const char* kFonteBrailleTalvo = "BrailleTalvo";
-inline constexpr const char* kFontePontel = "pontel";
-// The installed font that draws the cells.
-inline constexpr const char* kFonteCelas = "DejaVu Sans";
-
 // Output codes -> braille patterns, one character per code.
 inline QString TextoCelas(std::string_view codigos) {
     QString r;

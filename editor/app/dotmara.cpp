@@ -3,6 +3,7 @@
 // the event loop until the main window closes.
 #include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
@@ -10,31 +11,32 @@
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
 #include "output/gui/TformConta.h"
+#include "output/dmdevice_geometria.h"
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
 #include "core/gui/dialogosqt.h"
+#include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/servicosqt.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Qt's own texts in Portuguese; no command's failure ends the program.
+    TAplicacao app(argc, argv);
     InstalaDialogosQt();
+    InstalaServicosQt();
     // The main window's close ends the program (other windows may be open).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Dotmara");
-    // Qt's own texts (the file dialogs, the editor's context menu) in
-    // Portuguese, when the translations are installed.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
 
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
-    // 2 TformConfig, 3 TformConfigPrn
+    // 2 TformConfig: the program settings are read (BrailleAntigo among
+    // them, which the code table below needs).
+    LeGrupo(GrupoConfig::Programa);
+    // 3 TformConfigPrn: the embosser section, then its dot geometry.
+    LeGrupo(GrupoConfig::Impressora);
+    CarregaGeometria();
     // 4 TformVisual
     formVisual = new TformVisual();
     formPrincipal->LigaVisual(formVisual);
@@ -42,16 +44,19 @@ int main(int argc, char** argv) {
     formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
-    // 7 TformConfigDir: the configured file names stand as they are; the
-    // output code table of the code in force is loaded here, so the braille
-    // strip shows the right cells before the first view.
+    // 7 TformConfigDir: the file and program names are read (and stand as
+    // they are); the output code table of the code in force is loaded here,
+    // so the braille strip shows the right cells before the first view.
+    LeGrupo(GrupoConfig::Diretorios);
     CarregaTabelaImpressora();
     // 8 TformConta
     formConta = new TformConta();
     // 9 TformQuadro, 10 TformMacro,
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
-    // 14 TformSimb, 15 TformConfigDicionario, 16 TformSubst,
-    // 17 TformConfTabela
+    // 14 TformSimb
+    // 15 TformConfigDicionario: the five dictionary file names are read.
+    LeGrupo(GrupoConfig::Dicionario);
+    // 16 TformSubst, 17 TformConfTabela
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere

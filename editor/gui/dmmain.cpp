@@ -4,12 +4,14 @@
 #include "editor/gui/dmmain.h"
 
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
 #include "platform/texto.h"
 
 #include <QAction>
@@ -112,8 +114,8 @@ void TRichEdPrincipal::keyPressEvent(QKeyEvent* e) {
         bool ok = true;
         for (QChar ch : t) ok = ok && Representavel(ch);
         const int selecionado = static_cast<int>(textCursor().selectedText().size());
-        if (!ok || TamanhoTexto() - selecionado + t.size() > LimiteTexto) {
-            QApplication::beep();
+        if (!ok || t.size() > CaracteresQueCabem(TamanhoTexto(), selecionado)) {
+            servicos().Bipe();
             e->accept();
             return;
         }
@@ -138,10 +140,10 @@ QString TRichEdPrincipal::CabeNoTexto(QString t) const {
     }
     t = r;
     const int selecionado = static_cast<int>(textCursor().selectedText().size());
-    const int cabe = std::max(0, LimiteTexto - (TamanhoTexto() - selecionado));
+    const int cabe = CaracteresQueCabem(TamanhoTexto(), selecionado);
     if (t.size() > cabe) {
         t.truncate(cabe);
-        QApplication::beep();
+        servicos().Bipe();
     }
     return t;
 }
@@ -234,6 +236,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
     connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
             &TformPrincipal::richEdPrincipalSelectionChange);
+    connect(richEdPrincipal->document(), &QTextDocument::contentsChange, this, [this] { ++revisao_; });
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), QDe(dir),
@@ -271,10 +274,11 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     FilaGraficosArq.clear();
     FilaGraficosCol.clear();
 
-    DefineDocumentoAtual(this);
+    DefineDocumentoEmEdicao(this);
 }
 
 TformPrincipal::~TformPrincipal() {
+    if (&DocumentoEmEdicao() == this) DefineDocumentoEmEdicao(nullptr);
     if (&DocumentoAtual() == this) DefineDocumentoAtual(nullptr);
     if (formPrincipal == this) formPrincipal = nullptr;
 }
@@ -294,12 +298,11 @@ void TformPrincipal::LeIni() {
     }
     imReabrir->setEnabled(Recentes.Tamanho() > 0);
 
-    std::string dir = LePerfil("DOTMARA", "ultimoDir", "", 0, ini);
+    std::string dir = LeTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), ini);
     if (!dir.empty() && dir.back() != '/') dir += '/';
     if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
 
-    QuebraLin = ValorQuebraLin(LePerfil("DOTMARA", "quebraLin", "S", 4, ini));
-    MaxCol = ValorMaxCol(LePerfil("DOTMARA", "maxCol", "70", 80, ini));
+    LeGrupo(GrupoConfig::Margem, ini);
 }
 
 void TformPrincipal::CriaToolBar() {
@@ -346,8 +349,9 @@ void TformPrincipal::CriaStatus() {
         {" Lin:", 60}, {" Col:", 60}, {" Sel: ", 100}, {"", 4}, {" Diretório atual:"_cp, 600}}};
     for (std::size_t i = 0; i < paineis.size(); ++i) {
         auto* l = new QLabel(QDe(paineis[i].first), this);
-        l->setMinimumWidth(paineis[i].second);
-        if (i < 3) l->setFixedWidth(paineis[i].second);
+        // The position panels grow with their numbers (MostraPosicao); the
+        // folder panel takes the rest of the bar and gives way to them.
+        l->setMinimumWidth(i == 4 ? 100 : paineis[i].second);
         sbarPrincipal[i] = l;
         statusBar()->addWidget(l, i == 4 ? 1 : 0);
     }
@@ -427,12 +431,29 @@ int TformPrincipal::NumLinhas() const {
 
 std::string TformPrincipal::Linha(int indice) const {
     if (indice < 0 || indice >= NumLinhas()) return {};
-    return DeQ(richEdPrincipal->document()->findBlockByNumber(indice).text());
+    return DeQ(Bloco(indice).text());
+}
+
+// The block after the last one read is its next(): reading the lines in
+// order (as the caret services do) stays linear.
+QTextBlock TformPrincipal::Bloco(int indice) const {
+    if (revisaoLida_ != revisao_ || indiceLido_ < 0 || !blocoLido_.isValid()) {
+        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
+    } else if (indice == indiceLido_ + 1) {
+        blocoLido_ = blocoLido_.next();
+    } else if (indice != indiceLido_) {
+        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
+    }
+    indiceLido_ = indice;
+    revisaoLida_ = revisao_;
+    return blocoLido_;
 }
 
 int TformPrincipal::ComprimentoLinha(int indice) const {
-    if (indice < 0 || indice >= NumLinhas()) return 0;
-    return richEdPrincipal->document()->findBlockByNumber(indice).length() - 1;
+    if (indice < 0) return 0;
+    // The empty block after a final line end is no line, and has length 0.
+    const QTextBlock b = Bloco(indice);
+    return b.isValid() ? b.length() - 1 : 0;
 }
 
 std::vector<std::string> TformPrincipal::Linhas() const {
@@ -458,33 +479,6 @@ bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->is
 // Caret position
 // ============================================================================
 
-namespace {
-// Lengths of the editor's lines, walked from the first, for the arithmetic of
-// documentos.h. Reading them in order keeps the walk linear.
-struct ComprimentosEditor {
-    const QTextDocument* doc;
-    mutable QTextBlock bloco;
-    mutable int indice = 0;
-    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
-    int operator()(int i) const {
-        if (i != indice) {
-            bloco = doc->findBlockByNumber(i);
-            indice = i;
-        }
-        const int l = bloco.length() - 1;
-        bloco = bloco.next();
-        ++indice;
-        return l;
-    }
-};
-} // namespace
-
-void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
-    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
-    linha = r.linha;
-    coluna = r.coluna;
-}
-
 int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
     const QTextBlock b = richEdPrincipal->document()->findBlock(posicaoEditor);
     if (!b.isValid()) return posicaoEditor;
@@ -497,49 +491,115 @@ int TformPrincipal::PosicaoDoOffset(int offset) const {
     int lin = 0, col = 0;
     CalcLinCol(std::max(0, offset), lin, col);
     if (lin >= NumLinhas()) return d->characterCount() - 1;
-    const QTextBlock b = d->findBlockByNumber(lin);
-    return b.position() + std::min(col, b.length() - 1);
+    return Bloco(lin).position() + std::min(col, ComprimentoLinha(lin));
+}
+
+int TformPrincipal::TamanhoTexto() const {
+    return OffsetDaPosicao(richEdPrincipal->document()->characterCount() - 1);
 }
 
 int TformPrincipal::InicioSelecao() const {
+    if (selecaoPendente_) return inicioPendente_;
     return OffsetDaPosicao(richEdPrincipal->textCursor().selectionStart());
 }
 
 int TformPrincipal::TamanhoSelecao() const {
+    if (selecaoPendente_) return fimPendente_ - inicioPendente_;
     const QTextCursor c = richEdPrincipal->textCursor();
     return OffsetDaPosicao(c.selectionEnd()) - OffsetDaPosicao(c.selectionStart());
 }
 
-void TformPrincipal::LinColInicioSel(int& linha, int& coluna) const {
-    CalcLinCol(InicioSelecao(), linha, coluna);
-}
-
-void TformPrincipal::LinColFimSel(int& linha, int& coluna) const {
-    CalcLinCol(InicioSelecao() + TamanhoSelecao(), linha, coluna);
-}
-
 void TformPrincipal::PosicionaCursor(int linha, int coluna) {
-    const long long inicio =
-        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha);
-    const long long offset = std::max(0LL, inicio + coluna);
     richEdPrincipal->setFocus();
+    DocumentoEditavel::PosicionaCursor(linha, coluna);
+}
+
+void TformPrincipal::MarcaSelecao(int inicio, int fim) {
+    if (grupoAberto_) {
+        // Shown when the group closes: the editor's layout follows the
+        // text only then.
+        selecaoPendente_ = true;
+        inicioPendente_ = inicio;
+        fimPendente_ = fim;
+        return;
+    }
+    AplicaSelecao(inicio, fim);
+}
+
+void TformPrincipal::AplicaSelecao(int inicio, int fim) {
     QTextCursor c = richEdPrincipal->textCursor();
-    c.setPosition(PosicaoDoOffset(static_cast<int>(std::min<long long>(offset, INT_MAX))));
+    c.setPosition(PosicaoDoOffset(inicio));
+    c.setPosition(PosicaoDoOffset(fim), QTextCursor::KeepAnchor);
     richEdPrincipal->setTextCursor(c);
 }
 
+void TformPrincipal::TrocaTrecho(int inicio, int fim, const std::string& texto) {
+    QTextCursor c(richEdPrincipal->document());
+    c.setPosition(PosicaoDoOffset(inicio));
+    c.setPosition(PosicaoDoOffset(fim), QTextCursor::KeepAnchor);
+    // The editor ends a line with one LF.
+    std::string semCR;
+    semCR.reserve(texto.size());
+    for (char ch : texto)
+        if (ch != '\r') semCR += ch;
+    if (semCR.empty())
+        c.removeSelectedText();
+    else
+        c.insertText(QDe(semCR));
+    ++revisao_;
+    grupoEditou_ = true;
+}
+
+void TformPrincipal::AbreGrupo() {
+    cursorGrupo_ = QTextCursor(richEdPrincipal->document());
+    cursorGrupo_.beginEditBlock();
+    grupoAberto_ = true;
+    selecaoPendente_ = false;
+    grupoEditou_ = false;
+    adiaSinais_ = true;
+}
+
+void TformPrincipal::FechaGrupo() {
+    cursorGrupo_.endEditBlock();
+    cursorGrupo_ = QTextCursor();
+    grupoAberto_ = false;
+    const bool mudou = grupoEditou_ || selecaoPendente_;
+    if (selecaoPendente_) {
+        selecaoPendente_ = false;
+        AplicaSelecao(inicioPendente_, fimPendente_);
+    }
+    adiaSinais_ = false;
+    if (mudou) richEdPrincipalSelectionChange();
+}
+
+void TformPrincipal::Desfaz() {
+    richEdPrincipal->undo();
+    ++revisao_;
+}
+
+namespace {
+// A panel keeps its design width and widens for a text that needs more, so
+// the status bar never cuts a number (the folder panel gives way instead).
+void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    painel->setText(texto);
+    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+}
+} // namespace
+
 void TformPrincipal::MostraPosicao(int lin, int col) {
-    sbarPrincipal[0]->setText(QString(" Lin: %1").arg(lin));
-    sbarPrincipal[1]->setText(QString(" Col: %1").arg(col));
+    MostraNoPainel(sbarPrincipal[0], 60, QString(" Lin: %1").arg(lin));
+    MostraNoPainel(sbarPrincipal[1], 60, QString(" Col: %1").arg(col));
     if (!ModoRevisor()) {
         int li = 0, ci = 0, lf = 0, cf = 0;
         LinColInicioSel(li, ci);
         LinColFimSel(lf, cf);
-        sbarPrincipal[2]->setText(QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
+        MostraNoPainel(sbarPrincipal[2], 100,
+                       QString(" Sel: %1 | %2").arg(TamanhoSelecao()).arg(lf - li + 1));
     }
 }
 
 void TformPrincipal::richEdPrincipalSelectionChange() {
+    if (adiaSinais_) return;
     AtualizaLinhasBraille();
     const QTextCursor c = richEdPrincipal->textCursor();
     MostraPosicao(c.blockNumber() + 1, c.positionInBlock() + 1);
@@ -819,15 +879,19 @@ void TformPrincipal::closeEvent(QCloseEvent* e) {
 }
 
 void TformPrincipal::FormShow() {
-    if (argumentos.empty()) return;
-    // A name relative to the folder the program started in is made whole
-    // from that folder: creation may have entered another one, and the load
-    // moves to the document's folder.
-    std::string nome = argumentos.front();
-    if (!nome.empty() && nome.front() != '/')
-        nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
-    ArquivoNaLinhaDeComando = true;
-    if (CarregaArquivo(nome)) ArqAtual = nome;
+    if (!argumentos.empty()) {
+        // A name relative to the folder the program started in is made whole
+        // from that folder: creation may have entered another one, and the
+        // load moves to the document's folder.
+        std::string nome = argumentos.front();
+        if (!nome.empty() && nome.front() != '/')
+            nome = PastaInicial.empty() ? CaminhoAbsoluto(nome) : PastaInicial + nome;
+        ArquivoNaLinhaDeComando = true;
+        if (CarregaArquivo(nome)) ArqAtual = nome;
+    }
+    // The status panels and the strip show the caret from the start, also
+    // when the file named on the command line could not be loaded.
+    richEdPrincipalSelectionChange();
 }
 
 void TformPrincipal::FormActivate() {
@@ -848,7 +912,7 @@ bool TformPrincipal::FormCloseQuery() {
         dialogos().Caixa("Fechando o programa, tudo foi salvo ?", kTitulo, Icone::Pergunta,
                          Botoes::OKCancel) != mrOk)
         return false;
-    GravaPerfil("DOTMARA", "ultimoDir", DirDocumento);
+    GravaTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), DirDocumento);
     return true;
 }
 

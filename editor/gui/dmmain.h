@@ -1,6 +1,7 @@
 // dmmain: the main window TformPrincipal. It holds the document in the
-// editor richEdPrincipal and offers the document's lines, the caret position
-// services and the document-file commands to the rest of the program.
+// editor richEdPrincipal and offers it to the rest of the program as the
+// editable document (lines, caret services, edits), with the document-file
+// commands.
 #pragma once
 
 #include "core/documento.h"
@@ -10,6 +11,8 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <array>
 #include <functional>
@@ -33,7 +36,7 @@ class QCheckBox;
 class TRichEdPrincipal : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int LimiteTexto = 300000;
+    static constexpr int LimiteTexto = LimiteTextoDocumento;
     explicit TRichEdPrincipal(TformPrincipal* dono);
 
     // Characters of the text, each line end counted once (as the editor's
@@ -55,7 +58,7 @@ private:
     TformPrincipal* dono_;
 };
 
-class TformPrincipal : public QMainWindow, public LinhasDocumento {
+class TformPrincipal : public QMainWindow, public DocumentoEditavel {
     Q_OBJECT
 public:
     explicit TformPrincipal(QWidget* parent = nullptr);
@@ -65,21 +68,23 @@ public:
     // A line end at the very end of the text opens no further line.
     int NumLinhas() const override;
     std::string Linha(int indice) const override;
-    int ComprimentoLinha(int indice) const;   // in characters
+    int ComprimentoLinha(int indice) const override;   // in characters
     std::vector<std::string> Linhas() const;
     // Replaces the whole text (one undoable step); keeps the modified flag set.
     void DefineLinhas(const std::vector<std::string>& linhas);
     bool Modificado() const;
 
-    // ---- Caret position (offsets count two characters per line end) ----
-    void CalcLinCol(int posicao, int& linha, int& coluna) const;
-    void LinColInicioSel(int& linha, int& coluna) const;
-    void LinColFimSel(int& linha, int& coluna) const;
-    void PosicionaCursor(int linha, int coluna);
+    // ---- The editable document (offsets count two characters per line end) ----
+    // CalcLinCol, LinColInicioSel, LinColFimSel, the edits and the edit
+    // groups come from DocumentoEditavel; an edit group is one step of the
+    // editor's undo, and the strip and the status bar follow once it closes.
+    int TamanhoTexto() const override;
+    int InicioSelecao() const override;
+    int TamanhoSelecao() const override;
+    // Focuses the editor, then places the caret.
+    void PosicionaCursor(int linha, int coluna) override;
+    void Desfaz() override;
     void MostraPosicao(int lin, int col);
-    // Selection start and length as offsets of the same kind.
-    int InicioSelecao() const;
-    int TamanhoSelecao() const;
     // Editor position <-> offset.
     int OffsetDaPosicao(int posicaoEditor) const;
     int PosicaoDoOffset(int offset) const;
@@ -133,8 +138,6 @@ public:
     QColor CorLinhaAtual;
     QCheckBox* ckbox5Linhas = nullptr;
     QAction* imVis5Linhas = nullptr;
-    // The system beep of reviewer mode (tests count it).
-    std::function<void()> Bipe;
 
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
@@ -196,6 +199,10 @@ public:
     QAction* imSobrePrograma = nullptr;
 
 protected:
+    void MarcaSelecao(int inicio, int fim) override;
+    void TrocaTrecho(int inicio, int fim, const std::string& texto) override;
+    void AbreGrupo() override;
+    void FechaGrupo() override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -210,7 +217,25 @@ private:
     void CriaLinhasBraille();
     bool PerguntaAbandonar(bool aviso);
     void ConverteLinhas(std::string (*conversao)(std::string_view));
+    void AplicaSelecao(int inicio, int fim);
+    QTextBlock Bloco(int indice) const;
     bool mostrado_ = false;
+
+    // An open edit group: its edit block, the selection to show when it
+    // closes, and whether it changed the text.
+    QTextCursor cursorGrupo_;
+    bool grupoAberto_ = false;
+    bool selecaoPendente_ = false;
+    int inicioPendente_ = 0;
+    int fimPendente_ = 0;
+    bool grupoEditou_ = false;
+    bool adiaSinais_ = false;   // the strip and the status bar wait
+
+    // The last block looked up: lines are mostly read in order.
+    mutable QTextBlock blocoLido_;
+    mutable int indiceLido_ = -1;
+    mutable unsigned revisaoLida_ = 0;
+    unsigned revisao_ = 1;   // changes with the text
 };
 
 extern TformPrincipal* formPrincipal;

@@ -22,6 +22,7 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
 #include "platform/texto.h"
 
 namespace {
@@ -91,8 +92,6 @@ void TformPrincipal::CriaLinhasBraille() {
     imVis5Linhas->setShortcut(Qt::Key_F5);
     menuConfigurar->addAction(imVis5Linhas);
     connect(imVis5Linhas, &QAction::triggered, this, &TformPrincipal::imVis5LinhasClick);
-
-    Bipe = [] { QApplication::beep(); };
 }
 
 void TformPrincipal::AtualizaLinhasBraille() {
@@ -137,14 +136,9 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
     richEdPrincipal->setFocus();
     int linha = 0, coluna = 0;
     LinColInicioSel(linha, coluna);
-    if (!CarregaTabelaImpressora()) return;
     setCursor(Qt::WaitCursor);
     richEdPrincipal->viewport()->setCursor(Qt::WaitCursor);
-    // Table already loaded: prepare the job and compile.
-    PagInicial = 1;
-    PagFinal = 9999;
-    NumPagInic = 1;
-    const bool compilado = CompilaRascunho(std::max(linha, 0), true);
+    const bool compilado = CompilaParaVisualizacao(linha);
     if (compilado && formVisual) {
         if (formVisual->isVisible()) {
             formVisual->MarcaRecarga(true, true);
@@ -184,10 +178,8 @@ void TformPrincipal::imModoRevisorClick() {
         // Five beeps: after 100 ms, then every 400 ms, without holding the
         // window up.
         for (int k = 0; k < 5; ++k)
-            QTimer::singleShot(100 + 400 * k, this, [this] {
-                if (Bipe) Bipe();
-            });
-        sbarPrincipal[2]->setFixedWidth(220);
+            QTimer::singleShot(100 + 400 * k, this, [] { servicos().Bipe(); });
+        sbarPrincipal[2]->setMinimumWidth(220);
         sbarPrincipal[2]->setText(ParaQString("Modo de revisão - apenas leitura"_cp));
         p.setColor(QPalette::Base, QColor(CorModoRevisor.r, CorModoRevisor.g, CorModoRevisor.b));
         richEdPrincipal->setPalette(p);
@@ -196,8 +188,8 @@ void TformPrincipal::imModoRevisorClick() {
         else
             VisualizaBraille(true, true);
     } else {
-        if (Bipe) Bipe();
-        sbarPrincipal[2]->setFixedWidth(100);
+        servicos().Bipe();
+        sbarPrincipal[2]->setMinimumWidth(100);
         sbarPrincipal[2]->clear();
         p.setColor(QPalette::Base, Qt::white);
         richEdPrincipal->setPalette(p);

@@ -122,7 +122,7 @@ void TformImprime::EscondeProgresso() {
     if (formConta) formConta->hide();
 }
 
-bool TformImprime::Compila() { return CompilaRascunho(0, false); }
+bool TformImprime::Compila(const PedidoCompilacao& pedido) { return CompilaRascunho(pedido); }
 
 InstantaneoImpressao TformImprime::Instantaneo() { return TiraInstantaneo(); }
 

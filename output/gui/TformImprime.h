@@ -44,7 +44,7 @@ public:
     std::unique_ptr<Dispositivo> Abre(const std::string& nome) override;
     void MostraProgresso() override;
     void EscondeProgresso() override;
-    bool Compila() override;
+    bool Compila(const PedidoCompilacao& pedido) override;
     InstantaneoImpressao Instantaneo() override;
     AvisosImpressao* Avisos() override;
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <unistd.h>
 
+#include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -69,10 +70,11 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
         {"CfgTextoIngles", &CfgTextoIngles}, {"CfgCabecIngles", &CfgCabecIngles},
         {"ImprEnviaVazias", &ImprEnviaVazias},
     };
-    static const std::map<std::string, int*> inteiros = {
+    const std::map<std::string, int*> inteiros = {
         {"EstiloNumPag", &EstiloNumPag}, {"MaxCarac", &MaxCarac}, {"MaxLin", &MaxLin},
         {"TipoCabec", &TipoCabec}, {"TipoTratGrafico", &TipoTratGrafico},
-        {"NumPagInic", &NumPagInic}, {"PagInicial", &PagInicial}, {"PagFinal", &PagFinal},
+        {"NumPagInic", &pedido.NumPagInic}, {"PagInicial", &pedido.PagInicial},
+        {"PagFinal", &pedido.PagFinal},
     };
     if (auto f = flags.find(nome); f != flags.end()) return Flag(valor, *f->second);
     if (nome == "TamanhoReal") return Flag(valor, tamanhoReal);
@@ -97,6 +99,15 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
         return CarregaTabelaImpressora();
     }
     return false;
+}
+
+bool AmbienteCompila::Compila(int linhaCursor, bool paraVisualizacao)
+{
+    PedidoCompilacao p = pedido;
+    p.LinhaCursor = linhaCursor;
+    p.ParaVisualizacao = paraVisualizacao;
+    p.Tradutores = InicioDosTradutores();
+    return CompilaRascunho(p);
 }
 
 std::string AmbienteCompila::Rascunho() const

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/documento.h"
+#include "core/dmtraduz_estado.h"
 #include "platform/dialogos.h"
 
 // Everything a compiler test touches, restored when it ends: settings,
@@ -18,13 +19,18 @@ public:
     AmbienteCompila& operator=(const AmbienteCompila&) = delete;
 
     void Documento(std::vector<std::string> linhas);
-    // Sets one setting or job variable by its name ("MaxCarac", "FrenteVerso",
-    // ...). Flags take "S"/"N". False for an unknown name or a bad value.
+    // Sets one setting by its name ("MaxCarac", "FrenteVerso", ...), or a
+    // value of the compile request ("PagInicial", "PagFinal", "NumPagInic").
+    // Flags take "S"/"N". False for an unknown name or a bad value.
     bool Define(const std::string& nome, const std::string& valor);
+    // Compiles the document as the request says, with this caret line and
+    // view flag.
+    bool Compila(int linhaCursor = 0, bool paraVisualizacao = false);
     // The draft file as written (bytes), and split into lines without CR LF.
     std::string Rascunho() const;
     std::vector<std::string> LinhasRascunho() const;
 
+    PedidoCompilacao pedido;
     LinhasEmMemoria doc;
     DialogosFalsosEscopo dlg;
     std::string arquivo; // the draft file of this test

@@ -21,7 +21,7 @@ protected:
     {
         RestauraPadroes();
         TextoIngles = false;
-        PreparaEstado(e, 0, false);
+        PreparaEstado(e, PedidoCompilacao{});
         saida.linhas.clear();
         e.Escritor = &saida;
         InicializaMapas();

@@ -93,7 +93,7 @@ TEST(CompilaRascunho, EmptyDocumentGivesEmptyDraft)
     for (const char* fv : {"N", "S"}) {
         AmbienteCompila amb;
         amb.Define("FrenteVerso", fv);
-        ASSERT_TRUE(CompilaRascunho(0, false));
+        ASSERT_TRUE(amb.Compila(0, false));
         EXPECT_EQ(amb.Rascunho(), "") << fv;
         EXPECT_EQ(PaginaFisica, 1);
     }
@@ -108,7 +108,7 @@ TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
     std::vector<std::string> linhas;
     for (int i = 0; i < 23; ++i) linhas.push_back("linha " + std::string(1, static_cast<char>('a' + i)));
     amb.Documento(linhas);
-    ASSERT_TRUE(CompilaRascunho(7, false));
+    ASSERT_TRUE(amb.Compila(7, false));
     const auto r = amb.LinhasRascunho();
     const EstadoCompilacao& e = EstadoPrincipal();
     for (int i = 0; i < 23; ++i) {
@@ -125,7 +125,7 @@ TEST(CompilaRascunho, InterpointClosesTheBackSide)
 {
     AmbienteCompila amb;
     amb.Documento({"um", "<p>", "dois", "<p>", "tres"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     const auto r = amb.LinhasRascunho();
     int fins = 0;
     for (const auto& l : r) fins += LinhaQuebraPagina(l);
@@ -139,7 +139,7 @@ TEST(CompilaRascunho, PageRangeStopsReadingTheDocument)
     amb.Define("PagFinal", "2");
     amb.Define("ComTitulo", "N");
     amb.Documento({"um", "<p>", "dois", "<p>", "tres", "<p>", "quatro"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     const auto r = amb.LinhasRascunho();
     ASSERT_FALSE(r.empty());
     int fins = 0;
@@ -148,17 +148,156 @@ TEST(CompilaRascunho, PageRangeStopsReadingTheDocument)
     EXPECT_EQ(EstadoPrincipal().QuantEditorMapeadas < 4, true);
 }
 
+// What the caller asks travels in the request: the job variables set by
+// hand before do not count, and they are filled from the request for their
+// readers afterwards.
+TEST(CompilaRascunho, TheRequestSaysRangeFirstNumberAndViewDraft)
+{
+    AmbienteCompila amb;
+    amb.Define("FrenteVerso", "N");
+    amb.Define("Tabela", "identidade");
+    amb.Documento({"um", "<p>", "dois", "<p>", "tres"});
+    PagInicial = 1;
+    PagFinal = 9999;
+    NumPagInic = 1;
+    ModoVisualizacao = false;
+    PedidoCompilacao pedido;
+    pedido.PagInicial = 2;
+    pedido.PagFinal = 2;
+    pedido.NumPagInic = 5;
+    pedido.ParaVisualizacao = true;
+    pedido.LinhaCursor = 4;
+    ASSERT_TRUE(CompilaRascunho(pedido));
+    const auto r = amb.LinhasRascunho();
+    const std::string b6 = "      ";
+    std::string cab;
+    {
+        // The header of the second page, numbered from 5: 6.
+        const std::string num = TraduzTexto("6");
+        cab = std::string(34 - num.size(), ' ') + num;
+    }
+    EXPECT_EQ(r, (std::vector<std::string>{cab + b6, TraduzTexto("dois") + b6,
+                                           std::string(50, '-') + b6}));
+    EXPECT_EQ(PagInicial, 2);
+    EXPECT_EQ(PagFinal, 2);
+    EXPECT_EQ(NumPagInic, 5);
+    EXPECT_TRUE(ModoVisualizacao);
+    EXPECT_EQ(EstadoPrincipal().LinhaRascunhoCursor, -1); // line 4 lies past the range
+
+    // The two callers' requests.
+    const PedidoCompilacao v = PedidoCompilacao::Visualizacao(-3);
+    EXPECT_EQ(v.LinhaCursor, 0);
+    EXPECT_TRUE(v.ParaVisualizacao);
+    EXPECT_EQ(v.PagInicial, 1);
+    EXPECT_EQ(v.PagFinal, 9999);
+    EXPECT_EQ(v.NumPagInic, 1);
+    const PedidoCompilacao i = PedidoCompilacao::Impressao(3, 4, 7);
+    EXPECT_FALSE(i.ParaVisualizacao);
+    EXPECT_EQ(i.LinhaCursor, 0);
+    EXPECT_EQ(i.PagInicial, 3);
+    EXPECT_EQ(i.PagFinal, 4);
+    EXPECT_EQ(i.NumPagInic, 7);
+}
+
+// The translators start from the request's state, and their globals are
+// given back as they were when the compile ends.
+TEST(CompilaRascunho, TheTranslatorsStartFromTheRequest)
+{
+    struct Caso {
+        const char* nome;
+        EstadoTradutores inicio;
+        bool antigo;
+        std::string texto;
+    };
+    const Caso casos[] = {
+        {"quote of the old code closes first", {1, 0, 0, false}, true, "\"a\""},
+        {"quote of the old code opens first", {1, 0, 1, false}, true, "\"a\""},
+        {"foreign text from the start", {1, 0, 1, true}, false, "Casa."},
+        {"foreign quotes close first", {0, 0, 1, true}, false, "\"a\""},
+        {"an open parenthesis keeps a closing bracket as text", {1, 1, 1, false}, false, "1)"},
+    };
+    for (const Caso& c : casos) {
+        AmbienteCompila amb;
+        amb.Define("FrenteVerso", "N");
+        amb.Define("ComTitulo", "N");
+        amb.Define("BrailleAntigo", c.antigo ? "S" : "N");
+        amb.Define("Tabela", "identidade");
+        amb.Documento({c.texto});
+        // The braille the request's state gives, worked out directly.
+        dmunif::AspasAbertas = c.inicio.AspasUnif;
+        dmunif::ParentesesAbertos = c.inicio.ParentesesUnif;
+        dmantigo::AspasAbertas = c.inicio.AspasAntigo;
+        TextoIngles = c.inicio.TextoIngles;
+        const std::string esperado = TraduzTexto(c.texto);
+        // Globals of whoever translated last.
+        const EstadoTradutores fora{0, 1, 0, false};
+        dmunif::AspasAbertas = fora.AspasUnif;
+        dmunif::ParentesesAbertos = fora.ParentesesUnif;
+        dmantigo::AspasAbertas = fora.AspasAntigo;
+        TextoIngles = fora.TextoIngles;
+        PedidoCompilacao p;
+        p.Tradutores = c.inicio;
+        ASSERT_TRUE(CompilaRascunho(p)) << c.nome;
+        const auto r = amb.LinhasRascunho();
+        ASSERT_FALSE(r.empty()) << c.nome;
+        EXPECT_EQ(r[0], esperado) << c.nome;
+        EXPECT_EQ(dmunif::AspasAbertas, fora.AspasUnif) << c.nome;
+        EXPECT_EQ(dmunif::ParentesesAbertos, fora.ParentesesUnif) << c.nome;
+        EXPECT_EQ(dmantigo::AspasAbertas, fora.AspasAntigo) << c.nome;
+        EXPECT_EQ(TextoIngles, fora.TextoIngles) << c.nome;
+    }
+    // The default request starts as every compile does.
+    CfgTextoIngles = true;
+    EXPECT_EQ(PedidoCompilacao{}.Tradutores, (EstadoTradutores{1, 0, 1, true}));
+    CfgTextoIngles = false;
+    EXPECT_EQ(PedidoCompilacao{}.Tradutores, (EstadoTradutores{1, 0, 1, false}));
+}
+
+// Page numbers that climb with every page ("<T+1000>", "<p>", "<T+2000>",
+// "<p>" ...) grew the page maps by a thousand entries a pair, for good: a
+// number past any book is refused, and the next compile starts small again.
+TEST(CompilaRascunho, ClimbingPageNumbersKeepThePageMapsSmall)
+{
+    AmbienteCompila amb;
+    amb.Define("ComTitulo", "N");
+    amb.Define("FrenteVerso", "N");
+    std::vector<std::string> doc;
+    for (int i = 1; i <= 40; ++i) {
+        doc.push_back("<T+" + std::to_string(i * 1000) + ">");
+        doc.push_back("<p>");
+    }
+    amb.Documento(doc);
+    ASSERT_TRUE(amb.Compila());
+    const EstadoCompilacao& e = EstadoPrincipal();
+    EXPECT_LE(e.TamanhoMapaPaginas, 11000);
+    EXPECT_LE(e.MapaPagArabica.size(), 11001u);
+    // 1000 to 9000 are taken; from 10000 on each number is refused as 1.
+    int recusados = 0;
+    for (const auto& r : amb.dlg.fake.registros) {
+        EXPECT_NE(r.texto.find("Valor considerado: \"1\""), std::string::npos) << r.texto;
+        ++recusados;
+    }
+    EXPECT_EQ(recusados, 31);
+    ConfereMapas(amb, static_cast<int>(doc.size()));
+
+    amb.Documento({"texto"});
+    ASSERT_TRUE(amb.Compila());
+    EXPECT_EQ(EstadoPrincipal().TamanhoMapaPaginas, 1000);
+    EXPECT_EQ(EstadoPrincipal().MapaPagArabica.size(), 1001u);
+    EXPECT_EQ(EstadoPrincipal().MapaPagFisica.size(), 1001u);
+}
+
 TEST(CompilaRascunho, DraftThatCannotBeCreatedIsAFailure)
 {
     AmbienteCompila amb;
     amb.Documento({"texto"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     const DynIntArray mapa = MapaEditorRascunho;
     const int pagina = PaginaFisica;
 
     amb.Documento({"outro", "<p>", "texto", "<p>", "mais"});
     ArqRascunho = amb.arquivo + ".nao/existe/rascunho.txt";
-    EXPECT_FALSE(CompilaRascunho(0, false));
+    EXPECT_FALSE(amb.Compila(0, false));
     ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
     EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
     EXPECT_EQ(amb.dlg.fake.registros[0].icone, Icone::Erro);
@@ -174,7 +313,7 @@ TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
     linhas.insert(linhas.begin(), {"<I+>", "<F*>"});
     amb.Documento(linhas);
     ArqRascunho = "/dev/full";
-    EXPECT_FALSE(CompilaRascunho(0, false));
+    EXPECT_FALSE(amb.Compila(0, false));
     ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
     EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
     // The document's foreign-text and raw blocks end with the broken compile.
@@ -186,7 +325,7 @@ TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
 {
     AmbienteCompila amb;
     ArqRascunho.clear();
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     amb.arquivo = ArqRascunho; // removed with the test
     EXPECT_EQ(ArqRascunho, RascunhoPrivado());
 }
@@ -196,7 +335,7 @@ TEST(CompilaRascunho, RawAndForeignModesDoNotOutliveTheCompile)
     AmbienteCompila amb;
     const std::string abc = TraduzTexto("Abc \"x\"");
     amb.Documento({"<I+>", "<F*>", "Abc"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     EXPECT_FALSE(EstadoPrincipal().ModoBruto);
     EXPECT_FALSE(TextoIngles);
     EXPECT_NE(TraduzTexto("Abc"), "Abc");
@@ -209,14 +348,14 @@ TEST(CompilaRascunho, TitleOffLastsOneCompileAndLeavesTheSetting)
     AmbienteCompila amb;
     amb.Define("Titulo", "livro");
     amb.Documento({"<T->", "texto"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     auto r = amb.LinhasRascunho();
     ASSERT_FALSE(r.empty());
     EXPECT_EQ(r[0], TraduzTexto("texto"));
     EXPECT_TRUE(ComTitulo);
     // The next compile of a document without the command has its header.
     amb.Documento({"texto"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     r = amb.LinhasRascunho();
     ASSERT_GE(r.size(), 2u);
     EXPECT_NE(r[0].find(TraduzTexto("livro")), std::string::npos) << r[0];
@@ -231,7 +370,7 @@ TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
     amb.Define("MaxCarac", "20");
     // Five tabs are ten blanks: a centred line. Four tabs and a blank are not.
     amb.Documento({"\t\t\t\t\tfim", "", "\t\t\t\t fim"});
-    ASSERT_TRUE(CompilaRascunho(0, false));
+    ASSERT_TRUE(amb.Compila(0, false));
     const auto r = amb.LinhasRascunho();
     const std::string fim = TraduzTexto("fim");
     ASSERT_GE(r.size(), 3u);
@@ -257,7 +396,7 @@ TEST(CompilaLinha, LeavesTheDraftMapsAndJobAlone)
     amb.Define("PagFinal", "3");
     amb.Documento({"<M__>", "<T*4>", "Primeira \"linha\" (com parenteses", "<p>", "segunda",
                    "<F*>", "bruta"});
-    ASSERT_TRUE(CompilaRascunho(2, true));
+    ASSERT_TRUE(amb.Compila(2, true));
     const std::string rascunho = amb.Rascunho();
     const EstadoCompilacao antes = EstadoPrincipal();
     const unsigned char aspas = dmunif::AspasAbertas, par = dmunif::ParentesesAbertos;
@@ -352,7 +491,7 @@ TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
         }
         amb.Documento(doc);
         SCOPED_TRACE("round " + std::to_string(rodada));
-        ASSERT_TRUE(CompilaRascunho(static_cast<int>(rng() % 60), rng() % 2 == 0));
+        ASSERT_TRUE(amb.Compila(static_cast<int>(rng() % 60), rng() % 2 == 0));
         ConfereMapas(amb, n);
         for (int i = 0; i < n; i += 7) (void)CompilaLinha(i);
         if (HasFatalFailure()) return;

@@ -146,7 +146,7 @@ TEST_P(RascunhoGolden, DraftMatchesByteForByte)
     ArqAtual = (PastaGoldens / "documento.txt").string();
     const fs::path antes = fs::current_path();
     fs::current_path(PastaGoldens);
-    const bool ok = CompilaRascunho(cursor, visualizacao);
+    const bool ok = amb.Compila(cursor, visualizacao);
     fs::current_path(antes);
     EXPECT_TRUE(ok);
 

@@ -32,15 +32,18 @@ protected:
         RestauraPadroes();
     }
 
-    // The state a compile starts from (settings read now).
+    // The state a compile starts from (settings read now, the request's
+    // page range and first number).
     void Inicia(bool paraVisualizacao = false, int linhaCursor = 0)
     {
-        PreparaEstado(estado, linhaCursor, paraVisualizacao);
-        estado.PagInicial = PagInicial;
-        estado.PagFinal = PagFinal;
+        pedido.ParaVisualizacao = paraVisualizacao;
+        pedido.LinhaCursor = linhaCursor;
+        pedido.Tradutores = InicioDosTradutores();
+        escopo.reset();
+        PreparaEstado(estado, pedido);
+        escopo.emplace(estado);
         estado.Escritor = &escritor;
         estado.Tradutor = tradutor;
-        TextoIngles = CfgTextoIngles;
         InicializaMapas();
         PrimeiraPagina();
     }
@@ -68,6 +71,7 @@ protected:
         return escritor.linhas;
     }
 
+    PedidoCompilacao pedido;
     EstadoCompilacao estado;
     EscritorRascunhoMemoria escritor;
     std::function<std::string(const std::string&)> tradutor; // null: copy

@@ -172,7 +172,7 @@ TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
     FrenteVerso = false;
     for (const Caso& c : casos) {
         Titulo = c.titulo;
-        NumPagInic = c.numPagInic;
+        pedido.NumPagInic = c.numPagInic;
         Inicia();
         std::string cab;
         ASSERT_TRUE(MontaCabecalho(cab)) << c.titulo;
@@ -218,7 +218,7 @@ TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
 {
     ComTitulo = false;
     AutoJunta = false;
-    PagFinal = 1;
+    pedido.PagFinal = 1;
     Inicia();
     Linha(0, "a");
     estado.PaginaComGrafico = true;
@@ -227,8 +227,8 @@ TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
     EXPECT_EQ(escritor.linhas, soPagina1);
 
     escritor.linhas.clear();
-    PagInicial = 2;
-    PagFinal = 9999;
+    pedido.PagInicial = 2;
+    pedido.PagFinal = 9999;
     Inicia();
     Linha(0, "a");
     estado.PaginaComGrafico = true;
@@ -283,7 +283,7 @@ TEST_F(Paginas, TamanhoRealParaNoErroDeEscrita)
     EXPECT_TRUE(estado.ErroEscrita);
     EXPECT_LE(conta.chamadas, 5);
 
-    PagInicial = 2;
+    pedido.PagInicial = 2;
     Inicia();
     Linha(0, "a");
     FimDePagina(false);
@@ -294,8 +294,8 @@ TEST_F(Paginas, TamanhoRealParaNoErroDeEscrita)
 TEST_F(Paginas, SoPaginas3e4)
 {
     FrenteVerso = false;
-    PagInicial = 3;
-    PagFinal = 4;
+    pedido.PagInicial = 3;
+    pedido.PagFinal = 4;
     const auto r = Compila(Linhas(12));
     const std::vector<std::string> esperado = {
         "      titulo      #3", "l5", "l6", Traco50,
@@ -322,11 +322,12 @@ TEST_F(Paginas, MaisDeMilPaginas)
     EXPECT_EQ(estado.MapaPagFisica[1500], 1500);
     EXPECT_EQ(estado.MapaPagArabica[1234], 1234);
     EXPECT_EQ(estado.MapaEditorRascunho[1499], 2998);
-    // The capacity is never reduced, also not by the next compile.
+    // The next compile starts again from the first capacity: the maps of a
+    // long draft do not stay with every later one.
     escritor.linhas.clear();
     Compila(Linhas(2));
-    EXPECT_EQ(estado.TamanhoMapaPaginas, 2000);
-    EXPECT_EQ(estado.MapaPagFisica[1500], -1);
+    EXPECT_EQ(estado.TamanhoMapaPaginas, 1000);
+    EXPECT_EQ(estado.MapaPagFisica.size(), 1001u);
 }
 
 TEST_F(Paginas, LinhaVaziaComMarcadorEVisualizacao)
@@ -414,7 +415,7 @@ TEST(EstadoCompilacao, EscopoPrivadoNaoTocaOPrincipal)
         EstadoCompilacao privado;
         EscopoCompilacao escopo(privado);
         EscritorRascunhoMemoria mem;
-        PreparaEstado(privado, 0, false);
+        PreparaEstado(privado, PedidoCompilacao{});
         privado.Escritor = &mem;
         InicializaMapas();
         PrimeiraPagina();

@@ -345,24 +345,6 @@ TEST(Recentes, OrderFollowsUse) {
     EXPECT_EQ(r.Tamanho(), 4);
 }
 
-// ---- The main window's INI values ------------------------------------------------
-
-TEST(ValoresIni, MaxColNeedsAWholeNumberOfAtLeastOne) {
-    struct Caso { const char* valor; int esperado; };
-    const Caso casos[] = {
-        {"70", 70}, {"12", 12}, {"1", 1}, {"0", 70}, {"-5", 70}, {"abc", 70}, {"", 70},
-        {"12a", 70}, {" 12", 70}, {"12 ", 70}, {"99999999999999", 70}, {"+40", 40},
-    };
-    for (const auto& c : casos) EXPECT_EQ(ValorMaxCol(c.valor), c.esperado) << c.valor;
-}
-
-TEST(ValoresIni, LineBreakIsOffOnlyForN) {
-    struct Caso { const char* valor; bool esperado; };
-    const Caso casos[] = {{"S", true}, {"N", false}, {"n", false}, {"N\xc3O", false},
-                          {"", true},  {"x", true},  {" N", true}};
-    for (const auto& c : casos) EXPECT_EQ(ValorQuebraLin(c.valor), c.esperado) << c.valor;
-}
-
 // ---- The sample document ---------------------------------------------------------
 
 TEST(Exemplo, SampleDocumentIsWindows1252WithClosedBlocks) {

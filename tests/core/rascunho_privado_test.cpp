@@ -56,7 +56,7 @@ TEST(PastaTemporaria, SemPastaPrivadaNadaVaiParaAPastaComum) {
     amb.Documento({"texto"});
     ArqRascunho.clear();
     const std::string atual = DiretorioAtual();
-    EXPECT_FALSE(CompilaRascunho(0, false));
+    EXPECT_FALSE(amb.Compila(0, false));
     EXPECT_EQ(ArqRascunho, "");
     EXPECT_EQ(amb.dlg.fake.Textos(),
               std::vector<std::string>{"N\xe3o foi poss\xedvel criar uma pasta tempor\xe1ria particular em " +
@@ -104,7 +104,7 @@ TEST(RascunhoPrivado, CadaProgramaTemOSeuEORemoveAoSair) {
                 amb.Documento({p.texto});
                 for (int i = 0; i < 25; ++i) {
                     ArqRascunho = p.padrao ? std::string() : nomeConfigurado;
-                    const bool ok = CompilaRascunho(0, false);
+                    const bool ok = amb.Compila(0, false);
                     std::string lido;
                     if (!ok || !LeArquivo(ArqRascunho, lido) || lido.find(TraduzTexto(p.texto)) == std::string::npos)
                         relato = "errado ";

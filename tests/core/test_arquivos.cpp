@@ -168,10 +168,20 @@ TEST(Programa, CaminhoEDados) {
     ASSERT_FALSE(prog.empty());
     EXPECT_TRUE(ArquivoExiste(prog));
     {
-        VariavelAmbiente semDados("DOTMARA_DATA_DIR", "");
-        // Run from the build folder: the source tree's data folder.
-        EXPECT_TRUE(ArquivoExiste(DirDados() + "ambcode.cfg")) << DirDados();
+        // A build folder inside a source tree, and an installed program with
+        // data/ beside it: the data folder is found from the program's folder.
+        PastaTemporaria p;
+        std::filesystem::create_directories(p.dir() + "fonte/data");
+        std::filesystem::create_directories(p.dir() + "fonte/build/tests");
+        std::filesystem::create_directories(p.dir() + "inst/data");
+        std::filesystem::create_directories(p.dir() + "longe/a/b/c/d");
+        p.grava("fonte/data/ambcode.cfg", "* tabela\r\n");
+        p.grava("inst/data/AMBCODE.CFG", "* tabela\r\n");
+        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/build/tests/"), p.dir() + "fonte/build/tests/../../data/");
+        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "inst/"), p.dir() + "inst/data/");
+        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "longe/a/b/c/d/"), p.dir() + "longe/a/b/c/d/data/");
     }
+    // The environment names it, whatever the program's folder.
     VariavelAmbiente dados("DOTMARA_DATA_DIR", "/usr/share/dotmara");
     EXPECT_EQ(DirDados(), "/usr/share/dotmara/");
 }

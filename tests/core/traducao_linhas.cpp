@@ -61,6 +61,8 @@ bool LeEstado(const std::string& campo, LinhaTraducao& l, bool inicio) {
             (inicio ? l.aspas : l.aspasFim) = w.back() - '0';
         else if (w == "par=0" || w == "par=1")
             (inicio ? l.parenteses : l.parentesesFim) = w.back() - '0';
+        else if (w == "angulo=0" || w == "angulo=1")
+            (inicio ? l.angulo : l.anguloFim) = w.back() - '0';
         else
             return false;
     }

@@ -8,8 +8,10 @@
 // control characters and bytes without a printable form); "␞" splits input
 // and expected into successive calls (state carried from one call to the
 // next). States are "-" (start: English off, quote flag 1, parentheses
-// flag 0; end: not checked) or blank-separated words "ingles", "aspas=N",
-// "par=N". Lines starting with "#" and empty lines are skipped.
+// flag 0, angle-bracket flag 0; end: not checked) or blank-separated words
+// "ingles", "aspas=N", "par=N", "angulo=N" (the back-translation's
+// alternation of "<" and ">"). Lines starting with "#" and empty lines are
+// skipped.
 #pragma once
 
 #include <string>
@@ -25,6 +27,8 @@ struct LinhaTraducao {
     int parenteses = 0;
     int aspasFim = -1;       // -1: not checked
     int parentesesFim = -1;  // -1: not checked
+    int angulo = 0;
+    int anguloFim = -1;      // -1: not checked
     std::string descricao;   // UTF-8, for messages
 };
 

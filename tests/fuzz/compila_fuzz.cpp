@@ -69,12 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, size_t tamanho)
     CfgTextoIngles = d & 128;
     const std::uint8_t e = l.Byte();
     ImprMarca = (e & 1) ? "Tiger" : "Index";
-    PagInicial = 1 + (e >> 1) % 4;
-    PagFinal = (e & 0x80) ? 9999 : PagInicial + (e >> 3) % 6;
-    NumPagInic = 1 + l.Byte() % 5;
+    PedidoCompilacao pedido;
+    pedido.PagInicial = 1 + (e >> 1) % 4;
+    pedido.PagFinal = (e & 0x80) ? 9999 : pedido.PagInicial + (e >> 3) % 6;
+    pedido.NumPagInic = 1 + l.Byte() % 5;
     Titulo = "titulo";
     ArqRascunho = arquivo;
-    const bool vista = l.Byte() & 1;
+    pedido.ParaVisualizacao = l.Byte() & 1;
     bool tamanhoReal = l.Byte() & 1;
     DefineConsultaTamanhoReal([tamanhoReal] { return tamanhoReal; });
 
@@ -91,7 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, size_t tamanho)
     }
     doc.linhas.push_back(linha);
 
-    CompilaRascunho(static_cast<int>(doc.linhas.size() / 2), vista);
+    pedido.LinhaCursor = static_cast<int>(doc.linhas.size() / 2);
+    pedido.Tradutores = InicioDosTradutores();
+    CompilaRascunho(pedido);
     for (size_t i = 0; i < doc.linhas.size() && i < 4; ++i) (void)CompilaLinha(static_cast<int>(i));
     (void)TraduzTexto(linha);
     DefineConsultaTamanhoReal(nullptr);

@@ -56,7 +56,6 @@ protected:
         formVisual = visual.get();
         janela->LigaVisual(visual.get());
         DefineDocumentoAtual(janela.get());
-        janela->Bipe = [] {};
     }
     void TearDown() override {
         delete formChecaBrl;

@@ -23,6 +23,7 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
 
 namespace {
 
@@ -41,7 +42,6 @@ protected:
         formVisual = visual.get();
         janela->LigaVisual(visual.get());
         DefineDocumentoAtual(janela.get());
-        janela->Bipe = [this] { ++bipes; };
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
@@ -86,7 +86,8 @@ protected:
     std::unique_ptr<TformPrincipal> janela;
     std::unique_ptr<TformVisual> visual;
     DialogosFalsosEscopo caixas;
-    int bipes = 0;
+    ServicosFalsosEscopo servicosFalsos;
+    const int& bipes = servicosFalsos.fake.bipes;
 };
 
 const std::vector<std::string> kDoc = {"um", "dois", "tr\xeas", "quatro", "cinco", "seis", "sete"};

@@ -4,8 +4,11 @@
 // program body: a missing code table, a second start, and the program itself
 // started from the build folder holding its lock.
 #include "core/celas/celasqt.h"
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
 #include "platform/dialogos.h"
 #include "platform/qt/servicosqt.h"
+#include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "support/temporario.h"
 #include "touchup/gui/kelto_programa.h"
@@ -358,6 +361,63 @@ TEST_F(AmbienteKelto, ProgramaSeguraATrava) {
     EXPECT_TRUE(TentaTravaInstancia(kInstanciaKelto, false));
 }
 
+// ---- The clipboard between the two programs -------------------------------
+
+// kelto and the main program's editor in one process, over the real Qt
+// clipboard: a page typed and copied in kelto pastes into the editor as the
+// same cells, and lines copied in the editor paste into kelto as they were.
+class AreaEntreProgramas : public JanelasKelto {
+protected:
+    void SetUp() override {
+        JanelasKelto::SetUp();
+        DefineServicos(&reais);
+        RestauraPadroes();
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+    }
+    void TearDown() override {
+        formPrincipal = nullptr;
+        janela.reset();
+        DefineServicos(&servicos.fake);
+        JanelasKelto::TearDown();
+    }
+    ServicosQt reais;
+    std::unique_ptr<TformPrincipal> janela;
+};
+
+TEST_F(AreaEntreProgramas, PaginaDoKeltoColadaNoEditor) {
+    // Every cell of the code, by chords and by the mouse, on three lines.
+    Acorde("FD");
+    Acorde("DSKL");
+    Aperta(Form1, Qt::Key_Enter);
+    Aperta(Form1, Qt::Key_Enter);
+    for (int m = 0; m < 64; ++m)
+        estado.InsereCelaDoMouse(m);
+    Form1->MostraLinhas();
+    Form2->BotCopiar->click();
+    janela->richEdPrincipal->paste();
+    ASSERT_EQ(janela->NumLinhas(), 3);
+    EXPECT_TRUE(janela->TerminaEmQuebra()); // each line came with its line end
+    EXPECT_EQ(janela->Linha(0), "b=");
+    EXPECT_EQ(janela->Linha(1), "");
+    std::string celas;
+    for (int m = 0; m < 57; ++m)
+        celas += static_cast<char>(CelasDoCodigo(false)[static_cast<std::size_t>(m)]);
+    EXPECT_EQ(janela->Linha(2), celas); // 57 cells: the line's limit
+}
+
+TEST_F(AreaEntreProgramas, LinhasDoEditorColadasNoKelto) {
+    const std::string linhas[] = {"  {braille \xe9 \xe7", "", std::string(50, 'x')};
+    janela->richEdPrincipal->setPlainText(ParaQString(linhas[0] + "\n" + linhas[1] + "\n" + linhas[2] + "\n"));
+    janela->richEdPrincipal->selectAll();
+    janela->richEdPrincipal->copy();
+    Aperta(Form1, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    EXPECT_EQ(Tinta(1), linhas[0] + Brancos(42 - linhas[0].size()));
+    EXPECT_EQ(Tinta(2), Brancos(42));
+    EXPECT_EQ(Tinta(3), std::string(42, 'x'));
+    EXPECT_EQ(Tinta(4), Brancos(56));
+}
+
 // ---- Screenshots (tools/capturas.sh; not run by ctest) -------------------
 
 class CapturasKelto : public JanelasKelto {
@@ -381,7 +441,7 @@ TEST_F(CapturasKelto, DISABLED_TresJanelas) {
         "\r\n"
         "  #a,b o kelto guarda uma p\xe1gina de\r\n"
         "cem linhas na mem\xf3ria;  cada cela \xe9\r\n"
-        "digitada com seis teclas ou em tinta.\r\n";
+        "digitada com seis teclas ou em tinta'\r\n";
     Form2->BotColar->click();
     Aperta(Form1, Qt::Key_Down);
     Aperta(Form1, Qt::Key_Down);

@@ -43,9 +43,9 @@ public:
     }
     void MostraProgresso() override { passos.push_back("mostra"); }
     void EscondeProgresso() override { passos.push_back("esconde"); }
-    bool Compila() override {
-        passos.push_back("compila " + std::to_string(PagInicial) + "-" + std::to_string(PagFinal) +
-                         " n" + std::to_string(NumPagInic));
+    bool Compila(const PedidoCompilacao& p) override {
+        passos.push_back("compila " + std::to_string(p.PagInicial) + "-" + std::to_string(p.PagFinal) +
+                         " n" + std::to_string(p.NumPagInic));
         return compila;
     }
     InstantaneoImpressao Instantaneo() override {

@@ -265,21 +265,6 @@ TEST(TextoProgresso, CopiaEPaginasFeitas) {
     EXPECT_EQ(TextoProgresso(0, 1, 3), "Imprimindo pag.2");
 }
 
-TEST(CampoInteiro, NumeroExatoOuPadrao) {
-    struct Caso {
-        const char* texto;
-        int padrao, esperado;
-    };
-    for (const Caso& c : {Caso{"12", 1, 12}, Caso{"", 9999, 9999}, Caso{"  3", 1, 3}, Caso{"3 ", 1, 1},
-                          Caso{"3a", 1, 1}, Caso{"-2", 1, -2}, Caso{"+4", 1, 4}, Caso{"- 4", 1, 1},
-                          Caso{"$10", 1, 16}, Caso{"x1f", 1, 31}, Caso{"X1F", 1, 31}, Caso{"0x1F", 1, 31},
-                          Caso{"0X10", 1, 16}, Caso{"-$10", 1, -16}, Caso{"$", 5, 5}, Caso{"0x", 5, 5},
-                          Caso{"1f", 5, 5}, Caso{"+", 5, 5}, Caso{"2147483647", 1, 2147483647},
-                          Caso{"-2147483648", 1, -2147483647 - 1}, Caso{"2147483648", 7, 7},
-                          Caso{"$80000000", 7, 7}, Caso{"99999999999", 7, 7}})
-        EXPECT_EQ(CampoInteiro(c.texto, c.padrao), c.esperado) << c.texto;
-}
-
 }  // namespace
 
 namespace {

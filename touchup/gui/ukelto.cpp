@@ -85,11 +85,19 @@ TForm1::TForm1(EstadoKelto& e) : QWidget(nullptr), estado(e) {
     cab2->setObjectName("cab2");
     cab2->setGeometry(kXTexto, 19, kLarguraLinha, 17);
     cab2->DefineTexto("12345678901234567890123456789012345678901234567890123456-");
+    // The line number stands in a box of its own, where the upper ruler has
+    // no more marks, so it is not read as one of them.
     LabLinha = new QLabel(this);
     LabLinha->setObjectName("LabLinha");
-    LabLinha->setGeometry(kXTexto + kLarguraLinha - 60, 2, 60, 17);
-    LabLinha->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabLinha->setGeometry(kXTexto + 52 * passo, 1, 5 * passo, 18);
+    LabLinha->setAlignment(Qt::AlignCenter);
     LabLinha->setFont(FonteTinta(15));
+    LabLinha->setFrameShape(QFrame::Box);
+    LabLinha->setAutoFillBackground(true);
+    QPalette pl = LabLinha->palette();
+    pl.setColor(QPalette::Window, Qt::white);
+    pl.setColor(QPalette::WindowText, kMarinho);
+    LabLinha->setPalette(pl);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");

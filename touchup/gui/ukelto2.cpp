@@ -86,6 +86,12 @@ void TForm2::DevolveFoco() {
     Form1->setFocus();
 }
 
+void TForm2::MostraPagina() {
+    if (Form1)
+        Form1->MostraLinhas();
+    DevolveFoco();
+}
+
 void TForm2::BotCopiarClick() {
     // With the first 32 lines blank there is nothing to copy, and the
     // clipboard keeps what it held.
@@ -96,16 +102,12 @@ void TForm2::BotCopiarClick() {
 
 void TForm2::BotColarClick() {
     estado.Cola(servicos().LeAreaTransferencia());
-    if (Form1)
-        Form1->MostraLinhas();
-    DevolveFoco();
+    MostraPagina();
 }
 
 void TForm2::BotLimparClick() {
     estado.Limpa();
-    if (Form1)
-        Form1->MostraLinhas();
-    DevolveFoco();
+    MostraPagina();
 }
 
 void TForm2::SpeedButton1Click() {
@@ -116,9 +118,7 @@ void TForm2::SpeedButton1Click() {
     estado.InsereCelaDoMouse(mascara);
     for (QCheckBox* c : CheckBox)
         c->setChecked(false);
-    if (Form1)
-        Form1->MostraLinhas();
-    DevolveFoco();
+    MostraPagina();
 }
 
 void TForm2::RadioButton1Click(bool marcado) {
@@ -148,14 +148,10 @@ void TForm2::BotGraficoClick() {
 
 void TForm2::Button1Click() {
     estado.InsereLinha();
-    if (Form1)
-        Form1->MostraLinhas();
-    DevolveFoco();
+    MostraPagina();
 }
 
 void TForm2::Button2Click() {
     estado.RemoveLinha();
-    if (Form1)
-        Form1->MostraLinhas();
-    DevolveFoco();
+    MostraPagina();
 }

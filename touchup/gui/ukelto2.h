@@ -50,6 +50,8 @@ public:
 
 private:
     void DevolveFoco();
+    // The page changed: the page window shows it and takes the keyboard.
+    void MostraPagina();
 };
 
 extern TForm2* Form2;

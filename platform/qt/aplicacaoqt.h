@@ -1,0 +1,42 @@
+// The program's QApplication. Two things every window relies on:
+// - no exception from an event handler (a menu command, a shortcut, a
+//   button, a drop, a timer, a queued call, a box posted by the print
+//   worker) leaves the event loop: it is caught where the event is
+//   delivered, the user is told which command failed and why, and the
+//   program goes on with its documents as they were;
+// - Qt's own texts (file, print and message dialogs, the editors' context
+//   menus) and its number and date formats are Brazilian Portuguese.
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <string>
+
+class QEvent;
+class QObject;
+
+class TAplicacao : public QApplication {
+public:
+    TAplicacao(int& argc, char** argv);
+
+    bool notify(QObject* receptor, QEvent* evento) override;
+
+    // How a caught failure is told (the command's caption, "" when unknown,
+    // and the cause). Default: an error box through the dialog service.
+    static void DefineRelato(std::function<void(const std::string& comando, const std::string& causa)> f);
+};
+
+// Loads Qt's Brazilian Portuguese translations (Debian's
+// qt6-translations-l10n: the folder Qt was built with, else
+// /usr/share/qt6/translations) and makes Brazilian Portuguese the default
+// locale. False when no translation file was found.
+bool CarregaTraducoesQt();
+
+// The command an event's receiver runs, as the user knows it: the action of
+// a shortcut, the caption of a button; "" otherwise (a menu click is named by
+// the item the menu had chosen).
+std::string ComandoDoEvento(QObject* receptor);
+
+// The message of a failed command (cause: what went wrong, in Portuguese).
+std::string MensagemFalhaComando(const std::string& comando, const std::string& causa);

@@ -1,0 +1,339 @@
+// Relief text: .MDL dot fonts, the relief grid, the .GRB it saves with its
+// backup, the resolution limits, and the shipped dot font.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <set>
+#include <utility>
+
+#include "core/dmvars.h"
+#include "output/dmAltoRelevo.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "support/temporario.h"
+
+namespace {
+
+using Pontos = std::set<std::pair<int, int>>; // (column, row)
+
+Pontos PontosDaGrade(const GradeRelevo& g) {
+    Pontos p;
+    for (int l = 0; l <= GradeRelevo::UltimaLinha; ++l)
+        for (int c = 0; c <= GradeRelevo::UltimaColuna; ++c)
+            if (g.Ponto(c, l)) p.insert({c, l});
+    return p;
+}
+
+struct CasoGlifo {
+    const char* nome;
+    std::string fonte;   // the .MDL contents
+    unsigned char c;     // character drawn at (0, 0)
+    Pontos pontos;       // dots it raises
+    int avanco;          // columns it advances
+    int alturaGlifo;     // the font's line advance
+};
+
+class GlifosMDL : public ::testing::TestWithParam<CasoGlifo> {};
+
+TEST_P(GlifosMDL, DesenhaEAvanca) {
+    const CasoGlifo& k = GetParam();
+    FonteMDL f;
+    LeFonteMDL(k.fonte, f);
+    GradeRelevo g;
+    int x = 0, y = 0;
+    DesenhaCaractereRelevo(f, g, k.c, x, y);
+    EXPECT_EQ(PontosDaGrade(g), k.pontos);
+    EXPECT_EQ(x, k.avanco);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(f.AlturaGlifo, k.alturaGlifo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fonte, GlifosMDL,
+    ::testing::Values(
+        CasoGlifo{"EspacoCincoColunas", " = 0\r\n", ' ', {}, 5, 1},
+        CasoGlifo{"ColunasSeparadasPorBarra", "A=1|2|3", 'A', {{1, 1}, {2, 2}, {3, 3}}, 4, 4},
+        CasoGlifo{"LetrasDeDezAQuinze", "X=ABCDEF", 'X',
+                  {{1, 10}, {1, 11}, {1, 12}, {1, 13}, {1, 14}, {1, 15}}, 2, 16},
+        CasoGlifo{"LetrasMinusculasValemAsMaiusculas", "x=a0c", 'x', {{1, 10}, {1, 12}}, 2, 13},
+        CasoGlifo{"ZeroEBrancoNaoLevantam", "A=1 0|0| 2", 'A', {{1, 1}, {3, 2}}, 4, 3},
+        CasoGlifo{"LinhaPosteriorSubstitui", "A=1\r\nB=2\r\nA=3\r\n", 'A', {{1, 3}}, 2, 4},
+        CasoGlifo{"CaixaDoCaractereMantida", "a=1\nA=2\n", 'a', {{1, 1}}, 2, 3},
+        CasoGlifo{"CaractereSemLinhaTresColunas", "A=1\r\n", 'Z', {}, 3, 2},
+        CasoGlifo{"LinhasVaziasIgnoradas", "\r\n\r\nA=5\r\n\r\n", 'A', {{1, 5}}, 2, 6},
+        // Any other character: its code minus "0" (G is 23; rows above the
+        // line's top fall off the grid).
+        CasoGlifo{"OutroCaractereCodigoMenosZero", "A=G/", 'A', {{1, 23}}, 2, 1},
+        // The separator carries no meaning, yet its value counts in the
+        // line advance.
+        CasoGlifo{"SeparadorNaoDesenha", "A91", 'A', {{1, 1}}, 2, 10},
+        CasoGlifo{"GlifoSemColunas", "A=", 'A', {}, 2, 1}),
+    [](const ::testing::TestParamInfo<CasoGlifo>& i) { return std::string(i.param.nome); });
+
+TEST(FonteMDL, ArquivoAusenteMantemGlifos) {
+    PastaTemporaria pasta;
+    FonteMDL f;
+    EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("nada.MDL"), f));
+    EXPECT_FALSE(f.Carregada);
+    ASSERT_TRUE(CarregaFonteMDL(pasta.grava("a.MDL", "A=1\r\n"), f));
+    EXPECT_TRUE(f.Carregada);
+    EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("outra.MDL"), f));
+    EXPECT_EQ(f.GlifosMDL['A'], "A=1");
+    EXPECT_EQ(f.AlturaGlifo, 2);
+}
+
+// The relief text of a short word, to the .GRB byte for byte: glyph dots
+// start one column right and one row below the line's top, so the file
+// begins with an empty line and every line with a blank.
+TEST(TextoRelevo, PalavraCurtaViraGRB) {
+    FonteMDL f;
+    LeFonteMDL("O=13|2|13\r\ni=3\r\n", f);
+    GradeRelevo g;
+    DesenhaTextoRelevo(f, g, {"Oi"});
+    int col = 0, lin = 0;
+    ExtensaoRelevo(g, col, lin);
+    EXPECT_EQ(col, 5);
+    EXPECT_EQ(lin, 3);
+    EXPECT_EQ(TextoGRB(g, lin), "\r\n * *\r\n  *\r\n * * *\r\n");
+    // A second line starts AlturaGlifo rows lower; drawing again clears.
+    DesenhaTextoRelevo(f, g, {"i", "i"});
+    EXPECT_EQ(PontosDaGrade(g), (Pontos{{1, 3}, {1, 7}}));
+}
+
+TEST(TextoRelevo, GradeVaziaSemExtensao) {
+    GradeRelevo g;
+    int col = 0, lin = 0;
+    ExtensaoRelevo(g, col, lin);
+    EXPECT_EQ(col, -1);
+    EXPECT_EQ(lin, -1);
+    // Without a font nothing is drawn (and the grid is left as it was).
+    g.Marca(3, 3);
+    DesenhaTextoRelevo(FonteMDL{}, g, {"abc"});
+    EXPECT_TRUE(g.Ponto(3, 3));
+}
+
+// Dots past the grid are dropped, never written outside it; the text is cut
+// at the grid, not wrapped.
+TEST(TextoRelevo, CortadoNaGrade) {
+    FonteMDL f;
+    LeFonteMDL("W=F|F|F|F|F|F|F|F|F|F\r\n", f); // 10 columns, row 15
+    GradeRelevo g;
+    int x = GradeRelevo::UltimaColuna - 3, y = GradeRelevo::UltimaLinha - 15;
+    DesenhaCaractereRelevo(f, g, 'W', x, y);
+    EXPECT_EQ(PontosDaGrade(g), (Pontos{{798, 1200}, {799, 1200}, {800, 1200}}));
+    g.Limpa();
+    y = GradeRelevo::UltimaLinha - 14;
+    x = 0;
+    DesenhaCaractereRelevo(f, g, 'W', x, y);
+    EXPECT_TRUE(PontosDaGrade(g).empty());
+
+    // A long line and many lines: the grid's right and bottom edges hold the
+    // last dots, and nothing wraps onto the next line.
+    std::vector<std::string> texto(200, std::string(100000, 'W'));
+    DesenhaTextoRelevo(f, g, texto);
+    int col = 0, lin = 0;
+    ExtensaoRelevo(g, col, lin);
+    EXPECT_EQ(col, 800);
+    EXPECT_EQ(lin, 15 + 16 * 74); // the last line whose row 15 is inside
+    EXPECT_FALSE(g.Ponto(0, 15));  // column 0 is never reached by a glyph
+    EXPECT_TRUE(g.Ponto(1, 15));
+    EXPECT_FALSE(g.Ponto(1, 14));
+}
+
+struct CasoBackup {
+    const char* arquivo;
+    const char* backup;
+};
+
+class NomesBackup : public ::testing::TestWithParam<CasoBackup> {};
+
+TEST_P(NomesBackup, TilAposOPonto) {
+    EXPECT_EQ(NomeBackupGRB(GetParam().arquivo), GetParam().backup);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grb, NomesBackup,
+                         ::testing::Values(CasoBackup{"mapa.GRB", "mapa.~GRB"},
+                                           CasoBackup{"/d/mapa.grb", "/d/mapa.~grb"},
+                                           CasoBackup{"/d/mapa", "/d/mapa.~"},
+                                           CasoBackup{"/d.x/mapa", "/d.x/mapa.~"},
+                                           CasoBackup{"/d/mapa.v1.GRB", "/d/mapa.v1.~GRB"}));
+
+class GravaRelevo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LeFonteMDL("I=123\r\n", fonte);
+        DesenhaTextoRelevo(fonte, grade, {"I"});
+    }
+    std::vector<std::string> Textos() const { return dlg.fake.Textos(); }
+    PastaTemporaria pasta;
+    FonteMDL fonte;
+    GradeRelevo grade;
+    DialogosFalsosEscopo dlg;
+    const std::string novo = "\r\n *\r\n *\r\n *\r\n";
+};
+
+TEST_F(GravaRelevo, ArquivoNovoGravadoSemPergunta) {
+    const std::string nome = pasta.caminho("novo.GRB");
+    EXPECT_TRUE(GeraGraficoRelevo(nome, grade));
+    EXPECT_EQ(pasta.le("novo.GRB"), novo);
+    EXPECT_TRUE(Textos().empty());
+    EXPECT_EQ(pasta.entradas(), 1);
+}
+
+TEST_F(GravaRelevo, SobrescreverGuardaOAntigoNoBackup) {
+    const std::string nome = pasta.grava("mapa.GRB", "antigo");
+    pasta.grava("mapa.~GRB", "mais antigo");
+    dlg.fake.respostas = {mrYes};
+    EXPECT_TRUE(GeraGraficoRelevo(nome, grade));
+    EXPECT_EQ(pasta.le("mapa.GRB"), novo);
+    EXPECT_EQ(pasta.le("mapa.~GRB"), "antigo");
+    EXPECT_EQ(Textos(), (std::vector<std::string>{
+                            "Arquivo "_cp + nome + " já existe. \r\nSobrescreve?"_cp,
+                            "Arquivo antigo salvo em "_cp + pasta.caminho("mapa.~GRB") + "."}));
+    EXPECT_EQ(dlg.fake.registros[0].botoes, Botoes::YesNo);
+}
+
+TEST_F(GravaRelevo, RecusarSobrescreverNaoMexe) {
+    const std::string nome = pasta.grava("mapa.GRB", "antigo");
+    dlg.fake.respostas = {mrNo};
+    EXPECT_FALSE(GeraGraficoRelevo(nome, grade));
+    EXPECT_EQ(pasta.le("mapa.GRB"), "antigo");
+    EXPECT_EQ(pasta.entradas(), 1);
+}
+
+// The backup cannot be made (its name is a folder): the old graphic stays
+// under its own name and the user is told.
+TEST_F(GravaRelevo, BackupImpossivelMantemOAntigo) {
+    const std::string nome = pasta.grava("mapa.GRB", "antigo");
+    ASSERT_EQ(::mkdir(CaminhoNativo(pasta.caminho("mapa.~GRB")).c_str(), 0700), 0);
+    pasta.grava("mapa.~GRB/dentro", "x");
+    dlg.fake.respostas = {mrYes};
+    EXPECT_FALSE(GeraGraficoRelevo(nome, grade));
+    EXPECT_EQ(pasta.le("mapa.GRB"), "antigo");
+    ASSERT_EQ(Textos().size(), 2u);
+    EXPECT_EQ(Textos()[1], "Não consegui salvar arquivo: "_cp + pasta.caminho("mapa.~GRB") + ".");
+    std::remove(CaminhoNativo(pasta.caminho("mapa.~GRB/dentro")).c_str());
+    ::rmdir(CaminhoNativo(pasta.caminho("mapa.~GRB")).c_str());
+}
+
+// The new graphic cannot be written (the file size limit stands in for a
+// full disk): the old graphic is still there and the user is told.
+TEST_F(GravaRelevo, EscritaImpossivelMantemOAntigo) {
+    const std::string nome = pasta.grava("mapa.GRB", "antigo");
+    dlg.fake.respostas = {mrYes};
+    struct rlimit antes {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &antes), 0);
+    auto sinal = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit pouco = antes;
+    pouco.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &pouco), 0);
+    const bool ok = GeraGraficoRelevo(nome, grade);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    ::signal(SIGXFSZ, sinal);
+    EXPECT_FALSE(ok);
+    const bool noNome = pasta.le("mapa.GRB") == "antigo";
+    const bool noBackup = pasta.le("mapa.~GRB") == "antigo";
+    EXPECT_TRUE(noNome || noBackup);
+    EXPECT_EQ(Textos().back(), "Erro ao salvar gráfico no arquivo "_cp + nome + ".");
+    // SalvaGRB alone says the same.
+    dlg.fake.Limpa();
+    EXPECT_FALSE(SalvaGRB(pasta.caminho("nao/existe.GRB"), grade, 3));
+    EXPECT_EQ(Textos(), (std::vector<std::string>{"Erro ao salvar gráfico no arquivo "_cp +
+                                                  pasta.caminho("nao/existe.GRB") + "."}));
+}
+
+struct CasoResolucao {
+    const char *x, *y;
+    bool aceita;
+};
+
+class Resolucao : public ::testing::TestWithParam<CasoResolucao> {};
+
+TEST_P(Resolucao, LimitesDoPapel) {
+    int x = -1, y = -1;
+    EXPECT_EQ(LeResolucao(GetParam().x, GetParam().y, x, y), GetParam().aceita);
+    if (GetParam().aceita) {
+        EXPECT_EQ(x, std::stoi(GetParam().x));
+        EXPECT_EQ(y, std::stoi(GetParam().y));
+    } else {
+        EXPECT_EQ(x, -1);
+        EXPECT_EQ(y, -1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papel, Resolucao,
+    ::testing::Values(CasoResolucao{"120", "150", true}, CasoResolucao{"800", "1200", true},
+                      CasoResolucao{" 300 ", "400", true}, CasoResolucao{"119", "150", false},
+                      CasoResolucao{"801", "150", false}, CasoResolucao{"120", "149", false},
+                      CasoResolucao{"120", "1201", false}, CasoResolucao{"abc", "150", false},
+                      CasoResolucao{"", "", false}, CasoResolucao{"-200", "150", false},
+                      CasoResolucao{"0", "0", false}, CasoResolucao{"99999999999", "150", false},
+                      CasoResolucao{"12x", "150", false}));
+
+// ---- The shipped dot font -------------------------------------------------
+
+std::string FonteDistribuida() {
+    return LeArquivoTeste(std::string(DOTMARA_DATA_DIR) + "/ZIRODEDOD.MDL");
+}
+
+// Every printable Windows-1252 character: letters (accented too), digits,
+// punctuation and symbols; the five undefined bytes are not characters.
+std::vector<unsigned char> Imprimiveis() {
+    std::vector<unsigned char> r;
+    for (int c = 0x21; c <= 0xFF; ++c) {
+        if (c == 0x7F || c == 0xA0) continue;
+        if (c >= 0x80 && c < 0xA0 && Cp1252ParaUnicode(static_cast<unsigned char>(c)) < 0x100)
+            continue;
+        r.push_back(static_cast<unsigned char>(c));
+    }
+    return r;
+}
+
+TEST(FonteZirodedod, CadaLinhaSeLeECadaCaractereTemPontos) {
+    const std::string conteudo = FonteDistribuida();
+    ASSERT_FALSE(conteudo.empty());
+    std::set<unsigned char> definidos;
+    for (const std::string& l : DivideLinhas(conteudo)) {
+        if (l.empty()) continue;
+        ASSERT_GE(l.size(), 3u) << l;
+        EXPECT_TRUE(definidos.insert(static_cast<unsigned char>(l[0])).second) << "twice: " << l;
+        const std::string glifo = l.substr(2);
+        if (glifo == " 0") continue;
+        for (char k : glifo)
+            EXPECT_TRUE(k == '|' || (k >= '0' && k <= '9') || (k >= 'A' && k <= 'F')) << l;
+    }
+    FonteMDL f;
+    LeFonteMDL(conteudo, f);
+    EXPECT_EQ(f.AlturaGlifo, 16);
+    for (unsigned char c : Imprimiveis()) {
+        EXPECT_TRUE(definidos.count(c)) << "no line for " << int(c);
+        GradeRelevo g;
+        int x = 0, y = 0;
+        DesenhaCaractereRelevo(f, g, c, x, y);
+        const Pontos p = PontosDaGrade(g);
+        EXPECT_FALSE(p.empty()) << "no dots for " << int(c);
+        // Legible by touch: glyphs stand apart (a blank column before the
+        // first dot) and no stroke is two dots thick (no square of four).
+        for (auto [col, lin] : p) {
+            EXPECT_GE(col, 2) << int(c);
+            EXPECT_TRUE(lin >= 1 && lin <= 15) << int(c);
+            EXPECT_FALSE(p.count({col + 1, lin}) && p.count({col, lin + 1}) &&
+                         p.count({col + 1, lin + 1}))
+                << "square of dots in " << int(c) << " at " << col << "," << lin;
+        }
+    }
+    for (unsigned char espaco : {' ', '\xa0'}) {
+        int x = 0, y = 0;
+        GradeRelevo g;
+        DesenhaCaractereRelevo(f, g, espaco, x, y);
+        EXPECT_EQ(x, 5);
+        EXPECT_TRUE(PontosDaGrade(g).empty());
+    }
+}
+
+} // namespace

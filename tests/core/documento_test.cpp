@@ -1,0 +1,134 @@
+// The editable document in memory: the shared tables of caret cases and
+// edits (which the main window's editor must meet too), its undo steps, and
+// the documents in force.
+#include "core/documento.h"
+#include "platform/servicos.h"
+#include "support/casos_documento.h"
+
+#include <gtest/gtest.h>
+
+using namespace casos_documento;
+
+namespace {
+
+class DocumentoMemoria : public ::testing::Test {
+protected:
+    ServicosFalsosEscopo servicosFalsos;
+    DocumentoEmMemoria doc;
+    Prepara prepara = [this](const std::string& t) -> DocumentoEditavel& {
+        doc.DefineTexto(t);
+        return doc;
+    };
+};
+
+TEST_F(DocumentoMemoria, CaretCasesOfTheTable) { VerificaLinColECursor(prepara); }
+
+TEST_F(DocumentoMemoria, SelectionCasesOfTheTable) { VerificaSelecoes(prepara); }
+
+TEST_F(DocumentoMemoria, EditsOfTheTable) {
+    for (const auto& c : Edicoes()) {
+        SCOPED_TRACE(c.nome);
+        VerificaEdicao(c, prepara(*c.texto));
+    }
+}
+
+TEST_F(DocumentoMemoria, EditsAtTheTextLimit) { VerificaLimite(prepara, servicosFalsos.fake.bipes); }
+
+TEST_F(DocumentoMemoria, LinesAsAFileLoadsThem) {
+    struct Caso { const char* texto; std::vector<std::string> linhas; bool quebraFinal; };
+    const Caso casos[] = {
+        {"", {}, false},
+        {"\r\n", {""}, true},
+        {"a", {"a"}, false},
+        {"a\nb\rc\r\n", {"a", "b", "c"}, true},
+        {"a\r\n\r\n", {"a", ""}, true},
+        {"\r\n\r\nx", {"", "", "x"}, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        doc.DefineTexto(c.texto);
+        ASSERT_EQ(doc.NumLinhas(), static_cast<int>(c.linhas.size()));
+        for (int i = 0; i < doc.NumLinhas(); ++i) EXPECT_EQ(doc.Linha(i), c.linhas[static_cast<size_t>(i)]);
+        EXPECT_EQ(doc.TerminaEmQuebra(), c.quebraFinal);
+        EXPECT_EQ(doc.Linha(doc.NumLinhas()), "");
+        EXPECT_EQ(doc.ComprimentoLinha(-1), 0);
+    }
+    const DocumentoEmMemoria deLinhas({"um", "", "dois"});
+    EXPECT_EQ(deLinhas.Texto(), "um\r\n\r\ndois\r\n");
+}
+
+TEST_F(DocumentoMemoria, AGroupWithoutEditsLeavesNoUndoStep) {
+    doc.DefineTexto(kDuas);
+    {
+        GrupoEdicao g(doc);
+        doc.DefineSelecao(4, 2);
+        doc.SubstituiLinha(7, "fora");
+    }
+    EXPECT_EQ(doc.PassosDesfazer(), 0);
+    doc.SubstituiSelecao("x");
+    {
+        GrupoEdicao g(doc);
+        doc.InsereLinha(0, "1");
+        doc.InsereLinha(0, "2");
+    }
+    EXPECT_EQ(doc.PassosDesfazer(), 2);
+    // A stray close is harmless; the next group still counts from the start.
+    doc.TerminaGrupo();
+    doc.IniciaGrupo();
+    doc.RemoveLinhas(0);
+    doc.TerminaGrupo();
+    EXPECT_EQ(doc.PassosDesfazer(), 3);
+    doc.Desfaz();
+    doc.Desfaz();
+    doc.Desfaz();
+    EXPECT_EQ(doc.Texto(), kDuas);
+    EXPECT_EQ(doc.InicioSelecao(), 4);
+    EXPECT_EQ(doc.TamanhoSelecao(), 2);
+}
+
+TEST_F(DocumentoMemoria, SelectionFollowsItsTextThroughEdits) {
+    // The words selected stay selected while lines come and go around them.
+    doc.DefineTexto("um\r\ndois tres\r\nquatro\r\n");
+    doc.DefineSelecao(9, 4);   // "tres"
+    ASSERT_EQ(doc.TextoSelecionado(), "tres");
+    doc.InsereLinha(0, "zero");
+    doc.InsereLinha(3, "x");
+    doc.RemoveLinhas(1);
+    doc.SubstituiLinha(2, "QUATRO");
+    EXPECT_EQ(doc.TextoSelecionado(), "tres");
+    EXPECT_EQ(doc.Texto(), "zero\r\ndois tres\r\nQUATRO\r\nquatro\r\n");
+}
+
+TEST(LinhasCRLF, EveryKindOfLineEndBecomesCRLF) {
+    struct Caso { const char* de; const char* para; };
+    const Caso casos[] = {
+        {"", ""}, {"a", "a"}, {"\n", "\r\n"}, {"\r", "\r\n"}, {"\r\n", "\r\n"},
+        {"\n\r", "\r\n\r\n"}, {"a\r\r\nb", "a\r\n\r\nb"}, {"\r\n\n", "\r\n\r\n"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(QuebrasCRLF(c.de), c.para) << c.de;
+}
+
+TEST(DocumentosEmVigor, TheDocumentInEditIsTheOneTheCompilerReads) {
+    // By default an empty document of its own.
+    EXPECT_EQ(DocumentoEmEdicao().NumLinhas(), 0);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&DocumentoEmEdicao()));
+
+    DocumentoEmMemoria editado({"a"});
+    DefineDocumentoEmEdicao(&editado);
+    EXPECT_EQ(&DocumentoEmEdicao(), &editado);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&editado));
+
+    // A document installed for the compiler alone leaves the one in edit.
+    LinhasEmMemoria lido({"b"});
+    DefineDocumentoAtual(&lido);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&lido));
+    EXPECT_EQ(&DocumentoEmEdicao(), &editado);
+    DefineDocumentoAtual(nullptr);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&editado));
+
+    DefineDocumentoEmEdicao(nullptr);
+    EXPECT_NE(&DocumentoEmEdicao(), &editado);
+    EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&DocumentoEmEdicao()));
+}
+
+} // namespace

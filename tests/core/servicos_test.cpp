@@ -1,0 +1,118 @@
+// The platform services: the silent default, the recording fake, and the
+// single-instance lock across processes.
+#include "platform/arquivos.h"
+#include "platform/servicos.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(ServicosPadrao, SilentDefaultKeepsTheClipboardAndStartsNothing) {
+    ServicosPlataforma& s = servicos();
+    ASSERT_TRUE(s.GravaAreaTransferencia(std::string("a\r\nb\0c", 6)));
+    EXPECT_EQ(s.LeAreaTransferencia(), "a\r\nb");
+    EXPECT_FALSE(s.IniciaPrograma("/bin/true", {}, ""));
+    EXPECT_FALSE(s.AbreComProgramaDoSistema("/etc/hostname"));
+    EXPECT_TRUE(s.TravaInstancia(kInstanciaKelto));
+    EXPECT_FALSE(s.InstanciaAtiva(kInstanciaKelto));
+    s.Bipe();
+}
+
+TEST(ServicosFalsos, RecordWhatWentOut) {
+    ServicosFalsosEscopo escopo;
+    ServicosFalsos& f = escopo.fake;
+    ASSERT_EQ(&servicos(), static_cast<ServicosPlataforma*>(&f));
+
+    EXPECT_TRUE(servicos().GravaAreaTransferencia("um\r\ndois"));
+    f.areaOcupada = true;
+    EXPECT_FALSE(servicos().GravaAreaTransferencia("tres"));
+    EXPECT_EQ(f.gravacoes, (std::vector<std::string>{"um\r\ndois"}));
+    EXPECT_EQ(servicos().LeAreaTransferencia(), "um\r\ndois");
+
+    EXPECT_TRUE(servicos().IniciaPrograma("/opt/kelto", {"a b", "\"c\""}, "/opt/"));
+    f.iniciaResultado = false;
+    EXPECT_FALSE(servicos().IniciaPrograma("x", {}, ""));
+    ASSERT_EQ(f.programas.size(), 2u);
+    EXPECT_EQ(f.programas[0], (ServicosFalsos::Programa{"/opt/kelto", {"a b", "\"c\""}, "/opt/"}));
+
+    EXPECT_TRUE(servicos().AbreComProgramaDoSistema("manual.pdf"));
+    EXPECT_EQ(f.abertos, (std::vector<std::string>{"manual.pdf"}));
+
+    f.instanciasAtivas.insert(kInstanciaKelto);
+    EXPECT_TRUE(servicos().InstanciaAtiva(kInstanciaKelto));
+    EXPECT_FALSE(servicos().TravaInstancia(kInstanciaKelto));
+    EXPECT_TRUE(servicos().TravaInstancia("outro"));
+    EXPECT_TRUE(servicos().InstanciaAtiva("outro"));
+
+    servicos().Bipe();
+    servicos().Bipe();
+    EXPECT_EQ(f.bipes, 2);
+}
+
+class TravaInstancia : public ::testing::Test {
+protected:
+    PastaTemporaria pasta;
+    VariavelAmbiente runtime{"XDG_RUNTIME_DIR", pasta.dir().substr(0, pasta.dir().size() - 1)};
+    const std::string nome = "teste" + std::to_string(::getpid());
+    void TearDown() override { LiberaTravaInstancia(nome); }
+};
+
+TEST_F(TravaInstancia, TheLockLivesInTheRuntimeFolder) {
+    EXPECT_EQ(ArquivoTravaInstancia(nome), pasta.dir() + nome + ".lock");
+    // Without a usable runtime folder: the private temporary folder.
+    for (const char* valor : {"", "relativo", "/nao/existe"}) {
+        VariavelAmbiente outra("XDG_RUNTIME_DIR", valor);
+        EXPECT_EQ(ArquivoTravaInstancia(nome), DirTemporario() + nome + ".lock") << valor;
+    }
+}
+
+TEST_F(TravaInstancia, HolderAndCheckerSeeOneLock) {
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));    // free: nothing kept
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+    EXPECT_TRUE(TentaTravaInstancia(nome, true));     // taken
+    EXPECT_TRUE(ArquivoExiste(ArquivoTravaInstancia(nome)));
+    EXPECT_TRUE(TentaTravaInstancia(nome, true));     // already this process's
+    EXPECT_FALSE(TentaTravaInstancia(nome, false));   // a check sees it held
+    LiberaTravaInstancia(nome);
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+}
+
+TEST_F(TravaInstancia, ALockThatCannotBeMadeCountsAsFree) {
+    std::filesystem::create_directory(ArquivoTravaInstancia(nome));
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+    EXPECT_TRUE(TentaTravaInstancia(nome, true));
+}
+
+TEST_F(TravaInstancia, AnotherProcessHoldsItUntilItEnds) {
+    int pronto[2], fim[2];
+    ASSERT_EQ(::pipe(pronto), 0);
+    ASSERT_EQ(::pipe(fim), 0);
+    const pid_t filho = ::fork();
+    ASSERT_GE(filho, 0);
+    if (filho == 0) {
+        const char r = TentaTravaInstancia(nome, true) ? 'S' : 'N';
+        (void)!::write(pronto[1], &r, 1);
+        char c = 0;
+        (void)!::read(fim[0], &c, 1);   // holds the lock until told to end
+        ::_exit(0);
+    }
+    char r = 0;
+    ASSERT_EQ(::read(pronto[0], &r, 1), 1);
+    EXPECT_EQ(r, 'S');
+    EXPECT_FALSE(TentaTravaInstancia(nome, false));
+    EXPECT_FALSE(TentaTravaInstancia(nome, true));
+    const char c = 'x';
+    ASSERT_EQ(::write(fim[1], &c, 1), 1);
+    int estado = 0;
+    ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+    // The system let go of the lock with the process.
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+    for (int fd : {pronto[0], pronto[1], fim[0], fim[1]}) ::close(fd);
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+// The program's application: a command that fails (from a menu, a shortcut,
+// a button, a timer or a queued call) is told to the user and leaves the
+// main window and its unsaved document as they were; Qt's own texts are
+// Portuguese.
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
+#include "support/temporario.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcutEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Texto(const QString& q) {
+    std::string r;
+    for (QChar c : q) {
+        const int b = UnicodeParaCp1252(c.unicode());
+        r += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return r;
+}
+
+const char* const kFim = ".\r\nO documento continua aberto como estava; salve-o antes de continuar.";
+
+class ComandoQueFalha : public ::testing::Test {
+protected:
+    PastaTemporaria pasta;
+    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
+    DialogosFalsosEscopo caixas;
+    std::unique_ptr<TformPrincipal> janela;
+
+    void SetUp() override {
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+        janela->richEdPrincipal->setPlainText(QString::fromUtf8("texto que n\u00e3o foi salvo\nsegunda linha"));
+        janela->richEdPrincipal->document()->setModified(true);
+    }
+    void TearDown() override {
+        janela.reset();
+        formPrincipal = nullptr;
+    }
+};
+
+// Each way a command reaches the program, each kind of failure.
+TEST_F(ComandoQueFalha, ORelatoDizOQueFalhouEODocumentoFica) {
+    using Dispara = std::function<void(TformPrincipal&, std::function<void()> falha)>;
+    struct Caso {
+        const char* nome;
+        Dispara dispara;
+        std::function<void()> falha;
+        std::string esperado;
+    };
+    const Dispara atalho = [](TformPrincipal& j, std::function<void()> f) {
+        QAction* a = j.menuArquivo->addAction("Co&mando de teste");
+        a->setShortcut(Qt::Key_F7);
+        QObject::connect(a, &QAction::triggered, &j, f);
+        QShortcutEvent e(QKeySequence(Qt::Key_F7), 1);
+        QApplication::sendEvent(a, &e);
+    };
+    const Dispara menu = [](TformPrincipal& j, std::function<void()> f) {
+        QAction* a = j.menuArquivo->addAction("&Exportar");
+        QObject::connect(a, &QAction::triggered, &j, f);
+        j.menuArquivo->popup(QPoint(10, 10));
+        QApplication::processEvents();
+        const QPointF p = j.menuArquivo->actionGeometry(a).center();
+        QMouseEvent aperta(QEvent::MouseButtonPress, p, j.menuArquivo->mapToGlobal(p), Qt::LeftButton,
+                           Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(j.menuArquivo, &aperta);
+        QMouseEvent solta(QEvent::MouseButtonRelease, p, j.menuArquivo->mapToGlobal(p), Qt::LeftButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(j.menuArquivo, &solta);
+        j.menuArquivo->hide();
+    };
+    const Dispara botao = [](TformPrincipal& j, std::function<void()> f) {
+        auto* b = new QToolButton(j.panToolBar);
+        b->setText("Imprimir Braille");
+        QObject::connect(b, &QToolButton::clicked, &j, f);
+        b->resize(80, 20);
+        const QPointF p(5, 5);
+        QMouseEvent aperta(QEvent::MouseButtonPress, p, b->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(b, &aperta);
+        QMouseEvent solta(QEvent::MouseButtonRelease, p, b->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(b, &solta);
+    };
+    const Dispara relogio = [](TformPrincipal& j, std::function<void()> f) {
+        QTimer::singleShot(0, &j, f);
+        QApplication::processEvents();
+    };
+    const Dispara depois = [](TformPrincipal& j, std::function<void()> f) {
+        // As a drop or a box posted by the print worker arrives.
+        QMetaObject::invokeMethod(&j, f, Qt::QueuedConnection);
+        QApplication::processEvents();
+    };
+    const auto semMemoria = [] { throw std::bad_alloc(); };
+    const std::string prefixo = "N\xe3o foi poss\xedvel concluir ";
+    const Caso casos[] = {
+        {"shortcut, no memory", atalho, semMemoria,
+         prefixo + "o comando \"Comando de teste\": mem\xf3ria insuficiente" + kFim},
+        {"menu click, too long", menu, [] { throw std::length_error("vector"); },
+         prefixo + "o comando \"Exportar\": mem\xf3ria insuficiente" + kFim},
+        {"toolbar button, a library error", botao, [] { throw std::runtime_error("disco sumiu"); },
+         prefixo + "o comando \"Imprimir Braille\": erro interno (disco sumiu)" + kFim},
+        {"timer, anything thrown", relogio, [] { throw 42; },
+         prefixo + "a \xfaltima opera\xe7\xe3o: erro interno" + kFim},
+        {"queued call, no memory", depois, semMemoria,
+         prefixo + "a \xfaltima opera\xe7\xe3o: mem\xf3ria insuficiente" + kFim},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.Limpa();
+        c.dispara(*janela, c.falha);
+        ASSERT_EQ(caixas.fake.Textos(), std::vector<std::string>{c.esperado});
+        EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
+        EXPECT_EQ(janela->Linha(0), "texto que n\xe3o foi salvo");
+        EXPECT_EQ(janela->NumLinhas(), 2);
+        EXPECT_TRUE(janela->Modificado());
+    }
+    // The program goes on: the next command runs as usual.
+    bool rodou = false;
+    QMetaObject::invokeMethod(janela.get(), [&] { rodou = true; }, Qt::QueuedConnection);
+    QApplication::processEvents();
+    EXPECT_TRUE(rodou);
+}
+
+TEST(TraducoesQt, DialogosDoSistemaEmPortugues) {
+    ASSERT_TRUE(CarregaTraducoesQt());
+    QDialogButtonBox caixa(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open |
+                           QDialogButtonBox::Save);
+    const struct {
+        QDialogButtonBox::StandardButton botao;
+        const char* texto;
+    } botoes[] = {
+        {QDialogButtonBox::Cancel, "Cancelar"},
+        {QDialogButtonBox::Open, "Abrir"},
+        {QDialogButtonBox::Save, "Salvar"},
+    };
+    for (const auto& b : botoes) EXPECT_EQ(Texto(caixa.button(b.botao)->text()), b.texto);
+    EXPECT_EQ(Texto(QCoreApplication::translate("QFileDialog", "Look in:")), "Procurar em:");
+    EXPECT_EQ(Texto(QCoreApplication::translate("QPrintDialog", "Print")), "Imprimir");
+    // Dates and sizes in the file dialog follow the Brazilian format.
+    EXPECT_EQ(Texto(QLocale().toString(QDate(2025, 3, 1), QLocale::LongFormat)),
+              "s\xe1" "bado, 1 de mar\xe7o de 2025");
+    EXPECT_EQ(Texto(QLocale().formattedDataSize(123456)), "120,56 KiB");
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// The main window's editor as the editable document: the shared tables of
+// caret cases and edits, each one also run on the document in memory and
+// compared with it, the editor's undo of an edit group, and the strip and
+// status bar after a group.
+#include "core/dmvars.h"
+#include "core/documento.h"
+#include "editor/gui/dmmain.h"
+#include "platform/dialogos.h"
+#include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
+#include "support/casos_documento.h"
+#include "support/temporario.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTextBlock>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace casos_documento;
+
+namespace {
+
+class EditorComoDocumento : public ::testing::Test {
+protected:
+    PastaTemporaria pasta;
+    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
+    DialogosFalsosEscopo caixas;
+    ServicosFalsosEscopo servicosFalsos;
+    std::unique_ptr<TformPrincipal> janela;
+    DocumentoEmMemoria memoria;
+
+    void SetUp() override {
+        RestauraPadroes();
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+    }
+    void TearDown() override {
+        janela.reset();
+        formPrincipal = nullptr;
+    }
+
+    // The text as the editor holds it: one LF per line end.
+    DocumentoEditavel& Editor(const std::string& texto) {
+        QString q = ParaQString(texto);
+        q.replace("\r\n", "\n");
+        janela->richEdPrincipal->setPlainText(q);
+        janela->DefineSelecao(0, 0);
+        return *janela;
+    }
+    DocumentoEditavel& Memoria(const std::string& texto) {
+        memoria.DefineTexto(texto);
+        return memoria;
+    }
+    Prepara editor = [this](const std::string& t) -> DocumentoEditavel& { return Editor(t); };
+
+    std::string Painel(int i) const { return DeQString(janela->sbarPrincipal[static_cast<size_t>(i)]->text()); }
+};
+
+TEST_F(EditorComoDocumento, CaretCasesOfTheTable) { VerificaLinColECursor(editor); }
+
+TEST_F(EditorComoDocumento, SelectionCasesOfTheTable) { VerificaSelecoes(editor); }
+
+TEST_F(EditorComoDocumento, EditsOfTheTableAgreeWithTheDocumentInMemory) {
+    for (const auto& c : Edicoes()) {
+        SCOPED_TRACE(c.nome);
+        VerificaEdicao(c, Editor(*c.texto));
+        VerificaEdicao(c, Memoria(*c.texto));
+        ComparaDocumentos(*janela, memoria);
+        // The editor holds what the document says.
+        QString q = ParaQString(c.esperado);
+        q.replace("\r\n", "\n");
+        EXPECT_EQ(janela->richEdPrincipal->toPlainText(), q);
+    }
+}
+
+TEST_F(EditorComoDocumento, EditsAtTheTextLimit) { VerificaLimite(editor, servicosFalsos.fake.bipes); }
+
+TEST_F(EditorComoDocumento, AGroupIsOneStepOfTheEditorsUndo) {
+    Editor(kDuas);
+    {
+        GrupoEdicao g(*janela);
+        janela->InsereLinha(0, "<F->");
+        janela->InsereLinha(3, "<F+>");
+        janela->SubstituiLinha(1, "AB");
+    }
+    janela->SubstituiLinha(2, "CDE");
+    ASSERT_EQ(janela->Texto(), "<F->\r\nAB\r\nCDE\r\n<F+>\r\n");
+    EXPECT_TRUE(janela->Modificado());
+    // Ctrl+Z in the editor: first the lone edit, then the whole group.
+    janela->richEdPrincipal->undo();
+    EXPECT_EQ(janela->Texto(), "<F->\r\nAB\r\ncde\r\n<F+>\r\n");
+    janela->richEdPrincipal->undo();
+    EXPECT_EQ(janela->Texto(), kDuas);
+}
+
+TEST_F(EditorComoDocumento, StripAndStatusBarFollowWhenTheGroupCloses) {
+    Editor("um\r\ndois\r\n");
+    janela->PosicionaCursor(1, 2);
+    ASSERT_EQ(Painel(0), " Lin: 2");
+    ASSERT_EQ(Painel(1), " Col: 3");
+    janela->IniciaGrupo();
+    janela->InsereLinhas(0, {"a", "b"});
+    // Nothing is shown half-way through the command.
+    EXPECT_EQ(Painel(0), " Lin: 2");
+    EXPECT_EQ(janela->InicioSelecao(), 4 + 6 + 2);
+    janela->TerminaGrupo();
+    EXPECT_EQ(Painel(0), " Lin: 4");
+    EXPECT_EQ(Painel(1), " Col: 3");
+    EXPECT_EQ(janela->richEdPrincipal->textCursor().blockNumber(), 3);
+    EXPECT_EQ(janela->Preview.UltimaLinhaPreview, 4);
+    // An edit below the caret moves nothing, but the strip still looks.
+    janela->Preview.UltimaLinhaPreview = -1;
+    janela->InsereLinha(9, "fim");
+    EXPECT_EQ(janela->Preview.UltimaLinhaPreview, 4);
+}
+
+TEST_F(EditorComoDocumento, PositioningTheCaretFocusesTheEditor) {
+    Editor(kDuas);
+    janela->show();
+    QApplication::setActiveWindow(janela.get());
+    auto* sair = janela->findChild<QToolButton*>("bbtnSair");
+    ASSERT_NE(sair, nullptr);
+    sair->setFocus();
+    QApplication::processEvents();
+    ASSERT_FALSE(janela->richEdPrincipal->hasFocus());
+    janela->DefineSelecao(4, 1);   // selecting alone leaves the focus
+    EXPECT_FALSE(janela->richEdPrincipal->hasFocus());
+    janela->PosicionaCursor(1, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(janela->richEdPrincipal->hasFocus());
+    EXPECT_EQ(janela->InicioSelecao(), 5);
+}
+
+} // namespace
