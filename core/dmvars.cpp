@@ -231,6 +231,16 @@ bool MudaDir(const std::string& dir, bool lembra) {
     return false;
 }
 
+bool ConfereDir(const std::string& dir) {
+    struct stat st {};
+    const std::string nativo = CaminhoNativo(dir);
+    if (!dir.empty() && ::stat(nativo.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        ::access(nativo.c_str(), X_OK) == 0)
+        return true;
+    AvisaDiretorio(dir);
+    return false;
+}
+
 void VoltaDir() {
     if (MesmoDiretorio(DiretorioAtual(), DirDocumento))
         return;

@@ -196,6 +196,10 @@ void ErroContacte(const std::string& detalhe);
 bool EditaLinha(const std::string& titulo, const std::string& prompt, std::string& s);
 bool MudaDir(const std::string& dir, bool lembra);
 void VoltaDir();
+// MudaDir for a program started in its own folder: true when dir can be
+// entered, otherwise MudaDir's warning. The working folder never changes
+// (the print worker may be reading relative names meanwhile).
+bool ConfereDir(const std::string& dir);
 // Opens a text file for reading (binary: line ends are the reader's); true
 // when the open succeeded. Reports nothing.
 bool AbreArqTexto(const std::string& nome, std::ifstream& f);

@@ -87,7 +87,9 @@ std::vector<std::string> MontaLinhasVisual(const std::vector<std::string>& lidas
             continue;
         }
         if (modo < mlNumeracaoEsquerda || modo > mlLimiteLinha) {
-            saida.push_back(linha);
+            // Reserved room (a graphic's, or a real-size page's fill) is a
+            // blank line, not the cell or glyph of its vertical tab.
+            saida.push_back(LinhaReservada(linha) ? std::string() : linha);
             continue;
         }
         std::string t = LinhaReservada(linha) ? std::string() : linha.substr(0, largura);

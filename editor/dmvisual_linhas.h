@@ -42,7 +42,7 @@ inline constexpr char kMarcaLimite = 'l';
 std::vector<std::string> MontaRotulosLinha(const TradutorTexto& traduz);
 
 // One display line per draft line, by line mode (page ends normalised to
-// exactly 50 "-" or "=").
+// exactly 50 "-" or "="; reserved lines blank).
 std::vector<std::string> MontaLinhasVisual(const std::vector<std::string>& lidas, int modo,
                                            int maxCarac,
                                            const std::vector<std::string>& rotulos);

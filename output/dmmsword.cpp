@@ -3,11 +3,13 @@
 
 #include <array>
 
+#include "core/dmtraduz.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmprint.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/servicos.h"
 
 const SequenciaTinta SequenciasTinta[kQuantSequencias] = {
     {"--", "\x97"}, // em dash
@@ -248,4 +250,48 @@ DocumentoRtf DocumentoDoRascunho(const std::vector<std::string>& linhas, bool ti
         }
     }
     return doc;
+}
+
+namespace {
+
+// "livro.txt" -> "livro-braille-": the document's own name tells the
+// exports apart in the word processor.
+std::string PrefixoDocumento(bool tinta) {
+    std::string base = ExtraiNomeArquivo(ArqAtual);
+    base = base.substr(0, base.size() - ExtraiExtensao(base).size());
+    if (base.empty()) base = "documento";
+    return base + (tinta ? "-tinta-" : "-braille-");
+}
+
+} // namespace
+
+std::string GeraDocWord(bool tinta) {
+    dialogos().MostraEspere("Gerando documento. Aguarde...");
+    std::vector<std::string> linhas;
+    if (!LeRascunho(ArqRascunho, linhas)) {
+        dialogos().EscondeEspere();
+        MensagemOK("Erro de leitura no arquivo de rascunho!");
+        return std::string();
+    }
+    const std::string rtf = DocumentoDoRascunho(linhas, tinta).Rtf();
+    const std::string arquivo = ArquivoTemporario(PrefixoDocumento(tinta), ".rtf");
+    if (arquivo.empty() || !GravaArquivoAtomico(arquivo, rtf)) {
+        dialogos().EscondeEspere();
+        if (arquivo.empty())
+            dialogos().Caixa(MensagemSemPastaTemporaria(), "Erro", Icone::Erro, Botoes::OK);
+        else
+            dialogos().Caixa("Erro ao gravar o documento "_cp + arquivo + "!", "Dotmara", Icone::Erro,
+                             Botoes::OK);
+        return std::string();
+    }
+    dialogos().EscondeEspere();
+    if (!servicos().AbreComProgramaDoSistema(arquivo)) MensagemOK("Word não pode ser ativado!"_cp);
+    dialogos().Caixa("Documento gerado!\r\n"_cp + arquivo, "Dotmara", Icone::Informacao, Botoes::OK);
+    return arquivo;
+}
+
+void ExportaWord(bool tinta) {
+    if (!CarregaTabelaImpressora()) return;
+    if (!CompilaRascunho(PedidoCompilacao::Impressao(1, 9999, 1))) return;
+    GeraDocWord(tinta);
 }

@@ -66,3 +66,19 @@ extern const char* const IniciaisSequencias;
 // The whole document of a draft, one line after another (a page end of
 // either kind is one page break and no paragraph mark).
 DocumentoRtf DocumentoDoRascunho(const std::vector<std::string>& linhas, bool tinta);
+
+// The Word export of the draft file ArqRascunho (ink true: back-translated).
+// Shows the notice "Gerando documento. Aguarde..." while it works, writes the
+// document as a new RTF file of the private temporary folder and opens it
+// with the desktop's program for it. Reports by message: "Documento gerado!"
+// with the document's path; "Word não pode ser ativado!" when no program
+// could open it; a draft that cannot be read or a document that cannot be
+// written, with the notice closed. Returns the document's path ("" when
+// none was written).
+std::string GeraDocWord(bool tinta);
+
+// "Braille no &Word" (false) and "Tinta no Word" (true): the output code
+// table, a compile of the whole document (pages 1 to 9999, the first
+// numbered 1, whatever the print dialog holds), then GeraDocWord. A table
+// or compile that fails ends the command after its own message.
+void ExportaWord(bool tinta);

@@ -136,6 +136,12 @@ void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Disposit
     Imprimindo = false;
     ImpressaoAtiva = false;
     if (avisos) avisos->EscondeProgresso();
+    if (inst.AoTerminar) {
+        try {
+            inst.AoTerminar(ok && !Cancelado());
+        } catch (...) {
+        }
+    }
     if (ok)
         Caixa("Arquivo enviado", "Fim de impressão"_cp);
     else
@@ -219,7 +225,8 @@ std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
 
 // ---- Start ------------------------------------------------------------------
 
-bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo) {
+bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,
+                     std::function<void(bool)> aoTerminar) {
     bool esperado = false;
     if (!Imprimindo.compare_exchange_strong(esperado, true)) {
         dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
@@ -256,6 +263,7 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
         return falha();
     }
     auto inst = std::make_unique<InstantaneoImpressao>(s.Instantaneo());
+    inst->AoTerminar = std::move(aoTerminar);
     CancelaImpressao = false;
     CopiaAtual = 0;
     PaginaAtual = 1;

@@ -13,6 +13,7 @@
 #include "output/dmImprPagina.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,10 @@ struct InstantaneoImpressao {
     // The draft, read into memory; false when it could not be read.
     bool rascunhoLido = false;
     std::vector<std::string> rascunho;
+    // What the job's starter asked to run once it has ended, on the worker
+    // thread, right after the device is closed and the flags are cleared:
+    // true when the job ended well (every page went out, not cancelled).
+    std::function<void(bool)> AoTerminar;
 };
 
 // What the worker asks of the windows. Called on the worker thread: the
@@ -104,4 +109,7 @@ public:
 
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
 // when the worker was started.
-bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo);
+// aoTerminar becomes the job's AoTerminar; a job that does not start never
+// calls it.
+bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,
+                     std::function<void(bool)> aoTerminar = {});

@@ -46,14 +46,14 @@ int DialogosFalsos::ProximaResposta() {
 
 int DialogosFalsos::MensagemOK(const std::string& texto) {
     std::lock_guard<std::mutex> l(mtx_);
-    registros.push_back({Tipo::MensagemOK, texto, "Dotmara", Icone::Nenhum, Botoes::OK, false});
+    registros.push_back({Tipo::MensagemOK, texto, "Dotmara", Icone::Nenhum, Botoes::OK, false, esperaVisivel});
     return ProximaResposta();
 }
 
 int DialogosFalsos::Caixa(const std::string& texto, const std::string& titulo, Icone icone,
                           Botoes botoes, bool semDono) {
     std::lock_guard<std::mutex> l(mtx_);
-    registros.push_back({Tipo::Caixa, texto, titulo, icone, botoes, semDono});
+    registros.push_back({Tipo::Caixa, texto, titulo, icone, botoes, semDono, esperaVisivel});
     return ProximaResposta();
 }
 

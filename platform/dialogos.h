@@ -52,6 +52,7 @@ public:
         Icone icone = Icone::Nenhum;
         Botoes botoes = Botoes::OK;
         bool semDono = false;
+        bool comEspera = false;   // the wait notice was showing when the box came
     };
 
     std::vector<Registro> registros;

@@ -416,6 +416,7 @@ void TformPrincipal::CriaMenus() {
     menuAjuda = barra->addMenu("&? (Ajuda)");
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
+    CriaMenusGraficos();
 }
 
 // ============================================================================

@@ -27,6 +27,8 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformVisualGraf;
+class QDialog;
 class TLabelBraille;
 class QCheckBox;
 
@@ -153,6 +155,32 @@ public:
     std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrir;
     std::function<bool(const std::string& dir, const std::string& proposto, std::string& nome)>
         dialogoSalvar;
+
+    // ---- Tactile graphics (dmmain_graficos.cpp) ----
+    // The "&Gráficos" entries and "Texto em alto-relevo (NOVO)".
+    void CriaMenusGraficos();
+    void Criargrficovazio1Click();
+    void imPaginaGrafClick() { InserirgrficoClick(0); }
+    void imEmbutirGrafClick() { InserirgrficoClick(1); }
+    void imIntercalarGrafClick() { InserirgrficoClick(2); }
+    // Chooses a .GRB, shows it for checking and inserts its reference of
+    // kind 0 (graphic page), 1 (embedded) or 2 (interleaved).
+    void InserirgrficoClick(int tipo);
+    // The relief-text window, then the reference of the graphic it saved.
+    void Inserirtextoemaltorelevo1Click();
+    // Shows the file in the graphic viewer; true when the user confirms it.
+    bool ExibeGrafico(const std::string& nome);
+    // Connects the graphic page preview to the braille view.
+    void LigaVisualGraf(TformVisual* visual, TformVisualGraf* grafico);
+    // The open dialog of the graphic commands and the modal run of the
+    // graphic windows; tests replace them.
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirGrafico;
+    std::function<int(QDialog& janela)> executaModalGrafico;
+    QAction* imPaginaGraf = nullptr;
+    QAction* imIntercalarGraf = nullptr;
+    QAction* imEmbutirGraf = nullptr;
+    QAction* Criargrficovazio1 = nullptr;
+    QAction* Inserirtextoemaltorelevo1 = nullptr;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;

@@ -5,6 +5,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmdevice.h"
+#include "output/dmspooler.h"
 #include "output/gui/SuperficieTigerQt.h"
 #include "output/gui/TformConta.h"
 #include "platform/arquivos.h"
@@ -97,6 +98,12 @@ void TformImprime::btnImprimeClick() {
 bool TformImprime::CarregaTabela() { return CarregaTabelaImpressora(); }
 
 bool TformImprime::EscolheImpressora() {
+    // Without a print queue the system's dialog could only offer a PDF file
+    // and the job would fail after it: say so before any dialog.
+    if ((ContaFilasImpressao ? ContaFilasImpressao() : QuantasFilasImpressao()) <= 0) {
+        dialogos().MensagemOK(MensagemSemFilaImpressao());
+        return false;
+    }
     QPrintDialog d(&printDialogPrinter_, this);
     if (d.exec() != QDialog::Accepted) return false;
     DispImpressora = DeQString(printDialogPrinter_.printerName());

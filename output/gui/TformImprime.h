@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -29,6 +30,9 @@ public:
 
     // The device name of the job, kept until the job ends.
     std::string NomeDispositivo;
+    // The spooler's queue count for "PRN" (tests answer it; empty: the
+    // spooler is asked).
+    std::function<int()> ContaFilasImpressao;
 
     void FormShow();
     void btnSelArqPrintClick();

@@ -4,14 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "core/compila_apoio.h"
 #include "core/dmvars.h"
 #include "core/traducao_linhas.h"
 #include "editor/documentos.h"
 #include "output/dmmsword.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/servicos.h"
 #include "support/temporario.h"
 
 namespace {
@@ -219,3 +224,117 @@ TEST(DocumentoDoRascunho, QuebraDePaginaSemParagrafo) {
 }
 
 } // namespace
+
+// ---- The export command ---------------------------------------------------------
+
+namespace {
+
+struct ExportaEscopo {
+    ExportaEscopo() {
+        RestauraPadroes();
+        ArqAtual = "/docs/livro.txt";
+        ArqRascunho = pasta.grava("rascunho.txt", DadoWord("rascunho.txt"));
+    }
+    ~ExportaEscopo() {
+        for (const std::string& a : gerados) std::remove(CaminhoNativo(a).c_str());
+        RestauraPadroes();
+    }
+    PastaTemporaria pasta;
+    DialogosFalsosEscopo dlg;
+    ServicosFalsosEscopo srv;
+    std::vector<std::string> gerados;
+};
+
+} // namespace
+
+TEST(GeraDocWord, GeraAbreEContaOndeFicou) {
+    struct Caso {
+        bool rascunho, abre, tinta;
+        std::vector<std::string> textos;   // "@" stands for the document's path
+        const char* descricao;
+    };
+    const std::string gerando = "Gerando documento. Aguarde...";
+    const std::string gerado = "Documento gerado!\r\n"_cp + "@";
+    const Caso casos[] = {
+        {true, true, false, {gerando, gerado}, "braille: written, opened, its path told"},
+        {true, true, true, {gerando, gerado}, "ink"},
+        {true, false, true, {gerando, "Word não pode ser ativado!"_cp, gerado},
+         "no program opens it: said so, and where it is"},
+        {false, true, false, {gerando, "Erro de leitura no arquivo de rascunho!"}, "a draft that cannot be read"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.descricao);
+        ExportaEscopo e;
+        if (!c.rascunho) ArqRascunho = e.pasta.caminho("ausente.txt");
+        e.srv.fake.abreResultado = c.abre;
+        const std::string doc = GeraDocWord(c.tinta);
+        if (!doc.empty()) e.gerados.push_back(doc);
+        EXPECT_EQ(doc.empty(), !c.rascunho);
+
+        std::vector<std::string> esperados;
+        for (std::string t : c.textos) {
+            if (const auto p = t.find('@'); p != std::string::npos) t.replace(p, 1, doc);
+            esperados.push_back(t);
+        }
+        EXPECT_EQ(e.dlg.fake.Textos(), esperados);
+        // Every box after the notice comes with the notice closed.
+        for (std::size_t i = 1; i < e.dlg.fake.registros.size(); ++i)
+            EXPECT_FALSE(e.dlg.fake.registros[i].comEspera) << e.dlg.fake.registros[i].texto;
+        EXPECT_FALSE(e.dlg.fake.esperaVisivel);
+        if (!c.rascunho) {
+            EXPECT_TRUE(e.srv.fake.abertos.empty());
+            continue;
+        }
+        EXPECT_EQ(e.srv.fake.abertos, std::vector<std::string>{doc});
+        EXPECT_EQ(ExtraiDiretorio(doc), DirTemporario());
+        EXPECT_EQ(ExtraiNomeArquivo(doc).rfind(c.tinta ? "livro-tinta-" : "livro-braille-", 0), 0u) << doc;
+        EXPECT_EQ(ExtraiExtensao(doc), ".rtf");
+        EXPECT_EQ(LeArquivoTeste(doc), DadoWord(c.tinta ? "tinta.rtf" : "braille.rtf"));
+    }
+}
+
+TEST(GeraDocWord, CadaExportacaoNumDocumentoNovo) {
+    ExportaEscopo e;
+    const std::string a = GeraDocWord(false), b = GeraDocWord(false);
+    e.gerados = {a, b};
+    EXPECT_NE(a, b);
+    EXPECT_FALSE(a.empty());
+    EXPECT_EQ(e.srv.fake.abertos, (std::vector<std::string>{a, b}));
+}
+
+TEST(ExportaWord, CompilaODocumentoInteiro) {
+    AmbienteCompila amb;
+    ServicosFalsosEscopo srv;
+    amb.Define("MaxLin", "3");
+    amb.Define("ComTitulo", "N");
+    amb.Documento({"um", "<P>", "dois", "<P>", "tres"});
+    // Whatever the print dialog asked for last.
+    PagInicial = 2;
+    PagFinal = 2;
+    NumPagInic = 7;
+    ExportaWord(false);
+    ASSERT_EQ(srv.fake.abertos.size(), 1u);
+    const std::string rtf = LeArquivoTeste(srv.fake.abertos[0]);
+    std::remove(CaminhoNativo(srv.fake.abertos[0]).c_str());
+    EXPECT_EQ(PagInicial, 1);
+    EXPECT_EQ(PagFinal, 9999);
+    EXPECT_EQ(NumPagInic, 1);
+    // All three pages are in the draft, and each page end is one break.
+    std::size_t quebras = 0;
+    for (const std::string& l : amb.LinhasRascunho()) quebras += LinhaQuebraPagina(l);
+    EXPECT_GE(quebras, 2u);
+    std::size_t paginas = 0;
+    for (std::size_t p = rtf.find("\\page"); p != std::string::npos; p = rtf.find("\\page", p + 1)) ++paginas;
+    EXPECT_EQ(paginas, quebras) << rtf;
+}
+
+TEST(ExportaWord, TabelaAusenteNaoGeraNada) {
+    AmbienteCompila amb;
+    ServicosFalsosEscopo srv;
+    amb.Documento({"um"});
+    ArqAmbCode2 = amb.arquivo + ".nao-existe.cfg";
+    ExportaWord(true);
+    EXPECT_TRUE(srv.fake.abertos.empty());
+    ASSERT_FALSE(amb.dlg.fake.registros.empty());
+    EXPECT_EQ(amb.dlg.fake.registros.back().texto.rfind("Configuração da impressora não achada"_cp, 0), 0u);
+}
