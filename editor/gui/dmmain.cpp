@@ -416,6 +416,7 @@ void TformPrincipal::CriaMenus() {
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
     CriaMenusGraficos();
+    CriaMenusExternos();
 }
 
 // ============================================================================
@@ -908,6 +909,7 @@ void TformPrincipal::FormShow() {
 
 void TformPrincipal::FormActivate() {
     // The embosser settings window enables "Chamar &Puma 7" here.
+    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))
