@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Renders the braille on screen offscreen to PNG files: the main window with
-# the five-line braille strip, the braille view (plain, numbered, ink and
-# reviewer mode) and the "Braille gerado" window; then times F9 on a document
-# at the editor's limit through the windows.
+# Renders the program's windows to PNG files: the main window with the
+# five-line braille strip, the braille view (plain, numbered, ink and
+# reviewer mode), the "Braille gerado" window, the graphic page preview of a
+# page with a graphic, the graphic file viewer and the relief-text window;
+# then times F9 on a document at the editor's limit through the windows.
+# Under Xvfb with the real X11 platform when xvfb-run is installed
+# (apt-get install xvfb xauth), else offscreen.
 # Usage: tools/capturas.sh [folder]   (default: build/capturas)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,5 +13,9 @@ out=${1:-build/capturas}
 mkdir -p "$out"
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "${DOTMARA_JOBS:-3}" --target dm_tests_gui
-DOTMARA_CAPTURAS="$(cd "$out" && pwd)" QT_QPA_PLATFORM=offscreen \
-  ./build/tests/dm_tests_gui --gtest_also_run_disabled_tests --gtest_filter='Capturas.*'
+run=(env QT_QPA_PLATFORM=offscreen)
+if command -v xvfb-run >/dev/null 2>&1; then
+  run=(xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb)
+fi
+DOTMARA_CAPTURAS="$(cd "$out" && pwd)" "${run[@]}" \
+  ./build/tests/dm_tests_gui --gtest_also_run_disabled_tests --gtest_filter='Capturas*.*'

@@ -13,6 +13,10 @@
 #include "output/gui/TformConta.h"
 #include "output/dmdevice_geometria.h"
 #include "output/gui/TformImprime.h"
+#include "output/gui/TformAltoRelevo.h"
+#include "output/gui/TformExibeGraf.h"
+#include "output/gui/TformResolucao.h"
+#include "output/gui/TformVisualGraf.h"
 #include "platform/arquivos.h"
 #include "core/gui/dialogosqt.h"
 #include "platform/qt/aplicacaoqt.h"
@@ -61,8 +65,17 @@ int main(int argc, char** argv) {
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
-    // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
-    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao
+    // 20 TformAnotacoes
+    // 21 TformExibeGraf
+    formExibeGraf = new TformExibeGraf();
+    // 22 TformVisualGraf: opened from the braille view, it follows its pages.
+    formVisualGraf = new TformVisualGraf();
+    formPrincipal->LigaVisualGraf(formVisual, formVisualGraf);
+    // 23 TformQuickMessage
+    // 24 TformAltoRelevo: loads its default dot font.
+    formAltoRelevo = new TformAltoRelevo();
+    // 25 TformResolucao
+    formResolucao = new TformResolucao();
     // 26 TformMsgComOK: each message makes its own box.
     // 27 TformEditLinha
     FormEditLinha();
@@ -80,6 +93,14 @@ int main(int argc, char** argv) {
     TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formResolucao;
+    formResolucao = nullptr;
+    delete formAltoRelevo;
+    formAltoRelevo = nullptr;
+    delete formVisualGraf;
+    formVisualGraf = nullptr;
+    delete formExibeGraf;
+    formExibeGraf = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
     delete formConta;

@@ -416,6 +416,8 @@ void TformPrincipal::CriaMenus() {
     menuAjuda = barra->addMenu("&? (Ajuda)");
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
+    CriaMenusGraficos();
+    CriaMenusExternos();
 }
 
 // ============================================================================
@@ -896,6 +898,7 @@ void TformPrincipal::FormShow() {
 
 void TformPrincipal::FormActivate() {
     // The embosser settings window enables "Chamar &Puma 7" here.
+    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

@@ -27,6 +27,8 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformVisualGraf;
+class QDialog;
 class TLabelBraille;
 class QCheckBox;
 
@@ -110,6 +112,30 @@ public:
     // The same once the drop event has ended.
     void SoltaDepois(const std::vector<std::string>& nomes);
 
+    // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
+    // Adds their entries to the menus (called by CriaMenus).
+    void CriaMenusExternos();
+    void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
+    void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)
+    void imChamarPuma2Click();         // print to a private file, then the plate program
+    void DigitaremBraille1Click();     // kelto
+    void imGrafemorBrailleClick();
+    void imVelunClick();
+    void Acrescentarpalavra1Click();   // the name list in the text editor
+    void Inibirpalavra1Click();        // the rejected-word list
+    void imManualClick();
+    QAction* imBrailleNoWord = nullptr;
+    QAction* imTintaNoWord = nullptr;
+    QAction* imChamarPuma2 = nullptr;
+    QMenu* imEditorGrafico = nullptr;
+    QAction* imGrafemorBraille = nullptr;
+    QAction* imVelun = nullptr;
+    QAction* DigitaremBraille1 = nullptr;
+    QMenu* Manutenonodicionrio1 = nullptr;
+    QAction* Acrescentarpalavra1 = nullptr;
+    QAction* Inibirpalavra1 = nullptr;
+    QAction* imManual = nullptr;
+
     // ---- Life of the window ----
     void FormShow();
     void FormActivate();
@@ -153,6 +179,32 @@ public:
     std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrir;
     std::function<bool(const std::string& dir, const std::string& proposto, std::string& nome)>
         dialogoSalvar;
+
+    // ---- Tactile graphics (dmmain_graficos.cpp) ----
+    // The "&Gráficos" entries and "Texto em alto-relevo (NOVO)".
+    void CriaMenusGraficos();
+    void Criargrficovazio1Click();
+    void imPaginaGrafClick() { InserirgrficoClick(0); }
+    void imEmbutirGrafClick() { InserirgrficoClick(1); }
+    void imIntercalarGrafClick() { InserirgrficoClick(2); }
+    // Chooses a .GRB, shows it for checking and inserts its reference of
+    // kind 0 (graphic page), 1 (embedded) or 2 (interleaved).
+    void InserirgrficoClick(int tipo);
+    // The relief-text window, then the reference of the graphic it saved.
+    void Inserirtextoemaltorelevo1Click();
+    // Shows the file in the graphic viewer; true when the user confirms it.
+    bool ExibeGrafico(const std::string& nome);
+    // Connects the graphic page preview to the braille view.
+    void LigaVisualGraf(TformVisual* visual, TformVisualGraf* grafico);
+    // The open dialog of the graphic commands and the modal run of the
+    // graphic windows; tests replace them.
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirGrafico;
+    std::function<int(QDialog& janela)> executaModalGrafico;
+    QAction* imPaginaGraf = nullptr;
+    QAction* imIntercalarGraf = nullptr;
+    QAction* imEmbutirGraf = nullptr;
+    QAction* Criargrficovazio1 = nullptr;
+    QAction* Inserirtextoemaltorelevo1 = nullptr;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
