@@ -11,6 +11,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -321,7 +322,7 @@ void TformPrincipal::CriaToolBar() {
         auto* b = new QToolButton(panToolBar);
         b->setText(QDe(texto));
         b->setToolTip(QDe(texto));
-        connect(b, &QToolButton::clicked, this, acao);
+        connect(b, &QToolButton::clicked, this, ComandoProtegido(b, acao));
         return b;
     };
     linhaToolBar1->addWidget(botao("Novo", [this] {
@@ -361,7 +362,7 @@ void TformPrincipal::CriaMenus() {
     QMenuBar* barra = menuBar();
     auto acao = [this](QMenu* menu, std::string_view texto, auto fn) {
         QAction* a = menu->addAction(QDe(texto));
-        connect(a, &QAction::triggered, this, fn);
+        connect(a, &QAction::triggered, this, ComandoProtegido(a, fn));
         return a;
     };
 
@@ -409,10 +410,12 @@ void TformPrincipal::CriaMenus() {
     menuOrtografia = barra->addMenu("&Ortografia");
     imVisualizar = barra->addAction("&Visualizar (F9)");
     imVisualizar->setShortcut(Qt::Key_F9);
-    connect(imVisualizar, &QAction::triggered, this, [this] { VisualizaBraille(true, true); });
+    connect(imVisualizar, &QAction::triggered, this,
+            ComandoProtegido(imVisualizar, [this] { VisualizaBraille(true, true); }));
     imAtualizarBraille = barra->addAction("A&tualizar (F12)");
     imAtualizarBraille->setShortcut(Qt::Key_F12);
-    connect(imAtualizarBraille, &QAction::triggered, this, [this] { VisualizaBraille(true, false); });
+    connect(imAtualizarBraille, &QAction::triggered, this,
+            ComandoProtegido(imAtualizarBraille, [this] { VisualizaBraille(true, false); }));
     menuAjuda = barra->addMenu("&? (Ajuda)");
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
