@@ -198,7 +198,8 @@ bool ComandoGrafico(const std::string& linha)
     EscreveLinhaGrafica(coluna, arquivo, e.LinhaEditorAtual);
     e.PaginaComGrafico = true;
     if (tipo == '*') {
-        const int linhas = LinhasGRB(arquivo);
+        // Measured where the print job will read it: beside the document.
+        const int linhas = LinhasGRB(CaminhoGrafico(arquivo, ArqAtual));
         for (int k = 0; k < linhas && !e.ErroEscrita; ++k)
             EscreveLinha(MarcaReservada, false, false);
     }

@@ -356,6 +356,7 @@ void TformPrincipal::CriaMenus() {
     // Each area's commands, from its own file.
     LigaComandosBraille();
     CriaMenusGraficos();
+    CriaMenusExternos();
 }
 
 // ============================================================================
@@ -836,6 +837,7 @@ void TformPrincipal::FormShow() {
 
 void TformPrincipal::FormActivate() {
     // The embosser settings window enables "Chamar &Puma 7" here.
+    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

@@ -144,6 +144,30 @@ public:
     // The same once the drop event has ended.
     void SoltaDepois(const std::vector<std::string>& nomes);
 
+    // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
+    // Adds their entries to the menus (called by CriaMenus).
+    void CriaMenusExternos();
+    void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
+    void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)
+    void imChamarPuma2Click();         // print to a private file, then the plate program
+    void DigitaremBraille1Click();     // kelto
+    void imGrafemorBrailleClick();
+    void imVelunClick();
+    void Acrescentarpalavra1Click();   // the name list in the text editor
+    void Inibirpalavra1Click();        // the rejected-word list
+    void imManualClick();
+    QAction* imBrailleNoWord = nullptr;
+    QAction* imTintaNoWord = nullptr;
+    QAction* imChamarPuma2 = nullptr;
+    QMenu* imEditorGrafico = nullptr;
+    QAction* imGrafemorBraille = nullptr;
+    QAction* imVelun = nullptr;
+    QAction* DigitaremBraille1 = nullptr;
+    QMenu* Manutenonodicionrio1 = nullptr;
+    QAction* Acrescentarpalavra1 = nullptr;
+    QAction* Inibirpalavra1 = nullptr;
+    QAction* imManual = nullptr;
+
     // ---- Life of the window ----
     void FormShow();
     void FormActivate();
