@@ -145,7 +145,7 @@ public:
     void SoltaDepois(const std::vector<std::string>& nomes);
 
     // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
-    // Adds their entries to the menus (called by CriaMenus).
+    // Connects their commands (called by CriaMenus).
     void CriaMenusExternos();
     void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
     void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)

@@ -55,7 +55,6 @@ const ItemMenu kMenu[] = {
     {ARQUIVO, T::Separador, "-", "", ""},
     {ARQUIVO, T::Comando, "Chamar &Puma 7", "imChamarPuma2", "imChamarPuma2Click", "Ctrl+Alt+P",
      "Chamar programa Puma2"},
-    {ARQUIVO, T::Separador, "-", "", ""},
     {ARQUIVO, T::Comando, "Sa&ir", "imSair", "imSairClick"},
 
     {"", T::Menu, EDITAR, "menuEditar", ""},
@@ -277,7 +276,7 @@ void TformPrincipal::MontaComandos() {
             else barra->addSeparator();
             break;
         case TipoItemMenu::Comando: {
-            auto* a = new QAction(Q(it.legenda), this);
+            auto* a = new QAction(Q(it.legenda), pai ? static_cast<QObject*>(pai) : barra);
             a->setObjectName(Q(it.nome));
             if (!it.atalho.empty()) a->setShortcut(QKeySequence(Q(it.atalho), QKeySequence::PortableText));
             if (!it.dica.empty()) {
