@@ -15,7 +15,6 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include <array>
@@ -84,9 +83,11 @@ public:
     bool Modificado() const;
 
     // ---- The editable document (offsets count two characters per line end) ----
-    // CalcLinCol, LinColInicioSel, LinColFimSel, the edits and the edit
-    // groups come from DocumentoEditavel; an edit group is one step of the
-    // editor's undo, and the strip and the status bar follow once it closes.
+    // LinColInicioSel, LinColFimSel, the edits and the edit groups come from
+    // DocumentoEditavel; an edit group is one step of the editor's undo, and
+    // the strip and the status bar follow once it closes.
+    void CalcLinCol(int posicao, int& linha, int& coluna) const override;
+    int InicioLinha(int linha) const override;
     int TamanhoTexto() const override;
     int InicioSelecao() const override;
     int TamanhoSelecao() const override;
@@ -308,7 +309,6 @@ private:
     bool PerguntaAbandonar(bool aviso);
     void ConverteLinhas(std::string (*conversao)(std::string_view));
     void AplicaSelecao(int inicio, int fim);
-    QTextBlock Bloco(int indice) const;
     bool mostrado_ = false;
 
     // An open edit group: its edit block, the selection to show when it
@@ -320,12 +320,6 @@ private:
     int fimPendente_ = 0;
     bool grupoEditou_ = false;
     bool adiaSinais_ = false;   // the strip and the status bar wait
-
-    // The last block looked up: lines are mostly read in order.
-    mutable QTextBlock blocoLido_;
-    mutable int indiceLido_ = -1;
-    mutable unsigned revisaoLida_ = 0;
-    unsigned revisao_ = 1;   // changes with the text
 };
 
 extern TformPrincipal* formPrincipal;

@@ -6,6 +6,7 @@
 
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -434,7 +435,13 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
             if (foco && j->richEdPrincipal) j->richEdPrincipal->setFocus();
         }
     } restaura{this, anterior, daToolBar};
-    fn();
+    // A failure ends here, told with the command's caption: nothing unwinds
+    // through Qt's code.
+    try {
+        fn();
+    } catch (...) {
+        RelataFalhaDoComando(origem ? origem : this);
+    }
 }
 
 QAction* TformPrincipal::Acao(std::string_view nome) const {

@@ -434,7 +434,8 @@ TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
 TEST(ExpandeTabs, EveryTabBecomesTwoBlanks)
 {
     const std::pair<const char*, const char*> casos[] = {
-        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "}};
+        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "},
+        {"\ta\t\tb", "  a    b"}};
     for (const auto& [de, para] : casos) {
         std::string s = de;
         ExpandeTabs(s);

@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -413,6 +414,23 @@ TEST_F(Comandos, FocoDepoisDeCadaComando) {
         QApplication::sendEvent(w, &esc);
         EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     }
+}
+
+// A command that fails is told with its caption, and the toolbar's focus
+// rule still holds.
+TEST_F(Comandos, FalhaDoComandoDitaComALegenda) {
+    Mostra();
+    janela->LigaComando("bbtnRecuoClick", [] { throw std::runtime_error("disco cheio"); });
+    janela->cboxTipoGrifo->setFocus();
+    qobject_cast<QAbstractButton*>(janela->Controle("bbtnRecuo"))->click();
+    ASSERT_EQ(dlg.fake.Textos().size(), 1u);
+    EXPECT_NE(dlg.fake.Textos()[0].find("R±"_cp), std::string::npos) << dlg.fake.Textos()[0];
+    EXPECT_NE(dlg.fake.Textos()[0].find("disco cheio"), std::string::npos);
+    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    janela->LigaComando("imRecuoDe2Click", [] { throw std::runtime_error("disco cheio"); });
+    janela->Acao("imRecuoDe2")->trigger();
+    ASSERT_EQ(dlg.fake.Textos().size(), 2u);
+    EXPECT_NE(dlg.fake.Textos()[1].find("Recuo de 2"), std::string::npos) << dlg.fake.Textos()[1];
 }
 
 // Every entry and every toolbar control runs once: no crash, no dialog left
