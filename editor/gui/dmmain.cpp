@@ -12,6 +12,7 @@
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -19,9 +20,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -239,26 +240,12 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
-        QFileDialog d(this, QString(), QDe(dir),
-                      "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)");
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        d.setDefaultSuffix("txt");
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaAbrir(this, dir, "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)",
+                                       "txt", nome);
     };
     dialogoSalvar = [this](const std::string& dir, const std::string& proposto, std::string& nome) {
-        QFileDialog d(this, QString(), QDe(dir),
-                      "Arquivo de texto (*.txt *.TXT);;Todos os arquivos (*)");
-        d.setAcceptMode(QFileDialog::AcceptSave);
-        d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix("txt");
-        d.setOption(QFileDialog::DontConfirmOverwrite);   // the window asks itself
-        if (!proposto.empty()) d.selectFile(QDe(proposto));
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaSalvar(this, dir, "Arquivo de texto (*.txt *.TXT);;Todos os arquivos (*)",
+                                        "txt", proposto, nome);
     };
 
     executaModal = [](QDialog& janela) { return janela.exec(); };
