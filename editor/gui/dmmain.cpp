@@ -417,6 +417,7 @@ void TformPrincipal::CriaMenus() {
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
     CriaMenusGraficos();
+    CriaMenusOrtografia();
 }
 
 // ============================================================================

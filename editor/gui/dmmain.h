@@ -182,6 +182,19 @@ public:
     QAction* Criargrficovazio1 = nullptr;
     QAction* Inserirtextoemaltorelevo1 = nullptr;
 
+    // ---- Spell checking (dmmain_ortografia.cpp) ----
+    // The "&Ortografia" entries and the toolbar button "Verificar Ortografia".
+    void CriaMenusOrtografia();
+    void Carregardicionrio1Click();     // "&Carregar dicionário"
+    void Liberardicionrio1Click();      // "&Liberar dicionário"
+    void Verificarerro1Click();         // "&Procurar palavra errada" (F7)
+    void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
+    void bbtnClick();                   // toolbar "Verificar Ortografia"
+    QAction* Carregardicionrio1 = nullptr;
+    QAction* Liberardicionrio1 = nullptr;
+    QAction* Verificarerro1 = nullptr;
+    QAction* Outrasalternativas1 = nullptr;
+
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
     std::vector<std::string> BackupLinhas;
