@@ -3,6 +3,7 @@
 // commands.
 #include "editor/gui/dmmain.h"
 
+#include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
@@ -236,7 +237,6 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
     connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
             &TformPrincipal::richEdPrincipalSelectionChange);
-    connect(richEdPrincipal->document(), &QTextDocument::contentsChange, this, [this] { ++revisao_; });
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), QDe(dir),
@@ -417,7 +417,11 @@ void TformPrincipal::CriaMenus() {
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
     CriaMenusGraficos();
+<<<<<<< HEAD
     CriaMenusOrtografia();
+=======
+    CriaMenusExternos();
+>>>>>>> main
 }
 
 // ============================================================================
@@ -433,29 +437,12 @@ int TformPrincipal::NumLinhas() const {
 
 std::string TformPrincipal::Linha(int indice) const {
     if (indice < 0 || indice >= NumLinhas()) return {};
-    return DeQ(Bloco(indice).text());
-}
-
-// The block after the last one read is its next(): reading the lines in
-// order (as the caret services do) stays linear.
-QTextBlock TformPrincipal::Bloco(int indice) const {
-    if (revisaoLida_ != revisao_ || indiceLido_ < 0 || !blocoLido_.isValid()) {
-        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
-    } else if (indice == indiceLido_ + 1) {
-        blocoLido_ = blocoLido_.next();
-    } else if (indice != indiceLido_) {
-        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
-    }
-    indiceLido_ = indice;
-    revisaoLida_ = revisao_;
-    return blocoLido_;
+    return DeQ(richEdPrincipal->document()->findBlockByNumber(indice).text());
 }
 
 int TformPrincipal::ComprimentoLinha(int indice) const {
-    if (indice < 0) return 0;
-    // The empty block after a final line end is no line, and has length 0.
-    const QTextBlock b = Bloco(indice);
-    return b.isValid() ? b.length() - 1 : 0;
+    if (indice < 0 || indice >= NumLinhas()) return 0;
+    return richEdPrincipal->document()->findBlockByNumber(indice).length() - 1;
 }
 
 std::vector<std::string> TformPrincipal::Linhas() const {
@@ -481,6 +468,38 @@ bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->is
 // Caret position
 // ============================================================================
 
+namespace {
+// Lengths of the editor's lines, walked from the first, for the arithmetic of
+// core/documento.h. Reading them in order keeps the walk linear.
+struct ComprimentosEditor {
+    const QTextDocument* doc;
+    mutable QTextBlock bloco;
+    mutable int indice = 0;
+    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
+    int operator()(int i) const {
+        if (i != indice) {
+            bloco = doc->findBlockByNumber(i);
+            indice = i;
+        }
+        const int l = bloco.length() - 1;
+        bloco = bloco.next();
+        ++indice;
+        return l;
+    }
+};
+} // namespace
+
+void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
+    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
+    linha = r.linha;
+    coluna = r.coluna;
+}
+
+int TformPrincipal::InicioLinha(int linha) const {
+    return static_cast<int>(
+        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha));
+}
+
 int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
     const QTextBlock b = richEdPrincipal->document()->findBlock(posicaoEditor);
     if (!b.isValid()) return posicaoEditor;
@@ -493,7 +512,8 @@ int TformPrincipal::PosicaoDoOffset(int offset) const {
     int lin = 0, col = 0;
     CalcLinCol(std::max(0, offset), lin, col);
     if (lin >= NumLinhas()) return d->characterCount() - 1;
-    return Bloco(lin).position() + std::min(col, ComprimentoLinha(lin));
+    const QTextBlock b = d->findBlockByNumber(lin);
+    return b.position() + std::min(col, b.length() - 1);
 }
 
 int TformPrincipal::TamanhoTexto() const {
@@ -548,7 +568,6 @@ void TformPrincipal::TrocaTrecho(int inicio, int fim, const std::string& texto) 
         c.removeSelectedText();
     else
         c.insertText(QDe(semCR));
-    ++revisao_;
     grupoEditou_ = true;
 }
 
@@ -574,10 +593,7 @@ void TformPrincipal::FechaGrupo() {
     if (mudou) richEdPrincipalSelectionChange();
 }
 
-void TformPrincipal::Desfaz() {
-    richEdPrincipal->undo();
-    ++revisao_;
-}
+void TformPrincipal::Desfaz() { richEdPrincipal->undo(); }
 
 namespace {
 // A panel keeps its design width and widens for a text that needs more, so
@@ -848,7 +864,11 @@ void TformPrincipal::ConverterparaformatoWindows1Click() {
 void TformPrincipal::Eliminarformataes1Click() {
     // The editor holds plain text only, so dropping the formatting leaves
     // the tabs to replace.
-    ConverteLinhas([](std::string_view s) { return TrocaTabs(s); });
+    ConverteLinhas([](std::string_view s) {
+        std::string r(s);
+        ExpandeTabs(r);
+        return r;
+    });
 }
 
 // ============================================================================
@@ -898,6 +918,7 @@ void TformPrincipal::FormShow() {
 
 void TformPrincipal::FormActivate() {
     // The embosser settings window enables "Chamar &Puma 7" here.
+    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

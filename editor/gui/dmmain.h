@@ -11,7 +11,6 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include <array>
@@ -77,9 +76,11 @@ public:
     bool Modificado() const;
 
     // ---- The editable document (offsets count two characters per line end) ----
-    // CalcLinCol, LinColInicioSel, LinColFimSel, the edits and the edit
-    // groups come from DocumentoEditavel; an edit group is one step of the
-    // editor's undo, and the strip and the status bar follow once it closes.
+    // LinColInicioSel, LinColFimSel, the edits and the edit groups come from
+    // DocumentoEditavel; an edit group is one step of the editor's undo, and
+    // the strip and the status bar follow once it closes.
+    void CalcLinCol(int posicao, int& linha, int& coluna) const override;
+    int InicioLinha(int linha) const override;
     int TamanhoTexto() const override;
     int InicioSelecao() const override;
     int TamanhoSelecao() const override;
@@ -111,6 +112,30 @@ public:
     void ArquivosSoltos(const std::vector<std::string>& nomes);
     // The same once the drop event has ended.
     void SoltaDepois(const std::vector<std::string>& nomes);
+
+    // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
+    // Adds their entries to the menus (called by CriaMenus).
+    void CriaMenusExternos();
+    void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
+    void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)
+    void imChamarPuma2Click();         // print to a private file, then the plate program
+    void DigitaremBraille1Click();     // kelto
+    void imGrafemorBrailleClick();
+    void imVelunClick();
+    void Acrescentarpalavra1Click();   // the name list in the text editor
+    void Inibirpalavra1Click();        // the rejected-word list
+    void imManualClick();
+    QAction* imBrailleNoWord = nullptr;
+    QAction* imTintaNoWord = nullptr;
+    QAction* imChamarPuma2 = nullptr;
+    QMenu* imEditorGrafico = nullptr;
+    QAction* imGrafemorBraille = nullptr;
+    QAction* imVelun = nullptr;
+    QAction* DigitaremBraille1 = nullptr;
+    QMenu* Manutenonodicionrio1 = nullptr;
+    QAction* Acrescentarpalavra1 = nullptr;
+    QAction* Inibirpalavra1 = nullptr;
+    QAction* imManual = nullptr;
 
     // ---- Life of the window ----
     void FormShow();
@@ -259,7 +284,6 @@ private:
     bool PerguntaAbandonar(bool aviso);
     void ConverteLinhas(std::string (*conversao)(std::string_view));
     void AplicaSelecao(int inicio, int fim);
-    QTextBlock Bloco(int indice) const;
     bool mostrado_ = false;
 
     // An open edit group: its edit block, the selection to show when it
@@ -271,12 +295,6 @@ private:
     int fimPendente_ = 0;
     bool grupoEditou_ = false;
     bool adiaSinais_ = false;   // the strip and the status bar wait
-
-    // The last block looked up: lines are mostly read in order.
-    mutable QTextBlock blocoLido_;
-    mutable int indiceLido_ = -1;
-    mutable unsigned revisaoLida_ = 0;
-    unsigned revisao_ = 1;   // changes with the text
 };
 
 extern TformPrincipal* formPrincipal;

@@ -54,9 +54,10 @@ void TformExibeGraf::FormShow() {
     imagem_ = QImage(LarguraImagemExibe, AlturaImagemExibe, QImage::Format_RGB32);
     imagem_.fill(Qt::white);
     ArquivoGRB grb;
-    if (!LeArquivoGRB(NomeArquivo, ModeloEhTiger(ImprMarca), grb)) {
+    if (const LeituraGRB r = LeArquivoGRB(NomeArquivo, ModeloEhTiger(ImprMarca), grb);
+        r != LeituraGRB::Lido) {
         imgGraf->setPixmap(QPixmap::fromImage(imagem_));
-        MensagemOK("Arquivo "_cp + NomeArquivo + " não achado"_cp);
+        MensagemOK(MensagemLeituraGRB(r, NomeArquivo, "Arquivo "_cp + NomeArquivo + " não achado"_cp));
         return;
     }
     for (const Pixel& p : PixelsGRB(grb.conteudo)) imagem_.setPixel(p.x, p.y, 0xff000000);

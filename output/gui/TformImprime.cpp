@@ -81,18 +81,20 @@ void TformImprime::btnSelArqPrintClick() {
     edNomeArqImpr->setText(ParaQString(ImprNomeArq));
 }
 
-void TformImprime::btnImprimeClick() {
+void TformImprime::btnImprimeClick() { IniciaTrabalho({}); }
+
+bool TformImprime::IniciaTrabalho(std::function<void(bool)> aoTerminar) {
     if (Imprimindo.load()) {
         // The running job is not touched.
         dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
-        return;
+        return false;
     }
     NomeDispositivo.clear();
     hide();
     CamposImpressao c{DeQString(edPagInicial->text()), DeQString(edPagFinal->text()),
                       DeQString(edQuantCopias->text()), DeQString(edNumPagInic->text()),
                       DeQString(edNomeArqImpr->text())};
-    IniciaImpressao(c, *this, NomeDispositivo);
+    return IniciaImpressao(c, *this, NomeDispositivo, std::move(aoTerminar));
 }
 
 bool TformImprime::CarregaTabela() { return CarregaTabelaImpressora(); }

@@ -37,6 +37,10 @@ public:
     void FormShow();
     void btnSelArqPrintClick();
     void btnImprimeClick();
+    // btnImprimeClick for a caller that waits for the job's end: aoTerminar
+    // runs on the worker thread when the job it started has ended (true:
+    // ended well). False when no job started (aoTerminar never runs then).
+    bool IniciaTrabalho(std::function<void(bool)> aoTerminar);
 
     // Closing the program: cancels a running job, lets its pending boxes
     // through and waits for the worker.

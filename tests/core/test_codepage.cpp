@@ -115,8 +115,9 @@ TEST(Codepage, IgualdadeDasOrdensDeTexto) {
             ASSERT_EQ(t == 0, IgualSemCaixa(x, y)) << a << " " << b;
             ASSERT_EQ(s == 0, a == b) << a << " " << b;
             ASSERT_EQ(t, -ComparaTextoAnsi(y, x)) << a << " " << b;
-            if (t != 0)
+            if (t != 0) {
                 ASSERT_EQ(s, t) << a << " " << b;
+            }
         }
     EXPECT_LT(ComparaStrAnsi("rio", "Rio"), 0) << "lower case first";
     EXPECT_GT(ComparaStrAnsi("RIo", "Rio"), 0);

@@ -1,6 +1,7 @@
 // Screenshots of the braille on screen (run by tools/capturas.sh, not by
 // ctest): the main window with the five-line strip, the braille view in line
-// mode 1 and in reviewer mode, and the back-check window, as PNG files; and
+// mode 1 and in reviewer mode, the back-check window and the menus of the
+// export and external programs, as PNG files; and
 // the time of F9 on a document at the editor's limit through the windows.
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -146,6 +148,27 @@ TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
     }
     std::printf("AtualizaLinhasBraille, five labels: %.1f us\n", s.nsecsElapsed() / 1000.0 / 1000.0);
     EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
+}
+
+// The menus that hold the export, the external programs and the manual,
+// each opened as the user opens it.
+TEST_F(Capturas, DISABLED_MenusExportacaoEProgramas) {
+    janela->resize(900, 600);
+    janela->show();
+    struct Menu {
+        QMenu* menu;
+        const char* arquivo;
+    };
+    for (const Menu& m : {Menu{janela->menuArquivo, "menu_arquivo.png"}, Menu{janela->menuGraficos, "menu_graficos.png"},
+                          Menu{janela->imEditorGrafico, "menu_editor_grafico.png"},
+                          Menu{janela->menuUtilitarios, "menu_utilitarios.png"},
+                          Menu{janela->menuOrtografia, "menu_ortografia.png"},
+                          Menu{janela->Manutenonodicionrio1, "menu_manutencao.png"},
+                          Menu{janela->menuAjuda, "menu_ajuda.png"}}) {
+        m.menu->popup(janela->mapToGlobal(QPoint(10, 30)));
+        EXPECT_TRUE(Grava(m.menu, m.arquivo));
+        m.menu->hide();
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
 #include "output/dmAltoRelevo.h"
+#include "output/dmgrafpr.h"
 #include "output/gui/TformAltoRelevo.h"
 #include "output/gui/TformExibeGraf.h"
 #include "output/gui/TformResolucao.h"
@@ -84,7 +85,8 @@ TEST_F(Graficos, VisualizadorArquivosRuins) {
          std::vector<std::tuple<std::string, std::string, int>>{
              {"vazio.grb", "", 0},
              {"binario.grb", std::string("\x00\xff\x01\n\x7f", 5), 4},
-             {"longo.grb", std::string(100000, '*'), 232}}) {
+             // As wide as a page matrix holds (a wider graphic is refused).
+             {"longo.grb", std::string(LadoMatriz, '*'), 232}}) {
         v.NomeArquivo = pasta.grava(nome, conteudo);
         v.FormShow();
         EXPECT_EQ(Pretos(v.Imagem()), pretos) << nome;
