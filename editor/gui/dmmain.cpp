@@ -417,11 +417,8 @@ void TformPrincipal::CriaMenus() {
     imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
     connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
     CriaMenusGraficos();
-<<<<<<< HEAD
-    CriaMenusOrtografia();
-=======
     CriaMenusExternos();
->>>>>>> main
+    CriaMenusOrtografia();
 }
 
 // ============================================================================
