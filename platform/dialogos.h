@@ -34,8 +34,9 @@ public:
     virtual void MostraEspere(const std::string& texto) = 0;
     virtual void EscondeEspere() = 0;
     // TformQuickMessage: a short notice that needs no answer; it shows for
-    // two seconds and goes away by itself, and the call returns then.
-    virtual void MensagemRapida(const std::string& texto) = 0;
+    // two seconds and goes away by itself, and the call returns then. A
+    // service without such a window shows nothing.
+    virtual void MensagemRapida(const std::string& texto) { (void)texto; }
 };
 
 // The service in force. Defaults to a silent service that answers OK/true and
