@@ -7,10 +7,12 @@
 #include "editor/dmortog.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
+#include "support/dicionario_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -160,11 +162,7 @@ class Ortografia : public ::testing::Test {
 protected:
     void SetUp() override {
         RestauraPadroes();
-        ArqDicionario = pasta.grava("d.dic", "cas n\r\num =\r\ne =\r\nfim =\r\n");
-        ArqSufixos = pasta.grava("d.suf", "[n]\r\na\r\no\r\nas\r\n");
-        ArqInexistentes = pasta.grava("d.exc", "");
-        ArqNomes = pasta.grava("d.nom", "");
-        ArqSugestoes = pasta.grava("d.sug", "x=a\r\n");
+        dicionario = std::make_unique<DicionarioDeTeste>();
     }
     void TearDown() override {
         LiberaDicionario();
@@ -176,7 +174,8 @@ protected:
         doc.LinColInicioSel(l, c);
         return {l, c};
     }
-    PastaTemporaria pasta;
+    std::unique_ptr<DicionarioDeTeste> dicionario;
+    PastaTemporaria& pasta() { return dicionario->pasta; }
     DialogosFalsosEscopo d;
     DialogoFalso dialogo;
     DocumentoEmMemoria doc{{"um casx e uma casa", "casox", "fim"}};
@@ -274,7 +273,7 @@ TEST_F(Ortografia, CarregaNaPrimeiraVezSobOAvisoDeEspera) {
 }
 
 TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
-    ArqNomes = pasta.caminho("falta.nom");
+    ArqNomes = pasta().caminho("falta.nom");
     VerificaOrtografia(doc, dialogo);
     EXPECT_FALSE(DicionarioCarregado);
     EXPECT_TRUE(dialogo.palavras.empty());
@@ -305,7 +304,7 @@ TEST_F(Ortografia, CarregarELiberar) {
     int passo = 0;
     for (const auto& c : casos) {
         d.fake.Limpa();
-        ArqNomes = c.arquivoNomes ? pasta.caminho(c.arquivoNomes) : nomes;
+        ArqNomes = c.arquivoNomes ? pasta().caminho(c.arquivoNomes) : nomes;
         c.comando();
         EXPECT_EQ(DicionarioCarregado, c.carregadoDepois) << passo;
         ASSERT_EQ(d.fake.registros.size(), 1u) << passo << " (no wait notice outside the check)";
@@ -318,7 +317,7 @@ TEST_F(Ortografia, CarregarELiberar) {
 
 TEST_F(Ortografia, NovosNomesDeArquivoSoNaProximaCarga) {
     ASSERT_TRUE(GaranteDicionario());
-    ArqDicionario = pasta.grava("outro.dic", "lob n\r\n");
+    ArqDicionario = pasta().grava("outro.dic", "lob n\r\n");
     EXPECT_TRUE(PalavraCorreta("casa")) << "the dictionary in memory stays";
     RecarregaDicionario();
     EXPECT_FALSE(PalavraCorreta("casa"));

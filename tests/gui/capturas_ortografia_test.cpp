@@ -28,23 +28,9 @@
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 #include "support/temporario.h"
+#include "gui/capturas_apoio.h"
 
 namespace {
-
-std::string PastaCapturas() {
-    const char* p = std::getenv("DOTMARA_CAPTURAS");
-    std::string d = p && *p ? p : "/tmp";
-    if (d.back() != '/') d += '/';
-    return d;
-}
-
-bool Grava(QWidget* w, const std::string& nome) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const QPixmap px = w->grab();
-    const std::string caminho = PastaCapturas() + nome;
-    std::printf("%s %dx%d\n", caminho.c_str(), px.width(), px.height());
-    return !px.isNull() && px.save(QString::fromStdString(caminho));
-}
 
 class CapturasOrtografia : public ::testing::Test {
 protected:
@@ -79,7 +65,7 @@ protected:
         QTimer::singleShot(50, janela.get(), [&] {
             if (!formSubst->isVisible()) return;
             palavra = DeQString(formSubst->e_original->text());
-            EXPECT_TRUE(Grava(formSubst, arquivo));
+            EXPECT_TRUE(GravaCaptura(formSubst, arquivo));
             formSubst->btnDeixarClick();
         });
         janela->Verificarerro1->trigger();
@@ -121,7 +107,7 @@ TEST_F(CapturasOrtografia, DISABLED_DialogoDeSubstituicao) {
     QTimer::singleShot(50, janela.get(), [&] {
         if (!formSubst->isVisible()) return;
         formSubst->ComboBox1->setCurrentIndex(0);
-        EXPECT_TRUE(Grava(formSubst, "ortografia_sugestoes.png"));
+        EXPECT_TRUE(GravaCaptura(formSubst, "ortografia_sugestoes.png"));
         // The list open, as the screen shows it (the list is a window of
         // its own).
         formSubst->ComboBox1->showPopup();
@@ -137,11 +123,11 @@ TEST_F(CapturasOrtografia, DISABLED_DialogoDeSubstituicao) {
     });
     janela->Verificarerro1->trigger();
     std::printf("line after the replacement: %s\n", Cp1252ParaUtf8(janela->Linha(0)).c_str());
-    EXPECT_TRUE(Grava(janela.get(), "ortografia_janela.png"));
+    EXPECT_TRUE(GravaCaptura(janela.get(), "ortografia_janela.png"));
 
     TformQuickMessage q;
     formQuickMessage = &q;
-    q.Espera = [&](int) { EXPECT_TRUE(Grava(&q, "mensagem_rapida.png")); };
+    q.Espera = [&](int) { EXPECT_TRUE(GravaCaptura(&q, "mensagem_rapida.png")); };
     ExibeMensagemRapida(janela.get(), "Dicionário carregado."_cp);
     formQuickMessage = nullptr;
 }

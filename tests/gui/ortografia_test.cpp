@@ -10,7 +10,7 @@
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
-#include "support/temporario.h"
+#include "support/dicionario_teste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,11 +42,7 @@ class OrtografiaNaJanela : public ::testing::Test {
 protected:
     void SetUp() override {
         RestauraPadroes();
-        ArqDicionario = pasta.grava("d.dic", "cas n\r\num =\r\ne =\r\nfim =\r\n");
-        ArqSufixos = pasta.grava("d.suf", "[n]\r\na\r\no\r\nos\r\n");
-        ArqInexistentes = pasta.grava("d.exc", "");
-        ArqNomes = pasta.grava("d.nom", "");
-        ArqSugestoes = pasta.grava("d.sug", "x=a\r\nx=o\r\n");
+        dicionario = std::make_unique<DicionarioDeTeste>();
         caixas = std::make_unique<DialogosFalsosEscopo>();
         janela = std::make_unique<TformPrincipal>();
         formSubst = new TformSubst(janela.get());
@@ -94,7 +90,7 @@ protected:
         QShortcutEvent e(janela->Outrasalternativas1->shortcut(), 1);
         QApplication::sendEvent(janela->Outrasalternativas1, &e);
     }
-    PastaTemporaria pasta;
+    std::unique_ptr<DicionarioDeTeste> dicionario;
     std::unique_ptr<DialogosFalsosEscopo> caixas;
     std::unique_ptr<TformPrincipal> janela;
 };
