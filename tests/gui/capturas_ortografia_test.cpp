@@ -68,7 +68,7 @@ protected:
             EXPECT_TRUE(GravaCaptura(formSubst, arquivo));
             formSubst->btnDeixarClick();
         });
-        janela->Verificarerro1->trigger();
+        janela->Acao("Verificarerro1")->trigger();
         QApplication::processEvents();
         return palavra;
     }
@@ -91,7 +91,7 @@ TEST_F(CapturasOrtografia, DISABLED_DialogoDeSubstituicao) {
             p = DeQString(formSubst->e_original->text());
             formSubst->btnDeixarClick();
         });
-        janela->Verificarerro1->trigger();
+        janela->Acao("Verificarerro1")->trigger();
         QApplication::processEvents();   // a timer left when no dialog came
         if (p.empty()) break;
         paradas.push_back(p);
@@ -121,7 +121,7 @@ TEST_F(CapturasOrtografia, DISABLED_DialogoDeSubstituicao) {
         formSubst->ComboBox1->hidePopup();
         formSubst->btnSubstituirClick();
     });
-    janela->Verificarerro1->trigger();
+    janela->Acao("Verificarerro1")->trigger();
     std::printf("line after the replacement: %s\n", Cp1252ParaUtf8(janela->Linha(0)).c_str());
     EXPECT_TRUE(GravaCaptura(janela.get(), "ortografia_janela.png"));
 
@@ -160,7 +160,7 @@ TEST_F(CapturasOrtografia, DISABLED_TempoF7NoLimiteDoEditor) {
         caixas->fake.Limpa();
         QElapsedTimer t;
         t.start();
-        janela->Verificarerro1->trigger();
+        janela->Acao("Verificarerro1")->trigger();
         const qint64 ms = t.elapsed();
         std::printf("F7 to \"Fim do Texto\" over %zu characters in %zu lines: %lld ms\n", total, linhas.size(),
                     static_cast<long long>(ms));
