@@ -355,6 +355,7 @@ void TformPrincipal::CriaMenus() {
     LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
     // Each area's commands, from its own file.
+    LigaComandosProprios();
     LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();
