@@ -359,6 +359,7 @@ void TformPrincipal::CriaMenus() {
     LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();
+    CriaMenusOrtografia();
 }
 
 // ============================================================================

@@ -253,6 +253,15 @@ public:
     QAction* Criargrficovazio1 = nullptr;
     QAction* Inserirtextoemaltorelevo1 = nullptr;
 
+    // ---- Spell checking (dmmain_ortografia.cpp) ----
+    // Binds the "&Ortografia" entries and the toolbar's "Verificar
+    // Ortografia" to the spell check on this window's editor.
+    void CriaMenusOrtografia();
+    void Carregardicionrio1Click();     // "&Carregar dicionário"
+    void Liberardicionrio1Click();      // "&Liberar dicionário"
+    void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
+    void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
+
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
     std::vector<std::string> BackupLinhas;
