@@ -355,9 +355,11 @@ void TformPrincipal::CriaMenus() {
     LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
     // Each area's commands, from its own file.
+    LigaComandosProprios();
     LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();
+    CriaMenusOrtografia();
 }
 
 // ============================================================================

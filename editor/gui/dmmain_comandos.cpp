@@ -4,8 +4,14 @@
 // commands that belong to the command surface itself.
 #include "editor/gui/dmmain_comandos.h"
 
+#include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "editor/dmperfil.h"
+#include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
 #include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
@@ -14,6 +20,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -452,4 +460,98 @@ QMenu* TformPrincipal::Submenu(std::string_view nome) const { return findChild<Q
 
 QWidget* TformPrincipal::Controle(std::string_view nome) const {
     return panToolBar ? panToolBar->findChild<QWidget*>(Q(nome)) : nullptr;
+}
+
+// ============================================================================
+// The commands of the command surface itself
+// ============================================================================
+
+namespace {
+
+// A profile's file dialog: "*.ini" files, the default extension ".ini".
+bool DialogoPerfil(QWidget* dono, bool salvar, const std::string& dir, std::string& nome) {
+    QFileDialog d(dono, QString(), ParaQString(dir), salvar ? "*.ini (*.ini)" : "*.INI (*.INI *.ini)");
+    d.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setDefaultSuffix("ini");
+    if (salvar) d.setOption(QFileDialog::DontConfirmOverwrite);   // the command asks itself
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
+    nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
+    return true;
+}
+
+// Profiles are kept beside the settings file by default.
+std::string PastaDosPerfis() {
+    const std::string dir = ExtraiDiretorio(CaminhoIni());
+    return DiretorioExiste(dir) ? dir : DirPrograma;
+}
+
+const char* const kTituloCaixa = "Dotmara";
+
+} // namespace
+
+void TformPrincipal::LigaComandosProprios() {
+    LigaComando("imFonteNaTelaClick", [this] { imFonteNaTelaClick(); });
+    LigaComando("imSalvarConfigPadraoClick", [this] { imSalvarConfigPadraoClick(); });
+    LigaComando("imCarregaConfigClick", [this] { imCarregaConfigClick(); });
+    LigaComando("imProcAtualizacaoClick", [this] { imProcAtualizacaoClick(); });
+    LigaComando("imAtualizacoesAutomaticasClick", [this] { imAtualizacoesAutomaticasClick(); });
+    if (QAction* a = Acao("imAtualizacoesAutomaticas")) a->setChecked(false);
+
+    dialogoFonte = [this](QFont& fonte) {
+        bool ok = false;
+        const QFont escolhida = QFontDialog::getFont(&ok, fonte, this);
+        if (ok) fonte = escolhida;
+        return ok;
+    };
+    dialogoSalvarConfig = [this](const std::string& dir, std::string& nome) {
+        return DialogoPerfil(this, true, dir, nome);
+    };
+    dialogoAbrirConfig = [this](const std::string& dir, std::string& nome) {
+        return DialogoPerfil(this, false, dir, nome);
+    };
+}
+
+void TformPrincipal::imFonteNaTelaClick() {
+    // The font lasts while the program runs; it is not a setting.
+    QFont fonte = richEdPrincipal->font();
+    if (dialogoFonte && dialogoFonte(fonte)) richEdPrincipal->setFont(fonte);
+    richEdPrincipal->setFocus();
+}
+
+void TformPrincipal::imSalvarConfigPadraoClick() {
+    std::string nome;
+    if (!dialogoSalvarConfig || !dialogoSalvarConfig(PastaDosPerfis(), nome)) return;
+    nome = std::string(AparaBrancos(nome));
+    if (nome.empty()) return;
+    const bool existe = ArquivoExiste(nome);
+    const std::string pergunta = existe ? nome + " já existe.\r\nDeseja substituí-lo?"_cp
+                                        : nome + " não existe.\r\nDeseja criá-lo?"_cp;
+    if (dialogos().Caixa(pergunta, kTituloCaixa, existe ? Icone::Aviso : Icone::Pergunta, Botoes::YesNo) !=
+        mrYes)
+        return;
+    SalvaConfiguracao(nome);
+}
+
+void TformPrincipal::imCarregaConfigClick() {
+    std::string nome;
+    if (dialogoAbrirConfig && dialogoAbrirConfig(PastaDosPerfis(), nome)) {
+        nome = std::string(AparaBrancos(nome));
+        if (!nome.empty() && CarregaConfiguracao(nome)) {
+            // What the new settings change on screen: the Puma 7 entry, the
+            // strip, and an open braille view (recompiled, not activated).
+            imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+            Preview.UltimaLinhaPreview = -1;
+            richEdPrincipalSelectionChange();
+            if (formVisual && formVisual->isVisible()) VisualizaBraille(true, false);
+        }
+    }
+    VoltaDir();
+}
+
+void TformPrincipal::imProcAtualizacaoClick() { MensagemOK("Em breve!!!"); }
+
+void TformPrincipal::imAtualizacoesAutomaticasClick() {
+    MensagemOK("Em breve!!!");
+    if (QAction* a = Acao("imAtualizacoesAutomaticas")) a->setChecked(false);
 }
