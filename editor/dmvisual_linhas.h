@@ -17,10 +17,6 @@
 // be loaded or the draft could not be written (the message was shown).
 bool CompilaParaVisualizacao(int linhaCursor);
 
-// The draft file's lines without their line ends; false when it cannot be
-// read.
-bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas);
-
 // Translation of one text without layout (TraduzTexto in the program).
 using TradutorTexto = std::function<std::string(const std::string&)>;
 

@@ -17,11 +17,6 @@ const std::string kEscTexto = "\x1b]";
 const std::string kFF = "\x0c";
 constexpr int kCelasFaixa = 450;
 
-std::string AparaDireita(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
 // The line followed by CR (the last line of a page or band) or CR LF.
 std::string ComFimDeLinha(std::string s, bool ultima) {
     s.append(ultima ? "\r" : "\r\n");
@@ -152,7 +147,7 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
     }
     const int nFaixas = ultima / 3;
     for (int b = 0; b <= nFaixas && ok; ++b)
-        ok = Envia(ComFimDeLinha(AparaDireita(LinhaDaFaixa(3 * b)), b == nFaixas));
+        ok = Envia(ComFimDeLinha(std::string(AparaBrancosFinais(LinhaDaFaixa(3 * b))), b == nFaixas));
     if (ok) ok = Envia(kFF);
     if (ok) ok = Envia(kEscTexto);
     if (!ok) ErroDispositivo();
@@ -162,7 +157,7 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
 bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
     bool ok = Envia(kEscGrafico);
     while (ok && inicio <= fim) {
-        std::string l = AparaDireita(LinhaDaFaixa(inicio));
+        std::string l(AparaBrancosFinais(LinhaDaFaixa(inicio)));
         inicio += 3;
         if (l.empty()) l.push_back(' ');
         ok = Envia(ComFimDeLinha(std::move(l), inicio > fim));
@@ -201,7 +196,7 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
                 aberta = false;
             }
         } else {
-            std::string t = LinhaReservada(l) ? std::string() : AparaDireita(l);
+            std::string t(LinhaReservada(l) ? std::string_view() : AparaBrancosFinais(l));
             if (t.empty()) t.push_back(' ');
             ok = Envia(ComFimDeLinha(std::move(t), i + 1 == linhas_.size()));
             y += cfg_.Geometria.PassoCelaTexto.y;
