@@ -2,6 +2,7 @@
 // and the one edit that replaces a run of lines.
 #include "editor/dmedicao.h"
 
+#include "core/dmutil.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 
@@ -59,11 +60,6 @@ std::string Junta(std::vector<std::string>::const_iterator a, std::vector<std::s
 // Text helpers
 // ============================================================================
 
-void TiraBrancosFinais(std::string& texto) {
-    const std::size_t fim = texto.find_last_not_of(' ');
-    texto.erase(fim == std::string::npos ? 0 : fim + 1);
-}
-
 std::string_view AparaTexto(std::string_view texto) {
     while (!texto.empty() && static_cast<unsigned char>(texto.front()) <= ' ') texto.remove_prefix(1);
     while (!texto.empty() && static_cast<unsigned char>(texto.back()) <= ' ') texto.remove_suffix(1);
@@ -82,7 +78,7 @@ bool CaractereDePalavra(unsigned char c) {
 }
 
 long long ProcuraTexto(std::string_view texto, std::string_view busca, long long inicio,
-                       OpcoesBusca opcoes) {
+                       OpcoesProcura opcoes) {
     if (opcoes.diferenciaMaiusculas)
         return Procura(texto, texto, busca, inicio, opcoes.palavraInteira, Anterior(texto, inicio));
     const std::string dobrado = MinusculasWindows(texto);
@@ -90,7 +86,7 @@ long long ProcuraTexto(std::string_view texto, std::string_view busca, long long
     return Procura(texto, dobrado, buscaDobrada, inicio, opcoes.palavraInteira, Anterior(texto, inicio));
 }
 
-bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesBusca opcoes) {
+bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes) {
     const long long m =
         ProcuraTexto(doc.Texto(), busca, static_cast<long long>(doc.InicioSelecao()) + doc.TamanhoSelecao(),
                      opcoes);
@@ -100,7 +96,7 @@ bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, Opcoes
 }
 
 int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                   OpcoesBusca opcoes) {
+                   OpcoesProcura opcoes) {
     const int inicioSelecao = doc.InicioSelecao();
     int n = 0;
     if (!busca.empty()) {
@@ -138,13 +134,13 @@ int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::
     return n;
 }
 
-bool BuscaProxima(DocumentoEditavel& doc, const std::string& textoBusca, OpcoesBusca opcoes) {
+bool BuscaProxima(DocumentoEditavel& doc, const std::string& textoBusca, OpcoesProcura opcoes) {
     if (ProcuraNoDocumento(doc, textoBusca, opcoes)) return true;
     Informa("Busca terminada");
     return false;
 }
 
-bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesBusca opcoes) {
+bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes) {
     if (ProcuraNoDocumento(doc, busca, opcoes)) return true;
     Informa("Terminou");
     doc.DefineSelecao(doc.InicioSelecao(), 0);
@@ -160,14 +156,14 @@ void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca) {
 }
 
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                      OpcoesBusca opcoes) {
+                      OpcoesProcura opcoes) {
     if (!BuscaSubstituir(doc, busca, opcoes)) return false;
     SubstituiSelecaoBusca(doc, troca);
     return true;
 }
 
 int SubstituiTudo(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                  OpcoesBusca opcoes) {
+                  OpcoesProcura opcoes) {
     const int n = SubstituiTodas(doc, busca, troca, opcoes);
     Informa("Terminou");
     return n;

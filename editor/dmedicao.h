@@ -18,14 +18,13 @@
 
 // ---- Text helpers -------------------------------------------------------------
 
-// Removes the blanks at the end of a text (only the blank counts).
-void TiraBrancosFinais(std::string& texto);
+// (TiraBrancosFinais, the blanks at the end of a text: core/dmutil.h.)
 // The text without blanks and control characters at its two ends.
 std::string_view AparaTexto(std::string_view texto);
 
 // ---- Find and replace -----------------------------------------------------------
 
-struct OpcoesBusca {
+struct OpcoesProcura {
     bool palavraInteira = false;     // the match stands between non-word characters
     bool diferenciaMaiusculas = false;
 };
@@ -37,36 +36,36 @@ bool CaractereDePalavra(unsigned char c);
 // when there is none or busca is empty. Without match case the letters are
 // compared one to one in Windows-1252 (a = A, ç = Ç).
 long long ProcuraTexto(std::string_view texto, std::string_view busca, long long inicio,
-                       OpcoesBusca opcoes);
+                       OpcoesProcura opcoes);
 
 // Searches busca from the end of the selection to the end of the text (the
 // whole rest of it, however long) and selects the match. False, with the
 // selection as it was, when there is none.
-bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesBusca opcoes);
+bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
 
 // Replace all: every occurrence after the selection, each search going on
 // after the previous replacement (so a replacement that holds the find text
 // is not replaced again), in one edit; the caret then stands at the
 // selection's start. Returns the number of replacements.
 int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                   OpcoesBusca opcoes);
+                   OpcoesProcura opcoes);
 
 // The commands of the two dialogs, with their messages (information boxes).
 // BuscaProxima: the find dialog's search and F3; "Busca terminada" when
 // nothing more is found.
-bool BuscaProxima(DocumentoEditavel& doc, const std::string& textoBusca, OpcoesBusca opcoes);
+bool BuscaProxima(DocumentoEditavel& doc, const std::string& textoBusca, OpcoesProcura opcoes);
 // BuscaSubstituir: the replace dialog's search; when nothing more is found,
 // "Terminou" and the selection collapses to its start.
-bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesBusca opcoes);
+bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
 // SubstituiSelecao of the replace dialog: a selection becomes troca, which
 // is then selected; nothing without a selection.
 void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca);
 // The replace button: the next occurrence after the selection is replaced.
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                      OpcoesBusca opcoes);
+                      OpcoesProcura opcoes);
 // The replace-all button: SubstituiTodas, then "Terminou" once.
 int SubstituiTudo(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
-                  OpcoesBusca opcoes);
+                  OpcoesProcura opcoes);
 
 // ---- Letter case ------------------------------------------------------------------
 

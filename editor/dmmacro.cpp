@@ -5,7 +5,7 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/dmedicao.h"
-#include "editor/dmexternos.h"
+#include "core/celas/tabela_codigos.h"
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
 #include "platform/texto.h"
@@ -123,7 +123,7 @@ std::string ArquivoMacrosConfigurado() {
     const std::string valor = LeTextoChave(chave);
     const std::string padrao(chave.textoPadrao);
     // Not configured: the file the program ships.
-    if (valor == DirPrograma + padrao && !ArquivoExiste(valor)) return LocalizaArquivoPrograma(padrao);
+    if (valor == DirPrograma + padrao && !ArquivoExiste(valor)) return LocalizaTabelaCodigos(padrao, DirPrograma);
     return valor;
 }
 

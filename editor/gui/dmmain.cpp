@@ -359,6 +359,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusGraficos();
     CriaMenusExternos();
     CriaMenusOrtografia();
+    CriaMenusEditar();
 }
 
 // ============================================================================

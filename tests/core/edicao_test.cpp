@@ -3,6 +3,8 @@
 // whole text, letter case, and one undo step per command.
 #include "editor/dmedicao.h"
 
+#include "core/dmutil.h"
+
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 
@@ -175,7 +177,7 @@ struct CasoProcura {
     const char* nome;
     std::string texto, busca;
     long long inicio;
-    OpcoesBusca opcoes;
+    OpcoesProcura opcoes;
     long long esperado;
 };
 
@@ -263,7 +265,7 @@ struct CasoTudo {
     std::string texto;
     int inicio, tamanho;   // the selection before
     std::string busca, troca;
-    OpcoesBusca opcoes;
+    OpcoesProcura opcoes;
     std::string esperado;
     int quantas;
 };
@@ -349,13 +351,7 @@ TEST(Caixa, TheSelectionChangesAndStaysSelected) {
     EXPECT_EQ(doc.PassosDesfazer(), 1);
 }
 
-TEST(Texto, TrimHelpers) {
-    std::string s = "ab \t  ";
-    TiraBrancosFinais(s);
-    EXPECT_EQ(s, "ab \t");
-    s = "    ";
-    TiraBrancosFinais(s);
-    EXPECT_EQ(s, "");
+TEST(Texto, TrimOfBlanksAndControls) {
     EXPECT_EQ(AparaTexto(" \t x y \r"), "x y");
     EXPECT_EQ(AparaTexto("\t \t"), "");
 }
