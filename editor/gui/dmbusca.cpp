@@ -12,130 +12,84 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 QString Q(std::string_view s) { return ParaQString(s); }
 
-QPushButton* Botao(QDialog* d, const char* nome, std::string_view legenda) {
-    auto* b = new QPushButton(Q(legenda), d);
-    b->setObjectName(nome);
-    b->setAutoDefault(false);
-    return b;
-}
+} // namespace
 
-QCheckBox* Caixa(QDialog* d, const char* nome, std::string_view legenda) {
-    auto* c = new QCheckBox(Q(legenda), d);
-    c->setObjectName(nome);
-    return c;
-}
+TDialogoBusca::TDialogoBusca(QWidget* dono, bool substituir) : QDialog(dono) {
+    setObjectName(substituir ? "replDialog" : "findDialogLocalizar");
+    setWindowTitle(substituir ? "Substituir" : "Localizar");
+    setModal(false);
 
-// The buttons' column: the first ones at the top, Cancel under them.
-QVBoxLayout* ColunaBotoes(std::initializer_list<QPushButton*> botoes) {
+    auto botao = [this](const char* nome, std::string_view legenda) {
+        auto* b = new QPushButton(Q(legenda), this);
+        b->setObjectName(nome);
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto campo = [this](const char* nome, const char* legenda, QGridLayout* grade) {
+        auto* rotulo = new QLabel(legenda, this);
+        auto* e = new QLineEdit(this);
+        e->setObjectName(nome);
+        rotulo->setBuddy(e);
+        const int linha = grade->rowCount();
+        grade->addWidget(rotulo, linha, 0);
+        grade->addWidget(e, linha, 1);
+        return e;
+    };
+
+    auto* campos = new QGridLayout();
+    edtLocalizar = campo("edtLocalizar", "&Localizar:", campos);
+    if (substituir) edtSubstituir = campo("edtSubstituir", "Substituir p&or:", campos);
+    ckboxPalavraInteira = new QCheckBox("Somente palavras &inteiras", this);
+    ckboxPalavraInteira->setObjectName("ckboxPalavraInteira");
+    ckboxMaiusculas = new QCheckBox(Q("Diferenciar &maiúsculas e minúsculas"_cp), this);
+    ckboxMaiusculas->setObjectName("ckboxMaiusculas");
+    const int linha = campos->rowCount();
+    campos->addWidget(ckboxPalavraInteira, linha, 0, 1, 2);
+    campos->addWidget(ckboxMaiusculas, linha + 1, 0, 1, 2);
+    campos->setRowStretch(linha + 2, 1);
+
+    btnLocalizar = botao("btnLocalizar", "Localizar &próxima"_cp);
+    btnLocalizar->setDefault(true);
+    std::vector<QPushButton*> botoes = {btnLocalizar};
+    if (substituir) {
+        btnSubstituir = botao("btnSubstituir", "&Substituir");
+        btnSubstituirTudo = botao("btnSubstituirTudo", "Substituir &tudo");
+        botoes.push_back(btnSubstituir);
+        botoes.push_back(btnSubstituirTudo);
+    }
+    btnCancelar = botao("btnCancelar", "Cancelar");
+    botoes.push_back(btnCancelar);
     auto* coluna = new QVBoxLayout();
     for (QPushButton* b : botoes) coluna->addWidget(b);
     coluna->addStretch(1);
-    return coluna;
-}
-
-OpcoesProcura OpcoesDe(const QCheckBox* palavra, const QCheckBox* maiusculas) {
-    return {palavra->isChecked(), maiusculas->isChecked()};
-}
-
-} // namespace
-
-// ============================================================================
-// Find
-// ============================================================================
-
-TFindDialog::TFindDialog(QWidget* dono) : QDialog(dono) {
-    setObjectName("findDialogLocalizar");
-    setWindowTitle("Localizar");
-    setModal(false);
-
-    auto* rotulo = new QLabel("&Localizar:", this);
-    edtLocalizar = new QLineEdit(this);
-    edtLocalizar->setObjectName("edtLocalizar");
-    rotulo->setBuddy(edtLocalizar);
-    ckboxPalavraInteira = Caixa(this, "ckboxPalavraInteira", "Somente palavras &inteiras");
-    ckboxMaiusculas = Caixa(this, "ckboxMaiusculas", "Diferenciar &maiúsculas e minúsculas"_cp);
-    btnLocalizar = Botao(this, "btnLocalizar", "Localizar &próxima"_cp);
-    btnLocalizar->setDefault(true);
-    btnCancelar = Botao(this, "btnCancelar", "Cancelar");
-
-    auto* campos = new QGridLayout();
-    campos->addWidget(rotulo, 0, 0);
-    campos->addWidget(edtLocalizar, 0, 1);
-    campos->addWidget(ckboxPalavraInteira, 1, 0, 1, 2);
-    campos->addWidget(ckboxMaiusculas, 2, 0, 1, 2);
-    campos->setRowStretch(3, 1);
     auto* tudo = new QHBoxLayout(this);
     tudo->addLayout(campos, 1);
-    tudo->addLayout(ColunaBotoes({btnLocalizar, btnCancelar}));
+    tudo->addLayout(coluna);
 
     // Nothing to look for, nothing to press.
-    btnLocalizar->setEnabled(false);
-    connect(edtLocalizar, &QLineEdit::textChanged, this,
-            [this](const QString& t) { btnLocalizar->setEnabled(!t.isEmpty()); });
-    connect(btnLocalizar, &QPushButton::clicked, this, &TFindDialog::Localizar);
-    connect(btnCancelar, &QPushButton::clicked, this, &QDialog::close);
-    resize(420, 110);
-}
-
-std::string TFindDialog::Texto() const { return DeQString(edtLocalizar->text()); }
-
-OpcoesProcura TFindDialog::Opcoes() const { return OpcoesDe(ckboxPalavraInteira, ckboxMaiusculas); }
-
-// ============================================================================
-// Replace
-// ============================================================================
-
-TReplaceDialog::TReplaceDialog(QWidget* dono) : QDialog(dono) {
-    setObjectName("replDialog");
-    setWindowTitle("Substituir");
-    setModal(false);
-
-    auto* rotuloBusca = new QLabel("&Localizar:", this);
-    edtLocalizar = new QLineEdit(this);
-    edtLocalizar->setObjectName("edtLocalizar");
-    rotuloBusca->setBuddy(edtLocalizar);
-    auto* rotuloTroca = new QLabel("Substituir p&or:", this);
-    edtSubstituir = new QLineEdit(this);
-    edtSubstituir->setObjectName("edtSubstituir");
-    rotuloTroca->setBuddy(edtSubstituir);
-    ckboxPalavraInteira = Caixa(this, "ckboxPalavraInteira", "Somente palavras &inteiras");
-    ckboxMaiusculas = Caixa(this, "ckboxMaiusculas", "Diferenciar &maiúsculas e minúsculas"_cp);
-    btnLocalizar = Botao(this, "btnLocalizar", "Localizar &próxima"_cp);
-    btnLocalizar->setDefault(true);
-    btnSubstituir = Botao(this, "btnSubstituir", "&Substituir");
-    btnSubstituirTudo = Botao(this, "btnSubstituirTudo", "Substituir &tudo");
-    btnCancelar = Botao(this, "btnCancelar", "Cancelar");
-
-    auto* campos = new QGridLayout();
-    campos->addWidget(rotuloBusca, 0, 0);
-    campos->addWidget(edtLocalizar, 0, 1);
-    campos->addWidget(rotuloTroca, 1, 0);
-    campos->addWidget(edtSubstituir, 1, 1);
-    campos->addWidget(ckboxPalavraInteira, 2, 0, 1, 2);
-    campos->addWidget(ckboxMaiusculas, 3, 0, 1, 2);
-    campos->setRowStretch(4, 1);
-    auto* tudo = new QHBoxLayout(this);
-    tudo->addLayout(campos, 1);
-    tudo->addLayout(ColunaBotoes({btnLocalizar, btnSubstituir, btnSubstituirTudo, btnCancelar}));
-
     auto habilita = [this](const QString& t) {
-        for (QPushButton* b : {btnLocalizar, btnSubstituir, btnSubstituirTudo}) b->setEnabled(!t.isEmpty());
+        for (QPushButton* b : {btnLocalizar, btnSubstituir, btnSubstituirTudo})
+            if (b) b->setEnabled(!t.isEmpty());
     };
     habilita(QString());
     connect(edtLocalizar, &QLineEdit::textChanged, this, habilita);
-    connect(btnLocalizar, &QPushButton::clicked, this, &TReplaceDialog::Localizar);
-    connect(btnSubstituir, &QPushButton::clicked, this, &TReplaceDialog::Substituir);
-    connect(btnSubstituirTudo, &QPushButton::clicked, this, &TReplaceDialog::SubstituirTudo);
+    connect(btnLocalizar, &QPushButton::clicked, this, &TDialogoBusca::Localizar);
+    if (substituir) {
+        connect(btnSubstituir, &QPushButton::clicked, this, &TDialogoBusca::Substituir);
+        connect(btnSubstituirTudo, &QPushButton::clicked, this, &TDialogoBusca::SubstituirTudo);
+    }
     connect(btnCancelar, &QPushButton::clicked, this, &QDialog::close);
-    resize(440, 160);
+    resize(substituir ? 440 : 420, substituir ? 150 : 110);
 }
 
-std::string TReplaceDialog::Texto() const { return DeQString(edtLocalizar->text()); }
+std::string TDialogoBusca::Texto() const { return DeQString(edtLocalizar->text()); }
 
-std::string TReplaceDialog::Troca() const { return DeQString(edtSubstituir->text()); }
+std::string TDialogoBusca::Troca() const { return edtSubstituir ? DeQString(edtSubstituir->text()) : std::string(); }
 
-OpcoesProcura TReplaceDialog::Opcoes() const { return OpcoesDe(ckboxPalavraInteira, ckboxMaiusculas); }
+OpcoesProcura TDialogoBusca::Opcoes() const { return {ckboxPalavraInteira->isChecked(), ckboxMaiusculas->isChecked()}; }

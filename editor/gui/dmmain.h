@@ -39,8 +39,7 @@ class TLabelBraille;
 class QCheckBox;
 class QComboBox;
 class QKeyEvent;
-class TFindDialog;
-class TReplaceDialog;
+class TDialogoBusca;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -280,8 +279,8 @@ public:
     void InsereAnotacao(int k, const std::string& texto, bool mostra);
     std::string TextoBusca;
     OpcoesProcura OpcoesBusca;
-    TFindDialog* findDialogLocalizar = nullptr;
-    TReplaceDialog* replDialog = nullptr;
+    TDialogoBusca* findDialogLocalizar = nullptr;
+    TDialogoBusca* replDialog = nullptr;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;

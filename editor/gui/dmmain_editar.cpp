@@ -87,15 +87,15 @@ void Mostra(QDialog* d, QLineEdit* campo) {
 } // namespace
 
 void TformPrincipal::CriaMenusEditar() {
-    findDialogLocalizar = new TFindDialog(this);
-    replDialog = new TReplaceDialog(this);
-    connect(findDialogLocalizar, &TFindDialog::Localizar, this, &TformPrincipal::IniciaBusca);
-    connect(replDialog, &TReplaceDialog::Localizar, this, [this] { BuscaSubstituir(true); });
-    connect(replDialog, &TReplaceDialog::Substituir, this, [this] {
+    findDialogLocalizar = new TDialogoBusca(this, false);
+    replDialog = new TDialogoBusca(this, true);
+    connect(findDialogLocalizar, &TDialogoBusca::Localizar, this, &TformPrincipal::IniciaBusca);
+    connect(replDialog, &TDialogoBusca::Localizar, this, [this] { BuscaSubstituir(true); });
+    connect(replDialog, &TDialogoBusca::Substituir, this, [this] {
         SubstituiProxima(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
         richEdPrincipal->ensureCursorVisible();
     });
-    connect(replDialog, &TReplaceDialog::SubstituirTudo, this, [this] {
+    connect(replDialog, &TDialogoBusca::SubstituirTudo, this, [this] {
         SubstituiTudo(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
         richEdPrincipal->ensureCursorVisible();
     });

@@ -8,6 +8,8 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 
+#include "editor/documentos.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,12 +18,6 @@
 namespace {
 
 using Linhas = std::vector<std::string>;
-
-std::string Texto(const Linhas& linhas) {
-    std::string t;
-    for (const auto& l : linhas) t += l + "\r\n";
-    return t;
-}
 
 // ---- The automatic break --------------------------------------------------------
 
@@ -63,7 +59,7 @@ TEST(QuebraLinhaAuto, CasesAsLines) {
         Linhas esperado = {"antes"};
         esperado.insert(esperado.end(), c.esperadas.begin(), c.esperadas.end());
         esperado.push_back("depois");
-        EXPECT_EQ(doc.Texto(), Texto(esperado));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(esperado));
         EXPECT_EQ(quebrou, c.esperadas.size() == 2);
         int l = 0, k = 0;
         doc.LinColInicioSel(l, k);
@@ -114,7 +110,7 @@ TEST(DivideLinhasGrandes, CasesAsLines) {
         EXPECT_EQ(DivideLinhasGrandes(c.linhas, c.maxCol), c.esperadas);
         DocumentoEmMemoria doc(c.linhas);
         EXPECT_EQ(DivideLinhasGrandes(doc, c.maxCol), c.esperadas != c.linhas);
-        EXPECT_EQ(doc.Texto(), Texto(c.esperadas));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperadas));
         EXPECT_LE(doc.PassosDesfazer(), 1);
     }
 }
@@ -159,16 +155,16 @@ TEST(TrocaLinhas, OnlyTheLinesThatDifferAreEdited) {
     TrocaLinhas(doc, 1, 2, {"b", "c"});
     EXPECT_EQ(doc.PassosDesfazer(), 0);
     TrocaLinhas(doc, 1, 2, {"b", "x", "y", "c"});
-    EXPECT_EQ(doc.Texto(), Texto({"a", "b", "x", "y", "c", "d"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "b", "x", "y", "c", "d"}));
     TrocaLinhas(doc, 0, 5, {"a", "d"});
-    EXPECT_EQ(doc.Texto(), Texto({"a", "d"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "d"}));
     TrocaLinhas(doc, 0, 1, {"1", "2", "3"});
-    EXPECT_EQ(doc.Texto(), Texto({"1", "2", "3"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"1", "2", "3"}));
     EXPECT_EQ(doc.PassosDesfazer(), 3);
     TrocaLinhas(doc, 2, 7, {"fora"});   // outside the document: nothing
     EXPECT_EQ(doc.PassosDesfazer(), 3);
     doc.Desfaz();
-    EXPECT_EQ(doc.Texto(), Texto({"a", "d"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "d"}));
 }
 
 // ---- Find and replace ------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include "support/config_teste.h"
 #include "support/temporario.h"
 
+#include "editor/documentos.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,12 +22,6 @@
 namespace {
 
 using Linhas = std::vector<std::string>;
-
-std::string Texto(const Linhas& linhas) {
-    std::string t;
-    for (const auto& l : linhas) t += l + "\r\n";
-    return t;
-}
 
 // The text after loading `arquivo` and applying its macros to one line.
 std::string Aplica(const std::string& arquivo, const std::string& linha) {
@@ -131,10 +127,10 @@ TEST(Macros, TheSelectedLinesWhole) {
         const int a = doc.InicioLinha(c.l1) + c.c1;
         doc.DefineSelecao(a, doc.InicioLinha(c.l2) + c.c2 - a);
         AplicaMacros(doc, t);
-        EXPECT_EQ(doc.Texto(), Texto(c.esperado));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
         EXPECT_EQ(doc.PassosDesfazer(), 1);
         doc.Desfaz();
-        EXPECT_EQ(doc.Texto(), Texto(kDoc));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(kDoc));
     }
     DocumentoEmMemoria vazio;
     AplicaMacros(vazio, t);
@@ -178,7 +174,7 @@ TEST_F(ComandoMacros, MessagesAndTheIniKey) {
     doc.DefineSelecao(0, 0);
     EXPECT_TRUE(ProcessaMacros(bom, doc));
     EXPECT_TRUE(caixas.fake.registros.empty());
-    EXPECT_EQ(doc.Texto(), Texto({"2 `x 3 `= 6", "`x"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"2 `x 3 `= 6", "`x"}));
     EXPECT_EQ(Ini(), bom);
     // Letter case of a file name does not count, as on Windows.
     const std::string maiusculas = pasta.caminho("BOM.AMB");

@@ -3,10 +3,14 @@
 // separators, and both centrings in place; each command one undo step.
 #include "editor/dmmarcacao.h"
 
+#include "editor/dmedicao.h"
+
 #include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
+
+#include "editor/documentos.h"
 
 #include <gtest/gtest.h>
 
@@ -18,24 +22,9 @@ namespace {
 
 using Linhas = std::vector<std::string>;
 
-std::string Texto(const Linhas& linhas) {
-    std::string t;
-    for (const auto& l : linhas) t += l + "\r\n";
-    return t;
-}
-
 // Offset of (linha, coluna) in a text of lines that each end with CR LF.
 int Offset(const Linhas& linhas, int linha, int coluna) {
-    int p = 0;
-    for (int i = 0; i < linha && i < static_cast<int>(linhas.size()); ++i)
-        p += static_cast<int>(linhas[static_cast<std::size_t>(i)].size()) + 2;
-    return p + coluna;
-}
-
-std::string_view AparaTextoTeste(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-    return s;
+    return static_cast<int>(InicioLinha(linhas, linha)) + coluna;
 }
 
 const Linhas kQuatro = {"um", "dois", "tres", "quatro"};
@@ -52,22 +41,22 @@ struct CasoBloco {
 
 const CasoBloco kBlocos[] = {
     {"ThreeWholeLinesEndingAtALineStart", kQuatro, 0, 0, 3, 0, kNaoFormatar,
-     Texto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
+     LinhasEmTexto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
     {"EndingInsideTheThirdLine", kQuatro, 0, 0, 2, 2, kNaoFormatar,
-     Texto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
+     LinhasEmTexto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
     {"StartingInsideALine", kQuatro, 1, 3, 2, 1, kRecuo2,
-     Texto({"um", "<R+>", "dois", "tres", "<R->", "quatro"})},
+     LinhasEmTexto({"um", "<R+>", "dois", "tres", "<R->", "quatro"})},
     {"NoSelectionEnclosesTheCaretsLine", kQuatro, 2, 2, 2, 2, kRecuo2,
-     Texto({"um", "dois", "<R+>", "tres", "<R->", "quatro"})},
+     LinhasEmTexto({"um", "dois", "<R+>", "tres", "<R->", "quatro"})},
     {"AtTheVeryEndOfTheLastLine", kQuatro, 2, 0, 3, 6, kNaoSepararSilaba,
-     Texto({"um", "dois", "<S->", "tres", "quatro", "<S+>"})},
+     LinhasEmTexto({"um", "dois", "<S->", "tres", "quatro", "<S+>"})},
     {"WholeDocumentWithItsLastLineEnd", kQuatro, 0, 0, 4, 0, kGrafiaInglesa,
-     Texto({"<I+>", "um", "dois", "tres", "quatro", "<I->"})},
+     LinhasEmTexto({"<I+>", "um", "dois", "tres", "quatro", "<I->"})},
     {"ASelectionOfOneLineEnd", kQuatro, 0, 2, 1, 0, kNaoFormatar,
-     Texto({"<F->", "um", "<F+>", "dois", "tres", "quatro"})},
-    {"EmptyDocument", {}, 0, 0, 0, 0, kNaoFormatar, Texto({"<F->", "<F+>"})},
+     LinhasEmTexto({"<F->", "um", "<F+>", "dois", "tres", "quatro"})},
+    {"EmptyDocument", {}, 0, 0, 0, 0, kNaoFormatar, LinhasEmTexto({"<F->", "<F+>"})},
     {"CaretAfterTheLastLineEnd", kQuatro, 4, 0, 4, 0, kNaoFormatar,
-     Texto({"um", "dois", "tres", "quatro", "<F->", "<F+>"})},
+     LinhasEmTexto({"um", "dois", "tres", "quatro", "<F->", "<F+>"})},
 };
 
 TEST(ParBloco, PlacedAroundTheSelectedLines) {
@@ -80,7 +69,7 @@ TEST(ParBloco, PlacedAroundTheSelectedLines) {
         EXPECT_EQ(doc.Texto(), c.esperado);
         EXPECT_EQ(doc.PassosDesfazer(), 1);
         doc.Desfaz();
-        EXPECT_EQ(doc.Texto(), Texto(c.linhas));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.linhas));
     }
 }
 
@@ -99,7 +88,7 @@ TEST(ParBloco, TypographicVariantsByCaption) {
     EXPECT_EQ(AberturaVarianteTipografica("&4"), "");
     DocumentoEmMemoria doc({"verso"});
     InsereParBloco(doc, AberturaVarianteTipografica("&3"), kFechaVariante);
-    EXPECT_EQ(doc.Texto(), Texto({"<M|l >", "verso", "<M>"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"<M|l >", "verso", "<M>"}));
 }
 
 // ---- Markers around the selection --------------------------------------------------------
@@ -168,10 +157,10 @@ TEST(Linhas, PageBreakBeforeOrAfterTheCaretsLine) {
     DocumentoEmMemoria doc({"um", "dois", "tres"});
     doc.PosicionaCursor(1, 0);
     InsereQuebraPagina(doc);
-    EXPECT_EQ(doc.Texto(), Texto({"um", "<p>", "dois", "tres"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<p>", "dois", "tres"}));
     doc.PosicionaCursor(2, 2);
     InsereQuebraPagina(doc);
-    EXPECT_EQ(doc.Texto(), Texto({"um", "<p>", "dois", "<p>", "tres"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<p>", "dois", "<p>", "tres"}));
 }
 
 TEST(Linhas, SeparatorsBeforeTheSelectionsLine) {
@@ -186,7 +175,7 @@ TEST(Linhas, SeparatorsBeforeTheSelectionsLine) {
     DocumentoEmMemoria doc({"um", "dois"});
     doc.DefineSelecao(5, 3);   // inside "dois"
     InsereSeparador(doc, Separador::Pequena);
-    EXPECT_EQ(doc.Texto(), Texto({"um", margem + std::string(24, ':'), "dois"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", margem + std::string(24, ':'), "dois"}));
 }
 
 class ComPerguntas : public ::testing::Test {
@@ -237,7 +226,7 @@ TEST_F(ComPerguntas, Annotation) {
     DocumentoEmMemoria doc({"um", "dois"});
     InsereLinhaAnotacao(doc, 1, "ver");
     InsereLinhaAnotacao(doc, 9, "fim");
-    EXPECT_EQ(doc.Texto(), Texto({"um", "<*** ver ***>", "dois", "<*** fim ***>"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<*** ver ***>", "dois", "<*** fim ***>"}));
 }
 
 // ---- Centring ------------------------------------------------------------------------------
@@ -274,7 +263,7 @@ TEST(Centragem, PhysicalLines) {
                   c.esperado)
             << c.linha;
         if (!c.linha.empty()) {
-            EXPECT_EQ(medido, std::string(AparaTextoTeste(c.linha)));
+            EXPECT_EQ(medido, std::string(AparaTexto(c.linha)));
         }
     }
 }
@@ -315,12 +304,12 @@ TEST(Centragem, LinesCentredInPlace) {
         const int a = Offset(kTitulos, c.l1, c.c1);
         doc.DefineSelecao(a, Offset(kTitulos, c.l2, c.c2) - a);
         CentraLinhas(doc, true);
-        EXPECT_EQ(doc.Texto(), Texto(c.esperado));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
         EXPECT_EQ(doc.InicioSelecao(), Offset(c.esperado, c.linhaCursor, 0));
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
         EXPECT_EQ(doc.PassosDesfazer(), 1);
         doc.Desfaz();
-        EXPECT_EQ(doc.Texto(), Texto(kTitulos));
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(kTitulos));
     }
     // Nothing to centre: the caret after the last line end, or no text.
     DocumentoEmMemoria doc(kTitulos);
