@@ -7,6 +7,7 @@
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmQuickMsg.h"
+#include "editor/gui/TformMacro.h"
 #include "editor/gui/dmmain.h"
 #include "editor/gui/dmsubst.h"
 #include "editor/gui/dmsplash.h"
@@ -57,7 +58,9 @@ int main(int argc, char** argv) {
     CarregaTabelaImpressora();
     // 8 TformConta
     formConta = new TformConta();
-    // 9 TformQuadro, 10 TformMacro,
+    // 9 TformQuadro
+    // 10 TformMacro
+    formMacro = new TformMacro();
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb
     // 15 TformConfigDicionario: the five dictionary file names are read.
@@ -112,6 +115,8 @@ int main(int argc, char** argv) {
     formChecaBrl = nullptr;
     delete formSubst;
     formSubst = nullptr;
+    delete formMacro;
+    formMacro = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formSplash;

@@ -366,6 +366,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusGraficos();
     CriaMenusExternos();
     CriaMenusOrtografia();
+    CriaMenusEditar();
 }
 
 // ============================================================================
