@@ -6,7 +6,10 @@
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
+#include "editor/gui/dmQuickMsg.h"
+#include "editor/gui/TformMacro.h"
 #include "editor/gui/dmmain.h"
+#include "editor/gui/dmsubst.h"
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
@@ -55,12 +58,16 @@ int main(int argc, char** argv) {
     CarregaTabelaImpressora();
     // 8 TformConta
     formConta = new TformConta();
-    // 9 TformQuadro, 10 TformMacro,
+    // 9 TformQuadro
+    // 10 TformMacro
+    formMacro = new TformMacro();
     // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
     // 14 TformSimb
     // 15 TformConfigDicionario: the five dictionary file names are read.
     LeGrupo(GrupoConfig::Dicionario);
-    // 16 TformSubst, 17 TformConfTabela
+    // 16 TformSubst
+    formSubst = new TformSubst();
+    // 17 TformConfTabela
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
@@ -72,6 +79,7 @@ int main(int argc, char** argv) {
     formVisualGraf = new TformVisualGraf();
     formPrincipal->LigaVisualGraf(formVisual, formVisualGraf);
     // 23 TformQuickMessage
+    formQuickMessage = new TformQuickMessage();
     // 24 TformAltoRelevo: loads its default dot font.
     formAltoRelevo = new TformAltoRelevo();
     // 25 TformResolucao
@@ -93,6 +101,8 @@ int main(int argc, char** argv) {
     TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formQuickMessage;
+    formQuickMessage = nullptr;
     delete formResolucao;
     formResolucao = nullptr;
     delete formAltoRelevo;
@@ -103,6 +113,10 @@ int main(int argc, char** argv) {
     formExibeGraf = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formSubst;
+    formSubst = nullptr;
+    delete formMacro;
+    formMacro = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formSplash;

@@ -302,8 +302,14 @@ void TformPrincipal::CriaToolBar() {
     auto* linhas = new QVBoxLayout(panToolBar);
     linhas->setContentsMargins(4, 4, 4, 4);
     linhas->setSpacing(4);
+    // The window's font at its design size, so both rows fit its width.
+    QFont fonte = font();
+    fonte.setPixelSize(12);
+    panToolBar->setFont(fonte);
     linhaToolBar1 = new QHBoxLayout();
     linhaToolBar2 = new QHBoxLayout();
+    linhaToolBar1->setSpacing(3);
+    linhaToolBar2->setSpacing(3);
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
 }
@@ -342,9 +348,12 @@ void TformPrincipal::CriaMenus() {
     LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
     // Each area's commands, from its own file.
+    LigaComandosProprios();
     LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();
+    CriaMenusOrtografia();
+    CriaMenusEditar();
 }
 
 // ============================================================================
@@ -522,8 +531,11 @@ namespace {
 // A panel keeps its design width and widens for a text that needs more, so
 // the status bar never cuts a number (the folder panel gives way instead).
 void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    // Measured only when the text grows (digits are all as wide): a caret
+    // move mostly changes a number within its length.
+    const bool cresceu = texto.size() > painel->text().size();
     painel->setText(texto);
-    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+    if (cresceu) painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
 }
 } // namespace
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/documento.h"
+#include "editor/dmedicao.h"
 #include "editor/dmpreview.h"
 #include "editor/documentos.h"
 
@@ -37,6 +38,8 @@ class QDialog;
 class TLabelBraille;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
+class TDialogoBusca;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -123,6 +126,18 @@ public:
     // Runs a modal window of a launcher; tests replace it.
     std::function<int(QDialog& janela)> executaModal;
     QComboBox* cboxTipoGrifo = nullptr;
+    // The commands of the command surface itself: the screen font, the
+    // configuration profiles, the update entries.
+    void imFonteNaTelaClick();
+    void imSalvarConfigPadraoClick();
+    void imCarregaConfigClick();
+    void imProcAtualizacaoClick();
+    void imAtualizacoesAutomaticasClick();
+    // The font dialog (true with the chosen font) and the profiles' file
+    // dialogs (true with the chosen path); tests replace them.
+    std::function<bool(QFont& fonte)> dialogoFonte;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoSalvarConfig;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirConfig;
 
     // ---- Document files ----
     bool CarregaArquivo(const std::string& nome);
@@ -241,6 +256,44 @@ public:
     QAction* Criargrficovazio1 = nullptr;
     QAction* Inserirtextoemaltorelevo1 = nullptr;
 
+    // ---- Spell checking (dmmain_ortografia.cpp) ----
+    // Binds the "&Ortografia" entries and the toolbar's "Verificar
+    // Ortografia" to the spell check on this window's editor.
+    void CriaMenusOrtografia();
+    void Carregardicionrio1Click();     // "&Carregar dicionário"
+    void Liberardicionrio1Click();      // "&Liberar dicionário"
+    void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
+    void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
+
+    // ---- Editing commands, markup, macros (dmmain_editar.cpp) ----
+    // Connects the editing commands of "&Editar" and "&Utilitários", the
+    // markup entries and buttons, the emphasis combo's Enter and the macro
+    // window's launcher, and puts the editor's own keys in place (Esc, F3,
+    // F6, the break on key release).
+    void CriaMenusEditar();
+    // A key pressed in the editor: Esc (to the toolbar), F3 (find next), F6
+    // (the annotation list); true when it was taken.
+    bool richEdPrincipalKeyDown(QKeyEvent* e);
+    // After a key is released in the editor (and after the commands that
+    // insert a line, with no key): the automatic break at the wrap column,
+    // then the strip and the status panels.
+    void richEdPrincipalKeyUp(QKeyEvent* e = nullptr);
+    // The find dialog's search (TextoBusca, OpcoesBusca), F3.
+    void IniciaBusca();
+    void BuscaProxima();
+    // The replace dialog's search; the editor takes the focus when foco.
+    bool BuscaSubstituir(bool foco);
+    // "C&olar": into the editor when this window is active, otherwise into
+    // the focused control of the program's window in front.
+    void imColarClick();
+    // The annotation line before editor line k; then the braille view
+    // (mostra) or the key-release processing.
+    void InsereAnotacao(int k, const std::string& texto, bool mostra);
+    std::string TextoBusca;
+    OpcoesProcura OpcoesBusca;
+    TDialogoBusca* findDialogLocalizar = nullptr;
+    TDialogoBusca* replDialog = nullptr;
+
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
     std::vector<std::string> BackupLinhas;
@@ -299,6 +352,7 @@ protected:
 private:
     void CriaMenus();
     void MontaComandos();
+    void LigaComandosProprios();
     void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
     // Handler name -> its command (empty until connected).
     std::map<std::string, std::function<void()>, std::less<>> comandos_;
@@ -319,6 +373,9 @@ private:
     int inicioPendente_ = 0;
     int fimPendente_ = 0;
     bool grupoEditou_ = false;
+    // The key now released ended an undo: no automatic break for it (it
+    // would cut the restored line again at once).
+    bool soltaDesfazer_ = false;
     bool adiaSinais_ = false;   // the strip and the status bar wait
 };
 

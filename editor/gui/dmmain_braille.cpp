@@ -184,4 +184,6 @@ void TformPrincipal::LigaVisual(TformVisual* visual) {
         PosicionaCursor(l, c);
     };
     visual->Ligacoes.CompilaParaVisualizacao = [](int l) { return CompilaParaVisualizacao(l); };
+    visual->Ligacoes.InsereAnotacao = [this](int l, const std::string& t) { InsereAnotacao(l, t, true); };
+    visual->AtualizaComandos();
 }

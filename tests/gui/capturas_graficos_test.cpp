@@ -22,8 +22,8 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
-#include "support/capturas.h"
 #include "support/temporario.h"
+#include "gui/capturas_apoio.h"
 
 namespace {
 

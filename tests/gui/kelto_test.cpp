@@ -10,7 +10,7 @@
 #include "platform/qt/servicosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
-#include "support/capturas.h"
+#include "gui/capturas_apoio.h"
 #include "support/temporario.h"
 #include "touchup/gui/kelto_programa.h"
 #include "touchup/gui/ukelto.h"

@@ -1,17 +1,17 @@
-// Screenshots of windows for tools/capturas.sh: each window is grabbed as
-// it is drawn and saved as PNG in the folder named by DOTMARA_CAPTURAS
-// (else /tmp). Header-only: only the windows' tests use it.
+// What the screenshot tests (run by tools/capturas.sh, not by ctest) share:
+// the folder the PNG files go to ($DOTMARA_CAPTURAS, else /tmp) and a widget
+// saved there.
 #pragma once
 
 #include <QApplication>
 #include <QPixmap>
-#include <QString>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+// The folder, ending in "/".
 inline std::string PastaCapturas() {
     const char* p = std::getenv("DOTMARA_CAPTURAS");
     std::string d = p && *p ? p : "/tmp";
@@ -19,8 +19,8 @@ inline std::string PastaCapturas() {
     return d;
 }
 
-// Lets pending drawing happen, then saves the window; false when nothing
-// could be grabbed or saved.
+// Lets pending events paint the widget, saves it as PastaCapturas() + nome
+// and prints the path and size.
 inline bool GravaCaptura(QWidget* w, const std::string& nome) {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     const QPixmap px = w->grab();
