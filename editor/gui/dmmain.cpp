@@ -6,6 +6,7 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -389,6 +390,7 @@ void TformPrincipal::CriaMenus() {
 
     menuEditar = barra->addMenu("&Editar");
     menuConfigurar = barra->addMenu("&Configurar");
+    CriaMenusConfigurar();
     imModoRevisor = menuConfigurar->addAction("Modo &Revisor");
     imModoRevisor->setCheckable(true);
     imModoRevisor->setShortcut(Qt::Key_F4);
@@ -895,7 +897,8 @@ void TformPrincipal::FormShow() {
 }
 
 void TformPrincipal::FormActivate() {
-    // The embosser settings window enables "Chamar &Puma 7" here.
+    // "Chamar &Puma 7" follows the embosser window's model.
+    if (formConfigPrn) HabilitaChamarPuma(formConfigPrn->Modelo() == kModeloPuma);
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

@@ -27,6 +27,7 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformConfigPrn;
 class TLabelBraille;
 class QCheckBox;
 
@@ -139,6 +140,25 @@ public:
     QCheckBox* ckbox5Linhas = nullptr;
     QAction* imVis5Linhas = nullptr;
 
+    // ---- Settings windows (dmmain_configurar.cpp) ----
+    // "&Configurar": the program settings, margin, embosser, folders and
+    // dictionary windows.
+    void imParametrosClick();
+    void imConfigMargemClick();
+    void imImprBrailleClick();
+    void Diretorios1Click();
+    void imVerifOrtograficoClick();
+    // "Chamar &Puma 7" (imChamarPuma2) enabled or not; the embosser window
+    // decides by its model.
+    void HabilitaChamarPuma(bool habilita);
+    // Connects the embosser window to this window and to the braille view.
+    void LigaConfigPrn(TformConfigPrn* prn);
+    QAction* imParametros = nullptr;
+    QAction* imConfigMargem = nullptr;
+    QAction* imImprBraille = nullptr;
+    QAction* Diretorios1 = nullptr;
+    QAction* imVerifOrtografico = nullptr;
+
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
 
@@ -211,6 +231,7 @@ protected:
 
 private:
     void CriaMenus();
+    void CriaMenusConfigurar();
     void CriaToolBar();
     void CriaStatus();
     void LeIni();
