@@ -4,6 +4,7 @@
 #include "platform/qt/textoqt.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +43,23 @@ void JanelaConfig::SemEnter(QAbstractButton* b) {
         p->setAutoDefault(false);
         p->setDefault(false);
     }
+}
+
+QPushButton* JanelaConfig::Botao(const char* nome, std::string_view legenda, bool padrao) {
+    auto* b = new QPushButton(ParaQString(legenda), this);
+    b->setObjectName(nome);
+    if (padrao)
+        b->setDefault(true);
+    else
+        SemEnter(b);
+    return b;
+}
+
+QHBoxLayout* JanelaConfig::LinhaDeBotoes(std::initializer_list<QPushButton*> botoes) {
+    auto* l = new QHBoxLayout;
+    l->addStretch(1);
+    for (QPushButton* b : botoes) l->addWidget(b);
+    return l;
 }
 
 std::string JanelaConfig::Texto(const QLineEdit* e) { return DeQString(e->text()); }

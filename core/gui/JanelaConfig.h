@@ -7,10 +7,14 @@
 
 #include <QDialog>
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 class QAbstractButton;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 
 class JanelaConfig : public QDialog {
     Q_OBJECT
@@ -30,6 +34,11 @@ protected:
 
     // A button that Enter in an edit does not press.
     static void SemEnter(QAbstractButton* b);
+    // A push button of the window (legenda in Windows-1252): the default
+    // one (Enter presses it), or one that Enter does not press.
+    QPushButton* Botao(const char* nome, std::string_view legenda, bool padrao);
+    // The buttons in one row, at its right end.
+    static QHBoxLayout* LinhaDeBotoes(std::initializer_list<QPushButton*> botoes);
 
     static std::string Texto(const QLineEdit* e);
     static void DefineTexto(QLineEdit* e, const std::string& s);

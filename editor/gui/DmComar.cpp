@@ -22,26 +22,16 @@ TformConfigMargem::TformConfigMargem(QWidget* pai) : JanelaConfig("Configuraçã
     edtColunaMax = new QLineEdit(this);
     edtColunaMax->setObjectName("edtColunaMax");
     edtColunaMax->setMaximumWidth(60);
-    btnOk = new QPushButton(QStringLiteral("&OK"), this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnTornarPadrao = new QPushButton(ParaQString("&Tornar isso padrão"_cp), this);
-    btnTornarPadrao->setObjectName("btnTornarPadrao");
-    SemEnter(btnTornarPadrao);
-    btnCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
-    btnCancelar->setObjectName("btnCancelar");
-    SemEnter(btnCancelar);
+    btnOk = Botao("btnOk", "&OK", true);
+    btnTornarPadrao = Botao("btnTornarPadrao", "&Tornar isso padrão"_cp, false);
+    btnCancelar = Botao("btnCancelar", "&Cancelar", false);
 
     auto* campos = new QFormLayout;
     campos->addRow(chckBoxQuebraAutom);
     campos->addRow(ParaQString("Coluna máxima:"_cp), edtColunaMax);
-    auto* botoes = new QHBoxLayout;
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnTornarPadrao);
-    botoes->addWidget(btnCancelar);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(campos);
-    tudo->addLayout(botoes);
+    tudo->addLayout(LinhaDeBotoes({btnOk, btnTornarPadrao, btnCancelar}));
 
     connect(btnOk, &QPushButton::clicked, this, &TformConfigMargem::btnOkClick);
     connect(btnTornarPadrao, &QPushButton::clicked, this, &TformConfigMargem::btnTornarPadraoClick);

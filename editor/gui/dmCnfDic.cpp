@@ -40,19 +40,11 @@ TformConfigDicionario::TformConfigDicionario(QWidget* pai)
         *l.edit = e;
         campos_.emplace_back(e, l.setting);
     }
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setDefault(true);
-    btnPadrao = new QPushButton(ParaQString("Tornar padrão"_cp), this);
-    btnPadrao->setObjectName("btnPadrao");
-    SemEnter(btnPadrao);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    botoes->addWidget(btnOK);
-    botoes->addWidget(btnPadrao);
+    btnOK = Botao("btnOK", "OK", true);
+    btnPadrao = Botao("btnPadrao", "Tornar padrão"_cp, false);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(campos);
-    tudo->addLayout(botoes);
+    tudo->addLayout(LinhaDeBotoes({btnOK, btnPadrao}));
     connect(btnOK, &QPushButton::clicked, this, &TformConfigDicionario::btnOKClick);
     connect(btnPadrao, &QPushButton::clicked, this, &TformConfigDicionario::btnPadraoClick);
 

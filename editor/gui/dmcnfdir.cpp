@@ -58,6 +58,7 @@ TformConfigDir::TformConfigDir(QWidget* pai) : JanelaConfig("Configuração dos 
         botao->setObjectName(l.nomeBotao);
         botao->setMaximumWidth(30);
         SemEnter(botao);
+        rotulo->setBuddy(edit);
         grade->addWidget(rotulo, i, 0);
         grade->addWidget(edit, i, 1);
         grade->addWidget(botao, i, 2);
@@ -71,19 +72,11 @@ TformConfigDir::TformConfigDir(QWidget* pai) : JanelaConfig("Configuração dos 
     // The draft of this program in the temporary folder, when none is named.
     edtArqTrab->setPlaceholderText(ParaQString(RascunhoPrivado()));
 
-    btnOk = new QPushButton(QStringLiteral("O&K"), this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnPadrao = new QPushButton(ParaQString("Torna isso &Padrão"_cp), this);
-    btnPadrao->setObjectName("btnPadrao");
-    SemEnter(btnPadrao);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnPadrao);
+    btnOk = Botao("btnOk", "O&K", true);
+    btnPadrao = Botao("btnPadrao", "Torna isso &Padrão"_cp, false);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(grade);
-    tudo->addLayout(botoes);
+    tudo->addLayout(LinhaDeBotoes({btnOk, btnPadrao}));
     connect(btnOk, &QPushButton::clicked, this, &TformConfigDir::btnOkClick);
     connect(btnPadrao, &QPushButton::clicked, this, &TformConfigDir::btnPadraoClick);
 

@@ -148,10 +148,8 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     auto* lGraf = new QVBoxLayout(grboxGraf);
     for (QRadioButton* r : graficos_) lGraf->addWidget(r);
 
-    btnOk = Cria<QPushButton>(this, "btnOk", "O&k");
-    btnPadrao = Cria<QPushButton>(this, "btnPadrao", "Tornar isso &Padrão"_cp);
-    SemEnter(btnPadrao);
-    btnOk->setDefault(true);
+    btnOk = Botao("btnOk", "O&k", true);
+    btnPadrao = Botao("btnPadrao", "Tornar isso &Padrão"_cp, false);
 
     // ---- Layout: three columns, the buttons under the last ----
     auto* colunaA = new QVBoxLayout;
@@ -170,11 +168,7 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     colunaC->addWidget(grboxCabecalho);
     colunaC->addWidget(grboxGraf);
     colunaC->addStretch(1);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnPadrao);
-    colunaC->addLayout(botoes);
+    colunaC->addLayout(LinhaDeBotoes({btnOk, btnPadrao}));
     auto* tudo = new QHBoxLayout(this);
     tudo->addLayout(colunaA);
     tudo->addLayout(colunaB);

@@ -82,29 +82,25 @@ TformConfigPrn::TformConfigPrn(QWidget* pai)
     linhaArq->addWidget(btnSelecArq);
     auto* lConexao = new QVBoxLayout(grboxConexao);
     lConexao->addLayout(gradeRadios);
-    lConexao->addWidget(new QLabel(Q("Nome do arquivo"), grboxConexao));
+    auto* rotuloArq = new QLabel(Q("Nome do arquivo"), grboxConexao);
+    rotuloArq->setBuddy(edtNomeArq);
+    lConexao->addWidget(rotuloArq);
     lConexao->addLayout(linhaArq);
     lConexao->addWidget(ckboxEnviaVazias);
     lConexao->addWidget(ckboxForcaExtBRL);
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName("btnOK");
-    btnOK->setDefault(true);
-    btnCancela = new QPushButton(QStringLiteral("&Cancela"), this);
-    btnCancela->setObjectName("btnCancela");
-    SemEnter(btnCancela);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    botoes->addWidget(btnOK);
-    botoes->addWidget(btnCancela);
+    btnOK = Botao("btnOK", "&OK", true);
+    btnCancela = Botao("btnCancela", "&Cancela", false);
 
     auto* linhaModelo = new QHBoxLayout;
-    linhaModelo->addWidget(new QLabel(Q("Modelo"), this));
+    auto* rotuloModelo = new QLabel(Q("Modelo"), this);
+    rotuloModelo->setBuddy(cbboxModeloImp);
+    linhaModelo->addWidget(rotuloModelo);
     linhaModelo->addWidget(cbboxModeloImp, 1);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(linhaModelo);
     tudo->addWidget(grboxConexao);
-    tudo->addLayout(botoes);
+    tudo->addLayout(LinhaDeBotoes({btnOK, btnCancela}));
 
     for (QRadioButton* r : {rbtnLPT1, rbtnLPT2, rbtnLPT3, rbtnCOM1, rbtnCOM2, rbtnPRN})
         connect(r, &QRadioButton::clicked, this, [this, r] { rbtnPortaClick(r); });
@@ -129,7 +125,7 @@ TformConfigPrn::TformConfigPrn(QWidget* pai)
 
     // FormCreate
     LeConfiguracao();
-    MarcaSaida(SaidaDoNome(ImprNomeArq));
+    MostraSaida();
     Alterado = false;
 }
 
@@ -198,11 +194,7 @@ void TformConfigPrn::FormShow(QWidget* chamador) {
     Chamador = chamador;
     // The output in force, also when the print dialog chose it: what this
     // window shows is what the next job uses.
-    DefineTexto(edtNomeArq, ImprNomeArq);
-    const SaidaImpressora s = SaidaDoNome(ImprNomeArq);
-    Radio(s)->setChecked(true);
-    if (s == SaidaImpressora::Arquivo && ckboxForcaExtBRL->isChecked())
-        DefineTexto(edtNomeArq, ComExtensaoBRL(ImprNomeArq));
+    MostraSaida();
     show();
     raise();
     activateWindow();
@@ -223,9 +215,10 @@ void TformConfigPrn::btnOKClick() {
 
 void TformConfigPrn::btnCancelaClick() { hide(); }
 
-void TformConfigPrn::MarcaSaida(SaidaImpressora s) {
+void TformConfigPrn::MostraSaida() {
+    DefineTexto(edtNomeArq, ImprNomeArq);
+    const SaidaImpressora s = SaidaDoNome(ImprNomeArq);
     QRadioButton* r = Radio(s);
-    if (r->isChecked()) return;
     r->setChecked(true);
     if (s == SaidaImpressora::Rede)
         rbtnRedeClick();

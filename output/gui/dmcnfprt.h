@@ -82,9 +82,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    // Checks the radio of an output choice; a radio that was not checked
-    // runs its click handler.
-    void MarcaSaida(SaidaImpressora s);
+    // The output in force (ImprNomeArq) in the edit, and its radio checked
+    // as a click does (a port's caption, a file with its forced extension).
+    void MostraSaida();
     void GuardaArquivoDigitado();
     QRadioButton* Radio(SaidaImpressora s) const;
     std::vector<std::string> modelos_;

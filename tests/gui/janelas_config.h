@@ -27,6 +27,7 @@
 class JanelasConfig : public ::testing::Test {
 protected:
     void SetUp() override {
+        pastaAtual = DiretorioAtual();
         ArqRascunho = pasta.caminho("rascunho.txt");
         janela = std::make_unique<TformPrincipal>();
         formPrincipal = janela.get();
@@ -41,6 +42,9 @@ protected:
         formVisual = nullptr;
         janela.reset();
         formPrincipal = nullptr;
+        // Browsing returns to the document folder; the next test starts where
+        // this one did.
+        MudaDiretorioAtual(pastaAtual);
     }
     void Texto(const std::vector<std::string>& linhas) {
         std::string t;
@@ -62,6 +66,7 @@ protected:
     bool RascunhoExiste() const { return ArquivoExiste(ArqRascunho); }
     void ApagaRascunho() const { std::remove(CaminhoNativo(ArqRascunho).c_str()); }
 
+    std::string pastaAtual;
     ConfiguracaoDeTeste cfg;
     PastaTemporaria pasta;
     DialogosFalsosEscopo caixas;
