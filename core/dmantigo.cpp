@@ -130,17 +130,12 @@ void Tradutor::Sinal(std::size_t& i) {
                 i = fim;
                 return;
             }
+            // The bracket signs of both codes, and the star of this one.
             std::string_view sinal;
-            switch (d) {
-            case '(': sinal = "\xea"; break;
-            case ')': sinal = "\xe3"; break;
-            case '*': sinal = "{"; break;
-            case '[': sinal = "\xe1"; break;
-            case ']': sinal = "\xfa"; break;
-            case '{': sinal = "~l"; break;
-            case '}': sinal = "_,"; break;
-            default: break;
-            }
+            if (d == '*')
+                sinal = "{";
+            else if (const SinalComum* s = ProcuraSinal(kSinaisAposAcento, d))
+                sinal = s->normal;
             if (!sinal.empty()) {
                 out_ += sinal;
                 i += 2;
@@ -165,17 +160,11 @@ void Tradutor::Sinal(std::size_t& i) {
         out_ += AbreAspas(c, dmantigo::AspasAbertas) ? '{' : '}';
         ++i;
         return;
-    case '%':
-        out_ += "_}";
-        break;
-    case '_':
-        out_ += ingles_ ? ']' : '_';
-        break;
-    case 167:   // section sign
-        out_ += "ss";
-        break;
     default:
-        out_ += static_cast<char>(c);
+        if (const SinalComum* s = ProcuraSinal(kSinaisEspeciais, c))
+            out_ += ingles_ ? s->ingles : s->normal;
+        else
+            out_ += static_cast<char>(c);
         break;
     }
     ++i;

@@ -123,6 +123,53 @@ inline std::size_t FimDigitos(const unsigned char* p, std::size_t j, std::size_t
     return j;
 }
 
+// ---- Signs both codes write alike ------------------------------------------
+// One sign of the per-character rules: the ink byte and its braille, outside
+// and inside foreign text. Only signs the old and the unified rules really
+// write alike are here; each translator keeps the ones it writes its own way.
+struct SinalComum {
+    unsigned char tinta;
+    std::string_view normal;
+    std::string_view ingles;
+};
+
+// Bracket signs after the grave accent (the unified translator finds them
+// in its mathematical-sign table, which takes these texts).
+namespace aposacento {
+inline constexpr char AbreParenteses[] = "\xea";  // dots 126
+inline constexpr char FechaParenteses[] = "\xe3"; // dots 345
+inline constexpr char AbreColchete[] = "\xe1";    // dots 12356
+inline constexpr char FechaColchete[] = "\xfa";   // dots 23456
+inline constexpr char AbreChave[] = "~l";          // dots 5, 123
+inline constexpr char FechaChave[] = "_,";         // dots 456, 2
+} // namespace aposacento
+
+inline constexpr SinalComum kSinaisAposAcento[] = {
+    {'(', aposacento::AbreParenteses, aposacento::AbreParenteses},
+    {')', aposacento::FechaParenteses, aposacento::FechaParenteses},
+    {'[', aposacento::AbreColchete, aposacento::AbreColchete},
+    {']', aposacento::FechaColchete, aposacento::FechaColchete},
+    {'{', aposacento::AbreChave, aposacento::AbreChave},
+    {'}', aposacento::FechaChave, aposacento::FechaChave},
+};
+
+// Special characters: percent, underscore (the foreign-text form differs)
+// and the section sign.
+inline constexpr SinalComum kSinaisEspeciais[] = {
+    {'%', "_}", "_}"},
+    {'_', "_", "]"},
+    {167, "ss", "ss"},
+};
+
+// The sign of c in the table, null when c is none of its signs.
+template <std::size_t N>
+constexpr const SinalComum* ProcuraSinal(const SinalComum (&tabela)[N], unsigned char c) {
+    for (const SinalComum& s : tabela)
+        if (s.tinta == c)
+            return &s;
+    return nullptr;
+}
+
 // A straight quote opens and closes in turn; a curly one says which it is
 // and sets the turn. aberta is 1 while the next straight quote opens. True
 // when c opens the quotation.

@@ -27,14 +27,6 @@ inline bool EhDigito(unsigned char c) { return c >= '0' && c <= '9'; }
 
 inline char Car(const std::string& s, size_t i) { return i < s.size() ? s[i] : '\0'; }
 
-std::string Apara(const std::string& s)
-{
-    size_t a = 0, b = s.size();
-    while (a < b && static_cast<unsigned char>(s[a]) <= ' ') ++a;
-    while (b > a && static_cast<unsigned char>(s[b - 1]) <= ' ') --b;
-    return s.substr(a, b - a);
-}
-
 std::string NumLinha() { return std::to_string(Compilacao->LinhaEditorAtual + 1); }
 
 void Mensagem(const std::string& texto) { dialogos().MensagemOK(texto); }
@@ -153,7 +145,7 @@ bool ComandoGrafico(const std::string& linha)
         Mensagem("Gráfico sem informação de coluna na linha "_cp + NumLinha() + ".");
         return false;
     }
-    std::string coluna = Apara(resto.substr(i, branco - i));
+    std::string coluna(AparaBrancos(std::string_view(resto).substr(i, branco - i)));
     for (char& c : coluna) c = static_cast<char>(MaiusculaAscii(static_cast<unsigned char>(c)));
     bool colunaOk;
     if (coluna.size() > 1 || (coluna.size() == 1 && EhDigito(static_cast<unsigned char>(coluna[0])))) {
@@ -168,7 +160,7 @@ bool ComandoGrafico(const std::string& linha)
         Mensagem("Gráfico com coluna inválida na linha "_cp + NumLinha() + ": " + coluna + ".");
         return false;
     }
-    const std::string arquivo = Apara(resto.substr(branco));
+    const std::string arquivo(AparaBrancos(std::string_view(resto).substr(branco)));
     if (arquivo.empty()) {
         Mensagem("Gráfico sem nome do arquivo .grb na linha "_cp + NumLinha() + ".");
         return false;
@@ -198,7 +190,8 @@ bool ComandoGrafico(const std::string& linha)
     EscreveLinhaGrafica(coluna, arquivo, e.LinhaEditorAtual);
     e.PaginaComGrafico = true;
     if (tipo == '*') {
-        const int linhas = LinhasGRB(arquivo);
+        // Measured where the print job will read it: beside the document.
+        const int linhas = LinhasGRB(CaminhoGrafico(arquivo, ArqAtual));
         for (int k = 0; k < linhas && !e.ErroEscrita; ++k)
             EscreveLinha(MarcaReservada, false, false);
     }

@@ -1,7 +1,7 @@
-// dmtraduz_estado: compile state, its principal instance and the draft writer.
+// dmtraduz_estado: compile state, its principal instance, the request and the
+// translators' state.
 #include "core/dmtraduz_estado.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "core/dmutil.h"
@@ -25,41 +25,6 @@ int& QuantRascunhoMapeadas = estadoPrincipal.QuantRascunhoMapeadas;
 int& TamanhoMapaPaginas = estadoPrincipal.TamanhoMapaPaginas;
 int& PaginaFisica = estadoPrincipal.PaginaFisica;
 int& LinhaRascunhoCursor = estadoPrincipal.LinhaRascunhoCursor;
-
-// ---- Draft file -----------------------------------------------------------
-EscritorRascunhoArquivo::~EscritorRascunhoArquivo() { Fecha(); }
-
-bool EscritorRascunhoArquivo::Abre(const std::string& caminho)
-{
-    Fecha();
-    erro_ = false;
-    std::FILE* f = std::fopen(CaminhoNativo(caminho).c_str(), "wb");
-    if (!f) return false;
-    std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
-    arquivo_ = f;
-    return true;
-}
-
-bool EscritorRascunhoArquivo::GravaLinha(const std::string& linha)
-{
-    auto* f = static_cast<std::FILE*>(arquivo_);
-    if (!f || erro_) return false;
-    if ((!linha.empty() && std::fwrite(linha.data(), 1, linha.size(), f) != linha.size()) ||
-        std::fwrite("\r\n", 1, 2, f) != 2) {
-        erro_ = true;
-        return false;
-    }
-    return true;
-}
-
-bool EscritorRascunhoArquivo::Fecha()
-{
-    auto* f = static_cast<std::FILE*>(arquivo_);
-    if (!f) return !erro_;
-    arquivo_ = nullptr;
-    if (std::fclose(f) != 0) erro_ = true;
-    return !erro_;
-}
 
 // ---- Translators' state and the request ----------------------------------
 EstadoTradutores InicioDosTradutores()

@@ -1,6 +1,5 @@
 // dmtraduz_estado: the state of one draft compile, shared by every stage of
-// the compiler (commands, line breaking, page composition, driver), and the
-// draft writer.
+// the compiler (commands, line breaking, page composition, driver).
 //
 // All changeable compile state lives in one EstadoCompilacao. The stages work
 // on the state that `Compilacao` points at: normally the principal compile
@@ -19,48 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dmtraduz_rascunho.h"
 #include "core/dmvars.h"
-
-// ---- Draft writer ---------------------------------------------------------
-// Every draft line goes out through one writer. The compiler points it at
-// the draft file; tests and private compiles point it at memory.
-class EscritorRascunho {
-public:
-    virtual ~EscritorRascunho() = default;
-    // Writes one line (without line end); the writer adds CR LF.
-    // False on a write error.
-    virtual bool GravaLinha(const std::string& linha) = 0;
-};
-
-// Draft lines kept in memory, without their CR LF.
-class EscritorRascunhoMemoria : public EscritorRascunho {
-public:
-    bool GravaLinha(const std::string& linha) override {
-        linhas.push_back(linha);
-        return true;
-    }
-    std::vector<std::string> linhas;
-};
-
-// The draft file "rascunho.txt": lines written with CR LF, from scratch.
-class EscritorRascunhoArquivo : public EscritorRascunho {
-public:
-    EscritorRascunhoArquivo() = default;
-    ~EscritorRascunhoArquivo() override;
-    EscritorRascunhoArquivo(const EscritorRascunhoArquivo&) = delete;
-    EscritorRascunhoArquivo& operator=(const EscritorRascunhoArquivo&) = delete;
-
-    // Creates (truncates) the file; false when it cannot be created.
-    bool Abre(const std::string& caminho);
-    bool GravaLinha(const std::string& linha) override;
-    // Flushes and closes; false when any write failed.
-    bool Fecha();
-    bool Aberto() const { return arquivo_ != nullptr; }
-
-private:
-    void* arquivo_ = nullptr; // FILE*
-    bool erro_ = false;
-};
 
 // ---- Translators' state ---------------------------------------------------
 // What the two translators carry from one text to the next: each one's quote

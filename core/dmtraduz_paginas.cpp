@@ -17,11 +17,6 @@ constexpr int PassoMapa = 1000;
 const std::string LinhaReservadaTexto(1, '\x0b');
 const std::string MarcaGrafico(4, '\x0f');
 
-void TiraBrancasFinais(std::string& s)
-{
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-}
-
 // A run of at most 43 blanks (no pad for a negative count).
 std::string Espacos(int n)
 {
@@ -126,7 +121,7 @@ bool MontaCabecalho(std::string& cabecalho)
         cabecalho = parComNumeroAEsquerda ? num + titulo : tinta + titulo + num;
         break;
     }
-    TiraBrancasFinais(cabecalho);
+    TiraBrancosFinais(cabecalho);
     TextoIngles = inglesAntes;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/dmtraduz_paginas.h"
+#include "core/dmutil.h"
 
 namespace {
 ConjuntoBytes Conjunto(const char* membros)
@@ -40,18 +41,6 @@ bool SeparaSilaba(unsigned char x, unsigned char y, unsigned char z)
     if ((x == 'M' || x == 'm') && Em(BP, y) && Em(Liquidas, z)) return true;
     if (Em(Vogais, x) && Em(TomamH, y) && (z == 'H' || z == 'h')) return true;
     return false;
-}
-
-void TiraBrancasFinais(std::string& s)
-{
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-}
-
-std::string SemBrancasFinais(const std::string& s)
-{
-    std::string r = s;
-    TiraBrancasFinais(r);
-    return r;
 }
 
 size_t TamanhoAparado(std::string_view s)
@@ -97,7 +86,7 @@ static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::s
     }
     if (car(w) == ' ') {
         out.assign(s.substr(0, static_cast<size_t>(w)));
-        TiraBrancasFinais(out);
+        TiraBrancosFinais(out);
         return static_cast<size_t>(w);
     }
     int p = w;
@@ -117,7 +106,7 @@ static size_t CortaLinha(std::string_view s, int largura, bool hifenizar, std::s
     }
     out.assign(s.substr(0, static_cast<size_t>(p - 1)));
     if (car(p - 1) == ' ')
-        TiraBrancasFinais(out);
+        TiraBrancosFinais(out);
     else
         out += '-';
     return static_cast<size_t>(p - 1);
@@ -133,7 +122,7 @@ void QuebraLinha(std::string& s, std::string& out, int largura, bool hifenizar)
 
 void AjustaRecuo(std::string& linha, bool autoFormata)
 {
-    TiraBrancasFinais(linha);
+    TiraBrancosFinais(linha);
     if (autoFormata && linha.size() >= 2 && linha[0] == ' ' && linha[1] == ' ') {
         const size_t i = linha.find_first_not_of(' ');
         linha = "  " + linha.substr(i);
@@ -167,7 +156,7 @@ void FormataParagrafo(bool final, bool linhaAtual, const std::string& texto)
     // The rest of the paragraph is resto from position ini on; its end never
     // changes, so cutting a line only moves ini (a long line is laid out in
     // one pass, without copying what is left at every cut).
-    std::string resto = SemBrancasFinais(e.BufferParagrafo);
+    std::string resto(AparaBrancosFinais(e.BufferParagrafo));
     size_t ini = 0;
     auto vazio = [&] { return ini >= resto.size(); };
     // Trimmed length of the rest (its end carries no blanks).

@@ -32,14 +32,14 @@ const std::array<SinalMatematico, 40> TabSinaisMat = {{
     {"=", "7", "=", "2356"},
     {"\x01", "", "", ""},
     {"\x01", "", "", ""},
-    {"(", "<", "\xea", "126"},
-    {")", ">", "\xe3", "345"},
+    {"(", "<", dmtradutor::aposacento::AbreParenteses, "126"},
+    {")", ">", dmtradutor::aposacento::FechaParenteses, "345"},
     {"\xa8(", "5", "?", "26"},
     {"\xa8)", "9", "*", "35"},
-    {"[", "(", "\xe1", "12356"},
-    {"]", ")", "\xfa", "23456"},
-    {"{", "\"l", "~l", "5; 123"},
-    {"}", "_1", "_,", "456 2"},
+    {"[", "(", dmtradutor::aposacento::AbreColchete, "12356"},
+    {"]", ")", dmtradutor::aposacento::FechaColchete, "23456"},
+    {"{", "\"l", dmtradutor::aposacento::AbreChave, "5; 123"},
+    {"}", "_1", dmtradutor::aposacento::FechaChave, "456 2"},
     {"\x01", "", "", ""},
     {"\x01", "", "", ""},
     {"^", "*", "\xe2", "16"},
@@ -240,8 +240,11 @@ void Tradutor::Fracao(std::size_t& i) {
 }
 
 void Tradutor::Especial(unsigned char c) {
+    if (const SinalComum* s = ProcuraSinal(kSinaisEspeciais, c)) {
+        out_ += ingles_ ? s->ingles : s->normal;
+        return;
+    }
     switch (c) {
-    case '%': out_ += "_}"; break;
     case '(':
         out_ += ingles_ ? "=" : "(.";
         dmunif::ParentesesAbertos = 1;
@@ -262,7 +265,6 @@ void Tradutor::Especial(unsigned char c) {
         out_ += "\\]";
         dmunif::ParentesesAbertos = 0;
         break;
-    case '_': out_ += ingles_ ? ']' : '_'; break;
     case 128: out_ += "\x80" "e"; break;          // euro sign
     case 133: out_ += "..."; break;               // ellipsis
     case 137: out_ += "_}}"; break;               // per mille
@@ -270,7 +272,6 @@ void Tradutor::Especial(unsigned char c) {
     case 149: out_ += "\xf5o"; break;             // bullet
     case 150: case 151: case 173: out_ += "--"; break; // dashes, soft hyphen
     case 156: out_ += "oe"; break;
-    case 167: out_ += "ss"; break;                // section sign
     case 171: case 187: out_ += "\\\""; break;    // angle quotes
     case 178: out_ += "\xe5#b"; break;            // superscript two
     case 179: out_ += "\xe5#c"; break;

@@ -33,10 +33,15 @@ unsigned char MaiusculaLatin(unsigned char c) {
 std::string_view AparaBrancos(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
+    return AparaBrancosFinais(s);
 }
+
+std::string_view AparaBrancosFinais(std::string_view s) {
+    const std::size_t fim = s.find_last_not_of(' ');
+    return s.substr(0, fim == std::string_view::npos ? 0 : fim + 1);
+}
+
+void TiraBrancosFinais(std::string& s) { s.resize(AparaBrancosFinais(s).size()); }
 
 bool LeInteiroExato(std::string_view s, int& v) {
     std::size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;

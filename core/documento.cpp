@@ -99,14 +99,14 @@ void DocumentoEditavel::PosicionaCursor(int linha, int coluna) {
 }
 
 int DocumentoEditavel::OffsetValido(long long p) const {
-    p = std::clamp<long long>(p, 0, TamanhoTexto());
-    const LinCol lc =
-        CalcLinColPor(NumLinhas(), [this](int i) { return ComprimentoLinha(i); }, p);
-    if (lc.linha < NumLinhas()) {
-        const int comprimento = ComprimentoLinha(lc.linha);
-        if (lc.coluna > comprimento) p -= lc.coluna - comprimento;
+    int q = static_cast<int>(std::clamp<long long>(p, 0, TamanhoTexto()));
+    int linha = 0, coluna = 0;
+    CalcLinCol(q, linha, coluna);
+    if (linha < NumLinhas()) {
+        const int comprimento = ComprimentoLinha(linha);
+        if (coluna > comprimento) q -= coluna - comprimento;
     }
-    return static_cast<int>(p);
+    return q;
 }
 
 void DocumentoEditavel::DefineSelecao(int inicio, int tamanho) {

@@ -93,7 +93,9 @@ std::string QuebrasCRLF(std::string_view texto);
 // Every edit is one undoable step; the edits made between IniciaGrupo and
 // TerminaGrupo (or in the life of a GrupoEdicao) are one step together, so a
 // command that changes the text in several places is undone at once. Groups
-// nest: the outermost one counts.
+// nest: the outermost one counts. A group holds the edits of one command and
+// no box: the main window shows the text, the strip and the status bar as
+// they end up once the group closes.
 //
 // The selection follows the text it covers: an edit replaces the offsets
 // [a, b) by new text of n characters; a selection start (or the caret) before
@@ -119,8 +121,9 @@ public:
 
     // ---- Caret services ----------------------------------------------------------
     // Line and column of an offset; past the last line: the number of lines
-    // and the rest as column.
-    void CalcLinCol(int posicao, int& linha, int& coluna) const;
+    // and the rest as column. (Virtual, like InicioLinha, so an editor may
+    // walk its lines faster than one ComprimentoLinha at a time.)
+    virtual void CalcLinCol(int posicao, int& linha, int& coluna) const;
     void LinColInicioSel(int& linha, int& coluna) const;
     // The offset just after the selection.
     void LinColFimSel(int& linha, int& coluna) const;
@@ -130,7 +133,7 @@ public:
     // also takes the focus.
     virtual void PosicionaCursor(int linha, int coluna);
     // Offset of the start of a line (see InicioLinhaPor).
-    int InicioLinha(int linha) const;
+    virtual int InicioLinha(int linha) const;
     // Selects tamanho characters from inicio. Both ends are kept within the
     // text, and an end between the CR and the LF of a line end stands before
     // that line end.

@@ -1,6 +1,8 @@
 // dmgraficos_insercao: graphic reference lines.
 #include "editor/dmgraficos_insercao.h"
 
+#include "core/documento.h"
+
 namespace {
 // A line of blanks and control characters only counts as blank.
 bool LinhaEmBranco(const std::string& texto) {
@@ -29,4 +31,14 @@ std::string LinhaReferenciaGrafico(int tipo, const std::string& nome) {
     static const char* const kinds[] = {"<G  1 ", "<G+ 1 ", "<G* 1 "};
     if (tipo < 0 || tipo > 2) return std::string();
     return kinds[tipo] + nome + ">";
+}
+
+bool InsereReferenciaGrafico(DocumentoEditavel& doc, int tipo, const std::string& arquivo,
+                             const std::string& arqAtual) {
+    const std::string linha = LinhaReferenciaGrafico(tipo, NomeRelativoGrafico(arquivo, arqAtual));
+    if (linha.empty()) return false;
+    int l1 = 0, c1 = 0;
+    doc.LinColInicioSel(l1, c1);
+    doc.InsereLinha(LinhaAlvoGrafico(l1, c1, doc.Linha(l1)), linha);
+    return true;
 }

@@ -18,3 +18,10 @@ std::string NomeRelativoGrafico(const std::string& arquivo, const std::string& a
 // 1 embedded "<G+ 1 name>", 2 interleaved "<G* 1 name>"; empty for any other
 // kind.
 std::string LinhaReferenciaGrafico(int tipo, const std::string& nome);
+
+// Inserts the reference line of the graphic arquivo, of kind tipo, at its
+// place for the selection of doc (one undoable step). False, and nothing
+// inserted, for a kind other than 0, 1 or 2.
+class DocumentoEditavel;
+bool InsereReferenciaGrafico(DocumentoEditavel& doc, int tipo, const std::string& arquivo,
+                             const std::string& arqAtual);

@@ -16,13 +16,6 @@ const std::string kSeparadorDuplo(50, '=');
 
 int Tamanho(const std::vector<std::string>& v) { return static_cast<int>(v.size()); }
 
-std::string Apara(const std::string& s) {
-    size_t a = 0, b = s.size();
-    while (a < b && s[a] == ' ') ++a;
-    while (b > a && s[b - 1] == ' ') --b;
-    return s.substr(a, b - a);
-}
-
 std::string Maiusculo(std::string s) {
     for (char& ch : s) {
         const unsigned char c = static_cast<unsigned char>(ch);
@@ -54,13 +47,6 @@ bool CompilaParaVisualizacao(int linhaCursor) {
     return CompilaRascunho(PedidoCompilacao::Visualizacao(linhaCursor));
 }
 
-bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
-    std::string conteudo;
-    if (caminho.empty() || !LeArquivo(caminho, conteudo)) return false;
-    linhas = DivideLinhas(conteudo);
-    return true;
-}
-
 std::vector<std::string> MontaRotulosLinha(const TradutorTexto& traduz) {
     std::vector<std::string> r(kQuantRotulos);
     for (int n = 1; n <= kQuantRotulos; ++n) {
@@ -87,7 +73,9 @@ std::vector<std::string> MontaLinhasVisual(const std::vector<std::string>& lidas
             continue;
         }
         if (modo < mlNumeracaoEsquerda || modo > mlLimiteLinha) {
-            saida.push_back(linha);
+            // Reserved room (a graphic's, or a real-size page's fill) is a
+            // blank line, not the cell or glyph of its vertical tab.
+            saida.push_back(LinhaReservada(linha) ? std::string() : linha);
             continue;
         }
         std::string t = LinhaReservada(linha) ? std::string() : linha.substr(0, largura);
@@ -162,7 +150,7 @@ bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapa
                             const DynIntArray& mapaRomana, int tamanhoMapa,
                             int paginaFisica, int& destino, std::string& mensagem) {
     mensagem.clear();
-    const std::string a = Maiusculo(Apara(resposta));
+    const std::string a = Maiusculo(std::string(AparaBrancos(resposta)));
     if (a.empty()) return false;
     enum { Arabica, Romana, Fisica } tipo = Arabica;
     std::string resto = a;
@@ -174,7 +162,7 @@ bool InterpretaPaginaPedida(const std::string& resposta, const DynIntArray& mapa
         resto.pop_back();
     }
     int v = 0;
-    if (!LeInteiro(Apara(resto), v)) {
+    if (!LeInteiro(std::string(AparaBrancos(resto)), v)) {
         mensagem = "Número de página \""_cp + a + "\" inválido."_cp;
         return false;
     }

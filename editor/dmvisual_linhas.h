@@ -17,10 +17,6 @@
 // be loaded or the draft could not be written (the message was shown).
 bool CompilaParaVisualizacao(int linhaCursor);
 
-// The draft file's lines without their line ends; false when it cannot be
-// read.
-bool LeLinhasRascunho(const std::string& caminho, std::vector<std::string>& linhas);
-
 // Translation of one text without layout (TraduzTexto in the program).
 using TradutorTexto = std::function<std::string(const std::string&)>;
 
@@ -42,7 +38,7 @@ inline constexpr char kMarcaLimite = 'l';
 std::vector<std::string> MontaRotulosLinha(const TradutorTexto& traduz);
 
 // One display line per draft line, by line mode (page ends normalised to
-// exactly 50 "-" or "=").
+// exactly 50 "-" or "="; reserved lines blank).
 std::vector<std::string> MontaLinhasVisual(const std::vector<std::string>& lidas, int modo,
                                            int maxCarac,
                                            const std::vector<std::string>& rotulos);

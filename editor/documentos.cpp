@@ -105,16 +105,6 @@ std::string LinhasEmTexto(const std::vector<std::string>& linhas) {
     return r;
 }
 
-std::string TrocaTabs(std::string_view linha) {
-    std::string r;
-    r.reserve(linha.size());
-    for (char c : linha) {
-        if (c == '\t') r += "  ";
-        else r += c;
-    }
-    return r;
-}
-
 // ---- Names ----------------------------------------------------------------
 
 std::string NomeBackup(const std::string& nome) {

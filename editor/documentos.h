@@ -32,8 +32,6 @@ unsigned char DOSParaWindows(unsigned char c);
 std::vector<std::string> TextoEmLinhas(std::string_view texto);
 // The file text of a list of lines: every line followed by CR LF.
 std::string LinhasEmTexto(const std::vector<std::string>& linhas);
-// Each tab becomes two blanks.
-std::string TrocaTabs(std::string_view linha);
 
 // ---- Names ----------------------------------------------------------------
 // The ".bak" name of a document: its extension replaced by ".bak".

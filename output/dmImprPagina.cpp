@@ -17,11 +17,6 @@ const std::string kEscTexto = "\x1b]";
 const std::string kFF = "\x0c";
 constexpr int kCelasFaixa = 450;
 
-std::string AparaDireita(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
 // The line followed by CR (the last line of a page or band) or CR LF.
 std::string ComFimDeLinha(std::string s, bool ultima) {
     s.append(ultima ? "\r" : "\r\n");
@@ -32,11 +27,9 @@ void ErroDispositivo() { dialogos().MensagemOK("Erro no dispositivo"); }
 
 }  // namespace
 
-bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g) {
-    g = ArquivoGRB{};
-    if (!LeArquivo(caminho, g.conteudo)) return false;
-    MedeGRB(g.conteudo, tiger, g.colunas, g.linhasPontos);
-    return true;
+MatrizPontos& PaginaImpressao::M() {
+    if (!matriz_) matriz_ = std::make_unique<MatrizPontos>();
+    return *matriz_;
 }
 
 void PaginaImpressao::AdicionaLinhaPagina(const std::string& linha) {
@@ -102,19 +95,19 @@ void PaginaImpressao::DesenhaLinhaEmPontos(const std::string& linha, int& y) {
             if (xl > LadoMatriz) break;
             int x = static_cast<int>(xl);
             unsigned char p = cfg_.PontosDoCaractere[static_cast<unsigned char>(linha[j])];
-            if (p & 0x01) MarcaPonto(x, y);
-            if (p & 0x02) MarcaPonto(x, y + by);
-            if (p & 0x04) MarcaPonto(x, y + 2 * by);
-            if (p & 0x08) MarcaPonto(x + bx, y);
-            if (p & 0x10) MarcaPonto(x + bx, y + by);
-            if (p & 0x20) MarcaPonto(x + bx, y + 2 * by);
+            if (p & 0x01) MarcaPonto(M(), x, y);
+            if (p & 0x02) MarcaPonto(M(), x, y + by);
+            if (p & 0x04) MarcaPonto(M(), x, y + 2 * by);
+            if (p & 0x08) MarcaPonto(M(), x + bx, y);
+            if (p & 0x10) MarcaPonto(M(), x + bx, y + by);
+            if (p & 0x20) MarcaPonto(M(), x + bx, y + 2 * by);
         }
     }
     y += g.PassoCelaTexto.y;
 }
 
 void PaginaImpressao::DesenhaPaginaEmPontos() {
-    LimpaMatriz();
+    LimpaMatriz(M());
     int y = 0;
     for (const auto& l : linhas_) {
         if (LinhaGrafico(l)) {
@@ -133,8 +126,8 @@ std::string PaginaImpressao::LinhaDaFaixa(int y0) const {
     for (int c = 0; c < kCelasFaixa; ++c) {
         int m = 0;
         for (int k = 0; k < 3; ++k) {
-            if (PontoMarcado(2 * c, y0 + k)) m |= 1 << k;
-            if (PontoMarcado(2 * c + 1, y0 + k)) m |= 1 << (k + 3);
+            if (PontoMarcado(*matriz_, 2 * c, y0 + k)) m |= 1 << k;
+            if (PontoMarcado(*matriz_, 2 * c + 1, y0 + k)) m |= 1 << (k + 3);
         }
         s[static_cast<std::size_t>(c)] = static_cast<char>(cfg_.TabelaImpressora[cfg_.Celas[static_cast<std::size_t>(m)]]);
     }
@@ -147,14 +140,14 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
     int ultima = 1;
     for (int y = 899; y >= 1 && ultima == 1; --y) {
         for (int x = 0; x <= 899; ++x)
-            if (PontoMarcado(x, y)) {
+            if (PontoMarcado(*matriz_, x, y)) {
                 ultima = y;
                 break;
             }
     }
     const int nFaixas = ultima / 3;
     for (int b = 0; b <= nFaixas && ok; ++b)
-        ok = Envia(ComFimDeLinha(AparaDireita(LinhaDaFaixa(3 * b)), b == nFaixas));
+        ok = Envia(ComFimDeLinha(std::string(AparaBrancosFinais(LinhaDaFaixa(3 * b))), b == nFaixas));
     if (ok) ok = Envia(kFF);
     if (ok) ok = Envia(kEscTexto);
     if (!ok) ErroDispositivo();
@@ -164,12 +157,12 @@ bool PaginaImpressao::ImprimePaginaGrafica() {
 bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
     bool ok = Envia(kEscGrafico);
     while (ok && inicio <= fim) {
-        std::string l = AparaDireita(LinhaDaFaixa(inicio));
+        std::string l(AparaBrancosFinais(LinhaDaFaixa(inicio)));
         inicio += 3;
         if (l.empty()) l.push_back(' ');
         ok = Envia(ComFimDeLinha(std::move(l), inicio > fim));
     }
-    LimpaMatriz();
+    LimpaMatriz(M());
     inicio = fim = -1;
     if (ok) ok = Envia(kEscTexto);
     if (!ok) ErroDispositivo();
@@ -177,7 +170,7 @@ bool PaginaImpressao::DescarregaFaixaGrafica(int& inicio, int& fim) {
 }
 
 bool PaginaImpressao::ImprimePaginaIntercalada() {
-    LimpaMatriz();
+    LimpaMatriz(M());
     int y = 0;
     int inicio = -1, fim = -1;
     bool aberta = false;
@@ -203,7 +196,7 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
                 aberta = false;
             }
         } else {
-            std::string t = LinhaReservada(l) ? std::string() : AparaDireita(l);
+            std::string t(LinhaReservada(l) ? std::string_view() : AparaBrancosFinais(l));
             if (t.empty()) t.push_back(' ');
             ok = Envia(ComFimDeLinha(std::move(t), i + 1 == linhas_.size()));
             y += cfg_.Geometria.PassoCelaTexto.y;
@@ -216,7 +209,7 @@ bool PaginaImpressao::ImprimePaginaIntercalada() {
 }
 
 bool PaginaImpressao::ImprimePaginaTiger() {
-    LimpaMatriz();
+    LimpaMatriz(M());
     bool ok = true;
     std::size_t i = 0;
     while (i < linhas_.size() && ok) {
@@ -225,8 +218,8 @@ bool PaginaImpressao::ImprimePaginaTiger() {
         if (LinhaGrafico(l) && cfg_.TipoTratGrafico != GraficoComoTexto) {
             int x0 = 0, w = 0, h = 0;
             if (PosicionaGrafico(0, l, x0, w, h)) {
-                ok = disp_.EnviaGrafico(MatrizGrafica, x0, 0, w, h);
-                LimpaAreaMatriz(x0, 0, w, h);
+                ok = disp_.EnviaGrafico(M(), x0, 0, w, h);
+                LimpaAreaMatriz(M(), x0, 0, w, h);
             }
             linhas_.erase(linhas_.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
@@ -249,14 +242,11 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
     std::string pos = MaiusculasAnsi(resto.substr(0, b));
     std::string nome(AparaBrancos(std::string_view(resto).substr(b + 1)));
     if (nome.empty()) return false;
-    if (nome.find('/') == std::string::npos) {
-        std::size_t barra = cfg_.ArqAtual.rfind('/');
-        if (barra != std::string::npos) nome = cfg_.ArqAtual.substr(0, barra + 1) + nome;
-    }
+    nome = CaminhoGrafico(nome, cfg_.ArqAtual);
     const GeometriaDispositivo& g = cfg_.Geometria;
     ArquivoGRB grb;
-    if (!LeArquivoGRB(nome, cfg_.EhTiger, grb)) {
-        dialogos().MensagemOK("Arquivo " + nome + " não achado"_cp);
+    if (const LeituraGRB r = LeArquivoGRB(nome, cfg_.EhTiger, grb); r != LeituraGRB::Lido) {
+        dialogos().MensagemOK(MensagemLeituraGRB(r, nome, "Arquivo " + nome + " não achado"_cp));
         return false;
     }
     largura = ColunaParaPontoX(g, grb.colunas);
@@ -293,7 +283,7 @@ bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, in
             if (c[i] == ' ' || c[i] == '\r') continue;
             long long x = static_cast<long long>(x0) + static_cast<long long>(i - ini);
             if (x > LadoMatriz) break;
-            MarcaPonto(static_cast<int>(x), static_cast<int>(y));
+            MarcaPonto(M(), static_cast<int>(x), static_cast<int>(y));
         }
         ++y;
         ini = fim + 1;

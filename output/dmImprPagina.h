@@ -4,14 +4,16 @@
 // graphics, or through the Tiger driver, by the graphics-handling setting.
 //
 // The renderer reads only its ConfigPagina, taken when the job starts, and
-// writes only to the device it is given. Pages are composed on the program's
-// graphic matrix, which only the print worker uses.
+// writes only to the device it is given. Graphic pages are composed on a page
+// matrix of the renderer's own, never on MatrizGrafica of the user-interface
+// thread, so the graphic tools can use theirs while a job runs.
 #pragma once
 
 #include "output/dmdevice.h"
 #include "output/dmdevice_geometria.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,9 @@ public:
     // and height in dots. False when nothing was placed.
     bool PosicionaGrafico(int linha, const std::string& grafico, int& x0, int& largura, int& altura);
 
+    // This renderer's page matrix (made when a page first needs it).
+    const MatrizPontos& Matriz() { return M(); }
+
 private:
     bool PaginaTodaGrafica() const;
     bool ImprimePaginaTexto();
@@ -73,18 +78,11 @@ private:
     std::string LinhaDaFaixa(int y0) const;
     bool FormFeeds();
     bool Envia(const std::string& s) { return disp_.Envia(s); }
+    MatrizPontos& M();
 
     const ConfigPagina& cfg_;
     Dispositivo& disp_;
     std::vector<std::string> linhas_;
     bool temGrafico_ = false;
+    std::unique_ptr<MatrizPontos> matriz_;
 };
-
-// A .GRB file read once for placing: its contents and its size in dot
-// columns and rows (rounded to whole six-dot cells unless on a Tiger).
-struct ArquivoGRB {
-    std::string conteudo;
-    int colunas = 0;
-    int linhasPontos = 0;
-};
-bool LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g);

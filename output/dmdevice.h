@@ -18,9 +18,6 @@
 #include <string_view>
 #include <vector>
 
-// The page matrix of dmgrafpr (901 x 901 dots, index x + y * 901).
-using MatrizPontos = std::array<unsigned char, LadoMatriz * LadoMatriz>;
-
 // One open output device.
 class Dispositivo {
 public:

@@ -14,7 +14,7 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 
-std::array<unsigned char, LadoMatriz * LadoMatriz> MatrizGrafica{};
+MatrizPontos MatrizGrafica{};
 
 namespace {
 bool DentroDaMatriz(int x, int y)
@@ -32,19 +32,19 @@ constexpr int MaxColunasVazio = LadoMatriz / 6;
 constexpr int MaxLinhasVazio = LadoMatriz / 5;
 } // namespace
 
-void MarcaPonto(int x, int y)
+void MarcaPonto(MatrizPontos& m, int x, int y)
 {
-    if (DentroDaMatriz(x, y)) MatrizGrafica[Indice(x, y)] = 1;
+    if (DentroDaMatriz(x, y)) m[Indice(x, y)] = 1;
 }
 
-bool PontoMarcado(int x, int y)
+bool PontoMarcado(const MatrizPontos& m, int x, int y)
 {
-    return DentroDaMatriz(x, y) && MatrizGrafica[Indice(x, y)] != 0;
+    return DentroDaMatriz(x, y) && m[Indice(x, y)] != 0;
 }
 
-void LimpaMatriz() { MatrizGrafica.fill(0); }
+void LimpaMatriz(MatrizPontos& m) { m.fill(0); }
 
-void LimpaAreaMatriz(int x, int y, int largura, int altura)
+void LimpaAreaMatriz(MatrizPontos& m, int x, int y, int largura, int altura)
 {
     if (largura < 1 || altura < 1) return;
     // Clip to the matrix (in 64 bits, so huge sizes cannot overflow).
@@ -54,8 +54,16 @@ void LimpaAreaMatriz(int x, int y, int largura, int altura)
     const long long y1 = std::min<long long>(static_cast<long long>(y) + altura, LadoMatriz);
     if (x0 >= x1 || y0 >= y1) return;
     for (long long yy = y0; yy < y1; ++yy)
-        std::memset(&MatrizGrafica[Indice(static_cast<int>(x0), static_cast<int>(yy))], 0,
+        std::memset(&m[Indice(static_cast<int>(x0), static_cast<int>(yy))], 0,
                     static_cast<size_t>(x1 - x0));
+}
+
+void MarcaPonto(int x, int y) { MarcaPonto(MatrizGrafica, x, y); }
+bool PontoMarcado(int x, int y) { return PontoMarcado(MatrizGrafica, x, y); }
+void LimpaMatriz() { LimpaMatriz(MatrizGrafica); }
+void LimpaAreaMatriz(int x, int y, int largura, int altura)
+{
+    LimpaAreaMatriz(MatrizGrafica, x, y, largura, altura);
 }
 
 void ObtemGeometriaGrafica(GeometriaDispositivo& g) { CopiaGeometria(g); }
@@ -69,7 +77,9 @@ void ObtemGeometriaGrafica(ParInteiro& origemTexto, ParInteiro& passoPontoTexto,
                    passoCelaGrafico, inicioGrafico, passoGrafico);
 }
 
-void MedeGRB(const std::string& conteudo, bool tiger, int& colunas, int& linhas)
+namespace {
+// Columns and rows of a .GRB as they stand in the file, before rounding.
+void MedeSemArredondar(const std::string& conteudo, int& colunas, int& linhas)
 {
     colunas = 0;
     linhas = 0;
@@ -90,24 +100,72 @@ void MedeGRB(const std::string& conteudo, bool tiger, int& colunas, int& linhas)
         }
         inicio = fim + 1;
     }
+}
+
+void Arredonda(bool tiger, int& colunas, int& linhas)
+{
     if (!tiger) {
         colunas = (colunas + 1) / 2 * 2;
         linhas = (linhas + 2) / 3 * 3;
     }
+}
+} // namespace
+
+void MedeGRB(const std::string& conteudo, bool tiger, int& colunas, int& linhas)
+{
+    MedeSemArredondar(conteudo, colunas, linhas);
+    Arredonda(tiger, colunas, linhas);
+}
+
+std::string CaminhoGrafico(const std::string& nome, const std::string& arqAtual)
+{
+    if (nome.empty() || nome.front() == '/') return nome;
+    const std::string pasta = ExtraiDiretorio(arqAtual);
+    return pasta.empty() ? nome : pasta + nome;
+}
+
+LeituraGRB LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g)
+{
+    g = ArquivoGRB{};
+    switch (LeArquivoAte(caminho, g.conteudo, MaxBytesGRB)) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::NaoLido: return LeituraGRB::NaoAberto;
+    case LeituraArquivo::GrandeDemais: return LeituraGRB::GrandeDemais;
+    }
+    int colunas = 0, linhas = 0;
+    MedeSemArredondar(g.conteudo, colunas, linhas);
+    if (colunas > LadoMatriz || linhas > LadoMatriz) {
+        g = ArquivoGRB{};
+        return LeituraGRB::GrandeDemais;
+    }
+    Arredonda(tiger, colunas, linhas);
+    g.colunas = colunas;
+    g.linhasPontos = linhas;
+    return LeituraGRB::Lido;
+}
+
+std::string MensagemLeituraGRB(LeituraGRB r, const std::string& caminho,
+                               const std::string& naoAberto)
+{
+    if (r != LeituraGRB::GrandeDemais) return naoAberto;
+    return "Arquivo "_cp + caminho + " grande demais para um gráfico (no máximo 1 MB e "_cp +
+           std::to_string(LadoMatriz) + " linhas e colunas de pontos)."_cp;
 }
 
 void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas)
 {
     colunas = 0;
     linhas = 0;
-    std::string conteudo;
-    if (!LeArquivo(nome, conteudo)) {
-        dialogos().Caixa("Não consegui abrir arquivo "_cp + nome + "!", "Erro", Icone::Erro,
-                         Botoes::OK);
+    ArquivoGRB g;
+    const bool tiger = EhTiger.load(); // refreshed with the geometry
+    const LeituraGRB r = LeArquivoGRB(nome, tiger, g);
+    if (r != LeituraGRB::Lido) {
+        dialogos().Caixa(MensagemLeituraGRB(r, nome, "Não consegui abrir arquivo "_cp + nome + "!"),
+                         "Erro", Icone::Erro, Botoes::OK);
         return;
     }
-    const bool tiger = EhTiger.load(); // refreshed with the geometry
-    MedeGRB(conteudo, tiger, colunas, linhas);
+    colunas = g.colunas;
+    linhas = g.linhasPontos;
 }
 
 void ExtensaoGRB(const std::string& nome, int& x, int& y)

@@ -7,21 +7,32 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "output/dmdevice_geometria.h"
 
 inline constexpr int LadoMatriz = 901; // coordinates 0..900
 
-// The dot matrix: index x + y * 901; 1 = dot. Lives for the whole program.
-extern std::array<unsigned char, LadoMatriz * LadoMatriz> MatrizGrafica;
+// A page matrix: 901 x 901 dots, index x + y * 901; 1 = dot.
+using MatrizPontos = std::array<unsigned char, LadoMatriz * LadoMatriz>;
+
+// The matrix of the graphic tools of the user-interface thread (preview,
+// relief text). Lives for the whole program. A print job composes its pages
+// on a matrix of its own, so the tools may use this one while it runs.
+extern MatrizPontos MatrizGrafica;
 
 // Sets the dot (x, y); coordinates outside 0..900 are ignored.
-void MarcaPonto(int x, int y);
+void MarcaPonto(MatrizPontos& m, int x, int y);
 // True when (x, y) lies inside the matrix and holds a dot.
+bool PontoMarcado(const MatrizPontos& m, int x, int y);
+void LimpaMatriz(MatrizPontos& m);
+// Clears columns x..x+largura-1 of rows y..y+altura-1, clipped to the matrix.
+void LimpaAreaMatriz(MatrizPontos& m, int x, int y, int largura, int altura);
+// The same on MatrizGrafica.
+void MarcaPonto(int x, int y);
 bool PontoMarcado(int x, int y);
 void LimpaMatriz();
-// Clears columns x..x+largura-1 of rows y..y+altura-1, clipped to the matrix.
 void LimpaAreaMatriz(int x, int y, int largura, int altura);
 
 // Reloads the device geometry and copies it out.
@@ -31,10 +42,39 @@ void ObtemGeometriaGrafica(ParInteiro& origemTexto, ParInteiro& passoPontoTexto,
                            ParInteiro& passoPontoGrafico, ParInteiro& passoCelaGrafico,
                            ParInteiro& inicioGrafico, ParInteiro& passoGrafico);
 
+// ---- .GRB files -------------------------------------------------------------
+// The file a graphic name stands for: a relative name lies in the folder of
+// the document arqAtual (the compile, the print job and the preview all
+// look there); an absolute name, or any name while no document has a
+// folder, stays as it is.
+std::string CaminhoGrafico(const std::string& nome, const std::string& arqAtual);
+
+// A graphic larger than this, or with more dot rows or columns than a page
+// matrix holds, is no tactile graphic: it is refused before it is read in
+// full, so a name such as /proc/self/pagemap cannot exhaust the memory.
+inline constexpr std::size_t MaxBytesGRB = 1u << 20;
+
+// A .GRB file read once: its contents and its size in dot columns and rows
+// (rounded to whole six-dot cells unless on a Tiger).
+struct ArquivoGRB {
+    std::string conteudo;
+    int colunas = 0;
+    int linhasPontos = 0;
+};
+enum class LeituraGRB { Lido, NaoAberto, GrandeDemais };
+// Reads a .GRB: a regular file of at most MaxBytesGRB bytes whose rows and
+// columns fit a page matrix. Anything else leaves g empty.
+LeituraGRB LeArquivoGRB(const std::string& caminho, bool tiger, ArquivoGRB& g);
+// What a refused graphic is told as: for one that is too large, the
+// message that says so; otherwise naoAberto.
+std::string MensagemLeituraGRB(LeituraGRB r, const std::string& caminho,
+                               const std::string& naoAberto);
+
 // Size of a .GRB in dots: columns (longest right-trimmed line) and rows (up
 // to the last non-blank line); rounded up to whole cells (2 x 3) unless the
 // model is a Tiger. An unreadable file shows "Não consegui abrir arquivo "
-// + name + "!" and measures 0 x 0.
+// + name + "!", one too large for a graphic says so, and either measures
+// 0 x 0.
 void LeTamanhoGRB(const std::string& nome, int& colunas, int& linhas);
 // The same on file contents already read (no message).
 void MedeGRB(const std::string& conteudo, bool tiger, int& colunas, int& linhas);

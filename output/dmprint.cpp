@@ -4,7 +4,6 @@
 #include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "core/dmvars_valores.h"
-#include "editor/documentos.h"
 #include "output/dmTiger.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
@@ -34,14 +33,6 @@ void Mensagem(const std::string& texto) {
 }
 
 }  // namespace
-
-bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas) {
-    linhas.clear();
-    std::string tudo;
-    if (!LeArquivo(caminho, tudo)) return false;
-    linhas = TextoEmLinhas(tudo);
-    return true;
-}
 
 InstantaneoImpressao TiraInstantaneo() {
     InstantaneoImpressao i;

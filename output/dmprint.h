@@ -9,7 +9,7 @@
 // worker shares with the user interface is atomic.
 #pragma once
 
-#include "core/dmtraduz_estado.h"
+#include "core/dmtraduz_estado.h" // the request; the draft reader LeRascunho
 #include "output/dmImprPagina.h"
 
 #include <atomic>
@@ -56,10 +56,6 @@ public:
 // The job's copy of the settings, tables, printing geometry and draft, taken
 // on the user-interface thread right after the job's compile.
 InstantaneoImpressao TiraInstantaneo();
-
-// Reads the draft file into lines (CR LF, LF or a lone CR end a line); no
-// line is cut. False when the file cannot be read.
-bool LeRascunho(const std::string& caminho, std::vector<std::string>& linhas);
 
 // The worker's body: copies, pages, end sequence. Runs on the calling thread;
 // the device is closed and the flags cleared whatever happens.

@@ -2,6 +2,7 @@
 #include "output/dmspooler.h"
 
 #include "platform/codepage.h"
+#include "platform/texto.h"
 
 #ifdef DOTMARA_CUPS
 #include <cups/cups.h>
@@ -137,4 +138,21 @@ std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
     (void)servidor;
     return nullptr;
 #endif
+}
+
+int QuantasFilasImpressao() {
+#ifdef DOTMARA_CUPS
+    cups_dest_t* dests = nullptr;
+    const int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    cupsFreeDests(n, dests);
+    return n < 0 ? 0 : n;
+#else
+    return 0;
+#endif
+}
+
+std::string MensagemSemFilaImpressao() {
+    return "Nenhuma impressora está instalada no sistema: o CUPS não tem nenhuma fila de impressão."_cp
+           "\r\nPara gravar o braille num arquivo, escreva o nome do arquivo em \"Dispositivo de "_cp
+           "impressão:\" no lugar de PRN."_cp;
 }

@@ -31,3 +31,9 @@ std::unique_ptr<Dispositivo> CriaDispositivoSpooler(std::unique_ptr<ConexaoSpool
 std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
                                                const std::string& documento,
                                                const std::string& servidor = std::string());
+
+// How many print queues the spooler offers (0 without one, or when it
+// cannot be reached): "PRN" needs at least one.
+int QuantasFilasImpressao();
+// What to tell the user when "PRN" is asked for and there is no queue.
+std::string MensagemSemFilaImpressao();

@@ -14,13 +14,6 @@
 
 namespace {
 
-// A relative graphic name is looked up beside the current document.
-std::string CaminhoGrafico(const std::string& nome, const std::string& arqAtual) {
-    if (nome.find('/') != std::string::npos) return nome;
-    const size_t barra = arqAtual.rfind('/');
-    return barra == std::string::npos ? nome : arqAtual.substr(0, barra + 1) + nome;
-}
-
 class Desenho {
 public:
     explicit Desenho(const EntradaPreviewGraf& e) : e_(e), g_(e.Geometria) {
@@ -114,8 +107,8 @@ private:
         if (nome.empty()) return;
         const std::string caminho = CaminhoGrafico(nome, e_.ArqAtual);
         ArquivoGRB grb;
-        if (!LeArquivoGRB(caminho, e_.EhTiger, grb)) {
-            p_.mensagens.push_back("Arquivo "_cp + caminho + " não achado"_cp);
+        if (const LeituraGRB r = LeArquivoGRB(caminho, e_.EhTiger, grb); r != LeituraGRB::Lido) {
+            p_.mensagens.push_back(MensagemLeituraGRB(r, caminho, "Arquivo "_cp + caminho + " não achado"_cp));
             return;
         }
         const int gw = ColunaParaPontoX(g_, grb.colunas);

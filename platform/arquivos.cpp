@@ -85,22 +85,33 @@ bool DiretorioExiste(const std::string& caminho) {
 }
 
 bool LeArquivo(const std::string& caminho, std::string& conteudo) {
+    return LeArquivoAte(caminho, conteudo, static_cast<std::size_t>(-1)) == LeituraArquivo::Lido;
+}
+
+LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, std::size_t limite) {
     conteudo.clear();
     if (caminho.empty())
-        return false;
+        return LeituraArquivo::NaoLido;
     // O_NONBLOCK: a FIFO or a device named by mistake must not hang the
     // program; only regular files are read.
     int fd = ::open(CaminhoNativo(caminho).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return false;
+        return LeituraArquivo::NaoLido;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return false;
+        return LeituraArquivo::NaoLido;
+    }
+    // The size the file claims is only a hint: files of the kernel (under
+    // /proc) say 0 and never end, a sparse file says more than it holds.
+    // The limit counts what is read.
+    if (st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > limite) {
+        ::close(fd);
+        return LeituraArquivo::GrandeDemais;
     }
     std::string dados;
     if (st.st_size > 0)
-        dados.reserve(static_cast<size_t>(st.st_size));
+        dados.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), 1u << 26));
     char buf[65536];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
@@ -108,15 +119,19 @@ bool LeArquivo(const std::string& caminho, std::string& conteudo) {
             if (errno == EINTR)
                 continue;
             ::close(fd);
-            return false;
+            return LeituraArquivo::NaoLido;
         }
         if (n == 0)
             break;
+        if (static_cast<std::size_t>(n) > limite - dados.size()) {
+            ::close(fd);
+            return LeituraArquivo::GrandeDemais;
+        }
         dados.append(buf, static_cast<size_t>(n));
     }
     ::close(fd);
     conteudo = std::move(dados);
-    return true;
+    return LeituraArquivo::Lido;
 }
 
 bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {

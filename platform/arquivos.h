@@ -2,6 +2,7 @@
 // converted to UTF-8 only here, at the operating-system boundary.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ bool ArquivoExiste(const std::string& caminho);      // a regular file
 bool DiretorioExiste(const std::string& caminho);
 // Reads a whole regular file (anything else, a FIFO or a device, is refused).
 bool LeArquivo(const std::string& caminho, std::string& conteudo);
+// The same for a file that may hold at most limite bytes: a longer one (or
+// one that never ends, as files under /proc) is GrandeDemais and leaves
+// conteudo empty.
+enum class LeituraArquivo { Lido, NaoLido, GrandeDemais };
+LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, std::size_t limite);
 // Writes a temporary file beside the target, then renames it over the target.
 bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo);
 // Splits on LF, dropping one CR before each LF (a CR elsewhere stays).

@@ -83,7 +83,8 @@ std::string Utf8ParaCp1252(std::string_view s) {
     return o;
 }
 
-unsigned char MinusculaWindows(unsigned char c) {
+namespace {
+constexpr unsigned char Minuscula(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
         return static_cast<unsigned char>(c + 32);
     if (c == 0x8A || c == 0x8C || c == 0x8E)
@@ -92,6 +93,9 @@ unsigned char MinusculaWindows(unsigned char c) {
         return 0xFF;
     return c;
 }
+} // namespace
+
+unsigned char MinusculaWindows(unsigned char c) { return Minuscula(c); }
 
 unsigned char MaiusculaWindows(unsigned char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7 && c != 0xFF))
@@ -114,3 +118,85 @@ bool IgualSemCaixa(std::string_view a, std::string_view b) {
 }
 
 std::ostream& operator<<(std::ostream& os, const TextoFixo& t) { return os << t.vista(); }
+
+// ---- Order of text -----------------------------------------------------------
+namespace {
+
+// Accent marks, in the order in which forms of one base letter sort.
+enum Acento : unsigned char { kSem, kAgudo, kGrave, kCircunflexo, kTil, kTrema, kAnel, kCedilha, kCaron, kBarra };
+
+struct Colacao {
+    unsigned char dobra[256];   // the byte in lower case
+    unsigned short peso[256];   // primary weight of a folded byte
+    unsigned char acento[256];  // its accent
+};
+
+// Weight of a base letter: after every sign and digit (which weigh their own
+// byte value, below 256).
+constexpr unsigned short PesoLetra(unsigned char base) { return static_cast<unsigned short>(0x100 + base); }
+
+constexpr Colacao MontaColacao() {
+    Colacao c{};
+    for (int i = 0; i < 256; ++i) {
+        c.dobra[i] = Minuscula(static_cast<unsigned char>(i));
+        c.peso[i] = static_cast<unsigned short>(i);
+        c.acento[i] = kSem;
+    }
+    for (int l = 'a'; l <= 'z'; ++l)
+        c.peso[l] = PesoLetra(static_cast<unsigned char>(l));
+    struct Letra {
+        unsigned char byte, base, acento;
+    };
+    constexpr Letra letras[] = {
+        {0xE0, 'a', kGrave}, {0xE1, 'a', kAgudo}, {0xE2, 'a', kCircunflexo}, {0xE3, 'a', kTil},
+        {0xE4, 'a', kTrema}, {0xE5, 'a', kAnel}, {0xE7, 'c', kCedilha}, {0xE8, 'e', kGrave},
+        {0xE9, 'e', kAgudo}, {0xEA, 'e', kCircunflexo}, {0xEB, 'e', kTrema}, {0xEC, 'i', kGrave},
+        {0xED, 'i', kAgudo}, {0xEE, 'i', kCircunflexo}, {0xEF, 'i', kTrema}, {0xF1, 'n', kTil},
+        {0xF2, 'o', kGrave}, {0xF3, 'o', kAgudo}, {0xF4, 'o', kCircunflexo}, {0xF5, 'o', kTil},
+        {0xF6, 'o', kTrema}, {0xF8, 'o', kBarra}, {0xF9, 'u', kGrave}, {0xFA, 'u', kAgudo},
+        {0xFB, 'u', kCircunflexo}, {0xFC, 'u', kTrema}, {0xFD, 'y', kAgudo}, {0xFF, 'y', kTrema},
+        {0x9A, 's', kCaron}, {0x9E, 'z', kCaron},
+    };
+    for (const Letra& l : letras) {
+        c.peso[l.byte] = PesoLetra(l.base);
+        c.acento[l.byte] = l.acento;
+    }
+    // Letters of their own, after z: æ, ð, þ, ß, œ.
+    constexpr unsigned char proprias[] = {0xE6, 0xF0, 0xFE, 0xDF, 0x9C};
+    for (int i = 0; i < 5; ++i)
+        c.peso[proprias[i]] = PesoLetra(static_cast<unsigned char>('z' + 1 + i));
+    return c;
+}
+
+constexpr Colacao kColacao = MontaColacao();
+
+unsigned char Dobra(char c) { return kColacao.dobra[static_cast<unsigned char>(c)]; }
+
+} // namespace
+
+int ComparaTextoAnsi(std::string_view a, std::string_view b) {
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    // Base letters first, then (for the same base letters) accents.
+    int acento = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = Dobra(a[i]), y = Dobra(b[i]);
+        if (x == y)
+            continue;
+        if (kColacao.peso[x] != kColacao.peso[y])
+            return kColacao.peso[x] < kColacao.peso[y] ? -1 : 1;
+        if (acento == 0)
+            acento = kColacao.acento[x] < kColacao.acento[y] ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return acento;
+}
+
+int ComparaStrAnsi(std::string_view a, std::string_view b) {
+    if (int r = ComparaTextoAnsi(a, b))
+        return r;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return static_cast<unsigned char>(a[i]) == Dobra(a[i]) ? -1 : 1;
+    return 0;
+}

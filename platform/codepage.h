@@ -22,3 +22,14 @@ unsigned char MinusculaWindows(unsigned char c);
 unsigned char MaiusculaWindows(unsigned char c);
 // Equal text apart from letter case (file names, INI sections and keys).
 bool IgualSemCaixa(std::string_view a, std::string_view b);
+
+// Order of Windows-1252 text as a Portuguese reader sorts it: letters by their
+// base letter first (a, с, р, т, у all sort as a; ч as c), then by accent
+// where the base letters are equal, so "aчуo" falls between "acabar" and
+// "acaso". Digits and signs come before letters.
+// ComparaTextoAnsi ignores letter case: it is 0 exactly when the two texts
+// are equal apart from case (IgualSemCaixa). ComparaStrAnsi respects case
+// (a lower-case letter before its capital) and is 0 only for equal texts.
+// Both return <0, 0 or >0.
+int ComparaTextoAnsi(std::string_view a, std::string_view b);
+int ComparaStrAnsi(std::string_view a, std::string_view b);

@@ -8,13 +8,19 @@
 #include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
 #include "editor/gui/dmVisual.h"
+#include "editor/gui/dmQuickMsg.h"
 #include "editor/gui/dmmain.h"
+#include "editor/gui/dmsubst.h"
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
 #include "output/gui/TformConta.h"
 #include "output/gui/dmcnfprt.h"
 #include "output/gui/TformImprime.h"
+#include "output/gui/TformAltoRelevo.h"
+#include "output/gui/TformExibeGraf.h"
+#include "output/gui/TformResolucao.h"
+#include "output/gui/TformVisualGraf.h"
 #include "platform/arquivos.h"
 #include "core/gui/dialogosqt.h"
 #include "platform/qt/aplicacaoqt.h"
@@ -58,13 +64,25 @@ int main(int argc, char** argv) {
     // 12 TformTabCaracteres, 13 TformDigitaBraille, 14 TformSimb
     // 15 TformConfigDicionario: the five dictionary file names are read.
     formConfigDicionario = new TformConfigDicionario();
-    // 16 TformSubst, 17 TformConfTabela
+    // 16 TformSubst
+    formSubst = new TformSubst();
+    // 17 TformConfTabela
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
-    // 20 TformAnotacoes, 21 TformExibeGraf, 22 TformVisualGraf,
-    // 23 TformQuickMessage, 24 TformAltoRelevo, 25 TformResolucao
+    // 20 TformAnotacoes
+    // 21 TformExibeGraf
+    formExibeGraf = new TformExibeGraf();
+    // 22 TformVisualGraf: opened from the braille view, it follows its pages.
+    formVisualGraf = new TformVisualGraf();
+    formPrincipal->LigaVisualGraf(formVisual, formVisualGraf);
+    // 23 TformQuickMessage
+    formQuickMessage = new TformQuickMessage();
+    // 24 TformAltoRelevo: loads its default dot font.
+    formAltoRelevo = new TformAltoRelevo();
+    // 25 TformResolucao
+    formResolucao = new TformResolucao();
     // 26 TformMsgComOK: each message makes its own box.
     // 27 TformEditLinha
     FormEditLinha();
@@ -82,8 +100,20 @@ int main(int argc, char** argv) {
     TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formQuickMessage;
+    formQuickMessage = nullptr;
+    delete formResolucao;
+    formResolucao = nullptr;
+    delete formAltoRelevo;
+    formAltoRelevo = nullptr;
+    delete formVisualGraf;
+    formVisualGraf = nullptr;
+    delete formExibeGraf;
+    formExibeGraf = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formSubst;
+    formSubst = nullptr;
     delete formConfigDicionario;
     formConfigDicionario = nullptr;
     delete formConfigMargem;

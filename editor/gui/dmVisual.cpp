@@ -22,6 +22,7 @@
 
 #include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
+#include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
 #include "editor/dmpreview.h"
@@ -50,11 +51,6 @@ public:
 private:
     TListaVisual* lista_;
 };
-
-std::string SemBrancosFinais(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
 
 QFont FonteTinta() {
     QFont f("Courier New");
@@ -365,7 +361,7 @@ void TformVisual::MontaVisualizacao() {
 
     if (RecarregarRascunho) {
         LinhasLidas.clear();
-        if (LeLinhasRascunho(ArqRascunho, LinhasLidas)) {
+        if (LeRascunho(ArqRascunho, LinhasLidas)) {
             RecarregarRascunho = false;
             mapas_.rascunhoEditor = MapaRascunhoEditor;
             mapas_.quantRascunhoMapeadas = QuantRascunhoMapeadas;
@@ -551,14 +547,14 @@ void TformVisual::Conferir() {
         lboxVisual->setFocus();
         const int s = Selecionada();
         if (s >= 0 && static_cast<size_t>(s) < LinhasExibidas.size()) {
-            texto = SemBrancosFinais(LinhasExibidas[static_cast<size_t>(s)]);
+            texto = std::string(AparaBrancosFinais(LinhasExibidas[static_cast<size_t>(s)]));
             tem = true;
         }
     } else {
         richEdRevisor->setFocus();
         const int b = richEdRevisor->textCursor().blockNumber();
         if (b >= 0 && static_cast<size_t>(b) < LinhasExibidas.size()) {
-            texto = SemBrancosFinais(LinhasExibidas[static_cast<size_t>(b)]);
+            texto = std::string(AparaBrancosFinais(LinhasExibidas[static_cast<size_t>(b)]));
             tem = true;
         }
     }

@@ -3,6 +3,7 @@
 // commands.
 #include "editor/gui/dmmain.h"
 
+#include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
@@ -11,6 +12,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -33,7 +35,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -237,7 +238,6 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
     connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
             &TformPrincipal::richEdPrincipalSelectionChange);
-    connect(richEdPrincipal->document(), &QTextDocument::contentsChange, this, [this] { ++revisao_; });
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), QDe(dir),
@@ -261,6 +261,8 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
         nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
         return true;
     };
+
+    executaModal = [](QDialog& janela) { return janela.exec(); };
 
     // FormCreate
     PrimeiraAtivacao = true;
@@ -307,6 +309,7 @@ void TformPrincipal::LeIni() {
 }
 
 void TformPrincipal::CriaToolBar() {
+    // The two rows; their controls come from the toolbar table (MontaComandos).
     panToolBar = new QWidget(this);
     panToolBar->setObjectName("panToolBar");
     panToolBar->setFixedHeight(85);
@@ -317,32 +320,6 @@ void TformPrincipal::CriaToolBar() {
     linhaToolBar2 = new QHBoxLayout();
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
-
-    auto botao = [this](std::string_view texto, auto acao) {
-        auto* b = new QToolButton(panToolBar);
-        b->setText(QDe(texto));
-        b->setToolTip(QDe(texto));
-        connect(b, &QToolButton::clicked, this, acao);
-        return b;
-    };
-    linhaToolBar1->addWidget(botao("Novo", [this] {
-        imNovoClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Abrir", [this] {
-        imAbrirClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Salvar", [this] {
-        imSalvarClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Imprimir Braille", [this] { imImprimirBrailleClick(); }));
-    linhaToolBar1->addStretch(1);
-    auto* sair = botao("Sair do Programa", [this] { imSairClick(); });
-    sair->setObjectName("bbtnSair");
-    linhaToolBar1->addWidget(sair);
-    linhaToolBar2->addStretch(1);
 }
 
 void TformPrincipal::CriaStatus() {
@@ -359,65 +336,31 @@ void TformPrincipal::CriaStatus() {
 }
 
 void TformPrincipal::CriaMenus() {
-    QMenuBar* barra = menuBar();
-    auto acao = [this](QMenu* menu, std::string_view texto, auto fn) {
-        QAction* a = menu->addAction(QDe(texto));
-        connect(a, &QAction::triggered, this, fn);
-        return a;
-    };
+    MontaComandos();
 
-    menuArquivo = barra->addMenu("&Arquivo");
-    imNovo = acao(menuArquivo, "&Novo", [this] { imNovoClick(); });
-    imAbrir = acao(menuArquivo, "&Abrir", [this] {
+    // The window's own commands: document files, leaving, the about window.
+    LigaComando("imNovoClick", [this] { imNovoClick(); });
+    LigaComando("imAbrirClick", [this] {
         IndiceReabrir = -1;
         imAbrirClick();
     });
-    imReabrir = menuArquivo->addMenu("&Reabrir...");
-    for (int i = 0; i < ListaRecentes::MaxItens; ++i) {
-        QAction* a = imReabrir->addAction(QString("%1.").arg(i + 1));
-        a->setObjectName(QString("imArq%1").arg(i + 1));
-        connect(a, &QAction::triggered, this, [this, i] { imArqClick(i); });
-        imArq[static_cast<std::size_t>(i)] = a;
-    }
-    imSalvar = acao(menuArquivo, "&Salvar", [this] { imSalvarClick(); });
-    imSalvar->setShortcut(Qt::Key_F2);
-    imSalvarComo = acao(menuArquivo, "Salvar &Como", [this] { imSalvarComoClick(); });
-    menuArquivo->addSeparator();
-    // The printing, export and external-program commands go here.
-    imImprimirBraille = acao(menuArquivo, "Imprimir em &Braille", [this] { imImprimirBrailleClick(); });
-    imImprimirBraille->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    imSair = acao(menuArquivo, "Sa&ir", [this] { imSairClick(); });
+    for (int i = 0; i < ListaRecentes::MaxItens; ++i)
+        LigaComando("imArq" + std::to_string(i + 1) + "Click", [this, i] { imArqClick(i); });
+    LigaComando("imSalvarClick", [this] { imSalvarClick(); });
+    LigaComando("imSalvarComoClick", [this] { imSalvarComoClick(); });
+    LigaComando("imImprimirBrailleClick", [this] { imImprimirBrailleClick(); });
+    LigaComando("imSairClick", [this] { imSairClick(); });
+    LigaComando("ConverterparaformatoDOS1Click", [this] { ConverterparaformatoDOS1Click(); });
+    LigaComando("ConverterparaformatoWindows1Click", [this] { ConverterparaformatoWindows1Click(); });
+    LigaComando("Eliminarformataes1Click", [this] { Eliminarformataes1Click(); });
+    LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
-    menuEditar = barra->addMenu("&Editar");
-    menuConfigurar = barra->addMenu("&Configurar");
+    // Each area's commands, from its own file.
+    LigaComandosBraille();
+    CriaMenusGraficos();
+    CriaMenusExternos();
+    CriaMenusOrtografia();
     CriaMenusConfigurar();
-    imModoRevisor = menuConfigurar->addAction("Modo &Revisor");
-    imModoRevisor->setCheckable(true);
-    imModoRevisor->setShortcut(Qt::Key_F4);
-    // The command itself turns the check mark over.
-    connect(imModoRevisor, &QAction::triggered, this, [this] {
-        imModoRevisor->setChecked(!imModoRevisor->isChecked());
-        imModoRevisorClick();
-    });
-    menuGraficos = barra->addMenu(QDe("&Gráficos"_cp));
-    menuDestaques = barra->addMenu("&Destaques");
-    menuUtilitarios = barra->addMenu(QDe("&Utilitários"_cp));
-    imConverterDOS = acao(menuUtilitarios, "Converter para formato &DOS",
-                          [this] { ConverterparaformatoDOS1Click(); });
-    imConverterWindows = acao(menuUtilitarios, "Converter para formato &Windows",
-                              [this] { ConverterparaformatoWindows1Click(); });
-    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formatações"_cp,
-                                 [this] { Eliminarformataes1Click(); });
-    menuOrtografia = barra->addMenu("&Ortografia");
-    imVisualizar = barra->addAction("&Visualizar (F9)");
-    imVisualizar->setShortcut(Qt::Key_F9);
-    connect(imVisualizar, &QAction::triggered, this, [this] { VisualizaBraille(true, true); });
-    imAtualizarBraille = barra->addAction("A&tualizar (F12)");
-    imAtualizarBraille->setShortcut(Qt::Key_F12);
-    connect(imAtualizarBraille, &QAction::triggered, this, [this] { VisualizaBraille(true, false); });
-    menuAjuda = barra->addMenu("&? (Ajuda)");
-    imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
-    connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
 }
 
 // ============================================================================
@@ -433,29 +376,12 @@ int TformPrincipal::NumLinhas() const {
 
 std::string TformPrincipal::Linha(int indice) const {
     if (indice < 0 || indice >= NumLinhas()) return {};
-    return DeQ(Bloco(indice).text());
-}
-
-// The block after the last one read is its next(): reading the lines in
-// order (as the caret services do) stays linear.
-QTextBlock TformPrincipal::Bloco(int indice) const {
-    if (revisaoLida_ != revisao_ || indiceLido_ < 0 || !blocoLido_.isValid()) {
-        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
-    } else if (indice == indiceLido_ + 1) {
-        blocoLido_ = blocoLido_.next();
-    } else if (indice != indiceLido_) {
-        blocoLido_ = richEdPrincipal->document()->findBlockByNumber(indice);
-    }
-    indiceLido_ = indice;
-    revisaoLida_ = revisao_;
-    return blocoLido_;
+    return DeQ(richEdPrincipal->document()->findBlockByNumber(indice).text());
 }
 
 int TformPrincipal::ComprimentoLinha(int indice) const {
-    if (indice < 0) return 0;
-    // The empty block after a final line end is no line, and has length 0.
-    const QTextBlock b = Bloco(indice);
-    return b.isValid() ? b.length() - 1 : 0;
+    if (indice < 0 || indice >= NumLinhas()) return 0;
+    return richEdPrincipal->document()->findBlockByNumber(indice).length() - 1;
 }
 
 std::vector<std::string> TformPrincipal::Linhas() const {
@@ -481,6 +407,38 @@ bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->is
 // Caret position
 // ============================================================================
 
+namespace {
+// Lengths of the editor's lines, walked from the first, for the arithmetic of
+// core/documento.h. Reading them in order keeps the walk linear.
+struct ComprimentosEditor {
+    const QTextDocument* doc;
+    mutable QTextBlock bloco;
+    mutable int indice = 0;
+    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
+    int operator()(int i) const {
+        if (i != indice) {
+            bloco = doc->findBlockByNumber(i);
+            indice = i;
+        }
+        const int l = bloco.length() - 1;
+        bloco = bloco.next();
+        ++indice;
+        return l;
+    }
+};
+} // namespace
+
+void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
+    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
+    linha = r.linha;
+    coluna = r.coluna;
+}
+
+int TformPrincipal::InicioLinha(int linha) const {
+    return static_cast<int>(
+        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha));
+}
+
 int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
     const QTextBlock b = richEdPrincipal->document()->findBlock(posicaoEditor);
     if (!b.isValid()) return posicaoEditor;
@@ -493,7 +451,8 @@ int TformPrincipal::PosicaoDoOffset(int offset) const {
     int lin = 0, col = 0;
     CalcLinCol(std::max(0, offset), lin, col);
     if (lin >= NumLinhas()) return d->characterCount() - 1;
-    return Bloco(lin).position() + std::min(col, ComprimentoLinha(lin));
+    const QTextBlock b = d->findBlockByNumber(lin);
+    return b.position() + std::min(col, b.length() - 1);
 }
 
 int TformPrincipal::TamanhoTexto() const {
@@ -548,7 +507,6 @@ void TformPrincipal::TrocaTrecho(int inicio, int fim, const std::string& texto) 
         c.removeSelectedText();
     else
         c.insertText(QDe(semCR));
-    ++revisao_;
     grupoEditou_ = true;
 }
 
@@ -574,10 +532,7 @@ void TformPrincipal::FechaGrupo() {
     if (mudou) richEdPrincipalSelectionChange();
 }
 
-void TformPrincipal::Desfaz() {
-    richEdPrincipal->undo();
-    ++revisao_;
-}
+void TformPrincipal::Desfaz() { richEdPrincipal->undo(); }
 
 namespace {
 // A panel keeps its design width and widens for a text that needs more, so
@@ -848,7 +803,11 @@ void TformPrincipal::ConverterparaformatoWindows1Click() {
 void TformPrincipal::Eliminarformataes1Click() {
     // The editor holds plain text only, so dropping the formatting leaves
     // the tabs to replace.
-    ConverteLinhas([](std::string_view s) { return TrocaTabs(s); });
+    ConverteLinhas([](std::string_view s) {
+        std::string r(s);
+        ExpandeTabs(r);
+        return r;
+    });
 }
 
 // ============================================================================
@@ -898,7 +857,7 @@ void TformPrincipal::FormShow() {
 
 void TformPrincipal::FormActivate() {
     // "Chamar &Puma 7" follows the embosser window's model.
-    if (formConfigPrn) HabilitaChamarPuma(formConfigPrn->Modelo() == kModeloPuma);
+    HabilitaChamarPuma(formConfigPrn ? formConfigPrn->Modelo() == kModeloPuma : ImprMarca == kModeloPuma);
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

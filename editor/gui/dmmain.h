@@ -2,6 +2,10 @@
 // editor richEdPrincipal and offers it to the rest of the program as the
 // editable document (lines, caret services, edits), with the document-file
 // commands.
+//
+// Its menu and toolbar are built from the tables of dmmain_comandos.h; a
+// unit hooks its commands in with LigaComando("<handler>", ...) from its own
+// dmmain_<area>.cpp (see the top of dmmain_comandos.h).
 #pragma once
 
 #include "core/documento.h"
@@ -11,12 +15,13 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -28,8 +33,11 @@ class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
 class TformConfigPrn;
+class TformVisualGraf;
+class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QComboBox;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -76,9 +84,11 @@ public:
     bool Modificado() const;
 
     // ---- The editable document (offsets count two characters per line end) ----
-    // CalcLinCol, LinColInicioSel, LinColFimSel, the edits and the edit
-    // groups come from DocumentoEditavel; an edit group is one step of the
-    // editor's undo, and the strip and the status bar follow once it closes.
+    // LinColInicioSel, LinColFimSel, the edits and the edit groups come from
+    // DocumentoEditavel; an edit group is one step of the editor's undo, and
+    // the strip and the status bar follow once it closes.
+    void CalcLinCol(int posicao, int& linha, int& coluna) const override;
+    int InicioLinha(int linha) const override;
     int TamanhoTexto() const override;
     int InicioSelecao() const override;
     int TamanhoSelecao() const override;
@@ -89,6 +99,31 @@ public:
     // Editor position <-> offset.
     int OffsetDaPosicao(int posicaoEditor) const;
     int PosicaoDoOffset(int offset) const;
+
+    // ---- Command surface (dmmain_comandos.cpp) ----
+    // Connects a handler of the menu and toolbar tables: every entry and
+    // control named with it runs fn (an empty fn disconnects it); entries
+    // stay disabled until then.
+    void LigaComando(std::string_view manipulador, std::function<void()> fn);
+    // A window launcher: Modal runs the window through executaModal,
+    // Mostrada shows it and returns at once. The window is looked up when
+    // the command runs (the single instances are created after this window).
+    enum class ModoJanela { Modal, Mostrada };
+    void LigaJanela(std::string_view manipulador, std::function<QWidget*()> janela, ModoJanela modo);
+    bool ComandoLigado(std::string_view manipulador) const;
+    // The handlers of the tables that nothing has connected yet.
+    std::vector<std::string> ComandosSemLigacao() const;
+    // Runs a handler as a menu entry does.
+    void ExecutaComando(std::string_view manipulador, QObject* origem = nullptr);
+    // The built entries and controls, by object name.
+    QAction* Acao(std::string_view nome) const;
+    QMenu* Submenu(std::string_view nome) const;
+    QWidget* Controle(std::string_view nome) const;
+    // The entry or control whose command is running (its sender).
+    QObject* OrigemComando = nullptr;
+    // Runs a modal window of a launcher; tests replace it.
+    std::function<int(QDialog& janela)> executaModal;
+    QComboBox* cboxTipoGrifo = nullptr;
 
     // ---- Document files ----
     bool CarregaArquivo(const std::string& nome);
@@ -111,6 +146,30 @@ public:
     // The same once the drop event has ended.
     void SoltaDepois(const std::vector<std::string>& nomes);
 
+    // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
+    // Connects their commands (called by CriaMenus).
+    void CriaMenusExternos();
+    void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
+    void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)
+    void imChamarPuma2Click();         // print to a private file, then the plate program
+    void DigitaremBraille1Click();     // kelto
+    void imGrafemorBrailleClick();
+    void imVelunClick();
+    void Acrescentarpalavra1Click();   // the name list in the text editor
+    void Inibirpalavra1Click();        // the rejected-word list
+    void imManualClick();
+    QAction* imBrailleNoWord = nullptr;
+    QAction* imTintaNoWord = nullptr;
+    QAction* imChamarPuma2 = nullptr;
+    QMenu* imEditorGrafico = nullptr;
+    QAction* imGrafemorBraille = nullptr;
+    QAction* imVelun = nullptr;
+    QAction* DigitaremBraille1 = nullptr;
+    QMenu* Manutenonodicionrio1 = nullptr;
+    QAction* Acrescentarpalavra1 = nullptr;
+    QAction* Inibirpalavra1 = nullptr;
+    QAction* imManual = nullptr;
+
     // ---- Life of the window ----
     void FormShow();
     void FormActivate();
@@ -129,6 +188,8 @@ public:
     void ckbox5LinhasClick();
     void imVis5LinhasClick();
     void labLinhaClick(int i);                 // labLinha1Click .. labLinha5Click
+    // Connects the view commands (F9, F12, F4, F5, the strip's box).
+    void LigaComandosBraille();
     // Connects the braille view to this window (its view is `visual`).
     void LigaVisual(TformVisual* visual);
     // The strip's state: NumLinhasPreview, LabLinhaAtual, UltimaLinhaPreview
@@ -141,23 +202,13 @@ public:
     QAction* imVis5Linhas = nullptr;
 
     // ---- Settings windows (dmmain_configurar.cpp) ----
-    // "&Configurar": the program settings, margin, embosser, folders and
-    // dictionary windows.
-    void imParametrosClick();
-    void imConfigMargemClick();
-    void imImprBrailleClick();
-    void Diretorios1Click();
-    void imVerifOrtograficoClick();
+    // "&Configurar" opens the program settings, margin, embosser, folders
+    // and dictionary windows (CriaMenusConfigurar connects them).
     // "Chamar &Puma 7" (imChamarPuma2) enabled or not; the embosser window
     // decides by its model.
     void HabilitaChamarPuma(bool habilita);
     // Connects the embosser window to this window and to the braille view.
     void LigaConfigPrn(TformConfigPrn* prn);
-    QAction* imParametros = nullptr;
-    QAction* imConfigMargem = nullptr;
-    QAction* imImprBraille = nullptr;
-    QAction* Diretorios1 = nullptr;
-    QAction* imVerifOrtografico = nullptr;
 
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
@@ -173,6 +224,41 @@ public:
     std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrir;
     std::function<bool(const std::string& dir, const std::string& proposto, std::string& nome)>
         dialogoSalvar;
+
+    // ---- Tactile graphics (dmmain_graficos.cpp) ----
+    // Connects the "&Gráficos" commands and "Texto em alto-relevo (NOVO)".
+    void CriaMenusGraficos();
+    void Criargrficovazio1Click();
+    void imPaginaGrafClick() { InserirgrficoClick(0); }
+    void imEmbutirGrafClick() { InserirgrficoClick(1); }
+    void imIntercalarGrafClick() { InserirgrficoClick(2); }
+    // Chooses a .GRB, shows it for checking and inserts its reference of
+    // kind 0 (graphic page), 1 (embedded) or 2 (interleaved).
+    void InserirgrficoClick(int tipo);
+    // The relief-text window, then the reference of the graphic it saved.
+    void Inserirtextoemaltorelevo1Click();
+    // Shows the file in the graphic viewer; true when the user confirms it.
+    bool ExibeGrafico(const std::string& nome);
+    // Connects the graphic page preview to the braille view.
+    void LigaVisualGraf(TformVisual* visual, TformVisualGraf* grafico);
+    // The open dialog of the graphic commands and the modal run of the
+    // graphic windows; tests replace them.
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirGrafico;
+    std::function<int(QDialog& janela)> executaModalGrafico;
+    QAction* imPaginaGraf = nullptr;
+    QAction* imIntercalarGraf = nullptr;
+    QAction* imEmbutirGraf = nullptr;
+    QAction* Criargrficovazio1 = nullptr;
+    QAction* Inserirtextoemaltorelevo1 = nullptr;
+
+    // ---- Spell checking (dmmain_ortografia.cpp) ----
+    // Binds the "&Ortografia" entries and the toolbar's "Verificar
+    // Ortografia" to the spell check on this window's editor.
+    void CriaMenusOrtografia();
+    void Carregardicionrio1Click();     // "&Carregar dicionário"
+    void Liberardicionrio1Click();      // "&Liberar dicionário"
+    void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
+    void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
@@ -232,6 +318,10 @@ protected:
 private:
     void CriaMenus();
     void CriaMenusConfigurar();
+    void MontaComandos();
+    void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
+    // Handler name -> its command (empty until connected).
+    std::map<std::string, std::function<void()>, std::less<>> comandos_;
     void CriaToolBar();
     void CriaStatus();
     void LeIni();
@@ -239,7 +329,6 @@ private:
     bool PerguntaAbandonar(bool aviso);
     void ConverteLinhas(std::string (*conversao)(std::string_view));
     void AplicaSelecao(int inicio, int fim);
-    QTextBlock Bloco(int indice) const;
     bool mostrado_ = false;
 
     // An open edit group: its edit block, the selection to show when it
@@ -251,12 +340,6 @@ private:
     int fimPendente_ = 0;
     bool grupoEditou_ = false;
     bool adiaSinais_ = false;   // the strip and the status bar wait
-
-    // The last block looked up: lines are mostly read in order.
-    mutable QTextBlock blocoLido_;
-    mutable int indiceLido_ = -1;
-    mutable unsigned revisaoLida_ = 0;
-    unsigned revisao_ = 1;   // changes with the text
 };
 
 extern TformPrincipal* formPrincipal;

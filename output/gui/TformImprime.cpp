@@ -5,6 +5,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmdevice.h"
+#include "output/dmspooler.h"
 #include "output/gui/SuperficieTigerQt.h"
 #include "output/gui/TformConta.h"
 #include "platform/arquivos.h"
@@ -80,23 +81,31 @@ void TformImprime::btnSelArqPrintClick() {
     edNomeArqImpr->setText(ParaQString(ImprNomeArq));
 }
 
-void TformImprime::btnImprimeClick() {
+void TformImprime::btnImprimeClick() { IniciaTrabalho({}); }
+
+bool TformImprime::IniciaTrabalho(std::function<void(bool)> aoTerminar) {
     if (Imprimindo.load()) {
         // The running job is not touched.
         dialogos().MensagemOK("Não é possível imprimir duas listagens simultaneamente."_cp);
-        return;
+        return false;
     }
     NomeDispositivo.clear();
     hide();
     CamposImpressao c{DeQString(edPagInicial->text()), DeQString(edPagFinal->text()),
                       DeQString(edQuantCopias->text()), DeQString(edNumPagInic->text()),
                       DeQString(edNomeArqImpr->text())};
-    IniciaImpressao(c, *this, NomeDispositivo);
+    return IniciaImpressao(c, *this, NomeDispositivo, std::move(aoTerminar));
 }
 
 bool TformImprime::CarregaTabela() { return CarregaTabelaImpressora(); }
 
 bool TformImprime::EscolheImpressora() {
+    // Without a print queue the system's dialog could only offer a PDF file
+    // and the job would fail after it: say so before any dialog.
+    if ((ContaFilasImpressao ? ContaFilasImpressao() : QuantasFilasImpressao()) <= 0) {
+        dialogos().MensagemOK(MensagemSemFilaImpressao());
+        return false;
+    }
     QPrintDialog d(&printDialogPrinter_, this);
     if (d.exec() != QDialog::Accepted) return false;
     DispImpressora = DeQString(printDialogPrinter_.printerName());

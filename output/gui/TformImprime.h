@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -29,10 +30,17 @@ public:
 
     // The device name of the job, kept until the job ends.
     std::string NomeDispositivo;
+    // The spooler's queue count for "PRN" (tests answer it; empty: the
+    // spooler is asked).
+    std::function<int()> ContaFilasImpressao;
 
     void FormShow();
     void btnSelArqPrintClick();
     void btnImprimeClick();
+    // btnImprimeClick for a caller that waits for the job's end: aoTerminar
+    // runs on the worker thread when the job it started has ended (true:
+    // ended well). False when no job started (aoTerminar never runs then).
+    bool IniciaTrabalho(std::function<void(bool)> aoTerminar);
 
     // Closing the program: cancels a running job, lets its pending boxes
     // through and waits for the worker.

@@ -3,16 +3,24 @@
 // private compile, and a fixed-seed randomized compile.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
 #include "compila_apoio.h"
+#include "support/temporario.h"
 #include "platform/arquivos.h"
 #include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "output/dmdevice_geometria.h"
+#include "output/dmgrafpr.h"
+#include "platform/texto.h"
 
 namespace {
 
@@ -287,6 +295,53 @@ TEST(CompilaRascunho, ClimbingPageNumbersKeepThePageMapsSmall)
     EXPECT_EQ(EstadoPrincipal().MapaPagFisica.size(), 1001u);
 }
 
+// An interleaved graphic reserves the lines of the file beside the document,
+// the one the print job will emboss, whatever the working folder is; a name
+// that is no sane graphic (a file that never ends, a pipe) is reported and
+// reserves nothing, and the compile goes on.
+TEST(CompilaRascunho, GraphicsAreMeasuredBesideTheDocumentAndOnlyWhenSane)
+{
+    PastaTemporaria doc, outra;
+    doc.grava("fig.grb", std::string(29, '\n') + "*\n"); // 30 dot rows
+    outra.grava("fig.grb", "*\n");                       // the wrong one: 1 row
+    ASSERT_EQ(::mkfifo(doc.caminho("cano.grb").c_str(), 0600), 0);
+    CarregaGeometria();
+    const int linhasFig = LinhasGRB(doc.caminho("fig.grb"));
+    ASSERT_GT(linhasFig, LinhasGRB(outra.caminho("fig.grb")));
+    struct Caso {
+        std::string comando;
+        int reservadas;
+        std::string mensagem;
+    };
+    const Caso casos[] = {
+        {"<G* 1 fig.grb>", linhasFig, ""},
+        {"<G* 1 " + doc.caminho("fig.grb") + ">", linhasFig, ""},
+        {"<G* 1 /proc/self/pagemap>", 0,
+         MensagemLeituraGRB(LeituraGRB::GrandeDemais, "/proc/self/pagemap", "")},
+        {"<G* 1 cano.grb>", 0, "Não consegui abrir arquivo "_cp + doc.caminho("cano.grb") + "!"},
+    };
+    const auto antes = std::filesystem::current_path();
+    std::filesystem::current_path(outra.dir());
+    for (const Caso& c : casos) {
+        for (bool vista : {false, true}) {
+            AmbienteCompila amb;
+            amb.Define("TipoTratGrafico", "0");
+            amb.Define("ComTitulo", "N");
+            amb.Documento({c.comando, "texto"});
+            ArqAtual = doc.caminho("livro.txt");
+            ASSERT_TRUE(amb.Compila(0, vista)) << c.comando;
+            int reservadas = 0;
+            for (const auto& l : amb.LinhasRascunho()) reservadas += LinhaReservada(l);
+            EXPECT_EQ(reservadas, c.reservadas) << c.comando;
+            EXPECT_EQ(amb.dlg.fake.Textos(),
+                      c.mensagem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.mensagem})
+                << c.comando;
+        }
+    }
+    std::filesystem::current_path(antes);
+    ArqAtual.clear();
+}
+
 TEST(CompilaRascunho, DraftThatCannotBeCreatedIsAFailure)
 {
     AmbienteCompila amb;
@@ -312,13 +367,42 @@ TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
     std::vector<std::string> linhas(4000, "uma linha de texto que ocupa uma linha inteira de braille");
     linhas.insert(linhas.begin(), {"<I+>", "<F*>"});
     amb.Documento(linhas);
-    ArqRascunho = "/dev/full";
-    EXPECT_FALSE(amb.Compila(0, false));
+    // The disk fills up after 64 KB of draft.
+    rlimit antes {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &antes), 0);
+    const auto sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = antes;
+    limite.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool compilou = amb.Compila(0, false);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, sinalAntes);
+    EXPECT_FALSE(compilou);
     ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
     EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
     // The document's foreign-text and raw blocks end with the broken compile.
     EXPECT_FALSE(TextoIngles);
     EXPECT_NE(TraduzTexto("Abc"), "Abc");
+}
+
+// A pipe or a device named as the draft is refused at once: the compile
+// neither waits for a reader of the pipe nor writes where nothing can read
+// the draft back.
+TEST(CompilaRascunho, DraftThatIsNoRegularFileIsRefused)
+{
+    PastaTemporaria t;
+    ASSERT_EQ(::mkfifo(t.caminho("cano.txt").c_str(), 0600), 0);
+    for (const std::string& nome : {t.caminho("cano.txt"), std::string("/dev/null"), t.dir()}) {
+        AmbienteCompila amb;
+        amb.Documento({"texto"});
+        ArqRascunho = nome;
+        EXPECT_FALSE(amb.Compila(0, false)) << nome;
+        EXPECT_EQ(amb.dlg.fake.Textos(), std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"})
+            << nome;
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
@@ -381,7 +465,8 @@ TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
 TEST(ExpandeTabs, EveryTabBecomesTwoBlanks)
 {
     const std::pair<const char*, const char*> casos[] = {
-        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "}};
+        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "},
+        {"\ta\t\tb", "  a    b"}};
     for (const auto& [de, para] : casos) {
         std::string s = de;
         ExpandeTabs(s);

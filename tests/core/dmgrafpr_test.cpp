@@ -1,10 +1,16 @@
 // Tactile graphic matrix, .GRB measuring and the empty framed graphic.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/dmvars.h"
 #include "output/dmgrafpr.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
+#include "support/temporario.h"
 
 namespace {
 
@@ -127,6 +133,93 @@ TEST(MatrizGrafica, MarcaELimpaDentroDosLimites)
     EXPECT_FALSE(PontoMarcado(900, 900));
     LimpaMatriz();
     EXPECT_FALSE(PontoMarcado(15, 15));
+}
+
+// Only a regular file of a sane size is read as a graphic: a file that
+// never ends (/proc/self/pagemap), a sparse file of gigabytes, a pipe, a
+// folder or a graphic larger than the page matrix is refused without being
+// read in full.
+TEST(LeArquivoGRB, SoArquivoComumDeTamanhoSensato)
+{
+    PastaTemporaria p;
+    std::string cheia;
+    for (int i = 0; i < LadoMatriz; ++i) cheia += std::string(LadoMatriz, '*') + "\n";
+    p.grava("cheia.grb", cheia);
+    p.grava("pequena.grb", "**\n*\n");
+    p.grava("larga.grb", std::string(LadoMatriz + 1, '*') + "\n");
+    p.grava("alta.grb", std::string(LadoMatriz, '\n') + "*\n");
+    // Blank lines at the end carry no dots: they do not count as rows.
+    p.grava("rodape.grb", "*\n" + std::string(5000, '\n'));
+    p.grava("mega.grb", std::string(MaxBytesGRB + 1, ' '));
+    ASSERT_EQ(::mkfifo(p.caminho("cano.grb").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(p.caminho("pasta.grb").c_str(), 0700), 0);
+    {
+        const int fd = ::open(p.caminho("esparsa.grb").c_str(), O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 10LL << 30), 0);
+        ::close(fd);
+    }
+    struct Caso {
+        std::string caminho;
+        LeituraGRB esperado;
+        int colunas, linhas; // Index (whole cells)
+    };
+    const Caso casos[] = {
+        {p.caminho("pequena.grb"), LeituraGRB::Lido, 2, 3},
+        {p.caminho("cheia.grb"), LeituraGRB::Lido, 902, 903},
+        {p.caminho("rodape.grb"), LeituraGRB::Lido, 2, 3},
+        {p.caminho("larga.grb"), LeituraGRB::GrandeDemais, 0, 0},
+        {p.caminho("alta.grb"), LeituraGRB::GrandeDemais, 0, 0},
+        {p.caminho("mega.grb"), LeituraGRB::GrandeDemais, 0, 0},
+        {p.caminho("esparsa.grb"), LeituraGRB::GrandeDemais, 0, 0},
+        {"/proc/self/pagemap", LeituraGRB::GrandeDemais, 0, 0},
+        {p.caminho("cano.grb"), LeituraGRB::NaoAberto, 0, 0},
+        {p.caminho("pasta.grb"), LeituraGRB::NaoAberto, 0, 0},
+        {p.caminho("falta.grb"), LeituraGRB::NaoAberto, 0, 0},
+    };
+    for (const Caso& c : casos) {
+        ArquivoGRB g;
+        g.colunas = 7;
+        EXPECT_EQ(LeArquivoGRB(c.caminho, false, g), c.esperado) << c.caminho;
+        EXPECT_EQ(g.colunas, c.colunas) << c.caminho;
+        EXPECT_EQ(g.linhasPontos, c.linhas) << c.caminho;
+        if (c.esperado != LeituraGRB::Lido) {
+            EXPECT_TRUE(g.conteudo.empty()) << c.caminho;
+        }
+    }
+    EXPECT_EQ(MensagemLeituraGRB(LeituraGRB::NaoAberto, "x.grb", "falta"), "falta");
+    EXPECT_EQ(MensagemLeituraGRB(LeituraGRB::GrandeDemais, "x.grb", "falta"),
+              "Arquivo x.grb grande demais para um gráfico (no máximo 1 MB e 901 linhas e colunas de pontos)."_cp);
+}
+
+TEST_F(Grb, GraficoGrandeDemaisAvisaEMedeZero)
+{
+    int col = 5, lin = 5;
+    LeTamanhoGRB("/proc/self/pagemap", col, lin);
+    EXPECT_EQ(col, 0);
+    EXPECT_EQ(lin, 0);
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{MensagemLeituraGRB(
+                                     LeituraGRB::GrandeDemais, "/proc/self/pagemap", "")}));
+    EXPECT_EQ(dlg.fake.registros[0].icone, Icone::Erro);
+}
+
+// One rule for the compile, the print job and the preview: a relative name
+// lies beside the document.
+TEST(CaminhoGrafico, NomesRelativosAoLadoDoDocumento)
+{
+    const struct {
+        const char* nome;
+        const char* arqAtual;
+        const char* caminho;
+    } casos[] = {
+        {"fig.grb", "/docs/livro.txt", "/docs/fig.grb"},
+        {"graficos/fig.grb", "/docs/livro.txt", "/docs/graficos/fig.grb"},
+        {"/outra/fig.grb", "/docs/livro.txt", "/outra/fig.grb"},
+        {"fig.grb", "", "fig.grb"},          // no document yet: the working folder
+        {"fig.grb", "livro.txt", "fig.grb"}, // a document without a folder
+        {"", "/docs/livro.txt", ""},
+    };
+    for (const auto& c : casos) EXPECT_EQ(CaminhoGrafico(c.nome, c.arqAtual), c.caminho) << c.nome;
 }
 
 TEST(GraficoVazio, TamanhoPedido)

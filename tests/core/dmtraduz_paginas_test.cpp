@@ -2,6 +2,10 @@
 #include <algorithm>
 
 #include "compila_teste.h"
+#include "compila_apoio.h"
+#include "support/temporario.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -425,6 +429,55 @@ TEST(EstadoCompilacao, EscopoPrivadoNaoTocaOPrincipal)
     }
     EXPECT_EQ(Compilacao, &principal);
     EXPECT_EQ(principal.LinhaRascunho, antes);
+}
+
+// The one reader of the draft (view, print job, export): what the writer
+// wrote comes back line for line, whatever bytes the lines hold but LF; the
+// cases each former reader had are here.
+TEST(LeRascunho, LeOQueOEscritorGravou)
+{
+    PastaTemporaria t;
+    const std::vector<std::vector<std::string>> rascunhos = {
+        {},
+        {""},
+        {"a", "", "b"},
+        {std::string(50, '-') + "      ", "\x0b      ", "\x0f\x0f\x0f\x0f 3 fig.grb"},
+        {"cela\r13", "\r", "fim\r"},              // code 13 from a code table
+        {std::string("\x00\x01\xff", 3), std::string(3000, 'x')},
+    };
+    for (const auto& linhas : rascunhos) {
+        const std::string caminho = t.caminho("r.txt");
+        {
+            EscritorRascunhoArquivo w;
+            ASSERT_TRUE(w.Abre(caminho));
+            for (const auto& l : linhas) ASSERT_TRUE(w.GravaLinha(l));
+            ASSERT_TRUE(w.Fecha());
+        }
+        std::vector<std::string> lidas = {"resto"};
+        ASSERT_TRUE(LeRascunho(caminho, lidas));
+        EXPECT_EQ(lidas, linhas);
+    }
+    // Line ends the writer does not make: an LF alone ends a line, a last
+    // line without its end is a line.
+    const std::pair<std::string, std::vector<std::string>> casos[] = {
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\r\n", {"a\r"}},
+        {"\n\n", {"", ""}},
+        {"a\rb\r\n", {"a\rb"}},
+    };
+    for (const auto& [bytes, linhas] : casos) {
+        std::vector<std::string> lidas;
+        ASSERT_TRUE(LeRascunho(t.grava("c.txt", bytes), lidas));
+        EXPECT_EQ(lidas, linhas) << EscapaBytes(bytes);
+    }
+    // Nothing to read: no lines, and false.
+    ASSERT_EQ(::mkfifo(t.caminho("cano.txt").c_str(), 0600), 0);
+    for (const std::string& nada : {t.caminho("falta.txt"), t.caminho("cano.txt"), t.dir(), std::string()}) {
+        std::vector<std::string> lidas = {"velha"};
+        EXPECT_FALSE(LeRascunho(nada, lidas)) << nada;
+        EXPECT_TRUE(lidas.empty()) << nada;
+    }
 }
 
 TEST(EscritorArquivo, GravaComCRLF)

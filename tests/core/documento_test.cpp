@@ -86,19 +86,6 @@ TEST_F(DocumentoMemoria, AGroupWithoutEditsLeavesNoUndoStep) {
     EXPECT_EQ(doc.TamanhoSelecao(), 2);
 }
 
-TEST_F(DocumentoMemoria, SelectionFollowsItsTextThroughEdits) {
-    // The words selected stay selected while lines come and go around them.
-    doc.DefineTexto("um\r\ndois tres\r\nquatro\r\n");
-    doc.DefineSelecao(9, 4);   // "tres"
-    ASSERT_EQ(doc.TextoSelecionado(), "tres");
-    doc.InsereLinha(0, "zero");
-    doc.InsereLinha(3, "x");
-    doc.RemoveLinhas(1);
-    doc.SubstituiLinha(2, "QUATRO");
-    EXPECT_EQ(doc.TextoSelecionado(), "tres");
-    EXPECT_EQ(doc.Texto(), "zero\r\ndois tres\r\nQUATRO\r\nquatro\r\n");
-}
-
 TEST(LinhasCRLF, EveryKindOfLineEndBecomesCRLF) {
     struct Caso { const char* de; const char* para; };
     const Caso casos[] = {

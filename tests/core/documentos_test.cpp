@@ -110,11 +110,6 @@ TEST(Linhas, SavedTextEndsEveryLineWithCRLFAndReadsBack) {
     EXPECT_EQ(LinhasEmTexto({}), "");
 }
 
-TEST(Linhas, TabsBecomeTwoBlanks) {
-    EXPECT_EQ(TrocaTabs("\ta\t\tb"), "  a    b");
-    EXPECT_EQ(TrocaTabs("sem"), "sem");
-}
-
 // ---- Offsets: two characters per line end ----------------------------------
 
 TEST(LinhaColuna, OffsetsOfTwoLines) {

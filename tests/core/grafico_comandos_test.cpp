@@ -2,6 +2,7 @@
 // refusals) and the graphic reference lines the main window inserts.
 #include <gtest/gtest.h>
 
+#include "core/documento.h"
 #include "core/dmvars.h"
 #include "editor/dmgraficos_insercao.h"
 #include "output/dmgrafpr.h"
@@ -153,6 +154,22 @@ TEST(ReferenciaGrafico, TresTipos) {
     EXPECT_EQ(LinhaReferenciaGrafico(2, "mapa.grb"), "<G* 1 mapa.grb>");
     EXPECT_EQ(LinhaReferenciaGrafico(3, "mapa.grb"), "");
     EXPECT_EQ(LinhaReferenciaGrafico(-1, "mapa.grb"), "");
+}
+
+// The reference goes in as one undoable step, at the caret's place; a kind
+// outside 0..2 inserts nothing.
+TEST(ReferenciaGrafico, InseridaComUmPassoDeDesfazer) {
+    DocumentoEmMemoria doc({"um", "dois", "tres"});
+    doc.PosicionaCursor(1, 2);
+    EXPECT_TRUE(InsereReferenciaGrafico(doc, 1, "/docs/figs/a.grb", "/docs/t.txt"));
+    EXPECT_EQ(doc.Linha(2), "<G+ 1 figs/a.grb>");
+    EXPECT_EQ(doc.NumLinhas(), 4);
+    EXPECT_EQ(doc.PassosDesfazer(), 1);
+    EXPECT_FALSE(InsereReferenciaGrafico(doc, 7, "/docs/figs/a.grb", "/docs/t.txt"));
+    EXPECT_EQ(doc.NumLinhas(), 4);
+    doc.Desfaz();
+    EXPECT_EQ(doc.NumLinhas(), 3);
+    EXPECT_EQ(doc.Linha(2), "tres");
 }
 
 } // namespace

@@ -245,7 +245,7 @@ TEST_P(PosicaoDoGrafico, ColunaInicial) {
     EXPECT_EQ(x0, c.x0);
     EXPECT_EQ(w, c.largura);
     EXPECT_EQ(h, 3);
-    EXPECT_TRUE(PontoMarcado(std::max(c.x0, 0), 0));
+    EXPECT_TRUE(PontoMarcado(p.Matriz(), std::max(c.x0, 0), 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -295,6 +295,18 @@ TEST_F(Pagina, GraficoQueNaoEhArquivoComumAvisa) {
                                         "Arquivo " + (dir / "pasta.grb").string() + " n\xe3o achado"}));
 }
 
+// A graphic line naming a file that never ends is refused with its message
+// and the page still goes out.
+TEST_F(Pagina, GraficoGrandeDemaisAvisaEDeixaEmBranco) {
+    cfg.TipoTratGrafico = 3;
+    PaginaImpressao p(cfg, *disp);
+    p.AdicionaLinhaPagina(G4 + " E /proc/self/pagemap");
+    EXPECT_TRUE(p.ImprimePagina());
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{MensagemLeituraGRB(
+                                     LeituraGRB::GrandeDemais, "/proc/self/pagemap", "")}));
+    EXPECT_EQ(Envios(), (std::vector<std::string>{ESC1, "\r", FF, ESCF}));
+}
+
 TEST_F(Pagina, GraficoSemNomeNaoEhColocado) {
     PaginaImpressao p(cfg, *disp);
     int x0, w, h;
@@ -304,11 +316,15 @@ TEST_F(Pagina, GraficoSemNomeNaoEhColocado) {
 }
 
 TEST_F(Pagina, GraficoGrandeCortadoNaBordaDaMatriz) {
-    Grafico("enorme.grb", std::string(2000, '*') + "\n");
+    // As wide and as tall as the matrix, placed past its corner.
+    std::string grande;
+    for (int i = 0; i < LadoMatriz; ++i) grande += std::string(LadoMatriz, '*') + "\n";
+    Grafico("enorme.grb", grande);
     PaginaImpressao p(cfg, *disp);
+    p.MargemAtual = 2;
     int x0, w, h;
     EXPECT_TRUE(p.PosicionaGrafico(899, G4 + " E enorme.grb", x0, w, h));
-    EXPECT_TRUE(PontoMarcado(900, 899));
+    EXPECT_TRUE(PontoMarcado(p.Matriz(), 900, 899));
 }
 
 struct CasoSalta {

@@ -1,5 +1,5 @@
-// The platform services: the silent default, the recording fake, and the
-// single-instance lock across processes.
+// The platform services: the silent default and the single-instance lock
+// across processes.
 #include "platform/arquivos.h"
 #include "platform/servicos.h"
 #include "support/temporario.h"
@@ -21,37 +21,6 @@ TEST(ServicosPadrao, SilentDefaultKeepsTheClipboardAndStartsNothing) {
     EXPECT_TRUE(s.TravaInstancia(kInstanciaKelto));
     EXPECT_FALSE(s.InstanciaAtiva(kInstanciaKelto));
     s.Bipe();
-}
-
-TEST(ServicosFalsos, RecordWhatWentOut) {
-    ServicosFalsosEscopo escopo;
-    ServicosFalsos& f = escopo.fake;
-    ASSERT_EQ(&servicos(), static_cast<ServicosPlataforma*>(&f));
-
-    EXPECT_TRUE(servicos().GravaAreaTransferencia("um\r\ndois"));
-    f.areaOcupada = true;
-    EXPECT_FALSE(servicos().GravaAreaTransferencia("tres"));
-    EXPECT_EQ(f.gravacoes, (std::vector<std::string>{"um\r\ndois"}));
-    EXPECT_EQ(servicos().LeAreaTransferencia(), "um\r\ndois");
-
-    EXPECT_TRUE(servicos().IniciaPrograma("/opt/kelto", {"a b", "\"c\""}, "/opt/"));
-    f.iniciaResultado = false;
-    EXPECT_FALSE(servicos().IniciaPrograma("x", {}, ""));
-    ASSERT_EQ(f.programas.size(), 2u);
-    EXPECT_EQ(f.programas[0], (ServicosFalsos::Programa{"/opt/kelto", {"a b", "\"c\""}, "/opt/"}));
-
-    EXPECT_TRUE(servicos().AbreComProgramaDoSistema("manual.pdf"));
-    EXPECT_EQ(f.abertos, (std::vector<std::string>{"manual.pdf"}));
-
-    f.instanciasAtivas.insert(kInstanciaKelto);
-    EXPECT_TRUE(servicos().InstanciaAtiva(kInstanciaKelto));
-    EXPECT_FALSE(servicos().TravaInstancia(kInstanciaKelto));
-    EXPECT_TRUE(servicos().TravaInstancia("outro"));
-    EXPECT_TRUE(servicos().InstanciaAtiva("outro"));
-
-    servicos().Bipe();
-    servicos().Bipe();
-    EXPECT_EQ(f.bipes, 2);
 }
 
 class TravaInstancia : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -83,6 +84,44 @@ TEST(Codepage, CaixaDasLetrasIdaEVolta) {
     EXPECT_EQ(MinusculaWindows(0xD7), 0xD7);   // multiplication sign
     EXPECT_EQ(MaiusculaWindows(0xF7), 0xF7);   // division sign
     EXPECT_EQ(MaiusculaWindows(0xDF), 0xDF);   // sharp s
+}
+
+// ---- Order of text -------------------------------------------------------------
+
+TEST(Codepage, OrdemComoOLeitorPortugues) {
+    // Each text sorts before the next, letter case aside.
+    const std::vector<std::string> ordem = {
+        "", "-", "0", "9", "a", "A", "\xe1", "ab", "acabar", "a\xe7\xe3o", "acaso", "agua", "\xc1gua",
+        "aguardar", "c", "\xe7", "cz", "e", "\xe9", "\xea", "ez", "z", "\xe6",
+    };
+    for (size_t i = 0; i < ordem.size(); ++i)
+        for (size_t j = 0; j < ordem.size(); ++j) {
+            const int r = ComparaTextoAnsi(ordem[i], ordem[j]);
+            const bool mesmaCaixa = IgualSemCaixa(ordem[i], ordem[j]);
+            if (mesmaCaixa)
+                EXPECT_EQ(r, 0) << ordem[i] << " / " << ordem[j];
+            else
+                EXPECT_EQ(r < 0, i < j) << ordem[i] << " / " << ordem[j];
+        }
+}
+
+// Equal apart from case exactly when IgualSemCaixa says so, for every pair
+// of bytes, and the two orders agree with each other.
+TEST(Codepage, IgualdadeDasOrdensDeTexto) {
+    for (int a = 1; a < 256; ++a)
+        for (int b = 1; b < 256; ++b) {
+            const std::string x(1, static_cast<char>(a)), y(1, static_cast<char>(b));
+            const int t = ComparaTextoAnsi(x, y), s = ComparaStrAnsi(x, y);
+            ASSERT_EQ(t == 0, IgualSemCaixa(x, y)) << a << " " << b;
+            ASSERT_EQ(s == 0, a == b) << a << " " << b;
+            ASSERT_EQ(t, -ComparaTextoAnsi(y, x)) << a << " " << b;
+            if (t != 0) {
+                ASSERT_EQ(s, t) << a << " " << b;
+            }
+        }
+    EXPECT_LT(ComparaStrAnsi("rio", "Rio"), 0) << "lower case first";
+    EXPECT_GT(ComparaStrAnsi("RIo", "Rio"), 0);
+    EXPECT_LT(ComparaStrAnsi("Rio", "rios"), 0) << "letters before case";
 }
 
 } // namespace

@@ -153,3 +153,27 @@ TEST(Tradutores, MuitosParentesesNumericosNumaLinha) {
 }
 
 } // namespace
+
+namespace {
+
+// The signs kept once for both translators: each translator writes each of
+// them as the shared table says, outside and inside foreign text, alone and
+// after the grave accent.
+TEST(SinaisComuns, OsDoisTradutoresEscrevemIgual)
+{
+    EstadoEscopo escopo;
+    const std::pair<const char*, Traduz> tradutores[] = {{"old", TraduzAntigo}, {"unified", TraduzUnificado}};
+    for (const auto& [nome, traduz] : tradutores) {
+        for (bool ingles : {false, true}) {
+            TextoIngles = ingles;
+            for (const dmtradutor::SinalComum& s : dmtradutor::kSinaisEspeciais)
+                EXPECT_EQ(traduz(std::string(1, static_cast<char>(s.tinta))), ingles ? s.ingles : s.normal)
+                    << nome << " " << static_cast<int>(s.tinta) << (ingles ? " foreign" : "");
+            for (const dmtradutor::SinalComum& s : dmtradutor::kSinaisAposAcento)
+                EXPECT_EQ(traduz(std::string("`") + static_cast<char>(s.tinta)), ingles ? s.ingles : s.normal)
+                    << nome << " accent " << static_cast<char>(s.tinta) << (ingles ? " foreign" : "");
+        }
+    }
+}
+
+} // namespace

@@ -46,17 +46,20 @@ TEST_F(VisualLinhasTest, RotulosVoltamDe200Para1) {
 }
 
 TEST_F(VisualLinhasTest, ModosDeLinha) {
+    // Reserved room (a graphic's room, and the fill of a real-size page: a
+    // vertical tab, after the margin's blanks) shows blank in every mode,
+    // never as the cell or glyph of its control character.
     const std::vector<std::string> lidas = {"ab      ", "abcdefgh", std::string(1, '\x0b'),
-                                            kTraco + "      ", "xy"};
+                                            "  \x0b", kTraco + "      ", "xy"};
     struct {
         int modo;
         std::vector<std::string> esperado;
     } casos[] = {
-        {mlSomenteTexto, {"ab      ", "abcdefgh", "\x0b", kTraco, "xy"}},
+        {mlSomenteTexto, {"ab      ", "abcdefgh", "", "", kTraco, "xy"}},
         {mlNumeracaoEsquerda,
-         {"#a  lab   l", "#b  labcdel", "#c  l     l", kTraco, "#a  lxy   l"}},
-        {mlNumeracaoDireita, {"ab   l#a  ", "abcdel#b  ", "     l#c  ", kTraco, "xy   l#a  "}},
-        {mlLimiteLinha, {"ab   l", "abcdel", "     l", kTraco, "xy   l"}},
+         {"#a  lab   l", "#b  labcdel", "#c  l     l", "#d  l     l", kTraco, "#a  lxy   l"}},
+        {mlNumeracaoDireita, {"ab   l#a  ", "abcdel#b  ", "     l#c  ", "     l#d  ", kTraco, "xy   l#a  "}},
+        {mlLimiteLinha, {"ab   l", "abcdel", "     l", "     l", kTraco, "xy   l"}},
     };
     for (const auto& c : casos)
         EXPECT_EQ(MontaLinhasVisual(lidas, c.modo, 5, rotulos), c.esperado) << "mode " << c.modo;

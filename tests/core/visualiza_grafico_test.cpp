@@ -217,9 +217,10 @@ TEST_F(PreviewGraf, ArquivoAusenteAvisaEOrestoSeDesenha) {
 // A graphic too wide or too long for the page: the limit messages, and the
 // drawing clipped to the picture, however long the file's lines.
 TEST_F(PreviewGraf, GraficoForaDosLimites) {
-    pasta.grava("largo.grb", std::string(100000, '*') + "\r\n");
+    // As wide as a page matrix holds (a wider graphic is refused).
+    pasta.grava("largo.grb", std::string(LadoMatriz, '*') + "\r\n");
     pasta.grava("longo.grb", std::string(400, '\n') + "*");
-    pasta.grava("ambos.grb", std::string(400, '\n') + std::string(100000, '#'));
+    pasta.grava("ambos.grb", std::string(400, '\n') + std::string(LadoMatriz, '#'));
     pasta.grava("binario.grb", std::string("\x00\x01\xff\n\x7f", 5));
     const std::string linha = "Gráfico fora dos limites da linha"_cp;
     const std::string pagina = "Gráfico fora dos limites da página"_cp;

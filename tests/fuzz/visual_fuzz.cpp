@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/dmchkbrl.h"
+#include "core/dmtraduz_rascunho.h"
 #include "core/dmvars.h"
 #include "editor/dmvisual_linhas.h"
 #include "tests/fuzz/fuzz_apoio.h"
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string arq = GravaFuzz("rascunho.txt", rascunho);
 
     std::vector<std::string> lidas;
-    EXIGE(LeLinhasRascunho(arq, lidas));
+    EXIGE(LeRascunho(arq, lidas));
     EXIGE(lidas.size() <= rascunho.size() + 1);
     const int n = static_cast<int>(lidas.size());
 

@@ -1,8 +1,8 @@
 // Screenshots of the braille on screen (run by tools/capturas.sh, not by
 // ctest): the main window with the five-line strip, the braille view in line
-// mode 1 and in reviewer mode, the back-check window and the five settings
-// windows, as PNG files; and the time of F9 on a document at the editor's
-// limit through the windows.
+// mode 1 and in reviewer mode, the back-check window, the menus of the
+// export and external programs and the five settings windows, as PNG files;
+// and the time of F9 on a document at the editor's limit through the windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -32,23 +33,9 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
+#include "gui/capturas_apoio.h"
 
 namespace {
-
-std::string Pasta() {
-    const char* p = std::getenv("DOTMARA_CAPTURAS");
-    std::string d = p && *p ? p : "/tmp";
-    if (d.back() != '/') d += '/';
-    return d;
-}
-
-bool Grava(QWidget* w, const std::string& nome) {
-    QApplication::processEvents();
-    const QPixmap px = w->grab();
-    const std::string caminho = Pasta() + nome;
-    std::printf("%s %dx%d\n", caminho.c_str(), px.width(), px.height());
-    return !px.isNull() && px.save(QString::fromStdString(caminho));
-}
 
 class Capturas : public ::testing::Test {
 protected:
@@ -95,32 +82,32 @@ TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
     janela->ckbox5Linhas->click();
     Cursor(6);
     emit janela->LabLinhas[3]->clicado();
-    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal.png"));
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_principal.png"));
 
     janela->VisualizaBraille(true, true);
     ASSERT_TRUE(visual->isVisible());
     visual->resize(900, 620);
     EXPECT_GT(visual->lboxVisual->count(), 0);
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual.png"));
     visual->cboxVisLinhas->setCurrentIndex(1);
     visual->AtualizaPosicao();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_numerada.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_numerada.png"));
     visual->imEmTinta->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_tinta.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_tinta.png"));
     visual->imEmBraille->trigger();
     visual->Pequeno1->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_pequeno.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pequeno.png"));
     visual->Normal1->trigger();
 
     janela->imModoRevisor->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_revisor.png"));
-    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal_revisor.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_revisor.png"));
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_principal_revisor.png"));
     janela->imModoRevisor->trigger();
 
     visual->cboxVisLinhas->setCurrentIndex(0);
     visual->Conferir();
     ASSERT_NE(formChecaBrl, nullptr);
-    EXPECT_TRUE(Grava(formChecaBrl, "dotmara_checabrl.png"));
+    EXPECT_TRUE(GravaCaptura(formChecaBrl, "dotmara_checabrl.png"));
 }
 
 TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
@@ -156,6 +143,27 @@ TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
     EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
 }
 
+// The menus that hold the export, the external programs and the manual,
+// each opened as the user opens it.
+TEST_F(Capturas, DISABLED_MenusExportacaoEProgramas) {
+    janela->resize(900, 600);
+    janela->show();
+    struct Menu {
+        QMenu* menu;
+        const char* arquivo;
+    };
+    for (const Menu& m : {Menu{janela->menuArquivo, "menu_arquivo.png"}, Menu{janela->menuGraficos, "menu_graficos.png"},
+                          Menu{janela->imEditorGrafico, "menu_editor_grafico.png"},
+                          Menu{janela->menuUtilitarios, "menu_utilitarios.png"},
+                          Menu{janela->menuOrtografia, "menu_ortografia.png"},
+                          Menu{janela->Manutenonodicionrio1, "menu_manutencao.png"},
+                          Menu{janela->menuAjuda, "menu_ajuda.png"}}) {
+        m.menu->popup(janela->mapToGlobal(QPoint(10, 30)));
+        EXPECT_TRUE(GravaCaptura(m.menu, m.arquivo));
+        m.menu->hide();
+    }
+}
+
 // The five settings windows as a transcriber opens them from "Configurar",
 // each at the size its controls ask for.
 TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
@@ -166,7 +174,7 @@ TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
     config.edtNumColunas->setText("40");
     config.edtNumLinhas->setText("25");
     config.edtCabecalho->setText(ParaQString("Memórias Póstumas de Brás Cubas"_cp));
-    EXPECT_TRUE(Grava(&config, "dotmara_config.png"));
+    EXPECT_TRUE(GravaCaptura(&config, "dotmara_config.png"));
     config.close();
 
     TformConfigPrn prn;
@@ -174,24 +182,24 @@ TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
     prn.cbboxModeloImp->setEditText(QStringLiteral("Index Basic V4"));
     prn.rbtnCOM1->click();
     prn.ckboxEnviaVazias->setChecked(true);
-    EXPECT_TRUE(Grava(&prn, "dotmara_config_impressora.png"));
+    EXPECT_TRUE(GravaCaptura(&prn, "dotmara_config_impressora.png"));
     prn.rbtnRede->click();
-    EXPECT_TRUE(Grava(&prn, "dotmara_config_impressora_rede.png"));
+    EXPECT_TRUE(GravaCaptura(&prn, "dotmara_config_impressora_rede.png"));
     prn.hide();
 
     TformConfigDir dir;
     dir.show();
-    EXPECT_TRUE(Grava(&dir, "dotmara_config_diretorios.png"));
+    EXPECT_TRUE(GravaCaptura(&dir, "dotmara_config_diretorios.png"));
     dir.hide();
 
     TformConfigMargem margem;
     margem.show();
-    EXPECT_TRUE(Grava(&margem, "dotmara_config_margem.png"));
+    EXPECT_TRUE(GravaCaptura(&margem, "dotmara_config_margem.png"));
     margem.hide();
 
     TformConfigDicionario dic;
     dic.show();
-    EXPECT_TRUE(Grava(&dic, "dotmara_config_dicionario.png"));
+    EXPECT_TRUE(GravaCaptura(&dic, "dotmara_config_dicionario.png"));
     dic.close();
 }
 

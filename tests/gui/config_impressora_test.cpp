@@ -303,14 +303,19 @@ TEST_F(ConfigImpressora, ThePumaEntryAndTheBRLBoxFollowTheModel) {
 }
 
 TEST_F(ConfigImpressora, TheMainWindowsPumaEntry) {
-    auto* entrada = new QAction(QStringLiteral("Chamar &Puma 7"), janela.get());
-    entrada->setObjectName("imChamarPuma2");
+    QAction* entrada = janela->Acao("imChamarPuma2");
+    ASSERT_NE(entrada, nullptr);
     Cria("Marca=Puma 7\r\n");
     janela->LigaConfigPrn(prn.get());
     EXPECT_TRUE(entrada->isEnabled());
     prn->cbboxModeloImp->setEditText(QStringLiteral("puma 7"));
     janela->FormActivate();
     EXPECT_FALSE(entrada->isEnabled());
+    // The main window asks the window's box, not the setting.
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Puma 7"));
+    ImprMarca = "Juliet";
+    janela->FormActivate();
+    EXPECT_TRUE(entrada->isEnabled());
 }
 
 // ---- "&OK" ---------------------------------------------------------------------
@@ -379,7 +384,7 @@ TEST_F(ConfigImpressora, TheViewsPrinterButtonOpensTheWindowAsItsCaller) {
     visual->btnImpressora->click();
     EXPECT_TRUE(prn->isVisible());
     EXPECT_EQ(prn->Chamador, visual.get());
-    janela->imImprBraille->trigger();
+    janela->Acao("imImprBraille")->trigger();
     EXPECT_EQ(prn->Chamador, janela.get());
 }
 

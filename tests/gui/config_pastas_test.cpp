@@ -192,10 +192,10 @@ TEST_F(ConfigMargem, CancelChangesNothingAndTheNextShowHasTheSettings) {
 
 TEST_F(ConfigMargem, MakeItTheDefaultWritesBothKeys) {
     cfg.DefineConteudo("[DOTMARA]\r\nquebraLin=S\r\n");
-    janela->imConfigMargem->trigger();
+    janela->Acao("imConfigMargem")->trigger();
     ASSERT_FALSE(margem->isVisible()); // the window of the test is not the program's
     formConfigMargem = margem.get();
-    janela->imConfigMargem->trigger();
+    janela->Acao("imConfigMargem")->trigger();
     EXPECT_TRUE(margem->isVisible());
     margem->chckBoxQuebraAutom->click();
     margem->edtColunaMax->setText("64");
@@ -260,7 +260,7 @@ TEST_F(ConfigDicionario, TheMenuShowsItModallyAndMakeItTheDefaultWritesTheSectio
         dic->edtDiciona->setText(ParaQString(longo));
         dic->btnPadrao->click();
     });
-    janela->imVerifOrtografico->trigger();
+    janela->Acao("imVerifOrtografico")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_FALSE(dic->isVisible());
     EXPECT_EQ(cfg.Conteudo(), "[DICIONARIO]\r\nARQDIC=" + longo +

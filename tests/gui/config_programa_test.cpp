@@ -333,7 +333,7 @@ TEST_F(ConfigPrograma, OldCodeAnd40By25PagesReachTheStripAndTheView) {
     ASSERT_NE(antiga, unificada);
 
     Cria();
-    janela->imParametros->trigger();
+    janela->Acao("imParametros")->trigger();
     ASSERT_TRUE(w().isVisible());
     w().rbtnBrailleAntigo->click();
     w().edtNumColunas->setText("40");
@@ -456,20 +456,19 @@ TEST_F(ConfigPrograma, AFailedWriteSaysSoAndKeepsTheOldFile) {
 
 // ---- The menu -------------------------------------------------------------------
 
-TEST_F(ConfigPrograma, TheConfigureMenuInTheOrderOfItsEntries) {
-    std::vector<std::pair<std::string, std::string>> entradas;
-    for (QAction* a : janela->menuConfigurar->actions())
-        if (!a->isSeparator()) entradas.emplace_back(a->objectName().toStdString(), DeQString(a->text()));
-    ASSERT_GE(entradas.size(), 6u);
-    const std::vector<std::pair<std::string, std::string>> esperadas = {
-        {"imParametros", "&Parâmetros do Programa"_cp},
-        {"imConfigMargem", "Configuração da &Margem"_cp},
-        {"imImprBraille", "&Impressora Braille"},
-        {"Diretorios1", "&Diretórios"_cp},
-        {"imVerifOrtografico", "&Verificador Ortográfico"_cp},
-    };
-    EXPECT_EQ(std::vector(entradas.begin(), entradas.begin() + 5), esperadas);
-    EXPECT_EQ(entradas[5].second, "Modo &Revisor");
+// The "Configurar" entries are connected and each opens its window.
+TEST_F(ConfigPrograma, TheConfigureEntriesOpenTheirWindows) {
+    Cria();
+    EXPECT_FALSE(w().isVisible());
+    for (const char* entrada : {"imParametros", "imConfigMargem", "imImprBraille", "Diretorios1", "imVerifOrtografico"}) {
+        ASSERT_NE(janela->Acao(entrada), nullptr) << entrada;
+        EXPECT_TRUE(janela->Acao(entrada)->isEnabled()) << entrada;
+    }
+    for (const char* manipulador : {"imParametrosClick", "imConfigMargemClick", "imImprBrailleClick", "Diretorios1Click",
+                                    "imVerifOrtograficoClick"})
+        EXPECT_TRUE(janela->ComandoLigado(manipulador)) << manipulador;
+    janela->Acao("imParametros")->trigger();
+    EXPECT_TRUE(w().isVisible());
 }
 
 } // namespace

@@ -128,6 +128,41 @@ TEST(TformImprime, DispositivoQueNaoAbreAvisa) {
     EXPECT_TRUE(formImprime->NomeDispositivo.empty());
 }
 
+// "PRN" on a system without print queues: the user learns it, and how to
+// emboss to a file instead, before any system dialog.
+TEST(TformImprime, PrnSemFilaAvisaAntesDeQualquerDialogo) {
+    for (const char* nome : {"PRN", "prn"}) {
+        SCOPED_TRACE(nome);
+        Janelas j;
+        DialogosFalsosEscopo dlg;
+        formImprime->ContaFilasImpressao = [] { return 0; };
+        formImprime->show();
+        formImprime->edNomeArqImpr->setText(QString::fromLatin1(nome));
+        // A system dialog that opened anyway is closed and noted, so the
+        // test cannot hang on it.
+        bool abriuDialogo = false;
+        QTimer vigia;
+        vigia.setInterval(200);
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                abriuDialogo = true;
+                m->close();
+            }
+        });
+        vigia.start();
+        formImprime->btnImprime->click();
+        vigia.stop();
+        EXPECT_FALSE(abriuDialogo);
+        EXPECT_EQ(dlg.fake.Textos(),
+                  (std::vector<std::string>{
+                      "Nenhuma impressora est\xe1 instalada no sistema: o CUPS n\xe3o tem nenhuma fila de "
+                      "impress\xe3o.\r\nPara gravar o braille num arquivo, escreva o nome do arquivo em "
+                      "\"Dispositivo de impress\xe3o:\" no lugar de PRN."}));
+        EXPECT_FALSE(Imprimindo.load());
+        EXPECT_TRUE(formImprime->NomeDispositivo.empty());
+    }
+}
+
 TEST(SuperficieTigerQt, PaginasEmPdf) {
     PastaTemporaria t;
     std::string pdf = t.caminho("tiger.pdf");

@@ -99,13 +99,6 @@ TEST(ServicosQtTest, KeltoLockSeenByBothSides) {
     EXPECT_FALSE(s.InstanciaAtiva(nome));
 }
 
-TEST(ServicosQtTest, InstalledAsTheProgramsServices) {
-    InstalaServicosQt();
-    EXPECT_NE(dynamic_cast<ServicosQt*>(&servicos()), nullptr);
-    DefineServicos(nullptr);
-    EXPECT_EQ(dynamic_cast<ServicosQt*>(&servicos()), nullptr);
-}
-
 } // namespace
 
 #include "servicosqt_test.moc"

@@ -3,6 +3,7 @@
 // print dialog. Also run under ThreadSanitizer.
 #include "core/dmvars.h"
 #include "output/dmdevice_geometria.h"
+#include "output/dmgrafpr.h"
 #include "output/dmprint.h"
 #include "platform/dialogos.h"
 #include "support/config_pagina_teste.h"
@@ -17,6 +18,7 @@
 
 #include <cstdlib>
 
+#include <atomic>
 #include <chrono>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -223,13 +225,45 @@ TEST_F(Trabalho, ClicheEsperaAntesDeFechar) {
     EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{false, true}));
 }
 
+// A job composes its graphic pages on a matrix of its own: the graphic tools
+// of the user-interface thread drawing on theirs meanwhile change nothing
+// the embosser gets (and, under ThreadSanitizer, race with nothing).
+TEST_F(Trabalho, PaginasGraficasNaoUsamAMatrizDasFerramentas) {
+    inst.pagina.TipoTratGrafico = 3;
+    for (int p = 0; p < 6; ++p) {
+        for (int i = 0; i < 20; ++i) inst.rascunho.push_back(std::string(30, static_cast<char>('A' + (p + i) % 26)));
+        inst.rascunho.push_back(TRACOS);
+    }
+    Executa(Disp());
+    const std::string esperado = reg->Tudo();
+    ASSERT_FALSE(esperado.empty());
+
+    auto outro = std::make_shared<RegistroDispositivo>();
+    dlg.reg = outro;
+    std::atomic<bool> fim{false};
+    std::thread trabalhador([&] {
+        ExecutaImpressao(inst, std::make_unique<DispositivoFalso>(outro), &avisos);
+        fim = true;
+    });
+    // The preview and the relief text at work on the user-interface thread.
+    for (int n = 0; !fim.load(); ++n) {
+        LimpaMatriz();
+        for (int x = 0; x < LadoMatriz; x += 2) MarcaPonto(x, (x + n) % LadoMatriz);
+        LimpaAreaMatriz(0, 0, 100, 100);
+    }
+    trabalhador.join();
+    EXPECT_EQ(outro->Tudo(), esperado);
+    LimpaMatriz();
+}
+
 TEST(LeRascunho, FinsDeLinhaELinhasLongas) {
     PastaTemporaria t;
     std::string longa(1000, 'x');
     std::string p = t.grava("r.txt", "a\r\n\r\n" + longa + "\nb\rc");
     std::vector<std::string> l;
     ASSERT_TRUE(LeRascunho(p, l));
-    EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b", "c"}));
+    // A lone CR is a byte of its line: the job gets the lines the view shows.
+    EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b\rc"}));
     EXPECT_FALSE(LeRascunho(t.caminho("falta.txt"), l));
     EXPECT_TRUE(l.empty());
     // A pipe in the draft's place is refused rather than read until a

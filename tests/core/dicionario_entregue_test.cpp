@@ -1,0 +1,181 @@
+// The dictionary the program ships, as a transcriber meets it: it loads, it
+// accepts the sample document's Portuguese, and it catches and corrects real
+// misspellings (tests/data/erros_ortograficos*.txt).
+#include "core/documento.h"
+#include "core/dmvars.h"
+#include "editor/dmdic.h"
+#include "editor/dmortog.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "platform/texto.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+class DicionarioEntregue : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const std::string d = std::string(DOTMARA_DATA_DIR) + "/";
+        codigo_ = CarregaDicionario(d + "diciona.dic", d + "diciona.suf", d + "diciona.exc", d + "diciona.nom",
+                                    d + "diciona.sug");
+    }
+    static void TearDownTestSuite() { LiberaDicionario(); }
+    void SetUp() override { ASSERT_EQ(codigo_, DicCarregado); }
+    DialogosFalsosEscopo d;
+    static int codigo_;
+};
+int DicionarioEntregue::codigo_ = -1;
+
+struct Erro {
+    std::string errada, correta;
+};
+
+std::vector<Erro> LeErros(const std::string& nome) {
+    std::string texto;
+    EXPECT_TRUE(LeArquivo(std::string(DOTMARA_TEST_DATA_DIR) + "/" + nome, texto)) << nome;
+    std::vector<Erro> r;
+    for (const std::string& l : DivideLinhas(Utf8ParaCp1252(texto))) {
+        if (l.empty() || l[0] == '#')
+            continue;
+        const size_t tab = l.find('\t');
+        if (tab == std::string::npos)
+            ADD_FAILURE() << nome << ": " << l;
+        else
+            r.push_back({l.substr(0, tab), l.substr(tab + 1)});
+    }
+    return r;
+}
+
+TEST_F(DicionarioEntregue, ArquivosCompletos) {
+    EXPECT_GT(Dicionario.ListaRadicais.Count(), 250000);
+    EXPECT_GT(Dicionario.ClassesSufixos.size(), 500u);
+    EXPECT_GT(Dicionario.NomesProprios.size(), 50000u);
+    EXPECT_GT(Dicionario.PalavrasInexistentes.size(), 20u);
+    EXPECT_GT(Dicionario.SugestaoDe.size(), 200u);
+    // Every class a stem names is in the suffix file: a check never stops
+    // on "problemas no dicionário".
+    for (int i = 0; i < Dicionario.ListaRadicais.Count(); i += 97)
+        ExpandeVerbete(Dicionario.ListaRadicais[i]);
+    EXPECT_TRUE(d.fake.registros.empty());
+}
+
+TEST_F(DicionarioEntregue, PalavrasComunsAceitas) {
+    const char* palavras[] = {
+        "a", "de", "não", "é", "ação", "ações", "coração", "Brasil", "São", "Paulo", "João",
+        "cantávamos", "fizéssemos", "disse-lhe", "cantá-lo-ia", "dir-se-ia", "guarda-chuva", "d'água", "pôr",
+        "ideia", "idéia", "frequente", "freqüente", "voo", "vôo", "paraquedas",
+        "ÁGUA", "Água", "tranquilo", "herói", "três", "português", "caráter", "atrás",
+    };
+    for (const char* p : palavras)
+        EXPECT_TRUE(PalavraCorreta(std::string(Utf8ParaCp1252(p)))) << p;
+}
+
+TEST_F(DicionarioEntregue, TextoDeExemploSoParaNoQueNaoEPortugues) {
+    std::string texto;
+    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt", texto));
+    LinhasEmMemoria doc(DivideLinhas(texto));
+    std::vector<std::string> erradas;
+    int l = 0, c = 0;
+    std::string p;
+    while (ProcuraPalavra(doc, true, l, c, p)) {
+        erradas.push_back(p);
+        ++c;
+    }
+    // The program's name, an English block and a line of emphasis signs.
+    EXPECT_EQ(erradas, (std::vector<std::string>{"Dotmara", "\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o",
+                                                 "Grow", "your", "own", "food"}));
+}
+
+// Reports wrong words, and has the correction among the suggestions.
+void ConfereErros(const std::string& arquivo, double minimoErradas, double minimoSugeridas) {
+    const std::vector<Erro> erros = LeErros(arquivo);
+    ASSERT_GE(erros.size(), 100u);
+    int erradas = 0, sugeridas = 0;
+    std::vector<std::string> l;
+    for (const Erro& e : erros) {
+        EXPECT_TRUE(PalavraCorreta(e.correta)) << arquivo << ": the correction " << Cp1252ParaUtf8(e.correta);
+        if (!PalavraCorreta(e.errada))
+            ++erradas;
+        SugerePalavras(e.errada, l);
+        if (std::find(l.begin(), l.end(), e.correta) != l.end())
+            ++sugeridas;
+    }
+    const double n = static_cast<double>(erros.size());
+    std::printf("%s: %zu misspellings, %.1f%% reported wrong, %.1f%% with the correction suggested\n",
+                arquivo.c_str(), erros.size(), 100.0 * erradas / n, 100.0 * sugeridas / n);
+    EXPECT_GE(erradas / n, minimoErradas) << arquivo;
+    EXPECT_GE(sugeridas / n, minimoSugeridas) << arquivo;
+}
+
+TEST_F(DicionarioEntregue, ErrosReaisApontadosECorrigidos) {
+    ConfereErros("erros_ortograficos.txt", 0.95, 0.70);
+    ConfereErros("erros_ortograficos_controle.txt", 0.95, 0.70);
+}
+
+// Share of the word tokens of real prose that the dictionary accepts, and
+// the words it stops at most often. Run by tools/qualidade_dicionario.sh on
+// the files named in DOTMARA_PROSA (UTF-8, separated by ":").
+TEST_F(DicionarioEntregue, DISABLED_ProsaReal) {
+    const char* env = std::getenv("DOTMARA_PROSA");
+    ASSERT_TRUE(env && *env) << "DOTMARA_PROSA names no file";
+    std::string lista = env;
+    size_t ini = 0;
+    while (ini <= lista.size()) {
+        size_t fim = lista.find(':', ini);
+        if (fim == std::string::npos)
+            fim = lista.size();
+        const std::string arq = lista.substr(ini, fim - ini);
+        ini = fim + 1;
+        std::string texto;
+        ASSERT_TRUE(LeArquivo(arq, texto)) << arq;
+        LinhasEmMemoria doc(DivideLinhas(Utf8ParaCp1252(texto)));
+        long total = 0, erradas = 0, semAcento = 0;
+        std::map<std::string, int> contagem;
+        std::vector<std::string> sug;
+        int l = 0, c = 0;
+        std::string p;
+        while (ProximaPalavra(doc, l, c, p)) {
+            ++total;
+            ++c;
+            if (PalavraCorreta(p))
+                continue;
+            ++erradas;
+            ++contagem[p];
+            // A word that the text wrote without its accents or cedilla (a
+            // misspelling of the text, not a false alarm).
+            SugerePalavras(p, sug);
+            if (std::any_of(sug.begin(), sug.end(), [&](const std::string& s) {
+                    if (s.size() != p.size() || s == p)
+                        return false;
+                    for (size_t i = 0; i < s.size(); ++i)
+                        if (s[i] != p[i] && static_cast<unsigned char>(s[i]) < 0xC0)
+                            return false;
+                    return true;
+                }))
+                ++semAcento;
+        }
+        std::printf("%s: %ld tokens, %.2f%% accepted; of the %ld stops, %ld are words written without "
+                    "their accents (%.2f%% of the tokens)\n",
+                    arq.c_str(), total, 100.0 * (total - erradas) / static_cast<double>(total), erradas, semAcento,
+                    100.0 * semAcento / static_cast<double>(total));
+        std::vector<std::pair<int, std::string>> ordem;
+        for (const auto& [w, n] : contagem)
+            ordem.emplace_back(-n, w);
+        std::sort(ordem.begin(), ordem.end());
+        std::printf("most frequent stops:");
+        for (size_t i = 0; i < ordem.size() && i < 60; ++i)
+            std::printf(" %s(%d)", Cp1252ParaUtf8(ordem[i].second).c_str(), -ordem[i].first);
+        std::printf("\n");
+    }
+}
+
+} // namespace

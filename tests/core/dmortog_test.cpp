@@ -1,0 +1,327 @@
+// The spell check's walk over the document: words, separators, the last
+// line, the context shown around a word and the line rebuilt with the
+// replacement.
+#include "core/documento.h"
+#include "core/dmvars.h"
+#include "editor/dmdic.h"
+#include "editor/dmortog.h"
+#include "platform/dialogos.h"
+#include "platform/texto.h"
+#include "support/dicionario_teste.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+TEST(ProximaPalavra, PalavrasESeparadores) {
+    const struct {
+        std::vector<std::string> linhas;
+        int linha, coluna;           // start (column from 1)
+        bool achou;
+        std::string palavra;
+        int linhaFim, colunaFim;     // column: first after the word
+        const char* caso;
+    } casos[] = {
+        {{"ab cd"}, 0, 0, true, "ab", 0, 3, "column 0 is read as 1"},
+        {{"ab cd"}, 0, 2, true, "ab", 0, 3, "inside a word: from its first character"},
+        {{"ab cd"}, 0, 3, true, "cd", 0, 6, "on a blank: the next word"},
+        {{"ab cd"}, 0, 4, true, "cd", 0, 6, "at the start of a word after a blank"},
+        {{"ab cd"}, 0, 6, false, "", 1, 0, "past the last word"},
+        {{"guarda-chuva, d'\xe1gua"}, 0, 8, true, "guarda-chuva", 0, 13, "a hyphen between letters joins"},
+        {{"guarda-chuva, d'\xe1gua"}, 0, 14, true, "d'\xe1gua", 0, 21, "so does an apostrophe"},
+        {{"abc123def"}, 0, 1, true, "abc", 0, 4, "digits end a word"},
+        {{"abc123def"}, 0, 4, true, "def", 0, 10, "and start none"},
+        {{"- Voc\xea? -Sim--n\xe3o-"}, 0, 1, true, "Voc\xea", 0, 7, "a lone dash is no word"},
+        {{"- Voc\xea? -Sim--n\xe3o-"}, 0, 7, true, "Sim", 0, 13, "a dash before a word is not part of it"},
+        {{"- Voc\xea? -Sim--n\xe3o-"}, 0, 13, true, "n\xe3o", 0, 18, "two dashes separate words; nor is one after it"},
+        {{"- Voc\xea? -Sim--n\xe3o-"}, 0, 18, false, "", 1, 0, "a trailing dash"},
+        {{"'texto'"}, 0, 1, true, "texto", 0, 7, "quote marks around a word"},
+        {{"\xc0 \xd1" "andu \xcctaca"}, 0, 1, true, "\xc0", 0, 2, "accented capitals are letters"},
+        {{"\xc0 \xd1" "andu \xcctaca"}, 0, 2, true, "\xd1" "andu", 0, 8, ""},
+        {{"\xc0 \xd1" "andu \xcctaca"}, 0, 8, true, "taca", 0, 14, "\xcc is not one"},
+        {{"um", "", "  ", "dois"}, 0, 3, true, "dois", 3, 5, "empty and blank lines are skipped"},
+        {{"um", "dois"}, 1, 1, true, "dois", 1, 5, "the last line is checked"},
+        {{"um", "dois"}, 1, 5, false, "", 2, 0, "end of the last line"},
+        {{"um"}, 1, 0, false, "", 1, 0, "past the last line"},
+        {{}, 0, 0, false, "", 0, 0, "an empty document"},
+        {{"um"}, -1, 7, true, "um", 0, 3, "a line before the first starts at the top"},
+    };
+    for (const auto& c : casos) {
+        LinhasEmMemoria doc(c.linhas);
+        int l = c.linha, col = c.coluna;
+        std::string p = "lixo";
+        EXPECT_EQ(ProximaPalavra(doc, l, col, p), c.achou) << c.caso;
+        EXPECT_EQ(p, c.palavra) << c.caso;
+        EXPECT_EQ(l, c.linhaFim) << c.caso;
+        EXPECT_EQ(col, c.colunaFim) << c.caso;
+    }
+}
+
+TEST(ProximaPalavra, CaracteresDePalavra) {
+    const std::string letras = "'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                               "ÀÁÂÃÇÈÉÊÍÎÑÓÔÕÖÚÜàáâãçèéêíîñóôõöúü"_cp;
+    for (int c = 0; c < 256; ++c)
+        EXPECT_EQ(CaracteresPalavra.test(static_cast<size_t>(c)), letras.find(static_cast<char>(c)) != std::string::npos)
+            << c;
+}
+
+class Procura : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const int r = CarregaDicionario(pasta.grava("d.dic", "cas n\r\num =\r\n"), pasta.grava("d.suf", "[n]\r\na\r\no\r\n"),
+                                        pasta.grava("d.exc", ""), pasta.grava("d.nom", ""), pasta.grava("d.sug", ""));
+        ASSERT_EQ(r, DicCarregado);
+    }
+    void TearDown() override { LiberaDicionario(); }
+    PastaTemporaria pasta;
+    DialogosFalsosEscopo d;
+};
+
+TEST_F(Procura, SaltaAsPalavrasCorretas) {
+    LinhasEmMemoria doc({"Um caso, uma casa", "um casx casa", "casa"});
+    int l = 0, c = 0;
+    std::string p;
+    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
+    EXPECT_EQ(p, "uma");
+    EXPECT_EQ(l, 0);
+    EXPECT_EQ(c, 13);
+    ++c;
+    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
+    EXPECT_EQ(p, "casx");
+    EXPECT_EQ(l, 1);
+    EXPECT_EQ(c, 8);
+    EXPECT_FALSE(ProcuraPalavra(doc, true, l, c, p)) << "the rest is correct, the last line too";
+    EXPECT_EQ(l, 3);
+    // Every word, correct or not.
+    l = 0;
+    c = 4;
+    ASSERT_TRUE(ProcuraPalavra(doc, false, l, c, p));
+    EXPECT_EQ(p, "caso");
+}
+
+TEST(ContextoPalavra, QuinzeDeCadaLado) {
+    const std::string linha = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJ";
+    const struct {
+        std::string linha;
+        int inicio;
+        std::string contexto;
+    } casos[] = {
+        {linha, 21, "...56789abcdefghijklmnopqrstuvwxyz..."},
+        {linha, 3, "...0123456789abcdefgh..."},
+        {linha, 1, "...0123456789abcdef..."},
+        {linha, 40, "...opqrstuvwxyzABCDEFGHIJ..."},
+        {"uma", 1, "...uma..."},
+        {"", 1, "......"},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(ContextoPalavra(c.linha, c.inicio), c.contexto) << c.inicio;
+        EXPECT_LE(ContextoPalavra(c.linha, c.inicio).size(), 31u + 6u);
+    }
+}
+
+TEST(TrocaPalavra, NoMesmoLugar) {
+    EXPECT_EQ(TrocaPalavra("um casx aqui", 4, 4, "casa"), "um casa aqui");
+    EXPECT_EQ(TrocaPalavra("um casx aqui", 4, 4, "coisas"), "um coisas aqui");
+    EXPECT_EQ(TrocaPalavra("um casx aqui", 4, 4, ""), "um  aqui") << "an empty replacement removes the word";
+    EXPECT_EQ(TrocaPalavra("casx", 1, 4, "casa"), "casa");
+    EXPECT_EQ(TrocaPalavra("ab", 9, 2, "x"), "abx") << "past the end: appended";
+}
+
+} // namespace
+
+// ---- The commands, over a document in memory ------------------------------------
+
+namespace comandos {
+
+// The replacement dialog, answered by script: each showing takes the next
+// answer (nullopt: "Deixar"), and records what it showed.
+class DialogoFalso : public DialogoSubstituicao {
+public:
+    void MostraSubstituicao(const std::string& contexto) override {
+        contextos.push_back(contexto);
+        palavras.push_back(PalavraOriginal);
+        std::optional<std::string> r;
+        if (!respostas.empty()) {
+            r = respostas.front();
+            respostas.erase(respostas.begin());
+        }
+        PalavraEscolhida = r ? *r : PalavraOriginal;
+    }
+    std::vector<std::optional<std::string>> respostas;
+    std::vector<std::string> contextos, palavras;
+};
+
+class Ortografia : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RestauraPadroes();
+        dicionario = std::make_unique<DicionarioDeTeste>();
+    }
+    void TearDown() override {
+        LiberaDicionario();
+        RestauraPadroes();
+    }
+    // The caret's line and column.
+    std::pair<int, int> Cursor() const {
+        int l = 0, c = 0;
+        doc.LinColInicioSel(l, c);
+        return {l, c};
+    }
+    std::unique_ptr<DicionarioDeTeste> dicionario;
+    PastaTemporaria& pasta() { return dicionario->pasta; }
+    DialogosFalsosEscopo d;
+    DialogoFalso dialogo;
+    DocumentoEmMemoria doc{{"um casx e uma casa", "casox", "fim"}};
+};
+
+TEST_F(Ortografia, F7CorrigeEContinuaDepoisDaPalavra) {
+    dialogo.respostas = {std::string("casa"), std::nullopt};
+    VerificaOrtografia(doc, dialogo);
+    ASSERT_EQ(dialogo.palavras, std::vector<std::string>{"casx"});
+    EXPECT_EQ(dialogo.contextos[0], "...um casx e uma casa...");
+    EXPECT_EQ(doc.Linha(0), "um casa e uma casa");
+    EXPECT_EQ(Cursor(), std::make_pair(0, 8)) << "one column after the word now in the text";
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.back(), "uma") << "the next F7 goes on after it";
+    EXPECT_EQ(doc.Linha(0), "um casa e uma casa") << "\"Deixar\" changes nothing";
+    EXPECT_EQ(Cursor(), std::make_pair(0, 14));
+    dialogo.respostas = {std::string("")};
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.back(), "casox");
+    EXPECT_EQ(doc.Linha(1), "") << "an empty replacement takes the word out";
+    d.fake.Limpa();
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.size(), 3u) << "the last line is correct";
+    EXPECT_EQ(d.fake.Textos(), std::vector<std::string>{"Fim do Texto"});
+    EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto()) << "the caret at the end of the text";
+}
+
+TEST_F(Ortografia, SubstituicaoEUmPassoDeDesfazer) {
+    dialogo.respostas = {std::string("casas")};
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(doc.Linha(0), "um casas e uma casa");
+    doc.Desfaz();
+    EXPECT_EQ(doc.Linha(0), "um casx e uma casa");
+}
+
+TEST_F(Ortografia, DoCursorEmDiante) {
+    const struct {
+        int coluna;       // of the caret, from 0, in line 0
+        bool todas;       // Ctrl+F7
+        const char* palavra;
+    } casos[] = {
+        {5, true, "casx"},    // inside a word: the whole word
+        {3, true, "casx"},    // at the start of a word after a blank
+        {8, true, "uma"},     // after the wrong word
+        {0, false, "um"},     // Ctrl+F7: a correct word too
+        {2, false, "um"},     // the word before the caret
+        {3, false, "casx"},
+    };
+    for (const auto& c : casos) {
+        dialogo.palavras.clear();
+        doc.PosicionaCursor(0, c.coluna);
+        if (c.todas)
+            VerificaOrtografia(doc, dialogo);
+        else
+            VerificaPalavra(doc, dialogo);
+        ASSERT_EQ(dialogo.palavras.size(), 1u) << c.coluna;
+        EXPECT_EQ(dialogo.palavras[0], c.palavra) << c.coluna;
+    }
+    std::vector<std::string> s;
+    SugerePalavras("um", s);
+    EXPECT_EQ(s, std::vector<std::string>{"um"}) << "a correct word is among its own suggestions";
+}
+
+TEST_F(Ortografia, PalavraSelecionadaAtrasDoDialogo) {
+    struct Olha : DialogoSubstituicao {
+        DocumentoEditavel* doc = nullptr;
+        std::string selecionado;
+        void MostraSubstituicao(const std::string&) override {
+            selecionado = doc->TextoSelecionado();
+            PalavraEscolhida = PalavraOriginal;
+        }
+    } olha;
+    olha.doc = &doc;
+    doc.PosicionaCursor(1, 0);
+    VerificaOrtografia(doc, olha);
+    EXPECT_EQ(olha.selecionado, "casox");
+    EXPECT_EQ(Cursor(), std::make_pair(2, 0)) << "a word at the end of its line: the next line";
+    olha.selecionado = "nada";
+    VerificaOrtografia(doc, olha);
+    EXPECT_EQ(olha.selecionado, "nada") << "the next check does not stop at the same word again";
+    EXPECT_EQ(d.fake.Textos().back(), "Fim do Texto");
+}
+
+TEST_F(Ortografia, CarregaNaPrimeiraVezSobOAvisoDeEspera) {
+    EXPECT_FALSE(DicionarioCarregado);
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_TRUE(DicionarioCarregado);
+    ASSERT_GE(d.fake.registros.size(), 1u);
+    EXPECT_EQ(d.fake.registros[0].tipo, DialogosFalsos::Tipo::Espere);
+    EXPECT_EQ(d.fake.registros[0].texto, "O dicionário está sendo carregado."_cp);
+    EXPECT_FALSE(d.fake.esperaVisivel);
+    d.fake.Limpa();
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_TRUE(d.fake.registros.empty()) << "loaded once";
+}
+
+TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
+    ArqNomes = pasta().caminho("falta.nom");
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_FALSE(DicionarioCarregado);
+    EXPECT_TRUE(dialogo.palavras.empty());
+    ASSERT_EQ(d.fake.registros.size(), 2u);
+    EXPECT_EQ(d.fake.registros[1].texto, "Erro ao carregar o Dicionário"_cp);
+    EXPECT_FALSE(d.fake.registros[1].comEspera) << "the wait notice is gone first";
+    EXPECT_EQ(doc.Linha(0), "um casx e uma casa");
+}
+
+TEST_F(Ortografia, CarregarELiberar) {
+    using T = DialogosFalsos::Tipo;
+    const struct {
+        void (*comando)();
+        const char* arquivoNomes;    // nullptr: the good one
+        bool carregadoDepois;
+        T tipo;
+        std::string mensagem;
+    } casos[] = {
+        {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {DescarregaDicionario, nullptr, false, T::MensagemRapida, "Dicionário removido da memória."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {RecarregaDicionario, "falta.nom", false, T::MensagemOK, "Erro ao carregar o Dicionário."_cp},
+        {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
+    };
+    const std::string nomes = ArqNomes;
+    int passo = 0;
+    for (const auto& c : casos) {
+        d.fake.Limpa();
+        ArqNomes = c.arquivoNomes ? pasta().caminho(c.arquivoNomes) : nomes;
+        c.comando();
+        EXPECT_EQ(DicionarioCarregado, c.carregadoDepois) << passo;
+        ASSERT_EQ(d.fake.registros.size(), 1u) << passo << " (no wait notice outside the check)";
+        EXPECT_EQ(d.fake.registros[0].tipo, c.tipo) << passo;
+        EXPECT_EQ(d.fake.registros[0].texto, c.mensagem) << passo;
+        EXPECT_EQ(PalavraCorreta("casa"), c.carregadoDepois) << passo;
+        ++passo;
+    }
+}
+
+TEST_F(Ortografia, NovosNomesDeArquivoSoNaProximaCarga) {
+    ASSERT_TRUE(GaranteDicionario());
+    ArqDicionario = pasta().grava("outro.dic", "lob n\r\n");
+    EXPECT_TRUE(PalavraCorreta("casa")) << "the dictionary in memory stays";
+    RecarregaDicionario();
+    EXPECT_FALSE(PalavraCorreta("casa"));
+    EXPECT_TRUE(PalavraCorreta("lobo"));
+}
+
+} // namespace comandos

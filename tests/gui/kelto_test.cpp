@@ -1,0 +1,468 @@
+// The touch-up program through its real windows: keys as Qt delivers them
+// (auto-repeat, the keypad), the options window's buttons and modes, the
+// clipboard, the dot drawer with the mouse, the cells on screen, and the
+// program body: a missing code table, a second start, and the program itself
+// started from the build folder holding its lock.
+#include "core/celas/celasqt.h"
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
+#include "platform/dialogos.h"
+#include "platform/qt/servicosqt.h"
+#include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
+#include "support/temporario.h"
+#include "touchup/gui/kelto_programa.h"
+#include "touchup/gui/ukelto.h"
+#include "touchup/gui/ukelto2.h"
+#include "touchup/gui/ukelto3.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+std::string Brancos(std::size_t n) { return std::string(n, ' '); }
+
+void Tecla(QWidget* w, QEvent::Type tipo, int tecla, Qt::KeyboardModifiers m = Qt::NoModifier,
+           const QString& texto = QString(), bool repetida = false) {
+    QKeyEvent e(tipo, tecla, m, texto, repetida);
+    QApplication::sendEvent(w, &e);
+}
+void Aperta(QWidget* w, int tecla, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& texto = QString()) {
+    Tecla(w, QEvent::KeyPress, tecla, m, texto);
+    Tecla(w, QEvent::KeyRelease, tecla, m, texto);
+}
+
+void Mouse(QWidget* w, QEvent::Type tipo, Qt::MouseButton b, QPoint p) {
+    const Qt::MouseButtons botoes = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
+    QMouseEvent e(tipo, QPointF(p), w->mapToGlobal(QPointF(p)), b, botoes, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void Clica(QWidget* w, Qt::MouseButton b, QPoint p) {
+    Mouse(w, QEvent::MouseButtonPress, b, p);
+    Mouse(w, QEvent::MouseButtonRelease, b, p);
+}
+
+// The settings and data of one test: an INI file of its own, the shipped
+// code tables, and the runtime folder where the single-instance lock lives.
+class AmbienteKelto : public ::testing::Test {
+protected:
+    void Ini(const std::string& conteudo) { GravaArquivoTeste(pasta.caminho("DOTMARA.INI"), conteudo); }
+
+    PastaTemporaria pasta;
+    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
+    VariavelAmbiente dados{"DOTMARA_DATA_DIR", DOTMARA_DATA_DIR};
+    VariavelAmbiente execucao{"XDG_RUNTIME_DIR", pasta.dir()};
+    DialogosFalsosEscopo caixas;
+};
+
+// The three windows, made as the program body makes them, without its loop.
+class JanelasKelto : public AmbienteKelto {
+protected:
+    void Cria() {
+        form1 = std::make_unique<TForm1>(estado);
+        Form1 = form1.get();
+        form2 = std::make_unique<TForm2>(estado);
+        Form2 = form2.get();
+        form3 = std::make_unique<TForm3>(estado);
+        Form3 = form3.get();
+        Form1->show();
+        Form2->show();
+        QApplication::processEvents();
+    }
+    void SetUp() override { Cria(); }
+    void TearDown() override {
+        Form3 = nullptr;
+        Form2 = nullptr;
+        Form1 = nullptr;
+    }
+    std::string Tinta(int k) const { return Form1->Label[static_cast<std::size_t>(k - 1)]->Texto(); }
+    QString Celas(int k) const { return Form1->Linha[static_cast<std::size_t>(k - 1)]->TextoMostrado(); }
+    // A chord of letter keys, pressed in order and released in order.
+    void Acorde(const QString& teclas) {
+        for (QChar c : teclas)
+            Tecla(Form1, QEvent::KeyPress, c.unicode(), Qt::NoModifier, c.toLower());
+        for (QChar c : teclas)
+            Tecla(Form1, QEvent::KeyRelease, c.unicode(), Qt::NoModifier, c.toLower());
+    }
+
+    ServicosFalsosEscopo servicos;
+    EstadoKelto estado;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+};
+
+TEST_F(JanelasKelto, PaginaEmBrancoNaPartida) {
+    EXPECT_EQ(Form1->windowTitle(), QString::fromUtf8("Digitação e ajustes em Braille"));
+    EXPECT_EQ(Form2->windowTitle(), QString::fromUtf8("Opções"));
+    EXPECT_EQ(Form3->windowTitle(), "Desenhador interativo");
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_EQ(Form2->size(), QSize(451, 112));
+    EXPECT_EQ(Form3->size(), QSize(344, 512));
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(Tinta(k), Brancos(56)) << k;
+        EXPECT_EQ(Celas(k), QString(56, QChar(0x2800))) << k;
+    }
+    EXPECT_EQ(Form1->LarguraCela, 13);
+    EXPECT_EQ(Form1->AlturaLinha, 24);
+    EXPECT_EQ(Form1->LabLinha->text(), "1");
+    EXPECT_TRUE(Form1->CursorPainel->isVisible());
+    EXPECT_EQ(Form1->CursorPainel->geometry(),
+              QRect(Form1->Linha[0]->x(), Form1->Linha[0]->y(), 2, Form1->Linha[0]->height()));
+    EXPECT_TRUE(Form2->RadioButton1->isChecked());
+    EXPECT_TRUE(estado.ModoSeisTeclas);
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(JanelasKelto, AcordesComoOQtOsEntrega) {
+    // F held until it repeats (X11 sends a release and a press, both marked
+    // as repeats), then let go: one "a".
+    Tecla(Form1, QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, "f");
+    for (int i = 0; i < 3; ++i) {
+        Tecla(Form1, QEvent::KeyRelease, Qt::Key_F, Qt::NoModifier, "f", true);
+        Tecla(Form1, QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, "f", true);
+    }
+    Tecla(Form1, QEvent::KeyRelease, Qt::Key_F, Qt::NoModifier, "f");
+    // F with the keypad's 4: dots 1 and 4.
+    Tecla(Form1, QEvent::KeyPress, Qt::Key_F, Qt::NoModifier, "f");
+    Tecla(Form1, QEvent::KeyPress, Qt::Key_4, Qt::KeypadModifier, "4");
+    Tecla(Form1, QEvent::KeyRelease, Qt::Key_F, Qt::NoModifier, "f");
+    Tecla(Form1, QEvent::KeyRelease, Qt::Key_4, Qt::KeypadModifier, "4");
+    Acorde("FD");
+    EXPECT_EQ(Tinta(1).substr(0, 4), "acb ");
+    EXPECT_EQ(Celas(1).left(4), QString::fromUtf8("⠁⠉⠃⠀"));
+    EXPECT_EQ(estado.Coluna, 4);
+    EXPECT_EQ(Form1->LabLinha->text(), "1");
+    EXPECT_EQ(Form1->CursorPainel->x(), Form1->Linha[0]->x() + 3 * 13);
+    // Down to line 8 scrolls the window one line.
+    for (int i = 0; i < 7; ++i)
+        Aperta(Form1, Qt::Key_Down);
+    EXPECT_EQ(estado.Topo, 1);
+    EXPECT_EQ(Form1->LabLinha->text(), "8");
+    EXPECT_EQ(Form1->CursorPainel->y(), Form1->Linha[6]->y());
+    EXPECT_EQ(Tinta(7), Brancos(56));
+}
+
+TEST_F(JanelasKelto, ModosPorTeclaEPorCodigo) {
+    // F12 checks the ink button, and the mode follows the button.
+    Aperta(Form1, Qt::Key_F12);
+    EXPECT_TRUE(Form2->RadioButton2->isChecked());
+    EXPECT_FALSE(estado.ModoSeisTeclas);
+    Aperta(Form1, Qt::Key_A, Qt::NoModifier, "a");
+    Aperta(Form1, Qt::Key_Space, Qt::NoModifier, " ");
+    Aperta(Form1, Qt::Key_Ccedilla, Qt::NoModifier, QString::fromUtf8("ç"));
+    EXPECT_EQ(Tinta(1).substr(0, 3), "a \xe7");
+    Aperta(Form1, Qt::Key_F11);
+    EXPECT_TRUE(Form2->RadioButton1->isChecked());
+    EXPECT_TRUE(estado.ModoSeisTeclas);
+    // A button checked by code applies its mode too.
+    Form2->RadioButton2->setChecked(true);
+    EXPECT_FALSE(estado.ModoSeisTeclas);
+    Form2->RadioButton1->click();
+    EXPECT_TRUE(estado.ModoSeisTeclas);
+}
+
+TEST_F(JanelasKelto, AreaDeTransferencia) {
+    Acorde("F");
+    Acorde("FD");
+    // Ctrl+C and Ctrl+Insert copy the page.
+    Aperta(Form1, Qt::Key_C, Qt::ControlModifier, QString(QChar(3)));
+    Aperta(Form1, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(servicos.fake.gravacoes, (std::vector<std::string>{"ab\r\n", "ab\r\n"}));
+    // Ctrl+V and Shift+Insert paste.
+    servicos.fake.areaTransferencia = "xy\r\nz\r\n";
+    estado.Linha = 40;
+    Aperta(Form1, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    EXPECT_EQ(Tinta(1), "xy" + Brancos(40));
+    EXPECT_EQ(Tinta(2), "z" + Brancos(41));
+    EXPECT_EQ(Form1->LabLinha->text(), "1");
+    servicos.fake.areaTransferencia = "w";
+    Aperta(Form1, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Tinta(1), "w" + Brancos(41));
+    EXPECT_EQ(Tinta(2), Brancos(56));
+    // "Limpar", then "Copiar" of a blank page leaves the clipboard alone.
+    Form2->BotLimpar->click();
+    EXPECT_EQ(Tinta(1), Brancos(56));
+    Form2->BotCopiar->click();
+    EXPECT_EQ(servicos.fake.gravacoes.size(), 2u);
+    // "Colar" of an empty clipboard keeps the page.
+    Acorde("K");
+    servicos.fake.areaTransferencia.clear();
+    Form2->BotColar->click();
+    EXPECT_EQ(Tinta(1).substr(0, 1), "~");
+}
+
+TEST_F(JanelasKelto, BotoesDeLinhaEBrailleMouse) {
+    Form2->CheckBox[0]->setChecked(true);
+    Form2->CheckBox[1]->setChecked(true);
+    Form2->SpeedButton1->click();
+    EXPECT_EQ(Tinta(1).substr(0, 1), "b");
+    for (QCheckBox* c : Form2->CheckBox)
+        EXPECT_FALSE(c->isChecked());
+    Form2->Button1->click(); // a blank line at the cursor
+    EXPECT_EQ(Tinta(1), Brancos(56));
+    EXPECT_EQ(Tinta(2).substr(0, 1), "b");
+    Form2->Button2->click();
+    EXPECT_EQ(Tinta(1).substr(0, 1), "b");
+}
+
+TEST_F(JanelasKelto, DesenhadorComOMouse) {
+    Aperta(Form1, Qt::Key_F9);
+    EXPECT_TRUE(Form3->isVisible());
+    // A left click at (1, 1) is dot 1 of cell 1, written on release; (5, 5)
+    // adds dot 5; the spacer row draws nothing.
+    Clica(Form3, Qt::LeftButton, {1, 1});
+    EXPECT_EQ(Tinta(1).substr(0, 2), "a ");
+    Clica(Form3, Qt::LeftButton, {5, 5});
+    Clica(Form3, Qt::LeftButton, {1, 13});
+    EXPECT_EQ(Tinta(1).substr(0, 2), "e ");
+    EXPECT_EQ(Celas(1).left(1), QString::fromUtf8("⠑"));
+    // Dragging with the right button clears every dot passed.
+    Mouse(Form3, QEvent::MouseButtonPress, Qt::RightButton, {1, 1});
+    Mouse(Form3, QEvent::MouseMove, Qt::RightButton, {5, 5});
+    EXPECT_EQ(Tinta(1).substr(0, 1), "e"); // the page changes on release
+    Mouse(Form3, QEvent::MouseButtonRelease, Qt::RightButton, {5, 5});
+    EXPECT_EQ(Tinta(1).substr(0, 1), " ");
+    // Closing the drawer only hides it.
+    Form3->close();
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+}
+
+TEST_F(JanelasKelto, DesenhadorAbertoSegueAPagina) {
+    Aperta(Form1, Qt::Key_F9);
+    // Typed in the page while the drawer is open ...
+    Form1->setFocus();
+    Acorde("F");
+    EXPECT_TRUE(form3->grade.Marcado(0, 0));
+    // ... the typed cell survives the next release in the drawer.
+    Clica(Form3, Qt::LeftButton, {9, 1});
+    EXPECT_EQ(Tinta(1).substr(0, 2), "aa");
+}
+
+class CelasNaTela : public JanelasKelto, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        Ini(GetParam() ? "[DOTMARA]\r\nbrailleAntigo=S\r\n" : "");
+        Cria();
+    }
+};
+
+TEST_P(CelasNaTela, CadaCelaComSeusPontos) {
+    // Every cell of the code, typed by the "Braille Mouse", shows its own
+    // dots through the shipped code table: the page looks as the main
+    // program's braille view does.
+    ASSERT_EQ(estado.BrailleAntigo, GetParam());
+    for (int linha = 0; linha < 2; ++linha) {
+        estado.Linha = linha + 1;
+        estado.Coluna = 1;
+        for (int m = 32 * linha; m < 32 * (linha + 1); ++m)
+            estado.InsereCelaDoMouse(m);
+    }
+    Form1->MostraLinhas();
+    for (int m = 0; m < 64; ++m)
+        EXPECT_EQ(Celas(1 + m / 32)[m % 32], QChar(0x2800 + m)) << "mascara " << m;
+    EXPECT_EQ(Form1->Linha[0]->font().family(), kFonteCelas);
+}
+
+INSTANTIATE_TEST_SUITE_P(AntigoEUnificado, CelasNaTela, ::testing::Bool());
+
+// ---- The program body ---------------------------------------------------
+
+class ProgramaKelto : public AmbienteKelto {
+protected:
+    ServicosFalsosEscopo servicos;
+};
+
+TEST_F(ProgramaKelto, SemTabelaTerminaComAMensagem) {
+    Ini("[DOTMARA]\r\namBCode2=falta.cfg\r\n");
+    EXPECT_EQ(ExecutaKelto(), 1);
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Arquivo falta.cfg n\xe3o achado"});
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
+    EXPECT_EQ(Form1, nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && qobject_cast<TForm1*>(w)) << "janela aberta";
+}
+
+TEST_F(ProgramaKelto, SegundaPartidaRecusada) {
+    servicos.fake.instanciasAtivas.insert(kInstanciaKelto);
+    EXPECT_EQ(ExecutaKelto(), 0);
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto, "Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Informacao);
+    EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::OK);
+    EXPECT_EQ(Form1, nullptr);
+}
+
+TEST_F(ProgramaKelto, PartidaETermino) {
+    bool visto = false;
+    QTimer::singleShot(0, [&] {
+        visto = Form1 && Form1->isVisible() && Form2 && Form2->isVisible() && Form3 && !Form3->isVisible() &&
+                servicos.fake.travadas.count(kInstanciaKelto) == 1;
+        // Closing the options window leaves the program running; closing the
+        // page window ends it.
+        if (Form2) Form2->close();
+        if (Form1) Form1->close();
+    });
+    EXPECT_EQ(ExecutaKelto(), 0);
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(caixas.fake.registros.empty());
+    EXPECT_EQ(Form1, nullptr);
+}
+
+// The program itself, started from the build folder as the user starts it:
+// it holds the lock while it runs, a second start is refused, and the lock
+// goes with the process.
+TEST_F(AmbienteKelto, ProgramaSeguraATrava) {
+    Ini("");
+    QProcess kelto;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    kelto.setProcessEnvironment(env);
+    kelto.start(DOTMARA_KELTO, {});
+    ASSERT_TRUE(kelto.waitForStarted(10000));
+    bool travado = false;
+    for (int i = 0; i < 200 && !travado; ++i) {
+        travado = !TentaTravaInstancia(kInstanciaKelto, false);
+        if (!travado)
+            QThread::msleep(50);
+    }
+    EXPECT_TRUE(travado);
+    EXPECT_EQ(kelto.state(), QProcess::Running);
+
+    ServicosQt reais;
+    DefineServicos(&reais);
+    EXPECT_EQ(ExecutaKelto(), 0);
+    DefineServicos(nullptr);
+    EXPECT_EQ(caixas.fake.Textos(),
+              std::vector<std::string>{"Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows"});
+
+    kelto.terminate();
+    ASSERT_TRUE(kelto.waitForFinished(10000));
+    EXPECT_TRUE(TentaTravaInstancia(kInstanciaKelto, false));
+}
+
+// ---- The clipboard between the two programs -------------------------------
+
+// kelto and the main program's editor in one process, over the real Qt
+// clipboard: a page typed and copied in kelto pastes into the editor as the
+// same cells, and lines copied in the editor paste into kelto as they were.
+class AreaEntreProgramas : public JanelasKelto {
+protected:
+    void SetUp() override {
+        JanelasKelto::SetUp();
+        DefineServicos(&reais);
+        RestauraPadroes();
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+    }
+    void TearDown() override {
+        formPrincipal = nullptr;
+        janela.reset();
+        DefineServicos(&servicos.fake);
+        JanelasKelto::TearDown();
+    }
+    ServicosQt reais;
+    std::unique_ptr<TformPrincipal> janela;
+};
+
+TEST_F(AreaEntreProgramas, PaginaDoKeltoColadaNoEditor) {
+    // Every cell of the code, by chords and by the mouse, on three lines.
+    Acorde("FD");
+    Acorde("DSKL");
+    Aperta(Form1, Qt::Key_Enter);
+    Aperta(Form1, Qt::Key_Enter);
+    for (int m = 0; m < 64; ++m)
+        estado.InsereCelaDoMouse(m);
+    Form1->MostraLinhas();
+    Form2->BotCopiar->click();
+    janela->richEdPrincipal->paste();
+    ASSERT_EQ(janela->NumLinhas(), 3);
+    EXPECT_TRUE(janela->TerminaEmQuebra()); // each line came with its line end
+    EXPECT_EQ(janela->Linha(0), "b=");
+    EXPECT_EQ(janela->Linha(1), "");
+    std::string celas;
+    for (int m = 0; m < 57; ++m)
+        celas += static_cast<char>(CelasDoCodigo(false)[static_cast<std::size_t>(m)]);
+    EXPECT_EQ(janela->Linha(2), celas); // 57 cells: the line's limit
+}
+
+TEST_F(AreaEntreProgramas, LinhasDoEditorColadasNoKelto) {
+    const std::string linhas[] = {"  {braille \xe9 \xe7", "", std::string(50, 'x')};
+    janela->richEdPrincipal->setPlainText(ParaQString(linhas[0] + "\n" + linhas[1] + "\n" + linhas[2] + "\n"));
+    janela->richEdPrincipal->selectAll();
+    janela->richEdPrincipal->copy();
+    Aperta(Form1, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    EXPECT_EQ(Tinta(1), linhas[0] + Brancos(42 - linhas[0].size()));
+    EXPECT_EQ(Tinta(2), Brancos(42));
+    EXPECT_EQ(Tinta(3), std::string(42, 'x'));
+    EXPECT_EQ(Tinta(4), Brancos(56));
+}
+
+// ---- Screenshots (tools/capturas.sh; not run by ctest) -------------------
+
+class CapturasKelto : public JanelasKelto {
+protected:
+    bool Grava(QWidget* w, const char* nome) {
+        QApplication::processEvents();
+        const char* p = std::getenv("DOTMARA_CAPTURAS");
+        std::string d = p && *p ? p : "/tmp";
+        if (d.back() != '/') d += '/';
+        const QPixmap px = w->grab();
+        std::printf("%s%s %dx%d\n", d.c_str(), nome, px.width(), px.height());
+        return !px.isNull() && px.save(QString::fromStdString(d + nome));
+    }
+};
+
+TEST_F(CapturasKelto, DISABLED_TresJanelas) {
+    // A page as the main program's meta-braille copy hands it over, touched
+    // up by chords: line 2 gets a cell typed at the cursor.
+    servicos.fake.areaTransferencia =
+        "  {digita\xe7\xe3o e ajustes em {braille\r\n"
+        "\r\n"
+        "  #a,b o kelto guarda uma p\xe1gina de\r\n"
+        "cem linhas na mem\xf3ria;  cada cela \xe9\r\n"
+        "digitada com seis teclas ou em tinta'\r\n";
+    Form2->BotColar->click();
+    Aperta(Form1, Qt::Key_Down);
+    Aperta(Form1, Qt::Key_Down);
+    Aperta(Form1, Qt::Key_End);
+    Acorde("FDSJKL");
+    Aperta(Form1, Qt::Key_Down);
+    EXPECT_TRUE(Grava(Form1, "kelto_pagina.png"));
+    Form2->CheckBox[0]->setChecked(true);
+    Form2->CheckBox[3]->setChecked(true);
+    EXPECT_TRUE(Grava(Form2, "kelto_opcoes.png"));
+    Form2->CheckBox[0]->setChecked(false);
+    Form2->CheckBox[3]->setChecked(false);
+    Aperta(Form1, Qt::Key_F9);
+    ASSERT_TRUE(Form3->isVisible());
+    Mouse(Form3, QEvent::MouseButtonPress, Qt::LeftButton, {4 * 40 + 1, 4 * 4 * 10 + 1});
+    for (int y = 4 * 4 * 10 + 1; y < 4 * 4 * 14; y += 2)
+        Mouse(Form3, QEvent::MouseMove, Qt::LeftButton, {4 * 40 + 1, y});
+    Mouse(Form3, QEvent::MouseButtonRelease, Qt::LeftButton, {4 * 40 + 1, 4 * 4 * 14});
+    EXPECT_TRUE(Grava(Form3, "kelto_desenhador.png"));
+    Aperta(Form1, Qt::Key_Down);
+    EXPECT_TRUE(Grava(Form1, "kelto_pagina_desenhada.png"));
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+// The touch-up program's start-up: the three INI keys it reads and the
+// code-table file they choose, its lines, and a missing file.
+#include "touchup/ukelto_config.h"
+
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+#include "support/temporario.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+class ConfiguracaoDoKelto : public ::testing::Test {
+protected:
+    // The two tables tell themselves apart by what they do with "a".
+    void SetUp() override {
+        dados.grava("ambcode.cfg", "* antigo\r\n61=31\r\n");
+        dados.grava("ambcode2.cfg", "* unificado\r\n61=32\r\n");
+    }
+    void Ini(const std::string& conteudo) { GravaArquivoTeste(ini.caminho("DOTMARA.INI"), conteudo); }
+    bool Le() { return LeConfiguracaoKelto(e, programa.dir()); }
+
+    PastaTemporaria ini, dados, programa;
+    VariavelAmbiente varIni{"DOTMARA_INI", ini.caminho("DOTMARA.INI")};
+    VariavelAmbiente varDados{"DOTMARA_DATA_DIR", dados.dir()};
+    DialogosFalsosEscopo caixas;
+    EstadoKelto e;
+};
+
+TEST_F(ConfiguracaoDoKelto, ChaveBrailleAntigo) {
+    struct Caso {
+        const char* ini;
+        bool antigo;
+    } casos[] = {
+        {"[DOTMARA]\r\nbrailleAntigo=s\r\n", true},
+        {"[DOTMARA]\r\nbrailleAntigo=S\r\n", true},
+        {"[dotmara]\r\nBRAILLEANTIGO=Sim\r\n", true},
+        {"[DOTMARA]\r\nbrailleAntigo=N\xe3o\r\n", false},
+        {"[DOTMARA]\r\nbrailleAntigo=\r\n", false},
+        {"[DOTMARA]\r\nbrailleAntigo= S\r\n", false},
+        {"[DOTMARA]\r\nmaxCol=70\r\n", false},
+        {"", false},
+    };
+    for (const Caso& c : casos) {
+        Ini(c.ini);
+        e = EstadoKelto();
+        ASSERT_TRUE(Le()) << c.ini;
+        EXPECT_EQ(e.BrailleAntigo, c.antigo) << c.ini;
+        EXPECT_EQ(e.MapaFonte['a'], c.antigo ? '1' : '2') << c.ini;
+    }
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(ConfiguracaoDoKelto, ArquivoNomeadoNoIni) {
+    const std::string proprio = programa.grava("meu.cfg", "61=33\r\n");
+    Ini("[DOTMARA]\r\nbrailleAntigo=s\r\namBCode=" + proprio + "\r\namBCode2=outro.cfg\r\n");
+    ASSERT_TRUE(Le());
+    EXPECT_EQ(e.MapaFonte['a'], '3');
+    // A bare name is looked for in the program folder first.
+    Ini("[DOTMARA]\r\namBCode2=meu.cfg\r\n");
+    ASSERT_TRUE(Le());
+    EXPECT_EQ(e.MapaFonte['a'], '3');
+    // The INI file is read, never written.
+    EXPECT_EQ(LeArquivoTeste(ini.caminho("DOTMARA.INI")), "[DOTMARA]\r\namBCode2=meu.cfg\r\n");
+}
+
+TEST_F(ConfiguracaoDoKelto, LinhasQueNaoSaoRegrasSaoPuladas) {
+    dados.grava("ambcode2.cfg", "41=61 letra a\r\n41-62\r\n4\r\n* 41=63\r\n\r\n 42=64\r\n43=65");
+    Ini("");
+    ASSERT_TRUE(Le());
+    EXPECT_EQ(e.MapaFonte[0x41], 0x61);
+    EXPECT_EQ(e.MapaFonte[0x42], 0x42);
+    EXPECT_EQ(e.MapaFonte[0x43], 0x65);
+    int mudados = 0;
+    for (int i = 0; i < 256; ++i)
+        mudados += e.MapaFonte[static_cast<std::size_t>(i)] != i;
+    EXPECT_EQ(mudados, 2);
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {
+    Ini("[DOTMARA]\r\namBCode2=sumiu.cfg\r\n");
+    EXPECT_FALSE(Le());
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto, "Arquivo sumiu.cfg n\xe3o achado");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
+    EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::OK);
+
+    if (::geteuid() != 0) { // root reads any file
+        caixas.fake.Limpa();
+        const std::string fechado = programa.grava("fechado.cfg", "61=39\r\n");
+        ::chmod(fechado.c_str(), 0);
+        Ini("[DOTMARA]\r\namBCode2=fechado.cfg\r\n");
+        EXPECT_FALSE(Le());
+        EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Erro em fechado.cfg"});
+    }
+}
+
+} // namespace

@@ -1,0 +1,338 @@
+#!/usr/bin/env python3
+"""Makes the spelling dictionary's stem, suffix and name files from the
+Brazilian Portuguese word lists of Debian's hunspell-pt-br and wbrazilian
+packages (and the proper names of wamerican's English list).
+
+    apt-get install hunspell-pt-br wbrazilian wamerican python3
+    python3 tools/gera_dicionario.py [--aff F] [--dic F] [--lista F] [--nomes F] [--saida data/]
+
+Every entry of the package's word file is expanded with its affix rules into
+its word forms. The forms of one entry (those made with the same prefix) share
+a stem, their longest common beginning; what follows the stem in each form is a
+suffix, and the set of suffixes of an entry is its suffix class. Entries with
+the same set of suffixes share one class, so the program's stem file holds one
+line per stem with the classes it takes, and the suffix file one section per
+class. Entries written with a capital letter are proper names: their forms go
+to the name file, which the program matches letter for letter.
+
+hunspell-pt-br follows the spelling reform of 1990 (in force since 2009);
+wbrazilian's list of word forms the spelling before it ("idéia", "freqüente",
+"vôo"). Books printed before the reform are transcribed as printed, so the
+forms of that list that the first one lacks are added, each as a stem of its
+own (or "=" on the stem line that is already there).
+
+Writes diciona.dic, diciona.suf and diciona.nom (Windows-1252, CR LF), in the
+order the program sorts them, so the program finds them sorted. The output
+depends only on the two input files.
+"""
+
+import argparse
+import collections
+import os
+import re
+import sys
+import unicodedata
+
+# The characters that make up a word for the spell check: forms with any
+# other character (abbreviations with a full stop, digits, letters the check
+# splits on) can never be looked up whole and are left out.
+LETRAS_PALAVRA = set("'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                     "ÀÁÂÃÇÈÉÊÍÎÑÓÔÕÖÚÜàáâãçèéêíîñóôõöúü")
+
+
+# ---- Order of text, as the program sorts (platform/codepage.cpp) ----------
+
+def _monta_colacao():
+    dobra = list(range(256))
+    for c in range(256):
+        if ord('A') <= c <= ord('Z') or (0xC0 <= c <= 0xDE and c != 0xD7):
+            dobra[c] = c + 32
+        elif c in (0x8A, 0x8C, 0x8E):
+            dobra[c] = c + 16
+        elif c == 0x9F:
+            dobra[c] = 0xFF
+    peso = list(range(256))
+    acento = [0] * 256
+    for l in range(ord('a'), ord('z') + 1):
+        peso[l] = 0x100 + l
+    SEM, AGUDO, GRAVE, CIRC, TIL, TREMA, ANEL, CEDILHA, CARON, BARRA = range(10)
+    letras = [
+        (0xE0, 'a', GRAVE), (0xE1, 'a', AGUDO), (0xE2, 'a', CIRC), (0xE3, 'a', TIL),
+        (0xE4, 'a', TREMA), (0xE5, 'a', ANEL), (0xE7, 'c', CEDILHA), (0xE8, 'e', GRAVE),
+        (0xE9, 'e', AGUDO), (0xEA, 'e', CIRC), (0xEB, 'e', TREMA), (0xEC, 'i', GRAVE),
+        (0xED, 'i', AGUDO), (0xEE, 'i', CIRC), (0xEF, 'i', TREMA), (0xF1, 'n', TIL),
+        (0xF2, 'o', GRAVE), (0xF3, 'o', AGUDO), (0xF4, 'o', CIRC), (0xF5, 'o', TIL),
+        (0xF6, 'o', TREMA), (0xF8, 'o', BARRA), (0xF9, 'u', GRAVE), (0xFA, 'u', AGUDO),
+        (0xFB, 'u', CIRC), (0xFC, 'u', TREMA), (0xFD, 'y', AGUDO), (0xFF, 'y', TREMA),
+        (0x9A, 's', CARON), (0x9E, 'z', CARON),
+    ]
+    for b, base, ac in letras:
+        peso[b] = 0x100 + ord(base)
+        acento[b] = ac
+    for i, b in enumerate((0xE6, 0xF0, 0xFE, 0xDF, 0x9C)):
+        peso[b] = 0x100 + ord('z') + 1 + i
+    return dobra, peso, acento
+
+
+DOBRA, PESO, ACENTO = _monta_colacao()
+
+
+def chave_texto(b):
+    """Sort key of ComparaTextoAnsi (letter case aside)."""
+    d = [DOBRA[c] for c in b]
+    return (tuple(PESO[c] for c in d), tuple(ACENTO[c] for c in d))
+
+
+def chave_str(b):
+    """Sort key of ComparaStrAnsi (letter case counts, lower case first)."""
+    return chave_texto(b) + (tuple(0 if DOBRA[c] == c else 1 for c in b),)
+
+
+# ---- Affix file ---------------------------------------------------------------
+
+class Afixos:
+    def __init__(self, caminho):
+        self.regras = collections.defaultdict(list)
+        self.cruza = {}
+        self.tipo = {}
+        self.proibida = None
+        with open(caminho, encoding='utf-8-sig') as f:
+            for linha in f:
+                p = linha.split()
+                if not p:
+                    continue
+                if p[0] == 'FORBIDDENWORD' and len(p) > 1:
+                    self.proibida = p[1]
+                if p[0] not in ('SFX', 'PFX') or len(p) < 4:
+                    continue
+                flag = p[1]
+                if len(p) == 4 and p[2] in 'YN' and p[3].isdigit():
+                    self.cruza[flag] = p[2] == 'Y'
+                    self.tipo[flag] = p[0]
+                    continue
+                tira, poe = p[2], p[3].split('/')[0]
+                cond = p[4] if len(p) > 4 else '.'
+                tira = '' if tira == '0' else tira
+                poe = '' if poe == '0' else poe
+                rx = re.compile('^' + cond if p[0] == 'PFX' else cond + '$')
+                self.regras[flag].append((tira, poe, rx))
+
+    def sufixos(self, palavra, flag):
+        for tira, poe, rx in self.regras[flag]:
+            if palavra.endswith(tira) and rx.search(palavra):
+                yield palavra[:len(palavra) - len(tira)] + poe
+
+    def prefixos(self, palavra, flag):
+        """(prefix added, form) of each prefix rule that applies."""
+        for tira, poe, rx in self.regras[flag]:
+            if palavra.startswith(tira) and rx.search(palavra):
+                yield poe, poe + palavra[len(tira):]
+
+
+def le_entradas(caminho):
+    """(word, flags) of each line of the word file (its first line is a count)."""
+    with open(caminho, encoding='utf-8-sig') as f:
+        next(f)
+        for linha in f:
+            linha = linha.rstrip('\n')
+            if not linha.strip():
+                continue
+            palavra, _, flags = linha.partition('/')
+            flags = flags.split()[0] if flags.split() else ''
+            yield palavra, flags
+
+
+def em_1252(forma):
+    if not forma or any(c not in LETRAS_PALAVRA for c in forma):
+        return None
+    return forma.encode('cp1252')
+
+
+# ---- From word forms to stems and classes ---------------------------------------
+
+def prefixo_comum(formas):
+    a, b = min(formas), max(formas)
+    i = 0
+    while i < len(a) and i < len(b) and a[i] == b[i]:
+        i += 1
+    return a[:i]
+
+
+def grupos_de(formas):
+    """(stem, suffixes) groups covering the forms: one group when they share
+    a beginning, else one per first character (irregular verbs)."""
+    p = prefixo_comum(formas)
+    if p:
+        return [(p, frozenset(f[len(p):] for f in formas))]
+    por_inicial = collections.defaultdict(set)
+    for f in formas:
+        por_inicial[f[:1]].add(f)
+    r = []
+    for g in por_inicial.values():
+        r.extend(grupos_de(g))
+    return r
+
+
+def gera(aff, dic):
+    afixos = Afixos(aff)
+    radicais = collections.defaultdict(set)    # stem -> suffix sets
+    base_de = collections.defaultdict(collections.Counter)  # suffix set -> base-word endings
+    nomes = set()
+    for palavra, flags in le_entradas(dic):
+        if afixos.proibida and afixos.proibida in flags:
+            continue
+        conhecidas = [f for f in flags if f in afixos.tipo]
+        suf = [f for f in conhecidas if afixos.tipo[f] == 'SFX']
+        pre = [f for f in conhecidas if afixos.tipo[f] == 'PFX']
+        simples = {palavra}
+        for f in suf:
+            simples.update(afixos.sufixos(palavra, f))
+        # (forms, the entry's word as that set writes it)
+        conjuntos = [(simples, palavra)]
+        for f in pre:
+            por_prefixo = collections.defaultdict(set)
+            base = {}
+            for poe, forma in afixos.prefixos(palavra, f):
+                por_prefixo[poe].add(forma)
+                base[poe] = forma
+            if afixos.cruza[f]:
+                for s in simples:
+                    for poe, forma in afixos.prefixos(s, f):
+                        por_prefixo[poe].add(forma)
+            conjuntos.extend((formas, base.get(poe, '')) for poe, formas in por_prefixo.items())
+        nome = palavra != palavra.lower()
+        for formas, palavra_base in conjuntos:
+            bytes_ = {em_1252(x) for x in formas}
+            bytes_.discard(None)
+            if not bytes_:
+                continue
+            if nome:
+                nomes.update(bytes_)
+                continue
+            # A word written with the hyphen of an enclitic pronoun shares its
+            # stem with the plain verb forms: grouping sees them together.
+            for radical, sufs in grupos_de(bytes_):
+                radicais[radical].add(sufs)
+                base = em_1252(palavra_base)
+                fim = base[len(radical):] if base and base.startswith(radical) else b''
+                base_de[sufs][fim] += 1
+    return radicais, base_de, nomes
+
+
+def acrescenta_lista(caminho, radicais, nomes):
+    """The forms of a plain word list that the stems do not make yet."""
+    feitas = set()
+    for radical, conjuntos in radicais.items():
+        for sufs in conjuntos:
+            feitas.update(radical + s for s in sufs)
+    novas = 0
+    with open(caminho, encoding='utf-8') as f:
+        for linha in f:
+            b = em_1252(linha.strip())
+            if b is None or b in feitas or b in nomes:
+                continue
+            if b.decode('cp1252') != b.decode('cp1252').lower():
+                nomes.add(b)
+            else:
+                radicais[b].add(frozenset([b'']))
+            novas += 1
+    return novas
+
+
+def sem_acentos(texto):
+    return ''.join(c for c in unicodedata.normalize('NFD', texto) if unicodedata.category(c) != 'Mn')
+
+
+def acrescenta_nomes(caminho, radicais, nomes):
+    """The capitalised entries of a word list of another language, as names."""
+    portugues = set()
+    for radical, conjuntos in radicais.items():
+        for sufs in conjuntos:
+            portugues.update(sem_acentos((radical + s).decode('cp1252')) for s in sufs)
+    novos = 0
+    with open(caminho, encoding='utf-8') as f:
+        for linha in f:
+            palavra = linha.strip()
+            b = em_1252(palavra)
+            if b is None or not palavra[:1].isupper() or "'" in palavra or b in nomes:
+                continue
+            if sem_acentos(palavra.lower()) in portugues:
+                continue
+            nomes.add(b)
+            novos += 1
+    return novos
+
+
+def nomeia_classes(base_de):
+    """A name for each suffix set: the ending of the entries' base word (or
+    "0" for the bare stem) and a number, the most used first."""
+    uso = collections.Counter()
+    for sufs, fins in base_de.items():
+        uso[sufs] = sum(fins.values())
+    por_fim = collections.defaultdict(list)
+    for sufs in base_de:
+        if sufs - {b''}:
+            fim = max(base_de[sufs].items(), key=lambda kv: (kv[1], kv[0]))[0]
+            por_fim[fim or b'0'].append(sufs)
+    nomes = {}
+    for fim, lista in por_fim.items():
+        lista.sort(key=lambda s: (-uso[s], sorted(s)))
+        for i, sufs in enumerate(lista, 1):
+            nomes[sufs] = fim + b'_' + str(i).encode()
+    return nomes
+
+
+def escreve(caminho, cabecalho, linhas):
+    with open(caminho, 'wb') as f:
+        for c in cabecalho:
+            f.write(('* ' + c).rstrip().encode('cp1252') + b'\r\n')
+        for l in linhas:
+            f.write(l + b'\r\n')
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument('--aff', default='/usr/share/hunspell/pt_BR.aff')
+    ap.add_argument('--dic', default='/usr/share/hunspell/pt_BR.dic')
+    ap.add_argument('--lista', default='/usr/share/dict/brazilian')
+    ap.add_argument('--nomes', default='/usr/share/dict/american-english')
+    ap.add_argument('--saida', default=os.path.join(os.path.dirname(__file__), '..', 'data'))
+    a = ap.parse_args()
+
+    radicais, base_de, nomes = gera(a.aff, a.dic)
+    novas = acrescenta_lista(a.lista, radicais, nomes)
+    estrangeiros = acrescenta_nomes(a.nomes, radicais, nomes)
+    classes = nomeia_classes(base_de)
+    origem = ['Gerado por tools/gera_dicionario.py a partir de hunspell-pt-br (dicionário VERO,',
+              'LGPL-3 ou MPL), wbrazilian (br.ispell, GPL-2) e, para nomes estrangeiros, wamerican',
+              '(SCOWL): não edite à mão, gere de novo.']
+
+    linhas_dic = []
+    for radical in sorted(radicais, key=chave_texto):
+        conjuntos = radicais[radical]
+        fichas = []
+        if any(b'' in s for s in conjuntos):
+            fichas.append(b'=')
+        fichas.extend(sorted({classes[s] for s in conjuntos if s - {b''}}))
+        linhas_dic.append(radical + b' ' + b' '.join(fichas))
+    escreve(os.path.join(a.saida, 'diciona.dic'),
+            ['diciona.dic: radicais e suas classes de sufixos ("=" é o radical sozinho).'] + origem,
+            linhas_dic)
+
+    linhas_suf = []
+    for sufs, nome in sorted(classes.items(), key=lambda kv: chave_texto(kv[1])):
+        linhas_suf.append(b'[' + nome + b']')
+        linhas_suf.extend(sorted(sufs - {b''}, key=chave_texto))
+    escreve(os.path.join(a.saida, 'diciona.suf'),
+            ['diciona.suf: classes de sufixos; [nome] abre uma classe, cada linha seguinte é um sufixo.'] +
+            origem, linhas_suf)
+
+    escreve(os.path.join(a.saida, 'diciona.nom'),
+            ['diciona.nom: nomes próprios e siglas, aceitos só com a grafia exata.'] + origem,
+            sorted(nomes, key=chave_str))
+    print(f'{len(linhas_dic)} radicais, {len(classes)} classes, {len(nomes)} nomes '
+          f'({novas} formas da lista, {estrangeiros} nomes estrangeiros)', file=sys.stderr)
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,18 @@
+// kelto: the braille page touch-up program of the workstation. One page of
+// braille lines in memory, typed by six-key chords or ink characters, dots
+// drawn with the mouse, and the page passed to and from the main program
+// through the clipboard. It reads no command line and writes no file.
+#include "platform/qt/servicosqt.h"
+#include "touchup/gui/kelto_programa.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kelto");
+    // Closing the page window ends the program, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstalaDialogosKelto();
+    InstalaServicosQt();
+    return ExecutaKelto();
+}

@@ -1,0 +1,11 @@
+// kelto: the program body. Takes the single-instance lock (a second copy is
+// refused with the main program's message), creates the page window, the
+// options window and the dot drawer in this order, and runs the event loop
+// until the page window closes. Returns the program's exit code: 1 when the
+// configuration could not be read (its message shown).
+#pragma once
+
+int ExecutaKelto();
+
+// Installs the program's dialog service: the standard message boxes.
+void InstalaDialogosKelto();

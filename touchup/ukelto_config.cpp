@@ -1,0 +1,38 @@
+// ukelto: the start-up configuration.
+#include "touchup/ukelto_config.h"
+
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+#include "platform/texto.h"
+
+namespace {
+
+constexpr std::size_t kBufferIni = 255;
+
+void Erro(const std::string& texto) { dialogos().Caixa(texto, kTituloKelto, Icone::Erro, Botoes::OK); }
+
+} // namespace
+
+bool LeConfiguracaoKelto(EstadoKelto& e, const std::string& dirPrograma) {
+    e.MapaFonte = TabelaIdentidade();
+    const std::string antigo = LePerfil("DOTMARA", "brailleAntigo", "", kBufferIni);
+    e.BrailleAntigo = !antigo.empty() && MaiusculaWindows(static_cast<unsigned char>(antigo[0])) == 'S';
+    std::string nome = LePerfil("DOTMARA", e.BrailleAntigo ? "amBCode" : "amBCode2", "", kBufferIni);
+    if (nome.empty())
+        nome = e.BrailleAntigo ? "ambcode.cfg" : "ambcode2.cfg";
+
+    const std::string caminho = LocalizaTabelaCodigos(nome, dirPrograma);
+    if (!ArquivoExiste(caminho)) {
+        Erro("Arquivo "_cp + nome + " não achado"_cp);
+        return false;
+    }
+    std::string conteudo;
+    if (!LeArquivo(caminho, conteudo)) {
+        Erro("Erro em "_cp + nome);
+        return false;
+    }
+    AplicaTabelaCodigos(conteudo, e.MapaFonte, LeituraTabela::PulaLinhasRuins);
+    return true;
+}
