@@ -316,8 +316,14 @@ void TformPrincipal::CriaToolBar() {
     auto* linhas = new QVBoxLayout(panToolBar);
     linhas->setContentsMargins(4, 4, 4, 4);
     linhas->setSpacing(4);
+    // The window's font at its design size, so both rows fit its width.
+    QFont fonte = font();
+    fonte.setPixelSize(12);
+    panToolBar->setFont(fonte);
     linhaToolBar1 = new QHBoxLayout();
     linhaToolBar2 = new QHBoxLayout();
+    linhaToolBar1->setSpacing(3);
+    linhaToolBar2->setSpacing(3);
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
 }
@@ -356,6 +362,7 @@ void TformPrincipal::CriaMenus() {
     LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
     // Each area's commands, from its own file.
+    LigaComandosProprios();
     LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();

@@ -124,6 +124,18 @@ public:
     // Runs a modal window of a launcher; tests replace it.
     std::function<int(QDialog& janela)> executaModal;
     QComboBox* cboxTipoGrifo = nullptr;
+    // The commands of the command surface itself: the screen font, the
+    // configuration profiles, the update entries.
+    void imFonteNaTelaClick();
+    void imSalvarConfigPadraoClick();
+    void imCarregaConfigClick();
+    void imProcAtualizacaoClick();
+    void imAtualizacoesAutomaticasClick();
+    // The font dialog (true with the chosen font) and the profiles' file
+    // dialogs (true with the chosen path); tests replace them.
+    std::function<bool(QFont& fonte)> dialogoFonte;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoSalvarConfig;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirConfig;
 
     // ---- Document files ----
     bool CarregaArquivo(const std::string& nome);
@@ -319,6 +331,7 @@ private:
     void CriaMenus();
     void CriaMenusConfigurar();
     void MontaComandos();
+    void LigaComandosProprios();
     void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
     // Handler name -> its command (empty until connected).
     std::map<std::string, std::function<void()>, std::less<>> comandos_;

@@ -4,8 +4,14 @@
 // commands that belong to the command surface itself.
 #include "editor/gui/dmmain_comandos.h"
 
+#include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "editor/dmperfil.h"
+#include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
 #include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
@@ -14,10 +20,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 #include <map>
@@ -244,6 +254,98 @@ private:
 
 const char* const kPropriedadeManipulador = "manipulador";
 
+// The pictures of the upper row's file, clipboard and layout buttons, drawn
+// here so that they stand whatever icon theme the desktop has (the button's
+// caption stays its text, tooltip and accessible name). Null for the
+// buttons that show their caption.
+QIcon IconeDoBotao(std::string_view nome) {
+    constexpr int L = 40;   // drawn at twice the size shown
+    QPixmap px(L, L);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor tinta(40, 40, 40), papel(255, 255, 255), cor(30, 90, 170);
+    p.setPen(QPen(tinta, 2.5));
+    p.setBrush(papel);
+    auto pagina = [&](QRectF r) {
+        const qreal d = r.width() / 3;
+        QPolygonF f{r.topLeft(), QPointF(r.right() - d, r.top()), QPointF(r.right(), r.top() + d),
+                    r.bottomRight(), r.bottomLeft()};
+        p.drawPolygon(f);
+        p.drawPolyline(QPolygonF{QPointF(r.right() - d, r.top()), QPointF(r.right() - d, r.top() + d),
+                                 QPointF(r.right(), r.top() + d)});
+    };
+    if (nome == "bbtnNovo") {
+        pagina(QRectF(9, 4, 22, 32));
+        p.setPen(QPen(cor, 3));
+        p.drawLine(QPointF(28, 26), QPointF(28, 36));
+        p.drawLine(QPointF(23, 31), QPointF(33, 31));
+    } else if (nome == "bbtnAbrir") {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawPolygon(QPolygonF{{4, 10}, {15, 10}, {18, 14}, {35, 14}, {35, 33}, {4, 33}});
+        p.setBrush(QColor(250, 220, 120));
+        p.drawPolygon(QPolygonF{{4, 33}, {9, 19}, {38, 19}, {35, 33}});
+    } else if (nome == "bbtnSalvar") {
+        p.setBrush(cor);
+        p.drawRoundedRect(QRectF(5, 5, 30, 30), 3, 3);
+        p.setBrush(papel);
+        p.drawRect(QRectF(11, 5, 18, 11));
+        p.drawRect(QRectF(10, 22, 20, 13));
+    } else if (nome == "bbtnImprimirBraille") {
+        p.drawRect(QRectF(11, 4, 18, 12));
+        p.setBrush(QColor(190, 190, 190));
+        p.drawRoundedRect(QRectF(4, 15, 32, 14), 3, 3);
+        p.setBrush(papel);
+        p.drawRect(QRectF(11, 24, 18, 13));
+        p.setPen(Qt::NoPen);
+        p.setBrush(tinta);
+        for (int c = 0; c < 2; ++c)
+            for (int l = 0; l < 3; ++l) p.drawEllipse(QPointF(17 + 6 * c, 27 + 4 * l - 1), 1.6, 1.6);
+    } else if (nome == "bbtnRecortar") {
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(12, 4), QPointF(26, 26));
+        p.drawLine(QPointF(28, 4), QPointF(14, 26));
+        p.setPen(QPen(cor, 2.5));
+        p.drawEllipse(QPointF(11, 31), 5, 5);
+        p.drawEllipse(QPointF(29, 31), 5, 5);
+    } else if (nome == "bbtnCopiar") {
+        pagina(QRectF(5, 4, 19, 25));
+        pagina(QRectF(16, 12, 19, 25));
+    } else if (nome == "bbtnColar") {
+        p.setBrush(QColor(200, 150, 90));
+        p.drawRoundedRect(QRectF(5, 7, 24, 30), 3, 3);
+        p.setBrush(QColor(190, 190, 190));
+        p.drawRect(QRectF(11, 4, 12, 6));
+        pagina(QRectF(17, 15, 18, 22));
+    } else if (nome == "bbtnFonteNaTela") {
+        QFont f("DejaVu Serif");
+        f.setPixelSize(30);
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(QRectF(0, 0, 28, 38), Qt::AlignCenter, "A");
+        f.setPixelSize(20);
+        p.setFont(f);
+        p.setPen(cor);
+        p.drawText(QRectF(20, 10, 20, 28), Qt::AlignCenter, "a");
+    } else if (nome == "bbtnCentrar") {
+        p.setPen(QPen(tinta, 3));
+        const int largura[] = {28, 18, 28, 12, 22};
+        for (int i = 0; i < 5; ++i) p.drawLine(QPointF(20 - largura[i] / 2.0, 7 + 6.5 * i), QPointF(20 + largura[i] / 2.0, 7 + 6.5 * i));
+    } else if (nome == "bbtnSair") {
+        p.setBrush(QColor(150, 100, 60));
+        p.drawRect(QRectF(6, 4, 18, 32));
+        p.setPen(QPen(QColor(190, 30, 30), 3.5));
+        p.drawLine(QPointF(19, 20), QPointF(36, 20));
+        p.drawLine(QPointF(30, 14), QPointF(36, 20));
+        p.drawLine(QPointF(30, 26), QPointF(36, 20));
+    } else {
+        return {};
+    }
+    p.end();
+    px.setDevicePixelRatio(2);
+    return QIcon(px);
+}
+
 QString Q(std::string_view s) { return ParaQString(s); }
 
 } // namespace
@@ -311,7 +413,14 @@ void TformPrincipal::MontaComandos() {
         case TipoControle::Botao: {
             auto* b = new QToolButton(panToolBar);
             b->setText(Q(c.legenda));
+            b->setAccessibleName(Q(c.legenda));
             b->setFocusPolicy(Qt::TabFocus);
+            const QIcon icone = IconeDoBotao(c.nome);
+            if (!icone.isNull()) {
+                b->setIcon(icone);
+                b->setIconSize(QSize(20, 20));
+                b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            }
             connect(b, &QToolButton::clicked, this, [this, b, manipulador] { Dispara(manipulador, b, true); });
             w = b;
             break;
@@ -452,4 +561,98 @@ QMenu* TformPrincipal::Submenu(std::string_view nome) const { return findChild<Q
 
 QWidget* TformPrincipal::Controle(std::string_view nome) const {
     return panToolBar ? panToolBar->findChild<QWidget*>(Q(nome)) : nullptr;
+}
+
+// ============================================================================
+// The commands of the command surface itself
+// ============================================================================
+
+namespace {
+
+// A profile's file dialog: "*.ini" files, the default extension ".ini".
+bool DialogoPerfil(QWidget* dono, bool salvar, const std::string& dir, std::string& nome) {
+    QFileDialog d(dono, QString(), ParaQString(dir), salvar ? "*.ini (*.ini)" : "*.INI (*.INI *.ini)");
+    d.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setDefaultSuffix("ini");
+    if (salvar) d.setOption(QFileDialog::DontConfirmOverwrite);   // the command asks itself
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
+    nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
+    return true;
+}
+
+// Profiles are kept beside the settings file by default.
+std::string PastaDosPerfis() {
+    const std::string dir = ExtraiDiretorio(CaminhoIni());
+    return DiretorioExiste(dir) ? dir : DirPrograma;
+}
+
+const char* const kTituloCaixa = "Dotmara";
+
+} // namespace
+
+void TformPrincipal::LigaComandosProprios() {
+    LigaComando("imFonteNaTelaClick", [this] { imFonteNaTelaClick(); });
+    LigaComando("imSalvarConfigPadraoClick", [this] { imSalvarConfigPadraoClick(); });
+    LigaComando("imCarregaConfigClick", [this] { imCarregaConfigClick(); });
+    LigaComando("imProcAtualizacaoClick", [this] { imProcAtualizacaoClick(); });
+    LigaComando("imAtualizacoesAutomaticasClick", [this] { imAtualizacoesAutomaticasClick(); });
+    if (QAction* a = Acao("imAtualizacoesAutomaticas")) a->setChecked(false);
+
+    dialogoFonte = [this](QFont& fonte) {
+        bool ok = false;
+        const QFont escolhida = QFontDialog::getFont(&ok, fonte, this);
+        if (ok) fonte = escolhida;
+        return ok;
+    };
+    dialogoSalvarConfig = [this](const std::string& dir, std::string& nome) {
+        return DialogoPerfil(this, true, dir, nome);
+    };
+    dialogoAbrirConfig = [this](const std::string& dir, std::string& nome) {
+        return DialogoPerfil(this, false, dir, nome);
+    };
+}
+
+void TformPrincipal::imFonteNaTelaClick() {
+    // The font lasts while the program runs; it is not a setting.
+    QFont fonte = richEdPrincipal->font();
+    if (dialogoFonte && dialogoFonte(fonte)) richEdPrincipal->setFont(fonte);
+    richEdPrincipal->setFocus();
+}
+
+void TformPrincipal::imSalvarConfigPadraoClick() {
+    std::string nome;
+    if (!dialogoSalvarConfig || !dialogoSalvarConfig(PastaDosPerfis(), nome)) return;
+    nome = std::string(AparaBrancos(nome));
+    if (nome.empty()) return;
+    const bool existe = ArquivoExiste(nome);
+    const std::string pergunta = existe ? nome + " já existe.\r\nDeseja substituí-lo?"_cp
+                                        : nome + " não existe.\r\nDeseja criá-lo?"_cp;
+    if (dialogos().Caixa(pergunta, kTituloCaixa, existe ? Icone::Aviso : Icone::Pergunta, Botoes::YesNo) !=
+        mrYes)
+        return;
+    SalvaConfiguracao(nome);
+}
+
+void TformPrincipal::imCarregaConfigClick() {
+    std::string nome;
+    if (dialogoAbrirConfig && dialogoAbrirConfig(PastaDosPerfis(), nome)) {
+        nome = std::string(AparaBrancos(nome));
+        if (!nome.empty() && CarregaConfiguracao(nome)) {
+            // What the new settings change on screen: the Puma 7 entry, the
+            // strip, and an open braille view (recompiled, not activated).
+            imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+            Preview.UltimaLinhaPreview = -1;
+            richEdPrincipalSelectionChange();
+            if (formVisual && formVisual->isVisible()) VisualizaBraille(true, false);
+        }
+    }
+    VoltaDir();
+}
+
+void TformPrincipal::imProcAtualizacaoClick() { MensagemOK("Em breve!!!"); }
+
+void TformPrincipal::imAtualizacoesAutomaticasClick() {
+    MensagemOK("Em breve!!!");
+    if (QAction* a = Acao("imAtualizacoesAutomaticas")) a->setChecked(false);
 }

@@ -7,6 +7,7 @@
 #include "editor/gui/dmmain.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/ini.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "support/temporario.h"
@@ -269,6 +270,9 @@ protected:
             return int(QDialog::Rejected);
         };
         janela->executaModal = janela->executaModalGrafico;
+        janela->dialogoFonte = [](QFont&) { return false; };
+        janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
+        janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
@@ -431,6 +435,117 @@ TEST_F(Comandos, FalhaDoComandoDitaComALegenda) {
     janela->Acao("imRecuoDe2")->trigger();
     ASSERT_EQ(dlg.fake.Textos().size(), 2u);
     EXPECT_NE(dlg.fake.Textos()[1].find("Recuo de 2"), std::string::npos) << dlg.fake.Textos()[1];
+}
+
+// "&Fonte na tela": the chosen font is the editor's; cancelled, it stays;
+// either way the editor has the focus.
+TEST_F(Comandos, FonteNaTela) {
+    Mostra();
+    const QFont original = janela->richEdPrincipal->font();
+    QFont outra("DejaVu Sans Mono");
+    outra.setPixelSize(30);
+    struct Caso {
+        const char* como;
+        bool ok;
+        QFont esperada;
+    };
+    const Caso casos[] = {{"imFonteNaTela", false, original}, {"bbtnFonteNaTela", true, outra},
+                          {"imFonteNaTela", false, outra}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.como);
+        QFont inicial;
+        janela->dialogoFonte = [&](QFont& f) {
+            inicial = f;
+            if (c.ok) f = outra;
+            return c.ok;
+        };
+        janela->cboxTipoGrifo->setFocus();
+        const QFont antes = janela->richEdPrincipal->font();
+        if (QAction* a = janela->Acao(c.como)) a->trigger();
+        else qobject_cast<QAbstractButton*>(janela->Controle(c.como))->click();
+        // The dialog starts from the editor's font.
+        EXPECT_EQ(inicial.family(), antes.family());
+        EXPECT_EQ(inicial.pixelSize(), antes.pixelSize());
+        EXPECT_EQ(janela->richEdPrincipal->font().family(), c.esperada.family());
+        EXPECT_EQ(janela->richEdPrincipal->font().pixelSize(), c.esperada.pixelSize());
+        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    }
+}
+
+// The update entries answer "Em breve!!!" and nothing else.
+TEST_F(Comandos, AtualizacoesEmBreve) {
+    QAction* automaticas = janela->Acao("imAtualizacoesAutomaticas");
+    EXPECT_FALSE(automaticas->isChecked());
+    janela->Acao("imProcAtualizacao")->trigger();
+    automaticas->trigger();
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Em breve!!!", "Em breve!!!"}));
+    EXPECT_FALSE(automaticas->isChecked());
+    EXPECT_FALSE(janela->Acao("imInstalaAtualizacao")->isEnabled());
+    EXPECT_TRUE(srv.fake.programas.empty());
+}
+
+// Profiles from the menu: the questions of the save dialog, a load that
+// changes the code and the embosser at once, a load that fails.
+TEST_F(Comandos, PerfisPeloMenu) {
+    ASSERT_TRUE(GravaPerfil("DOTMARA", "brailleAntigo", "N", pasta.caminho("DOTMARA.INI")));
+    ASSERT_TRUE(GravaPerfil("IMPBRAILLE", "Marca", "Index Basic", pasta.caminho("DOTMARA.INI")));
+    std::vector<std::string> escolhas, pastas;
+    auto dialogo = [&](const std::string& dir, std::string& nome) {
+        pastas.push_back(dir);
+        if (escolhas.empty()) return false;
+        nome = escolhas.front();
+        escolhas.erase(escolhas.begin());
+        return true;
+    };
+    janela->dialogoSalvarConfig = dialogo;
+    janela->dialogoAbrirConfig = dialogo;
+    QAction* salvar = janela->Acao("imSalvarConfigPadrao");
+    QAction* carregar = janela->Acao("imCarregaConfig");
+    const std::string perfil = pasta.caminho("perfil.ini");
+
+    struct Caso {
+        const char* nome;
+        std::string escolha;
+        std::vector<int> respostas;
+        std::vector<std::string> textos;
+        bool gravado;
+    };
+    const Caso casos[] = {
+        {"cancelado", "", {}, {}, false},
+        {"nome em branco", "   ", {}, {}, false},
+        {"novo, não criado", perfil, {mrNo}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, false},
+        {"novo, criado", "  " + perfil + " ", {mrYes}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, true},
+        {"existente, mantido", perfil, {mrNo}, {perfil + " já existe.\r\nDeseja substituí-lo?"_cp}, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        dlg.fake.Limpa();
+        if (!c.escolha.empty()) escolhas = {c.escolha};
+        for (int r : c.respostas) dlg.fake.respostas.push_back(r);
+        salvar->trigger();
+        EXPECT_EQ(dlg.fake.Textos(), c.textos);
+        EXPECT_EQ(ArquivoExiste(perfil), c.gravado);
+    }
+    EXPECT_EQ(pastas.front(), pasta.dir());   // beside the settings file
+
+    // The profile holds the old code and the plate embosser.
+    GravaArquivoTeste(perfil, "[DOTMARA]\r\nbrailleAntigo=S\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n");
+    dlg.fake.Limpa();
+    escolhas = {perfil};
+    carregar->trigger();
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(ImprMarca, "Puma 7");
+    EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
+    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), LeArquivoTeste(perfil));
+    EXPECT_EQ(DiretorioAtual(), DirDocumento);
+
+    // A file that is no profile: the settings stay.
+    const std::string antes = LeArquivoTeste(pasta.caminho("DOTMARA.INI"));
+    escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
+    carregar->trigger();
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
 }
 
 // Every entry and every toolbar control runs once: no crash, no dialog left
