@@ -9,6 +9,7 @@
 #include "editor/gui/dmcnfprg.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmQuickMsg.h"
+#include "editor/gui/TformMacro.h"
 #include "editor/gui/dmmain.h"
 #include "editor/gui/dmsubst.h"
 #include "editor/gui/dmsplash.h"
@@ -58,7 +59,9 @@ int main(int argc, char** argv) {
     formConfigDir = new TformConfigDir();
     // 8 TformConta
     formConta = new TformConta();
-    // 9 TformQuadro, 10 TformMacro,
+    // 9 TformQuadro
+    // 10 TformMacro
+    formMacro = new TformMacro();
     // 11 TformConfigMargem
     formConfigMargem = new TformConfigMargem();
     // 12 TformTabCaracteres, 13 TformDigitaBraille, 14 TformSimb
@@ -118,6 +121,8 @@ int main(int argc, char** argv) {
     formConfigDicionario = nullptr;
     delete formConfigMargem;
     formConfigMargem = nullptr;
+    delete formMacro;
+    formMacro = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formConfigDir;

@@ -368,6 +368,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusExternos();
     CriaMenusOrtografia();
     CriaMenusConfigurar();
+    CriaMenusEditar();
 }
 
 // ============================================================================

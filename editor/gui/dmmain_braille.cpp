@@ -189,4 +189,6 @@ void TformPrincipal::LigaVisual(TformVisual* visual) {
     visual->Ligacoes.AbreConfigImpressora = [](QWidget* chamador) {
         if (formConfigPrn) formConfigPrn->FormShow(chamador);
     };
+    visual->Ligacoes.InsereAnotacao = [this](int l, const std::string& t) { InsereAnotacao(l, t, true); };
+    visual->AtualizaComandos();
 }

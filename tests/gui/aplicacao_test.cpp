@@ -4,9 +4,9 @@
 // Portuguese.
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
-#include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/textoqt.h"
 #include "support/temporario.h"
 
 #include <QAction>
@@ -46,14 +46,7 @@ struct SemContarVazamentos {
 #endif
 };
 
-std::string Texto(const QString& q) {
-    std::string r;
-    for (QChar c : q) {
-        const int b = UnicodeParaCp1252(c.unicode());
-        r += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return r;
-}
+std::string Texto(const QString& q) { return DeQString(q); }
 
 const char* const kFim = ".\r\nO documento continua aberto como estava; salve-o antes de continuar.";
 

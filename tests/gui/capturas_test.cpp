@@ -1,8 +1,9 @@
 // Screenshots of the braille on screen (run by tools/capturas.sh, not by
 // ctest): the main window with the five-line strip, the braille view in line
 // mode 1 and in reviewer mode, the back-check window, the menus of the
-// export and external programs and the five settings windows, as PNG files;
-// and the time of F9 on a document at the editor's limit through the windows.
+// export and external programs, the status bar with large numbers, the
+// view's real-size pages and the five settings windows, as PNG files; and
+// the time of F9 on a document at the editor's limit through the windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -141,6 +142,39 @@ TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
     }
     std::printf("AtualizaLinhasBraille, five labels: %.1f us\n", s.nsecsElapsed() / 1000.0 / 1000.0);
     EXPECT_FALSE(janela->LabLinhas[1]->Legenda().empty());
+}
+
+// The status bar deep in a long document at the end of a long line, and the
+// braille view filling pages to their real size (the fill lines blank), in
+// braille and in ink.
+TEST_F(Capturas, DISABLED_BarraDeEstadoEPaginaReal) {
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    std::string longo;
+    for (int i = 0; i < 30000; ++i) longo += "linha " + std::to_string(i) + "\n";
+    longo += std::string(100000, 'x') + "\n";
+    janela->richEdPrincipal->setPlainText(ParaQString(longo));
+    janela->resize(873, 605);
+    janela->show();
+    janela->PosicionaCursor(28545, 3);
+    janela->richEdPrincipalSelectionChange();
+    QApplication::processEvents();
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_barra_estado.png"));
+    janela->PosicionaCursor(30000, 100000);
+    janela->richEdPrincipalSelectionChange();
+    QApplication::processEvents();
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_barra_estado_coluna.png"));
+
+    janela->richEdPrincipal->setPlainText("Uma linha de texto.\nOutra linha.\n<p>\nSegunda p\u00e1gina.\n");
+    janela->VisualizaBraille(true, true);
+    visual->resize(900, 620);
+    visual->cboxVisPaginas->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_GT(visual->lboxVisual->count(), 20);
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pagina_real.png"));
+    visual->imEmTinta->trigger();
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pagina_real_tinta.png"));
+    visual->imEmBraille->trigger();
+    visual->cboxVisPaginas->setCurrentIndex(0);
 }
 
 // The menus that hold the export, the external programs and the manual,
