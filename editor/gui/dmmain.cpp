@@ -546,8 +546,11 @@ namespace {
 // A panel keeps its design width and widens for a text that needs more, so
 // the status bar never cuts a number (the folder panel gives way instead).
 void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    // Measured only when the text grows (digits are all as wide): a caret
+    // move mostly changes a number within its length.
+    const bool cresceu = texto.size() > painel->text().size();
     painel->setText(texto);
-    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+    if (cresceu) painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
 }
 } // namespace
 
