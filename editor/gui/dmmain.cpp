@@ -7,6 +7,7 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -353,6 +354,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusGraficos();
     CriaMenusExternos();
     CriaMenusOrtografia();
+    CriaMenusConfigurar();
     CriaMenusEditar();
 }
 
@@ -852,8 +854,8 @@ void TformPrincipal::FormShow() {
 }
 
 void TformPrincipal::FormActivate() {
-    // The embosser settings window enables "Chamar &Puma 7" here.
-    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+    // "Chamar &Puma 7" follows the embosser window's model.
+    HabilitaChamarPuma(formConfigPrn ? formConfigPrn->Modelo() == kModeloPuma : ImprMarca == kModeloPuma);
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

@@ -33,6 +33,7 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformConfigPrn;
 class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
@@ -215,6 +216,15 @@ public:
     QCheckBox* ckbox5Linhas = nullptr;
     QAction* imVis5Linhas = nullptr;
 
+    // ---- Settings windows (dmmain_configurar.cpp) ----
+    // "&Configurar" opens the program settings, margin, embosser, folders
+    // and dictionary windows (CriaMenusConfigurar connects them).
+    // "Chamar &Puma 7" (imChamarPuma2) enabled or not; the embosser window
+    // decides by its model.
+    void HabilitaChamarPuma(bool habilita);
+    // Connects the embosser window to this window and to the braille view.
+    void LigaConfigPrn(TformConfigPrn* prn);
+
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
 
@@ -351,6 +361,7 @@ protected:
 
 private:
     void CriaMenus();
+    void CriaMenusConfigurar();
     void MontaComandos();
     void LigaComandosProprios();
     void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
