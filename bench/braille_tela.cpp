@@ -98,7 +98,7 @@ void BM_F9_CompilaECarrega(benchmark::State& st) {
     for (auto _ : st) {
         CompilaParaVisualizacao(a.doc.NumLinhas() / 2);
         std::vector<std::string> lidas;
-        LeLinhasRascunho(ArqRascunho, lidas);
+        LeRascunho(ArqRascunho, lidas);
         const auto exibidas = MontaLinhasVisual(lidas, modo, MaxCarac, rotulos);
         linhas = exibidas.size();
         benchmark::DoNotOptimize(exibidas.data());
@@ -114,7 +114,7 @@ void BM_CarregaRascunho(benchmark::State& st) {
     CompilaParaVisualizacao(0);
     for (auto _ : st) {
         std::vector<std::string> lidas;
-        LeLinhasRascunho(ArqRascunho, lidas);
+        LeRascunho(ArqRascunho, lidas);
         benchmark::DoNotOptimize(MontaLinhasVisual(lidas, mlNumeracaoEsquerda, MaxCarac, rotulos).data());
     }
 }

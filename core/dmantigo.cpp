@@ -161,7 +161,7 @@ void Tradutor::Sinal(std::size_t& i) {
         ++i;
         return;
     default:
-        if (const SinalComum* s = ProcuraSinal(kSinaisEspeciais, c))
+        if (const SinalComum* s = SinalEspecial(c))
             out_ += ingles_ ? s->ingles : s->normal;
         else
             out_ += static_cast<char>(c);

@@ -170,6 +170,19 @@ constexpr const SinalComum* ProcuraSinal(const SinalComum (&tabela)[N], unsigned
     return nullptr;
 }
 
+// The special character c of kSinaisEspeciais, null when c is none: one
+// look into a table by byte, since every blank and punctuation mark of a
+// text asks.
+inline const SinalComum* SinalEspecial(unsigned char c) {
+    static constexpr std::array<const SinalComum*, 256> porByte = [] {
+        std::array<const SinalComum*, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] = ProcuraSinal(kSinaisEspeciais, static_cast<unsigned char>(b));
+        return t;
+    }();
+    return porByte[c];
+}
+
 // A straight quote opens and closes in turn; a curly one says which it is
 // and sets the turn. aberta is 1 while the next straight quote opens. True
 // when c opens the quotation.

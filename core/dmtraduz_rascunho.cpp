@@ -2,6 +2,9 @@
 #include "core/dmtraduz_rascunho.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/arquivos.h"
 
@@ -12,8 +15,24 @@ bool EscritorRascunhoArquivo::Abre(const std::string& caminho)
 {
     Fecha();
     erro_ = false;
-    std::FILE* f = std::fopen(CaminhoNativo(caminho).c_str(), "wb");
-    if (!f) return false;
+    // Opened without blocking and kept only when it is a regular file: a
+    // pipe named as the draft would hold the compile until a reader came,
+    // and no reader of the draft could read a device back. Emptied only
+    // once it is known to be a file.
+    const int fd = ::open(CaminhoNativo(caminho).c_str(),
+                          O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0 ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (!f) {
+        ::close(fd);
+        return false;
+    }
     std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
     arquivo_ = f;
     return true;

@@ -41,7 +41,8 @@ public:
     EscritorRascunhoArquivo(const EscritorRascunhoArquivo&) = delete;
     EscritorRascunhoArquivo& operator=(const EscritorRascunhoArquivo&) = delete;
 
-    // Creates (truncates) the file; false when it cannot be created.
+    // Creates (empties) the file; false when it cannot be created or is
+    // not a regular file (a pipe or a device).
     bool Abre(const std::string& caminho);
     bool GravaLinha(const std::string& linha) override;
     // Flushes and closes; false when any write failed.

@@ -240,7 +240,7 @@ void Tradutor::Fracao(std::size_t& i) {
 }
 
 void Tradutor::Especial(unsigned char c) {
-    if (const SinalComum* s = ProcuraSinal(kSinaisEspeciais, c)) {
+    if (const SinalComum* s = SinalEspecial(c)) {
         out_ += ingles_ ? s->ingles : s->normal;
         return;
     }

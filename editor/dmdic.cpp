@@ -305,11 +305,9 @@ bool TDicList::Find(std::string_view chave, int& Indice) const {
         if (c < 0) {
             baixo = meio + 1;
         } else {
+            // An equal entry: look on to its left for the first one.
             alto = meio - 1;
-            if (c == 0) {
-                achou = true;
-                baixo = meio;
-            }
+            achou = achou || c == 0;
         }
     }
     Indice = baixo;

@@ -2,6 +2,7 @@
 // manual.
 #include "editor/dmexternos.h"
 
+#include "core/celas/tabela_codigos.h"
 #include "core/dmvars.h"
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
@@ -60,15 +61,9 @@ bool ChamaPrograma(const std::string& caminho, const std::string& nomePrograma) 
 void ChamaGrafemor() { ChamaPrograma(ProgGrafemor, "editor gráfico"_cp); }
 void ChamaVelun() { ChamaPrograma(ProgVelun, "Velun"); }
 
-std::string LocalizaArquivoPrograma(const std::string& nome) {
-    if (nome.find('/') != std::string::npos) return nome;
-    const std::string noPrograma = AchaArquivoDados(DirPrograma, nome);
-    if (ArquivoExiste(noPrograma)) return noPrograma;
-    return AchaArquivoDados(DirDados(), nome);
-}
-
 void EditaListaDicionario(const std::string& lista) {
-    const std::string arquivo = LocalizaArquivoPrograma(lista);
+    // The file the dictionary loader reads.
+    const std::string arquivo = LocalizaTabelaCodigos(lista, DirPrograma);
     if (!ArquivoExiste(arquivo)) {
         dialogos().Caixa("Arquivo não encontrado: "_cp + arquivo, kTitulo, Icone::Erro, Botoes::OK);
         return;
@@ -77,7 +72,8 @@ void EditaListaDicionario(const std::string& lista) {
 }
 
 void AbreManual() {
-    const std::string manual = LocalizaArquivoPrograma(kManual);
+    std::string manual = AchaArquivoDados(DirPrograma, kManual);
+    if (!ArquivoExiste(manual)) manual = AchaArquivoDados(DirDados(), kManual);
     if (!ArquivoExiste(manual)) {
         dialogos().Caixa("Arquivo de ajuda não encontrado"_cp, kTitulo, Icone::Erro, Botoes::OK);
         return;

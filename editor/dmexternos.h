@@ -26,16 +26,13 @@ void ChamaGrafemor();
 void ChamaVelun();
 
 // "&Acrescentar palavra" (ArqNomes) and "&Inibir palavra" (ArqInexistentes):
-// the list opened in the desktop's text editor. The dictionary in memory is
-// not reloaded.
+// the list opened in the desktop's text editor, found where the dictionary
+// loader finds it. The dictionary in memory is not reloaded.
 void EditaListaDicionario(const std::string& lista);
-// Where a dictionary list or the manual is: a name with a folder as it
-// stands; else the program folder, then the data folder (the data folder's
-// path when neither has it).
-std::string LocalizaArquivoPrograma(const std::string& nome);
 
-// "&Manual do Dotmara": the manual "dotmara.html" in the browser, or
-// "Arquivo de ajuda não encontrado".
+// "&Manual do Dotmara": the manual "dotmara.html" of the program folder, else
+// of the data folder, in the browser; "Arquivo de ajuda não encontrado" when
+// neither has it.
 void AbreManual();
 
 // "Chamar &Puma 7", before its print job: ChecaPrograma of ProgPuma and a

@@ -2,6 +2,7 @@
 #include "editor/dmortog.h"
 
 #include "editor/dmdic.h"
+#include "platform/dialogos.h"
 #include "platform/texto.h"
 
 #include <algorithm>
@@ -99,3 +100,88 @@ std::string TrocaPalavra(const std::string& linha, int inicio, size_t tamanho, c
         r += linha.substr(i + tamanho);
     return r;
 }
+
+// ---- The commands ------------------------------------------------------------------
+
+std::string PalavraOriginal;
+std::string PalavraEscolhida;
+
+namespace {
+
+int CarregaDasConfiguracoes() {
+    const int r = CarregaDicionario(ArqDicionario, ArqSufixos, ArqInexistentes, ArqNomes, ArqSugestoes);
+    DicionarioCarregado = r == DicCarregado;
+    return r;
+}
+
+// The check from the caret: with soErradas the first wrong word, otherwise
+// the first word.
+void Verifica(DocumentoEditavel& doc, DialogoSubstituicao& dialogo, bool soErradas) {
+    if (!GaranteDicionario())
+        return;
+    // The caret's column is taken as the column from 1 of the character
+    // before it: the word that holds that character, or else the next one.
+    int linha = 0, coluna = 0;
+    doc.LinColInicioSel(linha, coluna);
+    std::string palavra;
+    if (!ProcuraPalavra(doc, soErradas, linha, coluna, palavra)) {
+        doc.PosicionaCursor(doc.NumLinhas(), 0);
+        MensagemOK("Fim do Texto");
+        return;
+    }
+    const int inicio = coluna - static_cast<int>(palavra.size());
+    const std::string texto = doc.Linha(linha);
+    // The word stands selected behind the dialog, so the user sees it in
+    // the text.
+    doc.DefineSelecao(doc.InicioLinha(linha) + inicio - 1, static_cast<int>(palavra.size()));
+    PalavraOriginal = palavra;
+    PalavraEscolhida = palavra;
+    dialogo.MostraSubstituicao(ContextoPalavra(texto, inicio));
+    if (PalavraEscolhida != PalavraOriginal)
+        doc.SubstituiLinha(linha, TrocaPalavra(texto, inicio, palavra.size(), PalavraEscolhida));
+    // One column after the end of the word now in the text, so the next
+    // check starts on the character that follows it. Past the end of the
+    // line that is the next line: the caret cannot stand inside a line end,
+    // and at the line's end the next check would find the same word again.
+    const int depois = inicio + static_cast<int>(PalavraEscolhida.size());
+    if (depois > doc.ComprimentoLinha(linha))
+        doc.PosicionaCursor(linha + 1, 0);
+    else
+        doc.PosicionaCursor(linha, depois);
+}
+
+} // namespace
+
+bool GaranteDicionario() {
+    if (DicionarioCarregado)
+        return true;
+    dialogos().MostraEspere("O dicionário está sendo carregado."_cp);
+    CarregaDasConfiguracoes();
+    dialogos().EscondeEspere();
+    if (!DicionarioCarregado)
+        MensagemOK("Erro ao carregar o Dicionário"_cp);
+    return DicionarioCarregado;
+}
+
+void RecarregaDicionario() {
+    if (DicionarioCarregado)
+        LiberaDicionario();
+    if (CarregaDasConfiguracoes() == DicCarregado)
+        dialogos().MensagemRapida("Dicionário carregado."_cp);
+    else
+        MensagemOK("Erro ao carregar o Dicionário."_cp);
+}
+
+void DescarregaDicionario() {
+    if (DicionarioCarregado) {
+        LiberaDicionario();
+        dialogos().MensagemRapida("Dicionário removido da memória."_cp);
+    } else {
+        MensagemOK("Dicionário não estava carregado."_cp);
+    }
+    DicionarioCarregado = false;
+}
+
+void VerificaOrtografia(DocumentoEditavel& doc, DialogoSubstituicao& dialogo) { Verifica(doc, dialogo, true); }
+
+void VerificaPalavra(DocumentoEditavel& doc, DialogoSubstituicao& dialogo) { Verifica(doc, dialogo, false); }

@@ -1,7 +1,9 @@
-// dmortog: spell checking of the editor's text, word by word. The walk over
-// the document's lines is here (plain C++, over the document interface); the
-// commands that move the caret and open the replacement dialog are in
-// editor/gui/dmmain_ortografia.cpp.
+// dmortog: spell checking of the editor's text, word by word: the walk over
+// the document's lines, the check from the caret with the replacement
+// dialog, and loading and unloading the dictionary on demand. Plain C++ over
+// the editable document and the dialog service; the main window's commands
+// (editor/gui/dmmain_ortografia.cpp) hand it the editor and the replacement
+// dialog TformSubst (editor/gui/dmsubst.h).
 #pragma once
 
 #include "core/documento.h"
@@ -38,3 +40,33 @@ std::string ContextoPalavra(const std::string& linha, int inicio);
 // The line with the tamanho characters from inicio (counted from 1) replaced
 // by nova.
 std::string TrocaPalavra(const std::string& linha, int inicio, size_t tamanho, const std::string& nova);
+
+// ---- The commands ------------------------------------------------------------------
+
+// The word handed to the replacement dialog, and the word it hands back
+// (equal to PalavraOriginal when the word is to stay).
+extern std::string PalavraOriginal;
+extern std::string PalavraEscolhida;
+
+// The replacement dialog as the check sees it.
+class DialogoSubstituicao {
+public:
+    virtual ~DialogoSubstituicao() = default;
+    // Shown modally for PalavraOriginal with the context label; sets
+    // PalavraEscolhida (to PalavraOriginal when the word stays).
+    virtual void MostraSubstituicao(const std::string& contexto) = 0;
+};
+
+// True when the dictionary is (now) in memory: loaded from the five files
+// of the settings under the wait notice, or "Erro ao carregar o Dicionário".
+bool GaranteDicionario();
+// "&Carregar dicionário": loads the dictionary again from its files.
+void RecarregaDicionario();
+// "&Liberar dicionário": takes the dictionary out of memory.
+void DescarregaDicionario();
+// F7: from the caret, the first wrong word in the replacement dialog, then
+// the replacement; "Fim do Texto" when there is none. The next F7 goes on
+// after the word.
+void VerificaOrtografia(DocumentoEditavel& doc, DialogoSubstituicao& dialogo);
+// Ctrl+F7: the same for the first word at or after the caret, correct or not.
+void VerificaPalavra(DocumentoEditavel& doc, DialogoSubstituicao& dialogo);

@@ -6,7 +6,7 @@
 #include "core/dmtraduz.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
-#include "output/dmprint.h"
+#include "core/dmtraduz_rascunho.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/servicos.h"

@@ -3,6 +3,7 @@
 
 #include "core/celas/celas.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -25,6 +26,20 @@ void EscreveByte(std::string& saida, unsigned char c) {
     } else if (c >= 0x20 && c != 0x7f) {
         saida += static_cast<char>(c);
     }
+}
+
+// The RTF of each output code drawn as its cell. \uN takes a signed 16-bit
+// number; the patterns are all below 32768. The "?" is what a reader
+// without Unicode shows.
+const std::array<std::string, 256>& CelasRtf() {
+    static const std::array<std::string, 256> t = [] {
+        std::array<std::string, 256> r;
+        for (int c = 0; c < 256; ++c)
+            r[static_cast<std::size_t>(c)] =
+                "\\u" + std::to_string(static_cast<int>(CelaUnicode(static_cast<unsigned char>(c)))) + "?";
+        return r;
+    }();
+    return t;
 }
 
 } // namespace
@@ -94,9 +109,7 @@ void DocumentoRtf::TypeText(const std::string& texto) {
             corpo_ += "\r\n";
             delimitar_ = false;
         } else if (celas) {
-            // \uN takes a signed 16-bit number; the patterns are all below
-            // 32768. The "?" is what a reader without Unicode shows.
-            trecho += "\\u" + std::to_string(static_cast<int>(CelaUnicode(c))) + "?";
+            trecho += CelasRtf()[c];
         } else if (c == '\t') {
             trecho += "\\tab ";
         } else {

@@ -22,6 +22,9 @@ public:
     bool EditaLinha(const std::string&, const std::string&, std::string&) override { return false; }
     void MostraEspere(const std::string&) override {}
     void EscondeEspere() override {}
+    void MensagemRapida(const std::string& texto) override {
+        std::fprintf(stderr, "dotmara: %s\n", Cp1252ParaUtf8(texto).c_str());
+    }
 };
 
 DialogosSilenciosos silenciosos;
@@ -80,6 +83,11 @@ void DialogosFalsos::MostraEspere(const std::string& texto) {
 void DialogosFalsos::EscondeEspere() {
     std::lock_guard<std::mutex> l(mtx_);
     esperaVisivel = false;
+}
+
+void DialogosFalsos::MensagemRapida(const std::string& texto) {
+    std::lock_guard<std::mutex> l(mtx_);
+    registros.push_back({Tipo::MensagemRapida, texto, "Dotmara", Icone::Nenhum, Botoes::OK, false, esperaVisivel});
 }
 
 std::vector<std::string> DialogosFalsos::Textos() const {

@@ -33,6 +33,10 @@ public:
     // TformEspere: a notice that stays until EscondeEspere.
     virtual void MostraEspere(const std::string& texto) = 0;
     virtual void EscondeEspere() = 0;
+    // TformQuickMessage: a short notice that needs no answer; it shows for
+    // two seconds and goes away by itself, and the call returns then. A
+    // service without such a window shows nothing.
+    virtual void MensagemRapida(const std::string& texto) { (void)texto; }
 };
 
 // The service in force. Defaults to a silent service that answers OK/true and
@@ -44,7 +48,7 @@ void DefineDialogos(Dialogos* d);
 // Recording fake for tests. Answers come from the queues, then the defaults.
 class DialogosFalsos : public Dialogos {
 public:
-    enum class Tipo { MensagemOK, Caixa, EditaLinha, Espere };
+    enum class Tipo { MensagemOK, Caixa, EditaLinha, Espere, MensagemRapida };
     struct Registro {
         Tipo tipo;
         std::string texto;
@@ -68,6 +72,7 @@ public:
                     std::string& s) override;
     void MostraEspere(const std::string& texto) override;
     void EscondeEspere() override;
+    void MensagemRapida(const std::string& texto) override;
 
     // Texts of every box shown so far, in order.
     std::vector<std::string> Textos() const;

@@ -4,6 +4,7 @@
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
 #include "core/gui/TformMsgComOK.h"
+#include "editor/gui/dmQuickMsg.h"
 #include "platform/qt/caixaqt.h"
 
 #include <QApplication>
@@ -63,6 +64,13 @@ void DialogosQt::EscondeEspere() {
     NaThreadGui([&] {
         if (formEspere)
             formEspere->hide();
+        return 0;
+    });
+}
+
+void DialogosQt::MensagemRapida(const std::string& texto) {
+    NaThreadGui([&] {
+        ExibeMensagemRapida(Dono(), texto);
         return 0;
     });
 }

@@ -13,6 +13,7 @@ public:
     bool EditaLinha(const std::string& titulo, const std::string& prompt, std::string& s) override;
     void MostraEspere(const std::string& texto) override;
     void EscondeEspere() override;
+    void MensagemRapida(const std::string& texto) override;
 };
 
 // Installs the Qt service as the program's dialog service. Call once, after

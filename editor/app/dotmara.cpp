@@ -6,7 +6,9 @@
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
+#include "editor/gui/dmQuickMsg.h"
 #include "editor/gui/dmmain.h"
+#include "editor/gui/dmsubst.h"
 #include "editor/gui/dmsplash.h"
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
@@ -60,7 +62,9 @@ int main(int argc, char** argv) {
     // 14 TformSimb
     // 15 TformConfigDicionario: the five dictionary file names are read.
     LeGrupo(GrupoConfig::Dicionario);
-    // 16 TformSubst, 17 TformConfTabela
+    // 16 TformSubst
+    formSubst = new TformSubst();
+    // 17 TformConfTabela
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     formVisualGraf = new TformVisualGraf();
     formPrincipal->LigaVisualGraf(formVisual, formVisualGraf);
     // 23 TformQuickMessage
+    formQuickMessage = new TformQuickMessage();
     // 24 TformAltoRelevo: loads its default dot font.
     formAltoRelevo = new TformAltoRelevo();
     // 25 TformResolucao
@@ -93,6 +98,8 @@ int main(int argc, char** argv) {
     TformImprime::EncerraImpressao();
 
     // Windows go in the reverse order of their creation.
+    delete formQuickMessage;
+    formQuickMessage = nullptr;
     delete formResolucao;
     formResolucao = nullptr;
     delete formAltoRelevo;
@@ -103,6 +110,8 @@ int main(int argc, char** argv) {
     formExibeGraf = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formSubst;
+    formSubst = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formSplash;

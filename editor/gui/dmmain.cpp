@@ -11,6 +11,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -33,7 +34,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -261,6 +261,8 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
         return true;
     };
 
+    executaModal = [](QDialog& janela) { return janela.exec(); };
+
     // FormCreate
     PrimeiraAtivacao = true;
     BackupLinhas.clear();
@@ -306,42 +308,23 @@ void TformPrincipal::LeIni() {
 }
 
 void TformPrincipal::CriaToolBar() {
+    // The two rows; their controls come from the toolbar table (MontaComandos).
     panToolBar = new QWidget(this);
     panToolBar->setObjectName("panToolBar");
     panToolBar->setFixedHeight(85);
     auto* linhas = new QVBoxLayout(panToolBar);
     linhas->setContentsMargins(4, 4, 4, 4);
     linhas->setSpacing(4);
+    // The window's font at its design size, so both rows fit its width.
+    QFont fonte = font();
+    fonte.setPixelSize(12);
+    panToolBar->setFont(fonte);
     linhaToolBar1 = new QHBoxLayout();
     linhaToolBar2 = new QHBoxLayout();
+    linhaToolBar1->setSpacing(3);
+    linhaToolBar2->setSpacing(3);
     linhas->addLayout(linhaToolBar1);
     linhas->addLayout(linhaToolBar2);
-
-    auto botao = [this](std::string_view texto, auto acao) {
-        auto* b = new QToolButton(panToolBar);
-        b->setText(QDe(texto));
-        b->setToolTip(QDe(texto));
-        connect(b, &QToolButton::clicked, this, acao);
-        return b;
-    };
-    linhaToolBar1->addWidget(botao("Novo", [this] {
-        imNovoClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Abrir", [this] {
-        imAbrirClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Salvar", [this] {
-        imSalvarClick();
-        richEdPrincipal->setFocus();
-    }));
-    linhaToolBar1->addWidget(botao("Imprimir Braille", [this] { imImprimirBrailleClick(); }));
-    linhaToolBar1->addStretch(1);
-    auto* sair = botao("Sair do Programa", [this] { imSairClick(); });
-    sair->setObjectName("bbtnSair");
-    linhaToolBar1->addWidget(sair);
-    linhaToolBar2->addStretch(1);
 }
 
 void TformPrincipal::CriaStatus() {
@@ -358,66 +341,31 @@ void TformPrincipal::CriaStatus() {
 }
 
 void TformPrincipal::CriaMenus() {
-    QMenuBar* barra = menuBar();
-    auto acao = [this](QMenu* menu, std::string_view texto, auto fn) {
-        QAction* a = menu->addAction(QDe(texto));
-        connect(a, &QAction::triggered, this, fn);
-        return a;
-    };
+    MontaComandos();
 
-    menuArquivo = barra->addMenu("&Arquivo");
-    imNovo = acao(menuArquivo, "&Novo", [this] { imNovoClick(); });
-    imAbrir = acao(menuArquivo, "&Abrir", [this] {
+    // The window's own commands: document files, leaving, the about window.
+    LigaComando("imNovoClick", [this] { imNovoClick(); });
+    LigaComando("imAbrirClick", [this] {
         IndiceReabrir = -1;
         imAbrirClick();
     });
-    imReabrir = menuArquivo->addMenu("&Reabrir...");
-    for (int i = 0; i < ListaRecentes::MaxItens; ++i) {
-        QAction* a = imReabrir->addAction(QString("%1.").arg(i + 1));
-        a->setObjectName(QString("imArq%1").arg(i + 1));
-        connect(a, &QAction::triggered, this, [this, i] { imArqClick(i); });
-        imArq[static_cast<std::size_t>(i)] = a;
-    }
-    imSalvar = acao(menuArquivo, "&Salvar", [this] { imSalvarClick(); });
-    imSalvar->setShortcut(Qt::Key_F2);
-    imSalvarComo = acao(menuArquivo, "Salvar &Como", [this] { imSalvarComoClick(); });
-    menuArquivo->addSeparator();
-    // The printing, export and external-program commands go here.
-    imImprimirBraille = acao(menuArquivo, "Imprimir em &Braille", [this] { imImprimirBrailleClick(); });
-    imImprimirBraille->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    imSair = acao(menuArquivo, "Sa&ir", [this] { imSairClick(); });
+    for (int i = 0; i < ListaRecentes::MaxItens; ++i)
+        LigaComando("imArq" + std::to_string(i + 1) + "Click", [this, i] { imArqClick(i); });
+    LigaComando("imSalvarClick", [this] { imSalvarClick(); });
+    LigaComando("imSalvarComoClick", [this] { imSalvarComoClick(); });
+    LigaComando("imImprimirBrailleClick", [this] { imImprimirBrailleClick(); });
+    LigaComando("imSairClick", [this] { imSairClick(); });
+    LigaComando("ConverterparaformatoDOS1Click", [this] { ConverterparaformatoDOS1Click(); });
+    LigaComando("ConverterparaformatoWindows1Click", [this] { ConverterparaformatoWindows1Click(); });
+    LigaComando("Eliminarformataes1Click", [this] { Eliminarformataes1Click(); });
+    LigaComando("imSobreProgramaClick", [this] { imSobreProgramaClick(OrigemComando); });
 
-    menuEditar = barra->addMenu("&Editar");
-    menuConfigurar = barra->addMenu("&Configurar");
-    imModoRevisor = menuConfigurar->addAction("Modo &Revisor");
-    imModoRevisor->setCheckable(true);
-    imModoRevisor->setShortcut(Qt::Key_F4);
-    // The command itself turns the check mark over.
-    connect(imModoRevisor, &QAction::triggered, this, [this] {
-        imModoRevisor->setChecked(!imModoRevisor->isChecked());
-        imModoRevisorClick();
-    });
-    menuGraficos = barra->addMenu(QDe("&Gráficos"_cp));
-    menuDestaques = barra->addMenu("&Destaques");
-    menuUtilitarios = barra->addMenu(QDe("&Utilitários"_cp));
-    imConverterDOS = acao(menuUtilitarios, "Converter para formato &DOS",
-                          [this] { ConverterparaformatoDOS1Click(); });
-    imConverterWindows = acao(menuUtilitarios, "Converter para formato &Windows",
-                              [this] { ConverterparaformatoWindows1Click(); });
-    imEliminarFormatacoes = acao(menuUtilitarios, "Eliminar &Formatações"_cp,
-                                 [this] { Eliminarformataes1Click(); });
-    menuOrtografia = barra->addMenu("&Ortografia");
-    imVisualizar = barra->addAction("&Visualizar (F9)");
-    imVisualizar->setShortcut(Qt::Key_F9);
-    connect(imVisualizar, &QAction::triggered, this, [this] { VisualizaBraille(true, true); });
-    imAtualizarBraille = barra->addAction("A&tualizar (F12)");
-    imAtualizarBraille->setShortcut(Qt::Key_F12);
-    connect(imAtualizarBraille, &QAction::triggered, this, [this] { VisualizaBraille(true, false); });
-    menuAjuda = barra->addMenu("&? (Ajuda)");
-    imSobrePrograma = menuAjuda->addAction("&Sobre o programa");
-    connect(imSobrePrograma, &QAction::triggered, this, [this] { imSobreProgramaClick(imSobrePrograma); });
+    // Each area's commands, from its own file.
+    LigaComandosProprios();
+    LigaComandosBraille();
     CriaMenusGraficos();
     CriaMenusExternos();
+    CriaMenusOrtografia();
 }
 
 // ============================================================================

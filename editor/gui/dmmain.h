@@ -2,6 +2,10 @@
 // editor richEdPrincipal and offers it to the rest of the program as the
 // editable document (lines, caret services, edits), with the document-file
 // commands.
+//
+// Its menu and toolbar are built from the tables of dmmain_comandos.h; a
+// unit hooks its commands in with LigaComando("<handler>", ...) from its own
+// dmmain_<area>.cpp (see the top of dmmain_comandos.h).
 #pragma once
 
 #include "core/documento.h"
@@ -15,7 +19,9 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -30,6 +36,7 @@ class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QComboBox;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -92,6 +99,43 @@ public:
     int OffsetDaPosicao(int posicaoEditor) const;
     int PosicaoDoOffset(int offset) const;
 
+    // ---- Command surface (dmmain_comandos.cpp) ----
+    // Connects a handler of the menu and toolbar tables: every entry and
+    // control named with it runs fn (an empty fn disconnects it); entries
+    // stay disabled until then.
+    void LigaComando(std::string_view manipulador, std::function<void()> fn);
+    // A window launcher: Modal runs the window through executaModal,
+    // Mostrada shows it and returns at once. The window is looked up when
+    // the command runs (the single instances are created after this window).
+    enum class ModoJanela { Modal, Mostrada };
+    void LigaJanela(std::string_view manipulador, std::function<QWidget*()> janela, ModoJanela modo);
+    bool ComandoLigado(std::string_view manipulador) const;
+    // The handlers of the tables that nothing has connected yet.
+    std::vector<std::string> ComandosSemLigacao() const;
+    // Runs a handler as a menu entry does.
+    void ExecutaComando(std::string_view manipulador, QObject* origem = nullptr);
+    // The built entries and controls, by object name.
+    QAction* Acao(std::string_view nome) const;
+    QMenu* Submenu(std::string_view nome) const;
+    QWidget* Controle(std::string_view nome) const;
+    // The entry or control whose command is running (its sender).
+    QObject* OrigemComando = nullptr;
+    // Runs a modal window of a launcher; tests replace it.
+    std::function<int(QDialog& janela)> executaModal;
+    QComboBox* cboxTipoGrifo = nullptr;
+    // The commands of the command surface itself: the screen font, the
+    // configuration profiles, the update entries.
+    void imFonteNaTelaClick();
+    void imSalvarConfigPadraoClick();
+    void imCarregaConfigClick();
+    void imProcAtualizacaoClick();
+    void imAtualizacoesAutomaticasClick();
+    // The font dialog (true with the chosen font) and the profiles' file
+    // dialogs (true with the chosen path); tests replace them.
+    std::function<bool(QFont& fonte)> dialogoFonte;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoSalvarConfig;
+    std::function<bool(const std::string& dir, std::string& nome)> dialogoAbrirConfig;
+
     // ---- Document files ----
     bool CarregaArquivo(const std::string& nome);
     void AtualizaTitulo();
@@ -114,7 +158,7 @@ public:
     void SoltaDepois(const std::vector<std::string>& nomes);
 
     // ---- Word export, external programs, manual (dmmain_externos.cpp) ----
-    // Adds their entries to the menus (called by CriaMenus).
+    // Connects their commands (called by CriaMenus).
     void CriaMenusExternos();
     void imBrailleNoWordClick();       // "Braille no &Word": ExportaWord(false)
     void imTintaNoWordClick();         // "Tinta no Word": ExportaWord(true)
@@ -155,6 +199,8 @@ public:
     void ckbox5LinhasClick();
     void imVis5LinhasClick();
     void labLinhaClick(int i);                 // labLinha1Click .. labLinha5Click
+    // Connects the view commands (F9, F12, F4, F5, the strip's box).
+    void LigaComandosBraille();
     // Connects the braille view to this window (its view is `visual`).
     void LigaVisual(TformVisual* visual);
     // The strip's state: NumLinhasPreview, LabLinhaAtual, UltimaLinhaPreview
@@ -182,7 +228,7 @@ public:
         dialogoSalvar;
 
     // ---- Tactile graphics (dmmain_graficos.cpp) ----
-    // The "&Gráficos" entries and "Texto em alto-relevo (NOVO)".
+    // Connects the "&Gráficos" commands and "Texto em alto-relevo (NOVO)".
     void CriaMenusGraficos();
     void Criargrficovazio1Click();
     void imPaginaGrafClick() { InserirgrficoClick(0); }
@@ -206,6 +252,15 @@ public:
     QAction* imEmbutirGraf = nullptr;
     QAction* Criargrficovazio1 = nullptr;
     QAction* Inserirtextoemaltorelevo1 = nullptr;
+
+    // ---- Spell checking (dmmain_ortografia.cpp) ----
+    // Binds the "&Ortografia" entries and the toolbar's "Verificar
+    // Ortografia" to the spell check on this window's editor.
+    void CriaMenusOrtografia();
+    void Carregardicionrio1Click();     // "&Carregar dicionário"
+    void Liberardicionrio1Click();      // "&Liberar dicionário"
+    void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
+    void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
@@ -264,6 +319,11 @@ protected:
 
 private:
     void CriaMenus();
+    void MontaComandos();
+    void LigaComandosProprios();
+    void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
+    // Handler name -> its command (empty until connected).
+    std::map<std::string, std::function<void()>, std::less<>> comandos_;
     void CriaToolBar();
     void CriaStatus();
     void LeIni();

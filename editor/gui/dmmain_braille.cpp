@@ -34,22 +34,6 @@ const QColor kGradienteLegenda(185, 209, 234);
 constexpr int kAlturaLinha = 22;
 constexpr int kPixelsFonte = 19;
 
-// Esc on the strip's toolbar controls gives the focus back to the editor.
-class EscParaEditor : public QObject {
-public:
-    EscParaEditor(QObject* pai, QWidget* editor) : QObject(pai), editor_(editor) {}
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
-            editor_->setFocus();
-            return true;
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-private:
-    QWidget* editor_;
-};
-
 } // namespace
 
 void TformPrincipal::CriaLinhasBraille() {
@@ -67,31 +51,19 @@ void TformPrincipal::CriaLinhasBraille() {
         LabLinhas[static_cast<size_t>(i)] = l;
         connect(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
     }
+}
 
-    // Toolbar: "Visualizar (F9)" and the box "Visualizar 5 linhas (F5)",
-    // before the stretch that keeps "Sair do Programa" at the right end.
-    const int antes = std::max(linhaToolBar1->count() - 2, 0);
-    auto* bVisualizar = new QPushButton(QString("Visualizar (F9)"), panToolBar);
-    bVisualizar->setObjectName("bbtnVisualizar");
-    bVisualizar->setFocusPolicy(Qt::TabFocus);
-    connect(bVisualizar, &QPushButton::clicked, this, [this] {
-        VisualizaBraille(true, true);
+void TformPrincipal::LigaComandosBraille() {
+    LigaComando("imVisualizarClick", [this] { VisualizaBraille(true, true); });
+    LigaComando("imAtualizarBrailleClick", [this] { VisualizaBraille(true, false); });
+    // The command itself turns the check mark over: undo the entry's own turn.
+    LigaComando("imModoRevisorClick", [this] {
+        if (OrigemComando == imModoRevisor) imModoRevisor->setChecked(!imModoRevisor->isChecked());
+        imModoRevisorClick();
     });
-    ckbox5Linhas = new QCheckBox(QString("Visualizar 5 linhas (F5)"), panToolBar);
-    ckbox5Linhas->setObjectName("ckbox5Linhas");
-    connect(ckbox5Linhas, &QCheckBox::clicked, this, &TformPrincipal::ckbox5LinhasClick);
-    linhaToolBar1->insertWidget(antes, bVisualizar);
-    linhaToolBar1->insertWidget(antes + 1, ckbox5Linhas);
-    auto* esc = new EscParaEditor(this, richEdPrincipal);
-    bVisualizar->installEventFilter(esc);
-    ckbox5Linhas->installEventFilter(esc);
-
-    // "&5 linhas Braille" (F5) under "Modo &Revisor": it only clicks the box.
-    imVis5Linhas = new QAction(QString("&5 linhas Braille"), this);
-    imVis5Linhas->setCheckable(true);
-    imVis5Linhas->setShortcut(Qt::Key_F5);
-    menuConfigurar->addAction(imVis5Linhas);
-    connect(imVis5Linhas, &QAction::triggered, this, &TformPrincipal::imVis5LinhasClick);
+    // "&5 linhas Braille" (F5) only clicks the box, which carries the state.
+    LigaComando("imVis5LinhasClick", [this] { imVis5LinhasClick(); });
+    LigaComando("ckbox5LinhasClick", [this] { ckbox5LinhasClick(); });
 }
 
 void TformPrincipal::AtualizaLinhasBraille() {

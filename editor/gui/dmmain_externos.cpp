@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
 
 #include <cstdio>
 
@@ -19,68 +18,30 @@
 #include "platform/arquivos.h"
 #include "platform/qt/textoqt.h"
 
-namespace {
-
-// An entry named as its command (the handler without "Click"), placed
-// before antes (at the end when null).
-QAction* Entrada(QMenu* menu, QAction* antes, const char* nome, std::string_view legenda) {
-    auto* a = new QAction(ParaQString(legenda), menu);
-    a->setObjectName(QString::fromLatin1(nome));
-    menu->insertAction(antes, a);
-    return a;
-}
-
-QMenu* Submenu(QMenu* menu, QAction* antes, const char* nome, std::string_view legenda) {
-    auto* m = new QMenu(ParaQString(legenda), menu);
-    m->setObjectName(QString::fromLatin1(nome));
-    menu->insertMenu(antes, m);
-    return m;
-}
-
-void Dica(QAction* a, std::string_view dica) {
-    a->setStatusTip(ParaQString(dica));
-    a->setToolTip(ParaQString(dica));
-}
-
-} // namespace
-
 void TformPrincipal::CriaMenusExternos() {
-    // "&Arquivo": after the printing commands, before "Sa&ir".
-    imBrailleNoWord = Entrada(menuArquivo, imSair, "imBrailleNoWord", "Braille no &Word");
-    Dica(imBrailleNoWord, "Exportar para o Word");
-    imTintaNoWord = Entrada(menuArquivo, imSair, "imTintaNoWord", "Tinta no Word");
-    imChamarPuma2 = Entrada(menuArquivo, imSair, "imChamarPuma2", "Chamar &Puma 7");
-    imChamarPuma2->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P));
-    Dica(imChamarPuma2, "Chamar programa Puma2");
+    LigaComando("imBrailleNoWordClick", [this] { imBrailleNoWordClick(); });
+    LigaComando("imTintaNoWordClick", [this] { imTintaNoWordClick(); });
+    LigaComando("imChamarPuma2Click", [this] { imChamarPuma2Click(); });
+    LigaComando("imGrafemorBrailleClick", [this] { imGrafemorBrailleClick(); });
+    LigaComando("imVelunClick", [this] { imVelunClick(); });
+    LigaComando("DigitaremBraille1Click", [this] { DigitaremBraille1Click(); });
+    LigaComando("Acrescentarpalavra1Click", [this] { Acrescentarpalavra1Click(); });
+    LigaComando("Inibirpalavra1Click", [this] { Inibirpalavra1Click(); });
+    LigaComando("imManualClick", [this] { imManualClick(); });
+
+    imBrailleNoWord = Acao("imBrailleNoWord");
+    imTintaNoWord = Acao("imTintaNoWord");
+    imChamarPuma2 = Acao("imChamarPuma2");
+    imEditorGrafico = Submenu("imEditorGrafico");
+    imGrafemorBraille = Acao("imGrafemorBraille");
+    imVelun = Acao("imVelun");
+    DigitaremBraille1 = Acao("DigitaremBraille1");
+    Manutenonodicionrio1 = Submenu("Manutenonodicionrio1");
+    Acrescentarpalavra1 = Acao("Acrescentarpalavra1");
+    Inibirpalavra1 = Acao("Inibirpalavra1");
+    imManual = Acao("imManual");
+    // Only for the plate printer (FormActivate follows the embosser model).
     imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
-
-    // "&Gráficos": the external graphic programs come first.
-    QAction* primeiroGraficos = menuGraficos->actions().isEmpty() ? nullptr : menuGraficos->actions().first();
-    imEditorGrafico = Submenu(menuGraficos, primeiroGraficos, "imEditorGrafico", "Editor &Gráfico"_cp);
-    imGrafemorBraille = Entrada(imEditorGrafico, nullptr, "imGrafemorBraille", "&Grafemor Braille");
-    imVelun = Entrada(imEditorGrafico, nullptr, "imVelun", "&Velun");
-
-    // "&Utilitários": before the code-page conversions.
-    DigitaremBraille1 = Entrada(menuUtilitarios, imConverterDOS, "DigitaremBraille1", "Retoques em &Braille");
-
-    // "&Ortografia": the dictionary's word lists.
-    Manutenonodicionrio1 =
-        Submenu(menuOrtografia, nullptr, "Manutenonodicionrio1", "&Manutenção no dicionário"_cp);
-    Acrescentarpalavra1 = Entrada(Manutenonodicionrio1, nullptr, "Acrescentarpalavra1", "&Acrescentar palavra");
-    Inibirpalavra1 = Entrada(Manutenonodicionrio1, nullptr, "Inibirpalavra1", "&Inibir palavra");
-
-    // "&? (Ajuda)": before "&Sobre o programa".
-    imManual = Entrada(menuAjuda, imSobrePrograma, "imManual", "&Manual do Dotmara");
-
-    connect(imBrailleNoWord, &QAction::triggered, this, &TformPrincipal::imBrailleNoWordClick);
-    connect(imTintaNoWord, &QAction::triggered, this, &TformPrincipal::imTintaNoWordClick);
-    connect(imChamarPuma2, &QAction::triggered, this, &TformPrincipal::imChamarPuma2Click);
-    connect(imGrafemorBraille, &QAction::triggered, this, &TformPrincipal::imGrafemorBrailleClick);
-    connect(imVelun, &QAction::triggered, this, &TformPrincipal::imVelunClick);
-    connect(DigitaremBraille1, &QAction::triggered, this, &TformPrincipal::DigitaremBraille1Click);
-    connect(Acrescentarpalavra1, &QAction::triggered, this, &TformPrincipal::Acrescentarpalavra1Click);
-    connect(Inibirpalavra1, &QAction::triggered, this, &TformPrincipal::Inibirpalavra1Click);
-    connect(imManual, &QAction::triggered, this, &TformPrincipal::imManualClick);
 }
 
 void TformPrincipal::imBrailleNoWordClick() { ExportaWord(false); }

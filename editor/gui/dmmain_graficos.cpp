@@ -20,27 +20,16 @@
 #include "platform/texto.h"
 
 void TformPrincipal::CriaMenusGraficos() {
-    auto item = [this](QMenu* menu, QAction* antes, const char* nome, const QString& legenda,
-                       void (TformPrincipal::*acao)()) {
-        auto* a = new QAction(legenda, this);
-        a->setObjectName(nome);
-        menu->insertAction(antes, a);
-        connect(a, &QAction::triggered, this, acao);
-        return a;
-    };
-    Criargrficovazio1 = item(menuGraficos, nullptr, "Criargrficovazio1",
-                             ParaQString("Criar gráfico vazio"_cp), &TformPrincipal::Criargrficovazio1Click);
-    imPaginaGraf = item(menuGraficos, nullptr, "imPaginaGraf", ParaQString("&Página gráfica"_cp),
-                        &TformPrincipal::imPaginaGrafClick);
-    imIntercalarGraf = item(menuGraficos, nullptr, "imIntercalarGraf",
-                            ParaQString("&Intercalar gráfico"_cp), &TformPrincipal::imIntercalarGrafClick);
-    imEmbutirGraf = item(menuGraficos, nullptr, "imEmbutirGraf", ParaQString("&Embutir gráfico"_cp),
-                         &TformPrincipal::imEmbutirGrafClick);
-    const QList<QAction*> utilitarios = menuUtilitarios->actions();
-    Inserirtextoemaltorelevo1 =
-        item(menuUtilitarios, utilitarios.isEmpty() ? nullptr : utilitarios.first(),
-             "Inserirtextoemaltorelevo1", ParaQString("Texto em alto-relevo (NOVO)"),
-             &TformPrincipal::Inserirtextoemaltorelevo1Click);
+    LigaComando("Criargrficovazio1Click", [this] { Criargrficovazio1Click(); });
+    LigaComando("imPaginaGrafClick", [this] { imPaginaGrafClick(); });
+    LigaComando("imIntercalarGrafClick", [this] { imIntercalarGrafClick(); });
+    LigaComando("imEmbutirGrafClick", [this] { imEmbutirGrafClick(); });
+    LigaComando("Inserirtextoemaltorelevo1Click", [this] { Inserirtextoemaltorelevo1Click(); });
+    Criargrficovazio1 = Acao("Criargrficovazio1");
+    imPaginaGraf = Acao("imPaginaGraf");
+    imIntercalarGraf = Acao("imIntercalarGraf");
+    imEmbutirGraf = Acao("imEmbutirGraf");
+    Inserirtextoemaltorelevo1 = Acao("Inserirtextoemaltorelevo1");
 
     dialogoAbrirGrafico = [this](const std::string& dir, std::string& nome) {
         QFileDialog d(this, QString(), ParaQString(dir),

@@ -59,7 +59,31 @@ void Relata(const std::string& comando, const std::string& causa) {
     relatando = false;
 }
 
+// What went wrong, for the exception being handled.
+std::string CausaAtual() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "memória insuficiente"_cp;
+    } catch (const std::length_error&) {
+        return "memória insuficiente"_cp;
+    } catch (const std::exception& e) {
+        return "erro interno ("_cp + std::string(e.what()) + ")";
+    } catch (...) {
+        return "erro interno"_cp;
+    }
+}
+
 } // namespace
+
+void RelataFalhaDoComando(QObject* origem) {
+    std::string causa = CausaAtual(), comando;
+    try {
+        comando = ComandoDoEvento(origem);
+    } catch (...) {
+    }
+    Relata(comando, causa);
+}
 
 TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) { CarregaTraducoesQt(); }
 
@@ -73,24 +97,11 @@ bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     QPointer<QAction> itemDoMenu;
     if (evento && (evento->type() == QEvent::MouseButtonRelease || evento->type() == QEvent::KeyPress))
         if (auto* m = qobject_cast<QMenu*>(receptor)) itemDoMenu = m->activeAction();
-    std::string causa;
     try {
         return QApplication::notify(receptor, evento);
-    } catch (const std::bad_alloc&) {
-        causa = "memória insuficiente"_cp;
-    } catch (const std::length_error&) {
-        causa = "memória insuficiente"_cp;
-    } catch (const std::exception& e) {
-        causa = "erro interno ("_cp + std::string(e.what()) + ")";
     } catch (...) {
-        causa = "erro interno"_cp;
+        RelataFalhaDoComando(itemDoMenu ? static_cast<QObject*>(itemDoMenu.data()) : receptor);
     }
-    std::string comando;
-    try {
-        comando = itemDoMenu ? SemAtalho(itemDoMenu->text()) : ComandoDoEvento(receptor);
-    } catch (...) {
-    }
-    Relata(comando, causa);
     return false;
 }
 

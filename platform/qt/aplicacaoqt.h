@@ -38,5 +38,26 @@ bool CarregaTraducoesQt();
 // the item the menu had chosen).
 std::string ComandoDoEvento(QObject* receptor);
 
+// Tells the user that the command of origem (an action or a button; its
+// caption names it) failed with the exception being handled. Call it only
+// inside a catch block.
+void RelataFalhaDoComando(QObject* origem);
+
+// A handler that catches its own failure right where it runs, so that no
+// exception passes through Qt's code between the event and the handler
+// (that code does not unwind: it would be left with what it held). The
+// main window's menu and toolbar helpers wrap every command in it; anything
+// else is still caught by TAplicacao::notify.
+template <typename F>
+auto ComandoProtegido(QObject* origem, F fn) {
+    return [origem, fn = std::move(fn)] {
+        try {
+            fn();
+        } catch (...) {
+            RelataFalhaDoComando(origem);
+        }
+    };
+}
+
 // The message of a failed command (cause: what went wrong, in Portuguese).
 std::string MensagemFalhaComando(const std::string& comando, const std::string& causa);

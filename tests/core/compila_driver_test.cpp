@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <random>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <string>
 #include <vector>
@@ -365,13 +367,42 @@ TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
     std::vector<std::string> linhas(4000, "uma linha de texto que ocupa uma linha inteira de braille");
     linhas.insert(linhas.begin(), {"<I+>", "<F*>"});
     amb.Documento(linhas);
-    ArqRascunho = "/dev/full";
-    EXPECT_FALSE(amb.Compila(0, false));
+    // The disk fills up after 64 KB of draft.
+    rlimit antes {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &antes), 0);
+    const auto sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = antes;
+    limite.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool compilou = amb.Compila(0, false);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, sinalAntes);
+    EXPECT_FALSE(compilou);
     ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
     EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
     // The document's foreign-text and raw blocks end with the broken compile.
     EXPECT_FALSE(TextoIngles);
     EXPECT_NE(TraduzTexto("Abc"), "Abc");
+}
+
+// A pipe or a device named as the draft is refused at once: the compile
+// neither waits for a reader of the pipe nor writes where nothing can read
+// the draft back.
+TEST(CompilaRascunho, DraftThatIsNoRegularFileIsRefused)
+{
+    PastaTemporaria t;
+    ASSERT_EQ(::mkfifo(t.caminho("cano.txt").c_str(), 0600), 0);
+    for (const std::string& nome : {t.caminho("cano.txt"), std::string("/dev/null"), t.dir()}) {
+        AmbienteCompila amb;
+        amb.Documento({"texto"});
+        ArqRascunho = nome;
+        EXPECT_FALSE(amb.Compila(0, false)) << nome;
+        EXPECT_EQ(amb.dlg.fake.Textos(), std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"})
+            << nome;
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)

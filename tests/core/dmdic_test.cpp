@@ -187,6 +187,18 @@ TEST(TDicListFind, BuscaBinariaAchaOPrimeiroIgual) {
     EXPECT_EQ(i, 0);
 }
 
+// The first equal entry the halving meets need not be the leftmost one: with
+// three equal stems at the end of seven, it meets the middle one first.
+TEST(TDicListFind, IgualEncontradoNoMeioContinuaAEsquerda) {
+    TDicList l;
+    for (const char* r : {"a", "b", "c", "d", "x", "X", "x"})
+        l.Add(TDicio(r, "="));
+    l.Sort();
+    int i = -1;
+    ASSERT_TRUE(l.Find("x", i));
+    EXPECT_EQ(i, 4);
+}
+
 // ---- Loading ------------------------------------------------------------------
 
 TEST_F(Dic, CodigoDoPrimeiroArquivoQueFalha) {

@@ -7,11 +7,15 @@
 #include "editor/dmortog.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
+#include "support/dicionario_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -131,3 +135,193 @@ TEST(TrocaPalavra, NoMesmoLugar) {
 }
 
 } // namespace
+
+// ---- The commands, over a document in memory ------------------------------------
+
+namespace comandos {
+
+// The replacement dialog, answered by script: each showing takes the next
+// answer (nullopt: "Deixar"), and records what it showed.
+class DialogoFalso : public DialogoSubstituicao {
+public:
+    void MostraSubstituicao(const std::string& contexto) override {
+        contextos.push_back(contexto);
+        palavras.push_back(PalavraOriginal);
+        std::optional<std::string> r;
+        if (!respostas.empty()) {
+            r = respostas.front();
+            respostas.erase(respostas.begin());
+        }
+        PalavraEscolhida = r ? *r : PalavraOriginal;
+    }
+    std::vector<std::optional<std::string>> respostas;
+    std::vector<std::string> contextos, palavras;
+};
+
+class Ortografia : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RestauraPadroes();
+        dicionario = std::make_unique<DicionarioDeTeste>();
+    }
+    void TearDown() override {
+        LiberaDicionario();
+        RestauraPadroes();
+    }
+    // The caret's line and column.
+    std::pair<int, int> Cursor() const {
+        int l = 0, c = 0;
+        doc.LinColInicioSel(l, c);
+        return {l, c};
+    }
+    std::unique_ptr<DicionarioDeTeste> dicionario;
+    PastaTemporaria& pasta() { return dicionario->pasta; }
+    DialogosFalsosEscopo d;
+    DialogoFalso dialogo;
+    DocumentoEmMemoria doc{{"um casx e uma casa", "casox", "fim"}};
+};
+
+TEST_F(Ortografia, F7CorrigeEContinuaDepoisDaPalavra) {
+    dialogo.respostas = {std::string("casa"), std::nullopt};
+    VerificaOrtografia(doc, dialogo);
+    ASSERT_EQ(dialogo.palavras, std::vector<std::string>{"casx"});
+    EXPECT_EQ(dialogo.contextos[0], "...um casx e uma casa...");
+    EXPECT_EQ(doc.Linha(0), "um casa e uma casa");
+    EXPECT_EQ(Cursor(), std::make_pair(0, 8)) << "one column after the word now in the text";
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.back(), "uma") << "the next F7 goes on after it";
+    EXPECT_EQ(doc.Linha(0), "um casa e uma casa") << "\"Deixar\" changes nothing";
+    EXPECT_EQ(Cursor(), std::make_pair(0, 14));
+    dialogo.respostas = {std::string("")};
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.back(), "casox");
+    EXPECT_EQ(doc.Linha(1), "") << "an empty replacement takes the word out";
+    d.fake.Limpa();
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(dialogo.palavras.size(), 3u) << "the last line is correct";
+    EXPECT_EQ(d.fake.Textos(), std::vector<std::string>{"Fim do Texto"});
+    EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto()) << "the caret at the end of the text";
+}
+
+TEST_F(Ortografia, SubstituicaoEUmPassoDeDesfazer) {
+    dialogo.respostas = {std::string("casas")};
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_EQ(doc.Linha(0), "um casas e uma casa");
+    doc.Desfaz();
+    EXPECT_EQ(doc.Linha(0), "um casx e uma casa");
+}
+
+TEST_F(Ortografia, DoCursorEmDiante) {
+    const struct {
+        int coluna;       // of the caret, from 0, in line 0
+        bool todas;       // Ctrl+F7
+        const char* palavra;
+    } casos[] = {
+        {5, true, "casx"},    // inside a word: the whole word
+        {3, true, "casx"},    // at the start of a word after a blank
+        {8, true, "uma"},     // after the wrong word
+        {0, false, "um"},     // Ctrl+F7: a correct word too
+        {2, false, "um"},     // the word before the caret
+        {3, false, "casx"},
+    };
+    for (const auto& c : casos) {
+        dialogo.palavras.clear();
+        doc.PosicionaCursor(0, c.coluna);
+        if (c.todas)
+            VerificaOrtografia(doc, dialogo);
+        else
+            VerificaPalavra(doc, dialogo);
+        ASSERT_EQ(dialogo.palavras.size(), 1u) << c.coluna;
+        EXPECT_EQ(dialogo.palavras[0], c.palavra) << c.coluna;
+    }
+    std::vector<std::string> s;
+    SugerePalavras("um", s);
+    EXPECT_EQ(s, std::vector<std::string>{"um"}) << "a correct word is among its own suggestions";
+}
+
+TEST_F(Ortografia, PalavraSelecionadaAtrasDoDialogo) {
+    struct Olha : DialogoSubstituicao {
+        DocumentoEditavel* doc = nullptr;
+        std::string selecionado;
+        void MostraSubstituicao(const std::string&) override {
+            selecionado = doc->TextoSelecionado();
+            PalavraEscolhida = PalavraOriginal;
+        }
+    } olha;
+    olha.doc = &doc;
+    doc.PosicionaCursor(1, 0);
+    VerificaOrtografia(doc, olha);
+    EXPECT_EQ(olha.selecionado, "casox");
+    EXPECT_EQ(Cursor(), std::make_pair(2, 0)) << "a word at the end of its line: the next line";
+    olha.selecionado = "nada";
+    VerificaOrtografia(doc, olha);
+    EXPECT_EQ(olha.selecionado, "nada") << "the next check does not stop at the same word again";
+    EXPECT_EQ(d.fake.Textos().back(), "Fim do Texto");
+}
+
+TEST_F(Ortografia, CarregaNaPrimeiraVezSobOAvisoDeEspera) {
+    EXPECT_FALSE(DicionarioCarregado);
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_TRUE(DicionarioCarregado);
+    ASSERT_GE(d.fake.registros.size(), 1u);
+    EXPECT_EQ(d.fake.registros[0].tipo, DialogosFalsos::Tipo::Espere);
+    EXPECT_EQ(d.fake.registros[0].texto, "O dicionário está sendo carregado."_cp);
+    EXPECT_FALSE(d.fake.esperaVisivel);
+    d.fake.Limpa();
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_TRUE(d.fake.registros.empty()) << "loaded once";
+}
+
+TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
+    ArqNomes = pasta().caminho("falta.nom");
+    VerificaOrtografia(doc, dialogo);
+    EXPECT_FALSE(DicionarioCarregado);
+    EXPECT_TRUE(dialogo.palavras.empty());
+    ASSERT_EQ(d.fake.registros.size(), 2u);
+    EXPECT_EQ(d.fake.registros[1].texto, "Erro ao carregar o Dicionário"_cp);
+    EXPECT_FALSE(d.fake.registros[1].comEspera) << "the wait notice is gone first";
+    EXPECT_EQ(doc.Linha(0), "um casx e uma casa");
+}
+
+TEST_F(Ortografia, CarregarELiberar) {
+    using T = DialogosFalsos::Tipo;
+    const struct {
+        void (*comando)();
+        const char* arquivoNomes;    // nullptr: the good one
+        bool carregadoDepois;
+        T tipo;
+        std::string mensagem;
+    } casos[] = {
+        {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {DescarregaDicionario, nullptr, false, T::MensagemRapida, "Dicionário removido da memória."_cp},
+        {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
+        {RecarregaDicionario, "falta.nom", false, T::MensagemOK, "Erro ao carregar o Dicionário."_cp},
+        {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
+    };
+    const std::string nomes = ArqNomes;
+    int passo = 0;
+    for (const auto& c : casos) {
+        d.fake.Limpa();
+        ArqNomes = c.arquivoNomes ? pasta().caminho(c.arquivoNomes) : nomes;
+        c.comando();
+        EXPECT_EQ(DicionarioCarregado, c.carregadoDepois) << passo;
+        ASSERT_EQ(d.fake.registros.size(), 1u) << passo << " (no wait notice outside the check)";
+        EXPECT_EQ(d.fake.registros[0].tipo, c.tipo) << passo;
+        EXPECT_EQ(d.fake.registros[0].texto, c.mensagem) << passo;
+        EXPECT_EQ(PalavraCorreta("casa"), c.carregadoDepois) << passo;
+        ++passo;
+    }
+}
+
+TEST_F(Ortografia, NovosNomesDeArquivoSoNaProximaCarga) {
+    ASSERT_TRUE(GaranteDicionario());
+    ArqDicionario = pasta().grava("outro.dic", "lob n\r\n");
+    EXPECT_TRUE(PalavraCorreta("casa")) << "the dictionary in memory stays";
+    RecarregaDicionario();
+    EXPECT_FALSE(PalavraCorreta("casa"));
+    EXPECT_TRUE(PalavraCorreta("lobo"));
+}
+
+} // namespace comandos

@@ -134,10 +134,12 @@ TEST(ListasDoDicionario, AbertasNoEditorDoSistema) {
     const std::string longo = pastaLonga + "diciona.nom";
     const Caso casos[] = {
         {"a bare name is taken from the program folder", "diciona.nom", "diciona.nom", "@diciona.nom", {}},
+        {"else from the data folder, where the dictionary ships", "diciona.exc", "dados/diciona.exc",
+         "@dados/diciona.exc", {}},
         {"the name's letter case as the file has it", "DICIONA.EXC", "diciona.exc", "@diciona.exc", {}},
         {"a name with its own folder as it stands", "@listas/nomes.txt", "listas/nomes.txt", "@listas/nomes.txt", {}},
         {"a path longer than any command buffer goes whole", "@" + longo, longo, "@" + longo, {}},
-        {"a list that is nowhere", "nada.nom", "", "", {"Arquivo não encontrado: @nada.nom"_cp}},
+        {"a list that is nowhere", "nada.nom", "", "", {"Arquivo não encontrado: nada.nom"_cp}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.descricao);
@@ -152,8 +154,7 @@ TEST(ListasDoDicionario, AbertasNoEditorDoSistema) {
         if (!c.aberto.empty()) abertos.push_back(Troca(c.aberto, a.pasta.dir()));
         EXPECT_EQ(a.srv.fake.abertos, abertos);
         std::vector<std::string> textos;
-        for (const std::string& t : c.textos)
-            textos.push_back(Troca(t, a.pasta.dir() + "dados/"));
+        for (const std::string& t : c.textos) textos.push_back(Troca(t, a.pasta.dir()));
         EXPECT_EQ(a.dlg.fake.Textos(), textos);
         EXPECT_TRUE(a.srv.fake.programas.empty());
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/dmvars.h"
-#include "editor/documentos.h"
+#include "core/dmtraduz_rascunho.h"
 #include "output/dmmsword.h"
 #include "tests/fuzz/fuzz_apoio.h"
 
@@ -69,8 +69,11 @@ std::size_t FormFeeds(const std::string& s)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    const std::string rascunho(reinterpret_cast<const char*>(dados), tamanho);
-    const std::vector<std::string> linhas = TextoEmLinhas(rascunho);
+    // The draft as the export reads it.
+    const std::string arquivo =
+        GravaFuzz("rascunho.txt", std::string_view(reinterpret_cast<const char*>(dados), tamanho));
+    std::vector<std::string> linhas;
+    EXIGE(LeRascunho(arquivo, linhas));
     // A form feed typed inside a line is a page break too (none in the ink
     // of a reserved line, which is empty).
     std::size_t quebras = 0, braille = 0, tinta = 0;

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         case mlNumeracaoEsquerda: EXIGE(vista[i].size() == 4 + 1 + largura + 1); break;
         case mlNumeracaoDireita: EXIGE(vista[i].size() == largura + 1 + 4); break;
         case mlLimiteLinha: EXIGE(vista[i].size() == largura + 1); break;
-        default: EXIGE(vista[i] == lidas[i]);
+        default: EXIGE(vista[i] == (LinhaReservada(lidas[i]) ? std::string() : lidas[i]));
         }
     }
 

@@ -23,23 +23,9 @@
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
 #include "support/temporario.h"
+#include "gui/capturas_apoio.h"
 
 namespace {
-
-std::string PastaCapturas() {
-    const char* p = std::getenv("DOTMARA_CAPTURAS");
-    std::string d = p && *p ? p : "/tmp";
-    if (d.back() != '/') d += '/';
-    return d;
-}
-
-bool GravaCaptura(QWidget* w, const std::string& nome) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const QPixmap px = w->grab();
-    const std::string caminho = PastaCapturas() + nome;
-    std::printf("%s %dx%d\n", caminho.c_str(), px.width(), px.height());
-    return !px.isNull() && px.save(QString::fromStdString(caminho));
-}
 
 // A house: a roof, walls, a door and a window, 40 x 30 dots.
 std::string Casa() {

@@ -26,23 +26,9 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
+#include "gui/capturas_apoio.h"
 
 namespace {
-
-std::string Pasta() {
-    const char* p = std::getenv("DOTMARA_CAPTURAS");
-    std::string d = p && *p ? p : "/tmp";
-    if (d.back() != '/') d += '/';
-    return d;
-}
-
-bool Grava(QWidget* w, const std::string& nome) {
-    QApplication::processEvents();
-    const QPixmap px = w->grab();
-    const std::string caminho = Pasta() + nome;
-    std::printf("%s %dx%d\n", caminho.c_str(), px.width(), px.height());
-    return !px.isNull() && px.save(QString::fromStdString(caminho));
-}
 
 class Capturas : public ::testing::Test {
 protected:
@@ -89,32 +75,32 @@ TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
     janela->ckbox5Linhas->click();
     Cursor(6);
     emit janela->LabLinhas[3]->clicado();
-    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal.png"));
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_principal.png"));
 
     janela->VisualizaBraille(true, true);
     ASSERT_TRUE(visual->isVisible());
     visual->resize(900, 620);
     EXPECT_GT(visual->lboxVisual->count(), 0);
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual.png"));
     visual->cboxVisLinhas->setCurrentIndex(1);
     visual->AtualizaPosicao();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_numerada.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_numerada.png"));
     visual->imEmTinta->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_tinta.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_tinta.png"));
     visual->imEmBraille->trigger();
     visual->Pequeno1->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_visual_pequeno.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pequeno.png"));
     visual->Normal1->trigger();
 
     janela->imModoRevisor->trigger();
-    EXPECT_TRUE(Grava(visual.get(), "dotmara_revisor.png"));
-    EXPECT_TRUE(Grava(janela.get(), "dotmara_principal_revisor.png"));
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_revisor.png"));
+    EXPECT_TRUE(GravaCaptura(janela.get(), "dotmara_principal_revisor.png"));
     janela->imModoRevisor->trigger();
 
     visual->cboxVisLinhas->setCurrentIndex(0);
     visual->Conferir();
     ASSERT_NE(formChecaBrl, nullptr);
-    EXPECT_TRUE(Grava(formChecaBrl, "dotmara_checabrl.png"));
+    EXPECT_TRUE(GravaCaptura(formChecaBrl, "dotmara_checabrl.png"));
 }
 
 TEST_F(Capturas, DISABLED_TempoF9NoLimiteDoEditor) {
@@ -166,7 +152,7 @@ TEST_F(Capturas, DISABLED_MenusExportacaoEProgramas) {
                           Menu{janela->Manutenonodicionrio1, "menu_manutencao.png"},
                           Menu{janela->menuAjuda, "menu_ajuda.png"}}) {
         m.menu->popup(janela->mapToGlobal(QPoint(10, 30)));
-        EXPECT_TRUE(Grava(m.menu, m.arquivo));
+        EXPECT_TRUE(GravaCaptura(m.menu, m.arquivo));
         m.menu->hide();
     }
 }

@@ -1,0 +1,86 @@
+// dmperfil: configuration profiles, copies of the settings file.
+#include "editor/dmperfil.h"
+
+#include "core/dmutil.h"
+#include "core/dmvars.h"
+#include "core/dmvars_ini.h"
+#include "output/dmdevice_geometria.h"
+#include "platform/arquivos.h"
+#include "platform/codepage.h"
+#include "platform/texto.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+bool ErroAoSalvar() {
+    MensagemOK("Erro ao salvar a configuração."_cp);
+    return false;
+}
+
+bool ErroAoCarregar() {
+    MensagemOK("Erro ao carregar a configuração."_cp);
+    return false;
+}
+
+// The groups a profile sets while the program runs, each with what its
+// window does after reading it. The main window's own record of the session
+// (its folder, the recent files) stays the running program's: it writes
+// those keys itself.
+void LeConfiguracoesDoPerfil(const std::string& ini) {
+    LeGrupo(GrupoConfig::Programa, ini);
+    LeGrupo(GrupoConfig::Impressora, ini);
+    CarregaGeometria();
+    LeGrupo(GrupoConfig::Diretorios, ini);
+    LeGrupo(GrupoConfig::Margem, ini);
+    LeGrupo(GrupoConfig::Dicionario, ini);
+    // The code in force may have changed, or its table file; a bad table
+    // says so itself.
+    CarregaTabelaImpressora();
+}
+
+} // namespace
+
+bool PareceConfiguracao(const std::string& conteudo) {
+    if (conteudo.find('\0') != std::string::npos) return false;
+    static constexpr std::array<std::string_view, 3> secoes = {"DOTMARA", "IMPBRAILLE", "DICIONARIO"};
+    for (const std::string& linha : DivideLinhas(conteudo)) {
+        std::string_view l(linha);
+        while (!l.empty() && (l.front() == ' ' || l.front() == '\t')) l.remove_prefix(1);
+        if (l.empty() || l.front() != '[') continue;
+        const auto fim = l.find(']');
+        if (fim == std::string_view::npos) continue;
+        std::string_view nome = l.substr(1, fim - 1);
+        while (!nome.empty() && nome.front() == ' ') nome.remove_prefix(1);
+        while (!nome.empty() && nome.back() == ' ') nome.remove_suffix(1);
+        for (std::string_view s : secoes)
+            if (IgualSemCaixa(nome, s)) return true;
+    }
+    return false;
+}
+
+bool SalvaConfiguracao(const std::string& destino, const std::string& ini) {
+    std::string conteudo;
+    if (destino.empty() || !ArquivoExiste(ini) || !LeArquivo(ini, conteudo)) return ErroAoSalvar();
+    if (!GravaArquivoAtomico(destino, conteudo)) return ErroAoSalvar();
+    return true;
+}
+
+bool CarregaConfiguracao(const std::string& origem, const std::string& ini,
+                         const std::function<bool(const std::string&, const std::string&)>& grava) {
+    std::string conteudo;
+    if (origem.empty() || !ArquivoExiste(origem) || !LeArquivo(origem, conteudo) ||
+        !PareceConfiguracao(conteudo))
+        return ErroAoCarregar();
+    {
+        // No other write of the settings file runs between this one and the
+        // reading below.
+        CriaPastasDe(ini);
+        TravaIni trava(ini);
+        const bool gravado = grava ? grava(ini, conteudo) : GravaArquivoAtomico(ini, conteudo);
+        if (!gravado) return ErroAoCarregar();
+    }
+    LeConfiguracoesDoPerfil(ini);
+    return true;
+}

@@ -1,0 +1,599 @@
+// The main window's command surface: the menu tree and the toolbar rows as
+// built, checked against the list of entries the users know (path, caption,
+// shortcut, name, handler); the enabling of entries by their handlers; the
+// dispatch with its focus rules; and every entry and control run once
+// through the dialog and platform fakes, without a dialog left open.
+#include "core/dmvars.h"
+#include "editor/gui/dmmain.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+#include "platform/qt/textoqt.h"
+#include "platform/servicos.h"
+#include "support/temporario.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Entrada {
+    std::string caminho, legenda, atalho, nome, manipulador;
+    bool operator==(const Entrada&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Entrada& e) {
+    return os << "{" << e.caminho << " / " << e.legenda << " / " << e.atalho << " / " << e.nome << " / "
+              << e.manipulador << "}";
+}
+
+// The main menu as the users know it, menu after menu (menus themselves are
+// rows with no handler; separators are left out). The recent-file entries
+// take their captions from the recent list, here empty.
+const std::vector<Entrada>& MenuEsperado() {
+    static const std::vector<Entrada> m = [] {
+        const std::string arq = "&Arquivo", edi = "&Editar", cfg = "&Configurar", gra = "&Gráficos"_cp,
+                          des = "&Destaques", uti = "&Utilitários"_cp, ort = "&Ortografia", aju = "&? (Ajuda)";
+        return std::vector<Entrada>{
+            {"", arq, "", "menuArquivo", ""},
+            {arq, "&Novo", "", "imNovo", "imNovoClick"},
+            {arq, "&Abrir", "", "imAbrir", "imAbrirClick"},
+            {arq, "&Reabrir...", "", "imReabrir", ""},
+            {arq + "|&Reabrir...", "", "", "imArq1", "imArq1Click"},
+            {arq + "|&Reabrir...", "", "", "imArq2", "imArq2Click"},
+            {arq + "|&Reabrir...", "", "", "imArq3", "imArq3Click"},
+            {arq + "|&Reabrir...", "", "", "imArq4", "imArq4Click"},
+            {arq + "|&Reabrir...", "", "", "imArq5", "imArq5Click"},
+            {arq, "&Salvar", "F2", "imSalvar", "imSalvarClick"},
+            {arq, "Salvar &Como", "", "imSalvarComo", "imSalvarComoClick"},
+            {arq, "Imprimir &Texto", "", "imImprimirTexto", "imImprimirTextoClick"},
+            {arq, "Imprimir em &Braille", "Ctrl+P", "imImprimirBraille", "imImprimirBrailleClick"},
+            {arq, "Braille no &Word", "", "imBrailleNoWord", "imBrailleNoWordClick"},
+            {arq, "Tinta no Word", "", "imTintaNoWord", "imTintaNoWordClick"},
+            {arq, "Chamar &Puma 7", "Ctrl+Alt+P", "imChamarPuma2", "imChamarPuma2Click"},
+            {arq, "Sa&ir", "", "imSair", "imSairClick"},
+
+            {"", edi, "", "menuEditar", ""},
+            {edi, "Desfa&zer", "Ctrl+Z", "imDesfazer", "imDesfazerClick"},
+            {edi, "&Recortar", "Ctrl+X", "imRecortar", "imRecortarClick"},
+            {edi, "&Copiar", "Ctrl+C", "imCopiar", "imCopiarClick"},
+            {edi, "C&olar", "Ctrl+V", "imColar", "imColarClick"},
+            {edi, "&Localizar", "Ctrl+F", "imLocalizar", "imLocalizarClick"},
+            {edi, "&Substituir", "Ctrl+S", "imSubstituir", "imSubstituirClick"},
+            {edi, "Selecionar &Tudo", "Ctrl+A", "imSelecTudo", "imSelecTudoClick"},
+            {edi, "&Dividir linhas grandes", "", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
+            {edi, "Copiar em Meta-&Braille", "Ctrl+B", "imCopiarEmBraille", "imCopiarEmBrailleClick"},
+            {edi, "Não &Ajustar este trecho"_cp, "Ctrl+N", "imNaoFormatar", "imNaoFormatarClick"},
+            {edi, "Recuo de &2", "Ctrl+E", "imRecuoDe2", "imRecuoDe2Click"},
+            {edi, "Centrar lin&has", "", "imCentragemLogica", "imCentragemLogicaClick"},
+            {edi, "Centragem FÍSICA"_cp, "", "imCentragemFisica", "imCentragemFisicaClick"},
+
+            {"", cfg, "", "menuConfigurar", ""},
+            {cfg, "&Parâmetros do Programa"_cp, "", "imParametros", "imParametrosClick"},
+            {cfg, "Configuração da &Margem"_cp, "", "imConfigMargem", "imConfigMargemClick"},
+            {cfg, "&Fonte na tela", "", "imFonteNaTela", "imFonteNaTelaClick"},
+            {cfg, "&Impressora Braille", "", "imImprBraille", "imImprBrailleClick"},
+            {cfg, "&Diretórios"_cp, "", "Diretorios1", "Diretorios1Click"},
+            {cfg, "&Verificador Ortográfico"_cp, "", "imVerifOrtografico", "imVerifOrtograficoClick"},
+            {cfg, "Modo &Revisor", "F4", "imModoRevisor", "imModoRevisorClick"},
+            {cfg, "&5 linhas Braille", "F5", "imVis5Linhas", "imVis5LinhasClick"},
+            {cfg, "&Salvar Configuração"_cp, "", "imSalvarConfigPadrao", "imSalvarConfigPadraoClick"},
+            {cfg, "&Carregar Configuração"_cp, "", "imCarregaConfig", "imCarregaConfigClick"},
+
+            {"", gra, "", "menuGraficos", ""},
+            {gra, "Editor &Gráfico"_cp, "", "imEditorGrafico", ""},
+            {gra + "|Editor &Gráfico"_cp, "&Grafemor Braille", "", "imGrafemorBraille", "imGrafemorBrailleClick"},
+            {gra + "|Editor &Gráfico"_cp, "&Velun", "", "imVelun", "imVelunClick"},
+            {gra, "Criar gráfico vazio"_cp, "", "Criargrficovazio1", "Criargrficovazio1Click"},
+            {gra, "&Página gráfica"_cp, "", "imPaginaGraf", "imPaginaGrafClick"},
+            {gra, "&Intercalar gráfico"_cp, "", "imIntercalarGraf", "imIntercalarGrafClick"},
+            {gra, "&Embutir gráfico"_cp, "", "imEmbutirGraf", "imEmbutirGrafClick"},
+
+            {"", des, "", "menuDestaques", ""},
+            {des, "&Quadrinhos", "", "Quadrinhos1", "Quadrinhos1Click"},
+            {des, "&Separador de Textos", "", "SeparadordeTextos1", ""},
+            {des + "|&Separador de Textos", "&Grande abrangência"_cp, "", "Grandeabrangncia1",
+             "Grandeabrangncia1Click"},
+            {des + "|&Separador de Textos", "&Média abrangência"_cp, "", "Mdiaabrangncia1", "Mdiaabrangncia1Click"},
+            {des + "|&Separador de Textos", "&Pequena abrangência"_cp, "", "Pequenaabrangncia1",
+             "Pequenaabrangncia1Click"},
+            {des, "&Variante tipográfica"_cp, "", "imVarTipografica", ""},
+            {des + "|&Variante tipográfica"_cp, "&1", "", "imVarTipografica1", "imVarTipograficaClick"},
+            {des + "|&Variante tipográfica"_cp, "&2", "", "imVarTipografica2", "imVarTipograficaClick"},
+            {des + "|&Variante tipográfica"_cp, "&3", "", "imVarTipografica3", "imVarTipograficaClick"},
+            {des, "&Nota de transcrição"_cp, "Ctrl+T", "Notadetranscrio1", "Notadetranscrio1Click"},
+            {des, "Página em tinta (COM &transpaginação)"_cp, "", "imPagTintaComTransp", "imPagTintaComTranspClick"},
+            {des, "&Página em tinta"_cp, "", "imPagTintaSemTransp", "imPagTintaSemTranspClick"},
+
+            {"", uti, "", "menuUtilitarios", ""},
+            {uti, "Símbolos &Especiais"_cp, "Ctrl+Y", "imSimbolosEspeciais", "imSimbolosEspeciaisClick"},
+            {uti, "Digitação &Perkins"_cp, "", "DigitaoPerkins1", "DigitaoPerkins1Click"},
+            {uti, "Texto em alto-relevo (NOVO)", "", "Inserirtextoemaltorelevo1", "Inserirtextoemaltorelevo1Click"},
+            {uti, "Texto para &Tabela", "Ctrl+Alt+T", "extoparaTabela1", "extoparaTabela1Click"},
+            {uti, "Macro-&processador", "", "Macroprocessador1", "Macroprocessador1Click"},
+            {uti, "Retoques em &Braille", "", "DigitaremBraille1", "DigitaremBraille1Click"},
+            {uti, "Converter para formato &DOS", "", "ConverterparaformatoDOS1", "ConverterparaformatoDOS1Click"},
+            {uti, "Converter para formato &Windows", "", "ConverterparaformatoWindows1",
+             "ConverterparaformatoWindows1Click"},
+            {uti, "Eliminar &Formatações"_cp, "", "Eliminarformataes1", "Eliminarformataes1Click"},
+            {uti, "minúscula/&MAIÚSCULA"_cp, "", "imMinuscMAIUSC", "imMinuscMAIUSCClick"},
+            {uti, "MAIÚSCULA/mi&núscula"_cp, "", "imMAIUSCminusc", "imMAIUSCminuscClick"},
+            {uti, "&Tabela de &Caracteres", "", "abeladeCaracteres1", "abeladeCaracteres1Click"},
+            {uti, "Criar &Anotação"_cp, "F8", "b_anot", "b_anotClick"},
+            {uti, "&Folhear anotações"_cp, "F6", "Folhearrevises1", "Folhearrevises1Click"},
+
+            {"", ort, "", "menuOrtografia", ""},
+            {ort, "&Carregar dicionário"_cp, "", "Carregardicionrio1", "Carregardicionrio1Click"},
+            {ort, "&Liberar dicionário"_cp, "", "Liberardicionrio1", "Liberardicionrio1Click"},
+            {ort, "&Procurar palavra errada", "F7", "Verificarerro1", "Verificarerro1Click"},
+            {ort, "&Outras alternativas", "Ctrl+F7", "Outrasalternativas1", "Outrasalternativas1Click"},
+            {ort, "&Manutenção no dicionário"_cp, "", "Manutenonodicionrio1", ""},
+            {ort + "|&Manutenção no dicionário"_cp, "&Acrescentar palavra", "", "Acrescentarpalavra1",
+             "Acrescentarpalavra1Click"},
+            {ort + "|&Manutenção no dicionário"_cp, "&Inibir palavra", "", "Inibirpalavra1", "Inibirpalavra1Click"},
+
+            {"", "&Visualizar (F9)", "F9", "imVisualizar", "imVisualizarClick"},
+            {"", "A&tualizar (F12)", "F12", "imAtualizarBraille", "imAtualizarBrailleClick"},
+
+            {"", aju, "", "menuAjuda", ""},
+            {aju, "&Procurar atualização..."_cp, "", "imProcAtualizacao", "imProcAtualizacaoClick"},
+            {aju, "&Instala atualização pendente"_cp, "", "imInstalaAtualizacao", ""},
+            {aju, "A&tualizações automáticas"_cp, "", "imAtualizacoesAutomaticas", "imAtualizacoesAutomaticasClick"},
+            {aju, "&Manual do Dotmara", "", "imManual", "imManualClick"},
+            {aju, "&Sobre o programa", "", "imSobrePrograma", "imSobreProgramaClick"},
+        };
+    }();
+    return m;
+}
+
+// The toolbar rows, left to right: (row, caption, name, handler).
+struct Botao {
+    int linha;
+    std::string legenda, nome, manipulador;
+    bool operator==(const Botao&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Botao& b) {
+    return os << "{" << b.linha << " / " << b.legenda << " / " << b.nome << " / " << b.manipulador << "}";
+}
+
+const std::vector<Botao>& ToolBarEsperada() {
+    static const std::vector<Botao> t = {
+        {1, "Novo", "bbtnNovo", "imNovoClick"},
+        {1, "Abrir", "bbtnAbrir", "imAbrirClick"},
+        {1, "Salvar", "bbtnSalvar", "imSalvarClick"},
+        {1, "Imprimir Braille", "bbtnImprimirBraille", "imImprimirBrailleClick"},
+        {1, "Recortar Ctrl+X", "bbtnRecortar", "bbtnRecortarClick"},
+        {1, "Copiar Ctrl+C", "bbtnCopiar", "bbtnCopiarClick"},
+        {1, "Colar Ctrl+V", "bbtnColar", "bbtnColarClick"},
+        {1, "Fonte na tela", "bbtnFonteNaTela", "imFonteNaTelaClick"},
+        {1, "Visualizar (F9)", "bbtnVisualizar", "imVisualizarClick"},
+        {1, "Visualizar 5 linhas (F5)", "ckbox5Linhas", "ckbox5LinhasClick"},
+        {1, "Centrar  (Centragem Lógica)"_cp, "bbtnCentrar", "bbtnCentrarClick"},
+        {1, "Grifo", "bbtnGrifo", "bbtnGrifoClick"},
+        {1, "", "cboxTipoGrifo", ""},
+        {1, "Sair do Programa", "bbtnSair", "imSairClick"},
+        {2, "Pág."_cp, "bbtnNovaPagina", "bbtnNovaPaginaClick"},
+        {2, "?*", "bbtnParentesesAux", "bbtnParentesesAuxClick"},
+        {2, "R±"_cp, "bbtnRecuo", "bbtnRecuoClick"},
+        {2, "F±"_cp, "bbtnNaoFormatar", "bbtnNaoFormatarClick"},
+        {2, "S±"_cp, "bbtnNaoSepararSilaba", "bbtnNaoSepararSilabaClick"},
+        {2, "I±"_cp, "bbtnGrafiaInglesa", "bbtnGrafiaInglesaClick"},
+        {2, "Perkins", "bbtnDigPerkins", "bbtnDigPerkinsClick"},
+        {2, "Símbolos"_cp, "bbtnSimbolo", "bbtnSimboloClick"},
+        {2, "Informática"_cp, "bbtnDelimitInform", "bbtnDelimitInformClick"},
+        {2, "Pág.Tinta"_cp, "bbtnPagTinta", "bbtnPagTintaClick"},
+        {2, "Anotação"_cp, "bbtnAnotacao", "bbtnAnotacaoClick"},
+        {2, "Peça Orient."_cp, "bbtnPecaOrient", "bbtnPecaOrientClick"},
+        {2, "Verificar Ortografia", "bbtn", "bbtnClick"},
+    };
+    return t;
+}
+
+std::string Manipulador(const QObject* o) { return DeQString(o->property("manipulador").toString()); }
+
+// The built menu bar, walked as the user walks it.
+void Percorre(const QList<QAction*>& acoes, const std::string& caminho, std::vector<Entrada>& r,
+              std::vector<std::string>& separadores) {
+    std::string anterior = "-";   // a menu never starts with a separator
+    for (QAction* a : acoes) {
+        if (a->isSeparator()) {
+            if (anterior == "-") separadores.push_back(caminho + ": separador fora de lugar");
+            anterior = "-";
+            continue;
+        }
+        anterior = "x";
+        if (QMenu* m = a->menu()) {
+            const std::string titulo = DeQString(m->title());
+            r.push_back({caminho, titulo, "", DeQString(m->objectName()), ""});
+            Percorre(m->actions(), caminho.empty() ? titulo : caminho + "|" + titulo, r, separadores);
+        } else {
+            r.push_back({caminho, DeQString(a->text()), DeQString(a->shortcut().toString(QKeySequence::PortableText)),
+                         DeQString(a->objectName()), Manipulador(a)});
+        }
+    }
+    if (!acoes.isEmpty() && acoes.back()->isSeparator()) separadores.push_back(caminho + ": termina em separador");
+}
+
+// The toolbar's controls in the order of their rows.
+std::vector<std::pair<int, QWidget*>> ControlesDasLinhas(TformPrincipal& j) {
+    std::vector<std::pair<int, QWidget*>> r;
+    int n = 1;
+    for (QHBoxLayout* linha : {j.linhaToolBar1, j.linhaToolBar2}) {
+        for (int i = 0; i < linha->count(); ++i)
+            if (QWidget* w = linha->itemAt(i)->widget()) r.emplace_back(n, w);
+        ++n;
+    }
+    return r;
+}
+
+std::string LegendaDe(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return DeQString(b->text());
+    return "";
+}
+
+class Comandos : public ::testing::Test {
+protected:
+    void SetUp() override {
+        antes = DiretorioAtual();
+        dirAntes = DirDocumento;
+        ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
+        RestauraPadroes();
+        ArqRascunho = pasta.caminho("rascunho.txt");
+        MudaDiretorioAtual(pasta.dir());
+        DirDocumento = pasta.dir();
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+        DefineDocumentoAtual(janela.get());
+        // No file dialog opens: each is answered Cancel.
+        janela->dialogoAbrir = [](const std::string&, std::string&) { return false; };
+        janela->dialogoSalvar = [](const std::string&, const std::string&, std::string&) { return false; };
+        janela->dialogoAbrirGrafico = [](const std::string&, std::string&) { return false; };
+        janela->executaModalGrafico = [this](QDialog& d) {
+            modais.push_back(DeQString(d.objectName()));
+            return int(QDialog::Rejected);
+        };
+        janela->executaModal = janela->executaModalGrafico;
+        janela->dialogoFonte = [](QFont&) { return false; };
+        janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
+        janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
+    }
+    void TearDown() override {
+        DefineDocumentoAtual(nullptr);
+        janela.reset();
+        formPrincipal = nullptr;
+        MudaDiretorioAtual(antes);
+        DirDocumento = dirAntes;
+        RestauraPadroes();
+    }
+    void Mostra() {
+        janela->show();
+        janela->activateWindow();
+        QApplication::processEvents();
+    }
+
+    PastaTemporaria pasta;
+    std::unique_ptr<VariavelAmbiente> ini;
+    std::string antes, dirAntes;
+    DialogosFalsosEscopo dlg;
+    ServicosFalsosEscopo srv;
+    std::unique_ptr<TformPrincipal> janela;
+    std::vector<std::string> modais;
+};
+
+TEST_F(Comandos, ArvoreDoMenuComoOsUsuariosAConhecem) {
+    std::vector<Entrada> construido;
+    std::vector<std::string> separadores;
+    Percorre(janela->menuBar()->actions(), "", construido, separadores);
+    const auto& esperado = MenuEsperado();
+    for (std::size_t i = 0; i < std::max(construido.size(), esperado.size()); ++i) {
+        ASSERT_LT(i, construido.size()) << "falta " << esperado[i];
+        ASSERT_LT(i, esperado.size()) << "sobra " << construido[i];
+        EXPECT_EQ(construido[i], esperado[i]) << "entrada " << i;
+    }
+    EXPECT_TRUE(separadores.empty()) << separadores.front();
+    // Every handler's entry has its name once; shared handlers only where the
+    // entries differ by caption alone (the three typographic variants).
+    QStringList nomes;
+    for (QAction* a : janela->findChildren<QAction*>())
+        if (!a->objectName().isEmpty()) nomes << a->objectName();
+    EXPECT_EQ(nomes.size(), QSet<QString>(nomes.begin(), nomes.end()).size());
+}
+
+TEST_F(Comandos, DuasLinhasDaToolBar) {
+    std::vector<Botao> construido;
+    for (auto [linha, w] : ControlesDasLinhas(*janela))
+        construido.push_back({linha, LegendaDe(w), DeQString(w->objectName()), Manipulador(w)});
+    EXPECT_EQ(construido, ToolBarEsperada());
+    // "Sair do Programa" stands at the right end of the upper row.
+    const QHBoxLayout* l1 = janela->linhaToolBar1;
+    EXPECT_NE(l1->itemAt(l1->count() - 2)->spacerItem(), nullptr);
+    auto* grifo = qobject_cast<QComboBox*>(janela->Controle("cboxTipoGrifo"));
+    ASSERT_NE(grifo, nullptr);
+    EXPECT_EQ(grifo, janela->cboxTipoGrifo);
+    ASSERT_EQ(grifo->count(), 2);
+    EXPECT_EQ(DeQString(grifo->itemText(0)), "  * Simples");
+    EXPECT_EQ(DeQString(grifo->itemText(1)), "$* Composto");
+    EXPECT_EQ(grifo->currentIndex(), 0);
+    EXPECT_FALSE(grifo->isEditable());
+    EXPECT_EQ(DeQString(grifo->toolTip()), "Selecionar grifo:\nSimples ou Composto?");
+    EXPECT_EQ(DeQString(janela->imBrailleNoWord->statusTip()), "Exportar para o Word");
+}
+
+// An entry is enabled exactly while its handler is connected; entries that
+// share a handler follow it together, menu and toolbar alike.
+TEST_F(Comandos, EntradaSoAtivaComOComandoLigado) {
+    for (QAction* a : janela->findChildren<QAction*>()) {
+        const std::string m = Manipulador(a);
+        if (m.empty() || m == "imChamarPuma2Click") continue;   // Puma 7 follows the embosser model
+        auto* menu = qobject_cast<QMenu*>(a->parent());
+        if (menu && !menu->isEnabled()) continue;   // "&Reabrir..." without recent files
+        EXPECT_EQ(a->isEnabled(), janela->ComandoLigado(m)) << m;
+    }
+    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
+        const std::string m = Manipulador(w);
+        EXPECT_EQ(w->isEnabled(), m.empty() || janela->ComandoLigado(m)) << DeQString(w->objectName());
+    }
+    // Never enabled: it has no command.
+    EXPECT_FALSE(janela->Acao("imInstalaAtualizacao")->isEnabled());
+
+    int vezes = 0;
+    janela->LigaComando("imNovoClick", {});
+    EXPECT_FALSE(janela->imNovo->isEnabled());
+    EXPECT_FALSE(janela->Controle("bbtnNovo")->isEnabled());
+    janela->imNovo->trigger();
+    janela->LigaComando("imNovoClick", [&] { ++vezes; });
+    EXPECT_TRUE(janela->imNovo->isEnabled());
+    EXPECT_TRUE(janela->Controle("bbtnNovo")->isEnabled());
+    janela->imNovo->trigger();
+    qobject_cast<QToolButton*>(janela->Controle("bbtnNovo"))->click();
+    EXPECT_EQ(vezes, 2);
+
+    // A handler no entry names is a fault, said at once.
+    janela->LigaComando("imNadaClick", [] {});
+    EXPECT_EQ(dlg.fake.Textos().size(), 1u);
+}
+
+// The handler knows which entry ran it: the three variants share one.
+TEST_F(Comandos, OrigemDoComando) {
+    std::vector<std::string> legendas;
+    janela->LigaComando("imVarTipograficaClick", [&] {
+        auto* a = qobject_cast<QAction*>(janela->OrigemComando);
+        legendas.push_back(a ? DeQString(a->text()) : "?");
+    });
+    for (const char* n : {"imVarTipografica2", "imVarTipografica1", "imVarTipografica3"}) janela->Acao(n)->trigger();
+    EXPECT_EQ(legendas, (std::vector<std::string>{"&2", "&1", "&3"}));
+    EXPECT_EQ(janela->OrigemComando, nullptr);
+}
+
+// Toolbar commands give the focus back to the editor, menu commands leave it
+// where it was, Esc on any toolbar control gives it back.
+TEST_F(Comandos, FocoDepoisDeCadaComando) {
+    Mostra();
+    QWidget* outro = janela->cboxTipoGrifo;
+    struct Caso {
+        const char* manipulador;
+        std::function<void()> dispara;
+        QWidget* focoEsperado;
+    };
+    auto clica = [this](const char* nome) {
+        return [this, nome] { qobject_cast<QAbstractButton*>(janela->Controle(nome))->click(); };
+    };
+    auto menu = [this](const char* nome) { return [this, nome] { janela->Acao(nome)->trigger(); }; };
+    const Caso casos[] = {
+        {"bbtnRecuoClick", clica("bbtnRecuo"), janela->richEdPrincipal},
+        {"imRecuoDe2Click", menu("imRecuoDe2"), outro},
+        {"imNovoClick", clica("bbtnNovo"), janela->richEdPrincipal},
+        {"imNovoClick", menu("imNovo"), outro},
+        {"bbtnClick", clica("bbtn"), janela->richEdPrincipal},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.manipulador);
+        // A command that takes the focus away, as a dialog does.
+        janela->LigaComando(c.manipulador, [outro] { outro->setFocus(); });
+        janela->richEdPrincipal->setFocus();
+        c.dispara();
+        EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
+    }
+    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
+        SCOPED_TRACE(DeQString(w->objectName()));
+        w->setFocus();
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(w, &esc);
+        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    }
+}
+
+// A command that fails is told with its caption, and the toolbar's focus
+// rule still holds.
+TEST_F(Comandos, FalhaDoComandoDitaComALegenda) {
+    Mostra();
+    janela->LigaComando("bbtnRecuoClick", [] { throw std::runtime_error("disco cheio"); });
+    janela->cboxTipoGrifo->setFocus();
+    qobject_cast<QAbstractButton*>(janela->Controle("bbtnRecuo"))->click();
+    ASSERT_EQ(dlg.fake.Textos().size(), 1u);
+    EXPECT_NE(dlg.fake.Textos()[0].find("R±"_cp), std::string::npos) << dlg.fake.Textos()[0];
+    EXPECT_NE(dlg.fake.Textos()[0].find("disco cheio"), std::string::npos);
+    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    janela->LigaComando("imRecuoDe2Click", [] { throw std::runtime_error("disco cheio"); });
+    janela->Acao("imRecuoDe2")->trigger();
+    ASSERT_EQ(dlg.fake.Textos().size(), 2u);
+    EXPECT_NE(dlg.fake.Textos()[1].find("Recuo de 2"), std::string::npos) << dlg.fake.Textos()[1];
+}
+
+// "&Fonte na tela": the chosen font is the editor's; cancelled, it stays;
+// either way the editor has the focus.
+TEST_F(Comandos, FonteNaTela) {
+    Mostra();
+    const QFont original = janela->richEdPrincipal->font();
+    QFont outra("DejaVu Sans Mono");
+    outra.setPixelSize(30);
+    struct Caso {
+        const char* como;
+        bool ok;
+        QFont esperada;
+    };
+    const Caso casos[] = {{"imFonteNaTela", false, original}, {"bbtnFonteNaTela", true, outra},
+                          {"imFonteNaTela", false, outra}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.como);
+        QFont inicial;
+        janela->dialogoFonte = [&](QFont& f) {
+            inicial = f;
+            if (c.ok) f = outra;
+            return c.ok;
+        };
+        janela->cboxTipoGrifo->setFocus();
+        const QFont antes = janela->richEdPrincipal->font();
+        if (QAction* a = janela->Acao(c.como)) a->trigger();
+        else qobject_cast<QAbstractButton*>(janela->Controle(c.como))->click();
+        // The dialog starts from the editor's font.
+        EXPECT_EQ(inicial.family(), antes.family());
+        EXPECT_EQ(inicial.pixelSize(), antes.pixelSize());
+        EXPECT_EQ(janela->richEdPrincipal->font().family(), c.esperada.family());
+        EXPECT_EQ(janela->richEdPrincipal->font().pixelSize(), c.esperada.pixelSize());
+        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    }
+}
+
+// The update entries answer "Em breve!!!" and nothing else.
+TEST_F(Comandos, AtualizacoesEmBreve) {
+    QAction* automaticas = janela->Acao("imAtualizacoesAutomaticas");
+    EXPECT_FALSE(automaticas->isChecked());
+    janela->Acao("imProcAtualizacao")->trigger();
+    automaticas->trigger();
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Em breve!!!", "Em breve!!!"}));
+    EXPECT_FALSE(automaticas->isChecked());
+    EXPECT_FALSE(janela->Acao("imInstalaAtualizacao")->isEnabled());
+    EXPECT_TRUE(srv.fake.programas.empty());
+}
+
+// Profiles from the menu: the questions of the save dialog, a load that
+// changes the code and the embosser at once, a load that fails.
+TEST_F(Comandos, PerfisPeloMenu) {
+    ASSERT_TRUE(GravaPerfil("DOTMARA", "brailleAntigo", "N", pasta.caminho("DOTMARA.INI")));
+    ASSERT_TRUE(GravaPerfil("IMPBRAILLE", "Marca", "Index Basic", pasta.caminho("DOTMARA.INI")));
+    std::vector<std::string> escolhas, pastas;
+    auto dialogo = [&](const std::string& dir, std::string& nome) {
+        pastas.push_back(dir);
+        if (escolhas.empty()) return false;
+        nome = escolhas.front();
+        escolhas.erase(escolhas.begin());
+        return true;
+    };
+    janela->dialogoSalvarConfig = dialogo;
+    janela->dialogoAbrirConfig = dialogo;
+    QAction* salvar = janela->Acao("imSalvarConfigPadrao");
+    QAction* carregar = janela->Acao("imCarregaConfig");
+    const std::string perfil = pasta.caminho("perfil.ini");
+
+    struct Caso {
+        const char* nome;
+        std::string escolha;
+        std::vector<int> respostas;
+        std::vector<std::string> textos;
+        bool gravado;
+    };
+    const Caso casos[] = {
+        {"cancelado", "", {}, {}, false},
+        {"nome em branco", "   ", {}, {}, false},
+        {"novo, não criado", perfil, {mrNo}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, false},
+        {"novo, criado", "  " + perfil + " ", {mrYes}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, true},
+        {"existente, mantido", perfil, {mrNo}, {perfil + " já existe.\r\nDeseja substituí-lo?"_cp}, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        dlg.fake.Limpa();
+        if (!c.escolha.empty()) escolhas = {c.escolha};
+        for (int r : c.respostas) dlg.fake.respostas.push_back(r);
+        salvar->trigger();
+        EXPECT_EQ(dlg.fake.Textos(), c.textos);
+        EXPECT_EQ(ArquivoExiste(perfil), c.gravado);
+    }
+    EXPECT_EQ(pastas.front(), pasta.dir());   // beside the settings file
+
+    // The profile holds the old code and the plate embosser.
+    GravaArquivoTeste(perfil, "[DOTMARA]\r\nbrailleAntigo=S\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n");
+    dlg.fake.Limpa();
+    escolhas = {perfil};
+    carregar->trigger();
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(ImprMarca, "Puma 7");
+    EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
+    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), LeArquivoTeste(perfil));
+    EXPECT_EQ(DiretorioAtual(), DirDocumento);
+
+    // A file that is no profile: the settings stay.
+    const std::string antes = LeArquivoTeste(pasta.caminho("DOTMARA.INI"));
+    escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
+    carregar->trigger();
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
+}
+
+// Every entry and every toolbar control runs once: no crash, no dialog left
+// waiting (a watchdog closes any modal window and names it).
+TEST_F(Comandos, CadaComandoUmaVez) {
+    ImprMarca = "Puma 7";
+    janela->imChamarPuma2->setEnabled(true);
+    Mostra();
+    std::vector<std::string> abertos;
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            abertos.push_back(DeQString(m->objectName()) + " " + m->metaObject()->className());
+            m->close();
+        }
+    });
+    vigia.start(50);
+
+    std::vector<std::string> rodados;
+    for (QAction* a : janela->menuBar()->findChildren<QAction*>()) {
+        const std::string m = Manipulador(a);
+        if (m.empty() || m == "imSairClick" || !a->isEnabled()) continue;
+        SCOPED_TRACE(m);
+        a->trigger();
+        QApplication::processEvents();
+        rodados.push_back(m);
+    }
+    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        const std::string m = Manipulador(w);
+        if (!b || m == "imSairClick" || !b->isEnabled()) continue;
+        SCOPED_TRACE(DeQString(w->objectName()));
+        b->click();
+        QApplication::processEvents();
+        rodados.push_back(m);
+        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+    }
+    // Leaving last, on a modified document, answered Cancel: the window stays.
+    janela->richEdPrincipal->document()->setModified(true);
+    dlg.fake.Limpa();
+    dlg.fake.respostas.push_back(mrCancel);
+    janela->imSair->trigger();
+    EXPECT_TRUE(janela->isVisible());
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Quer mesmo abandonar sem gravar ?"});
+    vigia.stop();
+
+    EXPECT_TRUE(abertos.empty()) << abertos.front();
+    EXPECT_GE(rodados.size(), 30u);
+}
+
+} // namespace
