@@ -4,6 +4,12 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "editor/gui/TformAnotacoes.h"
+#include "editor/gui/TformConfTabela.h"
+#include "editor/gui/TformDigitaBraille.h"
+#include "editor/gui/TformQuadro.h"
+#include "editor/gui/TformSimb.h"
+#include "editor/gui/TformTabCaracteres.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmQuickMsg.h"
@@ -57,19 +63,28 @@ int main(int argc, char** argv) {
     CarregaTabelaImpressora();
     // 8 TformConta
     formConta = new TformConta();
-    // 9 TformQuadro, 10 TformMacro,
-    // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
+    // 9 TformQuadro
+    formQuadro = new TformQuadro();
+    // 10 TformMacro,
+    // 11 TformConfigMargem
+    // 12 TformTabCaracteres
+    formTabCaracteres = new TformTabCaracteres();
+    // 13 TformDigitaBraille
+    formDigitaBraille = new TformDigitaBraille();
     // 14 TformSimb
+    formSimb = new TformSimb();
     // 15 TformConfigDicionario: the five dictionary file names are read.
     LeGrupo(GrupoConfig::Dicionario);
     // 16 TformSubst
     formSubst = new TformSubst();
     // 17 TformConfTabela
+    formConfTabela = new TformConfTabela();
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
     // 20 TformAnotacoes
+    formAnotacoes = new TformAnotacoes();
     // 21 TformExibeGraf
     formExibeGraf = new TformExibeGraf();
     // 22 TformVisualGraf: opened from the braille view, it follows its pages.
@@ -108,10 +123,22 @@ int main(int argc, char** argv) {
     formVisualGraf = nullptr;
     delete formExibeGraf;
     formExibeGraf = nullptr;
+    delete formAnotacoes;
+    formAnotacoes = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formConfTabela;
+    formConfTabela = nullptr;
     delete formSubst;
     formSubst = nullptr;
+    delete formSimb;
+    formSimb = nullptr;
+    delete formDigitaBraille;
+    formDigitaBraille = nullptr;
+    delete formTabCaracteres;
+    formTabCaracteres = nullptr;
+    delete formQuadro;
+    formQuadro = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formSplash;

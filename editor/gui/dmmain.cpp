@@ -228,6 +228,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     CriaStatus();
     CriaMenus();
     CriaLinhasBraille();
+    LigaLinhasBraillePerkins();
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);
@@ -366,6 +367,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusGraficos();
     CriaMenusExternos();
     CriaMenusOrtografia();
+    CriaMenusUtilitarios();
 }
 
 // ============================================================================

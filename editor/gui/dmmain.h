@@ -36,6 +36,7 @@ class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QPrinter;
 class QComboBox;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
@@ -261,6 +262,22 @@ public:
     void Liberardicionrio1Click();      // "&Liberar dicionário"
     void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
     void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
+
+    // ---- Typing aids, tables, frames, annotations, meta-braille copy, ink
+    // printing (dmmain_utilitarios.cpp) ----
+    // Connects their commands (called by CriaMenus).
+    void CriaMenusUtilitarios();
+    // A double click on a line of the braille strip opens the Perkins window
+    // (closes it when it is open); connected once the strip exists.
+    void LigaLinhasBraillePerkins();
+    void labLinha1DblClick();
+    void imCopiarEmBrailleClick();      // "Copiar em Meta-&Braille" (Ctrl+B)
+    void imImprimirTextoClick();        // "Imprimir &Texto"
+    void bbtnPecaOrientClick();         // toolbar "Peça Orient.": a "Pedir Ajuda" frame at once
+    void Folhearrevises1Click();        // "&Folhear anotações" (F6)
+    // The system's print dialog of "Imprimir &Texto"; tests replace it.
+    // True when the user chose a printer.
+    std::function<bool(QPrinter&)> dialogoImpressoraTexto;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
