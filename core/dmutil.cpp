@@ -43,15 +43,6 @@ std::string_view AparaBrancosFinais(std::string_view s) {
 
 void TiraBrancosFinais(std::string& s) { s.resize(AparaBrancosFinais(s).size()); }
 
-std::string_view AparaTexto(std::string_view s) {
-    auto branco = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!s.empty() && branco(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && branco(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 bool LeInteiroExato(std::string_view s, int& v) {
     std::size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
     if (i >= s.size())

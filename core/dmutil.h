@@ -21,9 +21,6 @@ std::string_view AparaBrancos(std::string_view s);
 std::string_view AparaBrancosFinais(std::string_view s);
 // Removes the blanks at the end of s.
 void TiraBrancosFinais(std::string& s);
-// Ink text trimmed as a typed or edited text is: blanks, tabs and other
-// control characters off both ends.
-std::string_view AparaTexto(std::string_view s);
 // A whole decimal integer written exactly: an optional sign and digits, at
 // most 10^9 in size; false for anything else.
 bool LeInteiroExato(std::string_view s, int& v);

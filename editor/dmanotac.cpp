@@ -2,7 +2,8 @@
 #include "editor/dmanotac.h"
 
 #include "core/documento.h"
-#include "core/dmutil.h"
+#include "editor/dmedicao.h"
+#include "editor/dmmarcacao.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 
@@ -61,7 +62,7 @@ bool ListaAnotacoes::Edita(DocumentoEditavel& doc) {
     std::string texto = it.texto;
     if (!EditaLinha("Anotação"_cp, "Editar comentário"_cp, texto) || texto.empty()) return false;
     it.texto = texto;
-    doc.SubstituiLinha(*linha, std::string(AberturaAnotacao) + texto + std::string(FechamentoAnotacao));
+    doc.SubstituiLinha(*linha, LinhaAnotacao(texto));
     return true;
 }
 

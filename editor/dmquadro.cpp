@@ -6,6 +6,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
+#include "editor/dmmarcacao.h"
 #include "platform/texto.h"
 
 #include <algorithm>
@@ -119,8 +120,8 @@ ResultadoQuadro InsereQuadro(DocumentoEditavel& doc, int tipo) {
     doc.InsereLinha(primeira, LinhaHorizontal(q.SuperiorEsquerdo, q.TracoSuperior, q.SuperiorDireito, m));
     if (AutoJunta) {
         // The closing command first: the opening one then moves it down with the rest.
-        doc.InsereLinha(ultima + 3, "<F+>");
-        doc.InsereLinha(primeira, "<F->");
+        doc.InsereLinha(ultima + 3, kNaoFormatar.fecha);
+        doc.InsereLinha(primeira, kNaoFormatar.abre);
     }
     return ResultadoQuadro::Inserido;
 }

@@ -6,6 +6,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
+#include "editor/dmedicao.h"
 #include "platform/texto.h"
 
 #include <algorithm>

@@ -17,14 +17,14 @@ namespace {
 class Desenho {
 public:
     explicit Desenho(const EntradaPreviewGraf& e) : e_(e), g_(e.Geometria) {
-        // Settings are range-checked where they are read; the page is still
-        // kept to a picture a screen can hold.
+        // A page is kept to a picture a screen can hold, whatever the cells
+        // and lines the settings give.
         const long long celas = std::clamp(e.MaxCarac, 0, 1000) + 1;
         const long long linhas = std::clamp(e.MaxLin, 0, 1000) + 1;
         const long long w = std::max(g_.PassoCelaGrafico.x, g_.PassoCelaTexto.x) * celas + 4;
         const long long h = std::max(g_.PassoCelaGrafico.y, g_.PassoCelaTexto.y) * linhas + 4;
-        p_.LarguraPaginaGraf = static_cast<int>(std::clamp(w, 4LL, 20000LL));
-        p_.AlturaPaginaGraf = static_cast<int>(std::clamp(h, 4LL, 20000LL));
+        p_.LarguraPaginaGraf = static_cast<int>(std::clamp<long long>(w, 4, MaxLadoPaginaGraf));
+        p_.AlturaPaginaGraf = static_cast<int>(std::clamp<long long>(h, 4, MaxLadoPaginaGraf));
         limiteX_ = p_.LarguraPaginaGraf + MargemImagemGraf - DeslocamentoPixel;
         limiteY_ = p_.AlturaPaginaGraf + MargemImagemGraf - DeslocamentoPixel;
     }

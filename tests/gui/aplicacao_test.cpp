@@ -4,9 +4,9 @@
 // Portuguese.
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
-#include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/textoqt.h"
 #include "support/temporario.h"
 
 #include <QAction>
@@ -22,10 +22,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <new>
@@ -43,14 +46,7 @@ struct SemContarVazamentos {
 #endif
 };
 
-std::string Texto(const QString& q) {
-    std::string r;
-    for (QChar c : q) {
-        const int b = UnicodeParaCp1252(c.unicode());
-        r += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return r;
-}
+std::string Texto(const QString& q) { return DeQString(q); }
 
 const char* const kFim = ".\r\nO documento continua aberto como estava; salve-o antes de continuar.";
 
@@ -62,6 +58,7 @@ protected:
     std::unique_ptr<TformPrincipal> janela;
 
     void SetUp() override {
+        RestauraPadroes();
         janela = std::make_unique<TformPrincipal>();
         formPrincipal = janela.get();
         janela->richEdPrincipal->setPlainText(QString::fromUtf8("texto que n\u00e3o foi salvo\nsegunda linha"));
@@ -70,6 +67,8 @@ protected:
     void TearDown() override {
         janela.reset();
         formPrincipal = nullptr;
+        ArqAtual.clear();
+        RestauraPadroes();
     }
 };
 
@@ -161,6 +160,35 @@ TEST_F(ComandoQueFalha, ORelatoDizOQueFalhouEODocumentoFica) {
     QMetaObject::invokeMethod(janela.get(), [&] { rodou = true; }, Qt::QueuedConnection);
     QApplication::processEvents();
     EXPECT_TRUE(rodou);
+}
+
+// The documents of the review, through the real F9: a graphic reference to
+// a file that never ends and one to a pipe. The compile reports them and the
+// program goes on with the unsaved document.
+TEST_F(ComandoQueFalha, F9EmDocumentoHostilMantemODocumento) {
+    ASSERT_EQ(::mkfifo(pasta.caminho("cano.grb").c_str(), 0600), 0);
+    const std::vector<std::string> linhas = {"<G* 5 /proc/self/pagemap>", "<G* 5 " + pasta.caminho("cano.grb") + ">",
+                                             "texto que n\xe3o foi salvo"};
+    janela->DefineLinhas(linhas);
+    janela->richEdPrincipal->document()->setModified(true);
+    ArqAtual = pasta.caminho("livro.txt");
+    ArqRascunho = pasta.caminho("rascunho.txt");
+    TipoTratGrafico = 0;   // graphics embossed between the text lines
+    caixas.fake.Limpa();
+    QShortcutEvent f9(QKeySequence(Qt::Key_F9), 1);
+    QApplication::sendEvent(janela->imVisualizar, &f9);
+    QApplication::processEvents();
+    EXPECT_EQ(janela->Linhas(), linhas);
+    EXPECT_TRUE(janela->Modificado());
+    const auto textos = caixas.fake.Textos();
+    const auto fala = [&](const std::string& nome) {
+        return std::any_of(textos.begin(), textos.end(),
+                           [&](const std::string& t) { return t.find(nome) != std::string::npos; });
+    };
+    EXPECT_TRUE(fala("/proc/self/pagemap")) << ::testing::PrintToString(textos);
+    EXPECT_TRUE(fala("cano.grb")) << ::testing::PrintToString(textos);
+    // The draft was made, with the text after the refused graphics.
+    EXPECT_FALSE(LeArquivoTeste(ArqRascunho).empty());
 }
 
 TEST(TraducoesQt, DialogosDoSistemaEmPortugues) {
