@@ -279,6 +279,7 @@ protected:
         janela->dialogoFonte = [](QFont&) { return false; };
         janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
         janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
+        janela->dialogoImpressoraTexto = [](QPrinter&) { return false; };
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
