@@ -188,7 +188,7 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     connect(rbtnCabecSemCabec, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSemCabecClick);
     connect(ckboxFrenteVerso, &QCheckBox::clicked, this, &TformConfig::ckboxFrenteVersoClick);
     // The focus entering the page-numbering group from outside it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
+    focoNumeracao_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
         if (Dentro(agora, grboxNumeracaoPaginas) && !Dentro(antes, grboxNumeracaoPaginas))
             grboxNumeracaoPaginasEnter();
     });
@@ -198,6 +198,10 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     MarcaOpcoes();
     Alterado = false;
 }
+
+// The controls go before QObject would break the connection: their focus
+// changes must not reach this half-destroyed window.
+TformConfig::~TformConfig() { disconnect(focoNumeracao_); }
 
 void TformConfig::LeConfiguracao() {
     // The table reads the keys in this window's order; "estiloNumPag" and

@@ -224,6 +224,10 @@ public:
     void HabilitaChamarPuma(bool habilita);
     // Connects the embosser window to this window and to the braille view.
     void LigaConfigPrn(TformConfigPrn* prn);
+    // After a profile replaced the settings file: the embosser window reads
+    // its section again (its model list and box) and the folders window's
+    // edits show the paths now in force, so that their buttons keep them.
+    void MostraConfiguracoesCarregadas();
 
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();

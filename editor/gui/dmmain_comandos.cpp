@@ -642,6 +642,7 @@ void TformPrincipal::imCarregaConfigClick() {
             // What the new settings change on screen: the Puma 7 entry, the
             // strip, and an open braille view (recompiled, not activated).
             imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+            MostraConfiguracoesCarregadas();
             Preview.UltimaLinhaPreview = -1;
             richEdPrincipalSelectionChange();
             if (formVisual && formVisual->isVisible()) VisualizaBraille(true, false);
