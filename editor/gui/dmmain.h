@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/documento.h"
+#include "editor/dmedicao.h"
 #include "editor/dmpreview.h"
 #include "editor/documentos.h"
 
@@ -32,11 +33,15 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformConfigPrn;
 class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QPrinter;
 class QComboBox;
+class QKeyEvent;
+class TDialogoBusca;
 
 // The editor: a plain-text editor with no wrap that accepts tabs, keeps the
 // document within LimiteTexto characters on typing, pasting and dropping, and
@@ -130,6 +135,9 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
+    // After a profile is loaded: every settings window reads its settings
+    // again.
+    void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
     std::function<bool(QFont& fonte)> dialogoFonte;
@@ -212,6 +220,15 @@ public:
     QCheckBox* ckbox5Linhas = nullptr;
     QAction* imVis5Linhas = nullptr;
 
+    // ---- Settings windows (dmmain_configurar.cpp) ----
+    // "&Configurar" opens the program settings, margin, embosser, folders
+    // and dictionary windows (CriaMenusConfigurar connects them).
+    // "Chamar &Puma 7" (imChamarPuma2) enabled or not; the embosser window
+    // decides by its model.
+    void HabilitaChamarPuma(bool habilita);
+    // Connects the embosser window to this window and to the braille view.
+    void LigaConfigPrn(TformConfigPrn* prn);
+
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
 
@@ -261,6 +278,51 @@ public:
     void Liberardicionrio1Click();      // "&Liberar dicionário"
     void Verificarerro1Click();         // "&Procurar palavra errada" (F7), toolbar "Verificar Ortografia"
     void Outrasalternativas1Click();    // "&Outras alternativas" (Ctrl+F7)
+
+    // ---- Editing commands, markup, macros (dmmain_editar.cpp) ----
+    // Connects the editing commands of "&Editar" and "&Utilitários", the
+    // markup entries and buttons, the emphasis combo's Enter and the macro
+    // window's launcher, and puts the editor's own keys in place (Esc, F3,
+    // F6, the break on key release).
+    void CriaMenusEditar();
+    // A key pressed in the editor: Esc (to the toolbar), F3 (find next), F6
+    // (the annotation list); true when it was taken.
+    bool richEdPrincipalKeyDown(QKeyEvent* e);
+    // After a key is released in the editor (and after the commands that
+    // insert a line, with no key): the automatic break at the wrap column,
+    // then the strip and the status panels.
+    void richEdPrincipalKeyUp(QKeyEvent* e = nullptr);
+    // The find dialog's search (TextoBusca, OpcoesBusca), F3.
+    void IniciaBusca();
+    void BuscaProxima();
+    // The replace dialog's search; the editor takes the focus when foco.
+    bool BuscaSubstituir(bool foco);
+    // "C&olar": into the editor when this window is active, otherwise into
+    // the focused control of the program's window in front.
+    void imColarClick();
+    // The annotation line before editor line k; then the braille view
+    // (mostra) or the key-release processing.
+    void InsereAnotacao(int k, const std::string& texto, bool mostra);
+    std::string TextoBusca;
+    OpcoesProcura OpcoesBusca;
+    TDialogoBusca* findDialogLocalizar = nullptr;
+    TDialogoBusca* replDialog = nullptr;
+
+    // ---- Typing aids, tables, frames, annotations, meta-braille copy, ink
+    // printing (dmmain_utilitarios.cpp) ----
+    // Connects their commands (called by CriaMenus).
+    void CriaMenusUtilitarios();
+    // A double click on a line of the braille strip opens the Perkins window
+    // (closes it when it is open); connected once the strip exists.
+    void LigaLinhasBraillePerkins();
+    void labLinha1DblClick();
+    void imCopiarEmBrailleClick();      // "Copiar em Meta-&Braille" (Ctrl+B)
+    void imImprimirTextoClick();        // "Imprimir &Texto"
+    void bbtnPecaOrientClick();         // toolbar "Peça Orient.": a "Pedir Ajuda" frame at once
+    void Folhearrevises1Click();        // "&Folhear anotações" (F6)
+    // The system's print dialog of "Imprimir &Texto"; tests replace it.
+    // True when the user chose a printer.
+    std::function<bool(QPrinter&)> dialogoImpressoraTexto;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
@@ -319,6 +381,7 @@ protected:
 
 private:
     void CriaMenus();
+    void CriaMenusConfigurar();
     void MontaComandos();
     void LigaComandosProprios();
     void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
@@ -341,6 +404,9 @@ private:
     int inicioPendente_ = 0;
     int fimPendente_ = 0;
     bool grupoEditou_ = false;
+    // The key now released ended an undo: no automatic break for it (it
+    // would cut the restored line again at once).
+    bool soltaDesfazer_ = false;
     bool adiaSinais_ = false;   // the strip and the status bar wait
 };
 

@@ -1,0 +1,355 @@
+// Editing commands over the document in memory: the automatic line break and
+// the splitting of long lines as tables of lines, find and replace over the
+// whole text, letter case, and one undo step per command.
+#include "editor/dmedicao.h"
+
+#include "core/dmutil.h"
+
+#include "platform/dialogos.h"
+#include "platform/texto.h"
+
+#include "editor/documentos.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Linhas = std::vector<std::string>;
+
+// ---- The automatic break --------------------------------------------------------
+
+struct CasoQuebra {
+    const char* nome;
+    std::string linha;
+    int maxCol;
+    int coluna;                 // the caret, from 1 (the key released there)
+    Linhas esperadas;           // the line, or the line and the new one
+    int linhaCursor, colunaCursor;   // the caret afterwards, from 0
+};
+
+const CasoQuebra kQuebras[] = {
+    {"TwoWordsStayTheRestGoesDown", "um dois tres quatro", 10, 20, {"um dois ", "tres quatro"}, 1, 11},
+    {"TheNewLineIsSplitAtItsOwnEnd", "tres quatro", 10, 12, {"tres ", "quatro"}, 1, 6},
+    {"TypingPastTheColumn", "um dois tr", 10, 11, {"um dois ", "tr"}, 1, 2},
+    {"LongFirstWordAtTheColumn", "abcdefghijklmno pqr stu", 10, 10, {"abcdefghijklmno ", "pqr stu"}, 0, 9},
+    {"LongFirstWordCaretAtTheEnd", "abcdefghijklmno pqr stu", 10, 24, {"abcdefghijklmno ", "pqr stu"}, 1, 7},
+    {"ALineWithoutBlanksIsNeverSplit", "abcdefghijklmnopqrstu", 10, 22, {"abcdefghijklmnopqrstu"}, 0, 21},
+    {"CaretBeforeTheColumnSplitsNothing", "um dois tres quatro", 10, 5, {"um dois tres quatro"}, 0, 4},
+    {"AShortLineWithTrailingBlanks", "abc def      ", 10, 14, {"abc def      "}, 0, 13},
+    // The caret stays on its character, also where the cut dropped blanks.
+    {"CaretInTheDroppedTrailingBlank", "um dois tres ", 10, 14, {"um dois ", "tres"}, 1, 4},
+    {"DoubleBlankBeforeTheRest", "um dois  tres", 10, 14, {"um dois  ", "tres"}, 1, 4},
+    {"CaretInsideTheFirstWordStays", "abcdefghijklmno pqr", 10, 13, {"abcdefghijklmno ", "pqr"}, 0, 12},
+    {"CaretInTheRestMovesWithIt", "um dois tres quatro", 10, 12, {"um dois ", "tres quatro"}, 1, 3},
+    {"ABlankAtTheColumnPlusOneIsKept", "abcdefghij k", 10, 13, {"abcdefghij ", "k"}, 1, 1},
+    // An indent followed by a word that cannot be split stays as it is.
+    {"IndentBeforeALongWordIsNoLine", "  abcdefghijklmnop", 10, 19, {"  abcdefghijklmnop"}, 0, 18},
+    {"IndentThenWordsIsSplit", "  abc defghijklmnop", 10, 20, {"  abc ", "defghijklmnop"}, 1, 13},
+};
+
+TEST(QuebraLinhaAuto, CasesAsLines) {
+    for (const CasoQuebra& c : kQuebras) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc({"antes", c.linha, "depois"});
+        doc.PosicionaCursor(1, c.coluna - 1);
+        const bool quebrou = QuebraLinhaAuto(doc, c.coluna, 2, c.maxCol);
+        Linhas esperado = {"antes"};
+        esperado.insert(esperado.end(), c.esperadas.begin(), c.esperadas.end());
+        esperado.push_back("depois");
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(esperado));
+        EXPECT_EQ(quebrou, c.esperadas.size() == 2);
+        int l = 0, k = 0;
+        doc.LinColInicioSel(l, k);
+        EXPECT_EQ(l, 1 + c.linhaCursor);
+        EXPECT_EQ(k, c.colunaCursor);
+        EXPECT_EQ(doc.TamanhoSelecao(), 0);
+        if (quebrou) {
+            EXPECT_EQ(doc.PassosDesfazer(), 1);
+            doc.Desfaz();
+            EXPECT_EQ(doc.Linha(1), c.linha);
+        }
+    }
+}
+
+TEST(QuebraLinhaAuto, LinesOutsideTheDocumentAreLeftAlone) {
+    DocumentoEmMemoria doc({"um dois tres quatro"});
+    EXPECT_FALSE(QuebraLinhaAuto(doc, 20, 0, 10));
+    EXPECT_FALSE(QuebraLinhaAuto(doc, 20, 2, 10));
+    EXPECT_EQ(doc.NumLinhas(), 1);
+    EXPECT_EQ(doc.PassosDesfazer(), 0);
+}
+
+// ---- Splitting long lines -----------------------------------------------------------
+
+struct CasoDivide {
+    const char* nome;
+    Linhas linhas;
+    int maxCol;
+    Linhas esperadas;
+};
+
+const CasoDivide kDivisoes[] = {
+    {"FourWordsAtTen", {"um dois tres quatro"}, 10, {"um dois ", "tres ", "quatro"}},
+    {"LongFirstWordThenTheRestAgain", {"abcdefghijklmno pqr stu vwx yz"}, 10,
+     {"abcdefghijklmno ", "pqr stu ", "vwx yz"}},
+    {"ShortLinesKeepTheirTrailingBlanks", {"abc   ", "", "de"}, 10, {"abc   ", "", "de"}},
+    {"LongLineLosesItsTrailingBlanks", {"um dois tres    "}, 10, {"um dois ", "tres"}},
+    {"NoBlankNoSplit", {"abcdefghijklmnopqrstuvwxyz"}, 10, {"abcdefghijklmnopqrstuvwxyz"}},
+    {"IndentedLongWord", {"   abcdefghijklmnopqrstuvwxyz"}, 10, {"   abcdefghijklmnopqrstuvwxyz"}},
+    {"EveryLineInItsTurn", {"aa bb cc dd", "x", "ee ff gg hh"}, 6, {"aa bb ", "cc dd", "x", "ee ff ", "gg hh"}},
+    {"ElevenCharactersAreCut", {"ab cdefghij"}, 10, {"ab ", "cdefghij"}},
+    {"TenCharactersStay", {"ab cdefghi"}, 10, {"ab cdefghi"}},
+};
+
+TEST(DivideLinhasGrandes, CasesAsLines) {
+    for (const CasoDivide& c : kDivisoes) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(DivideLinhasGrandes(c.linhas, c.maxCol), c.esperadas);
+        DocumentoEmMemoria doc(c.linhas);
+        EXPECT_EQ(DivideLinhasGrandes(doc, c.maxCol), c.esperadas != c.linhas);
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperadas));
+        EXPECT_LE(doc.PassosDesfazer(), 1);
+    }
+}
+
+TEST(DivideLinhasGrandes, ThreeHundredCharactersAtSeventy) {
+    std::string linha;
+    while (linha.size() < 300) linha += "ab cde fghi ";
+    linha.resize(300);
+    const Linhas partes = DivideLinhasGrandes(Linhas{linha}, 70);
+    ASSERT_GE(partes.size(), 5u);
+    std::string junto;
+    for (const std::string& p : partes) {
+        EXPECT_LE(p.size(), 71u) << p;
+        EXPECT_NE(p.front(), ' ');
+        junto += p;
+        if (junto.back() != ' ') junto += ' ';
+    }
+    // Nothing lost, nothing added: the words in their order.
+    std::string original = linha;
+    TiraBrancosFinais(original);
+    TiraBrancosFinais(junto);
+    EXPECT_EQ(junto, original);
+}
+
+TEST(DivideLinhasGrandes, TheSelectionStaysOnItsCharacters) {
+    DocumentoEmMemoria doc({"zero", "um dois tres quatro", "fim"});
+    // "quatro" selected, in the line that becomes three.
+    doc.DefineSelecao(doc.InicioLinha(1) + 13, 6);
+    ASSERT_EQ(doc.TextoSelecionado(), "quatro");
+    ASSERT_TRUE(DivideLinhasGrandes(doc, 10));
+    EXPECT_EQ(doc.TextoSelecionado(), "quatro");
+    // The caret after the last line end stays at the end.
+    doc.DefineSelecao(doc.TamanhoTexto(), 0);
+    doc.SubstituiLinha(0, "aa bb cc dd ee ff");
+    ASSERT_TRUE(DivideLinhasGrandes(doc, 6));
+    EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto());
+    EXPECT_EQ(doc.Linha(0), "aa bb ");
+}
+
+TEST(TrocaLinhas, OnlyTheLinesThatDifferAreEdited) {
+    DocumentoEmMemoria doc({"a", "b", "c", "d"});
+    TrocaLinhas(doc, 1, 2, {"b", "c"});
+    EXPECT_EQ(doc.PassosDesfazer(), 0);
+    TrocaLinhas(doc, 1, 2, {"b", "x", "y", "c"});
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "b", "x", "y", "c", "d"}));
+    TrocaLinhas(doc, 0, 5, {"a", "d"});
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "d"}));
+    TrocaLinhas(doc, 0, 1, {"1", "2", "3"});
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"1", "2", "3"}));
+    EXPECT_EQ(doc.PassosDesfazer(), 3);
+    TrocaLinhas(doc, 2, 7, {"fora"});   // outside the document: nothing
+    EXPECT_EQ(doc.PassosDesfazer(), 3);
+    doc.Desfaz();
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "d"}));
+}
+
+// ---- Find and replace ------------------------------------------------------------
+
+struct CasoProcura {
+    const char* nome;
+    std::string texto, busca;
+    long long inicio;
+    OpcoesProcura opcoes;
+    long long esperado;
+};
+
+const CasoProcura kProcuras[] = {
+    {"Plain", "uma casa", "casa", 0, {}, 4},
+    {"FromTheStart", "casa casa", "casa", 1, {}, 5},
+    {"CaseDoesNotCount", "CASA", "casa", 0, {}, 0},
+    {"AccentedLettersFoldOneToOne", "a AÇÃO"_cp, "ação"_cp, 0, {}, 2},
+    {"MatchCase", "Casa casa", "casa", 0, {false, true}, 5},
+    {"MatchCaseAccented", "AÇÃO ação"_cp, "ação"_cp, 0, {false, true}, 5},
+    {"WholeWordSkipsLongerWords", "casamento casa", "casa", 0, {true, false}, 10},
+    {"WholeWordAfterAnAccentedLetter", "écasa casa"_cp, "casa", 0, {true, false}, 6},
+    {"WholeWordAtLineEnds", "x\r\ncasa\r\n", "casa", 0, {true, false}, 3},
+    {"WholeWordDigitsCount", "casa1 casa", "casa", 0, {true, false}, 6},
+    {"NotFound", "casa", "lar", 0, {}, -1},
+    {"EmptySearchFindsNothing", "casa", "", 0, {}, -1},
+    {"StartPastTheEnd", "casa", "a", 9, {}, -1},
+};
+
+TEST(ProcuraTexto, Cases) {
+    for (const CasoProcura& c : kProcuras) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(ProcuraTexto(c.texto, c.busca, c.inicio, c.opcoes), c.esperado);
+    }
+}
+
+class Busca : public ::testing::Test {
+protected:
+    DialogosFalsosEscopo caixas;
+    DocumentoEmMemoria doc;
+    std::vector<std::string> Textos() const { return caixas.fake.Textos(); }
+};
+
+// The whole text is searched, however long: a match near the end of a text
+// of more than 99999 characters is found, and only then the search ends.
+TEST_F(Busca, MatchNearTheEndOfALongText) {
+    std::string t;
+    while (t.size() < 150000) t += "linha de texto comum\r\n";
+    t += "aqui o alvo\r\nfim\r\n";
+    doc.DefineTexto(t);
+    ASSERT_TRUE(BuscaProxima(doc, "ALVO", {}));
+    EXPECT_EQ(doc.InicioSelecao(), static_cast<int>(t.find("alvo")));
+    EXPECT_EQ(doc.TextoSelecionado(), "alvo");
+    EXPECT_TRUE(Textos().empty());
+    EXPECT_FALSE(BuscaProxima(doc, "ALVO", {}));
+    EXPECT_EQ(Textos(), std::vector<std::string>{"Busca terminada"});
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Informacao);
+    EXPECT_EQ(doc.TextoSelecionado(), "alvo");
+
+    doc.DefineSelecao(0, 0);
+    EXPECT_TRUE(BuscaSubstituir(doc, "alvo", {}));
+    EXPECT_TRUE(SubstituiProxima(doc, "fim", "FIM", {}));
+    EXPECT_EQ(doc.TextoSelecionado(), "FIM");
+    doc.DefineSelecao(0, 0);
+    EXPECT_EQ(SubstituiTudo(doc, "alvo", "meta", {true, true}), 1);
+    EXPECT_NE(doc.Texto().find("aqui o meta\r\nFIM"), std::string::npos);
+}
+
+TEST_F(Busca, ReplaceSearchesAfterTheSelection) {
+    doc.DefineTexto("um um um");
+    // "Terminou" collapses the selection.
+    doc.DefineSelecao(6, 2);
+    EXPECT_FALSE(BuscaSubstituir(doc, "um", {}));
+    EXPECT_EQ(doc.InicioSelecao(), 6);
+    EXPECT_EQ(doc.TamanhoSelecao(), 0);
+    EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+    // Each press replaces the next occurrence after the selection.
+    doc.DefineSelecao(0, 0);
+    EXPECT_TRUE(SubstituiProxima(doc, "um", "dois", {}));
+    EXPECT_EQ(doc.Texto(), "dois um um");
+    EXPECT_EQ(doc.TextoSelecionado(), "dois");
+    EXPECT_TRUE(SubstituiProxima(doc, "um", "dois", {}));
+    EXPECT_EQ(doc.Texto(), "dois dois um");
+    EXPECT_EQ(doc.PassosDesfazer(), 2);
+    doc.Desfaz();
+    EXPECT_EQ(doc.Texto(), "dois um um");
+    // Nothing selected: nothing replaced.
+    doc.DefineSelecao(0, 0);
+    SubstituiSelecaoBusca(doc, "x");
+    EXPECT_EQ(doc.Texto(), "dois um um");
+}
+
+struct CasoTudo {
+    const char* nome;
+    std::string texto;
+    int inicio, tamanho;   // the selection before
+    std::string busca, troca;
+    OpcoesProcura opcoes;
+    std::string esperado;
+    int quantas;
+};
+
+const CasoTudo kTudo[] = {
+    {"ReplacementHoldsTheFindText", "a a a", 0, 0, "a", "aa", {}, "aa aa aa", 3},
+    {"ReplacementEqualsTheFindText", "casa casa", 0, 0, "casa", "casa", {}, "casa casa", 2},
+    {"OnlyAfterTheSelection", "um um um", 3, 2, "um", "X", {}, "um um X", 1},
+    {"WholeWord", "casa casamento casa", 0, 0, "casa", "lar", {true, false}, "lar casamento lar", 2},
+    {"MatchCase", "Casa casa CASA", 0, 0, "casa", "lar", {false, true}, "Casa lar CASA", 1},
+    {"AnyCaseAccented", "Ação ação AÇÃO"_cp, 0, 0, "ação"_cp, "x", {}, "x x x", 3},
+    {"EmptyReplacementRemoves", "a-b-c", 0, 0, "-", "", {}, "abc", 2},
+    // After a replacement the next match is judged by the new text beside it.
+    {"WholeWordBesideAReplacement", "-x-x", 0, 0, "-x", ".", {true, false}, "..", 2},
+    {"WholeWordBesideAWordReplacement", "-x-x", 0, 0, "-x", "y", {true, false}, "y-x", 1},
+    {"AcrossLines", "ab\r\nab\r\n", 0, 0, "ab", "c", {}, "c\r\nc\r\n", 2},
+    {"NothingToReplace", "casa", 0, 0, "lar", "x", {}, "casa", 0},
+};
+
+TEST_F(Busca, ReplaceAll) {
+    for (const CasoTudo& c : kTudo) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.Limpa();
+        doc.DefineTexto(c.texto);
+        doc.DefineSelecao(c.inicio, c.tamanho);
+        EXPECT_EQ(SubstituiTudo(doc, c.busca, c.troca, c.opcoes), c.quantas);
+        EXPECT_EQ(doc.Texto(), c.esperado);
+        // One "Terminou"; the caret back at the selection's start; one step.
+        EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+        EXPECT_EQ(doc.InicioSelecao(), c.inicio);
+        EXPECT_EQ(doc.TamanhoSelecao(), 0);
+        EXPECT_EQ(doc.PassosDesfazer(), c.quantas > 0 ? 1 : 0);
+    }
+}
+
+TEST_F(Busca, ReplaceAllOverALongText) {
+    std::string t;
+    for (int i = 0; i < 30000; ++i) t += "a b\r\n";
+    doc.DefineTexto(t);
+    EXPECT_EQ(SubstituiTudo(doc, "a", "ccc", {true, false}), 30000);
+    EXPECT_EQ(doc.Linha(29999), "ccc b");
+    EXPECT_EQ(doc.TamanhoTexto(), static_cast<int>(t.size()) + 60000);
+    doc.Desfaz();
+    EXPECT_EQ(doc.Texto(), t);
+}
+
+// ---- Letter case ---------------------------------------------------------------------
+
+TEST(Caixa, OneToOneInWindows1252) {
+    struct Caso {
+        std::string texto, maiusculas, minusculas;
+    };
+    const Caso casos[] = {
+        {"ação é ótima"_cp, "AÇÃO É ÓTIMA"_cp, "ação é ótima"_cp},
+        {"ß µ ÿ ž œ š"_cp, "ß µ Ÿ Ž Œ Š"_cp, "ß µ ÿ ž œ š"_cp},
+        {"× ÷ 1,5 ª º"_cp, "× ÷ 1,5 ª º"_cp, "× ÷ 1,5 ª º"_cp},
+        {"ÀÉÎÕÜ"_cp, "ÀÉÎÕÜ"_cp, "àéîõü"_cp},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(MaiusculasWindows(c.texto), c.maiusculas);
+        EXPECT_EQ(MinusculasWindows(c.texto), c.minusculas);
+        EXPECT_EQ(MinusculasWindows(c.maiusculas), MinusculasWindows(c.texto));
+    }
+}
+
+TEST(Caixa, TheSelectionChangesAndStaysSelected) {
+    DocumentoEmMemoria doc({"uma ação"_cp, "straße"_cp});
+    doc.DefineSelecao(4, 12);   // "ação", the line end and "straße"
+    MudaCaixaSelecao(doc, true);
+    EXPECT_EQ(doc.Texto(), "uma AÇÃO\r\nSTRAßE\r\n"_cp);
+    EXPECT_EQ(doc.InicioSelecao(), 4);
+    EXPECT_EQ(doc.TamanhoSelecao(), 12);
+    MudaCaixaSelecao(doc, false);
+    EXPECT_EQ(doc.Texto(), "uma ação\r\nstraße\r\n"_cp);
+    EXPECT_EQ(doc.PassosDesfazer(), 2);
+    doc.Desfaz();
+    EXPECT_EQ(doc.Texto(), "uma AÇÃO\r\nSTRAßE\r\n"_cp);
+    // Nothing selected, or nothing to change: no step.
+    doc.DefineSelecao(2, 0);
+    MudaCaixaSelecao(doc, false);
+    doc.DefineSelecao(4, 4);
+    MudaCaixaSelecao(doc, true);
+    EXPECT_EQ(doc.PassosDesfazer(), 1);
+}
+
+TEST(Texto, TrimOfBlanksAndControls) {
+    EXPECT_EQ(AparaTexto(" \t x y \r"), "x y");
+    EXPECT_EQ(AparaTexto("\t \t"), "");
+}
+
+} // namespace

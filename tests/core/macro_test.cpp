@@ -1,0 +1,219 @@
+// The macro processor: the macro file's format, which code wins, the lines
+// it changes, a file of thousands of macros, the command's messages and the
+// INI key, and the macro file the program ships.
+#include "editor/dmmacro.h"
+
+#include "core/dmvars.h"
+#include "core/dmvars_ini.h"
+#include "platform/arquivos.h"
+#include "platform/dialogos.h"
+#include "platform/ini.h"
+#include "platform/texto.h"
+#include "support/config_teste.h"
+#include "support/temporario.h"
+
+#include "editor/documentos.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Linhas = std::vector<std::string>;
+
+// The text after loading `arquivo` and applying its macros to one line.
+std::string Aplica(const std::string& arquivo, const std::string& linha) {
+    TabelaMacros t;
+    EXPECT_TRUE(LeMacros(arquivo, t).ok) << arquivo;
+    return AplicaMacrosLinha(linha, t);
+}
+
+TEST(Macros, FileFormat) {
+    struct Caso {
+        const char* nome;
+        std::string arquivo, linha, esperado;
+    };
+    const Caso casos[] = {
+        {"CommentsEmptyLinesAndTheRestIgnored", "; codigos\r\n\r\n`ab alfa\r\n`a beta gama\r\n", "x`ab`a`c",
+         "xalfabeta`c"},
+        {"AShorterCodeListedFirstHidesTheLonger", "`a beta\r\n`ab alfa\r\n", "`ab", "betab"},
+        {"TheFirstDefinitionWins", "`ab alfa\r\n`ab outro\r\n", "`ab", "alfa"},
+        {"ACodeAloneIsRemoved", "`x\r\n", "a`xb`x", "ab"},
+        {"RunsOfBlanksSeparate", "`ab     alfa     resto\n", "`ab", "alfa"},
+        {"ATabBelongsToTheCode", "`t\tx y\r\n", "`t\tx `t", "y `t"},
+        {"ATabBelongsToTheReplacement", "`t x\ty\r\n", "`t", "x\ty"},
+        {"CaseCounts", "`Ab alfa\r\n", "`ab `Ab", "`ab alfa"},
+        {"ReplacementsAreNotScannedAgain", "`a `b\r\n`b fim\r\n", "`a", "`b"},
+        {"ABackquoteAlone", "`a x\r\n", "a`", "a`"},
+        {"TheBackquoteItselfAsACode", "` Q\r\n", "a`b`", "aQbQ"},
+        {"LoneCarriageReturnsEndLines", "`a 1\r`b 2\r", "`a`b", "12"},
+        {"NoLineEndAtTheEnd", "`fim F", "`fim.", "F."},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(Aplica(c.arquivo, c.linha), c.esperado);
+    }
+}
+
+TEST(Macros, ABadLineStopsTheLoadWithItsNumber) {
+    struct Caso {
+        std::string arquivo;
+        int linha;          // of the error
+        int carregadas;     // macros in the table before it
+    };
+    const Caso casos[] = {
+        {"`a 1\r\n `b 2\r\n`c 3\r\n", 2, 1},      // a leading blank
+        {"; x\r\n\r\n\r\n   \r\n", 4, 0},          // a line of blanks
+        {"`a 1\r\nab 2\r\n", 2, 1},
+        {"\tx\r\n", 1, 0},
+    };
+    for (const Caso& c : casos) {
+        TabelaMacros t;
+        const LeituraMacros r = LeMacros(c.arquivo, t);
+        EXPECT_FALSE(r.ok) << c.arquivo;
+        EXPECT_EQ(r.linhaErro, c.linha) << c.arquivo;
+        EXPECT_EQ(t.Quantidade(), c.carregadas) << c.arquivo;
+    }
+    DialogosFalsosEscopo caixas;
+    EXPECT_FALSE(CarregaMacros("; um\r\n`a 1\r\n\r\n;\r\n x\r\n"));
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Codigo inválido na linha 5"_cp});
+    EXPECT_TRUE(CarregaMacros(""));
+    EXPECT_EQ(Macros.Quantidade(), 0);
+}
+
+// No limit: every definition of a large file is in the table, and the
+// first one in file order still wins among codes that begin alike.
+TEST(Macros, FiveThousandMacros) {
+    std::string arquivo;
+    for (int i = 0; i < 5000; ++i) arquivo += "`m" + std::to_string(i) + " v" + std::to_string(i) + "\r\n";
+    TabelaMacros t;
+    ASSERT_TRUE(LeMacros(arquivo, t).ok);
+    ASSERT_EQ(t.Quantidade(), 5000);
+    EXPECT_EQ(t[4999].chave, "`m4999");
+    EXPECT_EQ(t[4999].valor, "v4999");
+    // "`m1" comes before "`m10" .. "`m1999": it hides them.
+    EXPECT_EQ(AplicaMacrosLinha("`m4999 `m0 `m10 `m5000", t), "v4999 v0 v10 v5000");
+    EXPECT_EQ(AplicaMacrosLinha("`m1999", t), "v1999");
+    std::string longa;
+    for (int i = 0; i < 2000; ++i) longa += "`m" + std::to_string(i % 9 + 1);
+    std::string esperada;
+    for (int i = 0; i < 2000; ++i) esperada += "v" + std::to_string(i % 9 + 1);
+    EXPECT_EQ(AplicaMacrosLinha(longa, t), esperada);
+}
+
+struct CasoLinhas {
+    const char* nome;
+    int l1, c1, l2, c2;
+    Linhas esperado;
+};
+
+const Linhas kDoc = {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"};
+
+const CasoLinhas kLinhas[] = {
+    {"FromInsideALineToALineStart", 3, 5, 6, 0, {"0 `a", "1 `a", "2 `a", "3 A A", "4 A", "5 A", "6 `a"}},
+    {"NoSelectionTheCaretsLine", 1, 2, 1, 2, {"0 `a", "1 A", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"}},
+    {"EndInsideTheLastLine", 5, 0, 6, 1, {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 A", "6 A"}},
+    {"TheWholeText", 0, 0, 7, 0, {"0 A", "1 A", "2 A", "3 A A", "4 A", "5 A", "6 A"}},
+};
+
+TEST(Macros, TheSelectedLinesWhole) {
+    TabelaMacros t;
+    ASSERT_TRUE(LeMacros("`a A\r\n", t).ok);
+    for (const CasoLinhas& c : kLinhas) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc(kDoc);
+        const int a = doc.InicioLinha(c.l1) + c.c1;
+        doc.DefineSelecao(a, doc.InicioLinha(c.l2) + c.c2 - a);
+        AplicaMacros(doc, t);
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
+        EXPECT_EQ(doc.PassosDesfazer(), 1);
+        doc.Desfaz();
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(kDoc));
+    }
+    DocumentoEmMemoria vazio;
+    AplicaMacros(vazio, t);
+    EXPECT_EQ(vazio.PassosDesfazer(), 0);
+}
+
+class ComandoMacros : public ::testing::Test {
+protected:
+    ConfiguracaoDeTeste cfg;
+    DialogosFalsosEscopo caixas;
+    PastaTemporaria pasta;
+    DocumentoEmMemoria doc{Linhas{"2 `vezes 3 `igual 6", "`x"}};
+    std::string Ini() const { return LePerfil("DOTMARA", "ambMacro", "<nada>", 0, cfg.ini()); }
+};
+
+TEST_F(ComandoMacros, MessagesAndTheIniKey) {
+    struct Caso {
+        std::string arquivo;
+        bool esconde;
+        std::string mensagem;
+        std::string ini;
+    };
+    const std::string bom = pasta.grava("bom.amb", "`vezes `x\r\n`igual `=\r\n");
+    const std::string ruim = pasta.grava("ruim.amb", "`vezes `x\r\n x\r\n");
+    const Caso casos[] = {
+        {"", false, "Arquivo inválido"_cp, "<nada>"},
+        {" " + bom, false, "Arquivo inválido"_cp, "<nada>"},
+        {pasta.caminho("sumiu.amb"), false, "Arquivo de macros não existe"_cp, "<nada>"},
+        {pasta.dir(), false, "Arquivo de macros não existe"_cp, "<nada>"},
+        {ruim, true, "Codigo inválido na linha 2"_cp, ruim},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.arquivo);
+        caixas.fake.Limpa();
+        EXPECT_EQ(ProcessaMacros(c.arquivo, doc), c.esconde);
+        EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{c.mensagem});
+        EXPECT_EQ(Ini(), c.ini);
+        EXPECT_EQ(doc.PassosDesfazer(), 0);
+    }
+    caixas.fake.Limpa();
+    doc.DefineSelecao(0, 0);
+    EXPECT_TRUE(ProcessaMacros(bom, doc));
+    EXPECT_TRUE(caixas.fake.registros.empty());
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"2 `x 3 `= 6", "`x"}));
+    EXPECT_EQ(Ini(), bom);
+    // Letter case of a file name does not count, as on Windows.
+    const std::string maiusculas = pasta.caminho("BOM.AMB");
+    EXPECT_TRUE(ProcessaMacros(maiusculas, doc));
+    EXPECT_EQ(Ini(), maiusculas);
+}
+
+TEST_F(ComandoMacros, TheConfiguredFileOrTheShippedOne) {
+    // Not configured: the shipped file of the data folder.
+    const std::string padrao = ArquivoMacrosConfigurado();
+    EXPECT_EQ(ExtraiNomeArquivo(padrao), "CODMAT.AMB");
+    EXPECT_TRUE(ArquivoExiste(padrao)) << padrao;
+    cfg.Grava("DOTMARA", "ambMacro", "/meus/codigos.amb");
+    EXPECT_EQ(ArquivoMacrosConfigurado(), "/meus/codigos.amb");
+    cfg.Grava("DOTMARA", "ambMacro", "");
+    EXPECT_EQ(ArquivoMacrosConfigurado(), padrao);
+}
+
+// The shipped file loads whole, and each of its codes can be reached: none
+// is hidden by an earlier one, none begins as a sign of the translator
+// (the backquote followed by a sign, a digit or "x").
+TEST(Macros, TheShippedFile) {
+    std::string conteudo;
+    ASSERT_TRUE(LeArquivo(AchaArquivoDados(std::string(DOTMARA_DATA_DIR) + "/", "CODMAT.AMB"), conteudo));
+    TabelaMacros t;
+    const LeituraMacros r = LeMacros(conteudo, t);
+    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
+    ASSERT_GE(t.Quantidade(), 30);
+    for (int i = 0; i < t.Quantidade(); ++i) {
+        const std::string& k = t[i].chave;
+        SCOPED_TRACE(k);
+        ASSERT_GE(k.size(), 3u);
+        EXPECT_TRUE(k[1] >= 'a' && k[1] <= 'z' && k[1] != 'x');
+        EXPECT_FALSE(t[i].valor.empty());
+        for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
+        EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
+    }
+    EXPECT_EQ(AplicaMacrosLinha("2`vezes3`igual6", t), "2`x3`=6");
+    EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
+}
+
+} // namespace

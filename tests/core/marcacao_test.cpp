@@ -1,0 +1,334 @@
+// Markup insertion over the document in memory: block pairs around the
+// selected lines, markers around the selection, page and annotation lines,
+// separators, and both centrings in place; each command one undo step.
+#include "editor/dmmarcacao.h"
+
+#include "editor/dmedicao.h"
+
+#include "core/dmtraduz.h"
+#include "core/dmvars.h"
+#include "platform/dialogos.h"
+#include "platform/texto.h"
+
+#include "editor/documentos.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Linhas = std::vector<std::string>;
+
+// Offset of (linha, coluna) in a text of lines that each end with CR LF.
+int Offset(const Linhas& linhas, int linha, int coluna) {
+    return static_cast<int>(InicioLinha(linhas, linha)) + coluna;
+}
+
+const Linhas kQuatro = {"um", "dois", "tres", "quatro"};
+
+// ---- Block pairs ---------------------------------------------------------------------
+
+struct CasoBloco {
+    const char* nome;
+    Linhas linhas;
+    int l1, c1, l2, c2;   // the selection's start and end
+    ParBloco par;
+    std::string esperado;
+};
+
+const CasoBloco kBlocos[] = {
+    {"ThreeWholeLinesEndingAtALineStart", kQuatro, 0, 0, 3, 0, kNaoFormatar,
+     LinhasEmTexto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
+    {"EndingInsideTheThirdLine", kQuatro, 0, 0, 2, 2, kNaoFormatar,
+     LinhasEmTexto({"<F->", "um", "dois", "tres", "<F+>", "quatro"})},
+    {"StartingInsideALine", kQuatro, 1, 3, 2, 1, kRecuo2,
+     LinhasEmTexto({"um", "<R+>", "dois", "tres", "<R->", "quatro"})},
+    {"NoSelectionEnclosesTheCaretsLine", kQuatro, 2, 2, 2, 2, kRecuo2,
+     LinhasEmTexto({"um", "dois", "<R+>", "tres", "<R->", "quatro"})},
+    {"AtTheVeryEndOfTheLastLine", kQuatro, 2, 0, 3, 6, kNaoSepararSilaba,
+     LinhasEmTexto({"um", "dois", "<S->", "tres", "quatro", "<S+>"})},
+    {"WholeDocumentWithItsLastLineEnd", kQuatro, 0, 0, 4, 0, kGrafiaInglesa,
+     LinhasEmTexto({"<I+>", "um", "dois", "tres", "quatro", "<I->"})},
+    {"ASelectionOfOneLineEnd", kQuatro, 0, 2, 1, 0, kNaoFormatar,
+     LinhasEmTexto({"<F->", "um", "<F+>", "dois", "tres", "quatro"})},
+    {"EmptyDocument", {}, 0, 0, 0, 0, kNaoFormatar, LinhasEmTexto({"<F->", "<F+>"})},
+    {"CaretAfterTheLastLineEnd", kQuatro, 4, 0, 4, 0, kNaoFormatar,
+     LinhasEmTexto({"um", "dois", "tres", "quatro", "<F->", "<F+>"})},
+};
+
+TEST(ParBloco, PlacedAroundTheSelectedLines) {
+    for (const CasoBloco& c : kBlocos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc(c.linhas);
+        const int a = Offset(c.linhas, c.l1, c.c1);
+        doc.DefineSelecao(a, Offset(c.linhas, c.l2, c.c2) - a);
+        InsereParBloco(doc, c.par);
+        EXPECT_EQ(doc.Texto(), c.esperado);
+        EXPECT_EQ(doc.PassosDesfazer(), 1);
+        doc.Desfaz();
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.linhas));
+    }
+}
+
+TEST(ParBloco, LastLineWithoutLineEnd) {
+    DocumentoEmMemoria doc;
+    doc.DefineTexto("um\r\ndois");
+    doc.DefineSelecao(4, 2);
+    InsereParBloco(doc, kNaoFormatar);
+    EXPECT_EQ(doc.Texto(), "um\r\n<F->\r\ndois\r\n<F+>");
+}
+
+TEST(ParBloco, TypographicVariantsByCaption) {
+    EXPECT_EQ(AberturaVarianteTipografica("&1"), "<M_ >");
+    EXPECT_EQ(AberturaVarianteTipografica("&2"), "<M\xE9 >");
+    EXPECT_EQ(AberturaVarianteTipografica("&3"), "<M|l >");
+    EXPECT_EQ(AberturaVarianteTipografica("&4"), "");
+    DocumentoEmMemoria doc({"verso"});
+    InsereParBloco(doc, AberturaVarianteTipografica("&3"), kFechaVariante);
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"<M|l >", "verso", "<M>"}));
+}
+
+// ---- Markers around the selection --------------------------------------------------------
+
+struct CasoEnvolve {
+    const char* nome;
+    std::string texto;
+    int inicio, tamanho;
+    std::string p, s;
+    std::string esperado;
+    int cursor;   // the caret afterwards (nothing selected)
+};
+
+const CasoEnvolve kEnvolve[] = {
+    {"CompoundEmphasisOnAWord", "uma casa azul", 4, 4, "$*", "$*", "uma $*casa$* azul", 12},
+    {"NothingSelectedLeavesTheCaretBetween", "uma casa", 4, 0, "$*", "$*", "uma $*$*casa", 6},
+    {"AuxiliaryParentheses", "x", 0, 1, "?", "*", "?x*", 3},
+    {"Informatics", "a.b", 0, 3, "~,", "~,", "~,a.b~,", 7},
+    {"ACloserWithALineEnd", "ab", 1, 0, "[", "]\r\n", "a[]\r\nb", 2},
+    {"AcrossLines", "ab\r\ncd", 1, 4, "*", "*", "a*b\r\nc*d", 7},
+};
+
+TEST(EnvolveSelecao, Cases) {
+    for (const CasoEnvolve& c : kEnvolve) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc;
+        doc.DefineTexto(c.texto);
+        doc.DefineSelecao(c.inicio, c.tamanho);
+        EnvolveSelecao(doc, c.p, c.s);
+        EXPECT_EQ(doc.Texto(), c.esperado);
+        EXPECT_EQ(doc.InicioSelecao(), c.cursor);
+        EXPECT_EQ(doc.TamanhoSelecao(), 0);
+        EXPECT_EQ(doc.PassosDesfazer(), 1);
+    }
+    EXPECT_EQ(MarcadorGrifo(0), "*");
+    EXPECT_EQ(MarcadorGrifo(1), "$*");
+}
+
+TEST(NotaTranscricao, OnLinesOfItsOwnWhenTextStandsBeside) {
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        int inicio, tamanho;
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {"WordInTheMiddle", "ab casa cd", 3, 4, "ab \r\n_`[casa_`]\r\n cd"},
+        {"WholeLine", "casa\r\nfim", 0, 4, "_`[casa_`]\r\nfim"},
+        {"OnlyBlanksBeside", "  casa \r\n", 2, 4, "  _`[casa_`] \r\n"},
+        {"TextAfterOnly", "casa fim", 0, 4, "_`[casa_`]\r\n fim"},
+        {"NothingSelected", "", 0, 0, "_`[_`]"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc;
+        doc.DefineTexto(c.texto);
+        doc.DefineSelecao(c.inicio, c.tamanho);
+        InsereNotaTranscricao(doc);
+        EXPECT_EQ(doc.Texto(), c.esperado);
+    }
+}
+
+// ---- Lines of their own ---------------------------------------------------------------
+
+TEST(Linhas, PageBreakBeforeOrAfterTheCaretsLine) {
+    DocumentoEmMemoria doc({"um", "dois", "tres"});
+    doc.PosicionaCursor(1, 0);
+    InsereQuebraPagina(doc);
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<p>", "dois", "tres"}));
+    doc.PosicionaCursor(2, 2);
+    InsereQuebraPagina(doc);
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<p>", "dois", "<p>", "tres"}));
+}
+
+TEST(Linhas, SeparatorsBeforeTheSelectionsLine) {
+    const std::string margem(15, ' ');
+    EXPECT_EQ(LinhaSeparador(Separador::Grande), margem + "\xF5" + std::string(22, 'x') + "o");
+    std::string media = margem;
+    for (int i = 0; i < 12; ++i) media += "\xF5o";
+    EXPECT_EQ(LinhaSeparador(Separador::Media), media);
+    EXPECT_EQ(LinhaSeparador(Separador::Pequena), margem + std::string(24, ':'));
+    for (Separador s : {Separador::Grande, Separador::Media, Separador::Pequena})
+        EXPECT_EQ(LinhaSeparador(s).size(), 39u);
+    DocumentoEmMemoria doc({"um", "dois"});
+    doc.DefineSelecao(5, 3);   // inside "dois"
+    InsereSeparador(doc, Separador::Pequena);
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", margem + std::string(24, ':'), "dois"}));
+}
+
+class ComPerguntas : public ::testing::Test {
+protected:
+    DialogosFalsosEscopo caixas;
+};
+
+TEST_F(ComPerguntas, InkPageNumber) {
+    struct Caso {
+        const char* nome;
+        bool transpaginacao;
+        std::optional<std::string> resposta;   // nullopt: Cancel
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {"WithTranspagination", true, " 12 ", "casa  ~:\r\n<12>\r\nazul\r\n"},
+        {"Plain", false, "xii", "casa \r\n<xii>\r\nazul\r\n"},
+        {"Cancel", true, std::nullopt, "casa azul\r\n"},
+        {"EmptyAfterTrimming", false, "   ", "casa azul\r\n"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.registros.clear();
+        caixas.fake.linhas = {c.resposta};
+        DocumentoEmMemoria doc({"casa azul"});
+        doc.DefineSelecao(5, 2);   // collapsed to its start before writing
+        const bool escreveu = InserePagTinta(doc, c.transpaginacao);
+        EXPECT_EQ(escreveu, doc.PassosDesfazer() == 1);
+        EXPECT_EQ(escreveu, doc.Texto() != "casa azul\r\n");
+        EXPECT_EQ(doc.Texto(), c.esperado);
+        ASSERT_EQ(caixas.fake.registros.size(), 1u);
+        EXPECT_EQ(caixas.fake.registros[0].titulo, "Página em tinta"_cp);
+        EXPECT_EQ(caixas.fake.registros[0].texto,
+                  c.transpaginacao ? "Número da página (COM sinal de transpaginação):"_cp
+                                   : "Número da página:"_cp);
+    }
+}
+
+TEST_F(ComPerguntas, Annotation) {
+    caixas.fake.linhas = {std::string(" ver fonte "), std::string(), std::nullopt};
+    std::string texto;
+    ASSERT_TRUE(PedeAnotacao(texto));
+    EXPECT_EQ(texto, " ver fonte ");   // not trimmed
+    EXPECT_FALSE(PedeAnotacao(texto));
+    EXPECT_FALSE(PedeAnotacao(texto));
+    EXPECT_EQ(caixas.fake.registros[0].titulo, "Anotar");
+    EXPECT_EQ(caixas.fake.registros[0].texto, "Incluir comentário"_cp);
+    DocumentoEmMemoria doc({"um", "dois"});
+    InsereLinhaAnotacao(doc, 1, "ver");
+    InsereLinhaAnotacao(doc, 9, "fim");
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<*** ver ***>", "dois", "<*** fim ***>"}));
+}
+
+// ---- Centring ------------------------------------------------------------------------------
+
+TEST(Centragem, LogicalLines) {
+    EXPECT_EQ(CentraLogica("  Capítulo 1  "_cp), std::string(12, ' ') + "Capítulo 1"_cp);
+    EXPECT_EQ(CentraLogica("\tTítulo\r"_cp), std::string(12, ' ') + "Título"_cp);
+    EXPECT_EQ(CentraLogica("     "), "");
+    EXPECT_EQ(CentraLogica(""), "");
+}
+
+TEST(Centragem, PhysicalLines) {
+    struct Caso {
+        std::string linha;
+        int maxCarac, celas;
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {"dez celas.", 34, 10, std::string(12, ' ') + "dez celas."},
+        {"longa", 34, 40, "longa"},
+        {"  x", 34, 1, std::string(16, ' ') + "  x"},   // its own blanks stay
+        {"   ", 34, 0, std::string(17, ' ') + "   "},   // blanks only: not empty
+        {"", 34, 0, ""},
+        {"x", 200, 1, std::string(52, ' ') + "x"},       // at most 52
+        {"justa", 34, 34, "justa"},
+    };
+    for (const Caso& c : casos) {
+        std::string medido;
+        EXPECT_EQ(CentraFisica(c.linha, c.maxCarac,
+                               [&](const std::string& t) {
+                                   medido = t;
+                                   return c.celas;
+                               }),
+                  c.esperado)
+            << c.linha;
+        if (!c.linha.empty()) {
+            EXPECT_EQ(medido, std::string(AparaTexto(c.linha)));
+        }
+    }
+}
+
+TEST(Centragem, PhysicalCountsTheBrailleCells) {
+    RestauraPadroes();
+    MaxCarac = 34;
+    // A capital letter takes a sign of its own.
+    const int n = CelasDoTexto("Casa");
+    EXPECT_EQ(n, static_cast<int>(TraduzTexto("Casa").size()));
+    EXPECT_GT(n, 4);
+    DocumentoEmMemoria doc({"Casa"});
+    CentraLinhas(doc, false);
+    EXPECT_EQ(doc.Linha(0), std::string(static_cast<std::size_t>((34 - n) / 2), ' ') + "Casa");
+}
+
+struct CasoCentra {
+    const char* nome;
+    int l1, c1, l2, c2;
+    Linhas esperado;
+    int linhaCursor;
+};
+
+const Linhas kTitulos = {"antes", "  Um  ", "", "Dois", "depois"};
+const std::string k12(12, ' ');
+
+const CasoCentra kCentragens[] = {
+    {"WholeLines", 1, 0, 4, 0, {"antes", k12 + "Um", "", k12 + "Dois", "depois"}, 4},
+    {"StartAndEndInsideLines", 1, 3, 3, 2, {"antes", k12 + "Um", "", k12 + "Dois", "depois"}, 4},
+    {"NoSelectionTheCaretsLine", 3, 2, 3, 2, {"antes", "  Um  ", "", k12 + "Dois", "depois"}, 4},
+    {"TheLastLine", 4, 0, 4, 6, {"antes", "  Um  ", "", "Dois", k12 + "depois"}, 5},
+};
+
+TEST(Centragem, LinesCentredInPlace) {
+    for (const CasoCentra& c : kCentragens) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc(kTitulos);
+        const int a = Offset(kTitulos, c.l1, c.c1);
+        doc.DefineSelecao(a, Offset(kTitulos, c.l2, c.c2) - a);
+        CentraLinhas(doc, true);
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
+        EXPECT_EQ(doc.InicioSelecao(), Offset(c.esperado, c.linhaCursor, 0));
+        EXPECT_EQ(doc.TamanhoSelecao(), 0);
+        EXPECT_EQ(doc.PassosDesfazer(), 1);
+        doc.Desfaz();
+        EXPECT_EQ(doc.Texto(), LinhasEmTexto(kTitulos));
+    }
+    // Nothing to centre: the caret after the last line end, or no text.
+    DocumentoEmMemoria doc(kTitulos);
+    doc.DefineSelecao(doc.TamanhoTexto(), 0);
+    CentraLinhas(doc, true);
+    DocumentoEmMemoria vazio;
+    CentraLinhas(vazio, false);
+    EXPECT_EQ(doc.PassosDesfazer() + vazio.PassosDesfazer(), 0);
+}
+
+TEST_F(ComPerguntas, PhysicalCentringAsksFirst) {
+    caixas.fake.respostas = {mrNo, mrYes};
+    EXPECT_FALSE(ConfirmaCentragemFisica());
+    EXPECT_TRUE(ConfirmaCentragemFisica());
+    ASSERT_EQ(caixas.fake.registros.size(), 2u);
+    EXPECT_EQ(caixas.fake.registros[0].texto,
+              "   Confirma centragem FÍSICA?\r\n\r\n   Só confirme se NÃO for autoformatar!   "_cp);
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Aviso);
+    EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::YesNo);
+}
+
+} // namespace
