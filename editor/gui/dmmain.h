@@ -135,6 +135,9 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
+    // After a profile is loaded: every settings window reads its settings
+    // again.
+    void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
     std::function<bool(QFont& fonte)> dialogoFonte;
