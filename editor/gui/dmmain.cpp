@@ -230,6 +230,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     CriaStatus();
     CriaMenus();
     CriaLinhasBraille();
+    LigaLinhasBraillePerkins();
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);
@@ -356,6 +357,7 @@ void TformPrincipal::CriaMenus() {
     CriaMenusOrtografia();
     CriaMenusConfigurar();
     CriaMenusEditar();
+    CriaMenusUtilitarios();
 }
 
 // ============================================================================
