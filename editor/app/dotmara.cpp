@@ -4,6 +4,12 @@
 #include "core/dmvars.h"
 #include "editor/gui/DmComar.h"
 #include "editor/gui/dmCnfDic.h"
+#include "editor/gui/TformAnotacoes.h"
+#include "editor/gui/TformConfTabela.h"
+#include "editor/gui/TformDigitaBraille.h"
+#include "editor/gui/TformQuadro.h"
+#include "editor/gui/TformSimb.h"
+#include "editor/gui/TformTabCaracteres.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
@@ -60,21 +66,29 @@ int main(int argc, char** argv) {
     // 8 TformConta
     formConta = new TformConta();
     // 9 TformQuadro
+    formQuadro = new TformQuadro();
     // 10 TformMacro
     formMacro = new TformMacro();
     // 11 TformConfigMargem
     formConfigMargem = new TformConfigMargem();
-    // 12 TformTabCaracteres, 13 TformDigitaBraille, 14 TformSimb
+    // 12 TformTabCaracteres
+    formTabCaracteres = new TformTabCaracteres();
+    // 13 TformDigitaBraille
+    formDigitaBraille = new TformDigitaBraille();
+    // 14 TformSimb
+    formSimb = new TformSimb();
     // 15 TformConfigDicionario: the five dictionary file names are read.
     formConfigDicionario = new TformConfigDicionario();
     // 16 TformSubst
     formSubst = new TformSubst();
     // 17 TformConfTabela
+    formConfTabela = new TformConfTabela();
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
     // 20 TformAnotacoes
+    formAnotacoes = new TformAnotacoes();
     // 21 TformExibeGraf
     formExibeGraf = new TformExibeGraf();
     // 22 TformVisualGraf: opened from the braille view, it follows its pages.
@@ -113,16 +127,28 @@ int main(int argc, char** argv) {
     formVisualGraf = nullptr;
     delete formExibeGraf;
     formExibeGraf = nullptr;
+    delete formAnotacoes;
+    formAnotacoes = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formConfTabela;
+    formConfTabela = nullptr;
     delete formSubst;
     formSubst = nullptr;
     delete formConfigDicionario;
     formConfigDicionario = nullptr;
+    delete formSimb;
+    formSimb = nullptr;
+    delete formDigitaBraille;
+    formDigitaBraille = nullptr;
+    delete formTabCaracteres;
+    formTabCaracteres = nullptr;
     delete formConfigMargem;
     formConfigMargem = nullptr;
     delete formMacro;
     formMacro = nullptr;
+    delete formQuadro;
+    formQuadro = nullptr;
     delete formConta;
     formConta = nullptr;
     delete formConfigDir;

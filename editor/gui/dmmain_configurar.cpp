@@ -35,11 +35,3 @@ void TformPrincipal::LigaConfigPrn(TformConfigPrn* prn) {
     // The model read at start-up decides the entry at once.
     prn->HabilitaCampos();
 }
-
-void TformPrincipal::MostraConfiguracoesCarregadas() {
-    if (formConfigPrn) {
-        formConfigPrn->LeConfiguracao();
-        formConfigPrn->MostraSaida();
-    }
-    if (formConfigDir) formConfigDir->MostraCampos();
-}
