@@ -2,10 +2,13 @@
 #include "core/dmvars_ini.h"
 
 #include "core/dmvars.h"
+#include "platform/dialogos.h"
 #include "platform/texto.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -65,8 +68,13 @@ constexpr std::array kTabela = {
     Faixa(G::Programa, "estiloNumPag", EstiloNumPag, 0, 0, 3, 0,
           "Numeração de páginas inválida. O padrão será adotado."_cp),
     Flag(G::Programa, "brailleAntigo", BrailleAntigo, false, Maiuscula),
-    Inteiro(G::Programa, "maxCarac", MaxCarac, 34),
-    Inteiro(G::Programa, "maxLin", MaxLin, 28),
+    // Widths and page lengths a book can have: a value outside them (0, a
+    // negative one, a slip of the keyboard such as 340) would compose pages
+    // no embosser takes, so it is reported and the default stands instead.
+    Faixa(G::Programa, "maxCarac", MaxCarac, 34, 10, 100, 34,
+          "Número de colunas inválido (de 10 a 100). O padrão será adotado."_cp),
+    Faixa(G::Programa, "maxLin", MaxLin, 28, 2, 100, 28,
+          "Número de linhas inválido (de 2 a 100). O padrão será adotado."_cp),
     Inteiro(G::Programa, "tipoCabec", TipoCabec, 1),
     Flag(G::Programa, "afastaCabPar", AfastaCabPar, true),
     Flag(G::Programa, "autoJunta", AutoJunta, true),
@@ -78,8 +86,10 @@ constexpr std::array kTabela = {
     Flag(G::Programa, "comTitulo", ComTitulo, true),
     Flag(G::Programa, "numeraOrig", NumeraOrig, true),
     Flag(G::Programa, "tiraBrancasInicioPag", TiraBrancasInicioPag, true),
-    Inteiro(G::Programa, "margemImpar", MargemImpar, 0),
-    Inteiro(G::Programa, "margemPar", MargemPar, 0),
+    Faixa(G::Programa, "margemImpar", MargemImpar, 0, 0, 40, 0,
+          "Margem ímpar inválida (de 0 a 40). O padrão será adotado."_cp),
+    Faixa(G::Programa, "margemPar", MargemPar, 0, 0, 40, 0,
+          "Margem par inválida (de 0 a 40). O padrão será adotado."_cp),
     Flag(G::Programa, "textoIngles", CfgTextoIngles, false),
     Flag(G::Programa, "cabecIngles", CfgCabecIngles, false),
     Faixa(G::Programa, "tipoTratGrafico", TipoTratGrafico, 1, 0, 4, 0,
@@ -229,7 +239,16 @@ bool GravaChave(const ChaveConfig& c, const std::string& ini) {
 bool ApagaChave(const ChaveConfig& c, const std::string& ini) { return ApagaPerfil(Secao(c), Chave(c), ini); }
 
 bool GravaGrupo(GrupoConfig g, const std::string& ini) {
-    bool ok = true;
-    for (const ChaveConfig& c : ChavesDoGrupo(g)) ok = GravaChave(c, ini) && ok;
-    return ok;
+    std::vector<std::pair<std::string, std::string>> chaves;
+    for (const ChaveConfig& c : ChavesDoGrupo(g))
+        if (c.flag || c.inteiro || c.texto) chaves.emplace_back(Chave(c), TextoDaChave(c));
+    if (chaves.empty()) return true;
+    return GravaPerfis(std::string(SecaoDoGrupo(g)), chaves, ini);
+}
+
+bool GravaGrupoOuAvisa(GrupoConfig g, const std::string& ini) {
+    if (GravaGrupo(g, ini)) return true;
+    dialogos().Caixa("Erro ao gravar a configuração em "_cp + ini + "!\r\nO arquivo anterior foi mantido.",
+                     "Dotmara", Icone::Erro, Botoes::OK);
+    return false;
 }

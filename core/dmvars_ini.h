@@ -116,6 +116,9 @@ bool GravaChave(const ChaveConfig& c, const std::string& ini = CaminhoIni());
 bool GravaTextoChave(const ChaveConfig& c, const std::string& valor, const std::string& ini = CaminhoIni());
 // Deletes a row's key.
 bool ApagaChave(const ChaveConfig& c, const std::string& ini = CaminhoIni());
-// Writes every key of a group that has a variable, in order. False when any
-// write failed (the others are still made).
+// Writes every key of a group that has a variable, in order, in one
+// replacement of the file: all of them, or (false) none, the old file whole.
 bool GravaGrupo(GrupoConfig g, const std::string& ini = CaminhoIni());
+// GravaGrupo for a window's button that makes its values the default: a
+// failed write is reported ("Erro ao gravar a configuração em ...").
+bool GravaGrupoOuAvisa(GrupoConfig g, const std::string& ini = CaminhoIni());

@@ -19,6 +19,19 @@ std::string MaiusculasAnsi(const std::string& s) {
 bool NomeEhSerial(const std::string& m) { return m == "COM1" || m == "COM2"; }
 bool NomeEhParalela(const std::string& m) { return m == "LPT1" || m == "LPT2" || m == "LPT3"; }
 bool NomeEhSpooler(const std::string& m) { return m == "PRN"; }
+bool NomeEhRede(const std::string& nome) { return nome.rfind("\\\\", 0) == 0; }
+
+bool FilaDeRede(const std::string& nome, std::string& servidor, std::string& fila) {
+    if (!NomeEhRede(nome)) return false;
+    const std::size_t barra = nome.find('\\', 2);
+    if (barra == std::string::npos) return false;
+    servidor = nome.substr(2, barra - 2);
+    fila = nome.substr(barra + 1);
+    if (fila.empty() || fila.find_first_of("\\/") != std::string::npos) return false;
+    const std::string m = MaiusculasAnsi(servidor);
+    if (m.empty() || m == "127.0.0.1" || m == "LOCALHOST" || m == "::1") servidor.clear();
+    return true;
+}
 
 namespace {
 
@@ -63,7 +76,7 @@ std::unique_ptr<Dispositivo> ParalelaReal(const PedidoDispositivo& p) {
 }
 
 std::unique_ptr<Dispositivo> SpoolerReal(const PedidoDispositivo& p) {
-    return CriaDispositivoSpooler(AbreSpoolerRaw(p.impressora, p.documento));
+    return CriaDispositivoSpooler(AbreSpoolerRaw(p.impressora, p.documento, p.servidor));
 }
 
 }  // namespace
@@ -89,6 +102,12 @@ std::unique_ptr<Dispositivo> AbreDispositivoPedido(const PedidoDispositivo& p) {
             return AbreTiger(nullptr, p.documento);
         }
         return fabricaSpooler ? fabricaSpooler(p) : SpoolerReal(p);
+    }
+    if (NomeEhRede(p.nome)) {
+        // The queue named, whatever printer the print dialog chose.
+        PedidoDispositivo rede = p;
+        if (!FilaDeRede(p.nome, rede.servidor, rede.impressora)) return nullptr;
+        return fabricaSpooler ? fabricaSpooler(rede) : SpoolerReal(rede);
     }
     return AbreArquivoSaida(p.nome, p.modelo);
 }
@@ -148,7 +167,7 @@ void FechaDispositivo() {
 
 bool DispositivoEhArquivo() {
     return !(NomeEhSerial(DispositivoAtual) || NomeEhParalela(DispositivoAtual) ||
-             NomeEhSpooler(DispositivoAtual));
+             NomeEhSpooler(DispositivoAtual) || NomeEhRede(DispositivoAtual));
 }
 
 std::unique_ptr<Dispositivo> TomaDispositivo() { return std::move(dispositivoAberto); }

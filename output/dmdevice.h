@@ -41,6 +41,13 @@ std::string MaiusculasAnsi(const std::string& s);
 bool NomeEhSerial(const std::string& maiusculo);
 bool NomeEhParalela(const std::string& maiusculo);
 bool NomeEhSpooler(const std::string& maiusculo);
+// A network printer: a name that begins with two backslashes,
+// "\\servidor\fila". Here a raw job on the print queue fila of the CUPS
+// server servidor ("127.0.0.1" or "localhost": this computer's own).
+bool NomeEhRede(const std::string& nome);
+// The server (empty for this computer) and the queue of a network name;
+// false when the name is not one or names no queue.
+bool FilaDeRede(const std::string& nome, std::string& servidor, std::string& fila);
 
 // ---- Output file -----------------------------------------------------------
 // Output file: created empty; each string written as it is and flushed. With
@@ -56,6 +63,7 @@ struct PedidoDispositivo {
     bool tiger = false;          // ModeloEhTiger(modelo)
     std::string documento;       // ArqAtual: the spooler's document name
     std::string impressora;      // DispImpressora (empty: default destination)
+    std::string servidor;        // the print server (empty: this computer's)
     std::string porta;           // PortaImpressora
     std::string driver;          // DriverImpressora
     // Cancel request of the job: ends the wait of a blocked serial port.
@@ -93,7 +101,8 @@ bool AbreDispositivo(const std::string& nome);
 bool EnviaDispositivo(const std::string& texto);
 bool EnviaGraficoDispositivo(const MatrizPontos& m, int c0, int r0, int nc, int nr);
 void FechaDispositivo();
-// True when DispositivoAtual is none of the six device names.
+// True when DispositivoAtual is none of the six device names nor a network
+// printer.
 bool DispositivoEhArquivo();
 // Hands the open device over (the print job becomes its owner).
 std::unique_ptr<Dispositivo> TomaDispositivo();

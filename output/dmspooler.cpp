@@ -97,16 +97,25 @@ std::unique_ptr<Dispositivo> CriaDispositivoSpooler(std::unique_ptr<ConexaoSpool
 }
 
 std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
-                                               const std::string& documento) {
+                                               const std::string& documento,
+                                               const std::string& servidor) {
 #ifdef DOTMARA_CUPS
+    const std::string host = Cp1252ParaUtf8(servidor);
+    // Another computer's queues are listed on a connection to it.
+    http_t* lista = CUPS_HTTP_DEFAULT;
+    if (!host.empty()) {
+        lista = httpConnect2(host.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr);
+        if (!lista) return nullptr;
+    }
     cups_dest_t* dests = nullptr;
-    int n = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    int n = cupsGetDests2(lista, &dests);
+    if (lista != CUPS_HTTP_DEFAULT) httpClose(lista);
     std::string nome = Cp1252ParaUtf8(impressora);
     cups_dest_t* dest = cupsGetDest(nome.empty() ? nullptr : nome.c_str(), nullptr, n, dests);
-    // The server the default connection would reach, on a connection of
-    // the job's own.
-    http_t* http = dest ? httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                       30000, nullptr)
+    // The server the default connection would reach (or the one named), on
+    // a connection of the job's own.
+    http_t* http = dest ? httpConnect2(host.empty() ? cupsServer() : host.c_str(), ippPort(), nullptr,
+                                       AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr)
                         : nullptr;
     cups_dinfo_t* info = http ? cupsCopyDestInfo(http, dest) : nullptr;
     int job = 0;
@@ -126,6 +135,7 @@ std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
 #else
     (void)impressora;
     (void)documento;
+    (void)servidor;
     return nullptr;
 #endif
 }

@@ -25,10 +25,12 @@ public:
 // last page and the job on closing.
 std::unique_ptr<Dispositivo> CriaDispositivoSpooler(std::unique_ptr<ConexaoSpooler> c);
 
-// A raw job on the printer (empty: the default destination) with the document
-// name; nullptr when the printer or the job cannot be opened.
+// A raw job on the printer (empty: the default destination) of the print
+// server (empty: this computer's) with the document name; nullptr when the
+// server, the printer or the job cannot be had.
 std::unique_ptr<ConexaoSpooler> AbreSpoolerRaw(const std::string& impressora,
-                                               const std::string& documento);
+                                               const std::string& documento,
+                                               const std::string& servidor = std::string());
 
 // How many print queues the spooler offers (0 without one, or when it
 // cannot be reached): "PRN" needs at least one.

@@ -209,41 +209,28 @@ std::string LePerfil(const std::string& secao, const std::string& chave,
     return Limita(padrao, tamanho);
 }
 
-bool GravaPerfil(const std::string& secao, const std::string& chave,
-                 const std::string& valor, const std::string& arquivo) {
-    std::string secaoLimpa = SemQuebras(secao), chaveLimpa = SemQuebras(chave);
-    std::string_view secaoAlvo = Apara(secaoLimpa), chaveAlvo = Apara(chaveLimpa);
-    if (secaoAlvo.empty() || chaveAlvo.empty() || arquivo.empty())
-        return false;
-    std::string valorLimpo = SemQuebras(valor);
+namespace {
 
-    std::lock_guard<std::mutex> trava(mtxIni);
-    if (!CriaPastasDe(arquivo))
-        return false;
-    TravaIni travaArquivo(arquivo);
-    if (!travaArquivo.Obtida())
-        return false;
-    std::string conteudo;
-    bool existe = LeArquivo(arquivo, conteudo);
-    if (!existe && ArquivoExiste(arquivo))
-        return false; // present but unreadable: never overwrite it blindly
-    std::vector<Linha> ls = Divide(conteudo);
+// Line end for new lines: the file's own, CR LF for a new file. A lone CR
+// ends a line only at the very end of the file, so it is never used for a
+// line that others follow.
+bool SemFimUtil(const Linha& l) { return l.fim.empty() || l.fim == "\r"; }
 
-    // Line end for new lines: the file's own, CR LF for a new file. A lone
-    // CR ends a line only at the very end of the file, so it is never used
-    // for a line that others follow.
-    const auto semFimUtil = [](const Linha& l) { return l.fim.empty() || l.fim == "\r"; };
-    std::string fimNovo = "\r\n";
+std::string FimNovo(const std::vector<Linha>& ls) {
     for (const Linha& l : ls)
-        if (!semFimUtil(l)) {
-            fimNovo = l.fim;
-            break;
-        }
+        if (!SemFimUtil(l))
+            return l.fim;
+    return "\r\n";
+}
 
+// Puts one key into the lines: its value replaced where the key stands in
+// the (first) section, else a new line after the section's last line, else a
+// new section at the end.
+void PoeChave(std::vector<Linha>& ls, std::string_view secaoAlvo, std::string_view chaveAlvo,
+              const std::string& valor, const std::string& fimNovo) {
     size_t inicioSecao = ls.size(); // index of the section header
     size_t ultimoConteudo = 0;      // last non-blank line of the section
-    bool feito = false;
-    for (size_t i = 0; i < ls.size() && !feito; ++i) {
+    for (size_t i = 0; i < ls.size(); ++i) {
         Analise a = Analisa(ls[i].texto);
         if (a.tipo == Tipo::Secao) {
             if (inicioSecao < ls.size())
@@ -259,31 +246,66 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
         if (!Apara(ls[i].texto).empty())
             ultimoConteudo = i;
         if (a.tipo == Tipo::Chave && IgualSemCaixa(a.nome, chaveAlvo)) {
-            ls[i].texto = ls[i].texto.substr(0, a.inicioValor) + valorLimpo;
-            feito = true;
+            ls[i].texto = ls[i].texto.substr(0, a.inicioValor) + valor;
+            return;
         }
     }
 
-    std::string linhaNova = std::string(chaveAlvo) + "=" + valorLimpo;
-    if (!feito) {
-        if (inicioSecao < ls.size()) {
-            Linha nova{linhaNova, fimNovo};
-            if (semFimUtil(ls[ultimoConteudo]))
-                ls[ultimoConteudo].fim = fimNovo;
-            ls.insert(ls.begin() + static_cast<std::ptrdiff_t>(ultimoConteudo + 1), nova);
-        } else {
-            if (!ls.empty() && semFimUtil(ls.back()))
-                ls.back().fim = fimNovo;
-            std::string cabecalho(1, '[');
-            cabecalho.append(secaoAlvo);
-            cabecalho.push_back(']');
-            ls.push_back({std::move(cabecalho), fimNovo});
-            ls.push_back({linhaNova, fimNovo});
-        }
+    std::string linhaNova = std::string(chaveAlvo) + "=" + valor;
+    if (inicioSecao < ls.size()) {
+        if (SemFimUtil(ls[ultimoConteudo]))
+            ls[ultimoConteudo].fim = fimNovo;
+        ls.insert(ls.begin() + static_cast<std::ptrdiff_t>(ultimoConteudo + 1), Linha{linhaNova, fimNovo});
+    } else {
+        if (!ls.empty() && SemFimUtil(ls.back()))
+            ls.back().fim = fimNovo;
+        std::string cabecalho(1, '[');
+        cabecalho.append(secaoAlvo);
+        cabecalho.push_back(']');
+        ls.push_back({std::move(cabecalho), fimNovo});
+        ls.push_back({std::move(linhaNova), fimNovo});
     }
+}
+
+} // namespace
+
+bool GravaPerfil(const std::string& secao, const std::string& chave,
+                 const std::string& valor, const std::string& arquivo) {
+    return GravaPerfis(secao, {{chave, valor}}, arquivo);
+}
+
+bool GravaPerfis(const std::string& secao, const std::vector<std::pair<std::string, std::string>>& chaves,
+                 const std::string& arquivo) {
+    const std::string secaoLimpa = SemQuebras(secao);
+    const std::string_view secaoAlvo = Apara(secaoLimpa);
+    if (secaoAlvo.empty() || arquivo.empty())
+        return false;
+    std::vector<std::pair<std::string, std::string>> limpas;
+    limpas.reserve(chaves.size());
+    for (const auto& [chave, valor] : chaves) {
+        std::string c = SemQuebras(chave);
+        if (Apara(c).empty())
+            return false;
+        limpas.emplace_back(std::string(Apara(c)), SemQuebras(valor));
+    }
+
+    std::lock_guard<std::mutex> trava(mtxIni);
+    if (!CriaPastasDe(arquivo))
+        return false;
+    TravaIni travaArquivo(arquivo);
+    if (!travaArquivo.Obtida())
+        return false;
+    std::string conteudo;
+    bool existe = LeArquivo(arquivo, conteudo);
+    if (!existe && ArquivoExiste(arquivo))
+        return false; // present but unreadable: never overwrite it blindly
+    std::vector<Linha> ls = Divide(conteudo);
+    const std::string fimNovo = FimNovo(ls);
+    for (const auto& [chave, valor] : limpas)
+        PoeChave(ls, secaoAlvo, chave, valor, fimNovo);
 
     std::string saida;
-    saida.reserve(conteudo.size() + linhaNova.size() + secao.size() + 8);
+    saida.reserve(conteudo.size() + 64 * limpas.size() + secaoLimpa.size() + 8);
     for (const Linha& l : ls) {
         saida += l.texto;
         saida += l.fim;

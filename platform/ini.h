@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Path of "DOTMARA.INI": $DOTMARA_INI if set, else
 // ${XDG_CONFIG_HOME:-~/.config}/dotmara/DOTMARA.INI. Both programs use it.
@@ -23,6 +25,13 @@ std::string LePerfil(const std::string& secao, const std::string& chave,
 // False when the file could not be written; the old file is then left whole.
 bool GravaPerfil(const std::string& secao, const std::string& chave,
                  const std::string& valor, const std::string& arquivo = CaminhoIni());
+
+// Writes several keys of one section in one replacement of the file, in the
+// order given (keys new to the section are appended in that order): either
+// every key is written or, when the file cannot be written, none is and the
+// old file stays whole. False then.
+bool GravaPerfis(const std::string& secao, const std::vector<std::pair<std::string, std::string>>& chaves,
+                 const std::string& arquivo = CaminhoIni());
 
 // Deletes a key (WritePrivateProfileString with no value); every other line
 // stays. True when the key is gone (also when it never existed).

@@ -3,13 +3,13 @@
 # five-line braille strip, the braille view (plain, numbered, ink and
 # reviewer mode), the "Braille gerado" window, the graphic page preview of a
 # page with a graphic, the graphic file viewer and the relief-text window,
-# kelto's page window, options window and dot drawer, the spell check's
-# replacement dialog (on the sample document, and on a misspelt word with
-# its list of suggestions open), the quick message, the main window with its
-# toolbar rows and each menu of the menu bar opened, the status bar on line
-# 28546 and at column 100001, the view filling pages to their real size (in
-# braille and in ink), the find and replace dialogs and the macro
-# processor's window; then times F9 and F7
+# the five settings windows, kelto's page window, options window and dot
+# drawer, the spell check's replacement dialog (on the sample document, and
+# on a misspelt word with its list of suggestions open), the quick message,
+# the main window with its toolbar rows and each menu of the menu bar
+# opened, the status bar on line 28546 and at column 100001, the view filling
+# pages to their real size (in braille and in ink), the find and replace
+# dialogs and the macro processor's window; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth), else offscreen.

@@ -1,10 +1,18 @@
 // dotmara: the braille transcription workstation. Creates the program's
 // windows in their fixed order (later windows rely on earlier ones) and runs
 // the event loop until the main window closes.
-#include "core/dmutil.h"
 #include "core/dmvars.h"
-#include "core/dmvars_ini.h"
+#include "editor/gui/DmComar.h"
+#include "editor/gui/dmCnfDic.h"
+#include "editor/gui/TformAnotacoes.h"
+#include "editor/gui/TformConfTabela.h"
+#include "editor/gui/TformDigitaBraille.h"
+#include "editor/gui/TformQuadro.h"
+#include "editor/gui/TformSimb.h"
+#include "editor/gui/TformTabCaracteres.h"
 #include "editor/gui/dmChecaBrl.h"
+#include "editor/gui/dmcnfdir.h"
+#include "editor/gui/dmcnfprg.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmQuickMsg.h"
 #include "editor/gui/TformMacro.h"
@@ -14,7 +22,7 @@
 #include "core/gui/TformEditLinha.h"
 #include "core/gui/TformEspere.h"
 #include "output/gui/TformConta.h"
-#include "output/dmdevice_geometria.h"
+#include "output/gui/dmcnfprt.h"
 #include "output/gui/TformImprime.h"
 #include "output/gui/TformAltoRelevo.h"
 #include "output/gui/TformExibeGraf.h"
@@ -40,10 +48,10 @@ int main(int argc, char** argv) {
     formPrincipal = new TformPrincipal();
     // 2 TformConfig: the program settings are read (BrailleAntigo among
     // them, which the code table below needs).
-    LeGrupo(GrupoConfig::Programa);
+    formConfig = new TformConfig();
     // 3 TformConfigPrn: the embosser section, then its dot geometry.
-    LeGrupo(GrupoConfig::Impressora);
-    CarregaGeometria();
+    formConfigPrn = new TformConfigPrn();
+    formPrincipal->LigaConfigPrn(formConfigPrn);
     // 4 TformVisual
     formVisual = new TformVisual();
     formPrincipal->LigaVisual(formVisual);
@@ -51,28 +59,36 @@ int main(int argc, char** argv) {
     formImprime = new TformImprime();
     // 6 TformSplash
     formSplash = new TformSplash();
-    // 7 TformConfigDir: the file and program names are read (and stand as
-    // they are); the output code table of the code in force is loaded here,
-    // so the braille strip shows the right cells before the first view.
-    LeGrupo(GrupoConfig::Diretorios);
-    CarregaTabelaImpressora();
+    // 7 TformConfigDir: the file and program paths are resolved; the output
+    // code table of the code in force is loaded here, so the braille strip
+    // shows the right cells before the first view.
+    formConfigDir = new TformConfigDir();
     // 8 TformConta
     formConta = new TformConta();
     // 9 TformQuadro
+    formQuadro = new TformQuadro();
     // 10 TformMacro
     formMacro = new TformMacro();
-    // 11 TformConfigMargem, 12 TformTabCaracteres, 13 TformDigitaBraille,
+    // 11 TformConfigMargem
+    formConfigMargem = new TformConfigMargem();
+    // 12 TformTabCaracteres
+    formTabCaracteres = new TformTabCaracteres();
+    // 13 TformDigitaBraille
+    formDigitaBraille = new TformDigitaBraille();
     // 14 TformSimb
+    formSimb = new TformSimb();
     // 15 TformConfigDicionario: the five dictionary file names are read.
-    LeGrupo(GrupoConfig::Dicionario);
+    formConfigDicionario = new TformConfigDicionario();
     // 16 TformSubst
     formSubst = new TformSubst();
     // 17 TformConfTabela
+    formConfTabela = new TformConfTabela();
     // 18 TformChecaBrl
     formChecaBrl = new TformChecaBrl();
     // 19 TformEspere
     FormEspere();
     // 20 TformAnotacoes
+    formAnotacoes = new TformAnotacoes();
     // 21 TformExibeGraf
     formExibeGraf = new TformExibeGraf();
     // 22 TformVisualGraf: opened from the braille view, it follows its pages.
@@ -111,20 +127,42 @@ int main(int argc, char** argv) {
     formVisualGraf = nullptr;
     delete formExibeGraf;
     formExibeGraf = nullptr;
+    delete formAnotacoes;
+    formAnotacoes = nullptr;
     delete formChecaBrl;
     formChecaBrl = nullptr;
+    delete formConfTabela;
+    formConfTabela = nullptr;
     delete formSubst;
     formSubst = nullptr;
+    delete formConfigDicionario;
+    formConfigDicionario = nullptr;
+    delete formSimb;
+    formSimb = nullptr;
+    delete formDigitaBraille;
+    formDigitaBraille = nullptr;
+    delete formTabCaracteres;
+    formTabCaracteres = nullptr;
+    delete formConfigMargem;
+    formConfigMargem = nullptr;
     delete formMacro;
     formMacro = nullptr;
+    delete formQuadro;
+    formQuadro = nullptr;
     delete formConta;
     formConta = nullptr;
+    delete formConfigDir;
+    formConfigDir = nullptr;
     delete formSplash;
     formSplash = nullptr;
     delete formImprime;
     formImprime = nullptr;
     delete formVisual;
     formVisual = nullptr;
+    delete formConfigPrn;
+    formConfigPrn = nullptr;
+    delete formConfig;
+    formConfig = nullptr;
     delete formPrincipal;
     return r;
 }

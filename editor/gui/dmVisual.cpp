@@ -25,6 +25,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
+#include "editor/dmanotac.h"
 #include "editor/dmpreview.h"
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
@@ -538,6 +539,13 @@ void TformVisual::Anotacao() {
     if (!EditaLinha("Anotar", "Incluir comentário"_cp, texto) || texto.empty()) return;
     IrAoOriginal();
     if (Ligacoes.InsereAnotacao) Ligacoes.InsereAnotacao(UltimaLinhaEditor, texto);
+}
+
+void TformVisual::VaiParaLinhaEditor(int linhaEditor) {
+    if (const std::optional<int> d =
+            LinhaVisualDoEditor(linhaEditor, MapaEditorRascunho, QuantEditorMapeadas, lboxVisual->count()))
+        SelecionaLinha(*d);
+    AtualizaModo();
 }
 
 void TformVisual::Conferir() {

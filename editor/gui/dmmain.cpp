@@ -7,11 +7,13 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmsplash.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -19,9 +21,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -228,6 +230,7 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
     CriaStatus();
     CriaMenus();
     CriaLinhasBraille();
+    LigaLinhasBraillePerkins();
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);
@@ -239,26 +242,12 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
             &TformPrincipal::richEdPrincipalSelectionChange);
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
-        QFileDialog d(this, QString(), QDe(dir),
-                      "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)");
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        d.setDefaultSuffix("txt");
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaAbrir(this, dir, "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)",
+                                       "txt", nome);
     };
     dialogoSalvar = [this](const std::string& dir, const std::string& proposto, std::string& nome) {
-        QFileDialog d(this, QString(), QDe(dir),
-                      "Arquivo de texto (*.txt *.TXT);;Todos os arquivos (*)");
-        d.setAcceptMode(QFileDialog::AcceptSave);
-        d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix("txt");
-        d.setOption(QFileDialog::DontConfirmOverwrite);   // the window asks itself
-        if (!proposto.empty()) d.selectFile(QDe(proposto));
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaSalvar(this, dir, "Arquivo de texto (*.txt *.TXT);;Todos os arquivos (*)",
+                                        "txt", proposto, nome);
     };
 
     executaModal = [](QDialog& janela) { return janela.exec(); };
@@ -366,7 +355,9 @@ void TformPrincipal::CriaMenus() {
     CriaMenusGraficos();
     CriaMenusExternos();
     CriaMenusOrtografia();
+    CriaMenusConfigurar();
     CriaMenusEditar();
+    CriaMenusUtilitarios();
 }
 
 // ============================================================================
@@ -544,8 +535,11 @@ namespace {
 // A panel keeps its design width and widens for a text that needs more, so
 // the status bar never cuts a number (the folder panel gives way instead).
 void MostraNoPainel(QLabel* painel, int largura, const QString& texto) {
+    // Measured only when the text grows (digits are all as wide): a caret
+    // move mostly changes a number within its length.
+    const bool cresceu = texto.size() > painel->text().size();
     painel->setText(texto);
-    painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
+    if (cresceu) painel->setMinimumWidth(std::max(largura, painel->sizeHint().width()));
 }
 } // namespace
 
@@ -862,8 +856,8 @@ void TformPrincipal::FormShow() {
 }
 
 void TformPrincipal::FormActivate() {
-    // The embosser settings window enables "Chamar &Puma 7" here.
-    imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+    // "Chamar &Puma 7" follows the embosser window's model.
+    HabilitaChamarPuma(formConfigPrn ? formConfigPrn->Modelo() == kModeloPuma : ImprMarca == kModeloPuma);
     AtualizaTitulo();
     if (PrimeiraAtivacao) {
         if (InicModoRevisor && (ArquivoNaLinhaDeComando || !ArqAtual.empty()))

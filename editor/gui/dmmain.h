@@ -33,10 +33,12 @@ class QVBoxLayout;
 class QHBoxLayout;
 class TformPrincipal;
 class TformVisual;
+class TformConfigPrn;
 class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QPrinter;
 class QComboBox;
 class QKeyEvent;
 class TDialogoBusca;
@@ -133,6 +135,9 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
+    // After a profile is loaded: every settings window reads its settings
+    // again.
+    void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
     std::function<bool(QFont& fonte)> dialogoFonte;
@@ -215,6 +220,15 @@ public:
     QCheckBox* ckbox5Linhas = nullptr;
     QAction* imVis5Linhas = nullptr;
 
+    // ---- Settings windows (dmmain_configurar.cpp) ----
+    // "&Configurar" opens the program settings, margin, embosser, folders
+    // and dictionary windows (CriaMenusConfigurar connects them).
+    // "Chamar &Puma 7" (imChamarPuma2) enabled or not; the embosser window
+    // decides by its model.
+    void HabilitaChamarPuma(bool habilita);
+    // Connects the embosser window to this window and to the braille view.
+    void LigaConfigPrn(TformConfigPrn* prn);
+
     // The editor's caret or selection moved: braille strip and status bar.
     void richEdPrincipalSelectionChange();
 
@@ -294,6 +308,22 @@ public:
     TDialogoBusca* findDialogLocalizar = nullptr;
     TDialogoBusca* replDialog = nullptr;
 
+    // ---- Typing aids, tables, frames, annotations, meta-braille copy, ink
+    // printing (dmmain_utilitarios.cpp) ----
+    // Connects their commands (called by CriaMenus).
+    void CriaMenusUtilitarios();
+    // A double click on a line of the braille strip opens the Perkins window
+    // (closes it when it is open); connected once the strip exists.
+    void LigaLinhasBraillePerkins();
+    void labLinha1DblClick();
+    void imCopiarEmBrailleClick();      // "Copiar em Meta-&Braille" (Ctrl+B)
+    void imImprimirTextoClick();        // "Imprimir &Texto"
+    void bbtnPecaOrientClick();         // toolbar "Peça Orient.": a "Pedir Ajuda" frame at once
+    void Folhearrevises1Click();        // "&Folhear anotações" (F6)
+    // The system's print dialog of "Imprimir &Texto"; tests replace it.
+    // True when the user chose a printer.
+    std::function<bool(QPrinter&)> dialogoImpressoraTexto;
+
     // ---- Fields ----
     bool PrimeiraAtivacao = true;
     std::vector<std::string> BackupLinhas;
@@ -351,6 +381,7 @@ protected:
 
 private:
     void CriaMenus();
+    void CriaMenusConfigurar();
     void MontaComandos();
     void LigaComandosProprios();
     void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);

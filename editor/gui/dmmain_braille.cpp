@@ -21,6 +21,7 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -184,6 +185,10 @@ void TformPrincipal::LigaVisual(TformVisual* visual) {
         PosicionaCursor(l, c);
     };
     visual->Ligacoes.CompilaParaVisualizacao = [](int l) { return CompilaParaVisualizacao(l); };
+    // The view's printer button opens the embosser window as its caller.
+    visual->Ligacoes.AbreConfigImpressora = [](QWidget* chamador) {
+        if (formConfigPrn) formConfigPrn->FormShow(chamador);
+    };
     visual->Ligacoes.InsereAnotacao = [this](int l, const std::string& t) { InsereAnotacao(l, t, true); };
     visual->AtualizaComandos();
 }

@@ -2,7 +2,6 @@
 #include "output/gui/TformAltoRelevo.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +19,7 @@
 #include "output/dmdevice.h"
 #include "output/gui/TformResolucao.h"
 #include "platform/arquivos.h"
+#include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -140,24 +140,12 @@ TformAltoRelevo::TformAltoRelevo(QWidget* pai) : QDialog(pai) {
     layout->addWidget(sbarAltoRelevo);
 
     dialogoFonte = [this](std::string& nome) {
-        QFileDialog d(this, QString(), Q(DirDados()), Q("Modelos de Fonte (*.MDL *.mdl)"));
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        d.setDefaultSuffix("MDL");
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaAbrir(this, DirDados(), "Modelos de Fonte (*.MDL *.mdl)", "MDL", nome);
     };
     dialogoSalvar = [this](std::string& nome) {
-        QFileDialog d(this, QString(), Q(DirDocumento),
-                      Q("Gráfico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp));
-        d.setAcceptMode(QFileDialog::AcceptSave);
-        d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix("grb");
-        d.setOption(QFileDialog::DontConfirmOverwrite); // the window asks itself
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaSalvar(this, DirDocumento,
+                                        "Gráfico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp, "grb",
+                                        std::string(), nome);
     };
     executaResolucao = [] { return formResolucao ? formResolucao->exec() : int(QDialog::Rejected); };
 
@@ -229,10 +217,10 @@ void TformAltoRelevo::memAltoRelevoChange() {
 void TformAltoRelevo::btnSelecFontClick() {
     std::string arquivo;
     if (!dialogoFonte || !dialogoFonte(arquivo)) return;
-    if (CarregaFonteMDL(arquivo, Fonte))
+    if (const LeituraMDL r = LeArquivoMDL(arquivo, Fonte); r == LeituraMDL::Lida)
         MostraNomeFonte(arquivo);
     else
-        MensagemOK("Erro: arquivo " + arquivo + " " + "não encontrado!"_cp);
+        MensagemOK(MensagemLeituraMDL(r, arquivo));
     VoltaDir();
 }
 

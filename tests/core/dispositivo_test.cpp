@@ -303,3 +303,47 @@ TEST(DispositivoDoPrograma, ModeloTigerLevaPrnAoTiger) {
 }
 
 }  // namespace
+
+namespace {
+
+// A network printer is a raw job on the queue it names, whatever printer the
+// print dialog chose; a name that names no queue opens nothing.
+TEST(DispositivoDoPrograma, ImpressoraDeRedeEhUmaFilaDeImpressao) {
+    RestauraPadroes();
+    struct Caso {
+        std::string nome;
+        bool abre;
+        std::string servidor, fila;
+    };
+    const Caso casos[] = {
+        {"\\\\127.0.0.1\\Index_Everest", true, "", "Index_Everest"},
+        {"\\\\LocalHost\\braille", true, "", "braille"},
+        {"\\\\servidor.escola\\Juliet", true, "servidor.escola", "Juliet"},
+        {"\\\\127.0.0.1\\", false, "", ""},
+        {"\\\\127.0.0.1", false, "", ""},
+        {"\\\\127.0.0.1\\a\\b", false, "", ""},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::pair<std::string, std::string>> pedidos;
+        DefineFabricaSpooler([&](const PedidoDispositivo& p) -> std::unique_ptr<Dispositivo> {
+            pedidos.emplace_back(p.servidor, p.impressora);
+            return std::make_unique<DispositivoFalso>(std::make_shared<RegistroDispositivo>());
+        });
+        DispImpressora = "escolhida no dialogo";
+        EXPECT_EQ(AbreDispositivo(c.nome), c.abre) << c.nome;
+        if (c.abre) {
+            ASSERT_EQ(pedidos.size(), 1u) << c.nome;
+            EXPECT_EQ(pedidos[0].first, c.servidor) << c.nome;
+            EXPECT_EQ(pedidos[0].second, c.fila) << c.nome;
+            EXPECT_EQ(DispositivoAtual, c.nome);
+            EXPECT_FALSE(DispositivoEhArquivo()) << c.nome;
+        } else {
+            EXPECT_TRUE(pedidos.empty()) << c.nome;
+        }
+        FechaDispositivo();
+        DefineFabricaSpooler(nullptr);
+    }
+    RestauraPadroes();
+}
+
+}  // namespace

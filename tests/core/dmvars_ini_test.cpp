@@ -286,6 +286,10 @@ TEST(RegrasDeLeitura, IntegersFromTheFileAndTheirRangeMessages) {
     const std::string numeracao = "Numeração de páginas inválida. O padrão será adotado."_cp;
     const std::string grafico =
         "Tratamento gráfico inválido!\r\n\r\n    Será adotada intercação de modos texto e gráfico."_cp;
+    const std::string linhas = "Número de linhas inválido (de 2 a 100). O padrão será adotado."_cp;
+    const std::string colunas = "Número de colunas inválido (de 10 a 100). O padrão será adotado."_cp;
+    const std::string impar = "Margem ímpar inválida (de 0 a 40). O padrão será adotado."_cp;
+    const std::string par = "Margem par inválida (de 0 a 40). O padrão será adotado."_cp;
     struct Caso {
         const char* chave;
         const char* texto;
@@ -299,8 +303,17 @@ TEST(RegrasDeLeitura, IntegersFromTheFileAndTheirRangeMessages) {
         {"tipoTratGrafico", "-1", 0, &grafico},   {"tipoTratGrafico", "x", 1, nullptr},
         {"tipoTratGrafico", "", 1, nullptr},      {"maxCarac", " 40", 40, nullptr},
         {"maxCarac", "40 ", 34, nullptr},         {"maxLin", "$1C", 28, nullptr},
-        {"maxLin", "-3", -3, nullptr},            {"tipoCabec", "7", 7, nullptr},
+        {"maxLin", "-3", 28, &linhas},            {"tipoCabec", "7", 7, nullptr},
         {"margemImpar", "2", 2, nullptr},         {"Colunas", "40", 40, nullptr},
+        // Page sizes and margins no book has: the message and the default.
+        {"maxCarac", "0", 34, &colunas},          {"maxCarac", "-5", 34, &colunas},
+        {"maxCarac", "100000", 34, &colunas},     {"maxCarac", "9", 34, &colunas},
+        {"maxCarac", "10", 10, nullptr},          {"maxCarac", "100", 100, nullptr},
+        {"maxCarac", "$28", 40, nullptr},         {"maxLin", "0", 28, &linhas},
+        {"maxLin", "1", 28, &linhas},             {"maxLin", "2", 2, nullptr},
+        {"maxLin", "101", 28, &linhas},           {"maxLin", "$10", 16, nullptr},
+        {"margemImpar", "2000000000", 0, &impar}, {"margemImpar", "-1", 0, &impar},
+        {"margemImpar", "40", 40, nullptr},       {"margemPar", "41", 0, &par},
         {"PolegsForm", "doze", 11, nullptr},
         // The wrap column: a whole number of at least 1, else 70, silently.
         {"maxCol", "70", 70, nullptr},   {"maxCol", "12", 12, nullptr},  {"maxCol", "1", 1, nullptr},

@@ -146,6 +146,39 @@ TEST_F(IniTeste, GravacaoQueFalhaDeixaOArquivoAntigoInteiro) {
     EXPECT_EQ(pasta.le(nome), kExemplo);
 }
 
+// Several keys of one section in one replacement: the keys there change in
+// place, new ones follow in the order given; a failed write changes none.
+TEST_F(IniTeste, VariasChavesNumaSoGravacao) {
+    pasta.grava("DOTMARA.INI", kExemplo);
+    ASSERT_TRUE(GravaPerfis("dotmara", {{"maxLin", "25"}, {"novaA", "1"}, {"MAXCARAC", "40"}, {"novaB", "2"}}, ini));
+    EXPECT_EQ(pasta.le("DOTMARA.INI"),
+              "; configuracao do dotmara\r\n"
+              "[DOTMARA]\r\n"
+              "maxCarac=40\r\n"
+              "titulo= Meu livro\r\n"
+              "vazio=\r\n"
+              "  maxLin =25\r\n"
+              ";tipoCabec=2\r\n"
+              "semIgual\r\n"
+              "novaA=1\r\n"
+              "novaB=2\r\n"
+              "\r\n"
+              "[IMPBRAILLE]\r\n"
+              "Marca=Juliet\r\n"
+              "NomeArq=C:\\saida.brl\r\n"
+              "[dotmara]\r\n"
+              "repetida=segunda secao\r\n");
+    EXPECT_EQ(pasta.entradas(), 2);
+
+    std::string nome(250, 'i');
+    std::string caminho = pasta.grava(nome, kExemplo);
+    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {"maxCarac", "40"}}, caminho));
+    EXPECT_EQ(pasta.le(nome), kExemplo);
+    // A key without a name writes nothing at all.
+    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {" ", "x"}}, ini));
+    EXPECT_EQ(Le("DOTMARA", "maxLin"), "25");
+}
+
 TEST_F(IniTeste, GravacaoNaoDeixaTemporarios) {
     pasta.grava("DOTMARA.INI", kExemplo);
     for (int i = 0; i < 5; ++i)

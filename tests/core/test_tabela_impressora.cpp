@@ -1,6 +1,7 @@
 // The output code table: the code-table file format, its errors, the two
 // shipped files and the hexadecimal and Latin-1 helpers.
 #include "core/dmutil.h"
+#include "platform/arquivos.h"
 #include "core/dmvars.h"
 #include "platform/dialogos.h"
 #include "support/temporario.h"
@@ -195,6 +196,31 @@ TEST(ArquivosDeCodigoPadrao, AchadosPeloNomeSemPasta) {
     }
     EXPECT_TRUE(d.fake.registros.empty());
     RestauraPadroes();
+}
+
+// The graphic code table: every printable output code comes out as a code
+// of the same six dots, without dot 7 (capitals, "@", "]", "^" lose it).
+TEST(ArquivoCodigoGrafico, CadaCodigoSaiNaCelaDeSeisPontos) {
+    std::string conteudo;
+    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/zizerov.amb", conteudo));
+    TabelaDeCodigos t = TabelaIdentidade();
+    const ResultadoTabela r = AplicaTabelaCodigos(conteudo, t, LeituraTabela::ParaNoErro);
+    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
+    std::set<unsigned char> celas;
+    for (unsigned c = 32; c <= 126; ++c) {
+        const unsigned char saida = t[c];
+        EXPECT_EQ(PontosDoCaractere[saida], PontosDoCaractere[c] & 0x3F) << c;
+        EXPECT_EQ(PontosDoCaractere[saida] & 0xC0, 0) << c;
+        celas.insert(PontosDoCaractere[saida]);
+    }
+    EXPECT_EQ(celas.size(), 64u);
+    // Capitals become their lower-case letters; six-dot codes stay.
+    EXPECT_EQ(t['A'], 'a');
+    EXPECT_EQ(t['@'], '`');
+    EXPECT_EQ(t[']'], '}');
+    EXPECT_EQ(t['['], '[');
+    EXPECT_EQ(t['z'], 'z');
+    EXPECT_EQ(t[200], 200);
 }
 
 } // namespace

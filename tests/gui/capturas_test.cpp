@@ -1,14 +1,16 @@
 // Screenshots of the braille on screen (run by tools/capturas.sh, not by
 // ctest): the main window with the five-line strip, the braille view in line
-// mode 1 and in reviewer mode, the back-check window and the menus of the
-// export and external programs, the status bar with large numbers and the
-// view's real-size pages, as PNG files; and
+// mode 1 and in reviewer mode, the back-check window, the menus of the
+// export and external programs, the status bar with large numbers, the
+// view's real-size pages and the five settings windows, as PNG files; and
 // the time of F9 on a document at the editor's limit through the windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QPixmap>
@@ -24,6 +26,11 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "editor/gui/dmmain.h"
+#include "editor/gui/DmComar.h"
+#include "editor/gui/dmCnfDic.h"
+#include "editor/gui/dmcnfdir.h"
+#include "editor/gui/dmcnfprg.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
@@ -189,6 +196,45 @@ TEST_F(Capturas, DISABLED_MenusExportacaoEProgramas) {
         EXPECT_TRUE(GravaCaptura(m.menu, m.arquivo));
         m.menu->hide();
     }
+}
+
+// The five settings windows as a transcriber opens them from "Configurar",
+// each at the size its controls ask for.
+TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
+    janela->show();
+    TformConfig config;
+    config.show();
+    config.rbtnBrailleAntigo->click();
+    config.edtNumColunas->setText("40");
+    config.edtNumLinhas->setText("25");
+    config.edtCabecalho->setText(ParaQString("Memórias Póstumas de Brás Cubas"_cp));
+    EXPECT_TRUE(GravaCaptura(&config, "dotmara_config.png"));
+    config.close();
+
+    TformConfigPrn prn;
+    prn.FormShow(janela.get());
+    prn.cbboxModeloImp->setEditText(QStringLiteral("Index Basic V4"));
+    prn.rbtnCOM1->click();
+    prn.ckboxEnviaVazias->setChecked(true);
+    EXPECT_TRUE(GravaCaptura(&prn, "dotmara_config_impressora.png"));
+    prn.rbtnRede->click();
+    EXPECT_TRUE(GravaCaptura(&prn, "dotmara_config_impressora_rede.png"));
+    prn.hide();
+
+    TformConfigDir dir;
+    dir.show();
+    EXPECT_TRUE(GravaCaptura(&dir, "dotmara_config_diretorios.png"));
+    dir.hide();
+
+    TformConfigMargem margem;
+    margem.show();
+    EXPECT_TRUE(GravaCaptura(&margem, "dotmara_config_margem.png"));
+    margem.hide();
+
+    TformConfigDicionario dic;
+    dic.show();
+    EXPECT_TRUE(GravaCaptura(&dic, "dotmara_config_dicionario.png"));
+    dic.close();
 }
 
 } // namespace

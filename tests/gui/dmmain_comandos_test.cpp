@@ -4,7 +4,10 @@
 // dispatch with its focus rules; and every entry and control run once
 // through the dialog and platform fakes, without a dialog left open.
 #include "core/dmvars.h"
+#include "editor/gui/dmcnfdir.h"
+#include "editor/gui/dmcnfprg.h"
 #include "editor/gui/dmmain.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
@@ -19,6 +22,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -256,6 +260,8 @@ protected:
         ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
         RestauraPadroes();
         ArqRascunho = pasta.caminho("rascunho.txt");
+        ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
+        ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
         MudaDiretorioAtual(pasta.dir());
         DirDocumento = pasta.dir();
         janela = std::make_unique<TformPrincipal>();
@@ -273,6 +279,7 @@ protected:
         janela->dialogoFonte = [](QFont&) { return false; };
         janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
         janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
+        janela->dialogoImpressoraTexto = [](QPrinter&) { return false; };
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
@@ -541,11 +548,47 @@ TEST_F(Comandos, PerfisPeloMenu) {
 
     // A file that is no profile: the settings stay.
     const std::string antes = LeArquivoTeste(pasta.caminho("DOTMARA.INI"));
+    dlg.fake.Limpa();
     escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
     carregar->trigger();
     EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
     EXPECT_TRUE(BrailleAntigo);
     EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
+}
+
+// A loaded profile is what every settings window shows and uses at once:
+// the embosser window's model (and so the Puma 7 entry), the folders
+// window's draft file, the program settings.
+TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
+    auto config = std::make_unique<TformConfig>();
+    formConfig = config.get();
+    auto prn = std::make_unique<TformConfigPrn>();
+    formConfigPrn = prn.get();
+    janela->LigaConfigPrn(prn.get());
+    auto dir = std::make_unique<TformConfigDir>();
+    formConfigDir = dir.get();
+    ASSERT_NE(prn->Modelo(), "Puma 7");
+    EXPECT_FALSE(janela->imChamarPuma2->isEnabled());
+
+    const std::string rascunho = pasta.caminho("meu_rascunho.txt");
+    const std::string perfil =
+        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\narqTrab=" + rascunho +
+                                 "\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n[DICIONARIO]\r\nARQDIC=outro.dic\r\n");
+    janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
+        nome = perfil;
+        return true;
+    };
+    janela->Acao("imCarregaConfig")->trigger();
+    EXPECT_EQ(MaxCarac, 38);
+    EXPECT_EQ(prn->Modelo(), "Puma 7");
+    EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
+    EXPECT_EQ(ArqRascunho, rascunho);
+    EXPECT_EQ(DeQString(dir->edtArqTrab->text()), rascunho);
+    EXPECT_EQ(ArqDicionario, "outro.dic");
+
+    formConfigDir = nullptr;
+    formConfigPrn = nullptr;
+    formConfig = nullptr;
 }
 
 // Every entry and every toolbar control runs once: no crash, no dialog left

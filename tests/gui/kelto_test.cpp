@@ -10,6 +10,7 @@
 #include "platform/qt/servicosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
+#include "gui/capturas_apoio.h"
 #include "support/temporario.h"
 #include "touchup/gui/kelto_programa.h"
 #include "touchup/gui/ukelto.h"
@@ -420,18 +421,7 @@ TEST_F(AreaEntreProgramas, LinhasDoEditorColadasNoKelto) {
 
 // ---- Screenshots (tools/capturas.sh; not run by ctest) -------------------
 
-class CapturasKelto : public JanelasKelto {
-protected:
-    bool Grava(QWidget* w, const char* nome) {
-        QApplication::processEvents();
-        const char* p = std::getenv("DOTMARA_CAPTURAS");
-        std::string d = p && *p ? p : "/tmp";
-        if (d.back() != '/') d += '/';
-        const QPixmap px = w->grab();
-        std::printf("%s%s %dx%d\n", d.c_str(), nome, px.width(), px.height());
-        return !px.isNull() && px.save(QString::fromStdString(d + nome));
-    }
-};
+class CapturasKelto : public JanelasKelto {};
 
 TEST_F(CapturasKelto, DISABLED_TresJanelas) {
     // A page as the main program's meta-braille copy hands it over, touched
@@ -448,10 +438,10 @@ TEST_F(CapturasKelto, DISABLED_TresJanelas) {
     Aperta(Form1, Qt::Key_End);
     Acorde("FDSJKL");
     Aperta(Form1, Qt::Key_Down);
-    EXPECT_TRUE(Grava(Form1, "kelto_pagina.png"));
+    EXPECT_TRUE(GravaCaptura(Form1, "kelto_pagina.png"));
     Form2->CheckBox[0]->setChecked(true);
     Form2->CheckBox[3]->setChecked(true);
-    EXPECT_TRUE(Grava(Form2, "kelto_opcoes.png"));
+    EXPECT_TRUE(GravaCaptura(Form2, "kelto_opcoes.png"));
     Form2->CheckBox[0]->setChecked(false);
     Form2->CheckBox[3]->setChecked(false);
     Aperta(Form1, Qt::Key_F9);
@@ -460,9 +450,9 @@ TEST_F(CapturasKelto, DISABLED_TresJanelas) {
     for (int y = 4 * 4 * 10 + 1; y < 4 * 4 * 14; y += 2)
         Mouse(Form3, QEvent::MouseMove, Qt::LeftButton, {4 * 40 + 1, y});
     Mouse(Form3, QEvent::MouseButtonRelease, Qt::LeftButton, {4 * 40 + 1, 4 * 4 * 14});
-    EXPECT_TRUE(Grava(Form3, "kelto_desenhador.png"));
+    EXPECT_TRUE(GravaCaptura(Form3, "kelto_desenhador.png"));
     Aperta(Form1, Qt::Key_Down);
-    EXPECT_TRUE(Grava(Form1, "kelto_pagina_desenhada.png"));
+    EXPECT_TRUE(GravaCaptura(Form1, "kelto_pagina_desenhada.png"));
 }
 
 } // namespace

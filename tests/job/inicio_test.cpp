@@ -105,6 +105,16 @@ TEST_F(Inicio, FaixaDePaginasVaiParaACompilacao) {
     EXPECT_EQ(s.passos[3], "compila 3-4 n7");
 }
 
+// A network printer names its queue: the print dialog's choice of printer
+// is for "PRN" only.
+TEST_F(Inicio, ImpressoraDeRedeNaoPassaPeloDialogoDeImpressao) {
+    campos.dispositivo = "\\\\127.0.0.1\\Everest";
+    EXPECT_TRUE(IniciaImpressao(campos, s, nome));
+    EsperaFim();
+    EXPECT_EQ(s.passos, (std::vector<std::string>{"tabela", "abre \\\\127.0.0.1\\Everest", "mostra",
+                                                   "compila 1-9999 n1", "instantaneo"}));
+}
+
 TEST_F(Inicio, SegundoInicioRecusado) {
     Imprimindo = true;
     EXPECT_FALSE(IniciaImpressao(campos, s, nome));

@@ -1,0 +1,415 @@
+// The embosser settings window "Configuração da Impressora Braille": the
+// section read at its creation, the model list with its question, the
+// output radios and the ".BRL" forcing, the section written by "&OK" byte
+// for byte, the recompile after a change of model, the "Chamar &Puma 7"
+// entry, and the output in force shared with the print dialog.
+#include "janelas_config.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/dmvars_ini.h"
+#include "output/dmdevice_geometria.h"
+#include "output/gui/TformImprime.h"
+#include "output/gui/dmcnfprt.h"
+#include "platform/texto.h"
+
+namespace {
+
+const std::string kRede =
+    "Instale a impressora como Generica/texto apenas.\rConfigure como impressora compartilhada de rede.\r"
+    "Digite abaixo o nome dela, completando as referências na rede\rNota:  \\\\127.0.0.1 indica impressora local"_cp;
+
+class ConfigImpressora : public JanelasConfig {
+protected:
+    void Cria(const std::string& secao = "-") {
+        if (secao != "-") cfg.DefineConteudo("[IMPBRAILLE]\r\n" + secao);
+        prn = std::make_unique<TformConfigPrn>();
+        formConfigPrn = prn.get();
+        prn->Ligacoes.VisualizaBraille = [this](bool m, bool a) { chamadas.emplace_back(m, a); };
+        prn->Ligacoes.VisualVisivel = [this] { return visualVisivel; };
+        prn->Ligacoes.EhVisual = [this](QWidget* w) { return w == visual.get(); };
+        prn->Ligacoes.HabilitaChamarPuma = [this](bool b) { puma.push_back(b); };
+    }
+    void TearDown() override {
+        prn.reset();
+        formConfigPrn = nullptr;
+        JanelasConfig::TearDown();
+    }
+    std::string Edit() const { return DeQString(prn->edtNomeArq->text()); }
+    std::string Caixa() const { return DeQString(prn->cbboxModeloImp->currentText()); }
+    std::unique_ptr<TformConfigPrn> prn;
+    std::vector<std::pair<bool, bool>> chamadas;
+    std::vector<bool> puma;
+    bool visualVisivel = false;
+};
+
+// ---- Reading -----------------------------------------------------------------
+
+TEST_F(ConfigImpressora, NoSection) {
+    Cria();
+    EXPECT_EQ(Caixa(), "(Selecione uma)");
+    EXPECT_EQ(ImprMarca, "");
+    EXPECT_EQ(Edit(), "PRN");
+    EXPECT_EQ(ImprNomeArq, "PRN");
+    EXPECT_TRUE(prn->rbtnPRN->isChecked());
+    EXPECT_FALSE(prn->ckboxEnviaVazias->isChecked());
+    EXPECT_FALSE(ImprEnviaVazias);
+    EXPECT_TRUE(prn->ckboxForcaExtBRL->isChecked());
+    EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
+    EXPECT_EQ(ImprPolegsForm, 11);
+    EXPECT_EQ(ImprLinhas, 28);
+    EXPECT_EQ(ImprColunas, 36);
+    EXPECT_EQ(prn->Modelos().size(), 18u);
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(ConfigImpressora, TheModelRead) {
+    struct Caso {
+        std::string marca;
+        std::string caixa;
+        int indice;
+        std::size_t modelos;
+        bool forcaHabilitado;
+    };
+    const Caso casos[] = {
+        // Listed: its index; letter case kept, so the exact tests fail.
+        {"Puma 7", "Puma 7", 13, 18, true},
+        {"puma 7", "puma 7", 13, 18, false},
+        {"Tiger", "Tiger", 15, 18, false},
+        // Not listed: appended without a question.
+        {"Minha Braille 3000", "Minha Braille 3000", 18, 19, false},
+    };
+    for (const Caso& c : casos) {
+        RestauraPadroes();
+        Cria("Marca=" + c.marca + "\r\n");
+        EXPECT_EQ(ImprMarca, c.marca);
+        EXPECT_EQ(Caixa(), c.caixa);
+        EXPECT_EQ(prn->IndiceModelo, c.indice) << c.marca;
+        EXPECT_EQ(prn->Modelos().size(), c.modelos) << c.marca;
+        EXPECT_EQ(prn->cbboxModeloImp->count(), static_cast<int>(c.modelos)) << c.marca;
+        EXPECT_EQ(prn->ckboxForcaExtBRL->isEnabled(), c.forcaHabilitado) << c.marca;
+        EXPECT_TRUE(caixas.fake.registros.empty()) << c.marca;
+    }
+}
+
+TEST_F(ConfigImpressora, TheOutputRead) {
+    const std::string arquivo = pasta.caminho("livro.txt");
+    struct Caso {
+        std::string secao;
+        QRadioButton* TformConfigPrn::*radio;
+        std::string edit;
+        std::string nomeArq;
+    };
+    const Caso casos[] = {
+        {"NomeArq=lpt2\r\n", &TformConfigPrn::rbtnLPT2, "LPT2", "lpt2"},
+        {"NomeArq=Com1\r\n", &TformConfigPrn::rbtnCOM1, "COM1", "Com1"},
+        {"NomeArq=\r\n", &TformConfigPrn::rbtnPRN, "PRN", "PRN"},
+        {"NomeArq=\\\\127.0.0.1\\Index\r\n", &TformConfigPrn::rbtnRede, "\\\\127.0.0.1\\Index",
+         "\\\\127.0.0.1\\Index"},
+        // A file shows with ".BRL" while forcing is on; the setting changes
+        // only with "&OK".
+        {"NomeArq=" + arquivo + "\r\n", &TformConfigPrn::rbtnArquivo, pasta.caminho("livro.BRL"), arquivo},
+        {"NomeArq=" + arquivo + "\r\nForcaExtBRL=N\r\n", &TformConfigPrn::rbtnArquivo, arquivo, arquivo},
+    };
+    for (const Caso& c : casos) {
+        RestauraPadroes();
+        Cria(c.secao);
+        EXPECT_TRUE((prn.get()->*c.radio)->isChecked()) << c.secao;
+        EXPECT_EQ(Edit(), c.edit) << c.secao;
+        EXPECT_EQ(ImprNomeArq, c.nomeArq) << c.secao;
+        EXPECT_TRUE(caixas.fake.registros.empty()) << c.secao;
+        EXPECT_FALSE(prn->Alterado);
+    }
+}
+
+TEST_F(ConfigImpressora, ThePlatePrinterSendsEmptyLinesUntilOkTakesTheBox) {
+    Cria("Marca=Impressora de clichê\r\nEnviaVazias=NÃO\r\n"_cp);
+    EXPECT_TRUE(ImprEnviaVazias);
+    EXPECT_FALSE(prn->ckboxEnviaVazias->isChecked());
+    prn->btnOK->click();
+    EXPECT_FALSE(ImprEnviaVazias);
+    EXPECT_EQ(LePerfil("IMPBRAILLE", "EnviaVazias", "", 0, cfg.ini()), "NÃO"_cp);
+}
+
+// ---- The output radios ---------------------------------------------------------
+
+TEST_F(ConfigImpressora, SwitchingBetweenAFileAndThePortsKeepsTheFile) {
+    const std::string arquivo = pasta.caminho("saida.brl");
+    Cria("NomeArq=" + arquivo + "\r\nForcaExtBRL=N\r\n");
+    ASSERT_TRUE(prn->rbtnArquivo->isChecked());
+    prn->edtNomeArq->setText(ParaQString(pasta.caminho("outro.brl")));
+    prn->rbtnCOM1->click();
+    EXPECT_EQ(Edit(), "COM1");
+    // The name typed was kept at once.
+    EXPECT_EQ(ImprNomeArq, pasta.caminho("outro.brl"));
+    prn->rbtnLPT3->click();
+    EXPECT_EQ(Edit(), "LPT3");
+    prn->rbtnArquivo->click();
+    EXPECT_EQ(Edit(), pasta.caminho("outro.brl"));
+    // "&Cancela" leaves what the radios kept.
+    prn->rbtnPRN->click();
+    prn->btnCancela->click();
+    EXPECT_EQ(ImprNomeArq, pasta.caminho("outro.brl"));
+}
+
+TEST_F(ConfigImpressora, FileWhenTheStoredOutputIsADevice) {
+    Cria();
+    prn->rbtnArquivo->click();
+    EXPECT_EQ(Edit(), "PRN");
+}
+
+TEST_F(ConfigImpressora, TheNetworkRadio) {
+    Cria();
+    prn->rbtnRede->click();
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{kRede});
+    EXPECT_EQ(Edit(), "\\\\127.0.0.1\\Nome_da_Impressora");
+    // A network name already there stays, without the message.
+    caixas.fake.Limpa();
+    prn->edtNomeArq->setText(QStringLiteral("\\\\servidor\\Everest"));
+    prn->rbtnPRN->click();
+    prn->edtNomeArq->setText(QStringLiteral("\\\\servidor\\Everest"));
+    prn->rbtnRede->click();
+    EXPECT_TRUE(caixas.fake.registros.empty());
+    EXPECT_EQ(Edit(), "\\\\servidor\\Everest");
+    // A network name is no file to keep.
+    EXPECT_EQ(ImprNomeArq, "PRN");
+}
+
+TEST_F(ConfigImpressora, ForcingTheBRLExtension) {
+    Cria("Marca=Puma 7\r\nForcaExtBRL=N\r\nNomeArq=" + pasta.caminho("placa.txt") + "\r\n");
+    ASSERT_TRUE(prn->ckboxForcaExtBRL->isEnabled());
+    EXPECT_EQ(Edit(), pasta.caminho("placa.txt"));
+    prn->ckboxForcaExtBRL->click();
+    EXPECT_EQ(Edit(), pasta.caminho("placa.BRL"));
+    // Unchecking restores nothing.
+    prn->ckboxForcaExtBRL->click();
+    EXPECT_EQ(Edit(), pasta.caminho("placa.BRL"));
+    // Only a file is forced.
+    prn->ckboxForcaExtBRL->click();
+    prn->rbtnCOM2->click();
+    prn->ckboxForcaExtBRL->click();
+    prn->ckboxForcaExtBRL->click();
+    EXPECT_EQ(Edit(), "COM2");
+}
+
+TEST_F(ConfigImpressora, BrowsingChoosesAFile) {
+    Cria();
+    std::string inicial;
+    prn->saveDialogArquivo = [&](const std::string& i, std::string& escolhido) {
+        inicial = i;
+        escolhido = pasta.caminho("novo");
+        return true;
+    };
+    prn->btnSelecArq->click();
+    EXPECT_EQ(inicial, "PRN");
+    EXPECT_EQ(ImprNomeArq, pasta.caminho("novo"));
+    EXPECT_TRUE(prn->rbtnArquivo->isChecked());
+    EXPECT_EQ(Edit(), pasta.caminho("novo.BRL"));
+    // Cancelled: nothing changes.
+    prn->saveDialogArquivo = [](const std::string&, std::string&) { return false; };
+    prn->rbtnLPT1->click();
+    prn->btnSelecArq->click();
+    EXPECT_EQ(Edit(), "LPT1");
+}
+
+// ---- The model box -------------------------------------------------------------
+
+TEST_F(ConfigImpressora, AnUnknownModelIsAskedAbout) {
+    Cria();
+    const std::string nova = "Índex Nova"_cp;
+    prn->cbboxModeloImp->setEditText(ParaQString(nova));
+    caixas.fake.respostas = {mrNo};
+    prn->cbboxModeloImpExit();
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto, nova + ": impressora desconhecida. Confirma ?");
+    EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::YesNo);
+    EXPECT_EQ(prn->IndiceModelo, -1);
+    EXPECT_EQ(prn->Modelos().size(), 18u);
+    EXPECT_EQ(Caixa(), nova);
+    // Declined, "&OK" stores the text all the same.
+    prn->btnOK->click();
+    EXPECT_EQ(ImprMarca, nova);
+
+    caixas.fake.Limpa();
+    caixas.fake.respostas = {mrYes};
+    prn->cbboxModeloImpExit();
+    EXPECT_EQ(prn->IndiceModelo, 18);
+    EXPECT_EQ(prn->Modelos().back(), nova);
+    EXPECT_EQ(prn->cbboxModeloImp->itemText(18), ParaQString(nova));
+    EXPECT_EQ(Caixa(), nova);
+    // Now listed: no question.
+    caixas.fake.Limpa();
+    prn->cbboxModeloImpExit();
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(ConfigImpressora, AListedModelMatchesIgnoringCase) {
+    Cria();
+    const std::vector<std::string> modelos = {"JULIET", "everest v4", "impressora de CLICHÊ"_cp};
+    for (const std::string& m : modelos) {
+        prn->cbboxModeloImp->setEditText(ParaQString(m));
+        prn->cbboxModeloImpExit();
+        EXPECT_GE(prn->IndiceModelo, 0) << m;
+        EXPECT_EQ(Caixa(), m);
+    }
+    EXPECT_TRUE(caixas.fake.registros.empty());
+    EXPECT_EQ(prn->Modelos().size(), 18u);
+}
+
+TEST_F(ConfigImpressora, LeavingTheBoxForAnotherControlChecksTheModel) {
+    Cria();
+    prn->show();
+    QApplication::setActiveWindow(prn.get());
+    prn->cbboxModeloImp->setFocus();
+    Eventos();
+    if (!prn->cbboxModeloImp->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Nova"));
+    caixas.fake.respostas = {mrNo};
+    prn->edtNomeArq->setFocus();
+    Eventos();
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Nova: impressora desconhecida. Confirma ?"});
+}
+
+TEST_F(ConfigImpressora, ThePumaEntryAndTheBRLBoxFollowTheModel) {
+    Cria();
+    struct Caso {
+        std::string modelo;
+        std::vector<bool> puma; // what the entry was told
+        bool forca;
+    };
+    const Caso casos[] = {
+        {"Puma 7", {true}, true},          {"Juliet", {false}, false}, {"Index Basic V3", {false}, false},
+        {"Everest", {false}, false},       {"Tiger", {}, false},       {"puma 7", {}, false},
+        {"Outra...", {false}, false},
+    };
+    for (const Caso& c : casos) {
+        puma.clear();
+        prn->cbboxModeloImp->setEditText(ParaQString(c.modelo));
+        EXPECT_EQ(prn->ckboxForcaExtBRL->isEnabled(), c.forca) << c.modelo;
+        prn->HabilitaCampos();
+        EXPECT_EQ(puma, c.puma) << c.modelo;
+        EXPECT_EQ(prn->ckboxForcaExtBRL->isEnabled(), c.forca) << c.modelo;
+    }
+    // Every activation tells the entry exactly.
+    puma.clear();
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Tiger"));
+    prn->show();
+    EXPECT_EQ(puma, std::vector<bool>{false});
+}
+
+TEST_F(ConfigImpressora, TheMainWindowsPumaEntry) {
+    QAction* entrada = janela->Acao("imChamarPuma2");
+    ASSERT_NE(entrada, nullptr);
+    Cria("Marca=Puma 7\r\n");
+    janela->LigaConfigPrn(prn.get());
+    EXPECT_TRUE(entrada->isEnabled());
+    prn->cbboxModeloImp->setEditText(QStringLiteral("puma 7"));
+    janela->FormActivate();
+    EXPECT_FALSE(entrada->isEnabled());
+    // The main window asks the window's box, not the setting.
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Puma 7"));
+    ImprMarca = "Juliet";
+    janela->FormActivate();
+    EXPECT_TRUE(entrada->isEnabled());
+}
+
+// ---- "&OK" ---------------------------------------------------------------------
+
+TEST_F(ConfigImpressora, OkWritesTheWholeSectionByteForByte) {
+    cfg.DefineConteudo(
+        "; impressoras da sala 2\r\n[IMPBRAILLE]\r\nColunas=40\r\nMarca=Braillo\r\n; antiga: Romeo\r\n"
+        "Interponto=S\r\n[DOTMARA]\r\nmaxCarac=40\r\n");
+    Cria("-");
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Juliet"));
+    prn->rbtnCOM2->click();
+    prn->ckboxEnviaVazias->click();
+    prn->btnOK->click();
+    EXPECT_FALSE(prn->isVisible());
+    EXPECT_EQ(cfg.Conteudo(),
+              "; impressoras da sala 2\r\n[IMPBRAILLE]\r\nColunas=40\r\nMarca=Juliet\r\n; antiga: Romeo\r\n"
+              "Interponto=S\r\nPolegsForm=11\r\nLinhas=28\r\nNomeArq=COM2\r\nEnviaVazias=SIM\r\n"
+              "ForcaExtBRL=SIM\r\n[DOTMARA]\r\nmaxCarac=40\r\n");
+    EXPECT_EQ(ImprMarca, "Juliet");
+    EXPECT_EQ(ImprNomeArq, "COM2");
+    EXPECT_TRUE(ImprEnviaVazias);
+}
+
+TEST_F(ConfigImpressora, OkInANewFileWritesTheSectionInItsOrder) {
+    Cria();
+    prn->btnOK->click();
+    EXPECT_EQ(cfg.Conteudo(),
+              "[IMPBRAILLE]\r\nMarca=(Selecione uma)\r\nInterponto=N\r\nPolegsForm=11\r\nLinhas=28\r\n"
+              "Colunas=36\r\nNomeArq=PRN\r\nEnviaVazias=N\xc3O\r\nForcaExtBRL=SIM\r\n");
+}
+
+TEST_F(ConfigImpressora, OnlyAChangeOfModelRecompiles) {
+    Cria("Marca=Juliet\r\n");
+    // The output alone: written, not compiled.
+    prn->FormShow(janela.get());
+    prn->rbtnLPT1->click();
+    prn->btnOK->click();
+    EXPECT_TRUE(chamadas.empty());
+    EXPECT_EQ(ImprNomeArq, "LPT1");
+    // From the main window, the view hidden: compiled, nothing shown.
+    prn->FormShow(janela.get());
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Tiger"));
+    prn->btnOK->click();
+    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{false, false}}));
+    // The Tiger geometry is in force.
+    EXPECT_EQ(GeometriaAtual().PassoCelaTexto, (ParInteiro{5, 8}));
+    EXPECT_FALSE(prn->Alterado);
+    // From the braille view: the view shown and given the focus.
+    chamadas.clear();
+    prn->FormShow(visual.get());
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Everest"));
+    prn->btnOK->click();
+    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{true, true}}));
+    // From the main window with the view open: refreshed in its place.
+    chamadas.clear();
+    visualVisivel = true;
+    prn->FormShow(janela.get());
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Romeo"));
+    prn->btnOK->click();
+    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{true, false}}));
+}
+
+TEST_F(ConfigImpressora, TheViewsPrinterButtonOpensTheWindowAsItsCaller) {
+    Cria();
+    visual->show();
+    visual->btnImpressora->click();
+    EXPECT_TRUE(prn->isVisible());
+    EXPECT_EQ(prn->Chamador, visual.get());
+    janela->Acao("imImprBraille")->trigger();
+    EXPECT_EQ(prn->Chamador, janela.get());
+}
+
+// ---- The print dialog and this window agree -----------------------------------
+
+TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {
+    Cria();
+    TformImprime imprime;
+    // Chosen here: the print dialog proposes it.
+    prn->FormShow(janela.get());
+    prn->rbtnRede->click();
+    prn->edtNomeArq->setText(QStringLiteral("\\\\127.0.0.1\\Everest"));
+    prn->btnOK->click();
+    imprime.show();
+    EXPECT_EQ(DeQString(imprime.edNomeArqImpr->text()), "\\\\127.0.0.1\\Everest");
+    imprime.hide();
+    // Chosen in the print dialog (its file button stores it): shown here.
+    ImprNomeArq = pasta.caminho("copia.BRL");
+    prn->FormShow(janela.get());
+    EXPECT_TRUE(prn->rbtnArquivo->isChecked());
+    EXPECT_EQ(Edit(), pasta.caminho("copia.BRL"));
+    ImprNomeArq = "lpt1";
+    prn->FormShow(janela.get());
+    EXPECT_TRUE(prn->rbtnLPT1->isChecked());
+    EXPECT_EQ(Edit(), "LPT1");
+}
+
+} // namespace

@@ -1,0 +1,474 @@
+// The program settings window "Configuração do Dotmara": what it reads at
+// its creation (the file's edge cases, the range messages), the controls and
+// their coupling, what "O&k" takes and the close box does not, the
+// recompile and view refresh after a change, the old code in the strip and
+// the view, and "Tornar isso &Padrão" through the file and back.
+#include "janelas_config.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+#include "core/dmvars_ini.h"
+#include "editor/dmpreview.h"
+#include "editor/gui/dmcelas.h"
+#include "editor/gui/dmcnfprg.h"
+#include "platform/texto.h"
+
+namespace {
+
+const std::string kNumeracao = "Numeração de páginas inválida. O padrão será adotado."_cp;
+const std::string kGrafico =
+    "Tratamento gráfico inválido!\r\n\r\n    Será adotada intercação de modos texto e gráfico."_cp;
+const std::string kColunas = "Número de colunas inválido (de 10 a 100). O padrão será adotado."_cp;
+const std::string kLinhas = "Número de linhas inválido (de 2 a 100). O padrão será adotado."_cp;
+const std::string kImpar = "Margem ímpar inválida (de 0 a 40). O padrão será adotado."_cp;
+
+class ConfigPrograma : public JanelasConfig {
+protected:
+    void Cria() {
+        janelaConfig = std::make_unique<TformConfig>();
+        formConfig = janelaConfig.get();
+    }
+    void TearDown() override {
+        janelaConfig.reset();
+        formConfig = nullptr;
+        JanelasConfig::TearDown();
+    }
+    TformConfig& w() { return *janelaConfig; }
+    std::unique_ptr<TformConfig> janelaConfig;
+};
+
+// ---- Reading ---------------------------------------------------------------
+
+TEST_F(ConfigPrograma, WhatTheWindowReadsAtItsCreation) {
+    struct Caso {
+        const char* descricao;
+        std::string secao;  // the lines of section "DOTMARA"; "-" = no file
+        std::function<void()> confere;
+        std::vector<std::string> mensagens;
+    };
+    const std::string longo = "Memórias póstumas de Brás Cubas, romance de Machado de Assis, "_cp +
+                              "edição em braille para a biblioteca da escola"_cp;
+    const Caso casos[] = {
+        {"no file: every default, no message", "-",
+         [] {
+             EXPECT_FALSE(BrailleAntigo);
+             EXPECT_EQ(MaxCarac, 34);
+             EXPECT_EQ(MaxLin, 28);
+             EXPECT_EQ(TipoCabec, 1);
+             EXPECT_EQ(Titulo, "");
+             EXPECT_EQ(TipoTratGrafico, 1);
+             EXPECT_EQ(MargemImpar, 0);
+             EXPECT_EQ(MargemPar, 0);
+             EXPECT_EQ(EstiloNumPag, 0);
+             for (bool f : {SoFrenteInterp, InicModoRevisor, CfgTextoIngles, CfgCabecIngles}) EXPECT_FALSE(f);
+             for (bool f : {AfastaCabPar, AutoJunta, FrenteVerso, SeparaSilabas, ComTitulo, NumeraOrig,
+                            TiraBrancasInicioPag})
+                 EXPECT_TRUE(f);
+         },
+         {}},
+        {"graphics 9: the message and 0, not the default", "tipoTratGrafico=9",
+         [] { EXPECT_EQ(TipoTratGrafico, 0); }, {kGrafico}},
+        {"graphics x: the default silently", "tipoTratGrafico=x", [] { EXPECT_EQ(TipoTratGrafico, 1); }, {}},
+        {"numbering -1: the message and 0", "estiloNumPag=-1\r\nestiloNumPag2=3",
+         [] { EXPECT_EQ(EstiloNumPag, 0); }, {kNumeracao}},
+        {"both out of range: in reading order", "tipoTratGrafico=5\r\nestiloNumPag=4",
+         [] { EXPECT_EQ(TipoTratGrafico, 0); }, {kNumeracao, kGrafico}},
+        {"flags by their first character", "afastaCabPar=n\r\nbrailleAntigo=sim\r\nsoFrenteInterp=s",
+         [] {
+             EXPECT_TRUE(AfastaCabPar);
+             EXPECT_TRUE(BrailleAntigo);
+             EXPECT_FALSE(SoFrenteInterp);
+         },
+         {}},
+        {"a leading blank is allowed", "maxCarac= 40", [] { EXPECT_EQ(MaxCarac, 40); }, {}},
+        {"a trailing blank is not", "maxCarac=40 ", [] { EXPECT_EQ(MaxCarac, 34); }, {}},
+        {"hexadecimal", "maxLin=$10", [] { EXPECT_EQ(MaxLin, 16); }, {}},
+        {"columns 0", "maxCarac=0", [] { EXPECT_EQ(MaxCarac, 34); }, {kColunas}},
+        {"columns -5", "maxCarac=-5", [] { EXPECT_EQ(MaxCarac, 34); }, {kColunas}},
+        {"columns 100000", "maxCarac=100000", [] { EXPECT_EQ(MaxCarac, 34); }, {kColunas}},
+        {"lines 0 and 1", "maxLin=1", [] { EXPECT_EQ(MaxLin, 28); }, {kLinhas}},
+        {"a huge margin", "margemImpar=2000000000", [] { EXPECT_EQ(MargemImpar, 0); }, {kImpar}},
+        {"a long title reads back whole", "titulo=" + longo, [&] { EXPECT_EQ(Titulo, longo); }, {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.descricao);
+        RestauraPadroes();
+        std::remove(CaminhoNativo(cfg.ini()).c_str());
+        if (c.secao != "-") cfg.DefineConteudo("[DOTMARA]\r\n" + c.secao + "\r\n");
+        caixas.fake.Limpa();
+        Cria();
+        c.confere();
+        EXPECT_EQ(caixas.fake.Textos(), c.mensagens);
+        EXPECT_FALSE(w().Alterado);
+    }
+}
+
+TEST_F(ConfigPrograma, TheControlsShowTheSettings) {
+    cfg.DefineConteudo(
+        "[DOTMARA]\r\nbrailleAntigo=S\r\nmaxCarac=40\r\nmaxLin=25\r\ntipoCabec=7\r\ntitulo=Livro\r\n"
+        "estiloNumPag=2\r\ntipoTratGrafico=3\r\nmargemPar=2\r\nfrenteVerso=N\r\nsoFrenteInterp=S\r\n");
+    Cria();
+    w().show();
+    EXPECT_TRUE(w().rbtnBrailleAntigo->isChecked());
+    EXPECT_EQ(w().edtNumColunas->text(), "40");
+    EXPECT_EQ(w().edtNumLinhas->text(), "25");
+    EXPECT_EQ(w().edtCabecalho->text(), "Livro");
+    EXPECT_EQ(w().edtMargemPar->text(), "2");
+    EXPECT_TRUE(w().rbtnNumCentro->isChecked());
+    EXPECT_TRUE(w().rbtnTudoEmModoGrafico->isChecked());
+    // A header place other than 0 and 2 shows as "Frente" and stays as read.
+    EXPECT_TRUE(w().rbtnCabecSoFrente->isChecked());
+    EXPECT_EQ(TipoCabec, 7);
+    EXPECT_FALSE(w().ckboxAfastaCabPar->isEnabled());
+    // Single-sided printing is offered only without interpoint.
+    EXPECT_FALSE(w().ckboxFrenteVerso->isChecked());
+    EXPECT_TRUE(w().ckboxSoFrenteInterp->isEnabled());
+    EXPECT_TRUE(w().ckboxSoFrenteInterp->isChecked());
+}
+
+TEST_F(ConfigPrograma, ControlCoupling) {
+    Cria();
+    w().show();
+    struct Passo {
+        QAbstractButton* clicado;
+        bool afasta, soFrente;
+    };
+    const Passo passos[] = {
+        {w().rbtnCabecFrenteVerso, true, false}, {w().rbtnCabecSoFrente, false, false},
+        {w().rbtnCabecFrenteVerso, true, false}, {w().rbtnCabecSemCabec, false, false},
+        {w().ckboxFrenteVerso, false, true},     {w().ckboxFrenteVerso, false, false},
+    };
+    for (const Passo& p : passos) {
+        p.clicado->click();
+        EXPECT_EQ(w().ckboxAfastaCabPar->isEnabled(), p.afasta) << p.clicado->objectName().toStdString();
+        EXPECT_EQ(w().ckboxSoFrenteInterp->isEnabled(), p.soFrente) << p.clicado->objectName().toStdString();
+    }
+    // The header on both sides, read: the box enabled as shown.
+    TipoCabec = 2;
+    w().hide();
+    w().show();
+    EXPECT_TRUE(w().rbtnCabecFrenteVerso->isChecked());
+    EXPECT_TRUE(w().ckboxAfastaCabPar->isEnabled());
+}
+
+// Entering the page-numbering group shows the stored numbering again.
+TEST_F(ConfigPrograma, TheNumberingGroupShowsTheStoredChoiceWhenEntered) {
+    Cria();
+    w().show();
+    QApplication::setActiveWindow(&w());
+    w().edtCabecalho->setFocus();
+    Eventos();
+    if (!w().edtCabecalho->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
+    w().rbtnNumDireita->setChecked(true);
+    w().rbtnNumCentro->setFocus();
+    Eventos();
+    EXPECT_TRUE(w().rbtnNumPadrao->isChecked());
+}
+
+// ---- Collecting ---------------------------------------------------------------
+
+TEST_F(ConfigPrograma, OkWithoutAChangeReloadsTheTableButDoesNotCompile) {
+    Cria();
+    w().show();
+    TabelaImpressora.fill(0);
+    w().btnOk->click();
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(TabelaImpressora[' '], ' ');
+    EXPECT_NE(TabelaImpressora[0xE9], 0);
+    EXPECT_FALSE(RascunhoExiste());
+    EXPECT_TRUE(caixas.fake.registros.empty());
+}
+
+TEST_F(ConfigPrograma, EveryControlIsCollected) {
+    Cria();
+    w().show();
+    w().rbtnNumEsquerda->click();
+    w().rbtnBrailleAntigo->click();
+    w().edtNumColunas->setText("40");
+    w().edtNumLinhas->setText("25");
+    w().rbtnCabecFrenteVerso->click();
+    for (QCheckBox* c : {w().ckboxAfastaCabPar, w().ckboxAutoFormata, w().ckboxSeparaSilabas, w().ckboxFrenteVerso,
+                         w().ckboxInicModoRevisor, w().ckboxComNumeracao, w().ckboxNumOriginal, w().ckboxElimBrancas,
+                         w().ckboxTextoIngles, w().ckboxCabecIngles})
+        c->click();
+    w().ckboxSoFrenteInterp->click();
+    w().edtCabecalho->setText(ParaQString("Poemas de Cecília"_cp));
+    w().edtMargemImPar->setText("3");
+    w().edtMargemPar->setText("1");
+    w().rbtnRepassaGraficos->click();
+    w().btnOk->click();
+    EXPECT_EQ(EstiloNumPag, 3);
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(MaxCarac, 40);
+    EXPECT_EQ(MaxLin, 25);
+    EXPECT_EQ(TipoCabec, 2);
+    for (bool f : {AfastaCabPar, AutoJunta, SeparaSilabas, FrenteVerso, ComTitulo, NumeraOrig, TiraBrancasInicioPag})
+        EXPECT_FALSE(f);
+    for (bool f : {SoFrenteInterp, InicModoRevisor, CfgTextoIngles, CfgCabecIngles}) EXPECT_TRUE(f);
+    EXPECT_EQ(Titulo, "Poemas de Cecília"_cp);
+    EXPECT_EQ(MargemImpar, 3);
+    EXPECT_EQ(MargemPar, 1);
+    EXPECT_EQ(TipoTratGrafico, 4);
+    // Nothing is written by "O&k".
+    EXPECT_EQ(cfg.Conteudo(), "");
+}
+
+TEST_F(ConfigPrograma, TypedValuesFollowTheReadingRules) {
+    struct Caso {
+        const char* colunas;
+        const char* linhas;
+        int maxCarac, maxLin;
+        std::vector<std::string> mensagens;
+    };
+    const Caso casos[] = {
+        {" 40", "$10", 40, 16, {}},
+        {"40 ", "x", 34, 28, {}},
+        {"0", "1", 34, 28, {kLinhas, kColunas}},
+        {"100000", "25", 34, 25, {kColunas}},
+    };
+    for (const Caso& c : casos) {
+        RestauraPadroes();
+        Cria();
+        w().show();
+        w().edtNumColunas->setText(c.colunas);
+        w().edtNumLinhas->setText(c.linhas);
+        caixas.fake.Limpa();
+        w().btnOk->click();
+        EXPECT_EQ(MaxCarac, c.maxCarac) << c.colunas;
+        EXPECT_EQ(MaxLin, c.maxLin) << c.linhas;
+        EXPECT_EQ(caixas.fake.Textos(), c.mensagens) << c.colunas;
+    }
+}
+
+TEST_F(ConfigPrograma, ACaseChangeOfTheTitleIsAChange) {
+    cfg.Grava("DOTMARA", "titulo", "Livro");
+    Cria();
+    ASSERT_EQ(Titulo, "Livro");
+    w().show();
+    w().edtCabecalho->setText("livro");
+    w().btnOk->click();
+    EXPECT_EQ(Titulo, "livro");
+    EXPECT_TRUE(RascunhoExiste());
+    EXPECT_FALSE(w().Alterado);
+}
+
+TEST_F(ConfigPrograma, TheCloseBoxTakesNothing) {
+    Cria();
+    w().show();
+    w().rbtnCabecFrenteVerso->click();
+    w().edtNumColunas->setText("40");
+    w().close();
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(TipoCabec, 1);
+    EXPECT_EQ(MaxCarac, 34);
+    EXPECT_FALSE(RascunhoExiste());
+    // The next activation shows the stored values again.
+    w().show();
+    EXPECT_TRUE(w().rbtnCabecSoFrente->isChecked());
+    EXPECT_EQ(w().edtNumColunas->text(), "34");
+}
+
+// ---- After a change: the draft, the view and the strip -------------------------
+
+const std::vector<std::string> kDocumento = {
+    "Capítulo 1"_cp,
+    "",
+    "Era uma vez, em 1925, um menino chamado \"Zé\" que lia (muito) e escrevia 33 cartas por dia."_cp,
+    "",
+    "Fim.",
+};
+
+TEST_F(ConfigPrograma, AChangeRecompilesAndRefreshesAnOpenView) {
+    Texto(kDocumento);
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    janela->VisualizaBraille(true, true);
+    ASSERT_TRUE(visual->isVisible());
+    const std::vector<std::string> antes = visual->LinhasLidas;
+    ASSERT_FALSE(antes.empty());
+    Cria();
+    w().show();
+    w().edtNumColunas->setText("20");
+    w().btnOk->click();
+    // The draft was compiled again at the new width and the view read it.
+    const std::vector<std::string> depois = Rascunho();
+    ASSERT_FALSE(depois.empty());
+    EXPECT_NE(depois, antes);
+    EXPECT_EQ(visual->LinhasLidas, depois);
+    for (const std::string& l : depois) {
+        if (!LinhaQuebraPagina(l)) {
+            EXPECT_LE(AparaBrancos(l).size(), 20u) << l;
+        }
+    }
+    EXPECT_TRUE(visual->isVisible());
+}
+
+TEST_F(ConfigPrograma, AChangeWithTheViewHiddenCompilesWithoutShowingIt) {
+    Texto(kDocumento);
+    Cria();
+    w().show();
+    w().rbtnBrailleAntigo->click();
+    w().btnOk->click();
+    EXPECT_TRUE(RascunhoExiste());
+    EXPECT_FALSE(visual->isVisible());
+}
+
+// What a transcriber does: the old code and 40 x 25 pages, then F9.
+TEST_F(ConfigPrograma, OldCodeAnd40By25PagesReachTheStripAndTheView) {
+    Texto(kDocumento);
+    CursorNaLinha(2);
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    const std::string unificada = janela->LabLinhas[1]->Legenda();
+    BrailleAntigo = true;
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    const std::string antiga = LinhaBraillePreview(kDocumento[2], TraduzLinhaIsolada);
+    BrailleAntigo = false;
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    ASSERT_NE(antiga, unificada);
+
+    Cria();
+    janela->Acao("imParametros")->trigger();
+    ASSERT_TRUE(w().isVisible());
+    w().rbtnBrailleAntigo->click();
+    w().edtNumColunas->setText("40");
+    w().edtNumLinhas->setText("25");
+    w().btnOk->click();
+    // The strip at once.
+    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), antiga);
+
+    janela->imVisualizar->trigger(); // F9
+    ASSERT_TRUE(visual->isVisible());
+    const std::vector<std::string>& linhas = visual->LinhasLidas;
+    ASSERT_FALSE(linhas.empty());
+    int naPagina = 0, maiorPagina = 0;
+    std::string texto;
+    for (const std::string& l : linhas) {
+        if (LinhaQuebraPagina(l)) {
+            maiorPagina = std::max(maiorPagina, naPagina);
+            naPagina = 0;
+            continue;
+        }
+        ++naPagina;
+        EXPECT_LE(AparaBrancos(l).size(), 40u) << l;
+        texto += std::string(AparaBrancos(l)) + " ";
+    }
+    EXPECT_LE(std::max(maiorPagina, naPagina), 25);
+    // The view's braille is the old code's: its first words are the strip's.
+    const std::string inicio = antiga.substr(0, 12);
+    EXPECT_NE(texto.find(inicio), std::string::npos) << inicio;
+    const std::string inicioUnificado = unificada.substr(0, 12);
+    if (inicioUnificado != inicio) {
+        EXPECT_EQ(texto.find(inicioUnificado), std::string::npos);
+    }
+}
+
+// ---- "Tornar isso &Padrão" -----------------------------------------------------
+
+TEST_F(ConfigPrograma, MakeItTheDefaultRoundTripKeepsTheRestOfTheFile) {
+    const std::string antes =
+        "; configuração da sala de braille\r\n"_cp
+        "[DOTMARA]\r\n"
+        "ultimoDir=/home/transcritor/livros/\r\n"
+        "maxCarac=34\r\n"
+        "; o título muda a cada livro\r\n"_cp
+        "titulo=Antigo\r\n"
+        "\r\n"
+        "[IMPBRAILLE]\r\n"
+        "Marca=Juliet\r\n"
+        "NomeArq=LPT1\r\n";
+    cfg.DefineConteudo(antes);
+    Cria();
+    w().show();
+    const std::string titulo = "Dom Casmurro — edição escolar, volume "_cp + std::string(70, 'I');
+    w().rbtnNumDireita->click();
+    w().rbtnBrailleAntigo->click();
+    w().edtNumColunas->setText("40");
+    w().edtNumLinhas->setText("25");
+    w().rbtnCabecFrenteVerso->click();
+    w().ckboxInicModoRevisor->click();
+    w().ckboxNumOriginal->click();
+    w().edtCabecalho->setText(ParaQString(titulo));
+    w().edtMargemPar->setText("2");
+    w().rbtnIntercalaTextoGraf->click();
+    w().btnPadrao->click();
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_TRUE(caixas.fake.registros.empty());
+
+    const std::string esperado =
+        "; configuração da sala de braille\r\n"_cp
+        "[DOTMARA]\r\n"
+        "ultimoDir=/home/transcritor/livros/\r\n"
+        "maxCarac=40\r\n"
+        "; o título muda a cada livro\r\n"_cp
+        "titulo=" + titulo + "\r\n"
+        "estiloNumPag=1\r\nbrailleAntigo=S\r\nmaxLin=25\r\ntipoCabec=2\r\nafastaCabPar=S\r\nautoJunta=S\r\n"
+        "frenteVerso=S\r\nsoFrenteInterp=N\r\ninicModoRevisor=S\r\nseparaSilabas=S\r\ncomTitulo=S\r\n"
+        "numeraOrig=N\r\ntiraBrancasInicioPag=S\r\nmargemImpar=0\r\nmargemPar=2\r\ntextoIngles=N\r\n"
+        "cabecIngles=N\r\ntipoTratGrafico=0\r\n"
+        "\r\n"
+        "[IMPBRAILLE]\r\n"
+        "Marca=Juliet\r\n"
+        "NomeArq=LPT1\r\n";
+    EXPECT_EQ(cfg.Conteudo(), esperado);
+
+    // A fresh start reads what was made the default.
+    struct Valores {
+        int estilo, maxCarac, maxLin, cabec, margemPar, graf;
+        bool antigo, revisor, numeraOrig;
+        std::string titulo;
+        bool operator==(const Valores&) const = default;
+    };
+    const auto agora = [] {
+        return Valores{EstiloNumPag, MaxCarac, MaxLin, TipoCabec, MargemPar, TipoTratGrafico,
+                       BrailleAntigo, InicModoRevisor, NumeraOrig, Titulo};
+    };
+    const Valores gravados = agora();
+    RestauraPadroes();
+    janelaConfig.reset();
+    Cria();
+    EXPECT_TRUE(agora() == gravados);
+    EXPECT_EQ(Titulo, titulo);
+}
+
+TEST_F(ConfigPrograma, AFailedWriteSaysSoAndKeepsTheOldFile) {
+    // A file name so long that no temporary file can be made beside it.
+    const std::string ini = pasta.caminho(std::string(250, 'i'));
+    GravaArquivoTeste(ini, "[DOTMARA]\r\nmaxCarac=34\r\n");
+    VariavelAmbiente var("DOTMARA_INI", ini);
+    Cria();
+    w().show();
+    w().edtNumColunas->setText("40");
+    w().btnPadrao->click();
+    EXPECT_EQ(caixas.fake.Textos(),
+              std::vector<std::string>{"Erro ao gravar a configuração em "_cp + ini +
+                                       "!\r\nO arquivo anterior foi mantido."});
+    EXPECT_EQ(LeArquivoTeste(ini), "[DOTMARA]\r\nmaxCarac=34\r\n");
+    // The values were taken all the same.
+    EXPECT_EQ(MaxCarac, 40);
+    EXPECT_FALSE(w().isVisible());
+}
+
+// ---- The menu -------------------------------------------------------------------
+
+// The "Configurar" entries are connected and each opens its window.
+TEST_F(ConfigPrograma, TheConfigureEntriesOpenTheirWindows) {
+    Cria();
+    EXPECT_FALSE(w().isVisible());
+    for (const char* entrada : {"imParametros", "imConfigMargem", "imImprBraille", "Diretorios1", "imVerifOrtografico"}) {
+        ASSERT_NE(janela->Acao(entrada), nullptr) << entrada;
+        EXPECT_TRUE(janela->Acao(entrada)->isEnabled()) << entrada;
+    }
+    for (const char* manipulador : {"imParametrosClick", "imConfigMargemClick", "imImprBrailleClick", "Diretorios1Click",
+                                    "imVerifOrtograficoClick"})
+        EXPECT_TRUE(janela->ComandoLigado(manipulador)) << manipulador;
+    janela->Acao("imParametros")->trigger();
+    EXPECT_TRUE(w().isVisible());
+}
+
+} // namespace
