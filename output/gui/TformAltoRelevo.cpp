@@ -259,4 +259,7 @@ void TformAltoRelevo::showEvent(QShowEvent* e) {
     // FormActivate: asked for once each time the window opens without a font.
     if (!FonteCarregada()) MensagemOK("Selecione arquivo de fontes (.MDL)");
     edtFonteMDLChange();
+    // The text is what the window is opened for; without a font, the font
+    // button.
+    (FonteCarregada() ? static_cast<QWidget*>(memAltoRelevo) : btnSelecFont)->setFocus();
 }

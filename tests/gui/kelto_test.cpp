@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -160,6 +161,57 @@ TEST_F(JanelasKelto, AcordesComoOQtOsEntrega) {
     EXPECT_EQ(Form1->LabLinha->text(), "8");
     EXPECT_EQ(Form1->CursorPainel->y(), Form1->Linha[6]->y());
     EXPECT_EQ(Tinta(7), Brancos(56));
+}
+
+TEST_F(JanelasKelto, RepeticaoQueOX11NaoMarca) {
+    // X11 now and then hands a held key's repeat over unmarked: a release and
+    // a press with the same timestamp. Holding F still types one "a".
+    auto tecla = [&](QEvent::Type tipo, int k, const char* texto, quint64 quando) {
+        QKeyEvent e(tipo, k, Qt::NoModifier, texto);
+        e.setTimestamp(quando);
+        QApplication::sendEvent(Form1, &e);
+    };
+    auto espera = [&] {
+        for (int i = 0; i < 200 && Form1->Solturas.HaPendente(); ++i) {
+            QThread::msleep(5);
+            QApplication::processEvents();
+        }
+    };
+    tecla(QEvent::KeyPress, Qt::Key_F, "f", 1000);
+    for (quint64 t = 1500; t < 1700; t += 40) {
+        tecla(QEvent::KeyRelease, Qt::Key_F, "f", t);
+        tecla(QEvent::KeyPress, Qt::Key_F, "f", t);
+    }
+    tecla(QEvent::KeyRelease, Qt::Key_F, "f", 2000);
+    espera();
+    EXPECT_FALSE(Form1->Solturas.HaPendente());
+    EXPECT_EQ(Tinta(1).substr(0, 2), "a ");
+    // A release held back goes through before the next key: F and then D
+    // typed quickly are two cells, in their order.
+    tecla(QEvent::KeyPress, Qt::Key_F, "f", 3000);
+    tecla(QEvent::KeyRelease, Qt::Key_F, "f", 3050);
+    tecla(QEvent::KeyPress, Qt::Key_D, "d", 3060);
+    tecla(QEvent::KeyRelease, Qt::Key_D, "d", 3100);
+    espera();
+    EXPECT_EQ(Tinta(1).substr(0, 4), "aa, ");
+}
+
+TEST_F(JanelasKelto, TintaAceitaLetrasCompostas) {
+    // Ink typing takes what the input method composes (a dead key and a
+    // letter: the cells typed as accented letters); six-key typing does not
+    // ask for the input method at all.
+    EXPECT_FALSE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    Aperta(Form1, Qt::Key_F12);
+    EXPECT_TRUE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    QInputMethodEvent composto;
+    composto.setCommitString(QString::fromUtf8("éã"));
+    QApplication::sendEvent(Form1, &composto);
+    EXPECT_EQ(Tinta(1).substr(0, 3), "\xe9\xe3 ");
+    EXPECT_EQ(estado.Coluna, 3);
+    Aperta(Form1, Qt::Key_F11);
+    EXPECT_FALSE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    QApplication::sendEvent(Form1, &composto);
+    EXPECT_EQ(Tinta(1).substr(0, 3), "\xe9\xe3 ");
 }
 
 TEST_F(JanelasKelto, ModosPorTeclaEPorCodigo) {

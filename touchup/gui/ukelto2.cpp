@@ -125,6 +125,8 @@ void TForm2::RadioButton1Click(bool marcado) {
     if (!marcado)
         return;
     estado.ModoSeisTeclas = true;
+    if (Form1)
+        Form1->ModoMudou();
     DevolveFoco();
 }
 
@@ -132,6 +134,8 @@ void TForm2::RadioButton2Click(bool marcado) {
     if (!marcado)
         return;
     estado.ModoSeisTeclas = false;
+    if (Form1)
+        Form1->ModoMudou();
     DevolveFoco();
 }
 
