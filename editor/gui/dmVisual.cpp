@@ -30,6 +30,7 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
+#include "platform/qt/cursorqt.h"
 #include "platform/texto.h"
 
 std::vector<std::string> LinhasRascunho;
@@ -346,12 +347,15 @@ void TformVisual::PreencheRevisor() {
 
 void TformVisual::MontaVisualizacao() {
     MontandoVisualizacao = true;
+    // However the build ends (a failure too), the flag and the cursor go back.
+    struct FimDaMontagem {
+        TformVisual* v;
+        ~FimDaMontagem() { v->MontandoVisualizacao = false; }
+    } fim{this};
+    const CursorEspera espera{this, lboxVisual, richEdRevisor->viewport()};
     edtNomeImprAtual->setText(TextoTinta(ImprMarca));
     const bool manterLugar = !SelecionarCursor;
     if (manterLugar) GuardaPosicao();
-    setCursor(Qt::WaitCursor);
-    lboxVisual->setCursor(Qt::WaitCursor);
-    richEdRevisor->viewport()->setCursor(Qt::WaitCursor);
 
     (ModoRevisorAtivo() ? static_cast<QWidget*>(richEdRevisor)
                         : static_cast<QWidget*>(lboxVisual))->hide();
@@ -398,11 +402,7 @@ void TformVisual::MontaVisualizacao() {
     if (manterLugar && !lboxVisual->isHidden() && topoGuardado_ >= 0 &&
         topoGuardado_ < lboxVisual->count())
         lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
-    unsetCursor();
-    lboxVisual->unsetCursor();
-    richEdRevisor->viewport()->unsetCursor();
     timerVisual->start();
-    MontandoVisualizacao = false;
 }
 
 void TformVisual::AtualizaModo() {

@@ -22,6 +22,7 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "output/gui/dmcnfprt.h"
+#include "platform/qt/cursorqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -109,8 +110,7 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
     richEdPrincipal->setFocus();
     int linha = 0, coluna = 0;
     LinColInicioSel(linha, coluna);
-    setCursor(Qt::WaitCursor);
-    richEdPrincipal->viewport()->setCursor(Qt::WaitCursor);
+    const CursorEspera espera{this, richEdPrincipal->viewport()};
     const bool compilado = CompilaParaVisualizacao(linha);
     if (compilado && formVisual) {
         if (formVisual->isVisible()) {
@@ -138,8 +138,6 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
             }
         }
     }
-    unsetCursor();
-    richEdPrincipal->viewport()->unsetCursor();
 }
 
 void TformPrincipal::imModoRevisorClick() {

@@ -191,6 +191,31 @@ TEST_F(ComandoQueFalha, F9EmDocumentoHostilMantemODocumento) {
     EXPECT_FALSE(LeArquivoTeste(ArqRascunho).empty());
 }
 
+// A failure in the middle of F9 (the compile's own box runs out of memory):
+// the command is told as failed, the document stays, and neither the window
+// nor the editor is left with the wait cursor.
+TEST_F(ComandoQueFalha, F9QueFalhaNoMeioNaoDeixaOCursorDeEspera) {
+    struct SemMemoriaNaCaixa : DialogosFalsos {
+        int MensagemOK(const std::string&) override { throw std::bad_alloc(); }
+        int Caixa(const std::string&, const std::string&, Icone, Botoes, bool) override { throw std::bad_alloc(); }
+    } semMemoria;
+    std::vector<std::string> relatos;
+    TAplicacao::DefineRelato(
+        [&](const std::string& comando, const std::string& causa) { relatos.push_back(comando + ": " + causa); });
+    const std::vector<std::string> linhas = {"<G* 5 " + pasta.caminho("falta.grb") + ">", "texto"};
+    janela->DefineLinhas(linhas);
+    ArqRascunho = pasta.caminho("rascunho.txt");
+    TipoTratGrafico = 0;
+    DefineDialogos(&semMemoria);
+    janela->ExecutaComando("imVisualizarClick", janela->imVisualizar);
+    DefineDialogos(&caixas.fake);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_EQ(relatos, std::vector<std::string>{"Visualizar (F9): mem\xf3ria insuficiente"});
+    EXPECT_NE(janela->cursor().shape(), Qt::WaitCursor);
+    EXPECT_NE(janela->richEdPrincipal->viewport()->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(janela->Linhas(), linhas);
+}
+
 TEST(TraducoesQt, DialogosDoSistemaEmPortugues) {
     ASSERT_TRUE(CarregaTraducoesQt());
     QDialogButtonBox caixa(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open |
