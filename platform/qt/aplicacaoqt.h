@@ -59,5 +59,9 @@ auto ComandoProtegido(QObject* origem, F fn) {
     };
 }
 
-// The message of a failed command (cause: what went wrong, in Portuguese).
+// What failed and why, as one sentence: "Não foi possível concluir o comando
+// "Salvar": memória insuficiente." (cause: what went wrong, in Portuguese).
+std::string DescricaoFalhaComando(const std::string& comando, const std::string& causa);
+// The main program's message of a failed command: the sentence above and
+// that the document stays open as it was.
 std::string MensagemFalhaComando(const std::string& comando, const std::string& causa);
