@@ -22,6 +22,7 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "output/gui/dmcnfprt.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/cursorqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
@@ -51,7 +52,7 @@ void TformPrincipal::CriaLinhasBraille() {
         l->setVisible(i == 1);
         layLinhasBraille->addWidget(l);
         LabLinhas[static_cast<size_t>(i)] = l;
-        connect(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
+        ConectaProtegido(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
     }
 }
 
