@@ -100,9 +100,13 @@ TformConfigDir::TformConfigDir(QWidget* pai) : JanelaConfig("Configuração dos 
 }
 
 bool TformConfigDir::MostraDiretorios() {
+    MostraCampos();
+    return CarregaTabelaImpressora();
+}
+
+void TformConfigDir::MostraCampos() {
     for (const Campo& c : campos_)
         DefineTexto(c.edit, c.setting == &ArqRascunho ? RascunhoConfigurado(ArqRascunho) : *c.setting);
-    return CarregaTabelaImpressora();
 }
 
 void TformConfigDir::ColheDiretorios() {

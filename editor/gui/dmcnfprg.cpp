@@ -189,16 +189,21 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     ConectaProtegido(rbtnCabecSemCabec, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSemCabecClick);
     ConectaProtegido(ckboxFrenteVerso, &QCheckBox::clicked, this, &TformConfig::ckboxFrenteVersoClick);
     // The focus entering the page-numbering group from outside it.
-    ConectaProtegido(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
-        if (Dentro(agora, grboxNumeracaoPaginas) && !Dentro(antes, grboxNumeracaoPaginas))
-            grboxNumeracaoPaginasEnter();
-    });
+    focoNumeracao_ =
+        ConectaProtegido(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
+            if (Dentro(agora, grboxNumeracaoPaginas) && !Dentro(antes, grboxNumeracaoPaginas))
+                grboxNumeracaoPaginasEnter();
+        });
 
     // FormCreate
     LeConfiguracao();
     MarcaOpcoes();
     Alterado = false;
 }
+
+// The controls go before QObject would break the connection: their focus
+// changes must not reach this half-destroyed window.
+TformConfig::~TformConfig() { disconnect(focoNumeracao_); }
 
 void TformConfig::LeConfiguracao() {
     // The table reads the keys in this window's order; "estiloNumPag" and

@@ -660,6 +660,7 @@ void TformPrincipal::LeConfiguracoesDasJanelas() {
     else LeGrupo(GrupoConfig::Programa);
     if (formConfigPrn) {
         formConfigPrn->LeConfiguracao();   // also the dot geometry and the Puma 7 entry
+        formConfigPrn->MostraSaida();      // the radio of the output read
     } else {
         LeGrupo(GrupoConfig::Impressora);
         CarregaGeometria();

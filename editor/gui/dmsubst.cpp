@@ -81,7 +81,7 @@ void TformSubst::MostraSubstituicao(const std::string& contexto) {
     l_frase->setText(ParaQString(contexto));
     // Closing the dialog any other way leaves the word as it is.
     PalavraEscolhida = PalavraOriginal;
-    exec();
+    if (executaModal) executaModal(*this);
 }
 
 void TformSubst::showEvent(QShowEvent* e) {

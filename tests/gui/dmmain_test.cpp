@@ -69,9 +69,11 @@ protected:
     std::vector<std::string> pastasDosDialogos;
     std::vector<std::string> propostos;
     std::string pastaInicial;
+    std::string dirDocumentoInicial;
 
     void SetUp() override {
         pastaInicial = DiretorioAtual();
+        dirDocumentoInicial = DirDocumento;
         pasta = std::make_unique<PastaTemporaria>();
         dir = pasta->dir();
         ini = dir + "DOTMARA.INI";
@@ -89,6 +91,8 @@ protected:
         janela.reset();
         caixas.reset();
         MudaDiretorioAtual(pastaInicial);
+        // The test's folder goes: the document folder must not stay in it.
+        DirDocumento = dirDocumentoInicial;
         variavelIni.reset();
         pasta.reset();
     }
