@@ -7,6 +7,7 @@
 #include "core/dmvars.h"
 #include "editor/gui/dmmain.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/servicosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
@@ -36,6 +37,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -380,6 +382,29 @@ TEST_F(ProgramaKelto, PartidaETermino) {
     EXPECT_TRUE(visto);
     EXPECT_TRUE(caixas.fake.registros.empty());
     EXPECT_EQ(Form1, nullptr);
+}
+
+// A command of the program that fails is told in its own box, and the
+// program goes on with its page until the page window closes.
+TEST_F(ProgramaKelto, FalhaDeUmComandoNaCaixaDoPrograma) {
+    InstalaRelatoKelto();
+    bool seguiu = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, Form1, [] { throw std::runtime_error("sem cela"); });
+        QTimer::singleShot(0, Form1, [&] {
+            seguiu = Form1->isVisible();
+            Form1->close();
+        });
+    });
+    EXPECT_EQ(ExecutaKelto(), 0);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_TRUE(seguiu);
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto,
+              "N\xe3o foi poss\xedvel concluir a \xfaltima opera\xe7\xe3o: erro interno (sem cela).\r\n"
+              "A p\xe1gina continua como estava.");
+    EXPECT_EQ(caixas.fake.registros[0].titulo, "Kelto");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
 }
 
 // The program itself, started from the build folder as the user starts it:
