@@ -52,7 +52,7 @@ public:
     // dot key joins the chord; any other key cancels it.
     AcaoPerkins TeclaPressionada(int tecla, bool repetida = false);
     // Backspace and Enter go to the editor on their release; the release
-    // that ends a chord types its cell (a cancelled chord types the blank).
+    // that ends a chord types its cell (a cancelled chord types nothing).
     AcaoPerkins TeclaSolta(int tecla, bool repetida = false);
 
     int MascaraPontos() const { return acorde_.Acorde(); }

@@ -43,7 +43,8 @@ void InsereNoEditorPrincipal(const std::string& texto) {
     if (formPrincipal) formPrincipal->AtualizaLinhasBraille();
 }
 
-TformDigitaBraille::TformDigitaBraille(QWidget* pai) : QDialog(pai) {
+TformDigitaBraille::TformDigitaBraille(QWidget* pai)
+    : QDialog(pai), Solturas([this](int tecla) { Tecla(tecla, true, false); }) {
     setObjectName("formDigitaBraille");
     setWindowTitle(Q("Digitação Perkins"_cp));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -153,9 +154,15 @@ bool TformDigitaBraille::Tecla(int tecla, bool solta, bool repetida) {
 bool TformDigitaBraille::event(QEvent* e) {
     // Every key is the window's, before any control or the dialog's own
     // keys (Esc, Enter, Tab) see it.
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+    // Releases go through Solturas, which tells a held key's auto-repeat
+    // from them.
+    if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        return Tecla(TeclaVirtual(*k), e->type() == QEvent::KeyRelease, k->isAutoRepeat());
+        return Tecla(TeclaVirtual(*k), false, Solturas.Pressionada(*k));
+    }
+    if (e->type() == QEvent::KeyRelease) {
+        Solturas.Solta(*static_cast<QKeyEvent*>(e));
+        return true;
     }
     if (e->type() == QEvent::ShortcutOverride) {
         e->accept();   // no shortcut of another window takes a key typed here

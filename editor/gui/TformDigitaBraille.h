@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor/dmdigbrl.h"
+#include "platform/qt/teclasqt.h"
 
 #include <QDialog>
 
@@ -41,6 +42,8 @@ public:
     std::function<void(int tecla)> PassaAoEditor;
 
     DigitacaoPerkins Perkins;
+    // Key releases, told apart from a held key's auto-repeat.
+    SolturasDeTeclas Solturas;
     std::array<int, 6> TeclasPonto{};
     std::array<QLineEdit*, 6> edtPonto{};
     QLabel* labEspaco;

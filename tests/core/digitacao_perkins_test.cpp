@@ -61,7 +61,7 @@ TEST_F(Perkins, ChordsTypeTheCellsOfTheCodeInForce) {
         {"+D +S +K +L -D -S -K -L", "(", "="},              // 2-3-5-6
         {"+D +K +L -D -K -L", ".", "\xFF"},                  // 2-5-6
         {"+F +n4 -n4 -F", "c", "c"},                         // keypad 4 is dot 4
-        {"+J +n4 -n4 -J", "  ", "  "},                       // dot 4 twice: cancelled, blank releases
+        {"+J +n4 -n4 -J", "", ""},                           // dot 4 twice: cancelled, no stray blanks
         {"+n1 +n2 +n3 -n1 -n2 -n3", "_", "_"},               // 4-5-6 from the keypad's columns
         {"+n3 +n8 -n8 -n3", "\\", "$"},                     // 5-6 differs
         {"+F -F +D -D", "a,", "a,"},                         // two chords
@@ -80,8 +80,8 @@ TEST_F(Perkins, ChordsTypeTheCellsOfTheCodeInForce) {
 TEST_F(Perkins, SpaceOtherKeysAndTheKeysHandedOn) {
     const std::pair<const char*, std::string> casos[] = {
         {"+_ -_", " "},
-        {"+F +_ -_ -F", "  "},           // Space at once, the later release a blank cell
-        {"+F +A -A -F", " "},            // another key cancels: the release types the blank
+        {"+F +_ -_ -F", " "},            // Space at once; the later release types nothing
+        {"+F +A -A -F", ""},             // another key cancels: the release types nothing
         {"+F *F ~F *F -F", "a"},         // auto-repeat neither adds nor cancels
         {"+BS -BS", "<BS>"},             // Backspace and Enter act on release
         {"+CR", ""},

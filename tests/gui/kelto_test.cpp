@@ -8,6 +8,7 @@
 #include "editor/dmexternos.h"
 #include "editor/gui/dmmain.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/servicosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -161,6 +164,57 @@ TEST_F(JanelasKelto, AcordesComoOQtOsEntrega) {
     EXPECT_EQ(Form1->LabLinha->text(), "8");
     EXPECT_EQ(Form1->CursorPainel->y(), Form1->Linha[6]->y());
     EXPECT_EQ(Tinta(7), Brancos(56));
+}
+
+TEST_F(JanelasKelto, RepeticaoQueOX11NaoMarca) {
+    // X11 now and then hands a held key's repeat over unmarked: a release and
+    // a press with the same timestamp. Holding F still types one "a".
+    auto tecla = [&](QEvent::Type tipo, int k, const char* texto, quint64 quando) {
+        QKeyEvent e(tipo, k, Qt::NoModifier, texto);
+        e.setTimestamp(quando);
+        QApplication::sendEvent(Form1, &e);
+    };
+    auto espera = [&] {
+        for (int i = 0; i < 200 && Form1->Solturas.HaPendente(); ++i) {
+            QThread::msleep(5);
+            QApplication::processEvents();
+        }
+    };
+    tecla(QEvent::KeyPress, Qt::Key_F, "f", 1000);
+    for (quint64 t = 1500; t < 1700; t += 40) {
+        tecla(QEvent::KeyRelease, Qt::Key_F, "f", t);
+        tecla(QEvent::KeyPress, Qt::Key_F, "f", t);
+    }
+    tecla(QEvent::KeyRelease, Qt::Key_F, "f", 2000);
+    espera();
+    EXPECT_FALSE(Form1->Solturas.HaPendente());
+    EXPECT_EQ(Tinta(1).substr(0, 2), "a ");
+    // A release held back goes through before the next key: F and then D
+    // typed quickly are two cells, in their order.
+    tecla(QEvent::KeyPress, Qt::Key_F, "f", 3000);
+    tecla(QEvent::KeyRelease, Qt::Key_F, "f", 3050);
+    tecla(QEvent::KeyPress, Qt::Key_D, "d", 3060);
+    tecla(QEvent::KeyRelease, Qt::Key_D, "d", 3100);
+    espera();
+    EXPECT_EQ(Tinta(1).substr(0, 4), "aa, ");
+}
+
+TEST_F(JanelasKelto, TintaAceitaLetrasCompostas) {
+    // Ink typing takes what the input method composes (a dead key and a
+    // letter: the cells typed as accented letters); six-key typing does not
+    // ask for the input method at all.
+    EXPECT_FALSE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    Aperta(Form1, Qt::Key_F12);
+    EXPECT_TRUE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    QInputMethodEvent composto;
+    composto.setCommitString(QString::fromUtf8("éã"));
+    QApplication::sendEvent(Form1, &composto);
+    EXPECT_EQ(Tinta(1).substr(0, 3), "\xe9\xe3 ");
+    EXPECT_EQ(estado.Coluna, 3);
+    Aperta(Form1, Qt::Key_F11);
+    EXPECT_FALSE(Form1->testAttribute(Qt::WA_InputMethodEnabled));
+    QApplication::sendEvent(Form1, &composto);
+    EXPECT_EQ(Tinta(1).substr(0, 3), "\xe9\xe3 ");
 }
 
 TEST_F(JanelasKelto, ModosPorTeclaEPorCodigo) {
@@ -329,6 +383,29 @@ TEST_F(ProgramaKelto, PartidaETermino) {
     EXPECT_TRUE(visto);
     EXPECT_TRUE(caixas.fake.registros.empty());
     EXPECT_EQ(Form1, nullptr);
+}
+
+// A command of the program that fails is told in its own box, and the
+// program goes on with its page until the page window closes.
+TEST_F(ProgramaKelto, FalhaDeUmComandoNaCaixaDoPrograma) {
+    InstalaRelatoKelto();
+    bool seguiu = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, Form1, [] { throw std::runtime_error("sem cela"); });
+        QTimer::singleShot(0, Form1, [&] {
+            seguiu = Form1->isVisible();
+            Form1->close();
+        });
+    });
+    EXPECT_EQ(ExecutaKelto(), 0);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_TRUE(seguiu);
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto,
+              "N\xe3o foi poss\xedvel concluir a \xfaltima opera\xe7\xe3o: erro interno (sem cela).\r\n"
+              "A p\xe1gina continua como estava.");
+    EXPECT_EQ(caixas.fake.registros[0].titulo, "Kelto");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
 }
 
 // The program itself, started from the build folder as the user starts it:

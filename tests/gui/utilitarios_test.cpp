@@ -153,6 +153,21 @@ TEST_F(Utilitarios, PerkinsKeysTypeCellsIntoTheEditor) {
     EXPECT_EQ(Linhas(), (L{"xb\xAC$y"}));
     Digita(&perkins, "+CR -CR");
     EXPECT_EQ(Linhas(), (L{"xb\xAC$", "y"}));
+    // Backspace held, its repeat come from X11 unmarked (a release and a
+    // press at one time): one deletion, on the real release.
+    auto tecla = [&](QEvent::Type tipo, quint64 quando) {
+        QKeyEvent e(tipo, Qt::Key_Backspace, Qt::NoModifier);
+        e.setTimestamp(quando);
+        QApplication::sendEvent(&perkins, &e);
+    };
+    tecla(QEvent::KeyPress, 1000);
+    for (quint64 t = 1500; t < 1700; t += 40) {
+        tecla(QEvent::KeyRelease, t);
+        tecla(QEvent::KeyPress, t);
+    }
+    tecla(QEvent::KeyRelease, 2000);
+    perkins.Solturas.Conclui();
+    EXPECT_EQ(Linhas(), (L{"xb\xAC$y"}));   // the line break before "y", and only it
     // The keys cannot be changed; the boxes show F D S J K L.
     std::string teclas;
     for (QLineEdit* e : perkins.edtPonto) {
