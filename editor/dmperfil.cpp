@@ -4,6 +4,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "editor/dmcnfdir_caminhos.h"
 #include "output/dmdevice_geometria.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
@@ -24,23 +25,20 @@ bool ErroAoCarregar() {
     return false;
 }
 
-// The groups a profile sets while the program runs, each with what its
-// window does after reading it. The main window's own record of the session
-// (its folder, the recent files) stays the running program's: it writes
-// those keys itself.
+} // namespace
+
 void LeConfiguracoesDoPerfil(const std::string& ini) {
     LeGrupo(GrupoConfig::Programa, ini);
     LeGrupo(GrupoConfig::Impressora, ini);
     CarregaGeometria();
-    LeGrupo(GrupoConfig::Diretorios, ini);
+    PastasConfig pastas;
+    LeDiretorios(pastas, ini);
     LeGrupo(GrupoConfig::Margem, ini);
     LeGrupo(GrupoConfig::Dicionario, ini);
     // The code in force may have changed, or its table file; a bad table
     // says so itself.
     CarregaTabelaImpressora();
 }
-
-} // namespace
 
 bool PareceConfiguracao(const std::string& conteudo) {
     if (conteudo.find('\0') != std::string::npos) return false;
@@ -68,7 +66,8 @@ bool SalvaConfiguracao(const std::string& destino, const std::string& ini) {
 }
 
 bool CarregaConfiguracao(const std::string& origem, const std::string& ini,
-                         const std::function<bool(const std::string&, const std::string&)>& grava) {
+                         const std::function<bool(const std::string&, const std::string&)>& grava,
+                         const std::function<void()>& rele) {
     std::string conteudo;
     if (origem.empty() || !ArquivoExiste(origem) || !LeArquivo(origem, conteudo) ||
         !PareceConfiguracao(conteudo))
@@ -81,6 +80,7 @@ bool CarregaConfiguracao(const std::string& origem, const std::string& ini,
         const bool gravado = grava ? grava(ini, conteudo) : GravaArquivoAtomico(ini, conteudo);
         if (!gravado) return ErroAoCarregar();
     }
-    LeConfiguracoesDoPerfil(ini);
+    if (rele) rele();
+    else LeConfiguracoesDoPerfil(ini);
     return true;
 }

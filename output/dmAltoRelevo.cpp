@@ -67,11 +67,25 @@ void LeFonteMDL(const std::string& conteudo, FonteMDL& f) {
     f.Carregada = true;
 }
 
-bool CarregaFonteMDL(const std::string& arquivo, FonteMDL& f) {
+LeituraMDL LeArquivoMDL(const std::string& arquivo, FonteMDL& f) {
     std::string conteudo;
-    if (!ArquivoExiste(arquivo) || !LeArquivo(arquivo, conteudo)) return false;
+    switch (LeArquivoAte(arquivo, conteudo, MaxBytesMDL)) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::NaoLido: return LeituraMDL::NaoEncontrada;
+    case LeituraArquivo::GrandeDemais: return LeituraMDL::GrandeDemais;
+    }
     LeFonteMDL(conteudo, f);
-    return true;
+    return LeituraMDL::Lida;
+}
+
+bool CarregaFonteMDL(const std::string& arquivo, FonteMDL& f) {
+    return LeArquivoMDL(arquivo, f) == LeituraMDL::Lida;
+}
+
+std::string MensagemLeituraMDL(LeituraMDL r, const std::string& arquivo) {
+    if (r == LeituraMDL::GrandeDemais)
+        return "Erro: arquivo "_cp + arquivo + " grande demais para uma fonte de pontos (no máximo 1 MB)!"_cp;
+    return "Erro: arquivo "_cp + arquivo + " " + "não encontrado!"_cp;
 }
 
 void DesenhaCaractereRelevo(const FonteMDL& f, GradeRelevo& g, unsigned char c, int& x, int& y) {

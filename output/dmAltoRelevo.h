@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -51,9 +52,20 @@ struct FonteMDL {
 // Parses the contents of a .MDL file into f (always succeeds: every line
 // is a glyph).
 void LeFonteMDL(const std::string& conteudo, FonteMDL& f);
+// A file larger than this is no dot font (the shipped one has some 9 KB):
+// it is refused before it is read, so choosing a huge file by mistake
+// cannot exhaust the memory.
+inline constexpr std::size_t MaxBytesMDL = 1u << 20;
+enum class LeituraMDL { Lida, NaoEncontrada, GrandeDemais };
+// Loads the font from the file; anything but Lida leaves the glyphs as they
+// were.
+LeituraMDL LeArquivoMDL(const std::string& arquivo, FonteMDL& f);
 // False when the file cannot be read (the glyphs stay as they were);
 // otherwise loads the font.
 bool CarregaFonteMDL(const std::string& arquivo, FonteMDL& f);
+// What a failed load is told as: "Erro: arquivo " + file + " não
+// encontrado!", or that the file is too large for a dot font.
+std::string MensagemLeituraMDL(LeituraMDL r, const std::string& arquivo);
 
 // Draws one glyph at column x, top row y, and advances x.
 void DesenhaCaractereRelevo(const FonteMDL& f, GradeRelevo& g, unsigned char c, int& x, int& y);

@@ -17,14 +17,14 @@ namespace {
 class Desenho {
 public:
     explicit Desenho(const EntradaPreviewGraf& e) : e_(e), g_(e.Geometria) {
-        // Settings are range-checked where they are read; the page is still
-        // kept to a picture a screen can hold.
+        // A page is kept to a picture a screen can hold, whatever the cells
+        // and lines the settings give.
         const long long celas = std::clamp(e.MaxCarac, 0, 1000) + 1;
         const long long linhas = std::clamp(e.MaxLin, 0, 1000) + 1;
         const long long w = std::max(g_.PassoCelaGrafico.x, g_.PassoCelaTexto.x) * celas + 4;
         const long long h = std::max(g_.PassoCelaGrafico.y, g_.PassoCelaTexto.y) * linhas + 4;
-        p_.LarguraPaginaGraf = static_cast<int>(std::clamp(w, 4LL, 20000LL));
-        p_.AlturaPaginaGraf = static_cast<int>(std::clamp(h, 4LL, 20000LL));
+        p_.LarguraPaginaGraf = static_cast<int>(std::clamp<long long>(w, 4, MaxLadoPaginaGraf));
+        p_.AlturaPaginaGraf = static_cast<int>(std::clamp<long long>(h, 4, MaxLadoPaginaGraf));
         limiteX_ = p_.LarguraPaginaGraf + MargemImagemGraf - DeslocamentoPixel;
         limiteY_ = p_.AlturaPaginaGraf + MargemImagemGraf - DeslocamentoPixel;
     }
@@ -39,7 +39,7 @@ public:
         while (inicio > 0 && !LinhaQuebraPagina(l[static_cast<size_t>(inicio - 1)])) --inicio;
 
         p_.PaginaPreviewTemGrafico = GraficoAdiante(l, inicio);
-        restantes_ = 0;
+        LinhasGraficoRestantes = 0;
         y_ = 0;
         for (int i = inicio; i < n; ++i) {
             const std::string& linha = l[static_cast<size_t>(i)];
@@ -62,17 +62,17 @@ private:
         p_.pontos.push_back({static_cast<int>(x), static_cast<int>(y), w, h});
     }
 
-    // EspacamentoPontos: graphic spacing on pages the embosser takes in
-    // graphic mode, and for text standing beside an interleaved graphic.
-    ParInteiro Espacamento() const {
+    // Graphic spacing on pages the embosser takes in graphic mode, and for
+    // text standing beside an interleaved graphic.
+    ParInteiro EspacamentoPontos() const {
         const int t = e_.TipoTratGrafico;
         if (t == GraficoTodasPaginas || (t == GraficoPaginasComGrafico && p_.PaginaPreviewTemGrafico) ||
-            (t == GraficoIntercalado && restantes_ > 0))
+            (t == GraficoIntercalado && LinhasGraficoRestantes > 0))
             return g_.PassoPontoGrafico;
         return g_.PassoPontoTexto;
     }
 
-    void Cela(unsigned char mascara, long long x, const ParInteiro& d) {
+    void DesenhaCela(unsigned char mascara, long long x, const ParInteiro& d) {
         for (int n = 1; n <= 6; ++n) {
             if (!(mascara & (1u << (n - 1)))) continue;
             const int c = n <= 3 ? 0 : 1;
@@ -84,14 +84,14 @@ private:
 
     void Texto(std::string_view linha) {
         if (!linha.empty() && linha.front() == '\x0c') linha.remove_prefix(1);
-        const ParInteiro d = Espacamento();
+        const ParInteiro d = EspacamentoPontos();
         for (size_t k = 0; k < linha.size(); ++k) {
             const long long x = static_cast<long long>(k) * g_.PassoCelaTexto.x;
             if (x >= limiteX_) break;
-            Cela(e_.PontosDoCaractere[static_cast<unsigned char>(linha[k])], x, d);
+            DesenhaCela(e_.PontosDoCaractere[static_cast<unsigned char>(linha[k])], x, d);
         }
         y_ += g_.PassoCelaTexto.y;
-        if (restantes_ > 0) --restantes_;
+        if (LinhasGraficoRestantes > 0) --LinhasGraficoRestantes;
     }
 
     // A graphic line: the .GRB at its place; the text does not move down,
@@ -127,7 +127,7 @@ private:
             if (x0 + gw > util) x0 = std::max(util - gw, 0);
         }
         DesenhaGRB(y_, x0, grb.conteudo);
-        restantes_ = std::max(restantes_, PontoParaCelaY(g_, gh));
+        LinhasGraficoRestantes = std::max(LinhasGraficoRestantes, PontoParaCelaY(g_, gh));
     }
 
     void DesenhaGRB(int y, int x, const std::string& conteudo) {
@@ -167,7 +167,7 @@ private:
     const GeometriaDispositivo& g_;
     PaginaPreviewGraf p_;
     long long limiteX_ = 0, limiteY_ = 0;
-    int restantes_ = 0; // LinhasGraficoRestantes
+    int LinhasGraficoRestantes = 0;
     int y_ = 0;
 };
 

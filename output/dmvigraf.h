@@ -58,6 +58,10 @@ PaginaPreviewGraf DesenhaPaginaGraf(const EntradaPreviewGraf& e);
 // shifted by 24, so blocks past these are never seen and are not kept.
 inline constexpr int MargemImagemGraf = 40;
 inline constexpr int DeslocamentoPixel = 24;
+// The largest page picture, in pixels each way: several times a real page
+// in the screen sets (34 cells by 28 lines is about 450 by 600), yet no
+// setting of cells and lines can ask for a picture of gigabytes.
+inline constexpr int MaxLadoPaginaGraf = 4000;
 
 // ---- The graphic file viewer ---------------------------------------------
 // The viewer's image, 465 x 513 pixels: each dot of the file at twice its

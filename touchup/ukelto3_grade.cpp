@@ -49,7 +49,10 @@ void GradeDesenho::GradeParaPagina(EstadoKelto& e) const {
                     continue;
                 linha.resize(pos, ' ');
                 linha.push_back(static_cast<char>(e.Cela(m)));
-            } else {
+            } else if (m != celaDoCaractere_[static_cast<unsigned char>(linha[pos])]) {
+                // Only a cell whose dots changed is rewritten: a character
+                // that is no cell of the code (an ink letter, a digit) shows
+                // no dots and stays as it was until dots are drawn on it.
                 linha[pos] = static_cast<char>(e.Cela(m));
             }
         }

@@ -31,9 +31,11 @@ public:
     // end of its line reads as blank; a character that is no cell of the
     // code shows no dots.
     void PaginaParaGrade(const EstadoKelto& e);
-    // The grid back into the page. A cell within its line is rewritten; past
-    // the line's end nothing is written unless the grid has dots there, and
-    // then the line is filled with blanks up to that cell.
+    // The grid back into the page. A cell within its line whose dots differ
+    // from its character's is rewritten (so a character that is no cell of
+    // the code stays until dots are drawn on it); past the line's end
+    // nothing is written unless the grid has dots there, and then the line
+    // is filled with blanks up to that cell.
     void GradeParaPagina(EstadoKelto& e) const;
 
     // Sets or clears a dot; false (nothing done) outside the grid or on a

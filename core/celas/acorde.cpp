@@ -34,7 +34,9 @@ bool AcordeSeisTeclas::Pressiona(int tecla, bool repetida) {
 }
 
 std::optional<int> AcordeSeisTeclas::Solta(int tecla, bool repetida) {
-    if (repetida || PontoDaTecla(tecla) == 0)
+    // No chord pending (it was cancelled, or the key went down elsewhere):
+    // nothing to type.
+    if (repetida || PontoDaTecla(tecla) == 0 || teclas_ <= 0)
         return std::nullopt;
     if (--teclas_ > 0)
         return std::nullopt;

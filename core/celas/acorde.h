@@ -10,7 +10,9 @@
 // A chord ends when as many dot-key releases as distinct dots pressed have
 // been seen, in any order; the released key need not be one of the chord.
 // A key that is not a dot key, or a second key for a dot already in the
-// chord (keypad 4 while J is down), cancels the chord. The keyboard's
+// chord (keypad 4 while J is down), cancels the chord, and a cancelled chord
+// types nothing: the releases of the keys still down find no chord and are
+// ignored, so a cancel never leaves blank cells in the text. The keyboard's
 // auto-repeat changes nothing: a repeated press adds no dot and cancels
 // nothing, a repeated release is ignored, so holding a key down never types
 // stray cells.
@@ -28,8 +30,9 @@ public:
     // or the auto-repeat of one); false when it cancelled the chord, and the
     // caller treats the key as its own.
     bool Pressiona(int tecla, bool repetida = false);
-    // A key went up. When this release ends the chord, the dot mask of the
-    // chord (0 after a cancelled chord: the blank cell) and a fresh chord.
+    // A key went up. When this release ends a chord, the dot mask of the
+    // chord (never 0: a release with no chord pending types nothing) and a
+    // fresh chord.
     std::optional<int> Solta(int tecla, bool repetida = false);
     // Forgets the chord (another key took over).
     void Reinicia() { acorde_ = 0; teclas_ = 0; }

@@ -84,6 +84,10 @@ public:
     void VaiParaPagina(int k);
     void IrParaPagina();
     void Anotacao();
+    // Selects the braille of an editor line by the editor-to-draft map of
+    // the last compile (nothing when the map or the view has nothing for
+    // it), then the mode display follows.
+    void VaiParaLinhaEditor(int linhaEditor);
     void AtualizaPosicao();
     int LinhaNoEditor() const;
     bool ModoRevisorAtivo() const;

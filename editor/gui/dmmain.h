@@ -38,6 +38,7 @@ class TformVisualGraf;
 class QDialog;
 class TLabelBraille;
 class QCheckBox;
+class QPrinter;
 class QComboBox;
 class QKeyEvent;
 class TDialogoBusca;
@@ -134,6 +135,9 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
+    // After a profile is loaded: every settings window reads its settings
+    // again.
+    void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
     std::function<bool(QFont& fonte)> dialogoFonte;
@@ -303,6 +307,22 @@ public:
     OpcoesProcura OpcoesBusca;
     TDialogoBusca* findDialogLocalizar = nullptr;
     TDialogoBusca* replDialog = nullptr;
+
+    // ---- Typing aids, tables, frames, annotations, meta-braille copy, ink
+    // printing (dmmain_utilitarios.cpp) ----
+    // Connects their commands (called by CriaMenus).
+    void CriaMenusUtilitarios();
+    // A double click on a line of the braille strip opens the Perkins window
+    // (closes it when it is open); connected once the strip exists.
+    void LigaLinhasBraillePerkins();
+    void labLinha1DblClick();
+    void imCopiarEmBrailleClick();      // "Copiar em Meta-&Braille" (Ctrl+B)
+    void imImprimirTextoClick();        // "Imprimir &Texto"
+    void bbtnPecaOrientClick();         // toolbar "Peça Orient.": a "Pedir Ajuda" frame at once
+    void Folhearrevises1Click();        // "&Folhear anotações" (F6)
+    // The system's print dialog of "Imprimir &Texto"; tests replace it.
+    // True when the user chose a printer.
+    std::function<bool(QPrinter&)> dialogoImpressoraTexto;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;

@@ -6,7 +6,14 @@
 
 #include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "core/dmvars_ini.h"
+#include "editor/dmcnfdir_caminhos.h"
 #include "editor/dmperfil.h"
+#include "editor/gui/dmcnfdir.h"
+#include "editor/gui/dmcnfprg.h"
+#include "output/dmcnfprt_modelos.h"
+#include "output/dmdevice_geometria.h"
+#include "output/gui/dmcnfprt.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
 #include "platform/arquivos.h"
@@ -546,11 +553,7 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
     } restaura{this, anterior, daToolBar};
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
-    try {
-        fn();
-    } catch (...) {
-        RelataFalhaDoComando(origem ? origem : this);
-    }
+    ComandoProtegido(origem ? origem : this, fn)();
 }
 
 QAction* TformPrincipal::Acao(std::string_view nome) const {
@@ -638,16 +641,41 @@ void TformPrincipal::imCarregaConfigClick() {
     std::string nome;
     if (dialogoAbrirConfig && dialogoAbrirConfig(PastaDosPerfis(), nome)) {
         nome = std::string(AparaBrancos(nome));
-        if (!nome.empty() && CarregaConfiguracao(nome)) {
-            // What the new settings change on screen: the Puma 7 entry, the
-            // strip, and an open braille view (recompiled, not activated).
-            imChamarPuma2->setEnabled(ImprMarca == "Puma 7");
+        if (!nome.empty() && CarregaConfiguracao(nome, CaminhoIni(), {}, [this] { LeConfiguracoesDasJanelas(); })) {
+            // What the new settings change on screen: the strip and an open
+            // braille view (recompiled, not activated).
             Preview.UltimaLinhaPreview = -1;
             richEdPrincipalSelectionChange();
             if (formVisual && formVisual->isVisible()) VisualizaBraille(true, false);
         }
     }
     VoltaDir();
+}
+
+// The settings read again by the windows that hold them, in their creation
+// order, so that each shows what is now in force (the table's readers where
+// a window is not there).
+void TformPrincipal::LeConfiguracoesDasJanelas() {
+    if (formConfig) formConfig->LeConfiguracao();
+    else LeGrupo(GrupoConfig::Programa);
+    if (formConfigPrn) {
+        formConfigPrn->LeConfiguracao();   // also the dot geometry and the Puma 7 entry
+        formConfigPrn->MostraSaida();      // the radio of the output read
+    } else {
+        LeGrupo(GrupoConfig::Impressora);
+        CarregaGeometria();
+        HabilitaChamarPuma(ImprMarca == kModeloPuma);
+    }
+    if (formConfigDir) {
+        LeDiretorios(formConfigDir->Pastas);
+        formConfigDir->MostraDiretorios();   // also the output code table
+    } else {
+        PastasConfig pastas;
+        LeDiretorios(pastas);
+        CarregaTabelaImpressora();
+    }
+    LeGrupo(GrupoConfig::Margem);
+    LeGrupo(GrupoConfig::Dicionario);
 }
 
 void TformPrincipal::imProcAtualizacaoClick() { MensagemOK("Em breve!!!"); }

@@ -5,7 +5,7 @@
 #include "editor/gui/dmmain.h"
 
 #include <QAction>
-#include <QFileDialog>
+#include <QDialog>
 #include <QMenu>
 
 #include "core/dmvars.h"
@@ -16,6 +16,7 @@
 #include "output/gui/TformExibeGraf.h"
 #include "output/gui/TformVisualGraf.h"
 #include "platform/arquivos.h"
+#include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -32,14 +33,8 @@ void TformPrincipal::CriaMenusGraficos() {
     Inserirtextoemaltorelevo1 = Acao("Inserirtextoemaltorelevo1");
 
     dialogoAbrirGrafico = [this](const std::string& dir, std::string& nome) {
-        QFileDialog d(this, QString(), ParaQString(dir),
-                      ParaQString("Grafico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp));
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        d.setDefaultSuffix("grb");
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaAbrir(this, dir, "Grafico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp,
+                                       "grb", nome);
     };
     executaModalGrafico = [](QDialog& janela) { return janela.exec(); };
 }

@@ -2,7 +2,6 @@
 #include "output/gui/TformAltoRelevo.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +19,8 @@
 #include "output/dmdevice.h"
 #include "output/gui/TformResolucao.h"
 #include "platform/arquivos.h"
+#include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -140,35 +141,23 @@ TformAltoRelevo::TformAltoRelevo(QWidget* pai) : QDialog(pai) {
     layout->addWidget(sbarAltoRelevo);
 
     dialogoFonte = [this](std::string& nome) {
-        QFileDialog d(this, QString(), Q(DirDados()), Q("Modelos de Fonte (*.MDL *.mdl)"));
-        d.setAcceptMode(QFileDialog::AcceptOpen);
-        d.setFileMode(QFileDialog::ExistingFile);
-        d.setDefaultSuffix("MDL");
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaAbrir(this, DirDados(), "Modelos de Fonte (*.MDL *.mdl)", "MDL", nome);
     };
     dialogoSalvar = [this](std::string& nome) {
-        QFileDialog d(this, QString(), Q(DirDocumento),
-                      Q("Gráfico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp));
-        d.setAcceptMode(QFileDialog::AcceptSave);
-        d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix("grb");
-        d.setOption(QFileDialog::DontConfirmOverwrite); // the window asks itself
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return false;
-        nome = CaminhoDoSistema(d.selectedFiles().first().toStdString());
-        return true;
+        return EscolheArquivoParaSalvar(this, DirDocumento,
+                                        "Gráfico Tátil (*.GRB *.grb);;Todos os arquivos (*)"_cp, "grb",
+                                        std::string(), nome);
     };
     executaResolucao = [] { return formResolucao ? formResolucao->exec() : int(QDialog::Rejected); };
 
-    connect(btnSelecFont, &QPushButton::clicked, this, &TformAltoRelevo::btnSelecFontClick);
-    connect(btnResolucao, &QPushButton::clicked, this, &TformAltoRelevo::btnResolucaoClick);
-    connect(btnGerarGraf, &QPushButton::clicked, this, &TformAltoRelevo::btnGerarGrafClick);
-    connect(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
-    connect(memAltoRelevo, &QPlainTextEdit::textChanged, this, &TformAltoRelevo::memAltoRelevoChange);
-    connect(edtFonteMDL, &QLineEdit::textChanged, this, &TformAltoRelevo::edtFonteMDLChange);
-    connect(cbboxTipoGrafico, &QComboBox::currentIndexChanged, this,
-            [this](int i) { TipoGrafico = std::max(i, 0); });
+    ConectaProtegido(btnSelecFont, &QPushButton::clicked, this, &TformAltoRelevo::btnSelecFontClick);
+    ConectaProtegido(btnResolucao, &QPushButton::clicked, this, &TformAltoRelevo::btnResolucaoClick);
+    ConectaProtegido(btnGerarGraf, &QPushButton::clicked, this, &TformAltoRelevo::btnGerarGrafClick);
+    ConectaProtegido(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
+    ConectaProtegido(memAltoRelevo, &QPlainTextEdit::textChanged, this, &TformAltoRelevo::memAltoRelevoChange);
+    ConectaProtegido(edtFonteMDL, &QLineEdit::textChanged, this, &TformAltoRelevo::edtFonteMDLChange);
+    ConectaProtegido(cbboxTipoGrafico, &QComboBox::currentIndexChanged, this,
+                     [this](int i) { TipoGrafico = std::max(i, 0); });
 
     // FormCreate: the default font, the kinds of graphic.
     const std::string padrao = AchaArquivoDados(DirDados(), kFontePadrao);
@@ -229,10 +218,10 @@ void TformAltoRelevo::memAltoRelevoChange() {
 void TformAltoRelevo::btnSelecFontClick() {
     std::string arquivo;
     if (!dialogoFonte || !dialogoFonte(arquivo)) return;
-    if (CarregaFonteMDL(arquivo, Fonte))
+    if (const LeituraMDL r = LeArquivoMDL(arquivo, Fonte); r == LeituraMDL::Lida)
         MostraNomeFonte(arquivo);
     else
-        MensagemOK("Erro: arquivo " + arquivo + " " + "não encontrado!"_cp);
+        MensagemOK(MensagemLeituraMDL(r, arquivo));
     VoltaDir();
 }
 
@@ -271,4 +260,7 @@ void TformAltoRelevo::showEvent(QShowEvent* e) {
     // FormActivate: asked for once each time the window opens without a font.
     if (!FonteCarregada()) MensagemOK("Selecione arquivo de fontes (.MDL)");
     edtFonteMDLChange();
+    // The text is what the window is opened for; without a font, the font
+    // button.
+    (FonteCarregada() ? static_cast<QWidget*>(memAltoRelevo) : btnSelecFont)->setFocus();
 }

@@ -1,5 +1,6 @@
-// A Qt key event as the key code of platform/teclas.h, and the character a
-// key types. Header-only, so every program that links only the platform and
+// A Qt key event as the key code of platform/teclas.h, the character a key
+// types, and the auto-repeat of a held key told apart from a release and a
+// new press. Header-only, so every program that links only the platform and
 // Qt uses the same mapping.
 #pragma once
 
@@ -7,7 +8,10 @@
 #include "platform/teclas.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 inline int TeclaVirtual(const QKeyEvent& e) {
@@ -57,3 +61,73 @@ inline std::string CaracteresDigitados(const QKeyEvent& e) {
             s += static_cast<char>(c);
     return s;
 }
+
+// A held key's auto-repeat comes from X11 as a release and a press with the
+// same timestamp. Qt marks the pair as a repeat only when it finds the press
+// already queued as it reads the release, so now and then a pair comes
+// unmarked, and a window that types on a key's release (a six-key chord)
+// would type a stray cell. SolturasDeTeclas holds an unmarked release back
+// for a moment: a press of the same key with the same timestamp right after
+// it makes both a repeat; any other key, or the moment passing, lets the
+// release through first, so releases keep their order among the keys. A
+// release without a timestamp (a synthesised event) goes through at once.
+class SolturasDeTeclas {
+public:
+    // entrega(key code of platform/teclas.h): a release that goes through.
+    explicit SolturasDeTeclas(std::function<void(int)> entrega) : entrega_(std::move(entrega)) {
+        espera_.setSingleShot(true);
+        espera_.setInterval(kEsperaMs);
+        QObject::connect(&espera_, &QTimer::timeout, [this] { Conclui(); });
+    }
+    SolturasDeTeclas(const SolturasDeTeclas&) = delete;
+    SolturasDeTeclas& operator=(const SolturasDeTeclas&) = delete;
+
+    // A key went down. True when the press is an auto-repeat (marked by Qt,
+    // or the second half of an unmarked pair).
+    bool Pressionada(const QKeyEvent& e) {
+        const int tecla = TeclaVirtual(e);
+        if (pendente_ && e.timestamp() != 0 && pendente_->tecla == tecla && pendente_->quando == e.timestamp()) {
+            pendente_.reset();
+            espera_.stop();
+            return true;
+        }
+        Conclui();
+        return e.isAutoRepeat();
+    }
+    // A key went up. Releases marked as repeats are dropped.
+    void Solta(const QKeyEvent& e) {
+        Conclui();
+        if (e.isAutoRepeat())
+            return;
+        const int tecla = TeclaVirtual(e);
+        if (e.timestamp() == 0) {
+            entrega_(tecla);
+            return;
+        }
+        pendente_ = Pendente{tecla, e.timestamp()};
+        espera_.start();
+    }
+    // Lets a held release through now.
+    void Conclui() {
+        if (!pendente_)
+            return;
+        const int tecla = pendente_->tecla;
+        pendente_.reset();
+        espera_.stop();
+        entrega_(tecla);
+    }
+    bool HaPendente() const { return pendente_.has_value(); }
+
+    // Long enough for the press that X11 sends with the release, short
+    // enough not to be seen.
+    static constexpr int kEsperaMs = 30;
+
+private:
+    struct Pendente {
+        int tecla;
+        quint64 quando;
+    };
+    std::function<void(int)> entrega_;
+    std::optional<Pendente> pendente_;
+    QTimer espera_;
+};

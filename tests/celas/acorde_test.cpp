@@ -61,12 +61,16 @@ TEST(AcordeSeisTeclas, Sequencias) {
         {"+F -F +D -D", {1, 2}},
         // The released key need not be one of the chord.
         {"+F +D -K -L", {3}},
-        // A second key for a dot already held cancels the chord; each later
-        // release then types the blank cell.
-        {"+J +n4 -J -n4", {0, 0}},
+        // A second key for a dot already held cancels the chord, and the
+        // releases of a cancelled chord type nothing (no stray blank cells).
+        {"+J +n4 -J -n4", {}},
         // Another key cancels too (Space, a letter that is no dot).
-        {"+F +_ -_ -F", {0}},
-        {"+F +A -A -F", {0}},
+        {"+F +_ -_ -F", {}},
+        {"+F +D +A -A -F -D", {}},
+        // A chord begun while keys of a cancelled one are still down.
+        {"+F +A -A +J -F -J +K -K", {8, 16}},
+        // A release with nothing pressed (the key went down elsewhere).
+        {"-F", {}},
         // Auto-repeat: holding F adds nothing and cancels nothing; the
         // repeated releases are ignored; the real release types "a".
         {"+F *F ~F *F ~F *F -F", {1}},

@@ -84,6 +84,19 @@ TEST(FonteMDL, ArquivoAusenteMantemGlifos) {
     EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("outra.MDL"), f));
     EXPECT_EQ(f.GlifosMDL['A'], "A=1");
     EXPECT_EQ(f.AlturaGlifo, 2);
+    EXPECT_EQ(MensagemLeituraMDL(LeituraMDL::NaoEncontrada, "/d/outra.MDL"),
+              "Erro: arquivo /d/outra.MDL não encontrado!"_cp);
+
+    // A huge file chosen by mistake is refused unread, with its own
+    // message; a folder is no font either.
+    const std::string grande =
+        pasta.grava("grande.MDL", "B=2\r\n" + std::string(MaxBytesMDL, '1'));
+    EXPECT_EQ(LeArquivoMDL(grande, f), LeituraMDL::GrandeDemais);
+    EXPECT_EQ(MensagemLeituraMDL(LeituraMDL::GrandeDemais, grande),
+              "Erro: arquivo "_cp + grande + " grande demais para uma fonte de pontos (no máximo 1 MB)!"_cp);
+    EXPECT_EQ(LeArquivoMDL(pasta.dir(), f), LeituraMDL::NaoEncontrada);
+    EXPECT_EQ(f.GlifosMDL['A'], "A=1");
+    EXPECT_EQ(f.GlifosMDL['B'], FonteMDL::GlifoVazio);
 }
 
 // The relief text of a short word, to the .GRB byte for byte: glyph dots

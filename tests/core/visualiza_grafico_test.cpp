@@ -245,6 +245,15 @@ TEST_F(PreviewGraf, GraficoForaDosLimites) {
     const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
     EXPECT_FALSE(p.pontos.empty());
     for (const BlocoPonto& b : p.pontos) EXPECT_LT(b.x, p.LarguraPaginaGraf + 16);
+
+    // Absurd cells and lines in the settings: the page is still a picture a
+    // screen holds, not one of gigabytes.
+    entrada.Geometria = GeometriaDoModelo("Index Basic", true);
+    entrada.MaxCarac = 100000;
+    entrada.MaxLin = 100000;
+    const PaginaPreviewGraf enorme = DesenhaPaginaGraf(entrada);
+    EXPECT_EQ(enorme.LarguraPaginaGraf, MaxLadoPaginaGraf);
+    EXPECT_EQ(enorme.AlturaPaginaGraf, MaxLadoPaginaGraf);
 }
 
 // ---- The graphic file viewer -----------------------------------------------

@@ -1,6 +1,7 @@
 // Screenshots of the tactile-graphic windows (run by tools/capturas.sh, not
 // by ctest): the graphic page preview of a page with an embedded graphic,
-// the graphic file viewer, and the relief-text window with a word typed.
+// the graphic file viewer, the relief-text window with a word typed and
+// without its dot font, and the resolution dialog.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include "editor/gui/dmmain.h"
 #include "output/gui/TformAltoRelevo.h"
 #include "output/gui/TformExibeGraf.h"
+#include "output/gui/TformResolucao.h"
 #include "output/gui/TformVisualGraf.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
@@ -114,6 +116,19 @@ TEST_F(CapturasGraficos, DISABLED_PreviewVisualizadorEAltoRelevo) {
     relevo.memAltoRelevo->setPlainText(ParaQString("Olá, Brasil!"_cp));
     EXPECT_TRUE(GravaCaptura(&relevo, "dotmara_alto_relevo.png"));
     relevo.hide();
+
+    TformResolucao resolucao;
+    resolucao.show();
+    EXPECT_TRUE(GravaCaptura(&resolucao, "dotmara_resolucao.png"));
+    resolucao.hide();
+
+    // Without its dot font: the controls off and the red warning.
+    VariavelAmbiente semDados("DOTMARA_DATA_DIR", pasta.caminho("vazia"));
+    TformAltoRelevo semFonte;
+    ASSERT_FALSE(semFonte.FonteCarregada());
+    semFonte.show();
+    EXPECT_TRUE(GravaCaptura(&semFonte, "dotmara_alto_relevo_sem_fonte.png"));
+    semFonte.hide();
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The main window's command surface: the menu tree and the toolbar rows as
 // built, checked against the list of entries the users know (path, caption,
 // shortcut, name, handler); the enabling of entries by their handlers; the
-// dispatch with its focus rules; and every entry and control run once
-// through the dialog and platform fakes, without a dialog left open.
+// dispatch with its focus rules; the screen font, the profiles and the
+// update entries. (Every command run once: programa_test.cpp.)
 #include "core/dmvars.h"
+#include "editor/gui/dmcnfdir.h"
+#include "editor/gui/dmcnfprg.h"
 #include "editor/gui/dmmain.h"
+#include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
@@ -19,9 +22,9 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -256,6 +259,8 @@ protected:
         ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
         RestauraPadroes();
         ArqRascunho = pasta.caminho("rascunho.txt");
+        ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
+        ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
         MudaDiretorioAtual(pasta.dir());
         DirDocumento = pasta.dir();
         janela = std::make_unique<TformPrincipal>();
@@ -273,6 +278,7 @@ protected:
         janela->dialogoFonte = [](QFont&) { return false; };
         janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
         janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
+        janela->dialogoImpressoraTexto = [](QPrinter&) { return false; };
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
@@ -541,6 +547,7 @@ TEST_F(Comandos, PerfisPeloMenu) {
 
     // A file that is no profile: the settings stay.
     const std::string antes = LeArquivoTeste(pasta.caminho("DOTMARA.INI"));
+    dlg.fake.Limpa();
     escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
     carregar->trigger();
     EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
@@ -548,52 +555,39 @@ TEST_F(Comandos, PerfisPeloMenu) {
     EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
 }
 
-// Every entry and every toolbar control runs once: no crash, no dialog left
-// waiting (a watchdog closes any modal window and names it).
-TEST_F(Comandos, CadaComandoUmaVez) {
-    ImprMarca = "Puma 7";
-    janela->imChamarPuma2->setEnabled(true);
-    Mostra();
-    std::vector<std::string> abertos;
-    QTimer vigia;
-    QObject::connect(&vigia, &QTimer::timeout, [&] {
-        if (QWidget* m = QApplication::activeModalWidget()) {
-            abertos.push_back(DeQString(m->objectName()) + " " + m->metaObject()->className());
-            m->close();
-        }
-    });
-    vigia.start(50);
+// A loaded profile is what every settings window shows and uses at once:
+// the embosser window's model (and so the Puma 7 entry), the folders
+// window's draft file, the program settings.
+TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
+    auto config = std::make_unique<TformConfig>();
+    formConfig = config.get();
+    auto prn = std::make_unique<TformConfigPrn>();
+    formConfigPrn = prn.get();
+    janela->LigaConfigPrn(prn.get());
+    auto dir = std::make_unique<TformConfigDir>();
+    formConfigDir = dir.get();
+    ASSERT_NE(prn->Modelo(), "Puma 7");
+    EXPECT_FALSE(janela->imChamarPuma2->isEnabled());
 
-    std::vector<std::string> rodados;
-    for (QAction* a : janela->menuBar()->findChildren<QAction*>()) {
-        const std::string m = Manipulador(a);
-        if (m.empty() || m == "imSairClick" || !a->isEnabled()) continue;
-        SCOPED_TRACE(m);
-        a->trigger();
-        QApplication::processEvents();
-        rodados.push_back(m);
-    }
-    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
-        auto* b = qobject_cast<QAbstractButton*>(w);
-        const std::string m = Manipulador(w);
-        if (!b || m == "imSairClick" || !b->isEnabled()) continue;
-        SCOPED_TRACE(DeQString(w->objectName()));
-        b->click();
-        QApplication::processEvents();
-        rodados.push_back(m);
-        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
-    }
-    // Leaving last, on a modified document, answered Cancel: the window stays.
-    janela->richEdPrincipal->document()->setModified(true);
-    dlg.fake.Limpa();
-    dlg.fake.respostas.push_back(mrCancel);
-    janela->imSair->trigger();
-    EXPECT_TRUE(janela->isVisible());
-    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Quer mesmo abandonar sem gravar ?"});
-    vigia.stop();
+    const std::string rascunho = pasta.caminho("meu_rascunho.txt");
+    const std::string perfil =
+        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\narqTrab=" + rascunho +
+                                 "\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n[DICIONARIO]\r\nARQDIC=outro.dic\r\n");
+    janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
+        nome = perfil;
+        return true;
+    };
+    janela->Acao("imCarregaConfig")->trigger();
+    EXPECT_EQ(MaxCarac, 38);
+    EXPECT_EQ(prn->Modelo(), "Puma 7");
+    EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
+    EXPECT_EQ(ArqRascunho, rascunho);
+    EXPECT_EQ(DeQString(dir->edtArqTrab->text()), rascunho);
+    EXPECT_EQ(ArqDicionario, "outro.dic");
 
-    EXPECT_TRUE(abertos.empty()) << abertos.front();
-    EXPECT_GE(rodados.size(), 30u);
+    formConfigDir = nullptr;
+    formConfigPrn = nullptr;
+    formConfig = nullptr;
 }
 
 } // namespace

@@ -182,6 +182,11 @@ TEST_F(AltoRelevo, FontePadraoCarregadaEGerarGrafico) {
     EXPECT_EQ(DeQString(r.cbboxTipoGrafico->itemText(0)), "Página gráfica"_cp);
     EXPECT_EQ(DeQString(r.cbboxTipoGrafico->itemText(2)), "Intercalado");
 
+    // Opened to type the text at once.
+    r.show();
+    EXPECT_EQ(r.focusWidget(), r.memAltoRelevo);
+    r.hide();
+
     // Empty: nothing to save.
     r.btnGerarGrafClick();
     EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"O gráfico está vazio!"_cp}));
@@ -217,6 +222,7 @@ TEST_F(AltoRelevo, SemFonteControlesDesligadosEAviso) {
     EXPECT_TRUE(r->btnSelecFont->isEnabled());
     r->show();
     EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"Selecione arquivo de fontes (.MDL)"}));
+    EXPECT_EQ(r->focusWidget(), r->btnSelecFont);
     r->hide();
     dlg->fake.Limpa();
 

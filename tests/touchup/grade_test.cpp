@@ -133,17 +133,23 @@ TEST(GradeDoDesenhador, ForaDaGrade) {
     EXPECT_TRUE(g.Marcado(85, 126));
 }
 
-TEST(GradeDoDesenhador, CaractereQueNaoECelaViraBranco) {
+TEST(GradeDoDesenhador, CaractereQueNaoECelaFicaAteSerDesenhado) {
+    // "1" and "A" (typed in ink) and "`" (the old code's dot 6) are no cells
+    // of the unified code: they show no dots, and a click elsewhere leaves
+    // them as they were.
     EstadoKelto e;
-    e.Pagina[0] = "1a";            // "1" is no cell of the unified code
-    e.Pagina[40] = "1";            // outside the drawer's 32 lines
+    e.Pagina[0] = "1a`A";
+    e.Pagina[31] = std::string(42, ' ') + "1";
     GradeDesenho g(false);
     g.PaginaParaGrade(e);
     EXPECT_FALSE(g.Marcado(0, 0));
     EXPECT_FALSE(g.Marcado(0, 1));
     Clica(g, e, Botao::Esquerdo, 4 * 20, 0);
-    EXPECT_EQ(e.Pagina[0].substr(0, 2), " a");
-    EXPECT_EQ(e.Pagina[40], "1");
+    EXPECT_EQ(e.Pagina[0], std::string("1a`A") + std::string(6, ' ') + "a");
+    EXPECT_EQ(e.Pagina[31], std::string(42, ' ') + "1");
+    // A dot drawn on one of them makes it that cell.
+    Clica(g, e, Botao::Esquerdo, 4 * 7 + 1, 5); // dot 5 of cell 4
+    EXPECT_EQ(e.Pagina[0].substr(0, 4), "1a`~");
 }
 
 } // namespace

@@ -9,18 +9,6 @@ namespace {
 
 std::string Brancos(std::size_t n) { return std::string(n, ' '); }
 
-TEST(PaginaDoKelto, PaginaEmBranco) {
-    EstadoKelto e;
-    for (const std::string& l : e.Pagina)
-        EXPECT_EQ(l, Brancos(56));
-    EXPECT_EQ(e.Coluna, 1);
-    EXPECT_EQ(e.Linha, 1);
-    EXPECT_EQ(e.Topo, 0);
-    EXPECT_TRUE(e.ModoSeisTeclas);
-    for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(e.BrailleDaJanela(k), Brancos(56));
-}
-
 TEST(PaginaDoKelto, CursorEJanela) {
     struct Caso {
         const char* nome;

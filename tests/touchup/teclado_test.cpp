@@ -26,9 +26,8 @@ TEST(AcordesDoKelto, CelasNosDoisCodigos) {
         {"as seis", "+F +D +S +J +K +L -L -K -J -S -D -F", "\xe9", "\xe9"},
         {"F com o 4 do teclado numerico", "+F +n4 -F -n4", "c", "c"},
         {"coluna direita do teclado numerico", "+n8 +n9 -n8 -n9", "\\", "$"},
-        // A second key for dot 4 cancels the chord: each release then types
-        // the blank cell.
-        {"4 do teclado com J abaixado", "+J +n4 -J -n4", "  ", "  "},
+        // A second key for dot 4 cancels the chord, which types nothing.
+        {"4 do teclado com J abaixado", "+J +n4 -J -n4 +K -K", "~", "~"},
         // Holding a key until it repeats types nothing more.
         {"tecla mantida ate repetir", "+F *F ~F *F ~F *F -F", "a", "a"},
         {"dois acordes seguidos", "+F +D -F -D +K -K", "b~", "b~"},
@@ -48,19 +47,19 @@ TEST(AcordesDoKelto, CelasNosDoisCodigos) {
 
 TEST(AcordesDoKelto, OutraTeclaCancelaOAcorde) {
     // Space types its blank at once and cancels the chord; the release of F
-    // then types the blank cell.
+    // types nothing more.
     EstadoKelto e;
     e.Pagina[0] = "xyz";
     Digita(e, "+F Esp -F");
-    EXPECT_EQ(e.Pagina[0], "  xyz");
-    EXPECT_EQ(e.Coluna, 3);
-    // A movement key cancels too: one column right, then a blank cell for
-    // each release.
+    EXPECT_EQ(e.Pagina[0], " xyz");
+    EXPECT_EQ(e.Coluna, 2);
+    // A movement key cancels too: one column right, and the releases leave
+    // the line as it was.
     e = EstadoKelto();
     e.Pagina[0] = "xyz";
     Digita(e, "+F +D Dir -F -D");
-    EXPECT_EQ(e.Pagina[0], "x  yz");
-    EXPECT_EQ(e.Coluna, 4);
+    EXPECT_EQ(e.Pagina[0], "xyz");
+    EXPECT_EQ(e.Coluna, 2);
 }
 
 TEST(TintaDoKelto, CaracteresEModos) {

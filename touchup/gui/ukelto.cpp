@@ -11,6 +11,9 @@
 #include "touchup/ukelto_config.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -70,7 +73,11 @@ void TLinhaFixa::paintEvent(QPaintEvent*) {
 
 // ---- TForm1 ----------------------------------------------------------------
 
-TForm1::TForm1(EstadoKelto& e) : QWidget(nullptr), estado(e) {
+TForm1::TForm1(EstadoKelto& e)
+    : QWidget(nullptr), estado(e), Solturas([this](int tecla) {
+          estado.TeclaSolta(tecla);
+          MostraLinhas();
+      }) {
     setObjectName("Form1");
     setWindowTitle(ParaQString("Digitação e ajustes em Braille"_cp));
     setFixedSize(kLarguraJanela, kAlturaJanela);
@@ -141,7 +148,14 @@ void TForm1::FormCreate() {
     estado.Topo = 0;
     estado.ModoSeisTeclas = true;
     estado.Pagina.fill(EstadoKelto::LinhaEmBranco());
+    ModoMudou();
     MostraLinhas();
+}
+
+void TForm1::ModoMudou() {
+    setAttribute(Qt::WA_InputMethodEnabled, !estado.ModoSeisTeclas);
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
 
 void TForm1::PosicionaCursor(int coluna, int linha) {
@@ -182,15 +196,29 @@ void TForm1::Executa(AcaoKelto acao) {
 void TForm1::keyPressEvent(QKeyEvent* e) {
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    Executa(estado.TeclaPressionada(TeclaVirtual(*e), shift, ctrl, e->isAutoRepeat()));
+    const bool repetida = Solturas.Pressionada(*e);
+    Executa(estado.TeclaPressionada(TeclaVirtual(*e), shift, ctrl, repetida));
     for (unsigned char c : CaracteresDigitados(*e))
         Executa(estado.CaractereDigitado(c));
     MostraLinhas();
 }
 
-void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    estado.TeclaSolta(TeclaVirtual(*e), e->isAutoRepeat());
+void TForm1::keyReleaseEvent(QKeyEvent* e) { Solturas.Solta(*e); }
+
+void TForm1::inputMethodEvent(QInputMethodEvent* e) {
+    for (unsigned char c : DeQString(e->commitString()))
+        if (c >= 32)
+            Executa(estado.CaractereDigitado(c));
     MostraLinhas();
+    e->accept();
+}
+
+QVariant TForm1::inputMethodQuery(Qt::InputMethodQuery consulta) const {
+    switch (consulta) {
+    case Qt::ImEnabled: return !estado.ModoSeisTeclas;
+    case Qt::ImCursorRectangle: return QRect(CursorPainel->mapTo(this, QPoint(0, 0)), CursorPainel->size());
+    default: return QWidget::inputMethodQuery(consulta);
+    }
 }
 
 void TForm1::showEvent(QShowEvent* e) {

@@ -6,6 +6,7 @@
 // them.
 #pragma once
 
+#include "platform/qt/teclasqt.h"
 #include "touchup/ukelto_pagina.h"
 
 #include <QColor>
@@ -50,6 +51,10 @@ public:
 
     void MostraLinhas();
     void PosicionaCursor(int coluna, int linha);
+    // The typing mode changed: ink typing takes composed characters (a dead
+    // key and a letter) from the input method; six-key typing takes the
+    // keys themselves.
+    void ModoMudou();
 
     EstadoKelto& estado;
     QWidget* Panel1;
@@ -61,6 +66,8 @@ public:
     QWidget* CursorPainel; // the caret, in Panel1
     int LarguraCela = 0;
     int AlturaLinha = 0;
+    // Key releases, told apart from a held key's auto-repeat.
+    SolturasDeTeclas Solturas;
 
 signals:
     // The window was closed: the program ends.
@@ -69,6 +76,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
