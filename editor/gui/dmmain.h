@@ -119,6 +119,9 @@ public:
     std::vector<std::string> ComandosSemLigacao() const;
     // Runs a handler as a menu entry does.
     void ExecutaComando(std::string_view manipulador, QObject* origem = nullptr);
+    // Whether the key is the shortcut of an enabled menu entry (which then
+    // takes it before the control with the focus).
+    bool EhAtalhoDoMenu(const QKeyEvent& tecla) const;
     // The built entries and controls, by object name.
     QAction* Acao(std::string_view nome) const;
     QMenu* Submenu(std::string_view nome) const;
@@ -135,8 +138,8 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
-    // After a profile is loaded: every settings window reads its settings
-    // again.
+    // After a profile is loaded: the program and embosser settings read
+    // again through their windows.
     void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
@@ -288,6 +291,9 @@ public:
     // A key pressed in the editor: Esc (to the toolbar), F3 (find next), F6
     // (the annotation list); true when it was taken.
     bool richEdPrincipalKeyDown(QKeyEvent* e);
+    // A key pressed in the editor, also one that runs a menu entry: an undo
+    // key is noted for its release.
+    void NotaTeclaDoEditor(const QKeyEvent& e);
     // After a key is released in the editor (and after the commands that
     // insert a line, with no key): the automatic break at the wrap column,
     // then the strip and the status panels.
@@ -384,7 +390,7 @@ private:
     void CriaMenusConfigurar();
     void MontaComandos();
     void LigaComandosProprios();
-    void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
+    void Dispara(const std::string& manipulador, QObject* origem, bool devolveFoco);
     // Handler name -> its command (empty until connected).
     std::map<std::string, std::function<void()>, std::less<>> comandos_;
     void CriaToolBar();

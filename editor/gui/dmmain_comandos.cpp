@@ -7,9 +7,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
-#include "editor/dmcnfdir_caminhos.h"
 #include "editor/dmperfil.h"
-#include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
 #include "output/dmcnfprt_modelos.h"
 #include "output/dmdevice_geometria.h"
@@ -87,7 +85,7 @@ const ItemMenu kMenu[] = {
     {EDITAR, T::Comando, "Selecionar &Tudo", "imSelecTudo", "imSelecTudoClick", "Ctrl+A"},
     {EDITAR, T::Comando, "&Dividir linhas grandes", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
     {EDITAR, T::Separador, "-", "", ""},
-    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
+    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmMetaBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
     {EDITAR, T::Separador, "-", "", ""},
     {EDITAR, T::Comando, "Não &Ajustar este trecho"_cp, "imNaoFormatar", "imNaoFormatarClick", "Ctrl+N"},
     {EDITAR, T::Comando, "Recuo de &2", "imRecuoDe2", "imRecuoDe2Click", "Ctrl+E"},
@@ -218,8 +216,10 @@ const ControleToolBar kToolBar[] = {
     {2, C::Botao, "Perkins", "bbtnDigPerkins", "bbtnDigPerkinsClick"},
     {2, C::Botao, "Símbolos"_cp, "bbtnSimbolo", "bbtnSimboloClick"},
     {2, C::Botao, "Informática"_cp, "bbtnDelimitInform", "bbtnDelimitInformClick"},
-    {2, C::Botao, "Pág.Tinta"_cp, "bbtnPagTinta", "bbtnPagTintaClick"},
-    {2, C::Botao, "Anotação"_cp, "bbtnAnotacao", "bbtnAnotacaoClick"},
+    // The ink page number leaves the focus where it was; the annotation
+    // gives it to the editor only when it inserted its line.
+    {2, C::Botao, "Pág.Tinta"_cp, "bbtnPagTinta", "bbtnPagTintaClick", {}, {}, false},
+    {2, C::Botao, "Anotação"_cp, "bbtnAnotacao", "bbtnAnotacaoClick", {}, {}, false},
     {2, C::Botao, "Peça Orient."_cp, "bbtnPecaOrient", "bbtnPecaOrientClick"},
     {2, C::Botao, "Verificar Ortografia", "bbtn", "bbtnClick"},
     {2, C::Espaco, "", "", ""},
@@ -412,6 +412,7 @@ void TformPrincipal::MontaComandos() {
         QHBoxLayout* linha = c.linha == 1 ? linhaToolBar1 : linhaToolBar2;
         QWidget* w = nullptr;
         const std::string manipulador(c.manipulador);
+        const bool foco = c.devolveFoco;
         const QString dica = Q(c.dica.empty() ? c.legenda : c.dica);
         switch (c.tipo) {
         case TipoControle::Espaco:
@@ -428,13 +429,13 @@ void TformPrincipal::MontaComandos() {
                 b->setIconSize(QSize(20, 20));
                 b->setToolButtonStyle(Qt::ToolButtonIconOnly);
             }
-            connect(b, &QToolButton::clicked, this, [this, b, manipulador] { Dispara(manipulador, b, true); });
+            connect(b, &QToolButton::clicked, this, [this, b, manipulador, foco] { Dispara(manipulador, b, foco); });
             w = b;
             break;
         }
         case TipoControle::Caixa: {
             auto* b = new QCheckBox(Q(c.legenda), panToolBar);
-            connect(b, &QCheckBox::clicked, this, [this, b, manipulador] { Dispara(manipulador, b, true); });
+            connect(b, &QCheckBox::clicked, this, [this, b, manipulador, foco] { Dispara(manipulador, b, foco); });
             w = b;
             break;
         }
@@ -530,11 +531,19 @@ std::vector<std::string> TformPrincipal::ComandosSemLigacao() const {
     return r;
 }
 
+bool TformPrincipal::EhAtalhoDoMenu(const QKeyEvent& tecla) const {
+    if (tecla.key() == 0 || tecla.key() == Qt::Key_unknown) return false;
+    const QKeySequence k(tecla.keyCombination());
+    for (const QAction* a : findChildren<QAction*>())
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == k) return true;
+    return false;
+}
+
 void TformPrincipal::ExecutaComando(std::string_view manipulador, QObject* origem) {
     Dispara(std::string(manipulador), origem, false);
 }
 
-void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bool daToolBar) {
+void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bool devolveFoco) {
     const auto p = comandos_.find(manipulador);
     if (p == comandos_.end() || !p->second) return;
     // A copy: the command may connect handlers again.
@@ -550,7 +559,7 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
             // Typing goes on in the text after a toolbar command.
             if (foco && j->richEdPrincipal) j->richEdPrincipal->setFocus();
         }
-    } restaura{this, anterior, daToolBar};
+    } restaura{this, anterior, devolveFoco};
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
     ComandoProtegido(origem ? origem : this, fn)();
@@ -652,9 +661,11 @@ void TformPrincipal::imCarregaConfigClick() {
     VoltaDir();
 }
 
-// The settings read again by the windows that hold them, in their creation
-// order, so that each shows what is now in force (the table's readers where
-// a window is not there).
+// A loaded profile's program and embosser settings, read again by the
+// windows that hold them (the table's readers where a window is not there);
+// the output code table of the code now in force follows. The folders and
+// programs, the margin, the macro and dictionary files are read at the next
+// start, so the windows that show them keep what is in force.
 void TformPrincipal::LeConfiguracoesDasJanelas() {
     if (formConfig) formConfig->LeConfiguracao();
     else LeGrupo(GrupoConfig::Programa);
@@ -666,16 +677,7 @@ void TformPrincipal::LeConfiguracoesDasJanelas() {
         CarregaGeometria();
         HabilitaChamarPuma(ImprMarca == kModeloPuma);
     }
-    if (formConfigDir) {
-        LeDiretorios(formConfigDir->Pastas);
-        formConfigDir->MostraDiretorios();   // also the output code table
-    } else {
-        PastasConfig pastas;
-        LeDiretorios(pastas);
-        CarregaTabelaImpressora();
-    }
-    LeGrupo(GrupoConfig::Margem);
-    LeGrupo(GrupoConfig::Dicionario);
+    CarregaTabelaImpressora();
 }
 
 void TformPrincipal::imProcAtualizacaoClick() { MensagemOK("Em breve!!!"); }

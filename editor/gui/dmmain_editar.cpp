@@ -37,6 +37,13 @@ public:
         // A key's command that fails ends here, with the key taken: nothing
         // unwinds through Qt's event delivery.
         try {
+            // A menu entry's shortcut runs the entry's command, before the
+            // editor's own meaning of the key (Ctrl+Y is no redo here).
+            if (e->type() == QEvent::ShortcutOverride && janela_->EhAtalhoDoMenu(*static_cast<QKeyEvent*>(e))) {
+                janela_->NotaTeclaDoEditor(*static_cast<QKeyEvent*>(e));
+                e->ignore();
+                return true;
+            }
             if (e->type() == QEvent::KeyPress) return janela_->richEdPrincipalKeyDown(static_cast<QKeyEvent*>(e));
             if (e->type() == QEvent::KeyRelease) janela_->richEdPrincipalKeyUp(static_cast<QKeyEvent*>(e));
         } catch (...) {
@@ -170,13 +177,18 @@ void TformPrincipal::CriaMenusEditar() {
     LigaComando("Pequenaabrangncia1Click", [this] { InsereSeparador(*this, Separador::Pequena); });
     auto anota = [this] {
         std::string texto;
-        if (!PedeAnotacao(texto)) return;
+        if (!PedeAnotacao(texto)) return false;
         int l1 = 0, c1 = 0;
         LinColInicioSel(l1, c1);
         InsereAnotacao(l1, texto, false);
+        return true;
     };
-    LigaComando("b_anotClick", anota);
-    LigaComando("bbtnAnotacaoClick", anota);
+    LigaComando("b_anotClick", [anota] { anota(); });
+    // The toolbar's annotation gives the focus to the editor only when it
+    // inserted its line.
+    LigaComando("bbtnAnotacaoClick", [this, anota] {
+        if (anota()) richEdPrincipal->setFocus();
+    });
 
     // Centring.
     LigaComando("imCentragemLogicaClick", [this] { CentraLinhas(*this, true); });
@@ -210,9 +222,16 @@ bool TformPrincipal::richEdPrincipalKeyDown(QKeyEvent* e) {
     default:
         break;
     }
-    if (e->matches(QKeySequence::Undo)) soltaDesfazer_ = true;
-    else if (!TeclaModificadora(e->key())) soltaDesfazer_ = false;
+    NotaTeclaDoEditor(*e);
     return false;
+}
+
+void TformPrincipal::NotaTeclaDoEditor(const QKeyEvent& e) {
+    const QAction* desfazer = Acao("imDesfazer");
+    if (e.matches(QKeySequence::Undo) || (desfazer && desfazer->shortcut() == QKeySequence(e.keyCombination())))
+        soltaDesfazer_ = true;
+    else if (!TeclaModificadora(e.key()))
+        soltaDesfazer_ = false;
 }
 
 void TformPrincipal::richEdPrincipalKeyUp(QKeyEvent* e) {

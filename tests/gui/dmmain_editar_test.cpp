@@ -123,11 +123,12 @@ TEST_F(Edicao, CadaAtalhoChegaAoSeuComando) {
         EXPECT_TRUE(c.feito()) << Documento();
     }
 
-    // The clipboard keys and undo, in turn on one text.
+    // The clipboard keys and undo, in turn on one text: the menu's commands,
+    // through the program's clipboard.
     Texto({"um", "dois"});
     janela->DefineSelecao(0, 2);
     Tecla(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(DeQString(QApplication::clipboard()->text()), "um");
+    EXPECT_EQ(srv.fake.areaTransferencia, "um");
     Tecla(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(Documento(), LinhasEmTexto({"", "dois"}));
     janela->PosicionaCursor(1, 4);
