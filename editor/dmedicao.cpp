@@ -95,6 +95,14 @@ bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, Opcoes
     return true;
 }
 
+bool SelecaoEhOcorrencia(const DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes) {
+    if (busca.empty() || doc.TamanhoSelecao() != static_cast<int>(busca.size())) return false;
+    // The selection with the character on each side, which whole words look at.
+    const int antes = std::min(doc.InicioSelecao(), 1);
+    const std::string trecho = doc.Trecho(doc.InicioSelecao() - antes, doc.TamanhoSelecao() + antes + 1);
+    return ProcuraTexto(trecho, busca, antes, opcoes) == antes;
+}
+
 int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                    OpcoesProcura opcoes) {
     const int inicioSelecao = doc.InicioSelecao();
@@ -112,7 +120,8 @@ int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::
         // replacements leave it.
         std::string meio;
         long long primeira = -1, fim = -1;
-        long long pos = static_cast<long long>(inicioSelecao) + doc.TamanhoSelecao();
+        long long pos = static_cast<long long>(inicioSelecao) +
+                        (SelecaoEhOcorrencia(doc, busca, opcoes) ? 0 : doc.TamanhoSelecao());
         int antes = Anterior(texto, pos);
         for (;;) {
             const long long m = Procura(texto, d, b, pos, opcoes.palavraInteira, antes);
@@ -157,9 +166,8 @@ void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca) {
 
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                       OpcoesProcura opcoes) {
-    if (!BuscaSubstituir(doc, busca, opcoes)) return false;
-    SubstituiSelecaoBusca(doc, troca);
-    return true;
+    if (SelecaoEhOcorrencia(doc, busca, opcoes)) SubstituiSelecaoBusca(doc, troca);
+    return BuscaSubstituir(doc, busca, opcoes);
 }
 
 int SubstituiTudo(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,

@@ -43,7 +43,13 @@ long long ProcuraTexto(std::string_view texto, std::string_view busca, long long
 // selection as it was, when there is none.
 bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
 
-// Replace all: every occurrence after the selection, each search going on
+// Is the selection itself an occurrence of busca (as a search from its
+// start would find it)? So a match that a search has just selected, and the
+// user has seen, is the one the replace buttons replace.
+bool SelecaoEhOcorrencia(const DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
+
+// Replace all: every occurrence from the selection on (the selection itself
+// when it is an occurrence, else what follows it), each search going on
 // after the previous replacement (so a replacement that holds the find text
 // is not replaced again), in one edit; the caret then stands at the
 // selection's start. Returns the number of replacements.
@@ -60,7 +66,10 @@ bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesPro
 // SubstituiSelecao of the replace dialog: a selection becomes troca, which
 // is then selected; nothing without a selection.
 void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca);
-// The replace button: the next occurrence after the selection is replaced.
+// The replace button: a selection that is an occurrence is replaced and the
+// next occurrence is selected; otherwise the next occurrence is only
+// selected, so nothing is replaced that the user has not seen. False, with
+// "Terminou", when no further occurrence follows.
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                       OpcoesProcura opcoes);
 // The replace-all button: SubstituiTodas, then "Terminou" once.

@@ -273,12 +273,20 @@ TEST_F(Edicao, DialogosDeLocalizarESubstituir) {
     ASSERT_TRUE(sub->isVisible());
     sub->edtLocalizar->setText("casa");
     sub->edtSubstituir->setText("lar");
+    // The first press shows the occurrence, the second replaces it and shows
+    // the next.
+    sub->btnSubstituir->click();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"Casa casa", "casamento casa"}));
+    EXPECT_EQ(janela->TextoSelecionado(), "Casa");
     sub->btnSubstituir->click();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar casa", "casamento casa"}));
+    EXPECT_EQ(janela->InicioSelecao(), 4);
+    EXPECT_EQ(janela->TextoSelecionado(), "casa");
+    // Replace all from the occurrence shown.
     sub->btnSubstituirTudo->click();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar lar", "larmento lar"}));
     EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Terminou"});
-    EXPECT_EQ(janela->InicioSelecao(), 0);
+    EXPECT_EQ(janela->InicioSelecao(), 4);
     janela->Desfaz();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar casa", "casamento casa"}));
 }
