@@ -8,6 +8,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <cstdlib>
 #include <memory>
@@ -123,6 +127,23 @@ void BM_KeyReleaseThatBreaksTheLastLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyReleaseThatBreaksTheLastLine)->Unit(benchmark::kMicrosecond);
+
+// For comparison, what the editor control itself spends when its widest
+// line gets shorter, as a break makes it (and as Backspace on that line
+// does): one character removed from the end of the last line.
+void BM_EditorShortensItsWidestLine(benchmark::State& state) {
+    TformPrincipal& j = ComTexto(Repete("123456789\r\n", 29990) + std::string(60, 'a') + " bbbbbbbbbbbbbbb\r\n");
+    QTextDocument* d = j.richEdPrincipal->document();
+    for (auto _ : state) {
+        QTextCursor c(d->lastBlock().previous());
+        c.movePosition(QTextCursor::EndOfBlock);
+        c.deletePreviousChar();
+        state.PauseTiming();
+        d->undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditorShortensItsWidestLine)->Unit(benchmark::kMicrosecond);
 
 void BM_SplitTheLongLinesOfAWholeText(benchmark::State& state) {
     // 2,000 paragraphs of 148 characters, each a line.
