@@ -94,6 +94,7 @@ public:
     void CalcLinCol(int posicao, int& linha, int& coluna) const override;
     int InicioLinha(int linha) const override;
     int TamanhoTexto() const override;
+    long long TamanhoNoLimite() const override;
     int InicioSelecao() const override;
     int TamanhoSelecao() const override;
     // Focuses the editor, then places the caret.

@@ -346,6 +346,55 @@ TEST_F(Busca, ReplaceAllOverALongText) {
     EXPECT_EQ(doc.Texto(), t);
 }
 
+// A replacement that would make the text larger than the editor opens is
+// refused whole with a message, however large it would grow (the walk
+// stops at once, it builds no text of gigabytes); one that fits, and one
+// that does not grow the text, go on.
+TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
+    // 290,000 characters as the limit counts them, 2,000 "a" among them.
+    std::string t;
+    for (int i = 0; i < 2000; ++i) t += std::string(98, 'x') + "a\r\n";
+    for (int i = 0; i < 900; ++i) t += std::string(99, 'x') + "\r\n";
+    doc.DefineTexto(t);
+    ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
+    const std::string limite = "O texto passaria do limite do editor (300000 caracteres): nada foi alterado."_cp;
+    struct Caso {
+        const char* nome;
+        std::string busca, troca;
+        int quantas;   // -1: refused
+    };
+    const Caso casos[] = {
+        {"GrowsTooMuch", "a", "abcdefghijk", -1},
+        {"AHugeReplacement", "x", std::string(32767, 'y'), -1},
+        {"FitsExactly", "a", "abcdef", 2000},
+        {"Shrinks", "xx", "x", 142100},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.Limpa();
+        doc.DefineSelecao(0, 0);
+        EXPECT_EQ(SubstituiTudo(doc, c.busca, c.troca, {}), c.quantas);
+        if (c.quantas < 0) {
+            EXPECT_EQ(Textos(), std::vector<std::string>{limite});
+            EXPECT_TRUE(doc.Texto() == t);
+        } else {
+            EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+            EXPECT_LE(doc.TamanhoNoLimite(), 300000);
+            doc.Desfaz();
+        }
+    }
+    EXPECT_EQ(doc.PassosDesfazer(), 0);
+    // The replace button on a selected occurrence: refused the same way.
+    doc.DefineTexto(t);
+    caixas.fake.Limpa();
+    doc.DefineSelecao(98, 1);
+    EXPECT_FALSE(SubstituiProxima(doc, "a", std::string(10002, 'b'), {}));
+    EXPECT_EQ(Textos(), std::vector<std::string>{limite});
+    EXPECT_TRUE(doc.Texto() == t);
+    EXPECT_TRUE(SubstituiProxima(doc, "a", std::string(10001, 'b'), {}));
+    EXPECT_EQ(doc.TamanhoNoLimite(), 300000);
+}
+
 // ---- Letter case ---------------------------------------------------------------------
 
 TEST(Caixa, OneToOneInWindows1252) {

@@ -142,6 +142,38 @@ TEST(Macros, TheSelectedLinesWhole) {
     EXPECT_EQ(vazio.PassosDesfazer(), 0);
 }
 
+// Macros that would make the text larger than the editor opens change
+// nothing, with the editor's message, however long their texts; the line
+// is not even built whole.
+TEST(Macros, BeyondTheEditorsLimitNothingChanges) {
+    DialogosFalsosEscopo caixas;
+    Linhas linhas(2900, std::string(99, 'x'));
+    linhas[0] = std::string(99, '`');
+    DocumentoEmMemoria doc(linhas);
+    ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
+    const std::string antes = doc.Texto();
+    struct Caso {
+        std::string arquivo;
+        bool aplica;
+    };
+    const Caso casos[] = {
+        {"` " + std::string(103, 'm') + "\r\n", false},       // 99 x 102 more
+        {"` " + std::string(5000000, 'm') + "\r\n", false},   // 5 MB each
+        {"` " + std::string(102, 'm') + "\r\n", true},        // 99 x 101: fits
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.arquivo.size());
+        TabelaMacros t;
+        ASSERT_TRUE(LeMacros(c.arquivo, t).ok);
+        caixas.fake.Limpa();
+        doc.DefineSelecao(0, doc.TamanhoTexto());
+        AplicaMacros(doc, t);
+        EXPECT_EQ(doc.Texto() != antes, c.aplica);
+        EXPECT_EQ(caixas.fake.Textos().size(), c.aplica ? 0u : 1u);
+        if (c.aplica) doc.Desfaz();
+    }
+}
+
 class ComandoMacros : public ::testing::Test {
 protected:
     ConfiguracaoDeTeste cfg;
