@@ -69,9 +69,11 @@ protected:
     std::vector<std::string> pastasDosDialogos;
     std::vector<std::string> propostos;
     std::string pastaInicial;
+    std::string documentoInicial;
 
     void SetUp() override {
         pastaInicial = DiretorioAtual();
+        documentoInicial = DirDocumento;
         pasta = std::make_unique<PastaTemporaria>();
         dir = pasta->dir();
         ini = dir + "DOTMARA.INI";
@@ -89,6 +91,7 @@ protected:
         janela.reset();
         caixas.reset();
         MudaDiretorioAtual(pastaInicial);
+        DirDocumento = documentoInicial;   // the test's folder goes with it
         variavelIni.reset();
         pasta.reset();
     }
