@@ -109,7 +109,7 @@ TEST_F(Utilitarios, EveryToolIsConnectedToItsEntries) {
                           "Quadrinhos1Click", "bbtnPecaOrientClick", "Folhearrevises1Click",
                           "imCopiarEmBrailleClick", "imImprimirTextoClick"})
         EXPECT_TRUE(janela->ComandoLigado(m)) << m;
-    EXPECT_EQ(janela->Acao("imCopiarEmBraille")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    EXPECT_EQ(janela->Acao("imCopiarEmMetaBraille")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
 
     // The modal launchers run their windows.
     formDigitaBraille = new TformDigitaBraille();
@@ -361,7 +361,7 @@ TEST_F(Utilitarios, MetaBrailleCopyLeavesTheStripAsItWas) {
     janela->AtualizaLinhasBraille();
     const std::string faixa = janela->LabLinhas[1]->Legenda();
     ASSERT_FALSE(faixa.empty());
-    janela->Acao("imCopiarEmBraille")->trigger();
+    janela->Acao("imCopiarEmMetaBraille")->trigger();
     std::string esperado = TraduzTexto("Casa 10");
     for (char& c : esperado)
         if (c >= '0' && c <= '9') c = static_cast<char>(c + 48);
