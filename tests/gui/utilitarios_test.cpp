@@ -252,8 +252,8 @@ TEST_F(Utilitarios, TheTableWindowBuildsOrStaysOpen) {
     t.grupoSeparadores->button(LinhasVerticais)->setChecked(true);
     t.btnGerarTabela->click();
     EXPECT_FALSE(t.isVisible());
-    EXPECT_EQ(Linhas(), (L{"", " ::::::!::::", " abcde l xyz", " ab    l c  ", " ::::::h::::", "", "abcde", "xyz",
-                           "ab", "c"}));
+    EXPECT_EQ(Linhas(), (L{"", "<F->", "::::::!::::", "abcde l xyz", "ab    l c  ", "::::::h::::", "<F+>", "",
+                           "abcde", "xyz", "ab", "c"}));
 }
 
 TEST_F(Utilitarios, FramesFromTheWindowAndTheToolbar) {
