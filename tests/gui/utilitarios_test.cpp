@@ -191,6 +191,13 @@ TEST_F(Utilitarios, TheCharacterTableTypesTheCellChosen) {
     EXPECT_EQ(DeQString(tabela.gridCaracteres->item(2, 1)->text()), "A");   // 32 + 32 + 1
     Texto({"ab"});
     janela->PosicionaCursor(0, 1);
+    // Opened and focused, it types nothing yet.
+    janela->show();
+    tabela.show();
+    tabela.activateWindow();
+    tabela.gridCaracteres->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Linhas(), (L{"ab"}));
     tabela.gridCaracteres->setCurrentCell(12, 7);   // 32 + 192 + 7: ç
     tabela.gridCaracteres->setCurrentCell(2, 1);
     EXPECT_EQ(Linhas(), (L{"a\xE7" "Ab"}));
