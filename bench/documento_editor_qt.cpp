@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <cstdlib>
 #include <memory>
@@ -53,6 +55,21 @@ void BM_CaretServicesNearTheEnd(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CaretServicesNearTheEnd)->Unit(benchmark::kMicrosecond);
+
+// A whole caret move near the end, as an arrow key makes it: the editor's
+// signal, the strip's label of the new line and the status panels.
+void BM_CaretMoveNearTheEnd(benchmark::State& state) {
+    TformPrincipal& j = Janela();
+    QPlainTextEdit* ed = j.richEdPrincipal;
+    const int fim = ed->document()->characterCount() - 1;
+    int k = 0;
+    for (auto _ : state) {
+        QTextCursor c = ed->textCursor();
+        c.setPosition(fim - 1 - 11 * (k++ % 50));
+        ed->setTextCursor(c);
+    }
+}
+BENCHMARK(BM_CaretMoveNearTheEnd)->Unit(benchmark::kMicrosecond);
 
 // A command that writes 100 lines in the middle of the document as one
 // undoable step (undone again, outside the timing).

@@ -4,6 +4,7 @@
 #include "core/dmvars_ini.h"
 
 #include "platform/arquivos.h"
+#include "platform/texto.h"
 
 #include <array>
 #include <cerrno>
@@ -91,6 +92,29 @@ std::vector<std::string> TextoEmLinhas(std::string_view texto) {
     }
     if (inicio < texto.size()) linhas.emplace_back(texto.substr(inicio));
     return linhas;
+}
+
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas) {
+    linhas.clear();
+    // No text within the limit takes more than two bytes a character (a
+    // CR LF is one).
+    std::string conteudo;
+    switch (LeArquivoAte(nome, conteudo, 2 * static_cast<std::size_t>(LimiteTextoDocumento))) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::GrandeDemais: return LeituraDocumento::GrandeDemais;
+    case LeituraArquivo::NaoLido: return LeituraDocumento::NaoLido;
+    }
+    std::vector<std::string> l = TextoEmLinhas(conteudo);
+    long long caracteres = 0;
+    for (const std::string& s : l) caracteres += static_cast<long long>(s.size()) + 1;
+    if (caracteres > LimiteTextoDocumento) return LeituraDocumento::GrandeDemais;
+    linhas = std::move(l);
+    return LeituraDocumento::Lido;
+}
+
+std::string MensagemDocumentoGrande(const std::string& nome) {
+    return "Arquivo grande demais para o editor (mais de "_cp + std::to_string(LimiteTextoDocumento) +
+           " caracteres): "_cp + nome;
 }
 
 std::string LinhasEmTexto(const std::vector<std::string>& linhas) {

@@ -33,6 +33,17 @@ std::vector<std::string> TextoEmLinhas(std::string_view texto);
 // The file text of a list of lines: every line followed by CR LF.
 std::string LinhasEmTexto(const std::vector<std::string>& linhas);
 
+// ---- Opening ---------------------------------------------------------------
+// Reads a document into the lines the editor will hold. The editor holds at
+// most LimiteTextoDocumento characters (each line end counted once): a file
+// with more, or one that never ends (as those under /proc), is GrandeDemais
+// and is read no further than twice the limit in bytes; a missing file, a
+// folder, a FIFO or a device is NaoLido. The lines are filled only when Lido.
+enum class LeituraDocumento { Lido, NaoLido, GrandeDemais };
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas);
+// What the editor says of a document too large for it.
+std::string MensagemDocumentoGrande(const std::string& nome);
+
 // ---- Names ----------------------------------------------------------------
 // The ".bak" name of a document: its extension replaced by ".bak".
 std::string NomeBackup(const std::string& nome);

@@ -85,7 +85,7 @@ bool DiretorioExiste(const std::string& caminho) {
 }
 
 bool LeArquivo(const std::string& caminho, std::string& conteudo) {
-    return LeArquivoAte(caminho, conteudo, static_cast<std::size_t>(-1)) == LeituraArquivo::Lido;
+    return LeArquivoAte(caminho, conteudo, MaxBytesArquivo) == LeituraArquivo::Lido;
 }
 
 LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, std::size_t limite) {

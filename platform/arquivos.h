@@ -12,6 +12,9 @@ std::string CaminhoDoSistema(const std::string& nativo); // UTF-8 -> cp1252
 bool ArquivoExiste(const std::string& caminho);      // a regular file
 bool DiretorioExiste(const std::string& caminho);
 // Reads a whole regular file (anything else, a FIFO or a device, is refused).
+// No file this program reads whole comes near MaxBytesArquivo: a larger one,
+// or one that never ends, is refused too, before it takes the memory.
+inline constexpr std::size_t MaxBytesArquivo = std::size_t{64} << 20;
 bool LeArquivo(const std::string& caminho, std::string& conteudo);
 // The same for a file that may hold at most limite bytes: a longer one (or
 // one that never ends, as files under /proc) is GrandeDemais and leaves

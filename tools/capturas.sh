@@ -11,7 +11,8 @@
 # pages to their real size (in braille and in ink), the editing tools (the
 # Perkins window, the character table, the symbols, the table builder, the
 # frame window, the annotation list full and empty, and a text after a table
-# and a frame were made); then times F9 and F7
+# and a frame were made), the find and replace dialogs and the macro
+# processor's window; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth), else offscreen.

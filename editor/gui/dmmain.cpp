@@ -234,12 +234,12 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);
-    connect(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
+    ConectaProtegido(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
 
-    connect(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
-            &TformPrincipal::richEdPrincipalSelectionChange);
-    connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
-            &TformPrincipal::richEdPrincipalSelectionChange);
+    ConectaProtegido(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
+                     &TformPrincipal::richEdPrincipalSelectionChange);
+    ConectaProtegido(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
+                     &TformPrincipal::richEdPrincipalSelectionChange);
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         return EscolheArquivoParaAbrir(this, dir, "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)",
@@ -405,35 +405,35 @@ bool TformPrincipal::Modificado() const { return richEdPrincipal->document()->is
 // ============================================================================
 
 namespace {
-// Lengths of the editor's lines, walked from the first, for the arithmetic of
-// core/documento.h. Reading them in order keeps the walk linear.
-struct ComprimentosEditor {
-    const QTextDocument* doc;
-    mutable QTextBlock bloco;
-    mutable int indice = 0;
-    explicit ComprimentosEditor(const QTextDocument* d) : doc(d), bloco(d->begin()) {}
-    int operator()(int i) const {
-        if (i != indice) {
-            bloco = doc->findBlockByNumber(i);
-            indice = i;
-        }
-        const int l = bloco.length() - 1;
-        bloco = bloco.next();
-        ++indice;
-        return l;
-    }
-};
+// S(k), the offset of the start of line k (0 <= k <= lines): the lengths of
+// the lines before it, each plus 2. The editor keeps every block's position,
+// which counts each line end once, so S(k) is that position plus k; past the
+// last block, the whole text plus one more per line. Read from the editor's
+// own index instead of added up line by line, so a caret move near the end
+// of a long document costs what one near its start does.
+long long InicioDaLinhaNoEditor(const QTextDocument* d, int k) {
+    if (k < d->blockCount()) return static_cast<long long>(d->findBlockByNumber(k).position()) + k;
+    return static_cast<long long>(d->characterCount()) + k;
+}
 } // namespace
 
 void TformPrincipal::CalcLinCol(int posicao, int& linha, int& coluna) const {
-    const LinCol r = CalcLinColPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), posicao);
-    linha = r.linha;
-    coluna = r.coluna;
+    // The last line k with S(k) <= posicao; S grows by at least 2 a line.
+    const QTextDocument* d = richEdPrincipal->document();
+    int lo = 0, hi = NumLinhas();
+    if (posicao < 0) hi = 0;
+    while (lo < hi) {
+        const int meio = lo + (hi - lo + 1) / 2;
+        if (InicioDaLinhaNoEditor(d, meio) <= posicao) lo = meio;
+        else hi = meio - 1;
+    }
+    linha = lo;
+    coluna = static_cast<int>(posicao - InicioDaLinhaNoEditor(d, lo));
 }
 
 int TformPrincipal::InicioLinha(int linha) const {
-    return static_cast<int>(
-        InicioLinhaPor(NumLinhas(), ComprimentosEditor(richEdPrincipal->document()), linha));
+    if (linha <= 0) return 0;
+    return static_cast<int>(InicioDaLinhaNoEditor(richEdPrincipal->document(), std::min(linha, NumLinhas())));
 }
 
 int TformPrincipal::OffsetDaPosicao(int posicaoEditor) const {
@@ -575,10 +575,11 @@ bool TformPrincipal::PerguntaAbandonar(bool aviso) {
 
 bool TformPrincipal::CarregaArquivo(const std::string& nome) {
     BackupLinhas = Linhas();
-    std::string conteudo;
-    const bool lido = !nome.empty() && ArquivoExiste(nome) && LeArquivo(nome, conteudo);
+    std::vector<std::string> linhas;
+    const LeituraDocumento leitura = nome.empty() ? LeituraDocumento::NaoLido : LeDocumento(nome, linhas);
+    const bool lido = leitura == LeituraDocumento::Lido;
     if (lido) {
-        richEdPrincipal->setPlainText(TextoDoEditor(TextoEmLinhas(conteudo)));
+        richEdPrincipal->setPlainText(TextoDoEditor(linhas));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
             dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
@@ -589,7 +590,9 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa("Arquivo não encontrado: "_cp + nome, kTitulo, Icone::Erro, Botoes::OK);
+        dialogos().Caixa(leitura == LeituraDocumento::GrandeDemais ? MensagemDocumentoGrande(nome)
+                                                                   : "Arquivo não encontrado: "_cp + nome,
+                         kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.

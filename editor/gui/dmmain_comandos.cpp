@@ -553,11 +553,7 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
     } restaura{this, anterior, daToolBar};
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
-    try {
-        fn();
-    } catch (...) {
-        RelataFalhaDoComando(origem ? origem : this);
-    }
+    ComandoProtegido(origem ? origem : this, fn)();
 }
 
 QAction* TformPrincipal::Acao(std::string_view nome) const {
@@ -664,6 +660,7 @@ void TformPrincipal::LeConfiguracoesDasJanelas() {
     else LeGrupo(GrupoConfig::Programa);
     if (formConfigPrn) {
         formConfigPrn->LeConfiguracao();   // also the dot geometry and the Puma 7 entry
+        formConfigPrn->MostraSaida();      // the radio of the output read
     } else {
         LeGrupo(GrupoConfig::Impressora);
         CarregaGeometria();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -108,6 +110,47 @@ TEST(Linhas, SavedTextEndsEveryLineWithCRLFAndReadsBack) {
     EXPECT_EQ(texto, "Cap\xedtulo\r\n\r\n\tfim\r\n");
     EXPECT_EQ(TextoEmLinhas(texto), linhas);
     EXPECT_EQ(LinhasEmTexto({}), "");
+}
+
+// ---- Opening -----------------------------------------------------------------
+
+// What a document may be: at most the editor's limit in characters, each line
+// end counted once however the file writes it; nothing else is read whole.
+TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
+    Pasta p;
+    ASSERT_EQ(::mkfifo((p / "cano.txt").c_str(), 0600), 0);
+    const std::size_t limite = LimiteTextoDocumento;
+    struct Caso {
+        const char* nome;
+        std::string caminho;
+        LeituraDocumento esperado;
+        std::size_t linhas;
+    };
+    const Caso casos[] = {
+        // Only line ends, two bytes each: twice the limit in bytes.
+        {"CR LF at the limit", p.grava("crlf.txt", [&] {
+             std::string t;
+             for (std::size_t i = 0; i < limite; ++i) t += "\r\n";
+             return t;
+         }()), LeituraDocumento::Lido, limite},
+        {"one line at the limit", p.grava("linha.txt", std::string(limite - 1, 'x')), LeituraDocumento::Lido, 1},
+        {"one character more", p.grava("mais.txt", std::string(limite, 'x')), LeituraDocumento::GrandeDemais, 0},
+        {"lone CRs past the limit", p.grava("cr.txt", std::string(limite + 1, '\r')),
+         LeituraDocumento::GrandeDemais, 0},
+        {"a file that never ends", "/proc/self/pagemap", LeituraDocumento::GrandeDemais, 0},
+        {"a pipe", p / "cano.txt", LeituraDocumento::NaoLido, 0},
+        {"a folder", p.PastaTemporaria::dir(), LeituraDocumento::NaoLido, 0},
+        {"missing", p / "falta.txt", LeituraDocumento::NaoLido, 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        std::vector<std::string> linhas = {"antes"};
+        EXPECT_EQ(LeDocumento(c.caminho, linhas), c.esperado);
+        EXPECT_EQ(linhas.size(), c.linhas);
+    }
+    std::vector<std::string> linhas;
+    ASSERT_EQ(LeDocumento(p.grava("a.txt", "um\r\ndois\rtr\xeas\n"), linhas), LeituraDocumento::Lido);
+    EXPECT_EQ(linhas, (std::vector<std::string>{"um", "dois", "tr\xeas"}));
 }
 
 // ---- Offsets: two characters per line end ----------------------------------

@@ -85,6 +85,9 @@ TEST(Arquivos, NomesWindows1252ViramUtf8NoDisco) {
     // A FIFO named by mistake is refused instead of blocking the program.
     ASSERT_EQ(::mkfifo((p.dir() + "fifo").c_str(), 0600), 0);
     EXPECT_FALSE(LeArquivo(p.dir() + "fifo", lido));
+    // A file that never ends is not read until the memory runs out.
+    EXPECT_FALSE(LeArquivo("/proc/self/pagemap", lido));
+    EXPECT_TRUE(lido.empty());
 }
 
 TEST(Arquivos, GravacaoAtomicaMantemPermissoes) {

@@ -26,7 +26,7 @@ protected:
     VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
     DialogosFalsosEscopo caixas;
     std::string inicial = DiretorioAtual();
-    std::string documentoInicial = DirDocumento;
+    std::string dirDocumentoInicial = DirDocumento;
     std::unique_ptr<TformPrincipal> janela;
 
     void SetUp() override {
@@ -40,7 +40,8 @@ protected:
         janela.reset();
         formPrincipal = nullptr;
         MudaDiretorioAtual(inicial);
-        DirDocumento = documentoInicial;   // the test's folder goes with it
+        // The test's folder goes: the document folder must not stay in it.
+        DirDocumento = dirDocumentoInicial;
     }
     std::string Painel(int i) const { return DeQString(janela->sbarPrincipal[static_cast<size_t>(i)]->text()); }
     // The panel is at least as wide as its text needs.

@@ -69,11 +69,11 @@ protected:
     std::vector<std::string> pastasDosDialogos;
     std::vector<std::string> propostos;
     std::string pastaInicial;
-    std::string documentoInicial;
+    std::string dirDocumentoInicial;
 
     void SetUp() override {
         pastaInicial = DiretorioAtual();
-        documentoInicial = DirDocumento;
+        dirDocumentoInicial = DirDocumento;
         pasta = std::make_unique<PastaTemporaria>();
         dir = pasta->dir();
         ini = dir + "DOTMARA.INI";
@@ -91,7 +91,8 @@ protected:
         janela.reset();
         caixas.reset();
         MudaDiretorioAtual(pastaInicial);
-        DirDocumento = documentoInicial;   // the test's folder goes with it
+        // The test's folder goes: the document folder must not stay in it.
+        DirDocumento = dirDocumentoInicial;
         variavelIni.reset();
         pasta.reset();
     }
@@ -729,16 +730,37 @@ TEST_F(JanelaPrincipal, DeleteKeyWorksAtTheLimit) {
     EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto - 1);
 }
 
-TEST_F(JanelaPrincipal, ALargerFileLoadsWhole) {
-    // Text is never cut on loading; only typing and pasting are held back.
+TEST_F(JanelaPrincipal, AFileTheEditorCannotHoldIsRefusedAndTheTextStays) {
+    // What the editor holds, at most: every character of a file at the limit
+    // loads; a file past it, or one that never ends, is refused whole (never
+    // cut), with its own message, and the unsaved text stays as it was.
     const std::string linha(99, 'a');
-    std::vector<std::string> linhas(4000, linha);
-    GravaArquivoTeste(dir + "grande.txt", LinhasEmTexto(linhas));
+    GravaArquivoTeste(dir + "limite.txt", LinhasEmTexto(std::vector<std::string>(3000, linha)));
+    GravaArquivoTeste(dir + "grande.txt", LinhasEmTexto(std::vector<std::string>(4000, linha)));
     TformPrincipal& j = Cria();
-    ASSERT_TRUE(j.CarregaArquivo(dir + "grande.txt"));
-    EXPECT_EQ(j.NumLinhas(), 4000);
-    EXPECT_EQ(j.Linha(3999), linha);
-    EXPECT_GT(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
+    ASSERT_TRUE(j.CarregaArquivo(dir + "limite.txt"));
+    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
+    EXPECT_EQ(j.Linha(2999), linha);
+    EXPECT_TRUE(fake().Textos().empty());
+
+    const struct {
+        std::string nome;
+        std::string mensagem;
+    } casos[] = {
+        {dir + "grande.txt", MensagemDocumentoGrande(dir + "grande.txt")},
+        {"/proc/self/pagemap", MensagemDocumentoGrande("/proc/self/pagemap")},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        j.DefineLinhas({"texto que n\xe3o foi salvo"});
+        fake().Limpa();
+        EXPECT_FALSE(j.CarregaArquivo(c.nome));
+        EXPECT_EQ(fake().Textos(), std::vector<std::string>{c.mensagem});
+        EXPECT_EQ(j.Linhas(), std::vector<std::string>{"texto que n\xe3o foi salvo"});
+        EXPECT_TRUE(j.Modificado());
+    }
+    EXPECT_EQ(MensagemDocumentoGrande("x.txt"),
+              "Arquivo grande demais para o editor (mais de 300000 caracteres): x.txt");
 }
 
 TEST_F(JanelaPrincipal, PastingCopiedFilesOpensNothing) {

@@ -64,6 +64,29 @@ TEST_F(EditorComoDocumento, CaretCasesOfTheTable) { VerificaLinColECursor(editor
 
 TEST_F(EditorComoDocumento, SelectionCasesOfTheTable) { VerificaSelecoes(editor); }
 
+// The editor finds a line from its own index of blocks instead of adding up
+// the lines: every offset, in and around the text, and every line start give
+// what the sum of the lengths gives.
+TEST_F(EditorComoDocumento, EveryOffsetAndLineStartAsTheLinesAddUp) {
+    const std::string textos[] = {kDuas, kSemFinal, kComVazia, kVazio, "\r\n", "\r\n\r\n", "a",
+                                  "abc\r\n\r\n\r\nxyz\r\n\r\n", "\r\nfim"};
+    for (const std::string& t : textos) {
+        SCOPED_TRACE(::testing::PrintToString(t));
+        const DocumentoEditavel& e = Editor(t);
+        const DocumentoEditavel& m = Memoria(t);
+        ASSERT_EQ(e.NumLinhas(), m.NumLinhas());
+        for (int p = -3; p <= m.TamanhoTexto() + 6; ++p) {
+            int le = -9, ce = -9, lm = -9, cm = -9;
+            e.CalcLinCol(p, le, ce);
+            m.DocumentoEditavel::CalcLinCol(p, lm, cm);
+            EXPECT_EQ(le, lm) << "offset " << p;
+            EXPECT_EQ(ce, cm) << "offset " << p;
+        }
+        for (int l = -2; l <= m.NumLinhas() + 2; ++l)
+            EXPECT_EQ(e.InicioLinha(l), m.DocumentoEditavel::InicioLinha(l)) << "line " << l;
+    }
+}
+
 TEST_F(EditorComoDocumento, EditsOfTheTableAgreeWithTheDocumentInMemory) {
     for (const auto& c : Edicoes()) {
         SCOPED_TRACE(c.nome);

@@ -1,0 +1,72 @@
+// Screenshots of the editing windows (run by tools/capturas.sh, not by
+// ctest): the find dialog and the replace dialog over the main window with
+// a document, and the macro processor's window with the shipped macro file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+#include "core/dmvars.h"
+#include "editor/gui/TformMacro.h"
+#include "editor/gui/dmbusca.h"
+#include "editor/gui/dmmain.h"
+#include "gui/capturas_apoio.h"
+#include "platform/dialogos.h"
+#include "platform/qt/textoqt.h"
+#include "platform/texto.h"
+#include "support/temporario.h"
+
+namespace {
+
+class CapturasEdicao : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("capturas.ini"));
+        RestauraPadroes();
+        janela = std::make_unique<TformPrincipal>();
+        formPrincipal = janela.get();
+        janela->DefineLinhas({"Capítulo 1"_cp, "", "A casa amarela ficava no alto da colina.",
+                              "Da casa se via o rio e a estrada."});
+        janela->resize(1000, 700);
+        janela->show();
+    }
+    void TearDown() override {
+        delete formMacro;
+        formMacro = nullptr;
+        formPrincipal = nullptr;
+        janela.reset();
+        RestauraPadroes();
+    }
+    PastaTemporaria pasta;
+    std::unique_ptr<VariavelAmbiente> ini;
+    DialogosFalsosEscopo caixas;
+    std::unique_ptr<TformPrincipal> janela;
+};
+
+TEST_F(CapturasEdicao, DISABLED_LocalizarSubstituirMacros) {
+    janela->Acao("imLocalizar")->trigger();
+    janela->findDialogLocalizar->edtLocalizar->setText("casa");
+    janela->findDialogLocalizar->ckboxPalavraInteira->setChecked(true);
+    EXPECT_TRUE(GravaCaptura(janela->findDialogLocalizar, "localizar.png"));
+    janela->DefineSelecao(0, 0);
+    janela->findDialogLocalizar->btnLocalizar->click();
+    EXPECT_TRUE(GravaCaptura(janela.get(), "localizar_achado.png"));
+
+    janela->Acao("imSubstituir")->trigger();
+    janela->replDialog->edtLocalizar->setText("casa");
+    janela->replDialog->edtSubstituir->setText("morada");
+    janela->replDialog->ckboxMaiusculas->setChecked(true);
+    EXPECT_TRUE(GravaCaptura(janela->replDialog, "substituir.png"));
+    janela->replDialog->close();
+
+    formMacro = new TformMacro();
+    janela->Acao("Macroprocessador1")->trigger();
+    formMacro->FormActivate();
+    EXPECT_TRUE(GravaCaptura(formMacro, "macros.png"));
+}
+
+} // namespace
