@@ -5,6 +5,7 @@
 // started from the build folder holding its lock.
 #include "core/celas/celasqt.h"
 #include "core/dmvars.h"
+#include "editor/dmexternos.h"
 #include "editor/gui/dmmain.h"
 #include "platform/dialogos.h"
 #include "platform/qt/aplicacaoqt.h"
@@ -430,9 +431,19 @@ TEST_F(AmbienteKelto, ProgramaSeguraATrava) {
     ServicosQt reais;
     DefineServicos(&reais);
     EXPECT_EQ(ExecutaKelto(), 0);
+    // The main program's "Retoques em &Braille" sees the same lock: the box,
+    // and no second copy (a start would have shown the folder boxes of this
+    // folder that is not there).
+    RestauraPadroes();
+    ProgKelto = pasta.caminho("nao-existe/kelto");
+    ChamaKelto();
+    RestauraPadroes();
     DefineServicos(nullptr);
-    EXPECT_EQ(caixas.fake.Textos(),
-              std::vector<std::string>{"Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows"});
+    const std::string ativo = "Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows";
+    EXPECT_EQ(caixas.fake.Textos(), (std::vector<std::string>{ativo, ativo}));
+    ASSERT_EQ(caixas.fake.registros.size(), 2u);
+    EXPECT_EQ(caixas.fake.registros[1].icone, Icone::Informacao);
+    EXPECT_EQ(caixas.fake.registros[1].botoes, Botoes::OK);
 
     kelto.terminate();
     ASSERT_TRUE(kelto.waitForFinished(10000));
