@@ -87,7 +87,7 @@ const ItemMenu kMenu[] = {
     {EDITAR, T::Comando, "Selecionar &Tudo", "imSelecTudo", "imSelecTudoClick", "Ctrl+A"},
     {EDITAR, T::Comando, "&Dividir linhas grandes", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
     {EDITAR, T::Separador, "-", "", ""},
-    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
+    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmMetaBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
     {EDITAR, T::Separador, "-", "", ""},
     {EDITAR, T::Comando, "Não &Ajustar este trecho"_cp, "imNaoFormatar", "imNaoFormatarClick", "Ctrl+N"},
     {EDITAR, T::Comando, "Recuo de &2", "imRecuoDe2", "imRecuoDe2Click", "Ctrl+E"},

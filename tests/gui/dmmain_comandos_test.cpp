@@ -81,7 +81,7 @@ const std::vector<Entrada>& MenuEsperado() {
             {edi, "&Substituir", "Ctrl+S", "imSubstituir", "imSubstituirClick"},
             {edi, "Selecionar &Tudo", "Ctrl+A", "imSelecTudo", "imSelecTudoClick"},
             {edi, "&Dividir linhas grandes", "", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
-            {edi, "Copiar em Meta-&Braille", "Ctrl+B", "imCopiarEmBraille", "imCopiarEmBrailleClick"},
+            {edi, "Copiar em Meta-&Braille", "Ctrl+B", "imCopiarEmMetaBraille", "imCopiarEmBrailleClick"},
             {edi, "Não &Ajustar este trecho"_cp, "Ctrl+N", "imNaoFormatar", "imNaoFormatarClick"},
             {edi, "Recuo de &2", "Ctrl+E", "imRecuoDe2", "imRecuoDe2Click"},
             {edi, "Centrar lin&has", "", "imCentragemLogica", "imCentragemLogicaClick"},
