@@ -4,11 +4,11 @@
 
 #include "core/celas/tabela_codigos.h"
 #include "core/dmvars.h"
+#include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <unordered_set>
 
@@ -38,15 +38,16 @@ std::string Dobrado(std::string_view s) {
     return r;
 }
 
-// The whole file, or false when it cannot be opened or read. A bare name is
-// looked for where the code tables are (the program folder, the data
-// folder, the working folder).
+// A dictionary file larger than this is no dictionary file (a setting that
+// names a video or a disk image): it fails as an unreadable one, before the
+// program fills its memory with it. The shipped files are a few megabytes.
+constexpr std::size_t kMaxArquivo = std::size_t{256} << 20;
+
+// The whole file, or false when it cannot be opened or read (a FIFO, a
+// device, a file too large). A bare name is looked for where the code tables
+// are (the program folder, the data folder, the working folder).
 bool LeTexto(const std::string& nome, std::string& conteudo) {
-    std::ifstream f;
-    if (!AbreArqTexto(LocalizaTabelaCodigos(nome, DirPrograma), f))
-        return false;
-    conteudo.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return !f.bad();
+    return LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) == LeituraArquivo::Lido;
 }
 
 // Calls linha(view) for each line (LF ends a line, a CR before it goes).
@@ -103,6 +104,7 @@ bool CarregaSufixos(const std::string& nome, TDicionario& d) {
             aberta = true;
         } else if (aberta) {
             atual.Sufixos.emplace_back(t);
+            d.MaiorSufixo = std::max(d.MaiorSufixo, t.size());
         }
         return true;
     });
@@ -155,6 +157,7 @@ bool CarregaRadicais(const std::string& nome, TDicionario& d) {
             ++b;
         std::string_view classes = b < t.size() ? Apara(t.substr(b)) : std::string_view("=");
         d.ListaRadicais.Add(TDicio(std::string(t.substr(0, b)), std::string(classes)));
+        d.MaiorRadical = std::max(d.MaiorRadical, b);
         return true;
     });
     d.ListaRadicais.Sort();
@@ -337,6 +340,8 @@ int CarregaDicionario(const std::string& arqDicionario, const std::string& arqSu
         DicionarioCarregado = false;
         return codigo;
     }
+    for (const std::string& n : novo.NomesProprios)
+        novo.MaiorNome = std::max(novo.MaiorNome, n.size());
     Dicionario = std::move(novo);
     return DicCarregado;
 }
@@ -363,6 +368,8 @@ bool PalavraCorreta(const std::string& palavra) {
     if (Contem(d.NomesProprios, palavra, ComparaStrAnsi))
         return true;
     if (Contem(d.PalavrasInexistentes, palavra, ComparaTextoAnsi))
+        return false;
+    if (palavra.size() > d.MaiorRadical + d.MaiorSufixo)
         return false;
     // A form is its stem followed by a suffix, and the stem equals the
     // beginning of the word (letter case aside): the rest of the word must
@@ -409,12 +416,18 @@ void SugerePalavras(const std::string& palavra, std::vector<std::string>& lista)
         tenta("h" + palavra);
     }
     const TDicionario& d = Dicionario;
-    for (size_t pos = 0; pos < p.size(); ++pos) {
+    // A candidate longer than any word the dictionary holds is wrong without
+    // a look, and none made at a position past that length is shorter: a long
+    // run of letters (a pasted code, a line of one letter) must not hold the
+    // program for minutes.
+    const size_t maior = std::max(d.MaiorRadical + d.MaiorSufixo, d.MaiorNome);
+    for (size_t pos = 0; pos < p.size() && pos <= maior; ++pos) {
         const std::string_view prefixo = p.substr(0, pos), resto = p.substr(pos, kMaxPara);
         for (size_t i = 0; i < d.SugestaoDe.size(); ++i) {
             const std::string& de = d.SugestaoDe[i];
-            if (resto.starts_with(de))
-                tenta(std::string(prefixo) + d.SugestaoPara[i] + std::string(resto.substr(de.size())));
+            const std::string& para = d.SugestaoPara[i];
+            if (resto.starts_with(de) && pos + para.size() + resto.size() - de.size() <= maior)
+                tenta(std::string(prefixo) + para + std::string(resto.substr(de.size())));
         }
     }
 }

@@ -25,6 +25,8 @@ public:
 
     // Settings -> edits, then the output code table; its result.
     bool MostraDiretorios();
+    // Settings -> edits alone.
+    void MostraCampos();
     // Edits -> settings as typed, then the output code table.
     void ColheDiretorios();
     // The browse action of one edit, starting in pasta (which becomes the

@@ -23,6 +23,7 @@ class TformConfig : public JanelaConfig {
     Q_OBJECT
 public:
     explicit TformConfig(QWidget* pai = nullptr);
+    ~TformConfig() override;
 
     // Reads the twenty keys into the settings (the range messages on the way).
     void LeConfiguracao();
@@ -66,6 +67,7 @@ private:
     // The check boxes with their flags, in the order they are collected.
     std::vector<std::pair<QCheckBox*, bool*>> caixas_;
     bool colhendo_ = false;
+    QMetaObject::Connection focoNumeracao_;
 };
 
 extern TformConfig* formConfig;

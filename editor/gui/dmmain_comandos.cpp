@@ -87,7 +87,7 @@ const ItemMenu kMenu[] = {
     {EDITAR, T::Comando, "Selecionar &Tudo", "imSelecTudo", "imSelecTudoClick", "Ctrl+A"},
     {EDITAR, T::Comando, "&Dividir linhas grandes", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
     {EDITAR, T::Separador, "-", "", ""},
-    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
+    {EDITAR, T::Comando, "Copiar em Meta-&Braille", "imCopiarEmMetaBraille", "imCopiarEmBrailleClick", "Ctrl+B"},
     {EDITAR, T::Separador, "-", "", ""},
     {EDITAR, T::Comando, "Não &Ajustar este trecho"_cp, "imNaoFormatar", "imNaoFormatarClick", "Ctrl+N"},
     {EDITAR, T::Comando, "Recuo de &2", "imRecuoDe2", "imRecuoDe2Click", "Ctrl+E"},
@@ -557,11 +557,7 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
     focoFica_ = false;
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
-    try {
-        fn();
-    } catch (...) {
-        RelataFalhaDoComando(origem ? origem : this);
-    }
+    ComandoProtegido(origem ? origem : this, fn)();
 }
 
 QAction* TformPrincipal::Acao(std::string_view nome) const {
@@ -668,6 +664,7 @@ void TformPrincipal::LeConfiguracoesDasJanelas() {
     else LeGrupo(GrupoConfig::Programa);
     if (formConfigPrn) {
         formConfigPrn->LeConfiguracao();   // also the dot geometry and the Puma 7 entry
+        formConfigPrn->MostraSaida();      // the radio of the output read
     } else {
         LeGrupo(GrupoConfig::Impressora);
         CarregaGeometria();

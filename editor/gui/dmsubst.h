@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +36,8 @@ public:
     QComboBox* ComboBox1;
     QPushButton* btnSubstituir;
     QPushButton* btnDeixar;
+    // Runs the dialog modally; tests of the whole program replace it.
+    std::function<int(QDialog&)> executaModal = [](QDialog& d) { return d.exec(); };
 
 protected:
     void showEvent(QShowEvent* e) override;

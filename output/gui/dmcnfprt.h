@@ -45,6 +45,9 @@ public:
     void HabilitaCampos();
     // Shows the window, remembering who opened it.
     void FormShow(QWidget* chamador);
+    // The output in force (ImprNomeArq) in the edit, and its radio checked
+    // as a click does (a port's caption, a file with its forced extension).
+    void MostraSaida();
 
     void btnOKClick();
     void btnCancelaClick();
@@ -82,9 +85,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    // The output in force (ImprNomeArq) in the edit, and its radio checked
-    // as a click does (a port's caption, a file with its forced extension).
-    void MostraSaida();
+
     void GuardaArquivoDigitado();
     QRadioButton* Radio(SaidaImpressora s) const;
     std::vector<std::string> modelos_;

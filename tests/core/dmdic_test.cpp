@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -221,6 +226,24 @@ TEST_F(Dic, CodigoDoPrimeiroArquivoQueFalha) {
     EXPECT_TRUE(d.fake.registros.empty()) << "a file that cannot be opened has no message of its own";
 }
 
+// A setting that names no dictionary file: a folder, a FIFO, a file of a
+// gigabyte (sparse here). Each fails as a file that cannot be read, at once.
+TEST_F(Dic, ArquivoQueNaoEDicionarioFalhaComSeuCodigo) {
+    const std::string enorme = pasta.caminho("enorme.dic");
+    {
+        std::ofstream f(enorme, std::ios::binary);
+    }
+    std::filesystem::resize_file(enorme, std::uintmax_t{1} << 30);
+    const std::string fifo = pasta.caminho("fila.suf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string suf = pasta.grava("d.suf", sufixos), vazio = pasta.grava("v.txt", "");
+    EXPECT_EQ(CarregaDicionario(enorme, suf, vazio, vazio, vazio), DicFalhaRadicais);
+    EXPECT_EQ(CarregaDicionario(pasta.grava("d.dic", radicais), fifo, vazio, vazio, vazio), DicFalhaSufixos);
+    EXPECT_EQ(CarregaDicionario(pasta.grava("d.dic", radicais), suf, pasta.dir(), vazio, vazio),
+              DicFalhaInexistentes);
+    EXPECT_EQ(Dicionario.ListaRadicais.Count(), 0);
+}
+
 TEST_F(Dic, CargaQueFalhaNaoDeixaNadaLido) {
     ASSERT_EQ(Carrega(), DicCarregado);
     DicionarioCarregado = true;
@@ -315,6 +338,22 @@ TEST_F(Dic, SugestoesDasRegras) {
     };
     for (const auto& c : casos)
         EXPECT_EQ(Sugestoes(c.palavra), c.sugestoes) << c.caso;
+}
+
+// A run of letters longer than any word (a pasted code, a line of one
+// letter): the check and the suggestions end at once, what fits is still
+// found, and names longer than every stem with its suffix still count.
+TEST_F(Dic, PalavraMaiorQueTodasAsDoDicionario) {
+    nomes = "Pedrodealcantarafrancisco\r\n";
+    sugestoes = "s=\r\n =a\r\np=P\r\n";
+    ASSERT_EQ(Carrega(), DicCarregado);
+    const std::string longa(300000, 's');
+    EXPECT_FALSE(PalavraCorreta(longa));
+    EXPECT_TRUE(Sugestoes(longa).empty());
+    EXPECT_TRUE(Sugestoes(longa + "gato").empty());
+    EXPECT_EQ(Sugestoes("patzinhos"), (std::vector<std::string>{"patzinho"})) << "the longest form of the stems";
+    EXPECT_TRUE(PalavraCorreta("Pedrodealcantarafrancisco"));
+    EXPECT_EQ(Sugestoes("pedrodealcantarafrancisco"), (std::vector<std::string>{"Pedrodealcantarafrancisco"}));
 }
 
 TEST_F(Dic, SugestoesIncluemAPropriaPalavraEVariantesDeCaixa) {

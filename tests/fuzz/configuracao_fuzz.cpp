@@ -1,7 +1,9 @@
 // Fuzz target: every group of the settings table read from an arbitrary
 // DOTMARA.INI. Properties: the ranged settings end in their ranges, the
-// device name is never empty, and what is read, written to a new file and
-// read again gives the same settings (line breaks in a text become blanks).
+// device name is never empty, the output name gives one radio of the
+// embosser window, the folders window resolves every file path, and what is
+// read, written to a new file and read again gives the same settings (line
+// breaks in a text become blanks).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +11,9 @@
 
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "editor/dmcnfdir_caminhos.h"
+#include "output/dmcnfprt_modelos.h"
+#include "output/dmdevice.h"
 #include "platform/dialogos.h"
 #include "tests/fuzz/fuzz_apoio.h"
 
@@ -17,6 +22,10 @@ namespace {
 constexpr GrupoConfig kGrupos[] = {GrupoConfig::Programa,  GrupoConfig::Diretorios,  GrupoConfig::PastaAtual,
                                    GrupoConfig::Recentes,  GrupoConfig::Margem,      GrupoConfig::ArquivoMacro,
                                    GrupoConfig::Impressora, GrupoConfig::Dicionario};
+
+bool ExtraiExtensaoBRL(const std::string& nome) {
+    return nome.size() >= 4 && nome.compare(nome.size() - 4, 4, ".BRL") == 0;
+}
 
 std::vector<std::string> Valores() {
     std::vector<std::string> v;
@@ -41,8 +50,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     EXIGE(EstiloNumPag >= 0 && EstiloNumPag <= 3);
     EXIGE(TipoTratGrafico >= 0 && TipoTratGrafico <= 4);
     EXIGE(MaxCol >= 1);
+    EXIGE(MaxCarac >= 10 && MaxCarac <= 100);
+    EXIGE(MaxLin >= 2 && MaxLin <= 100);
+    EXIGE(MargemImpar >= 0 && MargemImpar <= 40 && MargemPar >= 0 && MargemPar <= 40);
     EXIGE(!ImprNomeArq.empty());
-    EXIGE(dlg.fake.registros.size() <= 2);
+    // One message at most for each ranged key.
+    EXIGE(dlg.fake.registros.size() <= 6);
+
+    // The embosser window's view of the output name.
+    const SaidaImpressora saida = SaidaDoNome(ImprNomeArq);
+    EXIGE(EhDispositivo(ImprNomeArq) == (saida != SaidaImpressora::Arquivo));
+    std::string servidor, fila;
+    if (FilaDeRede(ImprNomeArq, servidor, fila)) EXIGE(saida == SaidaImpressora::Rede && !fila.empty());
+    EXIGE(ExtraiExtensaoBRL(ComExtensaoBRL(ImprNomeArq)));
+
+    // The folders window's resolution of the paths read.
+    PastasConfig pastas;
+    LeDiretorios(pastas, arq);
+    for (const std::string* c : {&ArqAmbCode, &ArqAmbCode2, &ArqGrafBraille, &ProgKelto, &ProgGrafemor, &ProgVelun,
+                                 &ProgPuma})
+        EXIGE(!c->empty());
 
     const std::vector<std::string> lidos = Valores();
     const std::string novo = GravaFuzz("NOVO.INI", "");

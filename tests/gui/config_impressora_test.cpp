@@ -16,6 +16,7 @@
 #include "output/dmdevice_geometria.h"
 #include "output/gui/TformImprime.h"
 #include "output/gui/dmcnfprt.h"
+#include "editor/gui/dmcnfdir.h"
 #include "platform/texto.h"
 
 namespace {
@@ -410,6 +411,42 @@ TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {
     prn->FormShow(janela.get());
     EXPECT_TRUE(prn->rbtnLPT1->isChecked());
     EXPECT_EQ(Edit(), "LPT1");
+}
+
+} // namespace
+
+namespace {
+
+// A profile loaded from the menu: the embosser window and the folders window
+// show what it holds, so that their buttons keep it.
+TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
+    Cria("Marca=Juliet\r\nNomeArq=COM1\r\n");
+    janela->LigaConfigPrn(prn.get());
+    PastaTemporaria tabelas;
+    const std::string tabela = tabelas.grava("unificado.cfg", "41=61\r\n");
+    const std::string perfil = pasta.grava(
+        "perfil.ini", "[IMPBRAILLE]\r\nMarca=Mi Braille 40\r\nNomeArq=lpt2\r\n[DOTMARA]\r\namBCode2=" + tabela + "\r\n");
+    TformConfigDir dir;
+    formConfigDir = &dir;
+    janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
+        nome = perfil;
+        return true;
+    };
+    caixas.fake.Limpa();
+    janela->Acao("imCarregaConfig")->trigger();
+    EXPECT_EQ(ImprMarca, "Mi Braille 40");
+    EXPECT_EQ(Caixa(), "Mi Braille 40");
+    EXPECT_EQ(prn->Modelos().back(), "Mi Braille 40");
+    EXPECT_TRUE(prn->rbtnLPT2->isChecked());
+    EXPECT_EQ(DeQString(dir.edtAmBrCode2->text()), tabela);
+    // "&OK" changes no model now, and keeps the profile's.
+    chamadas.clear();
+    prn->btnOK->click();
+    EXPECT_TRUE(chamadas.empty());
+    EXPECT_EQ(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Mi Braille 40");
+    dir.btnOk->click();
+    EXPECT_EQ(ArqAmbCode2, tabela);
+    formConfigDir = nullptr;
 }
 
 } // namespace
