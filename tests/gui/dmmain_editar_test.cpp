@@ -316,7 +316,7 @@ TEST_F(Edicao, ColarNaJanelaDaFrente) {
 }
 
 // After its work every button of the lower row gives the focus to the
-// editor, except "Pág.Tinta", and "Anotação" when it wrote nothing.
+// editor, except "PÃ¡g.Tinta", and "AnotaÃ§Ã£o" when it wrote nothing.
 TEST_F(Edicao, FocoDepoisDosBotoesDeMarcacao) {
     struct Caso {
         const char* botao;
