@@ -80,9 +80,15 @@ void Copia(DocumentoEditavel& doc) {
     if (doc.TamanhoSelecao() > 0) servicos().GravaAreaTransferencia(doc.TextoSelecionado());
 }
 
-void Recorta(DocumentoEditavel& doc) {
-    if (doc.TamanhoSelecao() == 0) return;
-    if (servicos().GravaAreaTransferencia(doc.TextoSelecionado())) doc.SubstituiSelecao("");
+// Cut and paste change the text only where the user may: not in the editor
+// made read-only by reviewer mode (copy still works there).
+void Recorta(TformPrincipal& j) {
+    if (j.TamanhoSelecao() == 0 || j.richEdPrincipal->isReadOnly()) return;
+    if (servicos().GravaAreaTransferencia(j.TextoSelecionado())) j.SubstituiSelecao("");
+}
+
+void ColaNoEditor(TformPrincipal& j) {
+    if (!j.richEdPrincipal->isReadOnly()) j.Cola();
 }
 
 void Mostra(QDialog* d, QLineEdit* campo) {
@@ -121,7 +127,7 @@ void TformPrincipal::CriaMenusEditar() {
     LigaComando("imColarClick", [this] { imColarClick(); });
     LigaComando("bbtnRecortarClick", [this] { Recorta(*this); });
     LigaComando("bbtnCopiarClick", [this] { Copia(*this); });
-    LigaComando("bbtnColarClick", [this] { Cola(); });
+    LigaComando("bbtnColarClick", [this] { ColaNoEditor(*this); });
     LigaComando("imLocalizarClick", [this] { Mostra(findDialogLocalizar, findDialogLocalizar->edtLocalizar); });
     LigaComando("imSubstituirClick", [this] { Mostra(replDialog, replDialog->edtLocalizar); });
     LigaComando("imSelecTudoClick", [this] { DefineSelecao(0, TamanhoTexto()); });
@@ -271,7 +277,7 @@ bool TformPrincipal::BuscaSubstituir(bool foco) {
 void TformPrincipal::imColarClick() {
     QWidget* alvo = QApplication::focusWidget();
     if (isActiveWindow() || !alvo || alvo == richEdPrincipal) {
-        Cola();
+        ColaNoEditor(*this);
         return;
     }
     // The tool window in front pastes into its own control.

@@ -315,6 +315,25 @@ TEST_F(Edicao, ColarNaJanelaDaFrente) {
     EXPECT_EQ(Documento(), LinhasEmTexto({"axb"}));
 }
 
+// Reviewer mode makes the editor read-only: the toolbar's and the menu's
+// cut and paste change nothing there, copy still copies.
+TEST_F(Edicao, RecortarEColarNaoMudamOModoRevisor) {
+    Texto({"abc"});
+    janela->richEdPrincipal->setReadOnly(true);
+    srv.fake.areaTransferencia = "x";
+    janela->DefineSelecao(0, 2);
+    for (const char* b : {"bbtnRecortar", "bbtnColar"}) qobject_cast<QToolButton*>(janela->Controle(b))->click();
+    janela->Acao("imRecortar")->trigger();
+    janela->Acao("imColar")->trigger();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"abc"}));
+    EXPECT_EQ(srv.fake.areaTransferencia, "x");
+    qobject_cast<QToolButton*>(janela->Controle("bbtnCopiar"))->click();
+    EXPECT_EQ(srv.fake.areaTransferencia, "ab");
+    janela->richEdPrincipal->setReadOnly(false);
+    qobject_cast<QToolButton*>(janela->Controle("bbtnRecortar"))->click();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"c"}));
+}
+
 // After its work every button of the lower row gives the focus to the
 // editor, except "Pág.Tinta", and "Anotação" when it wrote nothing.
 TEST_F(Edicao, FocoDepoisDosBotoesDeMarcacao) {
