@@ -112,6 +112,10 @@ const CasoEnvolve kEnvolve[] = {
     {"Informatics", "a.b", 0, 3, "~,", "~,", "~,a.b~,", 7},
     {"ACloserWithALineEnd", "ab", 1, 0, "[", "]\r\n", "a[]\r\nb", 2},
     {"AcrossLines", "ab\r\ncd", 1, 4, "*", "*", "a*b\r\nc*d", 7},
+    // A line taken with its line end: the closer stays on that line.
+    {"AWholeLineWithItsLineEnd", "casa\r\nfim", 0, 6, "*", "*", "*casa*\r\nfim", 6},
+    {"TwoLineEndsAtTheEnd", "ab\r\n\r\ncd", 0, 6, "$*", "$*", "$*ab$*\r\n\r\ncd", 6},
+    {"OnlyALineEnd", "ab\r\ncd", 2, 2, "*", "*", "ab**\r\ncd", 4},
 };
 
 TEST(EnvolveSelecao, Cases) {
@@ -140,6 +144,7 @@ TEST(NotaTranscricao, OnLinesOfItsOwnWhenTextStandsBeside) {
     const Caso casos[] = {
         {"WordInTheMiddle", "ab casa cd", 3, 4, "ab \r\n_`[casa_`]\r\n cd"},
         {"WholeLine", "casa\r\nfim", 0, 4, "_`[casa_`]\r\nfim"},
+        {"WholeLineWithItsLineEnd", "casa\r\nfim", 0, 6, "_`[casa_`]\r\nfim"},
         {"OnlyBlanksBeside", "  casa \r\n", 2, 4, "  _`[casa_`] \r\n"},
         {"TextAfterOnly", "casa fim", 0, 4, "_`[casa_`]\r\n fim"},
         {"NothingSelected", "", 0, 0, "_`[_`]"},
