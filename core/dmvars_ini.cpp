@@ -1,6 +1,7 @@
 // dmvars_ini: the settings table and the readers and writers it drives.
 #include "core/dmvars_ini.h"
 
+#include "core/celas/chaves_ini.h"
 #include "core/dmvars.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
@@ -67,7 +68,7 @@ constexpr std::array kTabela = {
     // The program settings dialog, in the order it reads and writes them.
     Faixa(G::Programa, "estiloNumPag", EstiloNumPag, 0, 0, 3, 0,
           "Numeração de páginas inválida. O padrão será adotado."_cp),
-    Flag(G::Programa, "brailleAntigo", BrailleAntigo, false, Maiuscula),
+    Flag(G::Programa, chaves_ini::kBrailleAntigo, BrailleAntigo, false, Maiuscula),
     // Widths and page lengths a book can have: a value outside them (0, a
     // negative one, a slip of the keyboard such as 340) would compose pages
     // no embosser takes, so it is reported and the default stands instead.
@@ -98,8 +99,8 @@ constexpr std::array kTabela = {
     // Files and programs. An empty draft path means the temporary folder +
     // "rascunho.txt"; the other names are looked for in the program's folders.
     Caminho(G::Diretorios, "arqTrab", &ArqRascunho, ""),
-    Caminho(G::Diretorios, "amBCode", &ArqAmbCode, "ambcode.cfg"),
-    Caminho(G::Diretorios, "amBCode2", &ArqAmbCode2, "ambcode2.cfg"),
+    Caminho(G::Diretorios, chaves_ini::kTabelaAntiga, &ArqAmbCode, chaves_ini::kPadraoTabelaAntiga),
+    Caminho(G::Diretorios, chaves_ini::kTabelaUnificada, &ArqAmbCode2, chaves_ini::kPadraoTabelaUnificada),
     Caminho(G::Diretorios, "grafBraille", &ArqGrafBraille, "zizerov.amb"),
     Caminho(G::Diretorios, "kelto", &ProgKelto, "kelto"),
     Caminho(G::Diretorios, "grafemor", &ProgGrafemor, "grafemor.exe"),
@@ -154,7 +155,7 @@ std::string_view SecaoDoGrupo(GrupoConfig g) {
     switch (g) {
     case G::Impressora: return "IMPBRAILLE";
     case G::Dicionario: return "DICIONARIO";
-    default: return "DOTMARA";
+    default: return chaves_ini::kSecaoPrograma;
     }
 }
 

@@ -1,7 +1,8 @@
 // dmvars_valores: the settings' value conversions. Every value in
 // "DOTMARA.INI" is text: integers in decimal, flags "S"/"N" (or "SIM"/"NÃO").
 // These functions read and write those texts; they touch no setting, so the
-// companion program and the settings windows use them as they are.
+// settings table, the settings windows and the print dialog use them as
+// they are.
 #pragma once
 
 #include <string>

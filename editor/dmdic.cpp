@@ -103,6 +103,7 @@ bool CarregaSufixos(const std::string& nome, TDicionario& d) {
             aberta = true;
         } else if (aberta) {
             atual.Sufixos.emplace_back(t);
+            d.MaiorSufixo = std::max(d.MaiorSufixo, t.size());
         }
         return true;
     });
@@ -155,6 +156,7 @@ bool CarregaRadicais(const std::string& nome, TDicionario& d) {
             ++b;
         std::string_view classes = b < t.size() ? Apara(t.substr(b)) : std::string_view("=");
         d.ListaRadicais.Add(TDicio(std::string(t.substr(0, b)), std::string(classes)));
+        d.MaiorRadical = std::max(d.MaiorRadical, b);
         return true;
     });
     d.ListaRadicais.Sort();
@@ -337,6 +339,8 @@ int CarregaDicionario(const std::string& arqDicionario, const std::string& arqSu
         DicionarioCarregado = false;
         return codigo;
     }
+    for (const std::string& n : novo.NomesProprios)
+        novo.MaiorNome = std::max(novo.MaiorNome, n.size());
     Dicionario = std::move(novo);
     return DicCarregado;
 }
@@ -363,6 +367,8 @@ bool PalavraCorreta(const std::string& palavra) {
     if (Contem(d.NomesProprios, palavra, ComparaStrAnsi))
         return true;
     if (Contem(d.PalavrasInexistentes, palavra, ComparaTextoAnsi))
+        return false;
+    if (palavra.size() > d.MaiorRadical + d.MaiorSufixo)
         return false;
     // A form is its stem followed by a suffix, and the stem equals the
     // beginning of the word (letter case aside): the rest of the word must
@@ -409,12 +415,18 @@ void SugerePalavras(const std::string& palavra, std::vector<std::string>& lista)
         tenta("h" + palavra);
     }
     const TDicionario& d = Dicionario;
-    for (size_t pos = 0; pos < p.size(); ++pos) {
+    // A candidate longer than any word the dictionary holds is wrong without
+    // a look, and none made at a position past that length is shorter: a long
+    // run of letters (a pasted code, a line of one letter) must not hold the
+    // program for minutes.
+    const size_t maior = std::max(d.MaiorRadical + d.MaiorSufixo, d.MaiorNome);
+    for (size_t pos = 0; pos < p.size() && pos <= maior; ++pos) {
         const std::string_view prefixo = p.substr(0, pos), resto = p.substr(pos, kMaxPara);
         for (size_t i = 0; i < d.SugestaoDe.size(); ++i) {
             const std::string& de = d.SugestaoDe[i];
-            if (resto.starts_with(de))
-                tenta(std::string(prefixo) + d.SugestaoPara[i] + std::string(resto.substr(de.size())));
+            const std::string& para = d.SugestaoPara[i];
+            if (resto.starts_with(de) && pos + para.size() + resto.size() - de.size() <= maior)
+                tenta(std::string(prefixo) + para + std::string(resto.substr(de.size())));
         }
     }
 }

@@ -62,6 +62,10 @@ struct TDicionario {
     std::vector<std::string> PalavrasInexistentes; // sorted, letter case aside
     std::vector<std::string> NomesProprios;        // sorted, case-sensitive
     std::vector<std::string> SugestaoDe, SugestaoPara; // file order, same index
+    // No word form is longer than the longest stem with the longest suffix,
+    // nor a name longer than the longest name: longer words are wrong at
+    // once, and suggestions longer than that are not tried.
+    size_t MaiorRadical = 0, MaiorSufixo = 0, MaiorNome = 0;
     // Missing classes already reported since the load (in lower case): each
     // is reported once, not at every word that names it.
     std::vector<std::string> ClassesAvisadas;

@@ -42,7 +42,8 @@ void LeConfiguracoesDoPerfil(const std::string& ini) {
 
 bool PareceConfiguracao(const std::string& conteudo) {
     if (conteudo.find('\0') != std::string::npos) return false;
-    static constexpr std::array<std::string_view, 3> secoes = {"DOTMARA", "IMPBRAILLE", "DICIONARIO"};
+    static constexpr std::array<GrupoConfig, 3> grupos = {GrupoConfig::Programa, GrupoConfig::Impressora,
+                                                          GrupoConfig::Dicionario};
     for (const std::string& linha : DivideLinhas(conteudo)) {
         std::string_view l(linha);
         while (!l.empty() && (l.front() == ' ' || l.front() == '\t')) l.remove_prefix(1);
@@ -52,8 +53,8 @@ bool PareceConfiguracao(const std::string& conteudo) {
         std::string_view nome = l.substr(1, fim - 1);
         while (!nome.empty() && nome.front() == ' ') nome.remove_prefix(1);
         while (!nome.empty() && nome.back() == ' ') nome.remove_suffix(1);
-        for (std::string_view s : secoes)
-            if (IgualSemCaixa(nome, s)) return true;
+        for (GrupoConfig g : grupos)
+            if (IgualSemCaixa(nome, SecaoDoGrupo(g))) return true;
     }
     return false;
 }

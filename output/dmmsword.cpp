@@ -30,6 +30,8 @@ const char* const IniciaisSequencias = "-_<,(\"[";
 
 namespace {
 
+constexpr int kSequenciaParentese = 2;   // "<'"
+constexpr int kSequenciaColchete = 5;    // "('"
 constexpr int kSequenciaAngulo = 11;
 
 // The ink of the draft characters that do not depend on their neighbours;
@@ -40,7 +42,7 @@ constexpr std::array<unsigned char, 256> kTinta = [] {
     const unsigned char pares[][2] = {
         {'!', 0xe8}, {'"', '~'},  {'$', 0xe0}, {'%', 0xee}, {'&', 0xe7}, {'\'', '.'},
         {'*', 0xe2}, {'+', 0xf3}, {',', '`'},  {'.', '{'},  {'/', 0xed}, {'1', ','},
-        {'2', ';'},  {'3', ':'},  {'6', '!'},  {'7', '='},  {'8', '"'},  {'9', '*'},
+        {'2', ';'},  {'3', ':'},  {'5', '?'},  {'6', '!'},  {'7', '='},  {'8', '"'},  {'9', '*'},
         {':', '@'},  {';', '$'},  {'=', 0xe9}, {'?', 0xf4}, {'O', '>'},  {'[', 0xf5},
         {'`', '^'},  {'}', 0xf1},
     };
@@ -54,7 +56,8 @@ bool EhIniciais(unsigned char c) {
     return false;
 }
 
-bool EhLetraOuHifen(unsigned char c) { return EhMinuscula(c) || EhMaiuscula(c) || c == '-'; }
+bool EhLetra(unsigned char c) { return EhMinuscula(c) || EhMaiuscula(c); }
+bool EhLetraOuHifen(unsigned char c) { return EhLetra(c) || c == '-'; }
 
 // The value of an upper-cell digit inside a number ("a".."j", the decimal
 // point, the thousands comma, the plus sign); 0 for any other character.
@@ -117,6 +120,13 @@ unsigned char ExportacaoWord::OlhaTinta(const std::string& linha, int pos) {
     return t;
 }
 
+bool ExportacaoWord::FimDePalavra(const std::string& tinta, const std::string& s, std::size_t depois) {
+    if (tinta.empty() || !EhLetra(static_cast<unsigned char>(tinta.back()))) return false;
+    if (depois >= s.size() || s[depois] == ' ') return true;
+    // A word goes on with a letter, a number or a capital.
+    return !(s[depois] == '#' || s[depois] == '.' || EhLetra(OlhaTinta(s, static_cast<int>(depois + 1))));
+}
+
 std::string ExportacaoWord::TintaDaLinha(const std::string& s) {
     std::string tinta;
     if (s.empty() || LinhaReservada(s)) return tinta;
@@ -141,6 +151,9 @@ std::string ExportacaoWord::TintaDaLinha(const std::string& s) {
                 while (i < n && AlgarismoSuperior(static_cast<unsigned char>(s[i])) != 0)
                     tinta += AlgarismoSuperior(static_cast<unsigned char>(s[i++]));
                 if (i < n && (s[i] == '(' || s[i] == '0' || s[i] == '>' || s[i] == '[')) ContextoNumero = 1;
+                // Dot 5 between a number and a letter "a".."j" only keeps the
+                // letter from being read as a digit ("5cm"); it has no ink.
+                if (i + 1 < n && s[i] == '"' && s[i + 1] >= 'a' && s[i + 1] <= 'j') ++i;
             } else {
                 tinta += '#';
             }
@@ -157,6 +170,9 @@ std::string ExportacaoWord::TintaDaLinha(const std::string& s) {
                     tinta += static_cast<char>(MaiusculaLatin(t));
                     ++i;
                 }
+                // Dot 5 between the capitals and small letters of one word
+                // ("ONGs") only ends the capitals; it has no ink.
+                if (i + 1 < n && s[i] == '"' && EhMinuscula(OlhaTinta(s, static_cast<int>(i + 2)))) ++i;
             } else {
                 const unsigned char t = OlhaTinta(s, static_cast<int>(i + 1));
                 if (EhLetraOuHifen(t)) {
@@ -172,6 +188,12 @@ std::string ExportacaoWord::TintaDaLinha(const std::string& s) {
                 for (int k = 0; k < kQuantSequencias && achada < 0; ++k)
                     if (s[i] == SequenciasTinta[k].rascunho[0] && s[i + 1] == SequenciasTinta[k].rascunho[1])
                         achada = k;
+            // "<'" and "('" are also a word's last letter "ê" or "á" and its
+            // full stop ("você.", "está."): so they are read after a letter
+            // when no word follows them.
+            if ((achada == kSequenciaParentese || achada == kSequenciaColchete) &&
+                FimDePalavra(tinta, s, i + 2))
+                achada = -1;
             if (achada == kSequenciaAngulo) {
                 tinta += SinalAnguloAberto == 0 ? '<' : '>';
                 SinalAnguloAberto = SinalAnguloAberto == 0 ? 1 : 0;
@@ -242,8 +264,18 @@ DocumentoRtf DocumentoDoRascunho(const std::vector<std::string>& linhas, bool ti
     for (const std::string& linha : linhas) {
         if (LinhaQuebraPagina(linha)) {
             doc.TypeText("\f");
+        } else if (LinhaGrafico(linha)) {
+            // The mark where a tactile graphic is drawn takes no row of the
+            // page, and the document cannot draw the graphic: its room is the
+            // reserved lines that follow. Typed, it would be a line of
+            // marker cells and a file name that no embossed page has.
+            continue;
         } else if (tinta) {
             e.TintaDeBraille(linha);
+        } else if (LinhaReservada(linha)) {
+            // Room kept for a graphic or to fill the page: a blank row, as
+            // on the embossed page, not the cell of the reserve mark.
+            doc.TypeParagraph();
         } else {
             doc.TypeText(linha);
             doc.TypeParagraph();
@@ -260,6 +292,10 @@ std::string PrefixoDocumento(bool tinta) {
     std::string base = ExtraiNomeArquivo(ArqAtual);
     base = base.substr(0, base.size() - ExtraiExtensao(base).size());
     if (base.empty()) base = "documento";
+    // Cut so that a long document name still leaves a valid file name
+    // (every byte may take three in the system's encoding).
+    constexpr std::size_t kMaxBase = 64;
+    if (base.size() > kMaxBase) base.resize(kMaxBase);
     return base + (tinta ? "-tinta-" : "-braille-");
 }
 

@@ -46,6 +46,9 @@ private:
     // CaractereTinta without taking the number context: the character is
     // only looked at, and read again by the step that handles it.
     unsigned char OlhaTinta(const std::string& linha, int pos);
+    // The ink so far ends in a letter and no word starts at the 0-based
+    // position depois of the draft line s.
+    bool FimDePalavra(const std::string& tinta, const std::string& s, std::size_t depois);
     void AlternaNegrito();
     void AlternaItalico();
 
@@ -64,7 +67,9 @@ extern const SequenciaTinta SequenciasTinta[kQuantSequencias];
 extern const char* const IniciaisSequencias;
 
 // The whole document of a draft, one line after another (a page end of
-// either kind is one page break and no paragraph mark).
+// either kind is one page break and no paragraph mark). A graphic line is
+// left out (it takes no row of the page); a reserved line is an empty
+// paragraph in both forms.
 DocumentoRtf DocumentoDoRascunho(const std::vector<std::string>& linhas, bool tinta);
 
 // The Word export of the draft file ArqRascunho (ink true: back-translated).

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Makes the spelling dictionary's stem, suffix and name files from the
 Brazilian Portuguese word lists of Debian's hunspell-pt-br and wbrazilian
-packages (and the proper names of wamerican's English list).
+packages, the proper names of wamerican's English list and the hand-written
+tools/dicionario_acrescimos.txt.
 
     apt-get install hunspell-pt-br wbrazilian wamerican python3
-    python3 tools/gera_dicionario.py [--aff F] [--dic F] [--lista F] [--nomes F] [--saida data/]
+    python3 tools/gera_dicionario.py [--aff F] [--dic F] [--lista F] [--nomes F]
+                                     [--acrescimos F] [--saida data/]
 
 Every entry of the package's word file is expanded with its affix rules into
 its word forms. The forms of one entry (those made with the same prefix) share
@@ -13,17 +15,22 @@ suffix, and the set of suffixes of an entry is its suffix class. Entries with
 the same set of suffixes share one class, so the program's stem file holds one
 line per stem with the classes it takes, and the suffix file one section per
 class. Entries written with a capital letter are proper names: their forms go
-to the name file, which the program matches letter for letter.
+to the name file, which the program matches letter for letter (so each name
+is also written there all in capitals). A verb's forms with its pronouns are
+mended where the affix file writes them wrong and completed where it leaves
+some out; abbreviations go in without their full stop.
 
 hunspell-pt-br follows the spelling reform of 1990 (in force since 2009);
 wbrazilian's list of word forms the spelling before it ("idéia", "freqüente",
 "vôo"). Books printed before the reform are transcribed as printed, so the
 forms of that list that the first one lacks are added, each as a stem of its
-own (or "=" on the stem line that is already there).
+own (or "=" on the stem line that is already there), and so is the old
+spelling of the prefixes with a hyphen, of "pára-" and of the trema in the
+families of the list's trema words.
 
 Writes diciona.dic, diciona.suf and diciona.nom (Windows-1252, CR LF), in the
 order the program sorts them, so the program finds them sorted. The output
-depends only on the two input files.
+depends only on the input files.
 """
 
 import argparse
@@ -96,6 +103,7 @@ class Afixos:
         self.cruza = {}
         self.tipo = {}
         self.proibida = None
+        self.sem_sugestao = None
         with open(caminho, encoding='utf-8-sig') as f:
             for linha in f:
                 p = linha.split()
@@ -103,6 +111,8 @@ class Afixos:
                     continue
                 if p[0] == 'FORBIDDENWORD' and len(p) > 1:
                     self.proibida = p[1]
+                if p[0] == 'NOSUGGEST' and len(p) > 1:
+                    self.sem_sugestao = p[1]
                 if p[0] not in ('SFX', 'PFX') or len(p) < 4:
                     continue
                 flag = p[1]
@@ -148,6 +158,105 @@ def em_1252(forma):
     return forma.encode('cp1252')
 
 
+# ---- Verbs with their pronouns ----------------------------------------------------
+
+# The forms a verb takes before the pronouns o, a, os, as: as they are after a
+# vowel ("ama-o"), "lo" after r, s or z, which drop ("amá-lo", "fazemo-lo",
+# "fê-lo"), "no" after a nasal ending ("dão-no", "põe-no"). The future and the
+# conditional put the pronoun inside ("dá-lo-ei", "amá-lo-á", "dir-se-ia").
+PRONOMES_O = {'o': 'lo', 'a': 'la', 'os': 'los', 'as': 'las'}
+PRONOMES_LO = set(PRONOMES_O.values())
+PRONOMES_NO = {'no': 'lo', 'na': 'la', 'nas': 'las'}
+FIM_FUTURO = {'ei', 'á', 'ás', 'emos', 'eis', 'ão', 'ia', 'ias', 'íamos', 'íeis', 'iam'}
+TONICA = {'a': 'á', 'e': 'ê', 'o': 'ô'}
+
+
+def nasal(x):
+    return x.endswith(('m', 'ão', 'õe'))
+
+
+def antes_de_lo(x):
+    """The verb form as it stands before lo, la, los, las: a final r, s or z
+    dropped and the vowel then at the end stressed where the r or the z
+    carried the stress ("dar" dá-, "fez" fê-, "pôr" pô-, "sair" saí-,
+    "partir" parti-, "fazemos" fazemo-, "pões" põe-)."""
+    fim, base = x[-1], x[:-1]
+    if fim == 's' or not base:
+        return base
+    v = base[-1]
+    if v in TONICA:
+        return base[:-1] + TONICA[v]
+    if (v == 'i' and fim == 'r' and len(base) > 1 and base[-2] in 'aeou'
+            and not base.endswith(('gui', 'qui'))):
+        return base[:-1] + 'í'
+    return base
+
+
+def corrige_pronome(forma):
+    """The form with the pronoun joined as the language joins it. The affix
+    file of hunspell-pt-br writes some of them wrong ("ama-lo-á" for
+    amá-lo-á, "dar-lo-emos" for dá-lo-emos, "abríamo-na" for abríamo-la,
+    "vejamos-lo" for vejamo-lo, "estão-o" for estão-no)."""
+    p = forma.split('-')
+    meso = len(p) == 3 and p[2] in FIM_FUTURO
+    if not (len(p) == 2 or meso) or not p[0]:
+        return forma
+    x, pron = p[0], p[1]
+    if pron in PRONOMES_LO and x[-1] in 'rsz':
+        x = antes_de_lo(x)
+    elif pron in PRONOMES_NO and not nasal(x):
+        if x[-1] in 'rsz':
+            x, pron = antes_de_lo(x), PRONOMES_NO[pron]
+        elif x.endswith('mo'):
+            pron = PRONOMES_NO[pron]
+        else:
+            pron = pron[1:]
+    elif pron in PRONOMES_O and not meso and x.endswith(('ão', 'õe')):
+        pron = 'n' + pron
+    if meso and pron in PRONOMES_LO and x[-1] in TONICA:
+        x = x[:-1] + TONICA[x[-1]]
+    return '-'.join([x, pron] + p[2:])
+
+
+def com_pronomes(formas):
+    """The forms of one entry with their pronoun forms mended, and with o, a,
+    os, as wherever the entry joins lhe to a form ("dá-lhe": dá-o; "damos-lhe":
+    damo-lo; "dar-lhe-ei": dá-lo-ei), which the affix file leaves out for
+    some irregular verbs."""
+    r = {corrige_pronome(f) for f in formas}
+    for f in formas:
+        p = f.split('-')
+        if len(p) < 2 or p[1] != 'lhe' or not p[0]:
+            continue
+        x, resto = p[0], p[2:]
+        if resto and (len(resto) > 1 or resto[0] not in FIM_FUTURO):
+            continue
+        # The second person singular ("ajudas": ajuda-lo) is left out: it is
+        # rare in Brazil, and "ajuda-lo" is how ajudá-lo is misspelt.
+        if x[-1] == 's' and not x.endswith('mos'):
+            continue
+        for o, lo in PRONOMES_O.items():
+            if x[-1] in 'rsz':
+                r.add('-'.join([antes_de_lo(x), lo] + resto))
+            elif not resto:
+                r.add(x + '-' + ('n' + o if nasal(x) else o))
+    return r
+
+
+# Abbreviations of the word file that the check would accept as they stand in
+# a text, yet that as bare words would hide a misspelling of a short common
+# word ("am" of em, "qua" of que).
+ABREVIATURAS_EXCLUIDAS = {'am', 'al', 'ap', 'ass', 'qua', 'qui', 'aa', 'an'}
+
+
+def abreviaturas(palavra):
+    """The letters of an abbreviation ("Sra." Sra, "págs." págs, "V.Exa." V
+    and Exa): the check sees them without the full stop."""
+    for parte in palavra.split('.'):
+        if parte and parte not in ABREVIATURAS_EXCLUIDAS and em_1252(parte):
+            yield parte
+
+
 # ---- From word forms to stems and classes ---------------------------------------
 
 def prefixo_comum(formas):
@@ -181,6 +290,17 @@ def gera(aff, dic):
     for palavra, flags in le_entradas(dic):
         if afixos.proibida and afixos.proibida in flags:
             continue
+        if '.' in palavra:
+            # Abbreviations, but not those of the dictionary's own labels
+            # ("bibliog.", "antr."), which the file keeps out of suggestions.
+            if not (afixos.sem_sugestao and afixos.sem_sugestao in flags):
+                for a in abreviaturas(palavra):
+                    b = em_1252(a)
+                    if a != a.lower():
+                        nomes.add(b)
+                    else:
+                        radicais[b].add(frozenset([b'']))
+            continue
         conhecidas = [f for f in flags if f in afixos.tipo]
         suf = [f for f in conhecidas if afixos.tipo[f] == 'SFX']
         pre = [f for f in conhecidas if afixos.tipo[f] == 'PFX']
@@ -202,6 +322,8 @@ def gera(aff, dic):
             conjuntos.extend((formas, base.get(poe, '')) for poe, formas in por_prefixo.items())
         nome = palavra != palavra.lower()
         for formas, palavra_base in conjuntos:
+            if not nome:
+                formas = com_pronomes(formas)
             bytes_ = {em_1252(x) for x in formas}
             bytes_.discard(None)
             if not bytes_:
@@ -219,15 +341,22 @@ def gera(aff, dic):
     return radicais, base_de, nomes
 
 
-def acrescenta_lista(caminho, radicais, nomes):
-    """The forms of a plain word list that the stems do not make yet."""
+def formas_feitas(radicais):
     feitas = set()
     for radical, conjuntos in radicais.items():
         for sufs in conjuntos:
             feitas.update(radical + s for s in sufs)
+    return feitas
+
+
+def acrescenta_lista(caminho, radicais, nomes, feitas):
+    """The forms of a plain word list (one a line, "#" starts a comment line)
+    that the stems do not make yet."""
     novas = 0
     with open(caminho, encoding='utf-8') as f:
         for linha in f:
+            if linha.startswith('#'):
+                continue
             b = em_1252(linha.strip())
             if b is None or b in feitas or b in nomes:
                 continue
@@ -235,8 +364,96 @@ def acrescenta_lista(caminho, radicais, nomes):
                 nomes.add(b)
             else:
                 radicais[b].add(frozenset([b'']))
+                feitas.add(b)
             novas += 1
     return novas
+
+
+# ---- The spelling before the 1990 reform ------------------------------------
+
+# Prefixes joined by a hyphen before a vowel, h, r or s (the vowel and rs
+# columns) and those joined so only before h, r or s. The reform writes them
+# together, doubling the r or the s: "autoestima" was auto-estima,
+# "autorretrato" auto-retrato, "antessala" ante-sala.
+PREFIXOS_ANTIGOS = {p: True for p in ('auto', 'contra', 'extra', 'infra', 'intra', 'neo', 'proto',
+                                      'pseudo', 'semi', 'supra', 'ultra')}
+PREFIXOS_ANTIGOS.update({p: False for p in ('ante', 'anti', 'arqui', 'sobre')})
+VOGAIS = 'aeiouáéíóúâêôãõ'
+
+
+def com_hifen_antigo(radical):
+    """The stem as the old spelling wrote it, with the prefix's hyphen, and
+    the rest after the prefix (to be a word of its own); or None."""
+    for prefixo, antes_de_vogal in PREFIXOS_ANTIGOS.items():
+        if not radical.startswith(prefixo) or len(radical) < len(prefixo) + 3:
+            continue
+        resto = radical[len(prefixo):]
+        if resto[:2] in ('rr', 'ss'):
+            resto = resto[1:]
+        elif not (antes_de_vogal and resto[0] in VOGAIS and resto[0] != prefixo[-1]):
+            continue
+        return prefixo + '-' + resto, resto
+    return None
+
+
+def chaves_trema(caminho):
+    """From the trema words of the old list ("tranqüilo", "seqüestro"): the
+    beginning of each through two letters after the ü (six letters at least),
+    without and with it ("tranquil": "tranqüil"), so that the other words of
+    the same family ("tranquilamente", "sequestrador") get the ü too."""
+    chaves = {}
+    with open(caminho, encoding='utf-8') as f:
+        for linha in f:
+            w = linha.strip()
+            for i, c in enumerate(w):
+                # Six letters at least: "qüin" (of qüinqüênio) would give
+                # "qüinze" and "qüintal" the ü they never had.
+                if c == 'ü' and i > 0 and w[i - 1] in 'gq' and max(i + 3, 6) <= len(w):
+                    com = w[:max(i + 3, 6)]
+                    chaves[com.replace('ü', 'u')] = com
+    return chaves
+
+
+def com_trema(radical, chaves):
+    for j in range(len(radical), 5, -1):
+        com = chaves.get(radical[:j])
+        if com:
+            return com + radical[j:]
+    return None
+
+
+def grafias_antigas(caminho_lista, radicais, feitas):
+    """Stems in the spelling before the reform that the old word list does not
+    write out: the prefixes with their hyphen, "pára-" of the verb parar
+    ("pára-choque", "pára-quedas") and the ü of the families of its trema
+    words."""
+    chaves = chaves_trema(caminho_lista)
+    novos = collections.defaultdict(set)
+    for radical, conjuntos in radicais.items():
+        r = radical.decode('cp1252')
+        antigos = []
+        h = com_hifen_antigo(r)
+        if h:
+            resto = h[1].encode('cp1252')
+            antigos.extend((h[0], sufs) for sufs in conjuntos
+                           if any(resto + s in feitas for s in sufs))
+        if r.startswith('para-'):
+            antigos.extend(('pára-' + r[5:], sufs) for sufs in conjuntos)
+        elif r.startswith('paraqued'):
+            antigos.extend(('pára-' + r[4:], sufs) for sufs in conjuntos)
+        t = com_trema(r, chaves)
+        if t:
+            antigos.extend((t, sufs) for sufs in conjuntos)
+        for a, sufs in antigos:
+            novos[a.encode('cp1252')].add(sufs)
+    n = 0
+    for radical, conjuntos in novos.items():
+        for sufs in conjuntos:
+            if sufs not in radicais[radical]:
+                radicais[radical].add(sufs)
+                feitas.update(radical + s for s in sufs)
+                n += 1
+    return n
 
 
 def sem_acentos(texto):
@@ -261,6 +478,21 @@ def acrescenta_nomes(caminho, radicais, nomes):
             nomes.add(b)
             novos += 1
     return novos
+
+
+def com_maiusculas(nomes):
+    """The names also written all in capitals, as titles and covers write
+    them ("HISTÓRIA DE PORTUGAL"); the name file is matched letter for
+    letter."""
+    novos = set()
+    for b in nomes:
+        try:
+            novos.add(b.decode('cp1252').upper().encode('cp1252'))
+        except UnicodeEncodeError:
+            pass
+    antes = len(nomes)
+    nomes |= novos
+    return len(nomes) - antes
 
 
 def nomeia_classes(base_de):
@@ -296,12 +528,18 @@ def main():
     ap.add_argument('--dic', default='/usr/share/hunspell/pt_BR.dic')
     ap.add_argument('--lista', default='/usr/share/dict/brazilian')
     ap.add_argument('--nomes', default='/usr/share/dict/american-english')
+    ap.add_argument('--acrescimos', default=os.path.join(os.path.dirname(__file__), 'dicionario_acrescimos.txt'))
     ap.add_argument('--saida', default=os.path.join(os.path.dirname(__file__), '..', 'data'))
     a = ap.parse_args()
 
     radicais, base_de, nomes = gera(a.aff, a.dic)
-    novas = acrescenta_lista(a.lista, radicais, nomes)
+    feitas = formas_feitas(radicais)
+    antigas = grafias_antigas(a.lista, radicais, feitas)
+    novas = acrescenta_lista(a.lista, radicais, nomes, feitas)
+    novas += acrescenta_lista(a.acrescimos, radicais, nomes, feitas)
+    del feitas
     estrangeiros = acrescenta_nomes(a.nomes, radicais, nomes)
+    capitais = com_maiusculas(nomes)
     classes = nomeia_classes(base_de)
     origem = ['Gerado por tools/gera_dicionario.py a partir de hunspell-pt-br (dicionário VERO,',
               'LGPL-3 ou MPL), wbrazilian (br.ispell, GPL-2) e, para nomes estrangeiros, wamerican',
@@ -331,7 +569,8 @@ def main():
             ['diciona.nom: nomes próprios e siglas, aceitos só com a grafia exata.'] + origem,
             sorted(nomes, key=chave_str))
     print(f'{len(linhas_dic)} radicais, {len(classes)} classes, {len(nomes)} nomes '
-          f'({novas} formas da lista, {estrangeiros} nomes estrangeiros)', file=sys.stderr)
+          f'({antigas} radicais da grafia antiga, {novas} formas das listas, '
+          f'{estrangeiros} nomes estrangeiros, {capitais} em maiúsculas)', file=sys.stderr)
 
 
 if __name__ == '__main__':

@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 what=${1:-test}
-pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev qt6-translations-l10n libcups2-dev fonts-dejavu-core clang libclang-rt-14-dev)
+# hunspell-pt-br, wbrazilian, wamerican: the word lists tools/gera_dicionario.py
+# makes the spelling dictionary from (a test makes it again and compares).
+pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev python3
+      qt6-base-dev qt6-translations-l10n libcups2-dev fonts-dejavu-core clang libclang-rt-14-dev
+      hunspell-pt-br wbrazilian wamerican)
 
 sudo_=""
 if [ "$(id -u)" -ne 0 ]; then sudo_=sudo; fi

@@ -1,6 +1,7 @@
 // ukelto: the start-up configuration.
 #include "touchup/ukelto_config.h"
 
+#include "core/celas/chaves_ini.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -17,11 +18,14 @@ void Erro(const std::string& texto) { dialogos().Caixa(texto, kTituloKelto, Icon
 
 bool LeConfiguracaoKelto(EstadoKelto& e, const std::string& dirPrograma) {
     e.MapaFonte = TabelaIdentidade();
-    const std::string antigo = LePerfil("DOTMARA", "brailleAntigo", "", kBufferIni);
+    using namespace chaves_ini;
+    const std::string secao(kSecaoPrograma);
+    const std::string antigo = LePerfil(secao, std::string(kBrailleAntigo), "", kBufferIni);
     e.BrailleAntigo = !antigo.empty() && MaiusculaWindows(static_cast<unsigned char>(antigo[0])) == 'S';
-    std::string nome = LePerfil("DOTMARA", e.BrailleAntigo ? "amBCode" : "amBCode2", "", kBufferIni);
+    std::string nome =
+        LePerfil(secao, std::string(e.BrailleAntigo ? kTabelaAntiga : kTabelaUnificada), "", kBufferIni);
     if (nome.empty())
-        nome = e.BrailleAntigo ? "ambcode.cfg" : "ambcode2.cfg";
+        nome = e.BrailleAntigo ? kPadraoTabelaAntiga : kPadraoTabelaUnificada;
 
     const std::string caminho = LocalizaTabelaCodigos(nome, dirPrograma);
     if (!ArquivoExiste(caminho)) {

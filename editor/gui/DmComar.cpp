@@ -3,6 +3,7 @@
 
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -33,9 +34,9 @@ TformConfigMargem::TformConfigMargem(QWidget* pai) : JanelaConfig("Configuraçã
     tudo->addLayout(campos);
     tudo->addLayout(LinhaDeBotoes({btnOk, btnTornarPadrao, btnCancelar}));
 
-    connect(btnOk, &QPushButton::clicked, this, &TformConfigMargem::btnOkClick);
-    connect(btnTornarPadrao, &QPushButton::clicked, this, &TformConfigMargem::btnTornarPadraoClick);
-    connect(btnCancelar, &QPushButton::clicked, this, &TformConfigMargem::btnCancelarClick);
+    ConectaProtegido(btnOk, &QPushButton::clicked, this, &TformConfigMargem::btnOkClick);
+    ConectaProtegido(btnTornarPadrao, &QPushButton::clicked, this, &TformConfigMargem::btnTornarPadraoClick);
+    ConectaProtegido(btnCancelar, &QPushButton::clicked, this, &TformConfigMargem::btnCancelarClick);
 }
 
 void TformConfigMargem::FormActivate() {

@@ -4,6 +4,7 @@
 #include "core/documento.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -55,12 +56,12 @@ TformAnotacoes::TformAnotacoes(QWidget* pai) : QDialog(pai) {
     for (QWidget* w : std::initializer_list<QWidget*>{lboxAnotacoes, btnBuscar, btnEditar, btnDeletar, btnFechar})
         w->installEventFilter(this);
 
-    connect(btnBuscar, &QPushButton::clicked, this, &TformAnotacoes::btnBuscarClick);
-    connect(btnEditar, &QPushButton::clicked, this, &TformAnotacoes::btnEditarClick);
-    connect(btnDeletar, &QPushButton::clicked, this, &TformAnotacoes::btnDeletarClick);
-    connect(btnFechar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lboxAnotacoes, &QListWidget::itemDoubleClicked, this, &TformAnotacoes::btnBuscarClick);
-    connect(lboxAnotacoes, &QListWidget::currentRowChanged, this, [this](int linha) {
+    ConectaProtegido(btnBuscar, &QPushButton::clicked, this, &TformAnotacoes::btnBuscarClick);
+    ConectaProtegido(btnEditar, &QPushButton::clicked, this, &TformAnotacoes::btnEditarClick);
+    ConectaProtegido(btnDeletar, &QPushButton::clicked, this, &TformAnotacoes::btnDeletarClick);
+    ConectaProtegido(btnFechar, &QPushButton::clicked, this, &QDialog::reject);
+    ConectaProtegido(lboxAnotacoes, &QListWidget::itemDoubleClicked, this, &TformAnotacoes::btnBuscarClick);
+    ConectaProtegido(lboxAnotacoes, &QListWidget::currentRowChanged, this, [this](int linha) {
         Lista.Seleciona(linha);
         AtualizaBotoes();
     });

@@ -3,6 +3,7 @@
 
 #include "core/documento.h"
 #include "editor/gui/dmmain.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -81,8 +82,8 @@ TformConfTabela::TformConfTabela(QWidget* pai) : QDialog(pai) {
     v->addLayout(botoes);
     v->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnGerarTabela, &QPushButton::clicked, this, &TformConfTabela::btnGerarTabelaClick);
-    connect(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
+    ConectaProtegido(btnGerarTabela, &QPushButton::clicked, this, &TformConfTabela::btnGerarTabelaClick);
+    ConectaProtegido(btnCancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 OpcoesTabela TformConfTabela::Opcoes() const {

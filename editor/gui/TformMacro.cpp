@@ -3,6 +3,7 @@
 
 #include "core/documento.h"
 #include "editor/dmmacro.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 
 #include <QEvent>
@@ -30,7 +31,7 @@ TformMacro::TformMacro(QWidget* parent) : QDialog(parent) {
     coluna->addWidget(E_arqmacro);
     coluna->addSpacing(6);
     coluna->addWidget(Button1, 0, Qt::AlignHCenter);
-    connect(Button1, &QPushButton::clicked, this, &TformMacro::Button1Click);
+    ConectaProtegido(Button1, &QPushButton::clicked, this, &TformMacro::Button1Click);
     resize(440, 120);
 }
 

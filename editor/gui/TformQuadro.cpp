@@ -4,6 +4,7 @@
 #include "core/documento.h"
 #include "editor/dmquadro.h"
 #include "editor/gui/dmmain.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -48,11 +49,11 @@ TformQuadro::TformQuadro(QWidget* pai) : QDialog(pai) {
     v->addLayout(botoes);
     v->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnOk, &QPushButton::clicked, this, [this] {
+    ConectaProtegido(btnOk, &QPushButton::clicked, this, [this] {
         hide();
         InsereQuadro(TipoMarcado());
     });
-    connect(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
+    ConectaProtegido(btnCancela, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 int TformQuadro::TipoMarcado() const {

@@ -2,6 +2,7 @@
 #include "editor/gui/TformSimb.h"
 
 #include "editor/gui/TformDigitaBraille.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -50,7 +51,7 @@ TformSimb::TformSimb(QWidget* pai) : QDialog(pai) {
         if (i < 2) g->addWidget(b, 0, static_cast<int>(i));
         else g->addWidget(b, static_cast<int>(i) - 1, 0, 1, 2);
         const std::string texto(s.texto);
-        connect(b, &QPushButton::clicked, this, [this, texto] { InsereSimbolo(texto); });
+        ConectaProtegido(b, &QPushButton::clicked, this, [this, texto] { InsereSimbolo(texto); });
         btnSimbolo[i] = b;
     }
     g->setSizeConstraint(QLayout::SetFixedSize);

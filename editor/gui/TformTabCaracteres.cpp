@@ -2,6 +2,7 @@
 #include "editor/gui/TformTabCaracteres.h"
 
 #include "editor/gui/TformDigitaBraille.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 
 #include <QEvent>
@@ -50,10 +51,10 @@ TformTabCaracteres::TformTabCaracteres(QWidget* pai) : QDialog(pai) {
     v->setSizeConstraint(QLayout::SetFixedSize);
 
     Insere = InsereNoEditorPrincipal;
-    connect(btnFechar, &QPushButton::clicked, this, &QWidget::hide);
-    connect(gridCaracteres, &QTableWidget::currentCellChanged, this,
-            [this](int linha, int coluna, int, int) { CelulaEscolhida(linha, coluna); });
-    connect(gridCaracteres, &QTableWidget::cellPressed, this, [this](int linha, int coluna) {
+    ConectaProtegido(btnFechar, &QPushButton::clicked, this, &QWidget::hide);
+    ConectaProtegido(gridCaracteres, &QTableWidget::currentCellChanged, this,
+                     [this](int linha, int coluna, int, int) { CelulaEscolhida(linha, coluna); });
+    ConectaProtegido(gridCaracteres, &QTableWidget::cellPressed, this, [this](int linha, int coluna) {
         if (linha == linhaAntes_ && coluna == colunaAntes_) CelulaEscolhida(linha, coluna);
     });
     FormActivate();

@@ -11,6 +11,7 @@
 
 #include "core/dmchkbrl.h"
 #include "editor/gui/dmcelas.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/texto.h"
 
 TformChecaBrl* formChecaBrl = nullptr;
@@ -74,7 +75,7 @@ TformChecaBrl::TformChecaBrl(QWidget* pai) : QDialog(pai) {
     v->addLayout(h);
     v->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(btnOk, &QPushButton::clicked, this, &TformChecaBrl::btnOkClick);
+    ConectaProtegido(btnOk, &QPushButton::clicked, this, &TformChecaBrl::btnOkClick);
     edtReversao->installEventFilter(this);
     edtBraille->installEventFilter(this);
 }

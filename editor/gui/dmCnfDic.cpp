@@ -3,6 +3,7 @@
 
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -45,8 +46,8 @@ TformConfigDicionario::TformConfigDicionario(QWidget* pai)
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(campos);
     tudo->addLayout(LinhaDeBotoes({btnOK, btnPadrao}));
-    connect(btnOK, &QPushButton::clicked, this, &TformConfigDicionario::btnOKClick);
-    connect(btnPadrao, &QPushButton::clicked, this, &TformConfigDicionario::btnPadraoClick);
+    ConectaProtegido(btnOK, &QPushButton::clicked, this, &TformConfigDicionario::btnOKClick);
+    ConectaProtegido(btnPadrao, &QPushButton::clicked, this, &TformConfigDicionario::btnPadraoClick);
 
     // FormCreate: the names as read, without any folder search (the
     // defaults only for missing keys). The dictionary is not loaded here.

@@ -30,6 +30,8 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
+#include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/cursorqt.h"
 #include "platform/texto.h"
 
 std::vector<std::string> LinhasRascunho;
@@ -218,43 +220,43 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     stxPagFisica->setText(TextoTinta("Página Física: "_cp));
 
     // Wiring
-    connect(timerVisual, &QTimer::timeout, this, &TformVisual::AtualizaPosicao);
-    connect(imEmBraille, &QAction::triggered, this, &TformVisual::EmBraille);
-    connect(imEmTinta, &QAction::triggered, this, [this] {
+    ConectaProtegido(timerVisual, &QTimer::timeout, this, &TformVisual::AtualizaPosicao);
+    ConectaProtegido(imEmBraille, &QAction::triggered, this, &TformVisual::EmBraille);
+    ConectaProtegido(imEmTinta, &QAction::triggered, this, [this] {
         EmTinta = true;
         AplicaFontes();
     });
-    connect(imVisGrafico, &QAction::triggered, this, [this] {
+    ConectaProtegido(imVisGrafico, &QAction::triggered, this, [this] {
         if (Ligacoes.MostraGrafico) Ligacoes.MostraGrafico();
     });
-    connect(Normal1, &QAction::triggered, this, &TformVisual::TamanhoNormal);
-    connect(Pequeno1, &QAction::triggered, this, &TformVisual::TamanhoPequeno);
-    connect(BrailleTalvo1, &QAction::triggered, this, [this] {
+    ConectaProtegido(Normal1, &QAction::triggered, this, &TformVisual::TamanhoNormal);
+    ConectaProtegido(Pequeno1, &QAction::triggered, this, &TformVisual::TamanhoPequeno);
+    ConectaProtegido(BrailleTalvo1, &QAction::triggered, this, [this] {
         FonteBraille = QString(kFonteBrailleTalvo);
         EmBraille();
     });
-    connect(SymBraille1, &QAction::triggered, this, &TformVisual::OutraFonte);
-    connect(imConferir, &QAction::triggered, this, &TformVisual::Conferir);
-    connect(imIrAoOriginal, &QAction::triggered, this, &TformVisual::IrAoOriginal);
-    connect(imIrParaPagina, &QAction::triggered, this, &TformVisual::IrParaPagina);
-    connect(btnIrPara, &QPushButton::clicked, this, &TformVisual::IrParaPagina);
-    connect(imProximaPagina, &QAction::triggered, this, &TformVisual::ProximaPagina);
-    connect(imPaginaAnterior, &QAction::triggered, this, &TformVisual::PaginaAnterior);
-    connect(imAnotacao, &QAction::triggered, this, &TformVisual::Anotacao);
+    ConectaProtegido(SymBraille1, &QAction::triggered, this, &TformVisual::OutraFonte);
+    ConectaProtegido(imConferir, &QAction::triggered, this, &TformVisual::Conferir);
+    ConectaProtegido(imIrAoOriginal, &QAction::triggered, this, &TformVisual::IrAoOriginal);
+    ConectaProtegido(imIrParaPagina, &QAction::triggered, this, &TformVisual::IrParaPagina);
+    ConectaProtegido(btnIrPara, &QPushButton::clicked, this, &TformVisual::IrParaPagina);
+    ConectaProtegido(imProximaPagina, &QAction::triggered, this, &TformVisual::ProximaPagina);
+    ConectaProtegido(imPaginaAnterior, &QAction::triggered, this, &TformVisual::PaginaAnterior);
+    ConectaProtegido(imAnotacao, &QAction::triggered, this, &TformVisual::Anotacao);
     auto impressora = [this] {
         if (Ligacoes.AbreConfigImpressora) Ligacoes.AbreConfigImpressora(this);
     };
-    connect(Impressora1, &QAction::triggered, this, impressora);
-    connect(btnImpressora, &QPushButton::clicked, this, impressora);
-    connect(cboxVisLinhas, &QComboBox::currentIndexChanged, this,
-            &TformVisual::cboxVisLinhasChange);
-    connect(cboxVisPaginas, &QComboBox::currentIndexChanged, this,
-            &TformVisual::cboxVisPaginasChange);
-    connect(lboxVisual, &TListaVisual::botaoPressionado, this, &TformVisual::ListaPressionada);
-    connect(lboxVisual, &TListaVisual::botaoSolto, this, &TformVisual::ListaSolta);
-    connect(richEdRevisor, &QPlainTextEdit::cursorPositionChanged, this,
-            &TformVisual::RevisorMudou);
-    connect(richEdRevisor, &QPlainTextEdit::selectionChanged, this, &TformVisual::RevisorMudou);
+    ConectaProtegido(Impressora1, &QAction::triggered, this, impressora);
+    ConectaProtegido(btnImpressora, &QPushButton::clicked, this, impressora);
+    ConectaProtegido(cboxVisLinhas, &QComboBox::currentIndexChanged, this,
+                     &TformVisual::cboxVisLinhasChange);
+    ConectaProtegido(cboxVisPaginas, &QComboBox::currentIndexChanged, this,
+                     &TformVisual::cboxVisPaginasChange);
+    ConectaProtegido(lboxVisual, &TListaVisual::botaoPressionado, this, &TformVisual::ListaPressionada);
+    ConectaProtegido(lboxVisual, &TListaVisual::botaoSolto, this, &TformVisual::ListaSolta);
+    ConectaProtegido(richEdRevisor, &QPlainTextEdit::cursorPositionChanged, this,
+                     &TformVisual::RevisorMudou);
+    ConectaProtegido(richEdRevisor, &QPlainTextEdit::selectionChanged, this, &TformVisual::RevisorMudou);
     lboxVisual->installEventFilter(this);
     richEdRevisor->installEventFilter(this);
 
@@ -346,12 +348,15 @@ void TformVisual::PreencheRevisor() {
 
 void TformVisual::MontaVisualizacao() {
     MontandoVisualizacao = true;
+    // However the build ends (a failure too), the flag and the cursor go back.
+    struct FimDaMontagem {
+        TformVisual* v;
+        ~FimDaMontagem() { v->MontandoVisualizacao = false; }
+    } fim{this};
+    const CursorEspera espera{this, lboxVisual, richEdRevisor->viewport()};
     edtNomeImprAtual->setText(TextoTinta(ImprMarca));
     const bool manterLugar = !SelecionarCursor;
     if (manterLugar) GuardaPosicao();
-    setCursor(Qt::WaitCursor);
-    lboxVisual->setCursor(Qt::WaitCursor);
-    richEdRevisor->viewport()->setCursor(Qt::WaitCursor);
 
     (ModoRevisorAtivo() ? static_cast<QWidget*>(richEdRevisor)
                         : static_cast<QWidget*>(lboxVisual))->hide();
@@ -398,11 +403,7 @@ void TformVisual::MontaVisualizacao() {
     if (manterLugar && !lboxVisual->isHidden() && topoGuardado_ >= 0 &&
         topoGuardado_ < lboxVisual->count())
         lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
-    unsetCursor();
-    lboxVisual->unsetCursor();
-    richEdRevisor->viewport()->unsetCursor();
     timerVisual->start();
-    MontandoVisualizacao = false;
 }
 
 void TformVisual::AtualizaModo() {

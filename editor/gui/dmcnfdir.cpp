@@ -5,6 +5,7 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "platform/arquivos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -66,7 +67,8 @@ TformConfigDir::TformConfigDir(QWidget* pai) : JanelaConfig("Configuração dos 
         *l.botao = botao;
         campos_.push_back({edit, l.setting});
         const auto pasta = l.pasta;
-        connect(botao, &QPushButton::clicked, this, [this, edit, pasta] { EscolheArquivo(edit, Pastas.*pasta); });
+        ConectaProtegido(botao, &QPushButton::clicked, this,
+                         [this, edit, pasta] { EscolheArquivo(edit, Pastas.*pasta); });
         ++i;
     }
     // The draft of this program in the temporary folder, when none is named.
@@ -77,8 +79,8 @@ TformConfigDir::TformConfigDir(QWidget* pai) : JanelaConfig("Configuração dos 
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(grade);
     tudo->addLayout(LinhaDeBotoes({btnOk, btnPadrao}));
-    connect(btnOk, &QPushButton::clicked, this, &TformConfigDir::btnOkClick);
-    connect(btnPadrao, &QPushButton::clicked, this, &TformConfigDir::btnPadraoClick);
+    ConectaProtegido(btnOk, &QPushButton::clicked, this, &TformConfigDir::btnOkClick);
+    ConectaProtegido(btnPadrao, &QPushButton::clicked, this, &TformConfigDir::btnPadraoClick);
 
     openDialogArquivo = [this](const std::string& pasta, std::string& escolhido) {
         QFileDialog d(this, QStringLiteral("Escolha programa Puma2"), ParaQString(pasta));

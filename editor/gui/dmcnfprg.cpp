@@ -6,6 +6,7 @@
 #include "core/dmvars_ini.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -181,17 +182,18 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
                {ckboxElimBrancas, &TiraBrancasInicioPag}, {ckboxTextoIngles, &CfgTextoIngles},
                {ckboxCabecIngles, &CfgCabecIngles}};
 
-    connect(btnOk, &QPushButton::clicked, this, &TformConfig::btnOkClick);
-    connect(btnPadrao, &QPushButton::clicked, this, &TformConfig::btnPadraoClick);
-    connect(rbtnCabecFrenteVerso, &QRadioButton::clicked, this, &TformConfig::rbtnCabecFrenteVersoClick);
-    connect(rbtnCabecSoFrente, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSoFrenteClick);
-    connect(rbtnCabecSemCabec, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSemCabecClick);
-    connect(ckboxFrenteVerso, &QCheckBox::clicked, this, &TformConfig::ckboxFrenteVersoClick);
+    ConectaProtegido(btnOk, &QPushButton::clicked, this, &TformConfig::btnOkClick);
+    ConectaProtegido(btnPadrao, &QPushButton::clicked, this, &TformConfig::btnPadraoClick);
+    ConectaProtegido(rbtnCabecFrenteVerso, &QRadioButton::clicked, this, &TformConfig::rbtnCabecFrenteVersoClick);
+    ConectaProtegido(rbtnCabecSoFrente, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSoFrenteClick);
+    ConectaProtegido(rbtnCabecSemCabec, &QRadioButton::clicked, this, &TformConfig::rbtnCabecSemCabecClick);
+    ConectaProtegido(ckboxFrenteVerso, &QCheckBox::clicked, this, &TformConfig::ckboxFrenteVersoClick);
     // The focus entering the page-numbering group from outside it.
-    focoNumeracao_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
-        if (Dentro(agora, grboxNumeracaoPaginas) && !Dentro(antes, grboxNumeracaoPaginas))
-            grboxNumeracaoPaginasEnter();
-    });
+    focoNumeracao_ =
+        ConectaProtegido(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
+            if (Dentro(agora, grboxNumeracaoPaginas) && !Dentro(antes, grboxNumeracaoPaginas))
+                grboxNumeracaoPaginasEnter();
+        });
 
     // FormCreate
     LeConfiguracao();

@@ -234,12 +234,12 @@ TformPrincipal::TformPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     timerPrinc = new QTimer(this);
     timerPrinc->setInterval(100);
-    connect(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
+    ConectaProtegido(timerPrinc, &QTimer::timeout, this, &TformPrincipal::timerPrincTimer);
 
-    connect(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
-            &TformPrincipal::richEdPrincipalSelectionChange);
-    connect(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
-            &TformPrincipal::richEdPrincipalSelectionChange);
+    ConectaProtegido(richEdPrincipal, &QPlainTextEdit::cursorPositionChanged, this,
+                     &TformPrincipal::richEdPrincipalSelectionChange);
+    ConectaProtegido(richEdPrincipal, &QPlainTextEdit::selectionChanged, this,
+                     &TformPrincipal::richEdPrincipalSelectionChange);
 
     dialogoAbrir = [this](const std::string& dir, std::string& nome) {
         return EscolheArquivoParaAbrir(this, dir, "Arquivos de texto (*.TXT *.txt);;Todos os arquivos (*)",

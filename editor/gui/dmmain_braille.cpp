@@ -22,6 +22,8 @@
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
 #include "output/gui/dmcnfprt.h"
+#include "platform/qt/aplicacaoqt.h"
+#include "platform/qt/cursorqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -50,7 +52,7 @@ void TformPrincipal::CriaLinhasBraille() {
         l->setVisible(i == 1);
         layLinhasBraille->addWidget(l);
         LabLinhas[static_cast<size_t>(i)] = l;
-        connect(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
+        ConectaProtegido(l, &TLabelBraille::clicado, this, [this, i] { labLinhaClick(i); });
     }
 }
 
@@ -109,8 +111,7 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
     richEdPrincipal->setFocus();
     int linha = 0, coluna = 0;
     LinColInicioSel(linha, coluna);
-    setCursor(Qt::WaitCursor);
-    richEdPrincipal->viewport()->setCursor(Qt::WaitCursor);
+    const CursorEspera espera{this, richEdPrincipal->viewport()};
     const bool compilado = CompilaParaVisualizacao(linha);
     if (compilado && formVisual) {
         if (formVisual->isVisible()) {
@@ -138,8 +139,6 @@ void TformPrincipal::VisualizaBraille(bool mostrar, bool ativar) {
             }
         }
     }
-    unsetCursor();
-    richEdPrincipal->viewport()->unsetCursor();
 }
 
 void TformPrincipal::imModoRevisorClick() {

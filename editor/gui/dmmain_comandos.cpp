@@ -553,11 +553,7 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
     } restaura{this, anterior, daToolBar};
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
-    try {
-        fn();
-    } catch (...) {
-        RelataFalhaDoComando(origem ? origem : this);
-    }
+    ComandoProtegido(origem ? origem : this, fn)();
 }
 
 QAction* TformPrincipal::Acao(std::string_view nome) const {

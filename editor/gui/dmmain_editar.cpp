@@ -13,6 +13,7 @@
 #include "editor/gui/TformMacro.h"
 #include "editor/gui/dmbusca.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -32,8 +34,15 @@ class TeclasDoEditor : public QObject {
 public:
     explicit TeclasDoEditor(TformPrincipal* janela) : QObject(janela), janela_(janela) {}
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress) return janela_->richEdPrincipalKeyDown(static_cast<QKeyEvent*>(e));
-        if (e->type() == QEvent::KeyRelease) janela_->richEdPrincipalKeyUp(static_cast<QKeyEvent*>(e));
+        // A key's command that fails ends here, with the key taken: nothing
+        // unwinds through Qt's event delivery.
+        try {
+            if (e->type() == QEvent::KeyPress) return janela_->richEdPrincipalKeyDown(static_cast<QKeyEvent*>(e));
+            if (e->type() == QEvent::KeyRelease) janela_->richEdPrincipalKeyUp(static_cast<QKeyEvent*>(e));
+        } catch (...) {
+            RelataFalhaDoComando(nullptr);
+            return true;
+        }
         return QObject::eventFilter(o, e);
     }
 
@@ -89,16 +98,20 @@ void Mostra(QDialog* d, QLineEdit* campo) {
 void TformPrincipal::CriaMenusEditar() {
     findDialogLocalizar = new TDialogoBusca(this, false);
     replDialog = new TDialogoBusca(this, true);
-    connect(findDialogLocalizar, &TDialogoBusca::Localizar, this, &TformPrincipal::IniciaBusca);
-    connect(replDialog, &TDialogoBusca::Localizar, this, [this] { BuscaSubstituir(true); });
-    connect(replDialog, &TDialogoBusca::Substituir, this, [this] {
-        SubstituiProxima(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
-        richEdPrincipal->ensureCursorVisible();
-    });
-    connect(replDialog, &TDialogoBusca::SubstituirTudo, this, [this] {
-        SubstituiTudo(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
-        richEdPrincipal->ensureCursorVisible();
-    });
+    // A failure is told with the caption of the dialog's button.
+    connect(findDialogLocalizar, &TDialogoBusca::Localizar, this,
+            ComandoProtegido(findDialogLocalizar->btnLocalizar, [this] { IniciaBusca(); }));
+    connect(replDialog, &TDialogoBusca::Localizar, this,
+            ComandoProtegido(replDialog->btnLocalizar, [this] { BuscaSubstituir(true); }));
+    connect(replDialog, &TDialogoBusca::Substituir, this, ComandoProtegido(replDialog->btnSubstituir, [this] {
+                SubstituiProxima(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
+                richEdPrincipal->ensureCursorVisible();
+            }));
+    connect(replDialog, &TDialogoBusca::SubstituirTudo, this,
+            ComandoProtegido(replDialog->btnSubstituirTudo, [this] {
+                SubstituiTudo(*this, replDialog->Texto(), replDialog->Troca(), replDialog->Opcoes());
+                richEdPrincipal->ensureCursorVisible();
+            }));
 
     // "&Editar" and the toolbar's clipboard buttons (after which the editor
     // has the focus, as after every toolbar command).

@@ -15,6 +15,7 @@
 #include "editor/gui/TformTabCaracteres.h"
 #include "editor/gui/dmcelas.h"
 #include "editor/gui/dmimpressao_texto.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/texto.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ void TformPrincipal::CriaMenusUtilitarios() {
 void TformPrincipal::LigaLinhasBraillePerkins() {
     for (int i = 1; i < static_cast<int>(LabLinhas.size()); ++i)
         if (TLabelBraille* l = LabLinhas[static_cast<size_t>(i)])
-            connect(l, &TLabelBraille::duploClique, this, &TformPrincipal::labLinha1DblClick);
+            ConectaProtegido(l, &TLabelBraille::duploClique, this, &TformPrincipal::labLinha1DblClick);
 }
 
 void TformPrincipal::labLinha1DblClick() {

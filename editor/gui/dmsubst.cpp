@@ -2,6 +2,7 @@
 #include "editor/gui/dmsubst.h"
 
 #include "editor/dmdic.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -50,9 +51,9 @@ TformSubst::TformSubst(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    connect(btnSubstituir, &QPushButton::clicked, this, &TformSubst::btnSubstituirClick);
-    connect(btnDeixar, &QPushButton::clicked, this, &TformSubst::btnDeixarClick);
-    connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    ConectaProtegido(btnSubstituir, &QPushButton::clicked, this, &TformSubst::btnSubstituirClick);
+    ConectaProtegido(btnDeixar, &QPushButton::clicked, this, &TformSubst::btnDeixarClick);
+    ConectaProtegido(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         if (!ComboBox1->currentText().isEmpty())
             btnSubstituirClick();
     });

@@ -19,6 +19,7 @@
 #include "output/dmdevice.h"
 #include "output/gui/TformResolucao.h"
 #include "platform/arquivos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/arquivosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
@@ -149,14 +150,14 @@ TformAltoRelevo::TformAltoRelevo(QWidget* pai) : QDialog(pai) {
     };
     executaResolucao = [] { return formResolucao ? formResolucao->exec() : int(QDialog::Rejected); };
 
-    connect(btnSelecFont, &QPushButton::clicked, this, &TformAltoRelevo::btnSelecFontClick);
-    connect(btnResolucao, &QPushButton::clicked, this, &TformAltoRelevo::btnResolucaoClick);
-    connect(btnGerarGraf, &QPushButton::clicked, this, &TformAltoRelevo::btnGerarGrafClick);
-    connect(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
-    connect(memAltoRelevo, &QPlainTextEdit::textChanged, this, &TformAltoRelevo::memAltoRelevoChange);
-    connect(edtFonteMDL, &QLineEdit::textChanged, this, &TformAltoRelevo::edtFonteMDLChange);
-    connect(cbboxTipoGrafico, &QComboBox::currentIndexChanged, this,
-            [this](int i) { TipoGrafico = std::max(i, 0); });
+    ConectaProtegido(btnSelecFont, &QPushButton::clicked, this, &TformAltoRelevo::btnSelecFontClick);
+    ConectaProtegido(btnResolucao, &QPushButton::clicked, this, &TformAltoRelevo::btnResolucaoClick);
+    ConectaProtegido(btnGerarGraf, &QPushButton::clicked, this, &TformAltoRelevo::btnGerarGrafClick);
+    ConectaProtegido(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
+    ConectaProtegido(memAltoRelevo, &QPlainTextEdit::textChanged, this, &TformAltoRelevo::memAltoRelevoChange);
+    ConectaProtegido(edtFonteMDL, &QLineEdit::textChanged, this, &TformAltoRelevo::edtFonteMDLChange);
+    ConectaProtegido(cbboxTipoGrafico, &QComboBox::currentIndexChanged, this,
+                     [this](int i) { TipoGrafico = std::max(i, 0); });
 
     // FormCreate: the default font, the kinds of graphic.
     const std::string padrao = AchaArquivoDados(DirDados(), kFontePadrao);

@@ -4,6 +4,7 @@
 #include "output/gui/TformImprime.h"
 
 #include "core/dmvars.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 
 #include <QLabel>
@@ -27,8 +28,8 @@ TformConta::TformConta(QWidget* parent) : QDialog(parent) {
     l->addWidget(Label1);
     l->addWidget(Label2);
     l->addWidget(Button1, 0, Qt::AlignCenter);
-    connect(Timer1, &QTimer::timeout, this, &TformConta::Timer1Timer);
-    connect(Button1, &QPushButton::clicked, this, &TformConta::Button1Click);
+    ConectaProtegido(Timer1, &QTimer::timeout, this, &TformConta::Timer1Timer);
+    ConectaProtegido(Button1, &QPushButton::clicked, this, &TformConta::Button1Click);
     resize(300, 110);
 }
 

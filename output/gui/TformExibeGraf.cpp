@@ -10,6 +10,7 @@
 #include "output/dmImprPagina.h"
 #include "output/dmTiger.h"
 #include "output/dmvigraf.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -39,11 +40,11 @@ TformExibeGraf::TformExibeGraf(QWidget* pai) : QDialog(pai) {
     layout->addLayout(botoes);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(b_confirma, &QPushButton::clicked, this, [this] {
+    ConectaProtegido(b_confirma, &QPushButton::clicked, this, [this] {
         GraficoConfirmado = 1;
         accept();
     });
-    connect(b_cancela, &QPushButton::clicked, this, [this] {
+    ConectaProtegido(b_cancela, &QPushButton::clicked, this, [this] {
         GraficoConfirmado = 0;
         reject();
     });

@@ -10,6 +10,7 @@
 #include "output/gui/TformConta.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -57,10 +58,10 @@ TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
     l->addLayout(disp);
     l->addLayout(botoes);
 
-    connect(btnSelArqPrint, &QPushButton::clicked, this, &TformImprime::btnSelArqPrintClick);
+    ConectaProtegido(btnSelArqPrint, &QPushButton::clicked, this, &TformImprime::btnSelArqPrintClick);
     // "Configure" starts the job exactly as "Imprima !" does.
-    connect(btnConfigImpr, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
-    connect(btnImprime, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
+    ConectaProtegido(btnConfigImpr, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
+    ConectaProtegido(btnImprime, &QPushButton::clicked, this, &TformImprime::btnImprimeClick);
     // Enter in the device field reaches the default button "Imprima !".
 }
 

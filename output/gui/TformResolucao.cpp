@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "output/dmAltoRelevo.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -47,8 +48,8 @@ TformResolucao::TformResolucao(QWidget* pai) : QDialog(pai) {
     layout->addLayout(botoes);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(botaoOK, &QPushButton::clicked, this, &TformResolucao::botaoOKClick);
-    connect(botaoCancela, &QPushButton::clicked, this, &QDialog::reject);
+    ConectaProtegido(botaoOK, &QPushButton::clicked, this, &TformResolucao::botaoOKClick);
+    ConectaProtegido(botaoCancela, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TformResolucao::FormActivate() {

@@ -7,6 +7,7 @@
 #include "output/dmdevice_geometria.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
@@ -103,15 +104,15 @@ TformConfigPrn::TformConfigPrn(QWidget* pai)
     tudo->addLayout(LinhaDeBotoes({btnOK, btnCancela}));
 
     for (QRadioButton* r : {rbtnLPT1, rbtnLPT2, rbtnLPT3, rbtnCOM1, rbtnCOM2, rbtnPRN})
-        connect(r, &QRadioButton::clicked, this, [this, r] { rbtnPortaClick(r); });
-    connect(rbtnRede, &QRadioButton::clicked, this, &TformConfigPrn::rbtnRedeClick);
-    connect(rbtnArquivo, &QRadioButton::clicked, this, &TformConfigPrn::rbtnArquivoClick);
-    connect(ckboxForcaExtBRL, &QCheckBox::clicked, this, &TformConfigPrn::ckboxForcaExtBRLClick);
-    connect(cbboxModeloImp, &QComboBox::editTextChanged, this, &TformConfigPrn::cbboxModeloImpChange);
+        ConectaProtegido(r, &QRadioButton::clicked, this, [this, r] { rbtnPortaClick(r); });
+    ConectaProtegido(rbtnRede, &QRadioButton::clicked, this, &TformConfigPrn::rbtnRedeClick);
+    ConectaProtegido(rbtnArquivo, &QRadioButton::clicked, this, &TformConfigPrn::rbtnArquivoClick);
+    ConectaProtegido(ckboxForcaExtBRL, &QCheckBox::clicked, this, &TformConfigPrn::ckboxForcaExtBRLClick);
+    ConectaProtegido(cbboxModeloImp, &QComboBox::editTextChanged, this, &TformConfigPrn::cbboxModeloImpChange);
     cbboxModeloImp->installEventFilter(this);
-    connect(btnSelecArq, &QPushButton::clicked, this, &TformConfigPrn::btnSelecArqClick);
-    connect(btnOK, &QPushButton::clicked, this, &TformConfigPrn::btnOKClick);
-    connect(btnCancela, &QPushButton::clicked, this, &TformConfigPrn::btnCancelaClick);
+    ConectaProtegido(btnSelecArq, &QPushButton::clicked, this, &TformConfigPrn::btnSelecArqClick);
+    ConectaProtegido(btnOK, &QPushButton::clicked, this, &TformConfigPrn::btnOKClick);
+    ConectaProtegido(btnCancela, &QPushButton::clicked, this, &TformConfigPrn::btnCancelaClick);
 
     saveDialogArquivo = [this](const std::string& inicial, std::string& escolhido) {
         QFileDialog d(this, QString(), Q(inicial));

@@ -44,7 +44,8 @@ void Relata(const std::string& comando, const std::string& causa) {
     // one only goes to the error output.
     static bool relatando = false;
     if (relatando) {
-        std::fprintf(stderr, "dotmara: %s: %s\n", comando.c_str(), causa.c_str());
+        std::fprintf(stderr, "%s: %s: %s\n", qPrintable(QCoreApplication::applicationName()), comando.c_str(),
+                     causa.c_str());
         return;
     }
     relatando = true;
@@ -54,7 +55,8 @@ void Relata(const std::string& comando, const std::string& causa) {
         else
             dialogos().Caixa(MensagemFalhaComando(comando, causa), "Dotmara", Icone::Erro, Botoes::OK);
     } catch (...) {
-        std::fprintf(stderr, "dotmara: %s: %s\n", comando.c_str(), causa.c_str());
+        std::fprintf(stderr, "%s: %s: %s\n", qPrintable(QCoreApplication::applicationName()), comando.c_str(),
+                     causa.c_str());
     }
     relatando = false;
 }
@@ -131,9 +133,13 @@ std::string ComandoDoEvento(QObject* receptor) {
     return {};
 }
 
-std::string MensagemFalhaComando(const std::string& comando, const std::string& causa) {
+std::string DescricaoFalhaComando(const std::string& comando, const std::string& causa) {
     const std::string oque =
         comando.empty() ? "a última operação"_cp : "o comando \""_cp + comando + "\"";
-    return "Não foi possível concluir "_cp + oque + ": " + causa +
-           ".\r\nO documento continua aberto como estava; salve-o antes de continuar."_cp;
+    return "Não foi possível concluir "_cp + oque + ": " + causa + ".";
+}
+
+std::string MensagemFalhaComando(const std::string& comando, const std::string& causa) {
+    return DescricaoFalhaComando(comando, causa) +
+           "\r\nO documento continua aberto como estava; salve-o antes de continuar."_cp;
 }

@@ -12,6 +12,8 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 class QEvent;
 class QObject;
@@ -45,19 +47,48 @@ void RelataFalhaDoComando(QObject* origem);
 
 // A handler that catches its own failure right where it runs, so that no
 // exception passes through Qt's code between the event and the handler
-// (that code does not unwind: it would be left with what it held). The
-// main window's menu and toolbar helpers wrap every command in it; anything
-// else is still caught by TAplicacao::notify.
+// (that code does not unwind: it would be left with what it held, such as
+// the receiver's pointer to the signal being delivered). The main window's
+// menu and toolbar dispatch runs every command in it, and every window
+// connects its buttons, actions and signals through it (ConectaProtegido);
+// anything else is still caught by TAplicacao::notify. The signal's
+// arguments reach fn when it takes them.
 template <typename F>
 auto ComandoProtegido(QObject* origem, F fn) {
-    return [origem, fn = std::move(fn)] {
+    return [origem, fn = std::move(fn)](auto&&... argumentos) -> void {
         try {
-            fn();
+            if constexpr (std::is_invocable_v<F&, decltype(argumentos)...>)
+                fn(std::forward<decltype(argumentos)>(argumentos)...);
+            else
+                fn();
         } catch (...) {
             RelataFalhaDoComando(origem);
         }
     };
 }
 
-// The message of a failed command (cause: what went wrong, in Portuguese).
+// connect() of a signal to a handler of a window (a member function of the
+// receiver, or any callable), caught as ComandoProtegido catches it; a
+// failure is told with the caption of the emitter (a button, an action).
+template <typename Emissor, typename Sinal, typename Receptor, typename F>
+QMetaObject::Connection ConectaProtegido(Emissor* emissor, Sinal sinal, Receptor* receptor, F fn,
+                                         Qt::ConnectionType tipo = Qt::AutoConnection) {
+    if constexpr (std::is_member_function_pointer_v<F>)
+        return QObject::connect(emissor, sinal, receptor,
+                                ComandoProtegido(emissor, [receptor, fn](auto&&... a) {
+                                    if constexpr (std::is_invocable_v<F, Receptor*, decltype(a)...>)
+                                        std::invoke(fn, receptor, std::forward<decltype(a)>(a)...);
+                                    else
+                                        std::invoke(fn, receptor);
+                                }),
+                                tipo);
+    else
+        return QObject::connect(emissor, sinal, receptor, ComandoProtegido(emissor, std::move(fn)), tipo);
+}
+
+// What failed and why, as one sentence: "Não foi possível concluir o comando
+// "Salvar": memória insuficiente." (cause: what went wrong, in Portuguese).
+std::string DescricaoFalhaComando(const std::string& comando, const std::string& causa);
+// The main program's message of a failed command: the sentence above and
+// that the document stays open as it was.
 std::string MensagemFalhaComando(const std::string& comando, const std::string& causa);

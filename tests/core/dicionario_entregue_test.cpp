@@ -79,6 +79,38 @@ TEST_F(DicionarioEntregue, PalavrasComunsAceitas) {
         EXPECT_TRUE(PalavraCorreta(std::string(Utf8ParaCp1252(p)))) << p;
 }
 
+// What the generator adds to or mends in its source lists, with the
+// misspellings that lie next to each.
+TEST_F(DicionarioEntregue, PronomesGrafiaAntigaAbreviaturasENomesEmMaiusculas) {
+    struct Caso {
+        const char* palavra;
+        bool correta;
+    } casos[] = {
+        // The pronoun inside the future and the conditional, after the
+        // stressed vowel; the source list writes many of them wrong.
+        {"amá-lo-á", true}, {"dá-lo-ão", true}, {"di-lo-ei", true}, {"pô-lo-ei", true}, {"vê-lo-á", true},
+        {"ama-lo-á", false}, {"dar-lo-á", false}, {"amar-no-ão", false}, {"ver-lo-á", false},
+        // "lo" after a dropped r, s or z; "o" after a vowel; "no" after a
+        // nasal; the irregular verbs too.
+        {"fazemo-lo", true}, {"damo-lo", true}, {"vejamo-lo", true}, {"abríamo-la", true}, {"dá-o", true},
+        {"fê-lo", true}, {"estão-no", true}, {"vejamos-lo", false}, {"abríamo-na", false}, {"estão-o", false},
+        // The accent of the verb before its pronoun, left out: a misspelling,
+        // not the rare second person.
+        {"ajuda-lo", false}, {"faze-lo", false}, {"ama-lo", false},
+        // The spelling before the 1990 reform.
+        {"auto-estima", true}, {"infra-estrutura", true}, {"anti-semita", true}, {"contra-regra", true},
+        {"pára-quedas", true}, {"pára-choques", true}, {"tranqüilamente", true}, {"seqüestrador", true},
+        {"pingüim", true}, {"mão-de-obra", true}, {"qüinze", false}, {"qüintal", false},
+        // Abbreviations as the check sees them, without the full stop; not
+        // those that spell a slip of a short word.
+        {"Sra", true}, {"Dra", true}, {"págs", true}, {"Ltda", true}, {"am", false}, {"qua", false},
+        // Names as titles write them, all in capitals; not in other cases.
+        {"PORTUGAL", true}, {"ASSIS", true}, {"portugal", false}, {"PorTugal", false},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(PalavraCorreta(Utf8ParaCp1252(c.palavra)), c.correta) << c.palavra;
+}
+
 TEST_F(DicionarioEntregue, TextoDeExemploSoParaNoQueNaoEPortugues) {
     std::string texto;
     ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/exemplo.txt", texto));

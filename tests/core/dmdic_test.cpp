@@ -317,6 +317,22 @@ TEST_F(Dic, SugestoesDasRegras) {
         EXPECT_EQ(Sugestoes(c.palavra), c.sugestoes) << c.caso;
 }
 
+// A run of letters longer than any word (a pasted code, a line of one
+// letter): the check and the suggestions end at once, what fits is still
+// found, and names longer than every stem with its suffix still count.
+TEST_F(Dic, PalavraMaiorQueTodasAsDoDicionario) {
+    nomes = "Pedrodealcantarafrancisco\r\n";
+    sugestoes = "s=\r\n =a\r\np=P\r\n";
+    ASSERT_EQ(Carrega(), DicCarregado);
+    const std::string longa(300000, 's');
+    EXPECT_FALSE(PalavraCorreta(longa));
+    EXPECT_TRUE(Sugestoes(longa).empty());
+    EXPECT_TRUE(Sugestoes(longa + "gato").empty());
+    EXPECT_EQ(Sugestoes("patzinhos"), (std::vector<std::string>{"patzinho"})) << "the longest form of the stems";
+    EXPECT_TRUE(PalavraCorreta("Pedrodealcantarafrancisco"));
+    EXPECT_EQ(Sugestoes("pedrodealcantarafrancisco"), (std::vector<std::string>{"Pedrodealcantarafrancisco"}));
+}
+
 TEST_F(Dic, SugestoesIncluemAPropriaPalavraEVariantesDeCaixa) {
     nomes = "Abc\r\nGATO\r\n";
     radicais += "abc =\r\n";

@@ -223,6 +223,36 @@ TEST(DocumentoDoRascunho, QuebraDePaginaSemParagrafo) {
     }
 }
 
+TEST(DocumentoDoRascunho, GraficoSemLinhaEReservaEmBranco) {
+    // The graphic's mark takes no row of the embossed page and the reserved
+    // lines are its blank room: the document has no line for the first and
+    // an empty paragraph for each of the others, in both forms.
+    const std::string grafico = "\x0f\x0f\x0f\x0f C fig.grb";
+    const std::vector<std::string> linhas = {"ab", grafico, "\x0b", "\x0b", "cd"};
+    struct Caso {
+        bool tinta;
+        const char* corpo;
+    };
+    const std::string a = "\\u" + std::to_string(0x2800 + PontosDoCaractere['a']) + "?";
+    for (const Caso& c : {Caso{true, " ab\\par\r\n\\par\r\n\\par\r\ncd\\par\r\n"}, Caso{false, nullptr}}) {
+        SCOPED_TRACE(c.tinta ? "ink" : "braille");
+        const std::string rtf = DocumentoDoRascunho(linhas, c.tinta).Rtf();
+        std::size_t paragrafos = 0;
+        for (std::size_t p = rtf.find("\\par\r"); p != std::string::npos; p = rtf.find("\\par\r", p + 1)) ++paragrafos;
+        EXPECT_EQ(paragrafos, 4u) << rtf;
+        EXPECT_EQ(rtf.find("fig"), std::string::npos) << rtf;
+        if (c.tinta) {
+            EXPECT_NE(rtf.find(c.corpo), std::string::npos) << rtf;
+        } else {
+            // Only the cells of the two text lines: no cell of a mark.
+            EXPECT_NE(rtf.find("\\par\r\n\\par\r\n\\par\r\n\\u"), std::string::npos) << rtf;
+            EXPECT_EQ(rtf.find("\\u" + std::to_string(0x2800 + PontosDoCaractere[0x0b]) + "?"), std::string::npos);
+            EXPECT_EQ(rtf.find("\\u" + std::to_string(0x2800 + PontosDoCaractere[0x0f]) + "?"), std::string::npos);
+            EXPECT_NE(rtf.find(a), std::string::npos);
+        }
+    }
+}
+
 } // namespace
 
 // ---- The export command ---------------------------------------------------------
@@ -291,6 +321,19 @@ TEST(GeraDocWord, GeraAbreEContaOndeFicou) {
         EXPECT_EQ(ExtraiExtensao(doc), ".rtf");
         EXPECT_EQ(LeArquivoTeste(doc), DadoWord(c.tinta ? "tinta.rtf" : "braille.rtf"));
     }
+}
+
+TEST(GeraDocWord, NomeLongoDoDocumentoAindaGera) {
+    // A document name near the system's limit, in letters that take two
+    // bytes each on disk.
+    ExportaEscopo e;
+    const std::string base(200, '\xe7');
+    ArqAtual = "/docs/" + base + ".txt";
+    const std::string doc = GeraDocWord(true);
+    ASSERT_FALSE(doc.empty()) << e.dlg.fake.Textos().back();
+    e.gerados.push_back(doc);
+    EXPECT_EQ(ExtraiNomeArquivo(doc).rfind(base.substr(0, 64) + "-tinta-", 0), 0u) << doc;
+    EXPECT_EQ(e.srv.fake.abertos, std::vector<std::string>{doc});
 }
 
 TEST(GeraDocWord, CadaExportacaoNumDocumentoNovo) {

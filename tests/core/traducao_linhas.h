@@ -14,6 +14,7 @@
 // skipped.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,8 @@ std::vector<LinhaTraducao> LeLinhasTraducao(const std::string& nomeArquivo);
 
 // Windows-1252 bytes shown readably (UTF-8, control bytes as ⟨NN⟩).
 std::string MostraBytes(const std::string& s);
+
+// How a failing row names itself: its file, line and what it exercises.
+inline void PrintTo(const LinhaTraducao& l, std::ostream* os) {
+    *os << l.arquivo << ":" << l.linha << " (" << l.descricao << ")";
+}

@@ -51,12 +51,6 @@ void ConfereLinha(const LinhaTraducao& l, bool unificado) {
     }
 }
 
-} // namespace
-
-// Rows print as their place in the file, not as raw bytes.
-void PrintTo(const LinhaTraducao& l, std::ostream* os) { *os << l.arquivo << ":" << l.linha; }
-
-namespace {
 
 std::string NomeLinha(const testing::TestParamInfo<LinhaTraducao>& info) {
     return "linha_" + std::to_string(info.param.linha);

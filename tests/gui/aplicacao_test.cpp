@@ -10,6 +10,7 @@
 #include "support/temporario.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDate>
 #include <QDialogButtonBox>
@@ -189,6 +190,59 @@ TEST_F(ComandoQueFalha, F9EmDocumentoHostilMantemODocumento) {
     EXPECT_TRUE(fala("cano.grb")) << ::testing::PrintToString(textos);
     // The draft was made, with the text after the refused graphics.
     EXPECT_FALSE(LeArquivoTeste(ArqRascunho).empty());
+}
+
+// A window's handler connected through ConectaProtegido fails where it runs:
+// a click made by code, with no event around it to catch anything, is told
+// with the button's caption and throws nothing further. The signal's
+// arguments reach a handler that takes them.
+TEST(ConectaProtegido, AFalhaFicaNoManipulador) {
+    struct Janela : QWidget {
+        std::vector<int> indices;
+        void Falha() { throw std::runtime_error("disco sumiu"); }
+        void Indice(int i) { indices.push_back(i); }
+    } janela;
+    std::vector<std::string> relatos;
+    TAplicacao::DefineRelato(
+        [&](const std::string& comando, const std::string& causa) { relatos.push_back(comando + ": " + causa); });
+    auto* botao = new QPushButton("&Gerar gr\u00e1fico", &janela);
+    ConectaProtegido(botao, &QPushButton::clicked, &janela, &Janela::Falha);
+    auto* lista = new QComboBox(&janela);
+    lista->addItems({"um", "dois"});
+    ConectaProtegido(lista, &QComboBox::currentIndexChanged, &janela, &Janela::Indice);
+    bool lambda = false;
+    ConectaProtegido(lista, &QComboBox::currentIndexChanged, &janela, [&] { lambda = true; });
+    EXPECT_NO_THROW(botao->click());
+    lista->setCurrentIndex(1);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_EQ(relatos, std::vector<std::string>{"Gerar gr\xe1" "fico: erro interno (disco sumiu)"});
+    EXPECT_EQ(janela.indices, std::vector<int>{1});
+    EXPECT_TRUE(lambda);
+}
+
+// A failure in the middle of F9 (the compile's own box runs out of memory):
+// the command is told as failed, the document stays, and neither the window
+// nor the editor is left with the wait cursor.
+TEST_F(ComandoQueFalha, F9QueFalhaNoMeioNaoDeixaOCursorDeEspera) {
+    struct SemMemoriaNaCaixa : DialogosFalsos {
+        int MensagemOK(const std::string&) override { throw std::bad_alloc(); }
+        int Caixa(const std::string&, const std::string&, Icone, Botoes, bool) override { throw std::bad_alloc(); }
+    } semMemoria;
+    std::vector<std::string> relatos;
+    TAplicacao::DefineRelato(
+        [&](const std::string& comando, const std::string& causa) { relatos.push_back(comando + ": " + causa); });
+    const std::vector<std::string> linhas = {"<G* 5 " + pasta.caminho("falta.grb") + ">", "texto"};
+    janela->DefineLinhas(linhas);
+    ArqRascunho = pasta.caminho("rascunho.txt");
+    TipoTratGrafico = 0;
+    DefineDialogos(&semMemoria);
+    janela->ExecutaComando("imVisualizarClick", janela->imVisualizar);
+    DefineDialogos(&caixas.fake);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_EQ(relatos, std::vector<std::string>{"Visualizar (F9): mem\xf3ria insuficiente"});
+    EXPECT_NE(janela->cursor().shape(), Qt::WaitCursor);
+    EXPECT_NE(janela->richEdPrincipal->viewport()->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(janela->Linhas(), linhas);
 }
 
 TEST(TraducoesQt, DialogosDoSistemaEmPortugues) {

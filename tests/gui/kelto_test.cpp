@@ -5,8 +5,10 @@
 // started from the build folder holding its lock.
 #include "core/celas/celasqt.h"
 #include "core/dmvars.h"
+#include "editor/dmexternos.h"
 #include "editor/gui/dmmain.h"
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/servicosqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
@@ -36,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -382,6 +385,29 @@ TEST_F(ProgramaKelto, PartidaETermino) {
     EXPECT_EQ(Form1, nullptr);
 }
 
+// A command of the program that fails is told in its own box, and the
+// program goes on with its page until the page window closes.
+TEST_F(ProgramaKelto, FalhaDeUmComandoNaCaixaDoPrograma) {
+    InstalaRelatoKelto();
+    bool seguiu = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, Form1, [] { throw std::runtime_error("sem cela"); });
+        QTimer::singleShot(0, Form1, [&] {
+            seguiu = Form1->isVisible();
+            Form1->close();
+        });
+    });
+    EXPECT_EQ(ExecutaKelto(), 0);
+    TAplicacao::DefineRelato(nullptr);
+    EXPECT_TRUE(seguiu);
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto,
+              "N\xe3o foi poss\xedvel concluir a \xfaltima opera\xe7\xe3o: erro interno (sem cela).\r\n"
+              "A p\xe1gina continua como estava.");
+    EXPECT_EQ(caixas.fake.registros[0].titulo, "Kelto");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
+}
+
 // The program itself, started from the build folder as the user starts it:
 // it holds the lock while it runs, a second start is refused, and the lock
 // goes with the process.
@@ -405,9 +431,19 @@ TEST_F(AmbienteKelto, ProgramaSeguraATrava) {
     ServicosQt reais;
     DefineServicos(&reais);
     EXPECT_EQ(ExecutaKelto(), 0);
+    // The main program's "Retoques em &Braille" sees the same lock: the box,
+    // and no second copy (a start would have shown the folder boxes of this
+    // folder that is not there).
+    RestauraPadroes();
+    ProgKelto = pasta.caminho("nao-existe/kelto");
+    ChamaKelto();
+    RestauraPadroes();
     DefineServicos(nullptr);
-    EXPECT_EQ(caixas.fake.Textos(),
-              std::vector<std::string>{"Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows"});
+    const std::string ativo = "Programa j\xe1 ativo, use a barra de sele\xe7\xe3o do Windows";
+    EXPECT_EQ(caixas.fake.Textos(), (std::vector<std::string>{ativo, ativo}));
+    ASSERT_EQ(caixas.fake.registros.size(), 2u);
+    EXPECT_EQ(caixas.fake.registros[1].icone, Icone::Informacao);
+    EXPECT_EQ(caixas.fake.registros[1].botoes, Botoes::OK);
 
     kelto.terminate();
     ASSERT_TRUE(kelto.waitForFinished(10000));

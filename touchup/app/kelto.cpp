@@ -2,17 +2,20 @@
 // braille lines in memory, typed by six-key chords or ink characters, dots
 // drawn with the mouse, and the page passed to and from the main program
 // through the clipboard. It reads no command line and writes no file.
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/servicosqt.h"
 #include "touchup/gui/kelto_programa.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Qt's own texts in Portuguese; no command's failure ends the program.
+    TAplicacao app(argc, argv);
     QApplication::setApplicationName("Kelto");
     // Closing the page window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     InstalaDialogosKelto();
+    InstalaRelatoKelto();
     InstalaServicosQt();
     return ExecutaKelto();
 }

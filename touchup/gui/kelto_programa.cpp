@@ -2,6 +2,7 @@
 #include "touchup/gui/kelto_programa.h"
 
 #include "platform/dialogos.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/caixaqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -37,6 +38,16 @@ public:
 void InstalaDialogosKelto() {
     static DialogosKelto servico;
     DefineDialogos(&servico);
+}
+
+std::string MensagemFalhaKelto(const std::string& comando, const std::string& causa) {
+    return DescricaoFalhaComando(comando, causa) + "\r\nA página continua como estava."_cp;
+}
+
+void InstalaRelatoKelto() {
+    TAplicacao::DefineRelato([](const std::string& comando, const std::string& causa) {
+        dialogos().Caixa(MensagemFalhaKelto(comando, causa), kTituloKelto, Icone::Erro, Botoes::OK);
+    });
 }
 
 int ExecutaKelto() {

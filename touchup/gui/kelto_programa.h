@@ -5,7 +5,14 @@
 // configuration could not be read (its message shown).
 #pragma once
 
+#include <string>
+
 int ExecutaKelto();
 
 // Installs the program's dialog service: the standard message boxes.
 void InstalaDialogosKelto();
+
+// A command that fails (TAplicacao catches it) is told in the program's own
+// box: what failed and why, and that the page stays as it was.
+void InstalaRelatoKelto();
+std::string MensagemFalhaKelto(const std::string& comando, const std::string& causa);

@@ -2,6 +2,7 @@
 #include "touchup/gui/ukelto2.h"
 
 #include "core/celas/celasqt.h"
+#include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
@@ -68,15 +69,15 @@ TForm2::TForm2(EstadoKelto& e) : QWidget(nullptr, Qt::Dialog), estado(e) {
     Button1 = Botao(this, "Button1", "Inserir linha (F6)", {318, 6, 128, 30});
     Button2 = Botao(this, "Button2", "Remover linha (F7)", {318, 41, 128, 30});
 
-    connect(BotCopiar, &QPushButton::clicked, this, &TForm2::BotCopiarClick);
-    connect(BotColar, &QPushButton::clicked, this, &TForm2::BotColarClick);
-    connect(BotLimpar, &QPushButton::clicked, this, &TForm2::BotLimparClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
-    connect(RadioButton1, &QRadioButton::toggled, this, &TForm2::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::toggled, this, &TForm2::RadioButton2Click);
-    connect(BotGrafico, &QPushButton::clicked, this, &TForm2::BotGraficoClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    ConectaProtegido(BotCopiar, &QPushButton::clicked, this, &TForm2::BotCopiarClick);
+    ConectaProtegido(BotColar, &QPushButton::clicked, this, &TForm2::BotColarClick);
+    ConectaProtegido(BotLimpar, &QPushButton::clicked, this, &TForm2::BotLimparClick);
+    ConectaProtegido(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
+    ConectaProtegido(RadioButton1, &QRadioButton::toggled, this, &TForm2::RadioButton1Click);
+    ConectaProtegido(RadioButton2, &QRadioButton::toggled, this, &TForm2::RadioButton2Click);
+    ConectaProtegido(BotGrafico, &QPushButton::clicked, this, &TForm2::BotGraficoClick);
+    ConectaProtegido(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    ConectaProtegido(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
 }
 
 void TForm2::DevolveFoco() {
