@@ -12,7 +12,8 @@
 # Perkins window, the character table, the symbols, the table builder, the
 # frame window, the annotation list full and empty, and a text after a table
 # and a frame were made), the find and replace dialogs and the macro
-# processor's window; then times F9 and F7
+# processor's window, the Word export's notice and end boxes and the
+# external programs' refusals; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth), else offscreen.

@@ -81,7 +81,7 @@ const std::vector<Entrada>& MenuEsperado() {
             {edi, "&Substituir", "Ctrl+S", "imSubstituir", "imSubstituirClick"},
             {edi, "Selecionar &Tudo", "Ctrl+A", "imSelecTudo", "imSelecTudoClick"},
             {edi, "&Dividir linhas grandes", "", "imDivLinhasGrandes", "imDivLinhasGrandesClick"},
-            {edi, "Copiar em Meta-&Braille", "Ctrl+B", "imCopiarEmBraille", "imCopiarEmBrailleClick"},
+            {edi, "Copiar em Meta-&Braille", "Ctrl+B", "imCopiarEmMetaBraille", "imCopiarEmBrailleClick"},
             {edi, "Não &Ajustar este trecho"_cp, "Ctrl+N", "imNaoFormatar", "imNaoFormatarClick"},
             {edi, "Recuo de &2", "Ctrl+E", "imRecuoDe2", "imRecuoDe2Click"},
             {edi, "Centrar lin&has", "", "imCentragemLogica", "imCentragemLogicaClick"},
@@ -417,6 +417,17 @@ TEST_F(Comandos, FocoDepoisDeCadaComando) {
         c.dispara();
         EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
     }
+    // A command may keep the focus where it is, also from the toolbar.
+    janela->LigaComando("bbtnRecuoClick", [this, outro] {
+        outro->setFocus();
+        janela->FocoFicaOndeEsta();
+    });
+    janela->richEdPrincipal->setFocus();
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), outro);
+    janela->LigaComando("bbtnRecuoClick", [outro] { outro->setFocus(); });
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     for (auto [linha, w] : ControlesDasLinhas(*janela)) {
         SCOPED_TRACE(DeQString(w->objectName()));
         w->setFocus();

@@ -109,7 +109,7 @@ TEST_F(Utilitarios, EveryToolIsConnectedToItsEntries) {
                           "Quadrinhos1Click", "bbtnPecaOrientClick", "Folhearrevises1Click",
                           "imCopiarEmBrailleClick", "imImprimirTextoClick"})
         EXPECT_TRUE(janela->ComandoLigado(m)) << m;
-    EXPECT_EQ(janela->Acao("imCopiarEmBraille")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    EXPECT_EQ(janela->Acao("imCopiarEmMetaBraille")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
 
     // The modal launchers run their windows.
     formDigitaBraille = new TformDigitaBraille();
@@ -191,6 +191,13 @@ TEST_F(Utilitarios, TheCharacterTableTypesTheCellChosen) {
     EXPECT_EQ(DeQString(tabela.gridCaracteres->item(2, 1)->text()), "A");   // 32 + 32 + 1
     Texto({"ab"});
     janela->PosicionaCursor(0, 1);
+    // Opened and focused, it types nothing yet.
+    janela->show();
+    tabela.show();
+    tabela.activateWindow();
+    tabela.gridCaracteres->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Linhas(), (L{"ab"}));
     tabela.gridCaracteres->setCurrentCell(12, 7);   // 32 + 192 + 7: ç
     tabela.gridCaracteres->setCurrentCell(2, 1);
     EXPECT_EQ(Linhas(), (L{"a\xE7" "Ab"}));
@@ -252,8 +259,8 @@ TEST_F(Utilitarios, TheTableWindowBuildsOrStaysOpen) {
     t.grupoSeparadores->button(LinhasVerticais)->setChecked(true);
     t.btnGerarTabela->click();
     EXPECT_FALSE(t.isVisible());
-    EXPECT_EQ(Linhas(), (L{"", " ::::::!::::", " abcde l xyz", " ab    l c  ", " ::::::h::::", "", "abcde", "xyz",
-                           "ab", "c"}));
+    EXPECT_EQ(Linhas(), (L{"", "<F->", "::::::!::::", "abcde l xyz", "ab    l c  ", "::::::h::::", "<F+>", "",
+                           "abcde", "xyz", "ab", "c"}));
 }
 
 TEST_F(Utilitarios, FramesFromTheWindowAndTheToolbar) {
@@ -361,7 +368,7 @@ TEST_F(Utilitarios, MetaBrailleCopyLeavesTheStripAsItWas) {
     janela->AtualizaLinhasBraille();
     const std::string faixa = janela->LabLinhas[1]->Legenda();
     ASSERT_FALSE(faixa.empty());
-    janela->Acao("imCopiarEmBraille")->trigger();
+    janela->Acao("imCopiarEmMetaBraille")->trigger();
     std::string esperado = TraduzTexto("Casa 10");
     for (char& c : esperado)
         if (c >= '0' && c <= '9') c = static_cast<char>(c + 48);
