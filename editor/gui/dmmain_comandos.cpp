@@ -545,12 +545,16 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
         TformPrincipal* j;
         QObject* anterior;
         bool foco;
+        bool focoFicaAntes;
         ~Restaura() {
             j->OrigemComando = anterior;
-            // Typing goes on in the text after a toolbar command.
-            if (foco && j->richEdPrincipal) j->richEdPrincipal->setFocus();
+            // Typing goes on in the text after a toolbar command, unless the
+            // command keeps the focus where it is.
+            if (foco && !j->focoFica_ && j->richEdPrincipal) j->richEdPrincipal->setFocus();
+            j->focoFica_ = focoFicaAntes;
         }
-    } restaura{this, anterior, daToolBar};
+    } restaura{this, anterior, daToolBar, focoFica_};
+    focoFica_ = false;
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
     ComandoProtegido(origem ? origem : this, fn)();

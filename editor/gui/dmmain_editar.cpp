@@ -164,13 +164,22 @@ void TformPrincipal::CriaMenusEditar() {
     });
     LigaComando("imPagTintaComTranspClick", [this] { InserePagTinta(*this, true); });
     LigaComando("imPagTintaSemTranspClick", [this] { InserePagTinta(*this, false); });
-    LigaComando("bbtnPagTintaClick", [this] { InserePagTinta(*this, false); });
+    // The one button of its row that leaves the focus where it is.
+    LigaComando("bbtnPagTintaClick", [this] {
+        FocoFicaOndeEsta();
+        InserePagTinta(*this, false);
+    });
     LigaComando("Grandeabrangncia1Click", [this] { InsereSeparador(*this, Separador::Grande); });
     LigaComando("Mdiaabrangncia1Click", [this] { InsereSeparador(*this, Separador::Media); });
     LigaComando("Pequenaabrangncia1Click", [this] { InsereSeparador(*this, Separador::Pequena); });
+    // The toolbar's button gives the focus to the editor only when it wrote
+    // the line.
     auto anota = [this] {
         std::string texto;
-        if (!PedeAnotacao(texto)) return;
+        if (!PedeAnotacao(texto)) {
+            FocoFicaOndeEsta();
+            return;
+        }
         int l1 = 0, c1 = 0;
         LinColInicioSel(l1, c1);
         InsereAnotacao(l1, texto, false);

@@ -12,8 +12,11 @@
 
 #include "editor/documentos.h"
 
+#include "compila_apoio.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -227,6 +230,53 @@ TEST_F(ComPerguntas, Annotation) {
     InsereLinhaAnotacao(doc, 1, "ver");
     InsereLinhaAnotacao(doc, 9, "fim");
     EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<*** ver ***>", "dois", "<*** fim ***>"}));
+}
+
+// ---- What the compiler reads ------------------------------------------------------------
+
+// Every command line the editor writes is one the compiler takes: written
+// by the commands around the line "b", it leaves the braille of "a" and "b"
+// (with what the command does to them) and no message.
+TEST_F(ComPerguntas, TheCompilerTakesEveryInsertedCommand) {
+    struct Caso {
+        const char* nome;
+        std::function<void(DocumentoEmMemoria&)> insere;
+        const char* pontos;
+    };
+    auto par = [](ParBloco p) { return [p](DocumentoEmMemoria& d) { InsereParBloco(d, p); }; };
+    auto variante = [](const char* legenda) {
+        return [legenda](DocumentoEmMemoria& d) { InsereParBloco(d, AberturaVarianteTipografica(legenda), kFechaVariante); };
+    };
+    const Caso casos[] = {
+        {"NoFormatting", par(kNaoFormatar), "a|b"},
+        {"Indent", par(kRecuo2), "a|b"},
+        {"NoSyllables", par(kNaoSepararSilaba), "a|b"},
+        {"EnglishText", par(kGrafiaInglesa), "a|b"},
+        // The variant's prefix stands before the line it encloses.
+        {"Variant1", variante("&1"), "a|456 0 12"},
+        {"Variant2", variante("&2"), "a|123456 0 12"},
+        {"Variant3", variante("&3"), "a|456 123 0 12"},
+        {"PageBreak", [](DocumentoEmMemoria& d) { InsereQuebraPagina(d); }, "a|b"},
+        {"InkPageNumber", [this](DocumentoEmMemoria& d) {
+             caixas.fake.linhas = {std::string("12")};
+             InserePagTinta(d, false);
+         }, "a|b"},
+        {"Annotation", [](DocumentoEmMemoria& d) { InsereLinhaAnotacao(d, 1, "ver a fonte"); }, "a|b"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc({"a", "b"});
+        doc.PosicionaCursor(1, 0);
+        c.insere(doc);
+        AmbienteCompila amb;
+        ASSERT_TRUE(amb.Define("Tabela", "codigo"));
+        ComTitulo = false;
+        AutoJunta = false;
+        amb.Documento(TextoEmLinhas(doc.Texto()));
+        ASSERT_TRUE(amb.Compila());
+        EXPECT_EQ(amb.PontosRascunho(), c.pontos) << doc.Texto();
+        EXPECT_TRUE(amb.dlg.fake.registros.empty());
+    }
 }
 
 // ---- Centring ------------------------------------------------------------------------------

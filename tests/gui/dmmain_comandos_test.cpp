@@ -417,6 +417,17 @@ TEST_F(Comandos, FocoDepoisDeCadaComando) {
         c.dispara();
         EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
     }
+    // A command may keep the focus where it is, also from the toolbar.
+    janela->LigaComando("bbtnRecuoClick", [this, outro] {
+        outro->setFocus();
+        janela->FocoFicaOndeEsta();
+    });
+    janela->richEdPrincipal->setFocus();
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), outro);
+    janela->LigaComando("bbtnRecuoClick", [outro] { outro->setFocus(); });
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     for (auto [linha, w] : ControlesDasLinhas(*janela)) {
         SCOPED_TRACE(DeQString(w->objectName()));
         w->setFocus();
