@@ -145,7 +145,9 @@ void TformConfigPrn::LeConfiguracao() {
 }
 
 void TformConfigPrn::MostraConfiguracao() {
-    if (!ImprMarca.empty()) cbboxModeloImp->setEditText(Q(ImprMarca));
+    // No model read (a profile without one): the box asks for one again
+    // rather than keep the model of before, which "&OK" would then store.
+    cbboxModeloImp->setEditText(Q(ImprMarca.empty() ? std::string(kSelecioneModelo) : ImprMarca));
     DefineTexto(edtNomeArq, ImprNomeArq);
     ckboxEnviaVazias->setChecked(ImprEnviaVazias);
     ckboxForcaExtBRL->setEnabled(ImprMarca == kModeloPuma);

@@ -449,4 +449,18 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     formConfigDir = nullptr;
 }
 
+// A profile without a model: the box asks for one again, instead of showing
+// the model of before, which "&OK" would then store in its place.
+TEST_F(ConfigImpressora, AProfileWithoutAModelShowsNone) {
+    Cria("Marca=Puma 7\r\n");
+    ASSERT_EQ(Caixa(), "Puma 7");
+    cfg.DefineConteudo("[IMPBRAILLE]\r\nNomeArq=COM2\r\n");
+    prn->LeConfiguracao();
+    EXPECT_EQ(ImprMarca, "");
+    EXPECT_EQ(Caixa(), "(Selecione uma)");
+    EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
+    prn->btnOK->click();
+    EXPECT_NE(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Puma 7");
+}
+
 } // namespace
