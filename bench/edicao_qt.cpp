@@ -7,6 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <cstdlib>
 #include <memory>
@@ -89,6 +94,56 @@ void BM_BreakAfterAKeyOnTheLastLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BreakAfterAKeyOnTheLastLine)->Unit(benchmark::kMillisecond);
+
+// What every key released in the editor costs at the end of a long
+// document, as the window system delivers it: the break check on the
+// caret's line, the strip and the status panels. Without a break (the
+// caret's line is short), and with one (undone outside the timing).
+void BM_KeyReleaseAtTheEndNoBreak(benchmark::State& state) {
+    MaxCol = 70;
+    QuebraLin = true;
+    TformPrincipal& j = ComTexto(Repete("123456789\r\n", 30000));
+    j.PosicionaCursor(j.NumLinhas() - 1, 5);
+    for (auto _ : state) {
+        QKeyEvent solta(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(j.richEdPrincipal, &solta);
+    }
+}
+BENCHMARK(BM_KeyReleaseAtTheEndNoBreak)->Unit(benchmark::kMicrosecond);
+
+void BM_KeyReleaseThatBreaksTheLastLine(benchmark::State& state) {
+    MaxCol = 70;
+    QuebraLin = true;
+    TformPrincipal& j = ComTexto(Repete("123456789\r\n", 29990) + std::string(60, 'a') + " bbbbbbbbbbbbbbb\r\n");
+    const int ultima = j.NumLinhas();
+    for (auto _ : state) {
+        j.PosicionaCursor(ultima - 1, 76);
+        QKeyEvent solta(QEvent::KeyRelease, Qt::Key_B, Qt::NoModifier, "b");
+        QApplication::sendEvent(j.richEdPrincipal, &solta);
+        state.PauseTiming();
+        if (j.NumLinhas() != ultima + 1) state.SkipWithError("the line was not broken");
+        j.Desfaz();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KeyReleaseThatBreaksTheLastLine)->Unit(benchmark::kMicrosecond);
+
+// For comparison, what the editor control itself spends when its widest
+// line gets shorter, as a break makes it (and as Backspace on that line
+// does): one character removed from the end of the last line.
+void BM_EditorShortensItsWidestLine(benchmark::State& state) {
+    TformPrincipal& j = ComTexto(Repete("123456789\r\n", 29990) + std::string(60, 'a') + " bbbbbbbbbbbbbbb\r\n");
+    QTextDocument* d = j.richEdPrincipal->document();
+    for (auto _ : state) {
+        QTextCursor c(d->lastBlock().previous());
+        c.movePosition(QTextCursor::EndOfBlock);
+        c.deletePreviousChar();
+        state.PauseTiming();
+        d->undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditorShortensItsWidestLine)->Unit(benchmark::kMicrosecond);
 
 void BM_SplitTheLongLinesOfAWholeText(benchmark::State& state) {
     // 2,000 paragraphs of 148 characters, each a line.

@@ -172,6 +172,11 @@ bool CompilaRascunho(const PedidoCompilacao& pedido)
 
 std::string CompilaLinha(int linhaEditor)
 {
+    return CompilaTextoLinha(DocumentoAtual().Linha(linhaEditor), linhaEditor);
+}
+
+std::string CompilaTextoLinha(const std::string& linha, int linhaEditor)
+{
     EscritorPrimeiraLinha saida;
     EstadoCompilacao e;
     PreparaEstado(e, PedidoCompilacao{});
@@ -188,7 +193,6 @@ std::string CompilaLinha(int linhaEditor)
 
     // The line goes to the layout as it stands: no tab expansion, no indent
     // adjustment, no command parsing.
-    const std::string linha = DocumentoAtual().Linha(linhaEditor);
     ProcessaLinhaTexto(linha);
     if (!e.BufferParagrafo.empty()) ProcessaLinhaTexto(nullptr);
     return saida.primeira;

@@ -29,6 +29,9 @@ bool CompilaRascunho(const PedidoCompilacao& pedido);
 // maps, the page range and the translators' state are left untouched. An editor line
 // outside the document gives the line of an empty text.
 std::string CompilaLinha(int linhaEditor);
+// The same for a text that is not (yet) an editor line: the braille line it
+// would have as editor line linhaEditor.
+std::string CompilaTextoLinha(const std::string& linha, int linhaEditor = 0);
 
 // One text translated without layout: a copy in raw mode, else the
 // translator of the code in force (BrailleAntigo). Internal braille cells,

@@ -33,6 +33,26 @@ void TiraSinalNumero(std::string& s)
     if (!s.empty() && static_cast<unsigned char>(s[0]) == SinalNumero()) s.erase(0, 1);
 }
 
+// Cuts a translated title to at most cabe cells, at the end of a word when
+// one ends in time (a word cut in the middle only when the first one is too
+// long by itself).
+void CortaTitulo(std::string& titulo, int cabe)
+{
+    if (cabe <= 0) {
+        titulo.clear();
+        return;
+    }
+    const size_t limite = static_cast<size_t>(cabe);
+    if (titulo.size() <= limite) return;
+    size_t corte = limite;
+    if (titulo[corte] != ' ') {
+        const size_t branco = titulo.rfind(' ', corte);
+        if (branco != std::string::npos && titulo.find_first_not_of(' ') < branco) corte = branco;
+    }
+    titulo.resize(corte);
+    TiraBrancosFinais(titulo);
+}
+
 void Cresce(DynIntArray& m, size_t tamanho)
 {
     if (m.size() < tamanho) m.resize(tamanho, -1);
@@ -106,8 +126,35 @@ bool MontaCabecalho(std::string& cabecalho)
     const bool parComNumeroAEsquerda = FrenteVerso && posicao == 0 && !impar;
     if (parComNumeroAEsquerda && AfastaCabPar) num = "  " + num;
 
-    int livre = MaxCarac - static_cast<int>(tinta.size()) - static_cast<int>(titulo.size()) -
-                static_cast<int>(num.size());
+    const auto livreAgora = [&] {
+        return MaxCarac - static_cast<int>(tinta.size()) - static_cast<int>(titulo.size()) -
+               static_cast<int>(num.size());
+    };
+    // The blanks the layout below needs so that no two parts touch: a title
+    // between two parts takes one on each side of it (its pads are half the
+    // free space each), a title after the number at the left one before it,
+    // and the ink page beside the number with no title between them one.
+    const auto separacao = [&] {
+        if (posicao == 2) return 0;
+        if (posicao == 3) return titulo.empty() ? 0 : 1;
+        if (titulo.empty()) return parComNumeroAEsquerda || tinta.empty() ? 0 : 1;
+        return parComNumeroAEsquerda || !tinta.empty() ? 2 : 1;
+    };
+    // A header never runs past the line: a title too long for it is cut;
+    // when the ink page does not fit even without a title, it gives way and
+    // the title gets the room. The page number always stays whole.
+    const auto cortaTitulo = [&] {
+        if (!titulo.empty() && livreAgora() < separacao())
+            CortaTitulo(titulo, static_cast<int>(titulo.size()) - (separacao() - livreAgora()));
+    };
+    const std::string tituloInteiro = titulo;
+    cortaTitulo();
+    if (livreAgora() < separacao() && !tinta.empty()) {
+        tinta.clear();
+        titulo = tituloInteiro;
+        cortaTitulo();
+    }
+    int livre = livreAgora();
     switch (posicao) {
     case 2:
         livre += static_cast<int>(titulo.size());

@@ -219,14 +219,17 @@ void DocumentoEditavel::RemoveLinhas(int indice, int quantas) {
     Edita(a, b, std::string(), false);
 }
 
-bool DocumentoEditavel::Cola() {
-    std::string t = QuebrasCRLF(servicos().LeAreaTransferencia());
-    if (t.empty()) return false;
+long long DocumentoEditavel::TamanhoNoLimite() const {
     long long soma = 0;
     for (int i = 0; i < NumLinhas(); ++i) soma += ComprimentoLinha(i);
     // Every line end is two offsets but one character of the limit.
-    const long long tamanho = (TamanhoTexto() + soma) / 2;
-    const int cabe = CaracteresQueCabem(tamanho, ContaNoLimite(TextoSelecionado()));
+    return (TamanhoTexto() + soma) / 2;
+}
+
+bool DocumentoEditavel::Cola() {
+    std::string t = QuebrasCRLF(servicos().LeAreaTransferencia());
+    if (t.empty()) return false;
+    const int cabe = CaracteresQueCabem(TamanhoNoLimite(), ContaNoLimite(TextoSelecionado()));
     if (ContaNoLimite(t) > cabe) {
         t = CortaNoLimite(t, cabe);
         servicos().Bipe();

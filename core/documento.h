@@ -151,6 +151,9 @@ public:
     std::string TextoSelecionado() const;
     // Does the text end with a line end (after its last line)?
     bool TerminaEmQuebra() const;
+    // The text's size as the editor's limit counts it (a line end is one
+    // character). Virtual, so an editor may answer without a walk.
+    virtual long long TamanhoNoLimite() const;
 
     // ---- Edits -----------------------------------------------------------------------
     // The selection (or nothing, at the caret) becomes texto; any line end in

@@ -7,7 +7,6 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 
-#include <filesystem>
 
 namespace {
 
@@ -20,12 +19,6 @@ std::string Achado(const std::string& pasta, const std::string& nome) {
 std::string ComBarra(std::string pasta) {
     if (!pasta.empty() && pasta.back() != '/') pasta += '/';
     return pasta;
-}
-
-// The folder without "." and ".." steps, as the window shows it.
-std::string PastaNormal(const std::string& pasta) {
-    if (pasta.empty()) return pasta;
-    return ComBarra(std::filesystem::path(pasta).lexically_normal().string());
 }
 
 } // namespace
@@ -56,7 +49,7 @@ bool LocalizaArqConfig(std::string& caminho, std::string& pasta, const std::stri
 
 void IniciaPastas(PastasConfig& p) {
     if (p.DirRascunho.empty()) p.DirRascunho = ComBarra(DirDocumento);
-    if (p.DirConfig.empty()) p.DirConfig = PastaNormal(DirDados());
+    if (p.DirConfig.empty()) p.DirConfig = DirDados();
     if (p.DirVelun.empty()) p.DirVelun = DirPrograma;
     if (p.DirPuma.empty()) p.DirPuma = DirPrograma;
 }

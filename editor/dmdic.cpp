@@ -4,11 +4,11 @@
 
 #include "core/celas/tabela_codigos.h"
 #include "core/dmvars.h"
+#include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <unordered_set>
 
@@ -38,15 +38,16 @@ std::string Dobrado(std::string_view s) {
     return r;
 }
 
-// The whole file, or false when it cannot be opened or read. A bare name is
-// looked for where the code tables are (the program folder, the data
-// folder, the working folder).
+// A dictionary file larger than this is no dictionary file (a setting that
+// names a video or a disk image): it fails as an unreadable one, before the
+// program fills its memory with it. The shipped files are a few megabytes.
+constexpr std::size_t kMaxArquivo = std::size_t{256} << 20;
+
+// The whole file, or false when it cannot be opened or read (a FIFO, a
+// device, a file too large). A bare name is looked for where the code tables
+// are (the program folder, the data folder, the working folder).
 bool LeTexto(const std::string& nome, std::string& conteudo) {
-    std::ifstream f;
-    if (!AbreArqTexto(LocalizaTabelaCodigos(nome, DirPrograma), f))
-        return false;
-    conteudo.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return !f.bad();
+    return LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) == LeituraArquivo::Lido;
 }
 
 // Calls linha(view) for each line (LF ends a line, a CR before it goes).

@@ -3,8 +3,10 @@
 #include "editor/dmedicao.h"
 
 #include "core/dmutil.h"
+#include "core/dmvars.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 #include <algorithm>
 
@@ -95,6 +97,21 @@ bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, Opcoes
     return true;
 }
 
+bool CabeNoEditor(const DocumentoEditavel& doc, long long cresce) {
+    if (cresce <= 0 || doc.TamanhoNoLimite() + cresce <= LimiteTextoDocumento) return true;
+    MensagemOK("O texto passaria do limite do editor ("_cp + std::to_string(LimiteTextoDocumento) +
+               " caracteres): nada foi alterado."_cp);
+    return false;
+}
+
+bool SelecaoEhOcorrencia(const DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes) {
+    if (busca.empty() || doc.TamanhoSelecao() != static_cast<int>(busca.size())) return false;
+    // The selection with the character on each side, which whole words look at.
+    const int antes = std::min(doc.InicioSelecao(), 1);
+    const std::string trecho = doc.Trecho(doc.InicioSelecao() - antes, doc.TamanhoSelecao() + antes + 1);
+    return ProcuraTexto(trecho, busca, antes, opcoes) == antes;
+}
+
 int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                    OpcoesProcura opcoes) {
     const int inicioSelecao = doc.InicioSelecao();
@@ -112,13 +129,25 @@ int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::
         // replacements leave it.
         std::string meio;
         long long primeira = -1, fim = -1;
-        long long pos = static_cast<long long>(inicioSelecao) + doc.TamanhoSelecao();
+        // The growth, counted as the editor's limit counts it (neither text
+        // holds a line end), stops the walk once the text would not fit.
+        const long long passo = static_cast<long long>(troca.size()) - static_cast<long long>(busca.size());
+        const long long cabe = passo > 0 ? LimiteTextoDocumento - doc.TamanhoNoLimite() : 0;
+        long long cresce = 0;
+        long long pos = static_cast<long long>(inicioSelecao) +
+                        (SelecaoEhOcorrencia(doc, busca, opcoes) ? 0 : doc.TamanhoSelecao());
         int antes = Anterior(texto, pos);
         for (;;) {
             const long long m = Procura(texto, d, b, pos, opcoes.palavraInteira, antes);
             if (m < 0) break;
             if (primeira < 0) primeira = m;
             else meio.append(texto, static_cast<std::size_t>(fim), static_cast<std::size_t>(m - fim));
+            cresce += passo;
+            if (passo > 0 && cresce > cabe) {
+                CabeNoEditor(doc, cresce);
+                doc.DefineSelecao(inicioSelecao, 0);
+                return -1;
+            }
             meio += troca;
             ++n;
             pos = fim = m + static_cast<long long>(busca.size());
@@ -147,25 +176,32 @@ bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesPro
     return false;
 }
 
-void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca) {
-    if (doc.TamanhoSelecao() == 0) return;
+bool SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca) {
+    if (doc.TamanhoSelecao() == 0) return false;
+    const std::string novo = QuebrasCRLF(troca);
+    const std::string velho = doc.TextoSelecionado();
+    const auto linhas = [](const std::string& t) { return static_cast<long long>(std::count(t.begin(), t.end(), '\n')); };
+    // A CR LF is one character of the limit.
+    const long long cresce = static_cast<long long>(novo.size()) - linhas(novo) -
+                             (static_cast<long long>(velho.size()) - linhas(velho));
+    if (!CabeNoEditor(doc, cresce)) return false;
     const int inicio = doc.InicioSelecao();
     GrupoEdicao grupo(doc);
-    doc.SubstituiSelecao(troca);
-    doc.DefineSelecao(inicio, static_cast<int>(QuebrasCRLF(troca).size()));
+    doc.SubstituiSelecao(novo);
+    doc.DefineSelecao(inicio, static_cast<int>(novo.size()));
+    return true;
 }
 
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                       OpcoesProcura opcoes) {
-    if (!BuscaSubstituir(doc, busca, opcoes)) return false;
-    SubstituiSelecaoBusca(doc, troca);
-    return true;
+    if (SelecaoEhOcorrencia(doc, busca, opcoes) && !SubstituiSelecaoBusca(doc, troca)) return false;
+    return BuscaSubstituir(doc, busca, opcoes);
 }
 
 int SubstituiTudo(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                   OpcoesProcura opcoes) {
     const int n = SubstituiTodas(doc, busca, troca, opcoes);
-    Informa("Terminou");
+    if (n >= 0) Informa("Terminou");
     return n;
 }
 

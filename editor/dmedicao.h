@@ -43,10 +43,23 @@ long long ProcuraTexto(std::string_view texto, std::string_view busca, long long
 // selection as it was, when there is none.
 bool ProcuraNoDocumento(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
 
-// Replace all: every occurrence after the selection, each search going on
+// Would an edit that makes the text grow by `cresce` characters (as the
+// editor's limit counts them) leave it within the limit of the editor,
+// which opens no larger file? When it would not: a message, and false (the
+// command then changes nothing). An edit that does not grow always fits.
+bool CabeNoEditor(const DocumentoEditavel& doc, long long cresce);
+
+// Is the selection itself an occurrence of busca (as a search from its
+// start would find it)? So a match that a search has just selected, and the
+// user has seen, is the one the replace buttons replace.
+bool SelecaoEhOcorrencia(const DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
+
+// Replace all: every occurrence from the selection on (the selection itself
+// when it is an occurrence, else what follows it), each search going on
 // after the previous replacement (so a replacement that holds the find text
 // is not replaced again), in one edit; the caret then stands at the
-// selection's start. Returns the number of replacements.
+// selection's start. Returns the number of replacements; -1, and nothing
+// replaced, when the text would no longer fit the editor (CabeNoEditor).
 int SubstituiTodas(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                    OpcoesProcura opcoes);
 
@@ -58,12 +71,18 @@ bool BuscaProxima(DocumentoEditavel& doc, const std::string& textoBusca, OpcoesP
 // "Terminou" and the selection collapses to its start.
 bool BuscaSubstituir(DocumentoEditavel& doc, const std::string& busca, OpcoesProcura opcoes);
 // SubstituiSelecao of the replace dialog: a selection becomes troca, which
-// is then selected; nothing without a selection.
-void SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca);
-// The replace button: the next occurrence after the selection is replaced.
+// is then selected; nothing without a selection or when the text would no
+// longer fit the editor. True when it replaced.
+bool SubstituiSelecaoBusca(DocumentoEditavel& doc, const std::string& troca);
+// The replace button: a selection that is an occurrence is replaced and the
+// next occurrence is selected; otherwise the next occurrence is only
+// selected, so nothing is replaced that the user has not seen. False, with
+// "Terminou", when no further occurrence follows (or when the replacement
+// would not fit the editor).
 bool SubstituiProxima(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                       OpcoesProcura opcoes);
-// The replace-all button: SubstituiTodas, then "Terminou" once.
+// The replace-all button: SubstituiTodas, then "Terminou" once (unless
+// the text would not fit the editor).
 int SubstituiTudo(DocumentoEditavel& doc, const std::string& busca, const std::string& troca,
                   OpcoesProcura opcoes);
 

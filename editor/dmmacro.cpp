@@ -84,12 +84,12 @@ bool CarregaMacros(std::string_view conteudo) {
 // Applying the macros
 // ============================================================================
 
-std::string AplicaMacrosLinha(const std::string& linha, const TabelaMacros& tabela) {
+std::string AplicaMacrosLinha(const std::string& linha, const TabelaMacros& tabela, std::size_t maximo) {
     if (linha.find(kInicioMacro) == std::string::npos) return linha;
     std::string r;
-    r.reserve(linha.size());
+    r.reserve(std::min(linha.size(), maximo));
     std::size_t i = 0;
-    while (i < linha.size()) {
+    while (i < linha.size() && r.size() <= maximo) {
         if (linha[i] == kInicioMacro) {
             std::size_t n = 1;
             r += tabela.BuscaMacro(linha, i, n);
@@ -110,7 +110,17 @@ void AplicaMacros(DocumentoEditavel& doc, const TabelaMacros& tabela) {
     if (ultima < primeira) return;
     std::vector<std::string> novas;
     novas.reserve(static_cast<std::size_t>(ultima - primeira + 1));
-    for (int i = primeira; i <= ultima; ++i) novas.push_back(AplicaMacrosLinha(doc.Linha(i), tabela));
+    // What the text may still grow by, as the editor's limit counts it (no
+    // replacement holds a line end).
+    const long long cabe = std::max<long long>(LimiteTextoDocumento - doc.TamanhoNoLimite(), 0);
+    long long cresce = 0;
+    for (int i = primeira; i <= ultima; ++i) {
+        const std::string linha = doc.Linha(i);
+        const long long resta = cabe - cresce + static_cast<long long>(linha.size());
+        novas.push_back(AplicaMacrosLinha(linha, tabela, static_cast<std::size_t>(std::max<long long>(resta, 0))));
+        cresce += static_cast<long long>(novas.back().size()) - static_cast<long long>(linha.size());
+        if (cresce > cabe && !CabeNoEditor(doc, cresce)) return;
+    }
     TrocaLinhas(doc, primeira, ultima, novas);
 }
 

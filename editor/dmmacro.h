@@ -75,11 +75,14 @@ LeituraMacros LeMacros(std::string_view conteudo, TabelaMacros& tabela);
 bool CarregaMacros(std::string_view conteudo);
 
 // The line with every code replaced (replacements are not scanned again; a
-// backquote that begins no code stays).
-std::string AplicaMacrosLinha(const std::string& linha, const TabelaMacros& tabela);
+// backquote that begins no code stays). The work stops once the result is
+// longer than maximo: a result longer than maximo is only its beginning.
+std::string AplicaMacrosLinha(const std::string& linha, const TabelaMacros& tabela,
+                              std::size_t maximo = std::string::npos);
 // AplicaMacros: every selected line, whole (a selection ending at the start
 // of a line leaves it out; without a selection, the caret's line), in one
-// edit.
+// edit; nothing when the text would then pass the editor's limit (with
+// CabeNoEditor's message).
 void AplicaMacros(DocumentoEditavel& doc, const TabelaMacros& tabela = Macros);
 
 // The macro file the window shows: the INI's "ambMacro", else the shipped

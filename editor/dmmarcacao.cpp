@@ -17,6 +17,17 @@ const std::string kCRLF = "\r\n";
 constexpr int kMaxBrancosCentragem = 52;
 constexpr int kBrancosCentragemLogica = 12;
 
+// A selection that ends with line ends (a whole line taken with its line
+// end, as Shift+Down takes it) leaves them out: markers put around them
+// would stand at the start of the next line, where a closing marker reads
+// as an opening one.
+void SelecaoSemQuebrasNoFim(DocumentoEditavel& doc) {
+    const std::string t = doc.TextoSelecionado();
+    std::size_t fim = t.size();
+    while (fim >= 2 && t.compare(fim - 2, 2, kCRLF) == 0) fim -= 2;
+    if (fim < t.size()) doc.DefineSelecao(doc.InicioSelecao(), static_cast<int>(fim));
+}
+
 std::string Parte(const std::string& s, int de, int ate) {
     de = std::clamp(de, 0, static_cast<int>(s.size()));
     ate = std::clamp(ate, de, static_cast<int>(s.size()));
@@ -71,12 +82,14 @@ void InsereParBloco(DocumentoEditavel& doc, std::string_view abre, std::string_v
 
 void EnvolveSelecao(DocumentoEditavel& doc, const std::string& p, const std::string& s) {
     const bool vazia = doc.TamanhoSelecao() == 0;
+    SelecaoSemQuebrasNoFim(doc);
     GrupoEdicao grupo(doc);
     doc.SubstituiSelecao(p + doc.TextoSelecionado() + s);
     if (vazia) doc.DefineSelecao(doc.InicioSelecao() - static_cast<int>(QuebrasCRLF(s).size()), 0);
 }
 
 void InsereNotaTranscricao(DocumentoEditavel& doc) {
+    SelecaoSemQuebrasNoFim(doc);
     int l1 = 0, c1 = 0, l2 = 0, c2 = 0;
     doc.LinColInicioSel(l1, c1);
     doc.LinColFimSel(l2, c2);

@@ -51,7 +51,8 @@ void InsereParBloco(DocumentoEditavel& doc, std::string_view abre, std::string_v
 inline void InsereParBloco(DocumentoEditavel& doc, ParBloco par) { InsereParBloco(doc, par.abre, par.fecha); }
 
 // The selection becomes p + selection + s. With nothing selected the caret
-// then stands between p and s, otherwise after s.
+// then stands between p and s, otherwise after s. Line ends that end the
+// selection stay outside the markers, after s.
 void EnvolveSelecao(DocumentoEditavel& doc, const std::string& p, const std::string& s);
 
 // The transcription-note markers around the selection, each on a line of

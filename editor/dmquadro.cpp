@@ -53,11 +53,25 @@ std::array<MolduraQuadro, 7> MontaMolduras() {
     return m;
 }
 
-// Width of a line's braille; an empty line has none, whatever the compile
-// writes for it (a marker when empty lines are sent), so its right-hand side
-// lines up with the others.
-int LarguraBraille(const DocumentoEditavel& doc, int linha) {
-    return doc.ComprimentoLinha(linha) == 0 ? 0 : static_cast<int>(CompilaLinha(linha).size());
+// A line's text as it stands in a frame: its tabs as the compile lays them
+// out (two blanks each) and no blanks at its end, so that the blanks that
+// line the right-hand side up are the only ones after it.
+std::string TextoNoQuadro(std::string texto) {
+    ExpandeTabs(texto);
+    TiraBrancosFinais(texto);
+    return texto;
+}
+
+// The braille width of a text between the two blanks after the left side and
+// the blanks before the right side: its frame line compiled with two blanks
+// on each side, less the frame's six cells. Measured so, leading blanks
+// count as the framed line keeps them (a line compiled alone may lose one),
+// and an empty line has no width, whatever the compile writes for an empty
+// line (a marker when empty lines are sent).
+int LarguraNoQuadro(const MolduraQuadro& q, const std::string& texto, int linha) {
+    if (texto.empty()) return 0;
+    const std::string braille = CompilaTextoLinha(q.Esquerdo + "  " + texto + "  " + q.Direito, linha);
+    return std::max(static_cast<int>(braille.size()) - 6, 0);
 }
 
 // A top or bottom line of a frame whose text is m cells wide: m + 6 cells.
@@ -101,8 +115,12 @@ ResultadoQuadro InsereQuadro(DocumentoEditavel& doc, int tipo) {
         doc.SubstituiLinha(primeira, TextoPecaOrientacao());
     if (!CarregaTabelaImpressora()) return ResultadoQuadro::SemTabela;
 
+    std::vector<std::string> textos;
     std::vector<int> larguras;
-    for (int i = primeira; i <= ultima; ++i) larguras.push_back(LarguraBraille(doc, i));
+    for (int i = primeira; i <= ultima; ++i) {
+        textos.push_back(TextoNoQuadro(doc.Linha(i)));
+        larguras.push_back(LarguraNoQuadro(q, textos.back(), i));
+    }
     const int m = *std::max_element(larguras.begin(), larguras.end());
     if (m + 6 > MaxCarac) {
         MensagemOK("O quadrinho teria "_cp + std::to_string(m + 6) +
@@ -112,9 +130,9 @@ ResultadoQuadro InsereQuadro(DocumentoEditavel& doc, int tipo) {
     }
 
     for (int i = primeira; i <= ultima; ++i) {
-        const int w = larguras[static_cast<size_t>(i - primeira)];
-        doc.SubstituiLinha(i, q.Esquerdo + "  " + doc.Linha(i) +
-                                  std::string(static_cast<size_t>(m - w + 2), ' ') + q.Direito);
+        const size_t k = static_cast<size_t>(i - primeira);
+        doc.SubstituiLinha(i, q.Esquerdo + "  " + textos[k] + std::string(static_cast<size_t>(m - larguras[k] + 2), ' ') +
+                                  q.Direito);
     }
     doc.InsereLinha(ultima + 1, LinhaHorizontal(q.InferiorEsquerdo, q.TracoInferior, q.InferiorDireito, m));
     doc.InsereLinha(primeira, LinhaHorizontal(q.SuperiorEsquerdo, q.TracoSuperior, q.SuperiorDireito, m));

@@ -47,7 +47,10 @@ enum class ResultadoQuadro {
 
 // Frames the selected lines (without a last line the selection only touches
 // at column 0; the caret's line when nothing is selected) with a frame of
-// `tipo` 1 to 3, drawn in the code in force. A single empty line becomes
+// `tipo` 1 to 3, drawn in the code in force. Every frame line is as wide in
+// braille as the others: each text is measured as it stands in its frame
+// line, and loses its blanks at the end and has its tabs laid out as
+// blanks, which would otherwise stand between it and the right-hand side. A single empty line becomes
 // "Peça orientação" first for a "Pedir Ajuda" frame. With AutoJunta on, the
 // frame goes between "<F->" and "<F+>" so that the compile leaves its lines
 // as they are. One undoable step.

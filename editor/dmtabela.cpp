@@ -7,6 +7,7 @@
 #include "core/dmvars.h"
 #include "core/documento.h"
 #include "editor/dmedicao.h"
+#include "editor/dmmarcacao.h"
 #include "platform/texto.h"
 
 #include <algorithm>
@@ -73,6 +74,13 @@ int Largura(const std::string& braille, bool apara) {
     return static_cast<int>(apara ? AparaBrancos(braille).size() : braille.size());
 }
 
+// An editor line with its tabs laid out as the compile does (two blanks
+// each): so it is measured, and so its text goes into a row.
+std::string SemTabs(std::string linha) {
+    ExpandeTabs(linha);
+    return linha;
+}
+
 } // namespace
 
 unsigned char CelaDePontos(std::string_view padrao) {
@@ -97,7 +105,7 @@ void MedeColunas(EstadoTabela& t, const DocumentoEditavel& doc, int n) {
     t.Ultima = std::min(t.Ultima, doc.NumLinhas() - 1);
     for (int linha = t.Primeira, coluna = 0; linha <= t.Ultima; ++linha, coluna = (coluna + 1) % t.NumColunas) {
         int& largura = t.LargurasColunas[static_cast<size_t>(coluna)];
-        largura = std::max(largura, Largura(CompilaLinha(linha), AutoJunta));
+        largura = std::max(largura, Largura(CompilaTextoLinha(SemTabs(doc.Linha(linha)), linha), AutoJunta));
     }
 }
 
@@ -122,8 +130,9 @@ void MontaLinhaTabela(EstadoTabela& t, const LinhasDocumento& doc, int primeira,
         const int linha = primeira + i;
         int braille = 0;
         if (linha <= t.Ultima) {
-            s += AparaTexto(doc.Linha(linha));
-            braille = Largura(CompilaLinha(linha), true);
+            const std::string texto(AparaTexto(SemTabs(doc.Linha(linha))));
+            s += texto;
+            braille = Largura(CompilaTextoLinha(texto, linha), true);
         }
         s += Celas(kBranco, largura - braille);
     }
@@ -146,8 +155,13 @@ ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroCo
     EstadoTabela t;
     MedeColunas(t, doc, n);
     if (t.Ultima < t.Primeira) return ResultadoGeraTabela::SemLinhas;
-    // Every inserted line has one blank in front of the table.
-    const int largura = LarguraTabela(t, o) + 1;
+    // With paragraph joining on, the table goes between "<F->" and "<F+>",
+    // so that each of its lines is laid out as it stands: a row whose first
+    // cell is empty begins with blanks, which joining would cut to two (or
+    // take for a centred line). Without joining, every line gets one blank
+    // in front, which then is a blank cell of its own.
+    const bool entreComandos = AutoJunta;
+    const int largura = LarguraTabela(t, o) + (entreComandos ? 0 : 1);
     if (largura > MaxCarac) {
         MensagemOK("A tabela teria "_cp + std::to_string(largura) +
                    " celas de largura e não cabe na linha braille de "_cp + std::to_string(MaxCarac) +
@@ -164,9 +178,11 @@ ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroCo
     MolduraInferior(t, o);
 
     std::vector<std::string> inseridas;
-    inseridas.reserve(t.LinhasTabela.size() + 2);
+    inseridas.reserve(t.LinhasTabela.size() + 4);
     inseridas.emplace_back();
-    for (const std::string& l : t.LinhasTabela) inseridas.push_back(" " + l);
+    if (entreComandos) inseridas.emplace_back(kNaoFormatar.abre);
+    for (const std::string& l : t.LinhasTabela) inseridas.push_back(entreComandos ? l : " " + l);
+    if (entreComandos) inseridas.emplace_back(kNaoFormatar.fecha);
     inseridas.emplace_back();
     GrupoEdicao grupo(doc);
     doc.DefineSelecao(doc.InicioSelecao(), 0);

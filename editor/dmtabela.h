@@ -84,7 +84,10 @@ enum class ResultadoGeraTabela {
 };
 
 // "Gerar &Tabela": measures, builds and inserts the table before the first
-// selected line (an empty line, the table's lines each with one blank in
-// front, another empty line) as one undoable step; the selected lines stay
-// below it. The selection collapses to its start.
+// selected line as one undoable step: an empty line, the table's lines,
+// another empty line. With AutoJunta on the table's lines stand between
+// "<F->" and "<F+>", so that the compile lays each out as it is (a row
+// beginning with an empty cell keeps its blanks); with it off each has one
+// blank in front. The selected lines stay below it. The selection
+// collapses to its start. Cell texts have their tabs laid out as blanks.
 ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroColunas, const OpcoesTabela& o);

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <mutex>
 #include <vector>
 #include <fcntl.h>
@@ -374,12 +375,29 @@ std::string AchaArquivoDados(const std::string& dir, const std::string& nome) {
     return achado.empty() ? exato : pasta + achado;
 }
 
+namespace {
+
+// A folder (ending in "/") without "." and ".." steps, as users read it,
+// when that names the same folder: behind a symbolic link ".." is not
+// where the name says, and then the path stays as it was.
+std::string SemPassos(const std::string& pasta) {
+    std::error_code erro;
+    std::string d = std::filesystem::path(pasta).lexically_normal().string();
+    if (d.empty() || d.back() != '/')
+        d += '/';
+    if (d == pasta || !std::filesystem::equivalent(CaminhoNativo(d), CaminhoNativo(pasta), erro) || erro)
+        return pasta;
+    return d;
+}
+
+} // namespace
+
 std::string DirDados() {
     if (const char* env = std::getenv("DOTMARA_DATA_DIR"); env && *env) {
         std::string d = CaminhoDoSistema(env);
         if (d.back() != '/')
             d += '/';
-        return d;
+        return SemPassos(d);
     }
     return DirDadosAcimaDe(ExtraiDiretorio(CaminhoPrograma()));
 }
@@ -391,7 +409,7 @@ std::string DirDadosAcimaDe(const std::string& prog) {
     for (int nivel = 0; nivel < 4; ++nivel) {
         std::string d = prog + sobe + "data/";
         if (ArquivoExiste(AchaArquivoDados(d, "ambcode.cfg")))
-            return d;
+            return SemPassos(d);
         sobe += "../";
     }
     return prog + "data/";

@@ -64,5 +64,6 @@ std::string DirDados();
 // The first of pasta's data/, its parent's data/ ... (four levels) that holds
 // "ambcode.cfg": the data beside an installed program, or the source tree's
 // when the program runs from a build folder inside it. pasta + "data/" when
-// none does.
+// none does. Both give the folder without "." and ".." steps (as users read
+// it) where that is the same folder.
 std::string DirDadosAcimaDe(const std::string& pasta);

@@ -11,8 +11,11 @@
 # pages to their real size (in braille and in ink), the editing tools (the
 # Perkins window, the character table, the symbols, the table builder, the
 # frame window, the annotation list full and empty, and a text after a table
-# and a frame were made), the find and replace dialogs and the macro
-# processor's window; then times F9 and F7
+# and a frame were made), the find and replace dialogs, the macro
+# processor's window, the input lines of the annotation and of the ink page
+# numbers, the questions of long-line splitting and physical centring, the
+# Word export's notice and end boxes and the
+# external programs' refusals; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth), else offscreen.

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,6 +59,11 @@ TformTabCaracteres::TformTabCaracteres(QWidget* pai) : QDialog(pai) {
         if (linha == linhaAntes_ && coluna == colunaAntes_) CelulaEscolhida(linha, coluna);
     });
     FormActivate();
+    // A grid without a current cell makes its first cell current when it
+    // takes the focus, which would type a blank as the window opens: the
+    // first cell is current from the start, quietly.
+    const QSignalBlocker quieto(gridCaracteres);
+    gridCaracteres->setCurrentCell(0, 0);
 }
 
 void TformTabCaracteres::FormActivate() {

@@ -110,7 +110,10 @@ void TformConfigDir::MostraCampos() {
 }
 
 void TformConfigDir::ColheDiretorios() {
-    for (const Campo& c : campos_) *c.setting = Texto(c.edit);
+    // This program's own draft, typed or chosen by browsing, is taken as no
+    // draft named: stored, its path would make every later run share it.
+    for (const Campo& c : campos_)
+        *c.setting = c.setting == &ArqRascunho ? RascunhoConfigurado(Texto(c.edit)) : Texto(c.edit);
     CarregaTabelaImpressora();
 }
 

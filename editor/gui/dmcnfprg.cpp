@@ -113,7 +113,16 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     ckboxTextoIngles = Cria<QCheckBox>(this, "ckboxTextoIngles", "Te&xto estrangeiro");
     ckboxCabecIngles = Cria<QCheckBox>(this, "ckboxCabecIngles", "Cabeçalho estrangei&ro"_cp);
 
-    // ---- Header, margins, graphics ----
+    // The margins close the middle column: made here, they come in the tab
+    // order before the third column.
+    auto* grboxMargem = Grupo(this, "grboxAfastamento", "  A&fastamento na página  "_cp);
+    edtMargemImPar = Edit(grboxMargem, "edtMargemImPar", 60);
+    edtMargemPar = Edit(grboxMargem, "edtMargemPar", 60);
+    auto* lMarg = new QFormLayout(grboxMargem);
+    lMarg->addRow(Q("Margem ímpar"_cp), edtMargemImPar);
+    lMarg->addRow(Q("Margem par"), edtMargemPar);
+
+    // ---- Header, graphics ----
     auto* grboxCabecalho = Grupo(this, "grboxCabecalho", "  Cabeçal&ho  "_cp);
     edtCabecalho = Edit(grboxCabecalho, "edtCabecalho", 0);
     ckboxComNumeracao = Cria<QCheckBox>(grboxCabecalho, "ckboxComNumeracao", "Com &título e numeração de páginas"_cp);
@@ -126,13 +135,6 @@ TformConfig::TformConfig(QWidget* pai) : JanelaConfig("Configuração do Dotmara
     lTit->addWidget(ckboxComNumeracao);
     lTit->addWidget(ckboxNumOriginal);
     lTit->addWidget(ckboxElimBrancas);
-
-    auto* grboxMargem = Grupo(this, "grboxAfastamento", "  A&fastamento na página  "_cp);
-    edtMargemImPar = Edit(grboxMargem, "edtMargemImPar", 60);
-    edtMargemPar = Edit(grboxMargem, "edtMargemPar", 60);
-    auto* lMarg = new QFormLayout(grboxMargem);
-    lMarg->addRow(Q("Margem ímpar"_cp), edtMargemImPar);
-    lMarg->addRow(Q("Margem par"), edtMargemPar);
 
     auto* grboxGraf = Grupo(this, "grboxTratamentoGrafico", "  Tipo de tratamento gráfico  "_cp);
     rbtnIntercalaTextoGraf =

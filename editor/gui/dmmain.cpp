@@ -456,6 +456,11 @@ int TformPrincipal::TamanhoTexto() const {
     return OffsetDaPosicao(richEdPrincipal->document()->characterCount() - 1);
 }
 
+long long TformPrincipal::TamanhoNoLimite() const {
+    // The editor's own count: each line end is one character.
+    return richEdPrincipal->document()->characterCount() - 1;
+}
+
 int TformPrincipal::InicioSelecao() const {
     if (selecaoPendente_) return inicioPendente_;
     return OffsetDaPosicao(richEdPrincipal->textCursor().selectionStart());

@@ -94,6 +94,7 @@ public:
     void CalcLinCol(int posicao, int& linha, int& coluna) const override;
     int InicioLinha(int linha) const override;
     int TamanhoTexto() const override;
+    long long TamanhoNoLimite() const override;
     int InicioSelecao() const override;
     int TamanhoSelecao() const override;
     // Focuses the editor, then places the caret.
@@ -128,6 +129,9 @@ public:
     QWidget* Controle(std::string_view nome) const;
     // The entry or control whose command is running (its sender).
     QObject* OrigemComando = nullptr;
+    // Called by a running command: the focus stays where the command left
+    // it, also when a toolbar control ran it.
+    void FocoFicaOndeEsta() { focoFica_ = true; }
     // Runs a modal window of a launcher; tests replace it.
     std::function<int(QDialog& janela)> executaModal;
     QComboBox* cboxTipoGrifo = nullptr;
@@ -390,9 +394,10 @@ private:
     void CriaMenusConfigurar();
     void MontaComandos();
     void LigaComandosProprios();
-    void Dispara(const std::string& manipulador, QObject* origem, bool devolveFoco);
+    void Dispara(const std::string& manipulador, QObject* origem, bool daToolBar);
     // Handler name -> its command (empty until connected).
     std::map<std::string, std::function<void()>, std::less<>> comandos_;
+    bool focoFica_ = false;   // see FocoFicaOndeEsta
     void CriaToolBar();
     void CriaStatus();
     void LeIni();

@@ -216,10 +216,8 @@ const ControleToolBar kToolBar[] = {
     {2, C::Botao, "Perkins", "bbtnDigPerkins", "bbtnDigPerkinsClick"},
     {2, C::Botao, "Símbolos"_cp, "bbtnSimbolo", "bbtnSimboloClick"},
     {2, C::Botao, "Informática"_cp, "bbtnDelimitInform", "bbtnDelimitInformClick"},
-    // The ink page number leaves the focus where it was; the annotation
-    // gives it to the editor only when it inserted its line.
-    {2, C::Botao, "Pág.Tinta"_cp, "bbtnPagTinta", "bbtnPagTintaClick", {}, {}, false},
-    {2, C::Botao, "Anotação"_cp, "bbtnAnotacao", "bbtnAnotacaoClick", {}, {}, false},
+    {2, C::Botao, "Pág.Tinta"_cp, "bbtnPagTinta", "bbtnPagTintaClick"},
+    {2, C::Botao, "Anotação"_cp, "bbtnAnotacao", "bbtnAnotacaoClick"},
     {2, C::Botao, "Peça Orient."_cp, "bbtnPecaOrient", "bbtnPecaOrientClick"},
     {2, C::Botao, "Verificar Ortografia", "bbtn", "bbtnClick"},
     {2, C::Espaco, "", "", ""},
@@ -412,7 +410,6 @@ void TformPrincipal::MontaComandos() {
         QHBoxLayout* linha = c.linha == 1 ? linhaToolBar1 : linhaToolBar2;
         QWidget* w = nullptr;
         const std::string manipulador(c.manipulador);
-        const bool foco = c.devolveFoco;
         const QString dica = Q(c.dica.empty() ? c.legenda : c.dica);
         switch (c.tipo) {
         case TipoControle::Espaco:
@@ -429,13 +426,13 @@ void TformPrincipal::MontaComandos() {
                 b->setIconSize(QSize(20, 20));
                 b->setToolButtonStyle(Qt::ToolButtonIconOnly);
             }
-            connect(b, &QToolButton::clicked, this, [this, b, manipulador, foco] { Dispara(manipulador, b, foco); });
+            connect(b, &QToolButton::clicked, this, [this, b, manipulador] { Dispara(manipulador, b, true); });
             w = b;
             break;
         }
         case TipoControle::Caixa: {
             auto* b = new QCheckBox(Q(c.legenda), panToolBar);
-            connect(b, &QCheckBox::clicked, this, [this, b, manipulador, foco] { Dispara(manipulador, b, foco); });
+            connect(b, &QCheckBox::clicked, this, [this, b, manipulador] { Dispara(manipulador, b, true); });
             w = b;
             break;
         }
@@ -543,7 +540,7 @@ void TformPrincipal::ExecutaComando(std::string_view manipulador, QObject* orige
     Dispara(std::string(manipulador), origem, false);
 }
 
-void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bool devolveFoco) {
+void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bool daToolBar) {
     const auto p = comandos_.find(manipulador);
     if (p == comandos_.end() || !p->second) return;
     // A copy: the command may connect handlers again.
@@ -554,12 +551,16 @@ void TformPrincipal::Dispara(const std::string& manipulador, QObject* origem, bo
         TformPrincipal* j;
         QObject* anterior;
         bool foco;
+        bool focoFicaAntes;
         ~Restaura() {
             j->OrigemComando = anterior;
-            // Typing goes on in the text after a toolbar command.
-            if (foco && j->richEdPrincipal) j->richEdPrincipal->setFocus();
+            // Typing goes on in the text after a toolbar command, unless the
+            // command keeps the focus where it is.
+            if (foco && !j->focoFica_ && j->richEdPrincipal) j->richEdPrincipal->setFocus();
+            j->focoFica_ = focoFicaAntes;
         }
-    } restaura{this, anterior, devolveFoco};
+    } restaura{this, anterior, daToolBar, focoFica_};
+    focoFica_ = false;
     // A failure ends here, told with the command's caption: nothing unwinds
     // through Qt's code.
     ComandoProtegido(origem ? origem : this, fn)();

@@ -16,8 +16,7 @@
 //      built QAction or widget by object name, for state (check marks).
 //   3. Until its handler is connected an entry is shown but disabled.
 // Toolbar controls give the focus back to the editor after their command
-// (but those whose command decides it, `devolveFoco` false) and on Esc;
-// menu entries leave the focus where it was. A window launcher
+// and on Esc; menu entries leave the focus where it was. A window launcher
 // is one line: LigaJanela("imParametrosClick", [] { return formConfig; },
 // ModoJanela::Mostrada).
 #pragma once
@@ -58,7 +57,6 @@ struct ControleToolBar {
     std::string_view manipulador;
     std::string_view dica = {};   // the caption when empty
     std::string_view itens = {};  // combo items
-    bool devolveFoco = true;      // false: the command itself decides where the focus goes
 };
 
 // The main menu, menu after menu, entry after entry, as shown.

@@ -87,9 +87,16 @@ void Copia(DocumentoEditavel& doc) {
     if (doc.TamanhoSelecao() > 0) servicos().GravaAreaTransferencia(doc.TextoSelecionado());
 }
 
-void Recorta(DocumentoEditavel& doc) {
-    if (doc.TamanhoSelecao() == 0) return;
-    if (servicos().GravaAreaTransferencia(doc.TextoSelecionado())) doc.SubstituiSelecao("");
+// Cut and paste (and the menu's undo) change the text only where the user
+// may: not in the editor made read-only by reviewer mode (copy still works
+// there).
+void Recorta(TformPrincipal& j) {
+    if (j.TamanhoSelecao() == 0 || j.richEdPrincipal->isReadOnly()) return;
+    if (servicos().GravaAreaTransferencia(j.TextoSelecionado())) j.SubstituiSelecao("");
+}
+
+void ColaNoEditor(TformPrincipal& j) {
+    if (!j.richEdPrincipal->isReadOnly()) j.Cola();
 }
 
 void Mostra(QDialog* d, QLineEdit* campo) {
@@ -122,13 +129,15 @@ void TformPrincipal::CriaMenusEditar() {
 
     // "&Editar" and the toolbar's clipboard buttons (after which the editor
     // has the focus, as after every toolbar command).
-    LigaComando("imDesfazerClick", [this] { Desfaz(); });
+    LigaComando("imDesfazerClick", [this] {
+        if (!richEdPrincipal->isReadOnly()) Desfaz();
+    });
     LigaComando("imRecortarClick", [this] { Recorta(*this); });
     LigaComando("imCopiarClick", [this] { Copia(*this); });
     LigaComando("imColarClick", [this] { imColarClick(); });
     LigaComando("bbtnRecortarClick", [this] { Recorta(*this); });
     LigaComando("bbtnCopiarClick", [this] { Copia(*this); });
-    LigaComando("bbtnColarClick", [this] { Cola(); });
+    LigaComando("bbtnColarClick", [this] { ColaNoEditor(*this); });
     LigaComando("imLocalizarClick", [this] { Mostra(findDialogLocalizar, findDialogLocalizar->edtLocalizar); });
     LigaComando("imSubstituirClick", [this] { Mostra(replDialog, replDialog->edtLocalizar); });
     LigaComando("imSelecTudoClick", [this] { DefineSelecao(0, TamanhoTexto()); });
@@ -171,24 +180,28 @@ void TformPrincipal::CriaMenusEditar() {
     });
     LigaComando("imPagTintaComTranspClick", [this] { InserePagTinta(*this, true); });
     LigaComando("imPagTintaSemTranspClick", [this] { InserePagTinta(*this, false); });
-    LigaComando("bbtnPagTintaClick", [this] { InserePagTinta(*this, false); });
+    // The one button of its row that leaves the focus where it is.
+    LigaComando("bbtnPagTintaClick", [this] {
+        FocoFicaOndeEsta();
+        InserePagTinta(*this, false);
+    });
     LigaComando("Grandeabrangncia1Click", [this] { InsereSeparador(*this, Separador::Grande); });
     LigaComando("Mdiaabrangncia1Click", [this] { InsereSeparador(*this, Separador::Media); });
     LigaComando("Pequenaabrangncia1Click", [this] { InsereSeparador(*this, Separador::Pequena); });
+    // The toolbar's button gives the focus to the editor only when it wrote
+    // the line.
     auto anota = [this] {
         std::string texto;
-        if (!PedeAnotacao(texto)) return false;
+        if (!PedeAnotacao(texto)) {
+            FocoFicaOndeEsta();
+            return;
+        }
         int l1 = 0, c1 = 0;
         LinColInicioSel(l1, c1);
         InsereAnotacao(l1, texto, false);
-        return true;
     };
-    LigaComando("b_anotClick", [anota] { anota(); });
-    // The toolbar's annotation gives the focus to the editor only when it
-    // inserted its line.
-    LigaComando("bbtnAnotacaoClick", [this, anota] {
-        if (anota()) richEdPrincipal->setFocus();
-    });
+    LigaComando("b_anotClick", anota);
+    LigaComando("bbtnAnotacaoClick", anota);
 
     // Centring.
     LigaComando("imCentragemLogicaClick", [this] { CentraLinhas(*this, true); });
@@ -281,7 +294,7 @@ bool TformPrincipal::BuscaSubstituir(bool foco) {
 void TformPrincipal::imColarClick() {
     QWidget* alvo = QApplication::focusWidget();
     if (isActiveWindow() || !alvo || alvo == richEdPrincipal) {
-        Cola();
+        ColaNoEditor(*this);
         return;
     }
     // The tool window in front pastes into its own control.

@@ -145,7 +145,9 @@ void TformConfigPrn::LeConfiguracao() {
 }
 
 void TformConfigPrn::MostraConfiguracao() {
-    if (!ImprMarca.empty()) cbboxModeloImp->setEditText(Q(ImprMarca));
+    // No model read (a profile without one): the box asks for one again
+    // rather than keep the model of before, which "&OK" would then store.
+    cbboxModeloImp->setEditText(Q(ImprMarca.empty() ? std::string(kSelecioneModelo) : ImprMarca));
     DefineTexto(edtNomeArq, ImprNomeArq);
     ckboxEnviaVazias->setChecked(ImprEnviaVazias);
     ckboxForcaExtBRL->setEnabled(ImprMarca == kModeloPuma);
@@ -217,6 +219,7 @@ void TformConfigPrn::btnOKClick() {
 void TformConfigPrn::btnCancelaClick() { hide(); }
 
 void TformConfigPrn::MostraSaida() {
+    arquivoGuardado_ = ImprNomeArq;
     DefineTexto(edtNomeArq, ImprNomeArq);
     const SaidaImpressora s = SaidaDoNome(ImprNomeArq);
     QRadioButton* r = Radio(s);
@@ -230,9 +233,11 @@ void TformConfigPrn::MostraSaida() {
 }
 
 // A file name typed in the edit is kept, so that "Arquivo" brings it back.
+// The window keeps it: the output in force changes only with "&OK", so
+// "&Cancela" never leaves the braille going to a file the user let go.
 void TformConfigPrn::GuardaArquivoDigitado() {
     const std::string nome = Texto(edtNomeArq);
-    if (!EhDispositivo(nome)) ImprNomeArq = nome;
+    if (!EhDispositivo(nome)) arquivoGuardado_ = nome;
 }
 
 void TformConfigPrn::rbtnPortaClick(QRadioButton* radio) {
@@ -253,9 +258,9 @@ void TformConfigPrn::rbtnRedeClick() {
 }
 
 void TformConfigPrn::rbtnArquivoClick() {
-    DefineTexto(edtNomeArq, ImprNomeArq);
-    if (ckboxForcaExtBRL->isChecked() && !EhDispositivo(ImprNomeArq))
-        DefineTexto(edtNomeArq, ComExtensaoBRL(ImprNomeArq));
+    DefineTexto(edtNomeArq, arquivoGuardado_);
+    if (ckboxForcaExtBRL->isChecked() && !EhDispositivo(arquivoGuardado_))
+        DefineTexto(edtNomeArq, ComExtensaoBRL(arquivoGuardado_));
 }
 
 void TformConfigPrn::ckboxForcaExtBRLClick() {
@@ -275,7 +280,7 @@ void TformConfigPrn::cbboxModeloImpExit() {
 void TformConfigPrn::btnSelecArqClick() {
     std::string escolhido;
     if (!saveDialogArquivo || !saveDialogArquivo(Texto(edtNomeArq), escolhido) || escolhido.empty()) return;
-    ImprNomeArq = escolhido;
+    arquivoGuardado_ = escolhido;
     rbtnArquivo->setChecked(true);
     rbtnArquivoClick();
 }

@@ -88,6 +88,10 @@ private:
 
     void GuardaArquivoDigitado();
     QRadioButton* Radio(SaidaImpressora s) const;
+    // The file that "Arquivo" brings back: the output in force when the
+    // window was shown, then a file typed before choosing a port or chosen
+    // by browsing.
+    std::string arquivoGuardado_;
     std::vector<std::string> modelos_;
     std::vector<QRadioButton*> radios_; // in the order of SaidaImpressora
 };

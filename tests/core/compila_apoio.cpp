@@ -5,6 +5,7 @@
 #include <map>
 #include <unistd.h>
 
+#include "core/celas/celas.h"
 #include "core/dmtraduz.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmutil.h"
@@ -130,6 +131,26 @@ std::vector<std::string> AmbienteCompila::LinhasRascunho() const
         }
         r.push_back(s.substr(i, f - i));
         i = f + 2;
+    }
+    return r;
+}
+
+std::string AmbienteCompila::PontosRascunho() const
+{
+    std::string r;
+    for (const std::string& l : LinhasRascunho()) {
+        const std::string_view t = AparaBrancos(l);
+        if (t.empty() || l == std::string(50, '-') || l == std::string(50, '=')) continue;
+        std::string celas;
+        for (unsigned char ch : t) {
+            std::string d;
+            for (int b = 0; b < 8; ++b)
+                if (PontosDoCaractere[ch] & (1 << b)) d += static_cast<char>('1' + b);
+            if (!celas.empty()) celas += ' ';
+            celas += d.empty() ? "0" : d;
+        }
+        if (!r.empty()) r += '|';
+        r += celas == "1" ? "a" : celas == "12" ? "b" : celas;
     }
     return r;
 }

@@ -29,6 +29,10 @@ public:
     // The draft file as written (bytes), and split into lines without CR LF.
     std::string Rascunho() const;
     std::vector<std::string> LinhasRascunho() const;
+    // The draft's braille lines as dots, joined by "|": each cell its dot
+    // numbers, a blank cell "0", the cells "a" (1) and "b" (12) as those
+    // letters; blank lines, page ends and blanks at either end left out.
+    std::string PontosRascunho() const;
 
     PedidoCompilacao pedido;
     LinhasEmMemoria doc;

@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -219,6 +224,24 @@ TEST_F(Dic, CodigoDoPrimeiroArquivoQueFalha) {
             << "missing: " << testing::PrintToString(c.faltam);
     }
     EXPECT_TRUE(d.fake.registros.empty()) << "a file that cannot be opened has no message of its own";
+}
+
+// A setting that names no dictionary file: a folder, a FIFO, a file of a
+// gigabyte (sparse here). Each fails as a file that cannot be read, at once.
+TEST_F(Dic, ArquivoQueNaoEDicionarioFalhaComSeuCodigo) {
+    const std::string enorme = pasta.caminho("enorme.dic");
+    {
+        std::ofstream f(enorme, std::ios::binary);
+    }
+    std::filesystem::resize_file(enorme, std::uintmax_t{1} << 30);
+    const std::string fifo = pasta.caminho("fila.suf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string suf = pasta.grava("d.suf", sufixos), vazio = pasta.grava("v.txt", "");
+    EXPECT_EQ(CarregaDicionario(enorme, suf, vazio, vazio, vazio), DicFalhaRadicais);
+    EXPECT_EQ(CarregaDicionario(pasta.grava("d.dic", radicais), fifo, vazio, vazio, vazio), DicFalhaSufixos);
+    EXPECT_EQ(CarregaDicionario(pasta.grava("d.dic", radicais), suf, pasta.dir(), vazio, vazio),
+              DicFalhaInexistentes);
+    EXPECT_EQ(Dicionario.ListaRadicais.Count(), 0);
 }
 
 TEST_F(Dic, CargaQueFalhaNaoDeixaNadaLido) {

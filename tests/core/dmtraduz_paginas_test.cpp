@@ -160,8 +160,9 @@ TEST_F(Paginas, MarcadorDeLinhaVaziaPassaPelaTabelaMesmoEmModoBruto)
     EXPECT_EQ(escritor.linhas, esperado);
 }
 
-// A title too long for the line is not cut; the first page number follows
-// the starting number.
+// A title too long for the line is cut at the end of a word (inside a word
+// too long by itself), so that the header keeps within the line with a blank
+// before the number; the first page number follows the starting number.
 TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
 {
     struct Caso {
@@ -170,8 +171,11 @@ TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
         std::string esperado;
     };
     const Caso casos[] = {
-        {"um titulo muito mais comprido que a linha", 1, "um titulo muito mais comprido que a linha#1"},
+        {"um titulo muito mais comprido que a linha", 1, " um titulo muito  #1"},
         {"titulo", 10, "     titulo      #10"},
+        {"abcdefghijklmnopq", 1, "abcdefghijklmnopq #1"},  // just fits, one blank apart
+        {"abcdefghijklmnopqr", 1, "abcdefghijklmnopq #1"}, // one cell too long
+        {"abcdefghijklmnopqrstuvwxyz", 100, "abcdefghijklmno #100"},
     };
     FrenteVerso = false;
     for (const Caso& c : casos) {
@@ -181,6 +185,7 @@ TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
         std::string cab;
         ASSERT_TRUE(MontaCabecalho(cab)) << c.titulo;
         EXPECT_EQ(cab, c.esperado) << c.titulo;
+        EXPECT_LE(cab.size(), static_cast<size_t>(MaxCarac)) << c.titulo;
     }
 }
 

@@ -226,7 +226,8 @@ TEST_F(Busca, MatchNearTheEndOfALongText) {
     doc.DefineSelecao(0, 0);
     EXPECT_TRUE(BuscaSubstituir(doc, "alvo", {}));
     EXPECT_TRUE(SubstituiProxima(doc, "fim", "FIM", {}));
-    EXPECT_EQ(doc.TextoSelecionado(), "FIM");
+    EXPECT_EQ(doc.TextoSelecionado(), "fim");
+    EXPECT_FALSE(SubstituiProxima(doc, "fim", "FIM", {}));
     doc.DefineSelecao(0, 0);
     EXPECT_EQ(SubstituiTudo(doc, "alvo", "meta", {true, true}), 1);
     EXPECT_NE(doc.Texto().find("aqui o meta\r\nFIM"), std::string::npos);
@@ -240,20 +241,56 @@ TEST_F(Busca, ReplaceSearchesAfterTheSelection) {
     EXPECT_EQ(doc.InicioSelecao(), 6);
     EXPECT_EQ(doc.TamanhoSelecao(), 0);
     EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
-    // Each press replaces the next occurrence after the selection.
-    doc.DefineSelecao(0, 0);
-    EXPECT_TRUE(SubstituiProxima(doc, "um", "dois", {}));
-    EXPECT_EQ(doc.Texto(), "dois um um");
-    EXPECT_EQ(doc.TextoSelecionado(), "dois");
-    EXPECT_TRUE(SubstituiProxima(doc, "um", "dois", {}));
-    EXPECT_EQ(doc.Texto(), "dois dois um");
-    EXPECT_EQ(doc.PassosDesfazer(), 2);
-    doc.Desfaz();
-    EXPECT_EQ(doc.Texto(), "dois um um");
     // Nothing selected: nothing replaced.
     doc.DefineSelecao(0, 0);
     SubstituiSelecaoBusca(doc, "x");
-    EXPECT_EQ(doc.Texto(), "dois um um");
+    EXPECT_EQ(doc.Texto(), "um um um");
+}
+
+// The replace button replaces the occurrence the user sees selected and
+// selects the next one; a selection that is no occurrence is only followed
+// by the next one, selected: nothing is replaced unseen.
+TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        int inicio, tamanho;
+        OpcoesProcura opcoes;
+        std::string esperado;
+        int selecionado;   // start of the selection afterwards (-1: "Terminou")
+    };
+    const Caso casos[] = {
+        {"NothingSelectedOnlyFinds", "um um", 0, 0, {}, "um um", 0},
+        {"TheSelectedOccurrence", "um um", 0, 2, {}, "dois um", 5},
+        {"TheLastOne", "um um", 3, 2, {}, "um dois", -1},
+        {"ASelectionThatIsNoOccurrence", "um um um", 1, 3, {}, "um um um", 6},
+        {"AnyCase", "UM um", 0, 2, {}, "dois um", 5},
+        {"MatchCase", "UM um", 0, 2, {false, true}, "UM um", 3},
+        {"WholeWordInsideAWord", "umu um", 0, 2, {true, false}, "umu um", 4},
+        {"WholeWord", "um umu um", 0, 2, {true, false}, "dois umu um", 9},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.Limpa();
+        doc.DefineTexto(c.texto);
+        doc.DefineSelecao(c.inicio, c.tamanho);
+        EXPECT_EQ(SubstituiProxima(doc, "um", "dois", c.opcoes), c.selecionado >= 0);
+        EXPECT_EQ(doc.Texto(), c.esperado);
+        EXPECT_EQ(doc.PassosDesfazer(), c.texto == c.esperado ? 0 : 1);
+        if (c.selecionado >= 0) {
+            EXPECT_EQ(doc.InicioSelecao(), c.selecionado);
+            EXPECT_EQ(doc.TamanhoSelecao(), 2);
+            EXPECT_TRUE(Textos().empty());
+        } else {
+            EXPECT_EQ(doc.TamanhoSelecao(), 0);
+            EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+        }
+    }
+    // Pressed on and on from the start, it replaces every one in turn.
+    doc.DefineTexto("um um um");
+    doc.DefineSelecao(0, 0);
+    while (SubstituiProxima(doc, "um", "dois", {})) {}
+    EXPECT_EQ(doc.Texto(), "dois dois dois");
 }
 
 struct CasoTudo {
@@ -269,7 +306,8 @@ struct CasoTudo {
 const CasoTudo kTudo[] = {
     {"ReplacementHoldsTheFindText", "a a a", 0, 0, "a", "aa", {}, "aa aa aa", 3},
     {"ReplacementEqualsTheFindText", "casa casa", 0, 0, "casa", "casa", {}, "casa casa", 2},
-    {"OnlyAfterTheSelection", "um um um", 3, 2, "um", "X", {}, "um um X", 1},
+    {"FromTheSelectedOccurrence", "um um um", 3, 2, "um", "X", {}, "um X X", 2},
+    {"OnlyAfterASelectionThatIsNoOccurrence", "um um um", 2, 2, "um", "X", {}, "um um X", 1},
     {"WholeWord", "casa casamento casa", 0, 0, "casa", "lar", {true, false}, "lar casamento lar", 2},
     {"MatchCase", "Casa casa CASA", 0, 0, "casa", "lar", {false, true}, "Casa lar CASA", 1},
     {"AnyCaseAccented", "Ação ação AÇÃO"_cp, 0, 0, "ação"_cp, "x", {}, "x x x", 3},
@@ -306,6 +344,55 @@ TEST_F(Busca, ReplaceAllOverALongText) {
     EXPECT_EQ(doc.TamanhoTexto(), static_cast<int>(t.size()) + 60000);
     doc.Desfaz();
     EXPECT_EQ(doc.Texto(), t);
+}
+
+// A replacement that would make the text larger than the editor opens is
+// refused whole with a message, however large it would grow (the walk
+// stops at once, it builds no text of gigabytes); one that fits, and one
+// that does not grow the text, go on.
+TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
+    // 290,000 characters as the limit counts them, 2,000 "a" among them.
+    std::string t;
+    for (int i = 0; i < 2000; ++i) t += std::string(98, 'x') + "a\r\n";
+    for (int i = 0; i < 900; ++i) t += std::string(99, 'x') + "\r\n";
+    doc.DefineTexto(t);
+    ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
+    const std::string limite = "O texto passaria do limite do editor (300000 caracteres): nada foi alterado."_cp;
+    struct Caso {
+        const char* nome;
+        std::string busca, troca;
+        int quantas;   // -1: refused
+    };
+    const Caso casos[] = {
+        {"GrowsTooMuch", "a", "abcdefghijk", -1},
+        {"AHugeReplacement", "x", std::string(32767, 'y'), -1},
+        {"FitsExactly", "a", "abcdef", 2000},
+        {"Shrinks", "xx", "x", 142100},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.fake.Limpa();
+        doc.DefineSelecao(0, 0);
+        EXPECT_EQ(SubstituiTudo(doc, c.busca, c.troca, {}), c.quantas);
+        if (c.quantas < 0) {
+            EXPECT_EQ(Textos(), std::vector<std::string>{limite});
+            EXPECT_TRUE(doc.Texto() == t);
+        } else {
+            EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+            EXPECT_LE(doc.TamanhoNoLimite(), 300000);
+            doc.Desfaz();
+        }
+    }
+    EXPECT_EQ(doc.PassosDesfazer(), 0);
+    // The replace button on a selected occurrence: refused the same way.
+    doc.DefineTexto(t);
+    caixas.fake.Limpa();
+    doc.DefineSelecao(98, 1);
+    EXPECT_FALSE(SubstituiProxima(doc, "a", std::string(10002, 'b'), {}));
+    EXPECT_EQ(Textos(), std::vector<std::string>{limite});
+    EXPECT_TRUE(doc.Texto() == t);
+    EXPECT_TRUE(SubstituiProxima(doc, "a", std::string(10001, 'b'), {}));
+    EXPECT_EQ(doc.TamanhoNoLimite(), 300000);
 }
 
 // ---- Letter case ---------------------------------------------------------------------

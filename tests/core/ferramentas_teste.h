@@ -5,14 +5,17 @@
 #pragma once
 
 #include "core/documento.h"
+#include "core/dmtraduz.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
+#include "editor/dmmetabraille.h"
 #include "platform/dialogos.h"
 #include "platform/servicos.h"
 #include "support/config_teste.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -41,8 +44,26 @@ protected:
         for (int i = 0; i < doc.NumLinhas(); ++i) r.push_back(doc.Linha(i));
         return r;
     }
+    // The whole document compiled as F9 does, the draft's lines in cell
+    // characters (the output table the identity while it is written).
+    std::vector<std::string> Rascunho() {
+        ArqRascunho = rascunho.caminho("rascunho.txt");
+        {
+            TabelaIdentidadeEscopo identidade;
+            EXPECT_TRUE(CompilaRascunho(PedidoCompilacao{}));
+        }
+        std::vector<std::string> r;
+        const std::string bytes = rascunho.le("rascunho.txt");
+        for (size_t i = 0; i < bytes.size();) {
+            const size_t fim = std::min(bytes.find("\r\n", i), bytes.size());
+            r.push_back(bytes.substr(i, fim - i));
+            i = fim + 2;
+        }
+        return r;
+    }
 
     ConfiguracaoDeTeste cfg;
+    PastaTemporaria rascunho;
     ServicosFalsosEscopo servicos;
     DialogosFalsosEscopo caixas;
     DocumentoEmMemoria doc;

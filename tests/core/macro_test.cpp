@@ -12,11 +12,16 @@
 #include "support/config_teste.h"
 #include "support/temporario.h"
 
+#include "compila_apoio.h"
+#include "platform/codepage.h"
+
 #include "editor/documentos.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -137,6 +142,38 @@ TEST(Macros, TheSelectedLinesWhole) {
     EXPECT_EQ(vazio.PassosDesfazer(), 0);
 }
 
+// Macros that would make the text larger than the editor opens change
+// nothing, with the editor's message, however long their texts; the line
+// is not even built whole.
+TEST(Macros, BeyondTheEditorsLimitNothingChanges) {
+    DialogosFalsosEscopo caixas;
+    Linhas linhas(2900, std::string(99, 'x'));
+    linhas[0] = std::string(99, '`');
+    DocumentoEmMemoria doc(linhas);
+    ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
+    const std::string antes = doc.Texto();
+    struct Caso {
+        std::string arquivo;
+        bool aplica;
+    };
+    const Caso casos[] = {
+        {"` " + std::string(103, 'm') + "\r\n", false},       // 99 x 102 more
+        {"` " + std::string(5000000, 'm') + "\r\n", false},   // 5 MB each
+        {"` " + std::string(102, 'm') + "\r\n", true},        // 99 x 101: fits
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.arquivo.size());
+        TabelaMacros t;
+        ASSERT_TRUE(LeMacros(c.arquivo, t).ok);
+        caixas.fake.Limpa();
+        doc.DefineSelecao(0, doc.TamanhoTexto());
+        AplicaMacros(doc, t);
+        EXPECT_EQ(doc.Texto() != antes, c.aplica);
+        EXPECT_EQ(caixas.fake.Textos().size(), c.aplica ? 0u : 1u);
+        if (c.aplica) doc.Desfaz();
+    }
+}
+
 class ComandoMacros : public ::testing::Test {
 protected:
     ConfiguracaoDeTeste cfg;
@@ -212,8 +249,76 @@ TEST(Macros, TheShippedFile) {
         for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
         EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
     }
-    EXPECT_EQ(AplicaMacrosLinha("2`vezes3`igual6", t), "2`x3`=6");
+    EXPECT_EQ(AplicaMacrosLinha("2`vezes3`igual6", t), "2`*3=6");
     EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
+}
+
+// Each shipped code, typed in a line and run, compiles to its sign's cells
+// under both braille codes (through the shipped code tables), and each
+// command it writes is taken by the compiler: it leaves no braille and no
+// message. Dots of each cell, "0" for a blank one.
+TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
+    struct Caso {
+        const char* tinta;
+        const char* pontos;   // "" for a command line
+    };
+    const Caso casos[] = {
+        {"2`mais3", "3456 12 235 3456 14"},
+        {"5`menos3", "3456 15 36 3456 14"},
+        {"2`vezes3", "3456 12 236 3456 14"},
+        {"6`dividido2", "3456 124 256 3456 12"},
+        {"6`divisao2", "3456 124 256 3456 12"},
+        {"2`igual2", "3456 12 2356 3456 12"},
+        {"5`porcento", "3456 15 456 356"},
+        {"x`elevado2", "1346 16 3456 12"},
+        {"x`indice1", "1346 34 3456 1"},
+        {"`abrepar2`fechapar", "126 3456 12 345"},
+        {"`abrecol2`fechacol", "12356 3456 12 23456"},
+        {"`abrechave2`fechachave", "5 123 3456 12 456 2"},
+        {"30`grau", "3456 14 245 356"},
+        {"x`quadrado", "1346 16 3456 12"},
+        {"x`cubo", "1346 16 3456 14"},
+        {"3`meio", "3456 14 3456 2 12"},
+        {"`umquarto", "3456 2 145"},
+        {"`tresquartos", "3456 25 145"},
+        {"5`pormil", "3456 15 456 356 356"},
+        {"`euro10", "4 15 3456 1 245"},
+        {"`paragrafo 5", "234 234 0 3456 15"},
+        {"fim`reticencias", "124 24 134 3 3 3"},
+        {"a `travessao b", "1 0 36 36 0 12"},
+        {"`marcador item", "246 135 0 24 2345 15 134"},
+        {"`naoajustar", ""}, {"`ajustar", ""}, {"`recuo", ""}, {"`fimrecuo", ""},
+        {"`naosilabar", ""}, {"`silabar", ""}, {"`ingles", ""}, {"`fimingles", ""},
+        {"`pagina", ""}, {"`comtitulo", ""}, {"`semtitulo", ""}, {"`fimvariante", ""},
+    };
+    std::string conteudo;
+    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/CODMAT.AMB", conteudo));
+    TabelaMacros t;
+    ASSERT_TRUE(LeMacros(conteudo, t).ok);
+    std::set<std::string> testados;
+    for (const Caso& c : casos) {
+        const std::string linha = AplicaMacrosLinha(Utf8ParaCp1252(c.tinta), t);
+        // The codes of the case: a backquote and the letters after it.
+        const std::string tinta = c.tinta;
+        for (std::size_t i = tinta.find('`'); i != std::string::npos; i = tinta.find('`', i + 1))
+            testados.insert(tinta.substr(i, tinta.find_first_not_of("abcdefghijklmnopqrstuvwxyz", i + 1) - i));
+        for (bool antigo : {true, false}) {
+            SCOPED_TRACE(std::string(c.tinta) + (antigo ? " (old code)" : " (unified code)"));
+            AmbienteCompila amb;
+            ASSERT_TRUE(amb.Define("BrailleAntigo", antigo ? "S" : "N"));
+            ASSERT_TRUE(amb.Define("Tabela", "codigo"));
+            ComTitulo = false;
+            AutoJunta = false;
+            // The line between two others, so a command line shows as the
+            // two text lines and nothing between them.
+            amb.Documento({"a", linha, "b"});
+            ASSERT_TRUE(amb.Compila());
+            EXPECT_EQ(amb.PontosRascunho(), *c.pontos ? std::string("a|") + c.pontos + "|b" : "a|b");
+            EXPECT_TRUE(amb.dlg.fake.registros.empty());
+        }
+    }
+    // Every code of the file is among the cases.
+    for (int i = 0; i < t.Quantidade(); ++i) EXPECT_EQ(testados.count(t[i].chave), 1u) << t[i].chave;
 }
 
 } // namespace

@@ -12,8 +12,11 @@
 
 #include "editor/documentos.h"
 
+#include "compila_apoio.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +112,10 @@ const CasoEnvolve kEnvolve[] = {
     {"Informatics", "a.b", 0, 3, "~,", "~,", "~,a.b~,", 7},
     {"ACloserWithALineEnd", "ab", 1, 0, "[", "]\r\n", "a[]\r\nb", 2},
     {"AcrossLines", "ab\r\ncd", 1, 4, "*", "*", "a*b\r\nc*d", 7},
+    // A line taken with its line end: the closer stays on that line.
+    {"AWholeLineWithItsLineEnd", "casa\r\nfim", 0, 6, "*", "*", "*casa*\r\nfim", 6},
+    {"TwoLineEndsAtTheEnd", "ab\r\n\r\ncd", 0, 6, "$*", "$*", "$*ab$*\r\n\r\ncd", 6},
+    {"OnlyALineEnd", "ab\r\ncd", 2, 2, "*", "*", "ab**\r\ncd", 4},
 };
 
 TEST(EnvolveSelecao, Cases) {
@@ -137,6 +144,7 @@ TEST(NotaTranscricao, OnLinesOfItsOwnWhenTextStandsBeside) {
     const Caso casos[] = {
         {"WordInTheMiddle", "ab casa cd", 3, 4, "ab \r\n_`[casa_`]\r\n cd"},
         {"WholeLine", "casa\r\nfim", 0, 4, "_`[casa_`]\r\nfim"},
+        {"WholeLineWithItsLineEnd", "casa\r\nfim", 0, 6, "_`[casa_`]\r\nfim"},
         {"OnlyBlanksBeside", "  casa \r\n", 2, 4, "  _`[casa_`] \r\n"},
         {"TextAfterOnly", "casa fim", 0, 4, "_`[casa_`]\r\n fim"},
         {"NothingSelected", "", 0, 0, "_`[_`]"},
@@ -227,6 +235,53 @@ TEST_F(ComPerguntas, Annotation) {
     InsereLinhaAnotacao(doc, 1, "ver");
     InsereLinhaAnotacao(doc, 9, "fim");
     EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<*** ver ***>", "dois", "<*** fim ***>"}));
+}
+
+// ---- What the compiler reads ------------------------------------------------------------
+
+// Every command line the editor writes is one the compiler takes: written
+// by the commands around the line "b", it leaves the braille of "a" and "b"
+// (with what the command does to them) and no message.
+TEST_F(ComPerguntas, TheCompilerTakesEveryInsertedCommand) {
+    struct Caso {
+        const char* nome;
+        std::function<void(DocumentoEmMemoria&)> insere;
+        const char* pontos;
+    };
+    auto par = [](ParBloco p) { return [p](DocumentoEmMemoria& d) { InsereParBloco(d, p); }; };
+    auto variante = [](const char* legenda) {
+        return [legenda](DocumentoEmMemoria& d) { InsereParBloco(d, AberturaVarianteTipografica(legenda), kFechaVariante); };
+    };
+    const Caso casos[] = {
+        {"NoFormatting", par(kNaoFormatar), "a|b"},
+        {"Indent", par(kRecuo2), "a|b"},
+        {"NoSyllables", par(kNaoSepararSilaba), "a|b"},
+        {"EnglishText", par(kGrafiaInglesa), "a|b"},
+        // The variant's prefix stands before the line it encloses.
+        {"Variant1", variante("&1"), "a|456 0 12"},
+        {"Variant2", variante("&2"), "a|123456 0 12"},
+        {"Variant3", variante("&3"), "a|456 123 0 12"},
+        {"PageBreak", [](DocumentoEmMemoria& d) { InsereQuebraPagina(d); }, "a|b"},
+        {"InkPageNumber", [this](DocumentoEmMemoria& d) {
+             caixas.fake.linhas = {std::string("12")};
+             InserePagTinta(d, false);
+         }, "a|b"},
+        {"Annotation", [](DocumentoEmMemoria& d) { InsereLinhaAnotacao(d, 1, "ver a fonte"); }, "a|b"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoEmMemoria doc({"a", "b"});
+        doc.PosicionaCursor(1, 0);
+        c.insere(doc);
+        AmbienteCompila amb;
+        ASSERT_TRUE(amb.Define("Tabela", "codigo"));
+        ComTitulo = false;
+        AutoJunta = false;
+        amb.Documento(TextoEmLinhas(doc.Texto()));
+        ASSERT_TRUE(amb.Compila());
+        EXPECT_EQ(amb.PontosRascunho(), c.pontos) << doc.Texto();
+        EXPECT_TRUE(amb.dlg.fake.registros.empty());
+    }
 }
 
 // ---- Centring ------------------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include "editor/dmquadro.h"
 #include "tests/core/ferramentas_teste.h"
 
+#include <algorithm>
+
 namespace {
 
 using L = std::vector<std::string>;
@@ -100,6 +102,35 @@ TEST_F(Quadro, EveryLineIsAsWideInBrailleAsTheFrame) {
     ASSERT_EQ(l.size(), 5u);
     const size_t largura = l[0].size();
     for (int i = 0; i < 5; ++i) EXPECT_EQ(CompilaLinha(i).size(), largura) << l[static_cast<size_t>(i)];
+}
+
+TEST_F(Quadro, TheCompiledFrameLinesUpWhateverBlanksAndTabsTheLinesHold) {
+    // Blanks at a line's end, a leading blank (which a line compiled alone
+    // loses under AutoJunta), a tab (two blanks in the compile) and an empty
+    // line: in the compiled document every side line is as wide as the top
+    // line and ends in the right-hand side cell.
+    const L linhas{"abc   ", " de", "   fgh", "i\tj", "", "Kl"};
+    for (bool antigo : {false, true})
+        for (bool junta : {true, false})
+            for (int tipo = QuadroPadrao; tipo <= QuadroLegenda; ++tipo) {
+                SCOPED_TRACE(std::to_string(tipo) + (antigo ? " antigo" : " unificado") + (junta ? " junta" : ""));
+                Codigo(antigo);
+                AutoJunta = junta;
+                ASSERT_EQ(Emoldura(linhas, tipo), ResultadoQuadro::Inserido);
+                const MolduraQuadro& q = MoldurasQuadro()[static_cast<size_t>(antigo ? tipo : tipo + 3)];
+                const std::string topo = doc.Linha(junta ? 1 : 0);
+                const std::vector<std::string> r = Rascunho();
+                const auto t = std::find(r.begin(), r.end(), topo);
+                ASSERT_NE(t, r.end());
+                ASSERT_GT(r.end() - t, static_cast<long>(linhas.size() + 1));
+                for (size_t i = 1; i <= linhas.size(); ++i) {
+                    const std::string& lado = *(t + static_cast<long>(i));
+                    EXPECT_EQ(lado.size(), topo.size()) << lado;
+                    EXPECT_EQ(lado.substr(0, 1), q.Esquerdo) << lado;
+                    EXPECT_EQ(lado.substr(lado.size() - 1), q.Direito) << lado;
+                }
+                EXPECT_EQ((t + static_cast<long>(linhas.size()) + 1)->size(), topo.size());
+            }
 }
 
 TEST_F(Quadro, AnEmptySingleLine) {

@@ -5,6 +5,8 @@
 #include "editor/dmtabela.h"
 #include "tests/core/ferramentas_teste.h"
 
+#include <algorithm>
+
 namespace {
 
 class Tabela : public FerramentasTeste {
@@ -17,16 +19,25 @@ protected:
         Seleciona(0, 0, static_cast<int>(linhas.size()) - 1, static_cast<int>(linhas.back().size()));
         return GeraTabela(doc, colunas, o);
     }
-    // The inserted table: the lines before the first selected one, without
-    // the empty line around them and the blank in front of each.
+    // The inserted table: the lines before the selected ones, without the
+    // empty line at either end and what keeps the compile from joining its
+    // lines ("<F->" and "<F+>" around them with AutoJunta, one blank in
+    // front of each without it).
     std::vector<std::string> Inserida(size_t selecionadas) const {
         std::vector<std::string> l = Linhas();
-        std::vector<std::string> r;
-        EXPECT_GE(l.size(), selecionadas + 2);
-        if (l.size() < selecionadas + 2) return r;
+        const size_t moldura = AutoJunta ? 4 : 2;
+        EXPECT_GE(l.size(), selecionadas + moldura);
+        if (l.size() < selecionadas + moldura) return {};
+        l.resize(l.size() - selecionadas);
         EXPECT_EQ(l.front(), "");
-        EXPECT_EQ(l[l.size() - selecionadas - 1], "");
-        for (size_t i = 1; i + selecionadas + 1 < l.size(); ++i) {
+        EXPECT_EQ(l.back(), "");
+        if (AutoJunta) {
+            EXPECT_EQ(l[1], "<F->");
+            EXPECT_EQ(l[l.size() - 2], "<F+>");
+            return std::vector<std::string>(l.begin() + 2, l.end() - 2);
+        }
+        std::vector<std::string> r;
+        for (size_t i = 1; i + 1 < l.size(); ++i) {
             EXPECT_EQ(l[i].substr(0, 1), " ") << i;
             r.push_back(l[i].substr(1));
         }
@@ -145,22 +156,22 @@ TEST_F(Tabela, ALastRowWithFewerLinesIsFilledWithBlankCells) {
     Texto({"abcde", "xyz", "ab", "fora"});
     Seleciona(0, 0, 2, 2);
     ASSERT_EQ(GeraTabela(doc, "2", {SemMoldura, LinhasVerticais}), ResultadoGeraTabela::Inserida);
-    EXPECT_EQ(Linhas(), (std::vector<std::string>{"", " abcde l xyz", " ab    l    ", "", "abcde", "xyz", "ab",
-                                                   "fora"}));
+    EXPECT_EQ(Linhas(), (std::vector<std::string>{"", "<F->", "abcde l xyz", "ab    l    ", "<F+>", "", "abcde",
+                                                   "xyz", "ab", "fora"}));
 }
 
 TEST_F(Tabela, ASelectionEndingAtALineStartLeavesThatLineOut) {
     Texto({"ab", "c", "de"});
     Seleciona(0, 0, 2, 0);
     ASSERT_EQ(GeraTabela(doc, "2", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
-    EXPECT_EQ(Linhas(), (std::vector<std::string>{"", " ab  c", "", "ab", "c", "de"}));
+    EXPECT_EQ(Inserida(3), (std::vector<std::string>{"ab  c"}));
 }
 
 TEST_F(Tabela, NoSelectionTabulatesTheCaretLine) {
     Texto({"um", "dois"});
     doc.PosicionaCursor(1, 2);
     ASSERT_EQ(GeraTabela(doc, "1", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
-    EXPECT_EQ(Linhas(), (std::vector<std::string>{"um", "", " dois", "", "dois"}));
+    EXPECT_EQ(Linhas(), (std::vector<std::string>{"um", "", "<F->", "dois", "<F+>", "", "dois"}));
 
     // The caret after the last line end has no line to make a table of.
     Texto({"um"});
@@ -184,9 +195,8 @@ TEST_F(Tabela, WidthsAreBrailleCellsNotInkCharacters) {
     const size_t largura = std::max(ab, doze);
     Seleciona(0, 0, 3, 1);
     ASSERT_EQ(GeraTabela(doc, "2", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
-    const std::vector<std::string> l = Linhas();
-    EXPECT_EQ(l[1], " Ab" + std::string(largura - ab + 2, ' ') + "x");
-    EXPECT_EQ(l[2], " 12" + std::string(largura - doze + 2, ' ') + "y");
+    EXPECT_EQ(Inserida(4), (std::vector<std::string>{"Ab" + std::string(largura - ab + 2, ' ') + "x",
+                                                      "12" + std::string(largura - doze + 2, ' ') + "y"}));
 }
 
 TEST_F(Tabela, BlanksAtTheEndsCountInTheWidthOnlyWithoutAutoJunta) {
@@ -199,6 +209,31 @@ TEST_F(Tabela, BlanksAtTheEndsCountInTheWidthOnlyWithoutAutoJunta) {
         const std::vector<std::string> esperada =
             junta ? std::vector<std::string>{"ab ", "cde"} : std::vector<std::string>{"ab   ", "cde  "};
         EXPECT_EQ(Inserida(2), esperada);
+    }
+}
+
+TEST_F(Tabela, TheCompiledTableKeepsItsColumnsWithEmptyCellsAndTabs) {
+    // A row whose first cell is empty begins with blanks, which paragraph
+    // joining would cut to two; a tab is two blanks in the compile.
+    struct Caso {
+        bool junta;
+        std::vector<std::string> celulas, braille;
+    } casos[] = {
+        {true, {"", "xyz", "abcde", "c"},
+         {"===========", "      l xyz", "::::::r::::", "abcde l c", "ggggggggggg"}},
+        {false, {"", "xyz", "abcde", "c"},
+         {" ===========", "       l xyz", " ::::::r::::", " abcde l c", " ggggggggggg"}},
+        {true, {"a\tb", "x", "c", "y"}, {"========", "a  b l x", ":::::r::", "c    l y", "gggggggg"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.celulas[0] + (c.junta ? " junta" : ""));
+        AutoJunta = c.junta;
+        ASSERT_EQ(Gera(c.celulas, "2"), ResultadoGeraTabela::Inserida);
+        const std::vector<std::string> r = Rascunho();
+        const auto t = std::find(r.begin(), r.end(), c.braille.front());
+        ASSERT_NE(t, r.end()) << ::testing::PrintToString(r);
+        ASSERT_GE(r.end() - t, static_cast<long>(c.braille.size()));
+        EXPECT_EQ(std::vector<std::string>(t, t + static_cast<long>(c.braille.size())), c.braille);
     }
 }
 

@@ -180,13 +180,23 @@ TEST(Programa, CaminhoEDados) {
         std::filesystem::create_directories(p.dir() + "longe/a/b/c/d");
         p.grava("fonte/data/ambcode.cfg", "* tabela\r\n");
         p.grava("inst/data/AMBCODE.CFG", "* tabela\r\n");
-        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/build/tests/"), p.dir() + "fonte/build/tests/../../data/");
+        // Shown without the steps up, as the user reads a folder.
+        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/build/tests/"), p.dir() + "fonte/data/");
         EXPECT_EQ(DirDadosAcimaDe(p.dir() + "inst/"), p.dir() + "inst/data/");
         EXPECT_EQ(DirDadosAcimaDe(p.dir() + "longe/a/b/c/d/"), p.dir() + "longe/a/b/c/d/data/");
+        // Behind a link the steps up lead elsewhere than the name says: kept.
+        std::filesystem::create_directories(p.dir() + "fora/obra/tests");
+        std::filesystem::create_directories(p.dir() + "fora/data");
+        p.grava("fora/data/ambcode.cfg", "* tabela\r\n");
+        std::filesystem::create_directory_symlink(p.dir() + "fora/obra", p.dir() + "fonte/ligada");
+        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/ligada/tests/"), p.dir() + "fonte/ligada/tests/../../data/");
+        EXPECT_TRUE(ArquivoExiste(DirDadosAcimaDe(p.dir() + "fonte/ligada/tests/") + "ambcode.cfg"));
     }
     // The environment names it, whatever the program's folder.
     VariavelAmbiente dados("DOTMARA_DATA_DIR", "/usr/share/dotmara");
     EXPECT_EQ(DirDados(), "/usr/share/dotmara/");
+    VariavelAmbiente passos("DOTMARA_DATA_DIR", std::string(DOTMARA_DATA_DIR) + "/../data");
+    EXPECT_EQ(DirDados(), std::filesystem::path(DOTMARA_DATA_DIR).lexically_normal().string() + "/");
 }
 
 } // namespace

@@ -54,8 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, size_t tamanho)
         int primeira = 0, ultima = 0;
         doc.LinhasSelecionadas(primeira, ultima);
         if (GeraTabela(doc, std::to_string(colunas), o) == ResultadoGeraTabela::Inserida) {
-            // An empty line, the rows (and frame lines), an empty line; the
-            // text itself unchanged around them.
+            // An empty line, the rows (and frame lines, between "<F->" and
+            // "<F+>" with AutoJunta), an empty line; the text itself
+            // unchanged around them.
             const int inseridas = doc.NumLinhas() - n0;
             EXIGE(inseridas >= 3);
             EXIGE(doc.Linha(primeira).empty() && doc.Linha(primeira + inseridas - 1).empty());

@@ -5,7 +5,8 @@
 // definition before it, each code beginning with the backquote and neither
 // code nor replacement holding a blank; a text without a backquote passes
 // unchanged, and a replaced line holds no more characters than the longest
-// replacement per character of the line allows.
+// replacement per character of the line allows; under a ceiling the result
+// is the whole one's beginning, cut within a replacement or a line past it.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -47,5 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string aplicada = AplicaMacrosLinha(linha, t);
     if (linha.find(kInicioMacro) == std::string::npos) EXIGE(aplicada == linha);
     EXIGE(aplicada.size() <= linha.size() * maior);
+    // With a ceiling, the work stops once the result passes it: what comes
+    // out is the beginning of the whole result, whole when it fits.
+    const std::size_t teto = linha.size() / 2;
+    const std::string cortada = AplicaMacrosLinha(linha, t, teto);
+    EXIGE(aplicada.compare(0, cortada.size(), cortada) == 0);
+    EXIGE(cortada == aplicada || cortada.size() > teto);
+    EXIGE(cortada.size() <= teto + std::max(maior, linha.size()));
     return 0;
 }

@@ -1,21 +1,25 @@
 // Screenshots of the editing windows (run by tools/capturas.sh, not by
 // ctest): the find dialog and the replace dialog over the main window with
-// a document, and the macro processor's window with the shipped macro file.
+// a document, the macro processor's window with the shipped macro file, and
+// the input lines and questions of the editing and markup commands.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <memory>
 
 #include "core/dmvars.h"
+#include "core/gui/TformEditLinha.h"
 #include "editor/gui/TformMacro.h"
 #include "editor/gui/dmbusca.h"
 #include "editor/gui/dmmain.h"
 #include "gui/capturas_apoio.h"
 #include "platform/dialogos.h"
+#include "platform/qt/caixaqt.h"
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 #include "support/temporario.h"
@@ -67,6 +71,38 @@ TEST_F(CapturasEdicao, DISABLED_LocalizarSubstituirMacros) {
     janela->Acao("Macroprocessador1")->trigger();
     formMacro->FormActivate();
     EXPECT_TRUE(GravaCaptura(formMacro, "macros.png"));
+}
+
+// The boxes the editing and markup commands open: the input lines of the
+// annotation and of the ink page numbers, and the two questions. Each is
+// saved once it is up, then closed.
+TEST_F(CapturasEdicao, DISABLED_PerguntasDosComandos) {
+    auto salvaEFecha = [](const std::string& nome) {
+        auto* t = new QTimer();
+        t->setInterval(20);
+        QObject::connect(t, &QTimer::timeout, [t, nome] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return;
+            t->stop();
+            t->deleteLater();
+            EXPECT_TRUE(GravaCaptura(w, nome));
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        t->start();
+    };
+    std::string resposta;
+    salvaEFecha("anotar.png");
+    FormEditLinha().Executa("Anotar", "Incluir comentário"_cp, resposta);
+    salvaEFecha("pagina_tinta_com_transpaginacao.png");
+    FormEditLinha().Executa("Página em tinta"_cp, "Número da página (COM sinal de transpaginação):"_cp, resposta);
+    salvaEFecha("pagina_tinta.png");
+    FormEditLinha().Executa("Página em tinta"_cp, "Número da página:"_cp, resposta);
+    salvaEFecha("dividir_linhas.png");
+    CaixaQt("Essa função não tem retorno, salvou por garantia?"_cp, "Dotmara", Icone::Aviso, Botoes::YesNo,
+            janela.get());
+    salvaEFecha("centragem_fisica.png");
+    CaixaQt("   Confirma centragem FÍSICA?\r\n\r\n   Só confirme se NÃO for autoformatar!   "_cp, "Dotmara",
+            Icone::Aviso, Botoes::YesNo, janela.get());
 }
 
 } // namespace

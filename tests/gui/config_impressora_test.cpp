@@ -146,16 +146,28 @@ TEST_F(ConfigImpressora, SwitchingBetweenAFileAndThePortsKeepsTheFile) {
     prn->edtNomeArq->setText(ParaQString(pasta.caminho("outro.brl")));
     prn->rbtnCOM1->click();
     EXPECT_EQ(Edit(), "COM1");
-    // The name typed was kept at once.
-    EXPECT_EQ(ImprNomeArq, pasta.caminho("outro.brl"));
     prn->rbtnLPT3->click();
     EXPECT_EQ(Edit(), "LPT3");
     prn->rbtnArquivo->click();
     EXPECT_EQ(Edit(), pasta.caminho("outro.brl"));
-    // "&Cancela" leaves what the radios kept.
+    // The output in force changes only with "&OK": "&Cancela" and the close
+    // box leave the braille going where it went.
     prn->rbtnPRN->click();
     prn->btnCancela->click();
-    EXPECT_EQ(ImprNomeArq, pasta.caminho("outro.brl"));
+    EXPECT_EQ(ImprNomeArq, arquivo);
+    prn->FormShow(janela.get());
+    EXPECT_EQ(Edit(), arquivo);
+    prn->rbtnCOM1->click();
+    prn->close();
+    EXPECT_EQ(ImprNomeArq, arquivo);
+    prn->FormShow(janela.get());
+    prn->edtNomeArq->setText(ParaQString(pasta.caminho("outro.brl")));
+    prn->rbtnCOM2->click();
+    prn->btnOK->click();
+    EXPECT_EQ(ImprNomeArq, "COM2");
+    prn->FormShow(janela.get());
+    prn->rbtnArquivo->click();
+    EXPECT_EQ(Edit(), "COM2");
 }
 
 TEST_F(ConfigImpressora, FileWhenTheStoredOutputIsADevice) {
@@ -208,8 +220,11 @@ TEST_F(ConfigImpressora, BrowsingChoosesAFile) {
     };
     prn->btnSelecArq->click();
     EXPECT_EQ(inicial, "PRN");
-    EXPECT_EQ(ImprNomeArq, pasta.caminho("novo"));
+    EXPECT_EQ(ImprNomeArq, "PRN");
     EXPECT_TRUE(prn->rbtnArquivo->isChecked());
+    EXPECT_EQ(Edit(), pasta.caminho("novo.BRL"));
+    prn->rbtnCOM1->click();
+    prn->rbtnArquivo->click();
     EXPECT_EQ(Edit(), pasta.caminho("novo.BRL"));
     // Cancelled: nothing changes.
     prn->saveDialogArquivo = [](const std::string&, std::string&) { return false; };
@@ -452,6 +467,20 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     dir.btnOk->click();
     EXPECT_EQ(ArqAmbCode2, tabelaEmUso);
     formConfigDir = nullptr;
+}
+
+// A profile without a model: the box asks for one again, instead of showing
+// the model of before, which "&OK" would then store in its place.
+TEST_F(ConfigImpressora, AProfileWithoutAModelShowsNone) {
+    Cria("Marca=Puma 7\r\n");
+    ASSERT_EQ(Caixa(), "Puma 7");
+    cfg.DefineConteudo("[IMPBRAILLE]\r\nNomeArq=COM2\r\n");
+    prn->LeConfiguracao();
+    EXPECT_EQ(ImprMarca, "");
+    EXPECT_EQ(Caixa(), "(Selecione uma)");
+    EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
+    prn->btnOK->click();
+    EXPECT_NE(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Puma 7");
 }
 
 } // namespace

@@ -112,6 +112,33 @@ TEST_F(ConfigPastas, MakeItTheDefaultWritesTheEightKeys) {
     EXPECT_FALSE(dir->isVisible());
 }
 
+// After a compile ArqRascunho names this program's own draft: neither the
+// edit left empty nor that path chosen by browsing is ever stored.
+TEST_F(ConfigPastas, ThisProgramsOwnDraftIsNeverStored) {
+    ArqRascunho.clear();
+    Cria();
+    const std::string privado = RascunhoPrivado();
+    ASSERT_FALSE(privado.empty());
+    ArqRascunho = privado;
+    dir->show();
+    dir->btnPadrao->click();
+    EXPECT_NE(cfg.Conteudo().find("arqTrab=\r\n"), std::string::npos) << cfg.Conteudo();
+    EXPECT_EQ(cfg.Conteudo().find(privado), std::string::npos);
+
+    dir->openDialogArquivo = [](const std::string&, std::string& escolhido) {
+        escolhido = RascunhoPrivado();
+        return true;
+    };
+    dir->show();
+    dir->btnRasc->click();
+    EXPECT_EQ(Campo(dir->edtArqTrab), privado);
+    dir->btnPadrao->click();
+    EXPECT_NE(cfg.Conteudo().find("arqTrab=\r\n"), std::string::npos) << cfg.Conteudo();
+    EXPECT_EQ(cfg.Conteudo().find(privado), std::string::npos);
+    // The compile goes on writing the private draft.
+    EXPECT_TRUE(ArqRascunho.empty());
+}
+
 TEST_F(ConfigPastas, BrowsingFillsTheEditAndRemembersTheFolder) {
     Cria();
     PastaTemporaria tabelas;

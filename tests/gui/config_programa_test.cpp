@@ -158,6 +158,17 @@ TEST_F(ConfigPrograma, ControlCoupling) {
     EXPECT_TRUE(w().ckboxAfastaCabPar->isEnabled());
 }
 
+// Tab goes down each column before the next: the middle column's margins
+// come before the title of the right-hand one.
+TEST_F(ConfigPrograma, TheTabOrderGoesDownEachColumn) {
+    Cria();
+    std::vector<std::string> edits;
+    for (QWidget* p = w().nextInFocusChain(); p != &w(); p = p->nextInFocusChain())
+        if (qobject_cast<QLineEdit*>(p)) edits.push_back(p->objectName().toStdString());
+    EXPECT_EQ(edits, (std::vector<std::string>{"edtNumColunas", "edtNumLinhas", "edtMargemImPar", "edtMargemPar",
+                                               "edtCabecalho"}));
+}
+
 // Entering the page-numbering group shows the stored numbering again.
 TEST_F(ConfigPrograma, TheNumberingGroupShowsTheStoredChoiceWhenEntered) {
     Cria();

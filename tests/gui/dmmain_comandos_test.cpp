@@ -30,9 +30,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -454,48 +452,23 @@ TEST_F(Comandos, FocoDepoisDeCadaComando) {
         c.dispara();
         EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
     }
+    // A command may keep the focus where it is, also from the toolbar.
+    janela->LigaComando("bbtnRecuoClick", [this, outro] {
+        outro->setFocus();
+        janela->FocoFicaOndeEsta();
+    });
+    janela->richEdPrincipal->setFocus();
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), outro);
+    janela->LigaComando("bbtnRecuoClick", [outro] { outro->setFocus(); });
+    clica("bbtnRecuo")();
+    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     for (auto [linha, w] : ControlesDasLinhas(*janela)) {
         SCOPED_TRACE(DeQString(w->objectName()));
         w->setFocus();
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(w, &esc);
         EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
-    }
-}
-
-// The ink page number leaves the focus where it was, inserted or not; the
-// annotation gives it to the editor only when it inserted its line.
-TEST_F(Comandos, FocoDaPaginaEmTintaEDaAnotacao) {
-    Mostra();
-    QWidget* outro = janela->cboxTipoGrifo;
-    struct Caso {
-        const char* botao;
-        std::optional<std::string> resposta;
-        QWidget* focoEsperado;
-        const char* linhaInserida;
-    };
-    const Caso casos[] = {
-        {"bbtnPagTinta", "12", outro, "<12>"},
-        {"bbtnPagTinta", std::nullopt, outro, nullptr},
-        {"bbtnAnotacao", "rever", janela->richEdPrincipal, "<*** rever ***>"},
-        {"bbtnAnotacao", std::nullopt, outro, nullptr},
-        {"bbtnAnotacao", "", outro, nullptr},
-        {"bbtnRecuo", std::nullopt, janela->richEdPrincipal, "<R+>"},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(std::string(c.botao) + " " + c.resposta.value_or("(cancelado)"));
-        janela->DefineLinhas({"um"});
-        janela->DefineSelecao(0, 0);
-        dlg.fake.Limpa();
-        dlg.fake.linhas.push_back(c.resposta);
-        outro->setFocus();
-        qobject_cast<QAbstractButton*>(janela->Controle(c.botao))->click();
-        EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
-        const std::vector<std::string> linhas = janela->Linhas();
-        if (c.linhaInserida)
-            EXPECT_NE(std::find(linhas.begin(), linhas.end(), c.linhaInserida), linhas.end());
-        else
-            EXPECT_EQ(linhas, std::vector<std::string>{"um"});
     }
 }
 

@@ -33,6 +33,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -274,12 +275,20 @@ TEST_F(Edicao, DialogosDeLocalizarESubstituir) {
     ASSERT_TRUE(sub->isVisible());
     sub->edtLocalizar->setText("casa");
     sub->edtSubstituir->setText("lar");
+    // The first press shows the occurrence, the second replaces it and shows
+    // the next.
+    sub->btnSubstituir->click();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"Casa casa", "casamento casa"}));
+    EXPECT_EQ(janela->TextoSelecionado(), "Casa");
     sub->btnSubstituir->click();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar casa", "casamento casa"}));
+    EXPECT_EQ(janela->InicioSelecao(), 4);
+    EXPECT_EQ(janela->TextoSelecionado(), "casa");
+    // Replace all from the occurrence shown.
     sub->btnSubstituirTudo->click();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar lar", "larmento lar"}));
     EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Terminou"});
-    EXPECT_EQ(janela->InicioSelecao(), 0);
+    EXPECT_EQ(janela->InicioSelecao(), 4);
     janela->Desfaz();
     EXPECT_EQ(Documento(), LinhasEmTexto({"lar casa", "casamento casa"}));
 }
@@ -305,6 +314,62 @@ TEST_F(Edicao, ColarNaJanelaDaFrente) {
     janela->DefineSelecao(1, 0);
     janela->Acao("imColar")->trigger();
     EXPECT_EQ(Documento(), LinhasEmTexto({"axb"}));
+}
+
+// Reviewer mode makes the editor read-only: the toolbar's and the menu's
+// cut, paste and undo change nothing there, copy still copies.
+TEST_F(Edicao, RecortarEColarNaoMudamOModoRevisor) {
+    Texto({"abc"});
+    janela->richEdPrincipal->setReadOnly(true);
+    srv.fake.areaTransferencia = "x";
+    janela->DefineSelecao(0, 2);
+    for (const char* b : {"bbtnRecortar", "bbtnColar"}) qobject_cast<QToolButton*>(janela->Controle(b))->click();
+    janela->Acao("imRecortar")->trigger();
+    janela->Acao("imColar")->trigger();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"abc"}));
+    EXPECT_EQ(srv.fake.areaTransferencia, "x");
+    qobject_cast<QToolButton*>(janela->Controle("bbtnCopiar"))->click();
+    EXPECT_EQ(srv.fake.areaTransferencia, "ab");
+    janela->richEdPrincipal->setReadOnly(false);
+    qobject_cast<QToolButton*>(janela->Controle("bbtnRecortar"))->click();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"c"}));
+    // Undo, by its key or from the menu, takes nothing back there either.
+    janela->richEdPrincipal->setReadOnly(true);
+    Tecla(Qt::Key_Z, Qt::ControlModifier);
+    janela->Acao("imDesfazer")->trigger();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"c"}));
+    janela->richEdPrincipal->setReadOnly(false);
+    Tecla(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Documento(), LinhasEmTexto({"abc"}));
+}
+
+// After its work every button of the lower row gives the focus to the
+// editor, except "Pág.Tinta", and "Anotação" when it wrote nothing.
+TEST_F(Edicao, FocoDepoisDosBotoesDeMarcacao) {
+    struct Caso {
+        const char* botao;
+        std::optional<std::string> resposta;   // of the input box; nullopt: Cancel
+        bool focoNoEditor;
+        std::string texto;
+    };
+    const Caso casos[] = {
+        {"bbtnPagTinta", std::string("12"), false, LinhasEmTexto({"", "<12>", "ab"})},
+        {"bbtnPagTinta", std::nullopt, false, LinhasEmTexto({"ab"})},
+        {"bbtnAnotacao", std::string("ver"), true, LinhasEmTexto({"<*** ver ***>", "ab"})},
+        {"bbtnAnotacao", std::nullopt, false, LinhasEmTexto({"ab"})},
+        {"bbtnDelimitInform", std::nullopt, true, LinhasEmTexto({"~,~,ab"})},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string(c.botao) + (c.resposta ? " OK" : " Cancel"));
+        Texto({"ab"});
+        dlg.fake.linhas = {c.resposta};
+        auto* b = qobject_cast<QToolButton*>(janela->Controle(c.botao));
+        ASSERT_NE(b, nullptr);
+        b->setFocus();   // reached with the keyboard
+        b->click();
+        EXPECT_EQ(Documento(), c.texto);
+        EXPECT_EQ(QApplication::focusWidget(), c.focoNoEditor ? static_cast<QWidget*>(janela->richEdPrincipal) : b);
+    }
 }
 
 TEST_F(Edicao, EnterNoComboDeGrifo) {

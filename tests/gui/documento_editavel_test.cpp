@@ -84,6 +84,7 @@ TEST_F(EditorComoDocumento, EveryOffsetAndLineStartAsTheLinesAddUp) {
         }
         for (int l = -2; l <= m.NumLinhas() + 2; ++l)
             EXPECT_EQ(e.InicioLinha(l), m.DocumentoEditavel::InicioLinha(l)) << "line " << l;
+        EXPECT_EQ(e.TamanhoNoLimite(), m.DocumentoEditavel::TamanhoNoLimite());
     }
 }
 

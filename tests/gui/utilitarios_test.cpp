@@ -191,6 +191,13 @@ TEST_F(Utilitarios, TheCharacterTableTypesTheCellChosen) {
     EXPECT_EQ(DeQString(tabela.gridCaracteres->item(2, 1)->text()), "A");   // 32 + 32 + 1
     Texto({"ab"});
     janela->PosicionaCursor(0, 1);
+    // Opened and focused, it types nothing yet.
+    janela->show();
+    tabela.show();
+    tabela.activateWindow();
+    tabela.gridCaracteres->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Linhas(), (L{"ab"}));
     tabela.gridCaracteres->setCurrentCell(12, 7);   // 32 + 192 + 7: ç
     tabela.gridCaracteres->setCurrentCell(2, 1);
     EXPECT_EQ(Linhas(), (L{"a\xE7" "Ab"}));
@@ -252,8 +259,8 @@ TEST_F(Utilitarios, TheTableWindowBuildsOrStaysOpen) {
     t.grupoSeparadores->button(LinhasVerticais)->setChecked(true);
     t.btnGerarTabela->click();
     EXPECT_FALSE(t.isVisible());
-    EXPECT_EQ(Linhas(), (L{"", " ::::::!::::", " abcde l xyz", " ab    l c  ", " ::::::h::::", "", "abcde", "xyz",
-                           "ab", "c"}));
+    EXPECT_EQ(Linhas(), (L{"", "<F->", "::::::!::::", "abcde l xyz", "ab    l c  ", "::::::h::::", "<F+>", "",
+                           "abcde", "xyz", "ab", "c"}));
 }
 
 TEST_F(Utilitarios, FramesFromTheWindowAndTheToolbar) {

@@ -1,0 +1,122 @@
+// Screenshots of what the Word export and the external programs show (run
+// by tools/capturas.sh, not by ctest): the notice while the document is
+// made, the end boxes with the document's path, and the refusals of the
+// program launcher, each on the real message windows.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+#include "core/dmvars.h"
+#include "core/gui/TformEspere.h"
+#include "core/gui/dialogosqt.h"
+#include "editor/dmexternos.h"
+#include "gui/capturas_apoio.h"
+#include "output/dmmsword.h"
+#include "platform/arquivos.h"
+#include "platform/servicos.h"
+#include "platform/texto.h"
+#include "support/temporario.h"
+
+namespace {
+
+// The real windows, each saved as it opens and then closed with OK.
+class DialogosCapturados : public DialogosQt {
+public:
+    std::string prefixo;
+    int MensagemOK(const std::string& texto) override {
+        Arma();
+        return DialogosQt::MensagemOK(texto);
+    }
+    int Caixa(const std::string& texto, const std::string& titulo, Icone icone, Botoes botoes,
+              bool semDono) override {
+        Arma();
+        return DialogosQt::Caixa(texto, titulo, icone, botoes, semDono);
+    }
+    void MostraEspere(const std::string& texto) override {
+        DialogosQt::MostraEspere(texto);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<TformEspere*>(w) && w->isVisible()) GravaCaptura(w, prefixo + "_aviso.png");
+    }
+
+private:
+    void Arma() {
+        if (prefixo != ultimo_) n_ = 0;
+        ultimo_ = prefixo;
+        const std::string nome = prefixo + "_" + std::to_string(++n_) + ".png";
+        auto* t = new QTimer();
+        t->setInterval(10);
+        QObject::connect(t, &QTimer::timeout, [t, nome] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            t->stop();
+            t->deleteLater();
+            GravaCaptura(d, nome);
+            d->accept();
+        });
+        t->start();
+    }
+    int n_ = 0;
+    std::string ultimo_;
+};
+
+class CapturasExternos : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RestauraPadroes();
+        DirPrograma = pasta.dir();
+        DefineDialogos(&caixas);
+    }
+    void TearDown() override {
+        DefineDialogos(nullptr);
+        RestauraPadroes();
+    }
+    PastaTemporaria pasta;
+    ServicosFalsosEscopo srv;
+    DialogosCapturados caixas;
+};
+
+TEST_F(CapturasExternos, DISABLED_ExportacaoEProgramas) {
+    // The export of a short draft when no program opens the document.
+    ArqAtual = "/home/transcritor/Documentos/A horta da escola.txt";
+    ArqRascunho = pasta.grava("rascunho.txt", "  .a turma do #e.o ano plantou 9alface9'\r\n");
+    srv.fake.abreResultado = false;
+    caixas.prefixo = "word";
+    const std::string doc = GeraDocWord(true);
+    EXPECT_FALSE(doc.empty());
+    std::remove(CaminhoNativo(doc).c_str());
+
+    caixas.prefixo = "kelto_ativo";
+    srv.fake.instanciasAtivas.insert(kInstanciaKelto);
+    ChamaKelto();
+
+    caixas.prefixo = "kelto_pasta";
+    srv.fake.instanciasAtivas.clear();
+    ProgKelto = pasta.caminho("programas/kelto");
+    ChamaKelto();
+
+    caixas.prefixo = "grafemor_vazio";
+    ProgGrafemor.clear();
+    ChamaGrafemor();
+
+    caixas.prefixo = "velun_invalido";
+    ProgVelun = pasta.grava("velun.bat", "velun\r\n");
+    ::chmod(CaminhoNativo(ProgVelun).c_str(), 0644);
+    ChamaVelun();
+
+    caixas.prefixo = "puma_ausente";
+    ProgPuma = pasta.caminho("puma2.exe");
+    PreparaPuma();
+
+    caixas.prefixo = "manual_ausente";
+    VariavelAmbiente dados("DOTMARA_DATA_DIR", pasta.dir());
+    AbreManual();
+}
+
+} // namespace
