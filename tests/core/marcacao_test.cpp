@@ -239,6 +239,14 @@ TEST_F(ComPerguntas, Annotation) {
 
 // ---- What the compiler reads ------------------------------------------------------------
 
+std::string Repete(const std::string& s, int n) {
+    std::string r;
+    for (int i = 0; i < n; ++i) r += (r.empty() ? "" : " ") + s;
+    return r;
+}
+const std::string kSeparadorGrande = "a|246 " + Repete("1346", 22) + " 135|b";
+const std::string kSeparadorPequeno = "a|" + Repete("25", 24) + "|b";
+
 // Every command line the editor writes is one the compiler takes: written
 // by the commands around the line "b", it leaves the braille of "a" and "b"
 // (with what the command does to them) and no message.
@@ -267,6 +275,11 @@ TEST_F(ComPerguntas, TheCompilerTakesEveryInsertedCommand) {
              InserePagTinta(d, false);
          }, "a|b"},
         {"Annotation", [](DocumentoEmMemoria& d) { InsereLinhaAnotacao(d, 1, "ver a fonte"); }, "a|b"},
+        // Separators are text, centred by the compiler.
+        {"LargeSeparator", [](DocumentoEmMemoria& d) { InsereSeparador(d, Separador::Grande); },
+         kSeparadorGrande.c_str()},
+        {"SmallSeparator", [](DocumentoEmMemoria& d) { InsereSeparador(d, Separador::Pequena); },
+         kSeparadorPequeno.c_str()},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);

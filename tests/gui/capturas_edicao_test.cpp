@@ -65,6 +65,12 @@ TEST_F(CapturasEdicao, DISABLED_LocalizarSubstituirMacros) {
     janela->replDialog->edtSubstituir->setText("morada");
     janela->replDialog->ckboxMaiusculas->setChecked(true);
     EXPECT_TRUE(GravaCaptura(janela->replDialog, "substituir.png"));
+    // "Substituir" pressed twice: the first occurrence shown, then replaced
+    // and the next one shown, selected in the editor behind the dialog.
+    janela->DefineSelecao(0, 0);
+    janela->replDialog->btnSubstituir->click();
+    janela->replDialog->btnSubstituir->click();
+    EXPECT_TRUE(GravaCaptura(janela.get(), "substituir_proxima.png"));
     janela->replDialog->close();
 
     formMacro = new TformMacro();
