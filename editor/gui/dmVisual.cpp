@@ -427,7 +427,10 @@ void TformVisual::AtualizaModo() {
 void TformVisual::MostraLista() {
     richEdRevisor->hide();
     lboxVisual->show();
-    if (isActiveWindow()) lboxVisual->setFocus();
+    // Also while another window is in front (the view being shown, a box
+    // over it): the window gives the display the focus when it becomes
+    // active, not the first control of its top panel.
+    lboxVisual->setFocus();
     const int s = Selecionada();
     if (s >= 0) {
         const int t = s > 5 ? s - 5 : 0;
@@ -453,7 +456,7 @@ void TformVisual::MostraRevisor() {
         richEdRevisor->setTextCursor(c);
         richEdRevisor->ensureCursorVisible();
     }
-    if (isActiveWindow()) richEdRevisor->setFocus();
+    richEdRevisor->setFocus();
 }
 
 void TformVisual::RevisorMudou() {

@@ -67,6 +67,11 @@ void TformPrincipal::LigaComandosBraille() {
     // "&5 linhas Braille" (F5) only clicks the box, which carries the state.
     LigaComando("imVis5LinhasClick", [this] { imVis5LinhasClick(); });
     LigaComando("ckbox5LinhasClick", [this] { ckbox5LinhasClick(); });
+    // F9, F12 and F4 work over the braille view too, which reviewer mode
+    // makes the working surface (and over the other windows that are not
+    // modal), as they refresh or switch the view whichever window is in front.
+    for (const char* nome : {"imVisualizar", "imAtualizarBraille", "imModoRevisor"})
+        if (QAction* a = Acao(nome)) a->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void TformPrincipal::AtualizaLinhasBraille() {

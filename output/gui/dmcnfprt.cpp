@@ -11,6 +11,7 @@
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -287,10 +288,13 @@ void TformConfigPrn::btnSelecArqClick() {
 
 bool TformConfigPrn::eventFilter(QObject* o, QEvent* e) {
     // Leaving the model box for another control of the window (not for its
-    // own drop-down list, nor for another window).
+    // own drop-down list, nor for another window). The list opened from the
+    // keyboard (Alt+Down, F4) takes the focus once more with no popup
+    // reason, while it shows.
     if (o == cbboxModeloImp && e->type() == QEvent::FocusOut) {
         const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
-        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) cbboxModeloImpExit();
+        const bool listaAberta = cbboxModeloImp->view()->isVisible();
+        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && !listaAberta) cbboxModeloImpExit();
     }
     return JanelaConfig::eventFilter(o, e);
 }

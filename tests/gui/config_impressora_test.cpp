@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "core/dmvars_ini.h"
 #include "output/dmdevice_geometria.h"
@@ -289,6 +290,32 @@ TEST_F(ConfigImpressora, LeavingTheBoxForAnotherControlChecksTheModel) {
     prn->edtNomeArq->setFocus();
     Eventos();
     EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Nova: impressora desconhecida. Confirma ?"});
+}
+
+// Opening the model list from the keyboard is not leaving the box: the
+// list takes the focus with the popup reason, and once more with none while
+// it shows (as on X11); nothing is asked about "(Selecione uma)".
+TEST_F(ConfigImpressora, OpeningTheListFromTheKeyboardAsksNothing) {
+    Cria();
+    prn->show();
+    QApplication::setActiveWindow(prn.get());
+    prn->cbboxModeloImp->setFocus();
+    Eventos();
+    if (!prn->cbboxModeloImp->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
+    QTest::keyClick(prn->cbboxModeloImp, Qt::Key_Down, Qt::AltModifier);
+    Eventos();
+    ASSERT_TRUE(prn->cbboxModeloImp->view()->isVisible());
+    QFocusEvent saida(QEvent::FocusOut, Qt::OtherFocusReason);
+    QApplication::sendEvent(prn->cbboxModeloImp, &saida);
+    Eventos();
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{});
+    // A model chosen in the list, then another control: a listed model asks nothing either.
+    prn->cbboxModeloImp->hidePopup();
+    prn->cbboxModeloImp->setCurrentIndex(prn->cbboxModeloImp->findText(QStringLiteral("Braillo")));
+    prn->edtNomeArq->setFocus();
+    Eventos();
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{});
+    EXPECT_EQ(Caixa(), "Braillo");
 }
 
 TEST_F(ConfigImpressora, ThePumaEntryAndTheBRLBoxFollowTheModel) {

@@ -344,6 +344,45 @@ TEST_F(VisualTest, ModoRevisorMostraOTextoSomenteLeitura) {
     EXPECT_NE(v->painel1->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
+// A build while another window is in front (the view just shown, a box
+// over it) leaves the keyboard on the display when the view comes to the
+// front: the list, or the reviewer text, and not the printer name, the first
+// control of its top panel.
+TEST_F(VisualTest, OTecladoVoltaAoDisplayQuandoAJanelaVemParaAFrente) {
+    QWidget outra;
+    outra.show();
+    v->show();
+    QApplication::setActiveWindow(&outra);
+    QApplication::processEvents();
+    if (v->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+    v->FormActivate();
+    EXPECT_EQ(v->focusWidget(), v->lboxVisual);
+    QApplication::setActiveWindow(v.get());
+    QApplication::processEvents();
+    if (!v->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+    EXPECT_EQ(QApplication::focusWidget(), v->lboxVisual);
+    // Reviewer mode switched on from the main window, the view behind it.
+    QApplication::setActiveWindow(&outra);
+    QApplication::processEvents();
+    revisor = true;
+    v->AtualizaModo();
+    QApplication::setActiveWindow(v.get());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v->richEdRevisor);
+    // A page asked for in the input box over the view.
+    revisor = false;
+    v->AtualizaModo();
+    v->edtNomeImprAtual->setFocus();
+    dlg.fake.linhas.push_back(std::string("3"));
+    QApplication::setActiveWindow(&outra);
+    QApplication::processEvents();
+    v->IrParaPagina();
+    QApplication::setActiveWindow(v.get());
+    QApplication::processEvents();
+    EXPECT_EQ(v->lboxVisual->currentRow(), 7);
+    EXPECT_EQ(QApplication::focusWidget(), v->lboxVisual);
+}
+
 // Printing compiles another page range into the same maps while the view
 // still shows its own lines: the way back to the editor, the annotation's
 // line, the go-to-page answer and the page display keep to the view's lines.
