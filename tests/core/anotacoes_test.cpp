@@ -2,7 +2,7 @@
 // the entry selected at opening, go-to, edit and delete with their boxes,
 // and the braille view's line for an editor line with empty or stale maps.
 #include "editor/dmanotac.h"
-#include "tests/core/ferramentas_teste.h"
+#include "support/ferramentas_teste.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // clipboard.
 #include "editor/dmdigbrl.h"
 #include "platform/teclas.h"
-#include "tests/core/ferramentas_teste.h"
+#include "support/ferramentas_teste.h"
 
 #include <sstream>
 

@@ -4,7 +4,7 @@
 #include "core/dmtraduz.h"
 #include "editor/dmmetabraille.h"
 #include "editor/dmpreview.h"
-#include "tests/core/ferramentas_teste.h"
+#include "support/ferramentas_teste.h"
 
 namespace {
 
