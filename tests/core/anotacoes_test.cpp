@@ -133,9 +133,7 @@ TEST_F(Anotacoes, DeleteAsksAndRenumbersTheEntriesBelow) {
     caixas.fake.Limpa();
     EXPECT_FALSE(lista.Deleta(doc));
     EXPECT_TRUE(caixas.fake.registros.empty());
-}
-
-TEST_F(Anotacoes, DeletingAnEntryPastTheEndIsTheDevelopersError) {
+    // An entry past the end of the text is the developers' error.
     Texto(kTexto);
     lista.Monta(doc, 99);
     doc.RemoveLinhas(5, 3);
