@@ -411,6 +411,39 @@ TEST_F(Comandos, CadaAtalhoPressionadoRodaSoSeuComando) {
     EXPECT_EQ(comAtalho, 24);
 }
 
+// F9, F12 and F4 refresh or switch the braille view whichever of the
+// program's windows is in front (the view itself in reviewer mode); a modal
+// box in front holds them back, and the editor's other keys stay its own.
+TEST_F(Comandos, AtalhosDaVisualizacaoSobreOutraJanela) {
+    std::vector<std::string> rodados;
+    for (const char* m : {"imVisualizarClick", "imAtualizarBrailleClick", "imModoRevisorClick", "imSalvarClick"})
+        janela->LigaComando(m, [&rodados, m] { rodados.push_back(m); });
+    janela->show();
+    QWidget outra;
+    auto* campo = new QLineEdit(&outra);
+    outra.show();
+    outra.activateWindow();
+    if (!QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == outra.windowHandle(); }))
+        GTEST_SKIP() << "no window activation on this platform";
+    campo->setFocus();
+    for (Qt::Key k : {Qt::Key_F9, Qt::Key_F12, Qt::Key_F4}) QTest::keyClick(campo, k);
+    QTest::keyClick(campo, Qt::Key_F2);   // Salvar belongs to the main window only
+    QApplication::processEvents();
+    EXPECT_EQ(rodados, (std::vector<std::string>{"imVisualizarClick", "imAtualizarBrailleClick", "imModoRevisorClick"}));
+
+    rodados.clear();
+    QDialog caixa(&outra);
+    caixa.setModal(true);
+    auto* resposta = new QLineEdit(&caixa);
+    caixa.show();
+    caixa.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == caixa.windowHandle(); }));
+    resposta->setFocus();
+    QTest::keyClick(resposta, Qt::Key_F9);
+    QApplication::processEvents();
+    EXPECT_TRUE(rodados.empty());
+}
+
 // The handler knows which entry ran it: the three variants share one.
 TEST_F(Comandos, OrigemDoComando) {
     std::vector<std::string> legendas;
