@@ -44,7 +44,7 @@ protected:
     const std::string& ini = cfg.ini();
 
     // The main window is made by each test, after it wrote the INI file.
-    void SetUp() override { Prepara(); }
+    void SetUp() override { PreparaAmbiente(); }
     void TearDown() override {
         splash.reset();
         formSplash = nullptr;

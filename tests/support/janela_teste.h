@@ -8,7 +8,7 @@
 //     TEST_F(Minha, ...) { Texto({"um", "dois"}); janela->imVisualizar->trigger(); }
 //
 // A fixture that writes the INI file before the main window reads it
-// overrides SetUp with Prepara() alone and calls CriaJanela() itself.
+// overrides SetUp with PreparaAmbiente() alone and calls CriaJanela() itself.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@
 class JanelaDeTeste : public ::testing::Test {
 protected:
     void SetUp() override {
-        Prepara();
+        PreparaAmbiente();
         CriaJanela();
     }
     void TearDown() override {
@@ -51,7 +51,7 @@ protected:
     }
     // Everything but the windows: the test's folder is the working folder
     // and the document folder, and holds the draft file.
-    void Prepara() {
+    void PreparaAmbiente() {
         ASSERT_TRUE(MudaDiretorioAtual(pasta.dir()));
         DirDocumento = pasta.dir();
         ArqRascunho = pasta.caminho("rascunho.txt");
