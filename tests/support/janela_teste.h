@@ -45,6 +45,7 @@ protected:
         formVisual = nullptr;
         janela.reset();
         formPrincipal = nullptr;
+        ArqAtual.clear();
         MudaDiretorioAtual(pastaInicial);
         // The test's folder goes: the document folder must not stay in it.
         DirDocumento = dirDocumentoInicial;
