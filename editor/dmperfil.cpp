@@ -4,7 +4,6 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
-#include "editor/dmcnfdir_caminhos.h"
 #include "output/dmdevice_geometria.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
@@ -31,12 +30,7 @@ void LeConfiguracoesDoPerfil(const std::string& ini) {
     LeGrupo(GrupoConfig::Programa, ini);
     LeGrupo(GrupoConfig::Impressora, ini);
     CarregaGeometria();
-    PastasConfig pastas;
-    LeDiretorios(pastas, ini);
-    LeGrupo(GrupoConfig::Margem, ini);
-    LeGrupo(GrupoConfig::Dicionario, ini);
-    // The code in force may have changed, or its table file; a bad table
-    // says so itself.
+    // The code in force may have changed; a bad table says so itself.
     CarregaTabelaImpressora();
 }
 

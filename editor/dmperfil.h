@@ -26,12 +26,13 @@ bool CarregaConfiguracao(const std::string& origem, const std::string& ini = Cam
                              grava = {},
                          const std::function<void()>& rele = {});
 
-// The settings a profile sets while the program runs, read as the start-up
-// reads them: the program settings, the embosser section with its dot
-// geometry, the files and programs resolved as the folders window resolves
-// them, with the output code table, the margin and the dictionary files. The
-// main window's record of the session (its folder, the recent files) stays
-// the running program's: it writes those keys itself.
+// The settings a loaded profile sets while the program runs: the program
+// settings and the embosser section with its dot geometry; then the output
+// code table of the code now in force is loaded again. The other keys of the
+// file (files and programs, the editor's margin, the macro and dictionary
+// files, the main window's own keys) are in the settings file from now on
+// and are read at the next start: the windows that hold them keep showing
+// and using what is in force.
 void LeConfiguracoesDoPerfil(const std::string& ini = CaminhoIni());
 
 // Whether a text reads as a settings file of this program: no NUL byte and

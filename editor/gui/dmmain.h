@@ -120,6 +120,9 @@ public:
     std::vector<std::string> ComandosSemLigacao() const;
     // Runs a handler as a menu entry does.
     void ExecutaComando(std::string_view manipulador, QObject* origem = nullptr);
+    // Whether the key is the shortcut of an enabled menu entry (which then
+    // takes it before the control with the focus).
+    bool EhAtalhoDoMenu(const QKeyEvent& tecla) const;
     // The built entries and controls, by object name.
     QAction* Acao(std::string_view nome) const;
     QMenu* Submenu(std::string_view nome) const;
@@ -139,8 +142,8 @@ public:
     void imCarregaConfigClick();
     void imProcAtualizacaoClick();
     void imAtualizacoesAutomaticasClick();
-    // After a profile is loaded: every settings window reads its settings
-    // again.
+    // After a profile is loaded: the program and embosser settings read
+    // again through their windows.
     void LeConfiguracoesDasJanelas();
     // The font dialog (true with the chosen font) and the profiles' file
     // dialogs (true with the chosen path); tests replace them.
@@ -292,6 +295,9 @@ public:
     // A key pressed in the editor: Esc (to the toolbar), F3 (find next), F6
     // (the annotation list); true when it was taken.
     bool richEdPrincipalKeyDown(QKeyEvent* e);
+    // A key pressed in the editor, also one that runs a menu entry: an undo
+    // key is noted for its release.
+    void NotaTeclaDoEditor(const QKeyEvent& e);
     // After a key is released in the editor (and after the commands that
     // insert a line, with no key): the automatic break at the wrap column,
     // then the strip and the status panels.

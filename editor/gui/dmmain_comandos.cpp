@@ -7,9 +7,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
-#include "editor/dmcnfdir_caminhos.h"
 #include "editor/dmperfil.h"
-#include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
 #include "output/dmcnfprt_modelos.h"
 #include "output/dmdevice_geometria.h"
@@ -530,6 +528,14 @@ std::vector<std::string> TformPrincipal::ComandosSemLigacao() const {
     return r;
 }
 
+bool TformPrincipal::EhAtalhoDoMenu(const QKeyEvent& tecla) const {
+    if (tecla.key() == 0 || tecla.key() == Qt::Key_unknown) return false;
+    const QKeySequence k(tecla.keyCombination());
+    for (const QAction* a : findChildren<QAction*>())
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == k) return true;
+    return false;
+}
+
 void TformPrincipal::ExecutaComando(std::string_view manipulador, QObject* origem) {
     Dispara(std::string(manipulador), origem, false);
 }
@@ -656,9 +662,11 @@ void TformPrincipal::imCarregaConfigClick() {
     VoltaDir();
 }
 
-// The settings read again by the windows that hold them, in their creation
-// order, so that each shows what is now in force (the table's readers where
-// a window is not there).
+// A loaded profile's program and embosser settings, read again by the
+// windows that hold them (the table's readers where a window is not there);
+// the output code table of the code now in force follows. The folders and
+// programs, the margin, the macro and dictionary files are read at the next
+// start, so the windows that show them keep what is in force.
 void TformPrincipal::LeConfiguracoesDasJanelas() {
     if (formConfig) formConfig->LeConfiguracao();
     else LeGrupo(GrupoConfig::Programa);
@@ -670,16 +678,7 @@ void TformPrincipal::LeConfiguracoesDasJanelas() {
         CarregaGeometria();
         HabilitaChamarPuma(ImprMarca == kModeloPuma);
     }
-    if (formConfigDir) {
-        LeDiretorios(formConfigDir->Pastas);
-        formConfigDir->MostraDiretorios();   // also the output code table
-    } else {
-        PastasConfig pastas;
-        LeDiretorios(pastas);
-        CarregaTabelaImpressora();
-    }
-    LeGrupo(GrupoConfig::Margem);
-    LeGrupo(GrupoConfig::Dicionario);
+    CarregaTabelaImpressora();
 }
 
 void TformPrincipal::imProcAtualizacaoClick() { MensagemOK("Em breve!!!"); }

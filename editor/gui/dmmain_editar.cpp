@@ -37,6 +37,13 @@ public:
         // A key's command that fails ends here, with the key taken: nothing
         // unwinds through Qt's event delivery.
         try {
+            // A menu entry's shortcut runs the entry's command, before the
+            // editor's own meaning of the key (Ctrl+Y is no redo here).
+            if (e->type() == QEvent::ShortcutOverride && janela_->EhAtalhoDoMenu(*static_cast<QKeyEvent*>(e))) {
+                janela_->NotaTeclaDoEditor(*static_cast<QKeyEvent*>(e));
+                e->ignore();
+                return true;
+            }
             if (e->type() == QEvent::KeyPress) return janela_->richEdPrincipalKeyDown(static_cast<QKeyEvent*>(e));
             if (e->type() == QEvent::KeyRelease) janela_->richEdPrincipalKeyUp(static_cast<QKeyEvent*>(e));
         } catch (...) {
@@ -80,8 +87,9 @@ void Copia(DocumentoEditavel& doc) {
     if (doc.TamanhoSelecao() > 0) servicos().GravaAreaTransferencia(doc.TextoSelecionado());
 }
 
-// Cut and paste change the text only where the user may: not in the editor
-// made read-only by reviewer mode (copy still works there).
+// Cut and paste (and the menu's undo) change the text only where the user
+// may: not in the editor made read-only by reviewer mode (copy still works
+// there).
 void Recorta(TformPrincipal& j) {
     if (j.TamanhoSelecao() == 0 || j.richEdPrincipal->isReadOnly()) return;
     if (servicos().GravaAreaTransferencia(j.TextoSelecionado())) j.SubstituiSelecao("");
@@ -121,7 +129,9 @@ void TformPrincipal::CriaMenusEditar() {
 
     // "&Editar" and the toolbar's clipboard buttons (after which the editor
     // has the focus, as after every toolbar command).
-    LigaComando("imDesfazerClick", [this] { Desfaz(); });
+    LigaComando("imDesfazerClick", [this] {
+        if (!richEdPrincipal->isReadOnly()) Desfaz();
+    });
     LigaComando("imRecortarClick", [this] { Recorta(*this); });
     LigaComando("imCopiarClick", [this] { Copia(*this); });
     LigaComando("imColarClick", [this] { imColarClick(); });
@@ -225,9 +235,16 @@ bool TformPrincipal::richEdPrincipalKeyDown(QKeyEvent* e) {
     default:
         break;
     }
-    if (e->matches(QKeySequence::Undo)) soltaDesfazer_ = true;
-    else if (!TeclaModificadora(e->key())) soltaDesfazer_ = false;
+    NotaTeclaDoEditor(*e);
     return false;
+}
+
+void TformPrincipal::NotaTeclaDoEditor(const QKeyEvent& e) {
+    const QAction* desfazer = Acao("imDesfazer");
+    if (e.matches(QKeySequence::Undo) || (desfazer && desfazer->shortcut() == QKeySequence(e.keyCombination())))
+        soltaDesfazer_ = true;
+    else if (!TeclaModificadora(e.key()))
+        soltaDesfazer_ = false;
 }
 
 void TformPrincipal::richEdPrincipalKeyUp(QKeyEvent* e) {

@@ -2,7 +2,7 @@
 // the entry selected at opening, go-to, edit and delete with their boxes,
 // and the braille view's line for an editor line with empty or stale maps.
 #include "editor/dmanotac.h"
-#include "tests/core/ferramentas_teste.h"
+#include "support/ferramentas_teste.h"
 
 namespace {
 
@@ -133,9 +133,7 @@ TEST_F(Anotacoes, DeleteAsksAndRenumbersTheEntriesBelow) {
     caixas.fake.Limpa();
     EXPECT_FALSE(lista.Deleta(doc));
     EXPECT_TRUE(caixas.fake.registros.empty());
-}
-
-TEST_F(Anotacoes, DeletingAnEntryPastTheEndIsTheDevelopersError) {
+    // An entry past the end of the text is the developers' error.
     Texto(kTexto);
     lista.Monta(doc, 99);
     doc.RemoveLinhas(5, 3);

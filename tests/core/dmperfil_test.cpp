@@ -5,6 +5,7 @@
 
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "editor/dmcnfdir_caminhos.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 #include "support/config_teste.h"
@@ -18,16 +19,32 @@
 
 namespace {
 
-// Every setting the table loads, as it would be written.
-std::map<std::string, std::string> Configuracoes() {
+// The settings of the groups a load reads again (the program settings and
+// the embosser section), or of the others, as they would be written.
+std::map<std::string, std::string> Configuracoes(bool relidas) {
     std::map<std::string, std::string> r;
-    for (const ChaveConfig& c : TabelaConfiguracao())
-        if (c.flag || c.inteiro || c.texto) r[std::string(SecaoDaChave(c)) + "/" + std::string(c.chave)] = TextoDaChave(c);
+    for (const ChaveConfig& c : TabelaConfiguracao()) {
+        const bool relida = c.grupo == GrupoConfig::Programa || c.grupo == GrupoConfig::Impressora;
+        if (relida == relidas && (c.flag || c.inteiro || c.texto))
+            r[std::string(SecaoDaChave(c)) + "/" + std::string(c.chave)] = TextoDaChave(c);
+    }
+    return r;
+}
+std::map<std::string, std::string> Configuracoes() {
+    auto r = Configuracoes(true);
+    r.merge(Configuracoes(false));
     return r;
 }
 
 // The settings read from a file as the program reads them at start-up.
-void LeTudo(const std::string& ini) { LeConfiguracoesDoPerfil(ini); }
+void LeTudo(const std::string& ini) {
+    LeGrupo(GrupoConfig::Programa, ini);
+    LeGrupo(GrupoConfig::Impressora, ini);
+    PastasConfig pastas;
+    LeDiretorios(pastas, ini);
+    LeGrupo(GrupoConfig::Margem, ini);
+    LeGrupo(GrupoConfig::Dicionario, ini);
+}
 
 struct Valor {
     const char* secao;
@@ -63,28 +80,39 @@ protected:
     DialogosFalsosEscopo dlg;
 };
 
+// A load takes the program settings and the embosser section at once; the
+// other keys are in the settings file and wait for the next start, the
+// settings in force stay.
 TEST_F(Perfis, SalvarECarregarDaAsMesmasConfiguracoes) {
     Grava(kPerfilA);
-    const auto a = Configuracoes();
+    const auto a = Configuracoes(true);
     const std::string iniA = cfg.Conteudo();
     const std::string perfil = pasta.caminho("livroA.ini");
     ASSERT_TRUE(SalvaConfiguracao(perfil, cfg.ini()));
     EXPECT_EQ(pasta.le("livroA.ini"), iniA);   // the whole file, byte for byte
 
     Grava(kPerfilB);
-    ASSERT_NE(Configuracoes(), a);
+    ASSERT_NE(Configuracoes(true), a);
+    const auto emVigor = Configuracoes(false);
 
     ASSERT_TRUE(CarregaConfiguracao(perfil, cfg.ini()));
     EXPECT_EQ(cfg.Conteudo(), iniA);
-    const auto depois = Configuracoes();
+    const auto depois = Configuracoes(true);
     for (const auto& [chave, valor] : a) EXPECT_EQ(depois.at(chave), valor) << chave;
     EXPECT_TRUE(BrailleAntigo);
     EXPECT_EQ(ImprMarca, "Index Basic");
-    EXPECT_EQ(MaxCol, 60);
+    EXPECT_EQ(Configuracoes(false), emVigor);
+    EXPECT_EQ(MaxCol, 50);
+    EXPECT_EQ(ArqDicionario, "outro.dic");
     for (const std::string& t : dlg.fake.Textos()) {
         EXPECT_NE(t, "Erro ao salvar a configuração."_cp);
         EXPECT_NE(t, "Erro ao carregar a configuração."_cp);
     }
+
+    // At the next start the whole profile is in force.
+    LeTudo(cfg.ini());
+    EXPECT_EQ(MaxCol, 60);
+    EXPECT_EQ(ArqDicionario, "meu.dic");
 }
 
 // Whatever makes a load fail, the old settings stay whole and the user is told.

@@ -400,8 +400,10 @@ TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {
 
 namespace {
 
-// A profile loaded from the menu: the embosser window and the folders window
-// show what it holds, so that their buttons keep it.
+// A profile loaded from the menu: the embosser window shows what it holds,
+// so that its buttons keep it; its folders and files wait for the next
+// start, and the folders window keeps showing, and its "O&K" keeps, the
+// ones in use.
 TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     Cria("Marca=Juliet\r\nNomeArq=COM1\r\n");
     janela->LigaConfigPrn(prn.get());
@@ -411,6 +413,8 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
         "perfil.ini", "[IMPBRAILLE]\r\nMarca=Mi Braille 40\r\nNomeArq=lpt2\r\n[DOTMARA]\r\namBCode2=" + tabela + "\r\n");
     TformConfigDir dir;
     formConfigDir = &dir;
+    const QString emUso = dir.edtAmBrCode2->text();
+    const std::string tabelaEmUso = ArqAmbCode2;
     janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
         nome = perfil;
         return true;
@@ -421,14 +425,15 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     EXPECT_EQ(Caixa(), "Mi Braille 40");
     EXPECT_EQ(prn->Modelos().back(), "Mi Braille 40");
     EXPECT_TRUE(prn->rbtnLPT2->isChecked());
-    EXPECT_EQ(DeQString(dir.edtAmBrCode2->text()), tabela);
+    EXPECT_EQ(dir.edtAmBrCode2->text(), emUso);
+    EXPECT_EQ(LePerfil("DOTMARA", "amBCode2", "", 0, cfg.ini()), tabela);
     // "&OK" changes no model now, and keeps the profile's.
     chamadas.clear();
     prn->btnOK->click();
     EXPECT_TRUE(chamadas.empty());
     EXPECT_EQ(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Mi Braille 40");
     dir.btnOk->click();
-    EXPECT_EQ(ArqAmbCode2, tabela);
+    EXPECT_EQ(ArqAmbCode2, tabelaEmUso);
     formConfigDir = nullptr;
 }
 

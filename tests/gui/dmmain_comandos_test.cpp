@@ -25,11 +25,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -376,6 +378,39 @@ TEST_F(Comandos, EntradaSoAtivaComOComandoLigado) {
     EXPECT_EQ(dlg.fake.Textos().size(), 1u);
 }
 
+// Every shortcut of the menu, pressed in the editor as the window system
+// delivers it, runs its own entry's command and no other: no two entries
+// share a key, and the editor takes none of them for itself.
+TEST_F(Comandos, CadaAtalhoPressionadoRodaSoSeuComando) {
+    std::vector<std::string> rodados;
+    std::set<std::string> manipuladores;
+    for (const Entrada& e : MenuEsperado())
+        if (!e.manipulador.empty()) manipuladores.insert(e.manipulador);
+    for (const Botao& b : ToolBarEsperada())
+        if (!b.manipulador.empty()) manipuladores.insert(b.manipulador);
+    for (const std::string& m : manipuladores) janela->LigaComando(m, [&rodados, m] { rodados.push_back(m); });
+    janela->show();
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == janela->windowHandle(); }));
+    janela->imChamarPuma2->setEnabled(true);   // as with the plate embosser chosen
+
+    std::set<std::string> teclas;
+    int comAtalho = 0;
+    for (const Entrada& e : MenuEsperado()) {
+        if (e.atalho.empty()) continue;
+        SCOPED_TRACE(e.atalho + " " + e.manipulador);
+        ++comAtalho;
+        EXPECT_TRUE(teclas.insert(e.atalho).second) << "atalho repetido";
+        const QKeyCombination k = QKeySequence(ParaQString(e.atalho), QKeySequence::PortableText)[0];
+        rodados.clear();
+        janela->richEdPrincipal->setFocus();
+        QTest::keyClick(janela->richEdPrincipal, k.key(), k.keyboardModifiers());
+        QApplication::processEvents();
+        EXPECT_EQ(rodados, std::vector<std::string>{e.manipulador});
+    }
+    EXPECT_EQ(comAtalho, 24);
+}
+
 // The handler knows which entry ran it: the three variants share one.
 TEST_F(Comandos, OrigemDoComando) {
     std::vector<std::string> legendas;
@@ -566,9 +601,10 @@ TEST_F(Comandos, PerfisPeloMenu) {
     EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
 }
 
-// A loaded profile is what every settings window shows and uses at once:
-// the embosser window's model (and so the Puma 7 entry), the folders
-// window's draft file, the program settings.
+// A loaded profile's program settings and embosser are in force at once
+// (the embosser window's model, and so the Puma 7 entry); a draft file or a
+// dictionary of its own waits for the next start, and the folders window
+// keeps showing the draft file in use.
 TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     auto config = std::make_unique<TformConfig>();
     formConfig = config.get();
@@ -579,24 +615,32 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     formConfigDir = dir.get();
     ASSERT_NE(prn->Modelo(), "Puma 7");
     EXPECT_FALSE(janela->imChamarPuma2->isEnabled());
+    const std::string rascunhoEmUso = ArqRascunho;
+    const std::string dicionarioEmUso = ArqDicionario;
+    const QString mostrado = dir->edtArqTrab->text();
 
     const std::string rascunho = pasta.caminho("meu_rascunho.txt");
     const std::string perfil =
-        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\narqTrab=" + rascunho +
+        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\nbrailleAntigo=S\r\narqTrab=" + rascunho +
                                  "\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n[DICIONARIO]\r\nARQDIC=outro.dic\r\n");
     janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
         nome = perfil;
         return true;
     };
+    dlg.fake.Limpa();
     janela->Acao("imCarregaConfig")->trigger();
     EXPECT_EQ(MaxCarac, 38);
+    EXPECT_TRUE(BrailleAntigo);
     EXPECT_EQ(prn->Modelo(), "Puma 7");
     EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
-    EXPECT_EQ(ArqRascunho, rascunho);
-    EXPECT_EQ(DeQString(dir->edtArqTrab->text()), rascunho);
-    EXPECT_EQ(ArqDicionario, "outro.dic");
+    EXPECT_EQ(ArqRascunho, rascunhoEmUso);
+    EXPECT_EQ(dir->edtArqTrab->text(), mostrado);
+    EXPECT_EQ(ArqDicionario, dicionarioEmUso);
+    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), LeArquivoTeste(perfil));
+    // No message on the way: the old code's table was loaded without one.
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{});
 
-    formConfigDir = nullptr;
+formConfigDir = nullptr;
     formConfigPrn = nullptr;
     formConfig = nullptr;
 }

@@ -124,11 +124,12 @@ TEST_F(Edicao, CadaAtalhoChegaAoSeuComando) {
         EXPECT_TRUE(c.feito()) << Documento();
     }
 
-    // The clipboard keys and undo, in turn on one text.
+    // The clipboard keys and undo, in turn on one text: the menu's commands,
+    // through the program's clipboard.
     Texto({"um", "dois"});
     janela->DefineSelecao(0, 2);
     Tecla(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(DeQString(QApplication::clipboard()->text()), "um");
+    EXPECT_EQ(srv.fake.areaTransferencia, "um");
     Tecla(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(Documento(), LinhasEmTexto({"", "dois"}));
     janela->PosicionaCursor(1, 4);
@@ -316,7 +317,7 @@ TEST_F(Edicao, ColarNaJanelaDaFrente) {
 }
 
 // Reviewer mode makes the editor read-only: the toolbar's and the menu's
-// cut and paste change nothing there, copy still copies.
+// cut, paste and undo change nothing there, copy still copies.
 TEST_F(Edicao, RecortarEColarNaoMudamOModoRevisor) {
     Texto({"abc"});
     janela->richEdPrincipal->setReadOnly(true);
@@ -332,6 +333,14 @@ TEST_F(Edicao, RecortarEColarNaoMudamOModoRevisor) {
     janela->richEdPrincipal->setReadOnly(false);
     qobject_cast<QToolButton*>(janela->Controle("bbtnRecortar"))->click();
     EXPECT_EQ(Documento(), LinhasEmTexto({"c"}));
+    // Undo, by its key or from the menu, takes nothing back there either.
+    janela->richEdPrincipal->setReadOnly(true);
+    Tecla(Qt::Key_Z, Qt::ControlModifier);
+    janela->Acao("imDesfazer")->trigger();
+    EXPECT_EQ(Documento(), LinhasEmTexto({"c"}));
+    janela->richEdPrincipal->setReadOnly(false);
+    Tecla(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Documento(), LinhasEmTexto({"abc"}));
 }
 
 // After its work every button of the lower row gives the focus to the

@@ -12,6 +12,7 @@
 #include "platform/dialogos.h"
 #include "platform/servicos.h"
 #include "support/config_teste.h"
+#include "support/selecao_teste.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +37,13 @@ protected:
     void Texto(const std::vector<std::string>& linhas) { doc = DocumentoEmMemoria(linhas); }
     // Selects from (linha, coluna) to (linhaFim, colunaFim).
     void Seleciona(int linha, int coluna, int linhaFim, int colunaFim) {
-        const int inicio = doc.InicioLinha(linha) + coluna;
-        doc.DefineSelecao(inicio, doc.InicioLinha(linhaFim) + colunaFim - inicio);
+        SelecionaTrecho(doc, linha, coluna, linhaFim, colunaFim);
+    }
+    // The lines given, all selected: from the first line's start to the last
+    // line's end.
+    void TextoTodoSelecionado(const std::vector<std::string>& linhas) {
+        Texto(linhas);
+        Seleciona(0, 0, static_cast<int>(linhas.size()) - 1, static_cast<int>(linhas.back().size()));
     }
     std::vector<std::string> Linhas() const {
         std::vector<std::string> r;
