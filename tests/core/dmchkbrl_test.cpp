@@ -84,17 +84,6 @@ TEST(ReverteBraille, CodigoSemCelaViraZeroEEncerraOTextoVisivel) {
     BrailleAntigo = salvo;
 }
 
-TEST(ReverteBraille, SinaisPelosPontosDoCodigoEmVigor) {
-    const bool salvo = BrailleAntigo;
-    BrailleAntigo = false;
-    EXPECT_EQ(SinalMaiuscula(), '{');
-    EXPECT_EQ(SinalNumero(), '#');
-    BrailleAntigo = true;
-    EXPECT_EQ(SinalMaiuscula(), ']');
-    EXPECT_EQ(SinalNumero(), '#');
-    BrailleAntigo = salvo;
-}
-
 TEST(ReverteBraille, TabelaReversaDesfazCadaCela) {
     const bool salvo = BrailleAntigo;
     for (bool antigo : {false, true}) {

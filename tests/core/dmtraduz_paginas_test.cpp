@@ -42,22 +42,6 @@ protected:
     }
 };
 
-TEST_F(Paginas, Posicao0FrenteVersoComCabecalhoEmTodas)
-{
-    TipoCabec = 2;
-    Inicia();
-    estado.NumPagTinta = 12;
-    for (int i = 0; i < 6; ++i) Linha(i, " l" + std::to_string(i + 1));
-    Termina();
-    const std::vector<std::string> esperado = {
-        "  #12   titulo    #1", "l1", "l2", Traco50,
-        "  #2     titulo", "l3", "l4", Traco50, // even page: number at the left, two blanks apart
-        "  #12   titulo    #3", "l5", "l6", Traco50,
-        Traco50,                              // the closing back page
-    };
-    EXPECT_EQ(escritor.linhas, esperado);
-}
-
 // Header types 0 and 1 put no header on the even pages of a two-sided book;
 // one-sided, every page is a front page and gets one.
 TEST_F(Paginas, CabecalhoSoNasFrentes)
@@ -203,24 +187,6 @@ TEST_F(Paginas, CabecalhoSemPrefixoNemModoBruto)
     EXPECT_EQ(escritor.linhas[1], "__texto");             // raw: untranslated
 }
 
-TEST_F(Paginas, GraficoEmbutidoEmPaginaImparFechaComIgual)
-{
-    ComTitulo = false;
-    AutoJunta = false;
-    Inicia();
-    Linha(0, "a");
-    estado.PaginaComGrafico = true;
-    FimDePagina(false);
-    EXPECT_EQ(estado.PaginaFisica, 3);
-    EXPECT_EQ(estado.NumPagina, 3);
-    Linha(1, "b");
-    Termina();
-    const std::vector<std::string> esperado = {"a", Igual50, "b", Traco50, Traco50};
-    EXPECT_EQ(escritor.linhas, esperado);
-    EXPECT_EQ(estado.MapaPagFisica[2], 2);
-    EXPECT_EQ(estado.MapaPagArabica[3], 3);
-}
-
 // The "=" belongs to the page it closes: it is written with that page when
 // the page is in the range, and never when the page lies before the range.
 TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
@@ -247,29 +213,6 @@ TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
     const std::vector<std::string> aPartirDa2 = {"b", Traco50};
     EXPECT_EQ(escritor.linhas, aPartirDa2);
     EXPECT_EQ(estado.MapaPagFisica[3], 3);
-}
-
-TEST_F(Paginas, GraficoEmbutidoNaTigerFechaComTraco)
-{
-    ComTitulo = false;
-    ImprMarca = "Tiger Cub";
-    Inicia();
-    Linha(0, "a");
-    estado.PaginaComGrafico = true;
-    FimDePagina(false);
-    EXPECT_EQ(estado.PaginaFisica, 2);
-    EXPECT_EQ(escritor.linhas.back(), Traco50);
-}
-
-TEST_F(Paginas, TamanhoRealPreencheComReservadas)
-{
-    ComTitulo = false;
-    FrenteVerso = false;
-    MaxLin = 4;
-    DefineConsultaTamanhoReal([] { return true; });
-    const auto r = Compila({"a"});
-    const std::vector<std::string> esperado = {"a", "\x0b", "\x0b", "\x0b", Traco50};
-    EXPECT_EQ(r, esperado);
 }
 
 // A huge page length in real-size mode: the fill stops as soon as the draft
@@ -339,46 +282,14 @@ TEST_F(Paginas, MaisDeMilPaginas)
     EXPECT_EQ(estado.MapaPagFisica.size(), 1001u);
 }
 
-TEST_F(Paginas, LinhaVaziaComMarcadorEVisualizacao)
-{
-    ComTitulo = false;
-    FrenteVerso = false;
-    ImprEnviaVazias = true;
-    auto r = Compila({"a", "", "b"}, true);
-    const std::vector<std::string> esperado = {"a      ", "-->      ", "b      ",
-                                               Traco50 + "      "};
-    EXPECT_EQ(r, esperado);
-    escritor.linhas.clear();
-    r = Compila({"a", "", "b"}, false);
-    const std::vector<std::string> esperado2 = {"a", " ", "b", Traco50};
-    EXPECT_EQ(r, esperado2);
-}
-
-TEST_F(Paginas, PaginaVaziaRecebeMarcadorNoFim)
+// With the marker on, an empty line and the blank back of the last sheet
+// go out as one blank.
+TEST_F(Paginas, LinhaVaziaEVersoEmBrancoRecebemMarcador)
 {
     ComTitulo = false;
     ImprEnviaVazias = true;
-    const auto r = Compila({"a"});
-    // the back page of the last sheet holds only the empty-line marker
-    const std::vector<std::string> esperado = {"a", Traco50, " ", Traco50};
-    EXPECT_EQ(r, esperado);
-}
-
-TEST_F(Paginas, GraficosPendentesComecamEmPaginaImpar)
-{
-    ComTitulo = false;
-    AutoJunta = false;
-    Inicia();
-    Linha(0, "a");
-    FimDePagina(false); // now on page 2 (even)
-    estado.FilaGraficosArq = {"fig.grb"};
-    estado.FilaGraficosCol = {"5"};
-    EmiteGraficosPendentes();
-    const std::vector<std::string> esperado = {"a", Traco50, Traco50, "\x0f\x0f\x0f\x0f 5 fig.grb",
-                                               Igual50};
-    EXPECT_EQ(escritor.linhas, esperado);
-    EXPECT_TRUE(estado.FilaGraficosArq.empty());
-    EXPECT_EQ(estado.PaginaFisica, 5);
+    const std::vector<std::string> esperado = {"a", " ", "b", Traco50, " ", Traco50};
+    EXPECT_EQ(Compila({"a", "", "b"}), esperado);
 }
 
 TEST_F(Paginas, LinhaGraficaNaoOcupaLinhaDaPagina)
@@ -401,39 +312,6 @@ TEST_F(Paginas, LinhaDoCursor)
     Linha(3, "b");
     Termina();
     EXPECT_EQ(estado.LinhaRascunhoCursor, 2);
-}
-
-TEST_F(Paginas, EscritorComErroParaACompilacao)
-{
-    class Falha : public EscritorRascunho {
-    public:
-        bool GravaLinha(const std::string&) override { return false; }
-    } falha;
-    Inicia();
-    estado.Escritor = &falha;
-    Linha(0, "a");
-    EXPECT_TRUE(estado.ErroEscrita);
-}
-
-TEST(EstadoCompilacao, EscopoPrivadoNaoTocaOPrincipal)
-{
-    RestauraPadroes();
-    EstadoCompilacao& principal = EstadoPrincipal();
-    const int antes = principal.LinhaRascunho;
-    {
-        EstadoCompilacao privado;
-        EscopoCompilacao escopo(privado);
-        EscritorRascunhoMemoria mem;
-        PreparaEstado(privado, PedidoCompilacao{});
-        privado.Escritor = &mem;
-        InicializaMapas();
-        PrimeiraPagina();
-        EscreveLinha("x", true, true, 0);
-        EXPECT_EQ(privado.LinhaRascunho, 2);
-        EXPECT_EQ(&MapaEditorRascunho, &principal.MapaEditorRascunho);
-    }
-    EXPECT_EQ(Compilacao, &principal);
-    EXPECT_EQ(principal.LinhaRascunho, antes);
 }
 
 // The one reader of the draft (view, print job, export): what the writer
@@ -483,24 +361,6 @@ TEST(LeRascunho, LeOQueOEscritorGravou)
         EXPECT_FALSE(LeRascunho(nada, lidas)) << nada;
         EXPECT_TRUE(lidas.empty()) << nada;
     }
-}
-
-TEST(EscritorArquivo, GravaComCRLF)
-{
-    const std::string caminho = ArquivoTemporario("rasc");
-    {
-        EscritorRascunhoArquivo w;
-        ASSERT_TRUE(w.Abre(caminho));
-        EXPECT_TRUE(w.GravaLinha("ab"));
-        EXPECT_TRUE(w.GravaLinha(""));
-        EXPECT_TRUE(w.Fecha());
-    }
-    std::string conteudo;
-    ASSERT_TRUE(LeArquivo(caminho, conteudo));
-    EXPECT_EQ(conteudo, "ab\r\n\r\n");
-    EscritorRascunhoArquivo w;
-    EXPECT_FALSE(w.Abre("/nao/existe/rascunho.txt"));
-    EXPECT_FALSE(w.GravaLinha("x"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "compila_teste.h"
 
@@ -113,30 +114,16 @@ TEST(Hifenizacao, TabelaDePalavras)
     EXPECT_GE(n, 300);
 }
 
-TEST(Hifenizacao, ConjuntosDeLetras)
-{
-    for (unsigned char c : std::string("aeiouAEIOU\xe1\xe9\xed\xf3\xfa\xe2\xea\xf4\xe3\xf5\xe0"))
-        EXPECT_TRUE(EhVogalSilaba(c)) << int(c);
-    for (unsigned char c : std::string("hHkKwWyY\xfc "))
-        EXPECT_FALSE(EhVogalSilaba(c) || EhConsoanteSilaba(c)) << int(c);
-    EXPECT_TRUE(EhConsoanteSilaba(0xC7));
-    EXPECT_TRUE(EhConsoanteSilaba(0xE7));
-}
-
 TEST(AjustaRecuo, ReduzRecuoSoComFormatacao)
 {
-    std::string s = "     texto   ";
-    AjustaRecuo(s, true);
-    EXPECT_EQ(s, "  texto");
-    s = "     texto   ";
-    AjustaRecuo(s, false);
-    EXPECT_EQ(s, "     texto");
-    s = " um branco ";
-    AjustaRecuo(s, true);
-    EXPECT_EQ(s, " um branco");
-    s = "     ";
-    AjustaRecuo(s, true);
-    EXPECT_EQ(s, "");
+    const std::tuple<const char*, bool, const char*> casos[] = {
+        {"     texto   ", true, "  texto"}, {"     texto   ", false, "     texto"},
+        {" um branco ", true, " um branco"}, {"     ", true, ""}};
+    for (const auto& [de, formata, para] : casos) {
+        std::string s = de;
+        AjustaRecuo(s, formata);
+        EXPECT_EQ(s, para) << de << formata;
+    }
 }
 
 // ---- Paragraphs ---------------------------------------------------------
@@ -151,34 +138,6 @@ protected:
     }
 };
 
-TEST_F(Paragrafos, TresLinhasJuntasEParagrafoSeguinte)
-{
-    const auto r = Compila({"um dois tres", "quatro cinco", "seis sete oito nove", "", "dez onze"});
-    const std::vector<std::string> esperado = {
-        "um dois tres quatro",
-        "cinco seis sete oito",
-        "nove",
-        "",
-        "dez onze",
-        Traco50,
-    };
-    EXPECT_EQ(r, esperado);
-    // Every draft line of the first paragraph maps back to its first editor line.
-    EXPECT_EQ(estado.MapaRascunhoEditor[0], 0);
-    EXPECT_EQ(estado.MapaEditorRascunho[4], 4);
-}
-
-TEST_F(Paragrafos, RecuoEmLinhasDeContinuacao)
-{
-    Inicia();
-    estado.Recuo = true;
-    Linha(0, "aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii");
-    Termina();
-    const std::vector<std::string> esperado = {"aaaa bbbb cccc dddd", "  eeee ffff gggg", "  hhhh iiii",
-                                               Traco50};
-    EXPECT_EQ(escritor.linhas, esperado);
-}
-
 TEST_F(Paragrafos, InicioDeParagrafoECentragem)
 {
     struct Caso {
@@ -190,7 +149,6 @@ TEST_F(Paragrafos, InicioDeParagrafoECentragem)
         // two blanks start a paragraph with an indent, one blank without
         {"brancos iniciam paragrafo", true, {"abc", "    def", " ghi", "\x95 jkl"},
          {"abc", "  def", "ghi", "\x95 jkl", Traco50}},
-        {"sem formatacao cada linha sozinha", false, {"abc", "def", "  ghi"}, {"abc", "def", "  ghi", Traco50}},
         // each piece of a long centred text is centred on its own
         {"linha centrada e pedacos centrados", true,
          {"          titulo", "          um titulo muito comprido demais"},

@@ -61,12 +61,8 @@ TEST_F(IniTeste, Leitura) {
         EXPECT_EQ(Le(c.secao, c.chave), c.esperado) << c.secao << "/" << c.chave;
 }
 
-TEST_F(IniTeste, ArquivoAusenteDaOPadrao) {
-    EXPECT_EQ(Le("DOTMARA", "maxCarac", "34"), "34");
-    EXPECT_EQ(Le("DOTMARA", "maxCarac", ""), "");
-}
-
 TEST_F(IniTeste, TamanhoDoBufferLimitaValorEPadrao) {
+    EXPECT_EQ(Le("s", "k", "34"), "34"); // no file: the default
     pasta.grava("DOTMARA.INI", "[s]\r\nk=abcdefgh\r\n");
     EXPECT_EQ(Le("s", "k", "", 4), "abc");
     EXPECT_EQ(Le("s", "k", "", 9), "abcdefgh");
@@ -75,75 +71,44 @@ TEST_F(IniTeste, TamanhoDoBufferLimitaValorEPadrao) {
     EXPECT_EQ(Le("s", "k", "", 0), "abcdefgh");
 }
 
-TEST_F(IniTeste, ValorLongoSemLimite) {
-    std::string longo(100000, 'x');
-    ASSERT_TRUE(GravaPerfil("s", "caminho", longo, ini));
-    EXPECT_EQ(Le("s", "caminho"), longo);
-}
-
-TEST_F(IniTeste, BytesWindows1252) {
-    const std::string titulo = "Cora\xe7\xe3o \x80 \x93";
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "titulo", titulo, ini));
-    EXPECT_EQ(Le("DOTMARA", "titulo"), titulo);
-}
-
-TEST_F(IniTeste, GravarChaveExistenteMudaSoSuaLinha) {
-    pasta.grava("DOTMARA.INI", kExemplo);
-    ASSERT_TRUE(GravaPerfil("dotmara", "MAXCARAC", "36", ini));
-    std::string esperado = kExemplo;
-    esperado.replace(esperado.find("maxCarac=40 "), 12, "maxCarac=36");
-    EXPECT_EQ(pasta.le("DOTMARA.INI"), esperado);
-}
-
-TEST_F(IniTeste, GravarChaveNovaNoFimDaSuaSecao) {
-    pasta.grava("DOTMARA.INI", kExemplo);
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "tipoCabec", "2", ini));
-    std::string esperado = kExemplo;
-    esperado.insert(esperado.find("\r\n\r\n[IMPBRAILLE]") + 2, "tipoCabec=2\r\n");
-    EXPECT_EQ(pasta.le("DOTMARA.INI"), esperado);
-    EXPECT_EQ(Le("DOTMARA", "tipoCabec"), "2");
-}
-
-TEST_F(IniTeste, GravarSecaoNova) {
-    pasta.grava("DOTMARA.INI", "[DOTMARA]\nmaxLin=28"); // LF only, no final line end
-    ASSERT_TRUE(GravaPerfil("DICIONARIO", "ARQDIC", "diciona.dic", ini));
-    EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\nmaxLin=28\n[DICIONARIO]\nARQDIC=diciona.dic\n");
-}
-
-// A file that ends in a lone CR: the CR is that line's end, and what is
-// written after it goes on lines of its own.
-TEST_F(IniTeste, CrSozinhoNoFimEFimDeLinha) {
-    pasta.grava("DOTMARA.INI", "[DOTMARA]\r\nmaxLin=28\r");
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "maxCarac", "34", ini));
-    EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\r\nmaxLin=28\r\nmaxCarac=34\r\n");
-    EXPECT_EQ(Le("DOTMARA", "maxLin"), "28");
-    EXPECT_EQ(Le("DOTMARA", "maxCarac"), "34");
-
-    pasta.grava("DOTMARA.INI", "[DOTMARA]\r");
-    ASSERT_TRUE(GravaPerfil("IMPBRAILLE", "Marca", "Juliet", ini));
-    EXPECT_EQ(pasta.le("DOTMARA.INI"), "[DOTMARA]\r\n[IMPBRAILLE]\r\nMarca=Juliet\r\n");
-    EXPECT_EQ(Le("IMPBRAILLE", "Marca"), "Juliet");
-}
-
-TEST_F(IniTeste, GravarArquivoNovoCriaPastas) {
-    std::string novo = pasta.caminho("a/b/DOTMARA.INI");
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "ultimoDir", "/home/x/", novo));
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "maxLin", "25", novo));
-    EXPECT_EQ(pasta.le("a/b/DOTMARA.INI"), "[DOTMARA]\r\nultimoDir=/home/x/\r\nmaxLin=25\r\n");
-}
-
-TEST_F(IniTeste, QuebraDeLinhaNoValorNaoCriaLinhas) {
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "titulo", "um\r\n[IMPBRAILLE]\r\nMarca=x", ini));
-    EXPECT_EQ(Le("IMPBRAILLE", "Marca"), "<padrao>");
-    EXPECT_EQ(Le("DOTMARA", "titulo"), "um  [IMPBRAILLE]  Marca=x");
-}
-
-TEST_F(IniTeste, GravacaoQueFalhaDeixaOArquivoAntigoInteiro) {
-    // A name so long that the temporary file beside it cannot be made.
-    std::string nome(250, 'i');
-    std::string caminho = pasta.grava(nome, kExemplo);
-    EXPECT_FALSE(GravaPerfil("DOTMARA", "maxCarac", "20", caminho));
-    EXPECT_EQ(pasta.le(nome), kExemplo);
+// One key written into a file as it stands (nullptr: no file yet, in a
+// folder not there yet): only its line changes, a new key goes at the end
+// of its section, a new section after the last line with the file's own
+// line end; the value reads back.
+TEST(GravaPerfil, ChaveNoLugarCertoDoArquivo) {
+    const std::string comExemplo = kExemplo;
+    std::string mudada = comExemplo, nova = comExemplo;
+    mudada.replace(mudada.find("maxCarac=40 "), 12, "maxCarac=36");
+    nova.insert(nova.find("\r\n\r\n[IMPBRAILLE]") + 2, "tipoCabec=2\r\n");
+    const std::string longo(100000, 'x'), acentos = "Cora\xe7\xe3o \x80 \x93";
+    struct Caso {
+        const char* nome;
+        const char* arquivo;
+        const char *secao, *chave;
+        std::string valor, esperado, lido;
+    };
+    const Caso casos[] = {
+        {"existing key, names in any case", kExemplo, "dotmara", "MAXCARAC", "36", mudada, "36"},
+        {"new key at the end of its section", kExemplo, "DOTMARA", "tipoCabec", "2", nova, "2"},
+        {"new section, LF only, no final line end", "[DOTMARA]\nmaxLin=28", "DICIONARIO", "ARQDIC",
+         "diciona.dic", "[DOTMARA]\nmaxLin=28\n[DICIONARIO]\nARQDIC=diciona.dic\n", "diciona.dic"},
+        {"new file in new folders", nullptr, "DOTMARA", "ultimoDir", "/home/x/",
+         "[DOTMARA]\r\nultimoDir=/home/x/\r\n", "/home/x/"},
+        {"Windows-1252 bytes", nullptr, "DOTMARA", "titulo", acentos, "[DOTMARA]\r\ntitulo=" + acentos + "\r\n",
+         acentos},
+        {"a long value is not cut", nullptr, "s", "caminho", longo, "[s]\r\ncaminho=" + longo + "\r\n", longo},
+        // A line break in a value makes no line (no section or key of its own).
+        {"line breaks in the value", nullptr, "DOTMARA", "titulo", "um\r\n[IMPBRAILLE]\r\nMarca=x",
+         "[DOTMARA]\r\ntitulo=um  [IMPBRAILLE]  Marca=x\r\n", "um  [IMPBRAILLE]  Marca=x"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        PastaTemporaria pasta;
+        const std::string ini = c.arquivo ? pasta.grava("DOTMARA.INI", c.arquivo) : pasta.caminho("a/b/DOTMARA.INI");
+        ASSERT_TRUE(GravaPerfil(c.secao, c.chave, c.valor, ini));
+        EXPECT_EQ(LeArquivoTeste(ini), c.esperado);
+        EXPECT_EQ(LePerfil(c.secao, c.chave, "<ausente>", 0, ini), c.lido);
+    }
 }
 
 // Several keys of one section in one replacement: the keys there change in
@@ -168,7 +133,9 @@ TEST_F(IniTeste, VariasChavesNumaSoGravacao) {
               "NomeArq=C:\\saida.brl\r\n"
               "[dotmara]\r\n"
               "repetida=segunda secao\r\n");
+    // The file and its lock file, no temporary left.
     EXPECT_EQ(pasta.entradas(), 2);
+    EXPECT_TRUE(std::filesystem::exists(ini + ".lock"));
 
     std::string nome(250, 'i');
     std::string caminho = pasta.grava(nome, kExemplo);
@@ -177,15 +144,6 @@ TEST_F(IniTeste, VariasChavesNumaSoGravacao) {
     // A key without a name writes nothing at all.
     EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {" ", "x"}}, ini));
     EXPECT_EQ(Le("DOTMARA", "maxLin"), "25");
-}
-
-TEST_F(IniTeste, GravacaoNaoDeixaTemporarios) {
-    pasta.grava("DOTMARA.INI", kExemplo);
-    for (int i = 0; i < 5; ++i)
-        ASSERT_TRUE(GravaPerfil("DOTMARA", std::string(1, 'k') + std::to_string(i), "v", ini));
-    // The file and its lock file, nothing else.
-    EXPECT_EQ(pasta.entradas(), 2);
-    EXPECT_TRUE(std::filesystem::exists(ini + ".lock"));
 }
 
 TEST_F(IniTeste, GravarAtravesDeLinkSimbolico) {

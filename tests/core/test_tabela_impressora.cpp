@@ -1,5 +1,6 @@
-// The output code table: the code-table file format, its errors, the two
-// shipped files and the hexadecimal and Latin-1 helpers.
+// The output code table of the code in force: its messages, the file of each
+// code, the shipped files cell by cell, the graphic code table and the
+// Latin-1 case helpers.
 #include "core/dmutil.h"
 #include "platform/arquivos.h"
 #include "core/dmvars.h"
@@ -31,95 +32,37 @@ protected:
             n += TabelaImpressora[static_cast<size_t>(i)] != i;
         return n;
     }
-    std::string ErroLinha(int n) const {
-        return "Configura\xe7\xe3o da impressora: erro na linha " + std::to_string(n);
-    }
-
     PastaTemporaria pasta;
     DialogosFalsosEscopo d;
 };
 
-TEST_F(TabelaImpressoraTeste, RegrasLidas) {
-    struct Caso {
-        const char* nome;
-        const char* conteudo;
-        std::vector<std::pair<int, int>> regras;   // every byte that changes
-    };
-    const Caso casos[] = {
-        {"uma regra", "41=61\r\n", {{0x41, 0x61}}},
-        {"texto apos o quinto caractere", "41=61 letra a, 42=62\r\n", {{0x41, 0x61}}},
-        {"a regra posterior vence", "41=61\r\n41=7a\r\n", {{0x41, 0x7A}}},
-        {"minusculas e bytes altos", "e7=26\r\nFF=00\r\n0a=bC\r\n", {{0xE7, 0x26}, {0xFF, 0x00}, {0x0A, 0xBC}}},
-        // CR LF, LF alone, blank CR lines, no line end at the end of the file
-        {"fins de linha", "41=61\n\r\n42=62\r\n43=63", {{0x41, 0x61}, {0x42, 0x62}, {0x43, 0x63}}},
-        {"CR sozinho no fim", "41=61\r", {{0x41, 0x61}}},
-    };
-    for (const Caso& c : casos) {
-        EXPECT_TRUE(Carrega(c.conteudo)) << c.nome;
-        for (auto [de, para] : c.regras)
-            EXPECT_EQ(TabelaImpressora[static_cast<size_t>(de)], para) << c.nome;
-        EXPECT_EQ(Mudados(), static_cast<int>(c.regras.size())) << c.nome;
-    }
-    EXPECT_TRUE(d.fake.registros.empty());
-}
-
-TEST_F(TabelaImpressoraTeste, ComentariosELinhasVaziasContamNaNumeracao) {
+// The rules themselves are read by the code-table parser (tests/celas);
+// here, what loading the table of the code in force adds to it.
+TEST_F(TabelaImpressoraTeste, ErroDizALinhaEMantemOQueVeioAntes) {
     EXPECT_FALSE(Carrega("* tabela\r\n\r\n41=61\r\n42=62\r\n*\r\n\r\nxx\r\n43=63\r\n"));
     ASSERT_EQ(d.fake.registros.size(), 1u);
-    EXPECT_EQ(d.fake.registros[0].texto, ErroLinha(7));
+    EXPECT_EQ(d.fake.registros[0].texto, "Configura\xe7\xe3o da impressora: erro na linha 7");
     EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
     EXPECT_EQ(d.fake.registros[0].botoes, Botoes::OK);
-    // The rules before the bad line stay; the ones after it are not read.
     EXPECT_EQ(TabelaImpressora[0x41], 0x61);
     EXPECT_EQ(TabelaImpressora[0x42], 0x62);
-    EXPECT_EQ(TabelaImpressora[0x43], 0x43);
+    EXPECT_EQ(Mudados(), 2);
+    // Each load starts from the identity.
+    EXPECT_TRUE(Carrega("43=63\r\n"));
+    EXPECT_EQ(Mudados(), 1);
 }
 
-TEST_F(TabelaImpressoraTeste, LinhasQueNaoSaoRegras) {
-    const char* ruins[] = {
-        " 41=61",   // a leading blank
-        "41=",      // too short: nothing after "="
-        "41=6",     // one digit after "="
-        "4",        // shorter than three characters
-        "41",
-        "4G=61",    // not hexadecimal
-        "41=6G",
-        "41-61",    // no "=" at position 3
-        "\t41=61",
-        "41 =61",
-        "#41=61",
-    };
-    for (const char* r : ruins) {
+TEST_F(TabelaImpressoraTeste, ArquivoQueNaoSeLeDeixaAIdentidade) {
+    for (const std::string& nome : {pasta.caminho("nao-existe.cfg"), pasta.dir()}) {
         d.fake.Limpa();
-        EXPECT_FALSE(Carrega(std::string("42=62\r\n") + r + "\r\n")) << r;
-        EXPECT_EQ(Mudados(), 1) << r;
-        ASSERT_EQ(d.fake.Textos().size(), 1u) << r;
-        EXPECT_EQ(d.fake.Textos()[0], ErroLinha(2)) << r;
+        ArqAmbCode2 = nome;
+        TabelaImpressora[5] = 9;
+        EXPECT_FALSE(CarregaTabelaImpressora()) << nome;
+        EXPECT_EQ(Mudados(), 0) << nome;
+        EXPECT_EQ(d.fake.Textos(),
+                  std::vector<std::string>{"Configura\xe7\xe3o da impressora n\xe3o achada " + nome});
+        EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
     }
-}
-
-TEST_F(TabelaImpressoraTeste, CadaCargaComecaDaIdentidade) {
-    EXPECT_TRUE(Carrega("41=61\r\n"));
-    EXPECT_TRUE(Carrega("42=62\r\n"));
-    EXPECT_EQ(TabelaImpressora[0x41], 0x41);
-    EXPECT_EQ(TabelaImpressora[0x42], 0x62);
-}
-
-TEST_F(TabelaImpressoraTeste, ArquivoAusente) {
-    ArqAmbCode2 = pasta.caminho("nao-existe.cfg");
-    TabelaImpressora[5] = 9;
-    EXPECT_FALSE(CarregaTabelaImpressora());
-    EXPECT_EQ(Mudados(), 0);
-    ASSERT_EQ(d.fake.registros.size(), 1u);
-    EXPECT_EQ(d.fake.registros[0].texto,
-              "Configura\xe7\xe3o da impressora n\xe3o achada " + pasta.caminho("nao-existe.cfg"));
-    EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
-}
-
-TEST_F(TabelaImpressoraTeste, UmaPastaNaoEArquivo) {
-    ArqAmbCode2 = pasta.dir();
-    EXPECT_FALSE(CarregaTabelaImpressora());
-    EXPECT_EQ(d.fake.registros.size(), 1u);
 }
 
 TEST_F(TabelaImpressoraTeste, BrailleAntigoEscolheOArquivo) {
@@ -131,14 +74,6 @@ TEST_F(TabelaImpressoraTeste, BrailleAntigoEscolheOArquivo) {
     BrailleAntigo = false;
     EXPECT_TRUE(CarregaTabelaImpressora());
     EXPECT_EQ(TabelaImpressora[0x41], 0x32);
-}
-
-TEST_F(TabelaImpressoraTeste, NomeAchadoSemDistinguirMaiusculas) {
-    pasta.grava("AMBCODE2.CFG", "41=33\r\n");
-    ArqAmbCode2 = pasta.caminho("ambcode2.cfg");
-    BrailleAntigo = false;
-    EXPECT_TRUE(CarregaTabelaImpressora());
-    EXPECT_EQ(TabelaImpressora[0x41], 0x33);
 }
 
 TEST(CaixaLatin, MinusculaEMaiuscula) {
@@ -154,28 +89,26 @@ TEST(CaixaLatin, MinusculaEMaiuscula) {
         EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(de)), para) << de;
 }
 
-// ---- The two shipped code-table files -----------------------------------
-
+// The default names, without a folder, are found in the data folder; each
+// cell of the code goes out as a code of exactly its six dots.
 class ArquivosDeCodigo : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override { RestauraPadroes(); }
     void TearDown() override { RestauraPadroes(); }
+    VariavelAmbiente dados{"DOTMARA_DATA_DIR", DOTMARA_DATA_DIR};
     DialogosFalsosEscopo d;
 };
 
 TEST_P(ArquivosDeCodigo, CadaCelaSaiComSeusPontos) {
     const int codigo = GetParam(); // 0 old, 1 unified
-    ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
-    ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
     BrailleAntigo = codigo == 0;
     ASSERT_TRUE(CarregaTabelaImpressora());
     EXPECT_TRUE(d.fake.registros.empty());
     std::set<unsigned char> saidas;
     for (unsigned m = 0; m < 64; ++m) {
-        unsigned char interno = TabelaCelas[static_cast<size_t>(codigo)][m];
-        unsigned char saida = TabelaImpressora[interno];
+        unsigned char saida = TabelaImpressora[TabelaCelas[static_cast<size_t>(codigo)][m]];
         saidas.insert(saida);
-        // Exactly the six dots of the cell: no dot 7 or 8 on the screen.
+        // No dot 7 or 8 on the screen.
         EXPECT_EQ(PontosDoCaractere[saida], m) << "codigo " << codigo << " mascara " << m;
         EXPECT_GE(saida, 32) << m;
         EXPECT_LE(saida, 126) << m;
@@ -184,19 +117,6 @@ TEST_P(ArquivosDeCodigo, CadaCelaSaiComSeusPontos) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AntigoEUnificado, ArquivosDeCodigo, ::testing::Values(0, 1));
-
-TEST(ArquivosDeCodigoPadrao, AchadosPeloNomeSemPasta) {
-    // The default names, without a folder, are found in the data folder.
-    RestauraPadroes();
-    VariavelAmbiente dados("DOTMARA_DATA_DIR", DOTMARA_DATA_DIR);
-    DialogosFalsosEscopo d;
-    for (bool antigo : {true, false}) {
-        BrailleAntigo = antigo;
-        EXPECT_TRUE(CarregaTabelaImpressora()) << antigo;
-    }
-    EXPECT_TRUE(d.fake.registros.empty());
-    RestauraPadroes();
-}
 
 // The graphic code table: every printable output code comes out as a code
 // of the same six dots, without dot 7 (capitals, "@", "]", "^" lose it).
@@ -218,8 +138,6 @@ TEST(ArquivoCodigoGrafico, CadaCodigoSaiNaCelaDeSeisPontos) {
     EXPECT_EQ(t['A'], 'a');
     EXPECT_EQ(t['@'], '`');
     EXPECT_EQ(t[']'], '}');
-    EXPECT_EQ(t['['], '[');
-    EXPECT_EQ(t['z'], 'z');
     EXPECT_EQ(t[200], 200);
 }
 

@@ -1,6 +1,6 @@
 // The two translators against their case files (tests/data/traducao_*.txt),
 // plus the properties that rows cannot show: the letter sets agree with
-// dmvars, appending keeps what the buffer held, a source inside the buffer,
+// dmvars, appending to a buffer that is also the source keeps what it held,
 // and arbitrary bytes never break the one-pass loop.
 #include <gtest/gtest.h>
 
@@ -76,16 +76,6 @@ TEST(Tradutores, ConjuntosDeLetrasSaoOsDeDmvars) {
             EXPECT_EQ(dmtradutor::Minuscula(c), MinusculaLatin(c)) << i;
         }
     }
-}
-
-TEST(Tradutores, AcrescentamAoDestinoSemApagar) {
-    EstadoEscopo escopo;
-    std::string d = "x";
-    TraduzUnificado("Casa", d);
-    EXPECT_EQ(d, "x{casa");
-    d = "y";
-    TraduzAntigo("Casa", d);
-    EXPECT_EQ(d, "y]casa");
 }
 
 TEST(Tradutores, OrigemDentroDoDestino) {
