@@ -2,13 +2,9 @@
 // the splitting of long lines as tables of lines, find and replace over the
 // whole text, letter case, and one undo step per command.
 #include "editor/dmedicao.h"
-
-#include "core/dmutil.h"
-
+#include "editor/documentos.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
-
-#include "editor/documentos.h"
 
 #include <gtest/gtest.h>
 
@@ -97,8 +93,6 @@ const CasoDivide kDivisoes[] = {
      {"abcdefghijklmno ", "pqr stu ", "vwx yz"}},
     {"ShortLinesKeepTheirTrailingBlanks", {"abc   ", "", "de"}, 10, {"abc   ", "", "de"}},
     {"LongLineLosesItsTrailingBlanks", {"um dois tres    "}, 10, {"um dois ", "tres"}},
-    {"NoBlankNoSplit", {"abcdefghijklmnopqrstuvwxyz"}, 10, {"abcdefghijklmnopqrstuvwxyz"}},
-    {"IndentedLongWord", {"   abcdefghijklmnopqrstuvwxyz"}, 10, {"   abcdefghijklmnopqrstuvwxyz"}},
     {"EveryLineInItsTurn", {"aa bb cc dd", "x", "ee ff gg hh"}, 6, {"aa bb ", "cc dd", "x", "ee ff ", "gg hh"}},
     {"ElevenCharactersAreCut", {"ab cdefghij"}, 10, {"ab ", "cdefghij"}},
     {"TenCharactersStay", {"ab cdefghi"}, 10, {"ab cdefghi"}},
@@ -113,26 +107,6 @@ TEST(DivideLinhasGrandes, CasesAsLines) {
         EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperadas));
         EXPECT_LE(doc.PassosDesfazer(), 1);
     }
-}
-
-TEST(DivideLinhasGrandes, ThreeHundredCharactersAtSeventy) {
-    std::string linha;
-    while (linha.size() < 300) linha += "ab cde fghi ";
-    linha.resize(300);
-    const Linhas partes = DivideLinhasGrandes(Linhas{linha}, 70);
-    ASSERT_GE(partes.size(), 5u);
-    std::string junto;
-    for (const std::string& p : partes) {
-        EXPECT_LE(p.size(), 71u) << p;
-        EXPECT_NE(p.front(), ' ');
-        junto += p;
-        if (junto.back() != ' ') junto += ' ';
-    }
-    // Nothing lost, nothing added: the words in their order.
-    std::string original = linha;
-    TiraBrancosFinais(original);
-    TiraBrancosFinais(junto);
-    EXPECT_EQ(junto, original);
 }
 
 TEST(DivideLinhasGrandes, TheSelectionStaysOnItsCharacters) {
@@ -333,17 +307,6 @@ TEST_F(Busca, ReplaceAll) {
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
         EXPECT_EQ(doc.PassosDesfazer(), c.quantas > 0 ? 1 : 0);
     }
-}
-
-TEST_F(Busca, ReplaceAllOverALongText) {
-    std::string t;
-    for (int i = 0; i < 30000; ++i) t += "a b\r\n";
-    doc.DefineTexto(t);
-    EXPECT_EQ(SubstituiTudo(doc, "a", "ccc", {true, false}), 30000);
-    EXPECT_EQ(doc.Linha(29999), "ccc b");
-    EXPECT_EQ(doc.TamanhoTexto(), static_cast<int>(t.size()) + 60000);
-    doc.Desfaz();
-    EXPECT_EQ(doc.Texto(), t);
 }
 
 // A replacement that would make the text larger than the editor opens is

@@ -10,6 +10,7 @@
 #include "platform/ini.h"
 #include "platform/texto.h"
 #include "support/config_teste.h"
+#include "support/selecao_teste.h"
 #include "support/temporario.h"
 
 #include "compila_apoio.h"
@@ -129,8 +130,7 @@ TEST(Macros, TheSelectedLinesWhole) {
     for (const CasoLinhas& c : kLinhas) {
         SCOPED_TRACE(c.nome);
         DocumentoEmMemoria doc(kDoc);
-        const int a = doc.InicioLinha(c.l1) + c.c1;
-        doc.DefineSelecao(a, doc.InicioLinha(c.l2) + c.c2 - a);
+        SelecionaTrecho(doc, c.l1, c.c1, c.l2, c.c2);
         AplicaMacros(doc, t);
         EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
         EXPECT_EQ(doc.PassosDesfazer(), 1);

@@ -11,6 +11,7 @@
 #include "platform/texto.h"
 
 #include "editor/documentos.h"
+#include "support/selecao_teste.h"
 
 #include "compila_apoio.h"
 
@@ -24,11 +25,6 @@
 namespace {
 
 using Linhas = std::vector<std::string>;
-
-// Offset of (linha, coluna) in a text of lines that each end with CR LF.
-int Offset(const Linhas& linhas, int linha, int coluna) {
-    return static_cast<int>(InicioLinha(linhas, linha)) + coluna;
-}
 
 const Linhas kQuatro = {"um", "dois", "tres", "quatro"};
 
@@ -66,8 +62,7 @@ TEST(ParBloco, PlacedAroundTheSelectedLines) {
     for (const CasoBloco& c : kBlocos) {
         SCOPED_TRACE(c.nome);
         DocumentoEmMemoria doc(c.linhas);
-        const int a = Offset(c.linhas, c.l1, c.c1);
-        doc.DefineSelecao(a, Offset(c.linhas, c.l2, c.c2) - a);
+        SelecionaTrecho(doc, c.l1, c.c1, c.l2, c.c2);
         InsereParBloco(doc, c.par);
         EXPECT_EQ(doc.Texto(), c.esperado);
         EXPECT_EQ(doc.PassosDesfazer(), 1);
@@ -84,14 +79,8 @@ TEST(ParBloco, LastLineWithoutLineEnd) {
     EXPECT_EQ(doc.Texto(), "um\r\n<F->\r\ndois\r\n<F+>");
 }
 
-TEST(ParBloco, TypographicVariantsByCaption) {
-    EXPECT_EQ(AberturaVarianteTipografica("&1"), "<M_ >");
-    EXPECT_EQ(AberturaVarianteTipografica("&2"), "<M\xE9 >");
-    EXPECT_EQ(AberturaVarianteTipografica("&3"), "<M|l >");
+TEST(ParBloco, AnUnknownVariantCaptionOpensNothing) {
     EXPECT_EQ(AberturaVarianteTipografica("&4"), "");
-    DocumentoEmMemoria doc({"verso"});
-    InsereParBloco(doc, AberturaVarianteTipografica("&3"), kFechaVariante);
-    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"<M|l >", "verso", "<M>"}));
 }
 
 // ---- Markers around the selection --------------------------------------------------------
@@ -130,8 +119,6 @@ TEST(EnvolveSelecao, Cases) {
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
         EXPECT_EQ(doc.PassosDesfazer(), 1);
     }
-    EXPECT_EQ(MarcadorGrifo(0), "*");
-    EXPECT_EQ(MarcadorGrifo(1), "$*");
 }
 
 TEST(NotaTranscricao, OnLinesOfItsOwnWhenTextStandsBeside) {
@@ -171,19 +158,11 @@ TEST(Linhas, PageBreakBeforeOrAfterTheCaretsLine) {
     EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", "<p>", "dois", "<p>", "tres"}));
 }
 
-TEST(Linhas, SeparatorsBeforeTheSelectionsLine) {
-    const std::string margem(15, ' ');
-    EXPECT_EQ(LinhaSeparador(Separador::Grande), margem + "\xF5" + std::string(22, 'x') + "o");
-    std::string media = margem;
-    for (int i = 0; i < 12; ++i) media += "\xF5o";
-    EXPECT_EQ(LinhaSeparador(Separador::Media), media);
-    EXPECT_EQ(LinhaSeparador(Separador::Pequena), margem + std::string(24, ':'));
-    for (Separador s : {Separador::Grande, Separador::Media, Separador::Pequena})
-        EXPECT_EQ(LinhaSeparador(s).size(), 39u);
+TEST(Linhas, SeparatorBeforeTheSelectionsLine) {
     DocumentoEmMemoria doc({"um", "dois"});
     doc.DefineSelecao(5, 3);   // inside "dois"
     InsereSeparador(doc, Separador::Pequena);
-    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", margem + std::string(24, ':'), "dois"}));
+    EXPECT_EQ(doc.Texto(), LinhasEmTexto({"um", std::string(15, ' ') + std::string(24, ':'), "dois"}));
 }
 
 class ComPerguntas : public ::testing::Test {
@@ -245,6 +224,7 @@ std::string Repete(const std::string& s, int n) {
     return r;
 }
 const std::string kSeparadorGrande = "a|246 " + Repete("1346", 22) + " 135|b";
+const std::string kSeparadorMedio = "a|" + Repete("246 135", 12) + "|b";
 const std::string kSeparadorPequeno = "a|" + Repete("25", 24) + "|b";
 
 // Every command line the editor writes is one the compiler takes: written
@@ -278,6 +258,8 @@ TEST_F(ComPerguntas, TheCompilerTakesEveryInsertedCommand) {
         // Separators are text, centred by the compiler.
         {"LargeSeparator", [](DocumentoEmMemoria& d) { InsereSeparador(d, Separador::Grande); },
          kSeparadorGrande.c_str()},
+        {"MediumSeparator", [](DocumentoEmMemoria& d) { InsereSeparador(d, Separador::Media); },
+         kSeparadorMedio.c_str()},
         {"SmallSeparator", [](DocumentoEmMemoria& d) { InsereSeparador(d, Separador::Pequena); },
          kSeparadorPequeno.c_str()},
     };
@@ -339,13 +321,10 @@ TEST(Centragem, PhysicalLines) {
 TEST(Centragem, PhysicalCountsTheBrailleCells) {
     RestauraPadroes();
     MaxCarac = 34;
-    // A capital letter takes a sign of its own.
-    const int n = CelasDoTexto("Casa");
-    EXPECT_EQ(n, static_cast<int>(TraduzTexto("Casa").size()));
-    EXPECT_GT(n, 4);
+    // The capital sign makes "Casa" five cells: (34 - 5) / 2 blanks.
     DocumentoEmMemoria doc({"Casa"});
     CentraLinhas(doc, false);
-    EXPECT_EQ(doc.Linha(0), std::string(static_cast<std::size_t>((34 - n) / 2), ' ') + "Casa");
+    EXPECT_EQ(doc.Linha(0), std::string(14, ' ') + "Casa");
 }
 
 struct CasoCentra {
@@ -369,11 +348,10 @@ TEST(Centragem, LinesCentredInPlace) {
     for (const CasoCentra& c : kCentragens) {
         SCOPED_TRACE(c.nome);
         DocumentoEmMemoria doc(kTitulos);
-        const int a = Offset(kTitulos, c.l1, c.c1);
-        doc.DefineSelecao(a, Offset(kTitulos, c.l2, c.c2) - a);
+        SelecionaTrecho(doc, c.l1, c.c1, c.l2, c.c2);
         CentraLinhas(doc, true);
         EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperado));
-        EXPECT_EQ(doc.InicioSelecao(), Offset(c.esperado, c.linhaCursor, 0));
+        EXPECT_EQ(doc.InicioSelecao(), doc.InicioLinha(c.linhaCursor));
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
         EXPECT_EQ(doc.PassosDesfazer(), 1);
         doc.Desfaz();

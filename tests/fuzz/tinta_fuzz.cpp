@@ -2,7 +2,8 @@
 // back-translation of its lines. Properties: no crash or sanitizer report;
 // a line's ink is never longer than the line; the RTF is 7-bit text whose
 // braces balance and never close the document early; each page end gives one
-// page break and every other line one paragraph mark.
+// page break, a graphic's mark nothing (it takes no row), and every other
+// line one paragraph mark.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -74,23 +75,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         GravaFuzz("rascunho.txt", std::string_view(reinterpret_cast<const char*>(dados), tamanho));
     std::vector<std::string> linhas;
     EXIGE(LeRascunho(arquivo, linhas));
-    // A form feed typed inside a line is a page break too (none in the ink
-    // of a reserved line, which is empty).
-    std::size_t quebras = 0, braille = 0, tinta = 0;
+    // A form feed typed inside a line is a page break too (none in a
+    // reserved line, which is a blank row in both forms).
+    std::size_t quebras = 0, graficos = 0, avulsas = 0;
     for (const std::string& l : linhas) {
         if (LinhaQuebraPagina(l)) {
             ++quebras;
             continue;
         }
-        braille += FormFeeds(l);
-        if (!LinhaReservada(l)) tinta += FormFeeds(l);
+        if (LinhaGrafico(l)) {
+            ++graficos;
+            continue;
+        }
+        if (!LinhaReservada(l)) avulsas += FormFeeds(l);
     }
     const Contagem b = LeRtf(DocumentoDoRascunho(linhas, false).Rtf());
-    EXIGE(b.paginas == quebras + braille);
-    EXIGE(b.paragrafos == linhas.size() - quebras);
+    EXIGE(b.paginas == quebras + avulsas);
+    EXIGE(b.paragrafos == linhas.size() - quebras - graficos);
     const Contagem t = LeRtf(DocumentoDoRascunho(linhas, true).Rtf());
-    EXIGE(t.paginas == quebras + tinta);
-    EXIGE(t.paragrafos == linhas.size() - quebras);
+    EXIGE(t.paginas == quebras + avulsas);
+    EXIGE(t.paragrafos == linhas.size() - quebras - graficos);
 
     DocumentoRtf doc;
     ExportacaoWord e(doc);

@@ -2,12 +2,8 @@
 // a button, a timer or a queued call) is told to the user and leaves the
 // main window and its unsaved document as they were; Qt's own texts are
 // Portuguese.
-#include "core/dmvars.h"
-#include "editor/gui/dmmain.h"
-#include "platform/dialogos.h"
 #include "platform/qt/aplicacaoqt.h"
-#include "platform/qt/textoqt.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,29 +43,14 @@ struct SemContarVazamentos {
 #endif
 };
 
-std::string Texto(const QString& q) { return DeQString(q); }
-
 const char* const kFim = ".\r\nO documento continua aberto como estava; salve-o antes de continuar.";
 
-class ComandoQueFalha : public ::testing::Test {
+class ComandoQueFalha : public JanelaDeTeste {
 protected:
-    PastaTemporaria pasta;
-    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
-    DialogosFalsosEscopo caixas;
-    std::unique_ptr<TformPrincipal> janela;
-
     void SetUp() override {
-        RestauraPadroes();
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
+        JanelaDeTeste::SetUp();
         janela->richEdPrincipal->setPlainText(QString::fromUtf8("texto que n\u00e3o foi salvo\nsegunda linha"));
         janela->richEdPrincipal->document()->setModified(true);
-    }
-    void TearDown() override {
-        janela.reset();
-        formPrincipal = nullptr;
-        ArqAtual.clear();
-        RestauraPadroes();
     }
 };
 
@@ -173,7 +154,6 @@ TEST_F(ComandoQueFalha, F9EmDocumentoHostilMantemODocumento) {
     janela->DefineLinhas(linhas);
     janela->richEdPrincipal->document()->setModified(true);
     ArqAtual = pasta.caminho("livro.txt");
-    ArqRascunho = pasta.caminho("rascunho.txt");
     TipoTratGrafico = 0;   // graphics embossed between the text lines
     caixas.fake.Limpa();
     QShortcutEvent f9(QKeySequence(Qt::Key_F9), 1);
@@ -233,7 +213,6 @@ TEST_F(ComandoQueFalha, F9QueFalhaNoMeioNaoDeixaOCursorDeEspera) {
         [&](const std::string& comando, const std::string& causa) { relatos.push_back(comando + ": " + causa); });
     const std::vector<std::string> linhas = {"<G* 5 " + pasta.caminho("falta.grb") + ">", "texto"};
     janela->DefineLinhas(linhas);
-    ArqRascunho = pasta.caminho("rascunho.txt");
     TipoTratGrafico = 0;
     DefineDialogos(&semMemoria);
     janela->ExecutaComando("imVisualizarClick", janela->imVisualizar);
@@ -257,13 +236,13 @@ TEST(TraducoesQt, DialogosDoSistemaEmPortugues) {
         {QDialogButtonBox::Open, "Abrir"},
         {QDialogButtonBox::Save, "Salvar"},
     };
-    for (const auto& b : botoes) EXPECT_EQ(Texto(caixa.button(b.botao)->text()), b.texto);
-    EXPECT_EQ(Texto(QCoreApplication::translate("QFileDialog", "Look in:")), "Procurar em:");
-    EXPECT_EQ(Texto(QCoreApplication::translate("QPrintDialog", "Print")), "Imprimir");
+    for (const auto& b : botoes) EXPECT_EQ(DeQString(caixa.button(b.botao)->text()), b.texto);
+    EXPECT_EQ(DeQString(QCoreApplication::translate("QFileDialog", "Look in:")), "Procurar em:");
+    EXPECT_EQ(DeQString(QCoreApplication::translate("QPrintDialog", "Print")), "Imprimir");
     // Dates and sizes in the file dialog follow the Brazilian format.
-    EXPECT_EQ(Texto(QLocale().toString(QDate(2025, 3, 1), QLocale::LongFormat)),
+    EXPECT_EQ(DeQString(QLocale().toString(QDate(2025, 3, 1), QLocale::LongFormat)),
               "s\xe1" "bado, 1 de mar\xe7o de 2025");
-    EXPECT_EQ(Texto(QLocale().formattedDataSize(123456)), "120,56 KiB");
+    EXPECT_EQ(DeQString(QLocale().formattedDataSize(123456)), "120,56 KiB");
 }
 
 } // namespace

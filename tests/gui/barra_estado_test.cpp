@@ -1,48 +1,14 @@
 // The main window's status panels as a new user meets them: whole numbers
 // on long documents and long lines, and the caret shown from the start, also
 // after a command-line file that could not be loaded.
-#include "core/dmvars.h"
-#include "editor/gui/dmmain.h"
-#include "platform/arquivos.h"
-#include "platform/dialogos.h"
-#include "platform/qt/textoqt.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTextCursor>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
-class BarraDeEstado : public ::testing::Test {
+class BarraDeEstado : public JanelaDeTeste {
 protected:
-    PastaTemporaria pasta;
-    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
-    DialogosFalsosEscopo caixas;
-    std::string inicial = DiretorioAtual();
-    std::string dirDocumentoInicial = DirDocumento;
-    std::unique_ptr<TformPrincipal> janela;
-
-    void SetUp() override {
-        RestauraPadroes();
-        DirDocumento = pasta.dir();
-        ASSERT_TRUE(MudaDiretorioAtual(pasta.dir()));
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
-    }
-    void TearDown() override {
-        janela.reset();
-        formPrincipal = nullptr;
-        MudaDiretorioAtual(inicial);
-        // The test's folder goes: the document folder must not stay in it.
-        DirDocumento = dirDocumentoInicial;
-    }
     std::string Painel(int i) const { return DeQString(janela->sbarPrincipal[static_cast<size_t>(i)]->text()); }
     // The panel is at least as wide as its text needs.
     bool Inteiro(int i) const {
@@ -88,23 +54,10 @@ TEST_F(BarraDeEstado, NumerosGrandesAparecemInteiros) {
     }
 }
 
-TEST_F(BarraDeEstado, NumerosCurtosNasLargurasDoProjeto) {
-    janela->richEdPrincipal->setPlainText("um\ndois");
-    janela->show();
-    janela->PosicionaCursor(1, 2);
-    janela->richEdPrincipalSelectionChange();
-    QApplication::processEvents();
-    EXPECT_EQ(Painel(0), " Lin: 2");
-    EXPECT_EQ(janela->sbarPrincipal[0]->width(), 60);
-    EXPECT_EQ(janela->sbarPrincipal[1]->width(), 60);
-    EXPECT_EQ(janela->sbarPrincipal[2]->width(), 100);
-}
-
 TEST_F(BarraDeEstado, PosicaoAparecePorMaisQueOArquivoFalte) {
     for (const bool falta : {true, false}) {
         SCOPED_TRACE(falta ? "missing file" : "no file named");
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
+        CriaJanela();
         caixas.fake.Limpa();
         if (falta) janela->argumentos = {pasta.caminho("falta.txt")};
         janela->show();

@@ -2,46 +2,19 @@
 // caret cases and edits, each one also run on the document in memory and
 // compared with it, the editor's undo of an edit group, and the strip and
 // status bar after a group.
-#include "core/dmvars.h"
-#include "core/documento.h"
-#include "editor/gui/dmmain.h"
-#include "platform/dialogos.h"
-#include "platform/qt/textoqt.h"
-#include "platform/servicos.h"
 #include "support/casos_documento.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTextBlock>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace casos_documento;
 
 namespace {
 
-class EditorComoDocumento : public ::testing::Test {
+class EditorComoDocumento : public JanelaDeTeste {
 protected:
-    PastaTemporaria pasta;
-    VariavelAmbiente ini{"DOTMARA_INI", pasta.caminho("DOTMARA.INI")};
-    DialogosFalsosEscopo caixas;
-    ServicosFalsosEscopo servicosFalsos;
-    std::unique_ptr<TformPrincipal> janela;
     DocumentoEmMemoria memoria;
-
-    void SetUp() override {
-        RestauraPadroes();
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
-    }
-    void TearDown() override {
-        janela.reset();
-        formPrincipal = nullptr;
-    }
 
     // The text as the editor holds it: one LF per line end.
     DocumentoEditavel& Editor(const std::string& texto) {
@@ -101,7 +74,7 @@ TEST_F(EditorComoDocumento, EditsOfTheTableAgreeWithTheDocumentInMemory) {
     }
 }
 
-TEST_F(EditorComoDocumento, EditsAtTheTextLimit) { VerificaLimite(editor, servicosFalsos.fake.bipes); }
+TEST_F(EditorComoDocumento, EditsAtTheTextLimit) { VerificaLimite(editor, srv.fake.bipes); }
 
 TEST_F(EditorComoDocumento, AGroupIsOneStepOfTheEditorsUndo) {
     Editor(kDuas);
