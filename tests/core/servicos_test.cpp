@@ -1,5 +1,4 @@
-// The platform services: the silent default and the single-instance lock
-// across processes.
+// The platform services: the silent default and the single-instance lock.
 #include "platform/arquivos.h"
 #include "platform/servicos.h"
 #include "support/temporario.h"
@@ -20,7 +19,6 @@ TEST(ServicosPadrao, SilentDefaultKeepsTheClipboardAndStartsNothing) {
     EXPECT_FALSE(s.AbreComProgramaDoSistema("/etc/hostname"));
     EXPECT_TRUE(s.TravaInstancia(kInstanciaKelto));
     EXPECT_FALSE(s.InstanciaAtiva(kInstanciaKelto));
-    s.Bipe();
 }
 
 class TravaInstancia : public ::testing::Test {
@@ -31,33 +29,30 @@ protected:
     void TearDown() override { LiberaTravaInstancia(nome); }
 };
 
+// The lock file lives in the runtime folder, else the private temporary one;
+// one that cannot be made (a folder in its place) counts as free.
 TEST_F(TravaInstancia, TheLockLivesInTheRuntimeFolder) {
     EXPECT_EQ(ArquivoTravaInstancia(nome), pasta.dir() + nome + ".lock");
-    // Without a usable runtime folder: the private temporary folder.
     for (const char* valor : {"", "relativo", "/nao/existe"}) {
         VariavelAmbiente outra("XDG_RUNTIME_DIR", valor);
         EXPECT_EQ(ArquivoTravaInstancia(nome), DirTemporario() + nome + ".lock") << valor;
     }
-}
-
-TEST_F(TravaInstancia, HolderAndCheckerSeeOneLock) {
-    EXPECT_TRUE(TentaTravaInstancia(nome, false));    // free: nothing kept
-    EXPECT_TRUE(TentaTravaInstancia(nome, false));
-    EXPECT_TRUE(TentaTravaInstancia(nome, true));     // taken
-    EXPECT_TRUE(ArquivoExiste(ArquivoTravaInstancia(nome)));
-    EXPECT_TRUE(TentaTravaInstancia(nome, true));     // already this process's
-    EXPECT_FALSE(TentaTravaInstancia(nome, false));   // a check sees it held
-    LiberaTravaInstancia(nome);
-    EXPECT_TRUE(TentaTravaInstancia(nome, false));
-}
-
-TEST_F(TravaInstancia, ALockThatCannotBeMadeCountsAsFree) {
     std::filesystem::create_directory(ArquivoTravaInstancia(nome));
     EXPECT_TRUE(TentaTravaInstancia(nome, false));
     EXPECT_TRUE(TentaTravaInstancia(nome, true));
 }
 
-TEST_F(TravaInstancia, AnotherProcessHoldsItUntilItEnds) {
+// A check keeps nothing; a lock taken is this process's until it lets go or
+// ends, and another process sees it held.
+TEST_F(TravaInstancia, HolderAndCheckerSeeOneLock) {
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+    EXPECT_TRUE(TentaTravaInstancia(nome, true));
+    EXPECT_TRUE(ArquivoExiste(ArquivoTravaInstancia(nome)));
+    EXPECT_TRUE(TentaTravaInstancia(nome, true));
+    EXPECT_FALSE(TentaTravaInstancia(nome, false));
+    LiberaTravaInstancia(nome);
+    EXPECT_TRUE(TentaTravaInstancia(nome, false));
+
     int pronto[2], fim[2];
     ASSERT_EQ(::pipe(pronto), 0);
     ASSERT_EQ(::pipe(fim), 0);
@@ -75,11 +70,9 @@ TEST_F(TravaInstancia, AnotherProcessHoldsItUntilItEnds) {
     EXPECT_EQ(r, 'S');
     EXPECT_FALSE(TentaTravaInstancia(nome, false));
     EXPECT_FALSE(TentaTravaInstancia(nome, true));
-    const char c = 'x';
-    ASSERT_EQ(::write(fim[1], &c, 1), 1);
+    ASSERT_EQ(::write(fim[1], "x", 1), 1);
     int estado = 0;
     ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
-    // The system let go of the lock with the process.
     EXPECT_TRUE(TentaTravaInstancia(nome, false));
     for (int fd : {pronto[0], pronto[1], fim[0], fim[1]}) ::close(fd);
 }

@@ -15,19 +15,14 @@ namespace {
 TEST(DivideLinhas, FinsDeLinha) {
     using V = std::vector<std::string>;
     const std::pair<std::string, V> casos[] = {
-        {"", V{}},
-        {"a", V{"a"}},
-        {"a\r\nb\r\n", V{"a", "b"}},
-        {"a\nb", V{"a", "b"}},
-        {"\r\n", V{""}},
-        {"\r\n\r\n", V{"", ""}},
-        {"a\r\r\n", V{"a\r"}},      // only one CR belongs to the line end
-        {"a\rb\n", V{"a\rb"}},      // a CR inside the line stays
-        {"a\r", V{"a"}},            // CR before the end of the file
+        {"", V{}},          {"a", V{"a"}},           {"a\r\nb\r\n", V{"a", "b"}}, {"a\nb", V{"a", "b"}},
+        {"\r\n", V{""}},    {"\r\n\r\n", V{"", ""}},
+        {"a\r\r\n", V{"a\r"}},   // only one CR belongs to the line end
+        {"a\rb\n", V{"a\rb"}},   // a CR inside the line stays
+        {"a\r", V{"a"}},         // CR before the end of the file
         {std::string("x\0y\n", 4), V{std::string("x\0y", 3)}},
     };
-    for (const auto& [texto, linhas] : casos)
-        EXPECT_EQ(DivideLinhas(texto), linhas) << texto;
+    for (const auto& [texto, linhas] : casos) EXPECT_EQ(DivideLinhas(texto), linhas) << texto;
 }
 
 TEST(PartesDoCaminho, DiretorioNomeExtensao) {
@@ -113,40 +108,31 @@ TEST(Arquivos, GravacaoAtomicaEPermissoes) {
     EXPECT_FALSE(GravaArquivoAtomico(p.dir(), "x"));
 }
 
+// A private folder, also when another user squatted its name with a link.
 TEST(Temporarios, PastaPrivadaENomesUnicos) {
-    PastaTemporaria base;
-    VariavelAmbiente tmp("TMPDIR", base.dir());
-    std::string d = DirTemporario();
-    ASSERT_FALSE(d.empty());
-    EXPECT_EQ(d.back(), '/');
-    EXPECT_EQ(d.rfind(base.dir(), 0), 0u);
-    struct stat st {};
-    ASSERT_EQ(::lstat(d.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
-
-    std::set<std::string> nomes;
-    for (int i = 0; i < 20; ++i) {
-        std::string t = ArquivoTemporario("dm");
-        ASSERT_FALSE(t.empty());
-        EXPECT_EQ(ExtraiDiretorio(t), d);
-        EXPECT_TRUE(ArquivoExiste(t));
-        nomes.insert(t);
+    for (bool squatted : {false, true}) {
+        PastaTemporaria base, outra;
+        VariavelAmbiente tmp("TMPDIR", base.dir());
+        const std::string nome = base.dir() + "dotmara-" + std::to_string(::getuid());
+        if (squatted) std::filesystem::create_directory_symlink(outra.dir(), nome);
+        const std::string d = DirTemporario();
+        ASSERT_FALSE(d.empty());
+        EXPECT_EQ(d.back(), '/');
+        EXPECT_EQ(d.rfind(base.dir(), 0), 0u);
+        if (squatted) { EXPECT_NE(d, nome + "/"); }
+        struct stat st {};
+        ASSERT_EQ(::lstat(d.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISDIR(st.st_mode));
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        std::set<std::string> nomes;
+        for (int i = 0; i < 20; ++i) {
+            const std::string t = ArquivoTemporario("dm");
+            EXPECT_EQ(ExtraiDiretorio(t), d);
+            EXPECT_TRUE(ArquivoExiste(t));
+            nomes.insert(t);
+        }
+        EXPECT_EQ(nomes.size(), 20u);
     }
-    EXPECT_EQ(nomes.size(), 20u);
-}
-
-TEST(Temporarios, NaoSegueLinkPlantadoNoLugarDaPasta) {
-    PastaTemporaria base, outra;
-    VariavelAmbiente tmp("TMPDIR", base.dir());
-    std::filesystem::create_directory_symlink(outra.dir(), base.dir() + "dotmara-" + std::to_string(::getuid()));
-    std::string d = DirTemporario();
-    EXPECT_EQ(d.rfind(base.dir(), 0), 0u);
-    EXPECT_NE(d, base.dir() + "dotmara-" + std::to_string(::getuid()) + "/");
-    struct stat st {};
-    ASSERT_EQ(::lstat(d.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 TEST(Programa, CaminhoEDados) {
