@@ -1,10 +1,10 @@
-// Where the folders window finds its files at start-up: the search order of
-// LocalizaArqConfig over temporary folders, the remembered folder that
-// follows each find, the warnings, and the eight keys resolved from an INI.
+// Where the folders window finds its files at start-up: the search order,
+// the remembered folder, the warnings, and the eight keys read from an INI.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -23,10 +23,9 @@ const std::string kAviso = "Não encontrei o arquivo de configuração: "_cp;
 // Three folders of their own: the program's, the documents' and another
 // one; the program and document folders in force for the test.
 struct Pastas {
-    Pastas() : dirPrograma(DirPrograma), dirDocumento(DirDocumento) {
-        DirPrograma = programa.dir();
-        DirDocumento = documento.dir();
-    }
+    Pastas()
+        : dirPrograma(std::exchange(DirPrograma, programa.dir())),
+          dirDocumento(std::exchange(DirDocumento, documento.dir())) {}
     ~Pastas() {
         DirPrograma = dirPrograma;
         DirDocumento = dirDocumento;
@@ -59,26 +58,27 @@ TEST(LocalizaArqConfig, SearchOrderAndWhereTheFolderMoves) {
     for (const Caso& c : casos) {
         Pastas p;
         const auto troca = [&](const std::string& s) {
-            if (s.rfind("p:", 0) == 0) return p.programa.dir() + s.substr(2);
-            if (s.rfind("d:", 0) == 0) return p.documento.dir() + s.substr(2);
-            if (s.rfind("o:", 0) == 0) return p.outra.dir() + s.substr(2);
-            return s;
+            const std::string* pasta = s.rfind("p:", 0) == 0   ? &p.programa.dir()
+                                       : s.rfind("d:", 0) == 0 ? &p.documento.dir()
+                                       : s.rfind("o:", 0) == 0 ? &p.outra.dir() : nullptr;
+            return pasta ? *pasta + s.substr(2) : s;
         };
         for (const std::string& a : c.arquivos) {
             CriaPastasDe(troca(a));
             GravaArquivoTeste(troca(a), "20=20\r\n");
         }
         DialogosFalsosEscopo dlg;
-        std::string caminho = troca(c.caminho);
-        std::string pasta = DirPrograma;
+        std::string caminho = troca(c.caminho), pasta = DirPrograma;
         EXPECT_EQ(LocalizaArqConfig(caminho, pasta, "padrao.cfg", c.avisa), c.achado) << c.descricao;
         EXPECT_EQ(caminho, troca(c.esperado)) << c.descricao;
         EXPECT_EQ(pasta, troca(c.pastaDepois)) << c.descricao;
         const bool aviso = !c.achado && c.avisa;
         EXPECT_EQ(dlg.fake.Textos(), aviso ? std::vector<std::string>{kAviso + "a.cfg"} : std::vector<std::string>{})
             << c.descricao;
-        if (aviso) { EXPECT_EQ(dlg.fake.registros[0].icone, Icone::Aviso); }
-        if (aviso) { EXPECT_EQ(dlg.fake.registros[0].botoes, Botoes::OK); }
+        if (aviso) {
+            EXPECT_EQ(dlg.fake.registros[0].icone, Icone::Aviso);
+            EXPECT_EQ(dlg.fake.registros[0].botoes, Botoes::OK);
+        }
     }
 }
 

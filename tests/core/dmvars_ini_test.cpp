@@ -86,22 +86,23 @@ void MudaTudo() {
 TEST(IdaEVolta, CadaLinhaLeOQueFoiGravado) {
     ConfiguracaoDeTeste cfg;
     DialogosFalsosEscopo dlg;
+    const auto leTudo = [] { for (GrupoConfig g : kGrupos) LeGrupo(g); };
+    const auto gravaTudo = [] { for (GrupoConfig g : kGrupos) ASSERT_TRUE(GravaGrupo(g)); };
     const std::vector<std::string> padroes = Instantaneo();
     MudaTudo();
-    for (GrupoConfig g : kGrupos) LeGrupo(g);
+    leTudo();
     EXPECT_EQ(Instantaneo(), padroes) << "no file: every default";
     MudaTudo();
     const std::vector<std::string> escritos = Instantaneo();
-    for (GrupoConfig g : kGrupos) ASSERT_TRUE(GravaGrupo(g));
+    gravaTudo();
     RestauraPadroes();
-    for (GrupoConfig g : kGrupos) LeGrupo(g);
+    leTudo();
     EXPECT_EQ(Instantaneo(), escritos);
     EXPECT_TRUE(dlg.fake.registros.empty());
-
     RestauraPadroes();
-    for (GrupoConfig g : kGrupos) ASSERT_TRUE(GravaGrupo(g));
+    gravaTudo();
     MudaTudo();
-    for (GrupoConfig g : kGrupos) LeGrupo(g);
+    leTudo();
     EXPECT_EQ(Instantaneo(), padroes);
     // The two embosser flags as words, the others as letters.
     EXPECT_EQ(LePerfil("IMPBRAILLE", "EnviaVazias", "", 0, cfg.ini()), "NÃO"_cp);
@@ -122,23 +123,19 @@ TEST(IdaEVolta, ChavesSemVariavelGuardamSeuTexto) {
     }
 }
 
-// Columns: default on / off, case as it stands / upper-cased first.
+// A flag by its first character. Columns: as it stands with the default on,
+// off, then upper-cased first with the default on, off.
 TEST(RegrasDeLeitura, FlagsPeloPrimeiroCaractere) {
-    struct Caso {
-        const char* texto;
-        bool ligadoExato, desligadoExato, ligadoMaiuscula, desligadoMaiuscula;
+    const std::pair<const char*, const char*> casos[] = {
+        {"S", "1111"},   {"s", "1011"}, {"N", "0000"}, {"n", "1000"}, {"SIM", "1111"}, {"sim", "1011"},
+        {"NÃO", "0000"}, {"não", "1000"}, {"", "1010"}, {"x", "1010"}, {" N", "1010"},  {" S", "1010"},
+        {"1", "1010"},   {"Sx", "1111"},
     };
-    const Caso casos[] = {
-        {"S", 1, 1, 1, 1},   {"s", 1, 0, 1, 1},   {"N", 0, 0, 0, 0},  {"n", 1, 0, 0, 0},  {"SIM", 1, 1, 1, 1},
-        {"sim", 1, 0, 1, 1}, {"NÃO", 0, 0, 0, 0}, {"não", 1, 0, 0, 0}, {"", 1, 0, 1, 0},  {"x", 1, 0, 1, 0},
-        {" N", 1, 0, 1, 0},  {" S", 1, 0, 1, 0},  {"1", 1, 0, 1, 0},  {"Sx", 1, 1, 1, 1},
-    };
-    for (const Caso& c : casos) {
-        const std::string t = Utf8ParaCp1252(c.texto);
-        EXPECT_EQ(TextoParaLogico(t, true, LeituraFlag::Exata), c.ligadoExato) << c.texto;
-        EXPECT_EQ(TextoParaLogico(t, false, LeituraFlag::Exata), c.desligadoExato) << c.texto;
-        EXPECT_EQ(TextoParaLogico(t, true, LeituraFlag::Maiuscula), c.ligadoMaiuscula) << c.texto;
-        EXPECT_EQ(TextoParaLogico(t, false, LeituraFlag::Maiuscula), c.desligadoMaiuscula) << c.texto;
+    for (auto [texto, esperado] : casos) {
+        std::string r;
+        for (LeituraFlag modo : {LeituraFlag::Exata, LeituraFlag::Maiuscula})
+            for (bool padrao : {true, false}) r += TextoParaLogico(Utf8ParaCp1252(texto), padrao, modo) ? '1' : '0';
+        EXPECT_EQ(r, esperado) << texto;
     }
 }
 

@@ -25,14 +25,9 @@ TEST(DivideLinhas, FinsDeLinha) {
     for (const auto& [texto, linhas] : casos) EXPECT_EQ(DivideLinhas(texto), linhas) << texto;
 }
 
+// Folder, name, extension, and the extension changed to ".brl".
 TEST(PartesDoCaminho, DiretorioNomeExtensao) {
-    struct {
-        const char* caminho;
-        const char* dir;
-        const char* nome;
-        const char* ext;
-        const char* mudada;
-    } casos[] = {
+    const char* const casos[][5] = {
         {"/home/a/livro.txt", "/home/a/", "livro.txt", ".txt", "/home/a/livro.brl"},
         {"/home/a.b/livro", "/home/a.b/", "livro", "", "/home/a.b/livro.brl"},
         {"livro.tar.gz", "", "livro.tar.gz", ".gz", "livro.tar.brl"},
@@ -40,28 +35,24 @@ TEST(PartesDoCaminho, DiretorioNomeExtensao) {
         {"/pasta/", "/pasta/", "", "", "/pasta/.brl"},
         {"", "", "", "", ".brl"},
     };
-    for (auto c : casos) {
-        EXPECT_EQ(ExtraiDiretorio(c.caminho), c.dir) << c.caminho;
-        EXPECT_EQ(ExtraiNomeArquivo(c.caminho), c.nome) << c.caminho;
-        EXPECT_EQ(ExtraiExtensao(c.caminho), c.ext) << c.caminho;
-        EXPECT_EQ(MudaExtensao(c.caminho, ".brl"), c.mudada) << c.caminho;
+    for (const auto& c : casos) {
+        EXPECT_EQ(ExtraiDiretorio(c[0]), c[1]) << c[0];
+        EXPECT_EQ(ExtraiNomeArquivo(c[0]), c[2]) << c[0];
+        EXPECT_EQ(ExtraiExtensao(c[0]), c[3]) << c[0];
+        EXPECT_EQ(MudaExtensao(c[0], ".brl"), c[4]) << c[0];
     }
 }
 
+// The exact name first, then letter case aside (Latin-1 letters too; names
+// are Windows-1252 inside the program, UTF-8 on disk); a folder is no file.
 TEST(AchaArquivoDados, ExatoDepoisSemDistinguirMaiusculas) {
     PastaTemporaria p;
-    p.grava("ZIRODEDOD.MDL", "x");
-    p.grava("ambcode.cfg", "y");
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "ambcode.cfg"), p.caminho("ambcode.cfg"));
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "zirodedod.mdl"), p.caminho("ZIRODEDOD.MDL"));
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "AMBCODE.CFG"), p.caminho("ambcode.cfg"));
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "falta.cfg"), p.caminho("falta.cfg"));
-    // A folder of the same name is not a data file.
+    for (const char* nome : {"ZIRODEDOD.MDL", "ambcode.cfg", "A\xc3\x87\xc3\x83O.TXT"}) p.grava(nome, "x");
     std::filesystem::create_directory(p.caminho("Pasta.cfg"));
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "pasta.cfg"), p.caminho("pasta.cfg"));
-    // Latin-1 letters fold too; names are Windows-1252 inside the program.
-    p.grava("A\xc3\x87\xc3\x83O.TXT", "z"); // UTF-8 on disk: AÇÃO.TXT
-    EXPECT_EQ(AchaArquivoDados(p.dir(), "a\xe7\xe3o.txt"), p.dir() + "A\xc7\xc3O.TXT");
+    const std::pair<const char*, const char*> casos[] = {
+        {"ambcode.cfg", "ambcode.cfg"}, {"zirodedod.mdl", "ZIRODEDOD.MDL"}, {"AMBCODE.CFG", "ambcode.cfg"},
+        {"falta.cfg", "falta.cfg"},     {"pasta.cfg", "pasta.cfg"},         {"a\xe7\xe3o.txt", "A\xc7\xc3O.TXT"}};
+    for (auto [pedido, achado] : casos) EXPECT_EQ(AchaArquivoDados(p.dir(), pedido), p.dir() + achado) << pedido;
 }
 
 TEST(Arquivos, NomesWindows1252ViramUtf8NoDisco) {
@@ -97,11 +88,10 @@ TEST(Arquivos, GravacaoAtomicaEPermissoes) {
     const mode_t depois = ::umask(antes);
     EXPECT_EQ(depois, 027u); // left as it was
     ASSERT_TRUE(ok);
-    struct stat st {};
-    ASSERT_EQ(::stat(a.c_str(), &st), 0);
+    struct stat st {}, novo {};
+    ASSERT_EQ(::stat(a.c_str(), &st) + ::stat(p.caminho("novo.txt").c_str(), &novo), 0);
     EXPECT_EQ(st.st_mode & 0777, 0604u);
-    ASSERT_EQ(::stat(p.caminho("novo.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(novo.st_mode & 0777, 0640u);
     EXPECT_EQ(p.le("a.txt"), "novo");
     EXPECT_EQ(p.le("novo.txt"), "y");
     EXPECT_EQ(p.entradas(), 2);
@@ -135,33 +125,24 @@ TEST(Temporarios, PastaPrivadaENomesUnicos) {
     }
 }
 
+// The data folder found from the program's folder: a build folder inside a
+// source tree, an installed program with data/ beside it; behind a link the
+// steps up lead elsewhere than the name says, so they are kept. The
+// environment names it, whatever the program's folder.
 TEST(Programa, CaminhoEDados) {
-    std::string prog = CaminhoPrograma();
-    ASSERT_FALSE(prog.empty());
-    EXPECT_TRUE(ArquivoExiste(prog));
-    {
-        // A build folder inside a source tree, and an installed program with
-        // data/ beside it: the data folder is found from the program's folder.
-        PastaTemporaria p;
-        std::filesystem::create_directories(p.dir() + "fonte/data");
-        std::filesystem::create_directories(p.dir() + "fonte/build/tests");
-        std::filesystem::create_directories(p.dir() + "inst/data");
-        std::filesystem::create_directories(p.dir() + "longe/a/b/c/d");
-        p.grava("fonte/data/ambcode.cfg", "* tabela\r\n");
-        p.grava("inst/data/AMBCODE.CFG", "* tabela\r\n");
-        // Shown without the steps up, as the user reads a folder.
-        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/build/tests/"), p.dir() + "fonte/data/");
-        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "inst/"), p.dir() + "inst/data/");
-        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "longe/a/b/c/d/"), p.dir() + "longe/a/b/c/d/data/");
-        // Behind a link the steps up lead elsewhere than the name says: kept.
-        std::filesystem::create_directories(p.dir() + "fora/obra/tests");
-        std::filesystem::create_directories(p.dir() + "fora/data");
-        p.grava("fora/data/ambcode.cfg", "* tabela\r\n");
-        std::filesystem::create_directory_symlink(p.dir() + "fora/obra", p.dir() + "fonte/ligada");
-        EXPECT_EQ(DirDadosAcimaDe(p.dir() + "fonte/ligada/tests/"), p.dir() + "fonte/ligada/tests/../../data/");
-        EXPECT_TRUE(ArquivoExiste(DirDadosAcimaDe(p.dir() + "fonte/ligada/tests/") + "ambcode.cfg"));
-    }
-    // The environment names it, whatever the program's folder.
+    EXPECT_TRUE(ArquivoExiste(CaminhoPrograma()));
+    PastaTemporaria p;
+    for (const char* pasta : {"fonte/data", "fonte/build/tests", "inst/data", "longe/a/b/c/d", "fora/obra/tests",
+                              "fora/data"})
+        std::filesystem::create_directories(p.dir() + pasta);
+    for (const char* tabela : {"fonte/data/ambcode.cfg", "inst/data/AMBCODE.CFG", "fora/data/ambcode.cfg"})
+        p.grava(tabela, "* tabela\r\n");
+    std::filesystem::create_directory_symlink(p.dir() + "fora/obra", p.dir() + "fonte/ligada");
+    const std::pair<const char*, const char*> casos[] = {
+        {"fonte/build/tests/", "fonte/data/"},   {"inst/", "inst/data/"},
+        {"longe/a/b/c/d/", "longe/a/b/c/d/data/"}, {"fonte/ligada/tests/", "fonte/ligada/tests/../../data/"}};
+    for (auto [programa, dados] : casos) EXPECT_EQ(DirDadosAcimaDe(p.dir() + programa), p.dir() + dados);
+    EXPECT_TRUE(ArquivoExiste(DirDadosAcimaDe(p.dir() + "fonte/ligada/tests/") + "ambcode.cfg"));
     VariavelAmbiente dados("DOTMARA_DATA_DIR", "/usr/share/dotmara");
     EXPECT_EQ(DirDados(), "/usr/share/dotmara/");
     VariavelAmbiente passos("DOTMARA_DATA_DIR", std::string(DOTMARA_DATA_DIR) + "/../data");

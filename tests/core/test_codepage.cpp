@@ -1,6 +1,8 @@
 // The Windows-1252 <-> UTF-8 conversion at the operating-system boundary,
-// letter case and the order of text.
+// the _cp literal that makes it at compile time, letter case and the order
+// of text.
 #include "platform/codepage.h"
+#include "platform/texto.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,18 @@
 #include <vector>
 
 namespace {
+
+static_assert("não"_cp.size() == 3 && "não"_cp[1] == '\xe3');
+static_assert("€"_cp.size() == 1 && "€"_cp[0] == '\x80');
+static_assert(""_cp.empty());
+
+TEST(LiteralCp, IgualAConversaoEmTempoDeExecucao) {
+    EXPECT_EQ(std::string("Atenção: diretório! “aspas” – travessão — … € ÿ"_cp),
+              Utf8ParaCp1252("Atenção: diretório! “aspas” – travessão — … € ÿ"));
+    EXPECT_EQ(std::string("ação"_cp.c_str()), "a\xe7\xe3o");   // NUL-terminated
+    EXPECT_EQ("Fim de "_cp + "impressão"_cp, "Fim de impress\xe3o");
+    EXPECT_EQ(std::string("a") + "ção"_cp + "!", "a\xe7\xe3o!");
+}
 
 TEST(Codepage, TodosOsBytesVaoEVoltam) {
     std::string todos;
