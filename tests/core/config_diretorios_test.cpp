@@ -47,7 +47,7 @@ TEST(LocalizaArqConfig, SearchOrderAndWhereTheFolderMoves) {
         {"bare name in the remembered folder", {"p:a.cfg", "d:a.cfg"}, "a.cfg", "p:a.cfg", "p:", true},
         {"bare name only in the document folder", {"d:a.cfg"}, "a.cfg", "d:a.cfg", "d:", true},
         {"its own folder first", {"o:a.cfg", "p:a.cfg"}, "o:a.cfg", "o:a.cfg", "o:", true},
-        {"own folder without it: the remembered one", {"p:a.cfg"}, "o:a.cfg", "p:a.cfg", "p:", true},
+        {"own folder without it: the remembered one", {"p:a.cfg", "d:a.cfg"}, "o:a.cfg", "p:a.cfg", "p:", true},
         {"then the document folder", {"d:a.cfg"}, "o:a.cfg", "d:a.cfg", "d:", true},
         {"letter case aside, the file's own name", {"p:AmbCode.CFG"}, "ambcode.cfg", "p:AmbCode.CFG", "p:", true},
         {"empty path: the default name", {"d:padrao.cfg"}, "", "d:padrao.cfg", "d:", true},
