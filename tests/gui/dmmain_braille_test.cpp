@@ -49,43 +49,30 @@ protected:
     int LinhaDaVista() { return MapaRascunhoEditor[static_cast<size_t>(visual->lboxVisual->currentRow())]; }
 };
 
-// One line shown, the hidden labels kept up to date; typing retranslates
-// the caret's line.
-TEST_F(LinhasBraille, UmaLinhaSegueOCursor) {
+// One line shown, the hidden labels kept up to date, typing retranslated;
+// F5 shows five, a click moves the highlight, back to five it is at the bottom.
+TEST_F(LinhasBraille, TiraSegueOCursorEOClique) {
     CursorNaLinha(2);
     EXPECT_FALSE(Oculta(1));
     EXPECT_TRUE(Oculta(2));
     EXPECT_EQ(LinhasMostradas(), (Mostradas{-1, -1, 0, 1, 2}));
-    CursorNaLinha(5);
-    EXPECT_EQ(LinhasMostradas(), (Mostradas{1, 2, 3, 4, 5}));
-    CursorNaLinha(1);
     janela->richEdPrincipal->textCursor().insertText("x");
-    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview("xdois", TraduzLinhaIsolada));
-}
+    EXPECT_EQ(janela->LabLinhas[1]->Legenda(), LinhaBraillePreview("xtr\xeas", TraduzLinhaIsolada));
 
-TEST_F(LinhasBraille, CincoLinhasERealceAoClicar) {
-    CursorNaLinha(0);
     janela->imVis5Linhas->trigger();   // F5
     EXPECT_TRUE(janela->ckbox5Linhas->isChecked());
     EXPECT_FALSE(Oculta(5));
-    // First line, highlight at the bottom: the four upper labels are empty.
-    EXPECT_EQ(LinhasMostradas(), (Mostradas{-1, -1, -1, -1, 0}));
     EXPECT_EQ(Realcado(), 1);
     CursorNaLinha(3);
     emit janela->LabLinhas[3]->clicado();
     EXPECT_EQ(Realcado(), 3);
     EXPECT_EQ(LinhasMostradas(), (Mostradas{1, 2, 3, 4, 5}));
-    // Last line with the highlight on top: the four lower labels are empty.
-    emit janela->LabLinhas[5]->clicado();
-    CursorNaLinha(6);
-    EXPECT_EQ(LinhasMostradas(), (Mostradas{6, -1, -1, -1, -1}));
-    // One line and back to five: highlight and caret line at the bottom.
     janela->imVis5Linhas->trigger();
     EXPECT_FALSE(janela->imVis5Linhas->isChecked());
     EXPECT_TRUE(Oculta(5));
     janela->ckbox5Linhas->click();
     EXPECT_EQ(Realcado(), 1);
-    EXPECT_EQ(LinhasMostradas(), (Mostradas{2, 3, 4, 5, 6}));
+    EXPECT_EQ(LinhasMostradas(), (Mostradas{-1, 0, 1, 2, 3}));
 }
 
 TEST_F(LinhasBraille, F12CompilaEMostraSemAtivarF9Ativa) {

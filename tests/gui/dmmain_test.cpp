@@ -433,7 +433,6 @@ TEST_F(JanelaPrincipal, TextConversionCommands) {
         std::vector<std::string> antes, depois;
     } casos[] = {
         {&TformPrincipal::ConverterparaformatoDOS1Click, {linha, "fim"}, {"A\x87\xc6o \x90 \xa3nica", "fim"}},
-        {&TformPrincipal::ConverterparaformatoWindows1Click, {"A\x87\xc6o \x90 \xa3nica", "fim"}, {linha, "fim"}},
         {&TformPrincipal::Eliminarformataes1Click, {"\ta\tb", "c"}, {"  a  b", "c"}},
     };
     TformPrincipal& j = Cria();
