@@ -1,5 +1,5 @@
 // Document files without Qt: code pages, lines, opening, saving with ".bak",
-// the recent list and its INI keys, offsets, the sample document.
+// the recent list and its INI keys, the sample document.
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
 #include "platform/ini.h"
@@ -101,18 +101,6 @@ TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     Linhas linhas;
     ASSERT_EQ(LeDocumento(p.grava("a.txt", "um\r\ndois\rtr\xeas\n"), linhas), LeituraDocumento::Lido);
     EXPECT_EQ(linhas, (Linhas{"um", "dois", "tr\xeas"}));
-}
-
-// Two characters per line end; line starts are bounded.
-TEST(LinhaColuna, OffsetsAndLineStarts) {
-    const Linhas t = {"ab", "cde"};
-    const std::pair<long long, LinCol> casos[] = {
-        {0, {0, 0}}, {2, {0, 2}}, {3, {0, 3}}, {4, {1, 0}}, {7, {1, 3}}, {8, {1, 4}}, {9, {2, 0}}, {12, {2, 3}},
-    };
-    for (const auto& [pos, esperado] : casos) EXPECT_EQ(CalcLinCol(t, pos), esperado) << pos;
-    EXPECT_EQ(CalcLinCol({}, 5), (LinCol{0, 5}));
-    const std::pair<int, long long> inicios[] = {{-3, 0}, {0, 0}, {1, 4}, {2, 9}, {50, 9}};
-    for (const auto& [linha, inicio] : inicios) EXPECT_EQ(InicioLinha(t, linha), inicio) << linha;
 }
 
 TEST(Nomes, BackupNameReplacesTheExtension) {
