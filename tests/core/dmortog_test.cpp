@@ -7,7 +7,6 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 #include "support/dicionario_teste.h"
-#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
@@ -63,35 +62,6 @@ TEST(ProximaPalavra, PalavrasESeparadores) {
     }
 }
 
-class Procura : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const int r = CarregaDicionario(pasta.grava("d.dic", "cas n\r\num =\r\n"), pasta.grava("d.suf", "[n]\r\na\r\no\r\n"),
-                                        pasta.grava("d.exc", ""), pasta.grava("d.nom", ""), pasta.grava("d.sug", ""));
-        ASSERT_EQ(r, DicCarregado);
-    }
-    void TearDown() override { LiberaDicionario(); }
-    PastaTemporaria pasta;
-    DialogosFalsosEscopo d;
-};
-
-TEST_F(Procura, SaltaAsPalavrasCorretas) {
-    LinhasEmMemoria doc({"Um caso, uma casa", "um casx casa", "casa"});
-    int l = 0, c = 0;
-    std::string p;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(std::make_tuple(p, l, c), std::make_tuple("uma", 0, 13));
-    ++c;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(std::make_tuple(p, l, c), std::make_tuple("casx", 1, 8));
-    EXPECT_FALSE(ProcuraPalavra(doc, true, l, c, p)) << "the rest is correct, the last line too";
-    EXPECT_EQ(l, 3);
-    l = 0;   // every word, correct or not
-    c = 4;
-    ASSERT_TRUE(ProcuraPalavra(doc, false, l, c, p));
-    EXPECT_EQ(p, "caso");
-}
-
 TEST(ContextoPalavra, QuinzeDeCadaLado) {
     const std::string linha = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJ";
     const std::tuple<std::string, int, std::string> casos[] = {
@@ -116,17 +86,12 @@ namespace comandos {
 
 // The replacement dialog, answered by script: each showing takes the next
 // answer (nullopt: "Deixar"), and records what it showed.
-class DialogoFalso : public DialogoSubstituicao {
-public:
+struct DialogoFalso : DialogoSubstituicao {
     void MostraSubstituicao(const std::string& contexto) override {
         contextos.push_back(contexto);
         palavras.push_back(PalavraOriginal);
-        std::optional<std::string> r;
-        if (!respostas.empty()) {
-            r = respostas.front();
-            respostas.erase(respostas.begin());
-        }
-        PalavraEscolhida = r ? *r : PalavraOriginal;
+        PalavraEscolhida = respostas.empty() ? PalavraOriginal : respostas.front().value_or(PalavraOriginal);
+        if (!respostas.empty()) respostas.erase(respostas.begin());
     }
     std::vector<std::optional<std::string>> respostas;
     std::vector<std::string> contextos, palavras;
@@ -142,8 +107,7 @@ protected:
         LiberaDicionario();
         RestauraPadroes();
     }
-    // The caret's line and column.
-    std::pair<int, int> Cursor() const {
+    std::pair<int, int> Cursor() const {   // the caret's line and column
         int l = 0, c = 0;
         doc.LinColInicioSel(l, c);
         return {l, c};
