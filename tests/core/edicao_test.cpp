@@ -52,10 +52,7 @@ TEST(QuebraLinhaAuto, CasesAsLines) {
         DocumentoEmMemoria doc({"antes", c.linha, "depois"});
         doc.PosicionaCursor(1, c.coluna - 1);
         const bool quebrou = QuebraLinhaAuto(doc, c.coluna, 2, c.maxCol);
-        Linhas esperado = {"antes"};
-        esperado.insert(esperado.end(), c.esperadas.begin(), c.esperadas.end());
-        esperado.push_back("depois");
-        EXPECT_EQ(doc.Texto(), LinhasEmTexto(esperado));
+        EXPECT_EQ(doc.Texto(), "antes\r\n" + LinhasEmTexto(c.esperadas) + "depois\r\n");
         EXPECT_EQ(quebrou, c.esperadas.size() == 2);
         EXPECT_EQ(doc.InicioSelecao(), doc.InicioLinha(1 + c.linhaCursor) + c.colunaCursor);
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
