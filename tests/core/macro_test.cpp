@@ -207,30 +207,10 @@ TEST_F(ComandoMacros, TheConfiguredFileOrTheShippedOne) {
     EXPECT_EQ(ArquivoMacrosConfigurado(), padrao);
 }
 
-// The shipped file loads whole and each code can be reached: none hidden by an
-// earlier one, none begun as a sign of the translator (` and a sign, digit or x).
-TEST(Macros, TheShippedFile) {
-    std::string conteudo;
-    ASSERT_TRUE(LeArquivo(AchaArquivoDados(std::string(DOTMARA_DATA_DIR) + "/", "CODMAT.AMB"), conteudo));
-    TabelaMacros t;
-    const LeituraMacros r = LeMacros(conteudo, t);
-    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
-    ASSERT_GE(t.Quantidade(), 30);
-    for (int i = 0; i < t.Quantidade(); ++i) {
-        const std::string& k = t[i].chave;
-        SCOPED_TRACE(k);
-        ASSERT_GE(k.size(), 3u);
-        EXPECT_TRUE(k[1] >= 'a' && k[1] <= 'z' && k[1] != 'x');
-        EXPECT_FALSE(t[i].valor.empty());
-        for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
-        EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
-    }
-    EXPECT_EQ(AplicaMacrosLinha("2`vezes3`igual6", t), "2`*3=6");
-    EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
-}
-
-// Each shipped code compiles to its sign's cells under both braille codes, and
-// each command it writes is taken by the compiler: no braille, no message.
+// The shipped file loads whole; each code compiles to its sign's cells under
+// both braille codes, each command it writes is taken by the compiler (no
+// braille, no message), and each can be reached: none hidden by an earlier
+// one, none begun as a sign of the translator (` and a sign, digit or x).
 // Dots of each cell, "0" for a blank one, "" for a command line.
 TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
     const std::pair<const char*, const char*> casos[] = {
@@ -249,9 +229,11 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
         {"`pagina", ""}, {"`comtitulo", ""}, {"`semtitulo", ""}, {"`fimvariante", ""},
     };
     std::string conteudo;
-    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/CODMAT.AMB", conteudo));
+    ASSERT_TRUE(LeArquivo(AchaArquivoDados(std::string(DOTMARA_DATA_DIR) + "/", "CODMAT.AMB"), conteudo));
     TabelaMacros t;
-    ASSERT_TRUE(LeMacros(conteudo, t).ok);
+    const LeituraMacros r = LeMacros(conteudo, t);
+    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
+    EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
     std::set<std::string> testados;
     for (const auto& [texto, pontos] : casos) {
         const std::string tinta = texto, linha = AplicaMacrosLinha(Utf8ParaCp1252(tinta), t);
@@ -270,7 +252,16 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
             EXPECT_TRUE(amb.dlg.fake.registros.empty());
         }
     }
-    for (int i = 0; i < t.Quantidade(); ++i) EXPECT_EQ(testados.count(t[i].chave), 1u) << t[i].chave;   // every code
+    for (int i = 0; i < t.Quantidade(); ++i) {
+        const std::string& k = t[i].chave;
+        SCOPED_TRACE(k);
+        EXPECT_EQ(testados.count(k), 1u);   // every code among the cases
+        ASSERT_GE(k.size(), 3u);
+        EXPECT_TRUE(k[1] >= 'a' && k[1] <= 'z' && k[1] != 'x');
+        for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
+        EXPECT_FALSE(t[i].valor.empty());
+        EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
+    }
 }
 
 } // namespace
