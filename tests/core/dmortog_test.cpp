@@ -20,12 +20,9 @@
 namespace {
 
 TEST(ProximaPalavra, PalavrasESeparadores) {
+    // The lines, the start (column from 1), the word found and where it ends (the column after it).
     const struct {
-        std::vector<std::string> linhas;
-        int linha, coluna;           // start (column from 1)
-        bool achou;
-        std::string palavra;
-        int linhaFim, colunaFim;     // column: first after the word
+        std::vector<std::string> linhas; int linha, coluna; bool achou; std::string palavra; int linhaFim, colunaFim;
         const char* caso;
     } casos[] = {
         {{"ab cd"}, 0, 0, true, "ab", 0, 3, "column 0 is read as 1"},
@@ -210,12 +207,9 @@ TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
 
 TEST_F(Ortografia, CarregarELiberar) {
     using T = DialogosFalsos::Tipo;
+    // The command, the names file (nullptr: the good one), whether loaded afterwards, its box.
     const struct {
-        void (*comando)();
-        const char* arquivoNomes;    // nullptr: the good one
-        bool carregadoDepois;
-        T tipo;
-        std::string mensagem;
+        void (*comando)(); const char* arquivoNomes; bool carregadoDepois; T tipo; std::string mensagem;
     } casos[] = {
         {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
         {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},

@@ -77,12 +77,7 @@ TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     const std::size_t limite = LimiteTextoDocumento;
     std::string crlf;
     for (std::size_t i = 0; i < limite; ++i) crlf += "\r\n";
-    const struct {
-        const char* nome;
-        std::string caminho;
-        LeituraDocumento esperado;
-        std::size_t linhas;
-    } casos[] = {
+    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; } casos[] = {
         {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite},
         {"one line at the limit", p.grava("linha.txt", std::string(limite - 1, 'x')), LeituraDocumento::Lido, 1},
         {"one character more", p.grava("mais.txt", std::string(limite, 'x')), LeituraDocumento::GrandeDemais, 0},
@@ -157,12 +152,9 @@ TEST(Gravacao, FailuresKeepTheLastGoodVersion) {
 // its ".bak" beside it, and the link stays a link.
 TEST(Gravacao, SavingThroughALinkWritesItsTarget) {
     const auto doc = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    const struct {
-        const char* nome;
-        std::vector<std::pair<std::string, std::string>> links;   // "@": the folder's absolute path
-        const char* alvo;
-        bool alvoExiste;
-    } casos[] = {
+    // Links made in order (name, target; "@" the folder's absolute path), the file that takes the text.
+    const struct { const char* nome; std::vector<std::pair<std::string, std::string>> links; const char* alvo;
+                   bool alvoExiste; } casos[] = {
         {"relative link into another folder", {{"link.txt", "real/doc.txt"}}, "real/doc.txt", true},
         {"absolute link", {{"link.txt", "@real/doc.txt"}}, "real/doc.txt", true},
         {"link to a link", {{"meio.txt", "real/doc.txt"}, {"link.txt", "meio.txt"}}, "real/doc.txt", true},

@@ -38,10 +38,7 @@ std::string Aplica(const std::string& arquivo, const std::string& linha) {
 }
 
 TEST(Macros, FileFormat) {
-    const struct {
-        const char* nome;
-        std::string arquivo, linha, esperado;
-    } casos[] = {
+    const struct { const char* nome; std::string arquivo, linha, esperado; } casos[] = {
         {"CommentsEmptyLinesAndTheRestIgnored", "; codigos\r\n\r\n`ab alfa\r\n`a beta gama\r\n", "x`ab`a`c",
          "xalfabeta`c"},
         {"AShorterCodeListedFirstHidesTheLonger", "`a beta\r\n`ab alfa\r\n", "`ab", "betab"},
@@ -103,11 +100,7 @@ TEST(Macros, FiveThousandMacros) {
 
 const Linhas kDoc = {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"};
 
-const struct CasoLinhas {
-    const char* nome;
-    int l1, c1, l2, c2;
-    Linhas esperado;
-} kLinhas[] = {
+const struct CasoLinhas { const char* nome; int l1, c1, l2, c2; Linhas esperado; } kLinhas[] = {
     {"FromInsideALineToALineStart", 3, 5, 6, 0, {"0 `a", "1 `a", "2 `a", "3 A A", "4 A", "5 A", "6 `a"}},
     {"NoSelectionTheCaretsLine", 1, 2, 1, 2, {"0 `a", "1 A", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"}},
     {"EndInsideTheLastLine", 5, 0, 6, 1, {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 A", "6 A"}},
@@ -167,11 +160,7 @@ protected:
 TEST_F(ComandoMacros, MessagesAndTheIniKey) {
     const std::string bom = pasta.grava("bom.amb", "`vezes `x\r\n`igual `=\r\n");
     const std::string ruim = pasta.grava("ruim.amb", "`vezes `x\r\n x\r\n");
-    const struct {
-        std::string arquivo;
-        bool esconde;
-        std::string mensagem, ini;
-    } casos[] = {
+    const struct { std::string arquivo; bool esconde; std::string mensagem, ini; } casos[] = {
         {"", false, "Arquivo inválido"_cp, "<nada>"},
         {" " + bom, false, "Arquivo inválido"_cp, "<nada>"},
         {pasta.caminho("sumiu.amb"), false, "Arquivo de macros não existe"_cp, "<nada>"},
