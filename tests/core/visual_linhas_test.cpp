@@ -25,30 +25,24 @@ protected:
     std::vector<std::string> rotulos;
 };
 
+// Four-cell labels in output code, from 200 back to 1.
 TEST_F(VisualLinhasTest, RotulosSaoQuatroCelasEmCodigoDeSaida) {
     ASSERT_EQ(rotulos.size(), 200u);
     EXPECT_EQ(rotulos[0], "#bjj");  // 200
-    EXPECT_EQ(rotulos[1], "#a  ");
     EXPECT_EQ(rotulos[12], "#ab ");
     EXPECT_EQ(rotulos[199], "#aii");
-    // Through the output table.
-    TabelaImpressora['#'] = '%';
-    EXPECT_EQ(MontaRotulosLinha(NumeroBraille)[7], "%g  ");
-}
-
-TEST_F(VisualLinhasTest, RotulosVoltamDe200Para1) {
-    std::vector<std::string> lidas(250, "abc");
-    const auto v = MontaLinhasVisual(lidas, mlNumeracaoEsquerda, 5, rotulos);
+    const auto v = MontaLinhasVisual(std::vector<std::string>(250, "abc"), mlNumeracaoEsquerda, 5, rotulos);
     ASSERT_EQ(v.size(), 250u);
     EXPECT_EQ(v[0], "#a  labc  l");
     EXPECT_EQ(v[199], "#bjjlabc  l"); // line 200
     EXPECT_EQ(v[200], "#a  labc  l"); // line 201 carries the label of 1
+    TabelaImpressora['#'] = '%';
+    EXPECT_EQ(MontaRotulosLinha(NumeroBraille)[7], "%g  ");
 }
 
 TEST_F(VisualLinhasTest, ModosDeLinha) {
-    // Reserved room (a graphic's room, and the fill of a real-size page: a
-    // vertical tab, after the margin's blanks) shows blank in every mode,
-    // never as the cell or glyph of its control character.
+    // Reserved room (a vertical tab, also after the margin's blanks) shows
+    // blank in every mode, never as its control character.
     const std::vector<std::string> lidas = {"ab      ", "abcdefgh", std::string(1, '\x0b'),
                                             "  \x0b", kTraco + "      ", "xy"};
     struct {
@@ -111,25 +105,15 @@ TEST(PosicaoVisual, LinhaEPaginaFisica) {
     EXPECT_EQ(vazio.paginaFisica, 1);
 }
 
-TEST(PosicaoVisual, IrParaPagina) {
+TEST(PosicaoVisual, IrParaPaginaEPaginaAnterior) {
     const auto r = Rascunho();
-    EXPECT_EQ(IndiceDaPagina(r, 1), 0);
-    EXPECT_EQ(IndiceDaPagina(r, 2), 4);
-    EXPECT_EQ(IndiceDaPagina(r, 3), 7); // blank back: lands on the page after it
-    EXPECT_EQ(IndiceDaPagina(r, 4), 7);
-    EXPECT_EQ(IndiceDaPagina(r, 50), 11); // beyond the end: the last line
+    const std::pair<int, int> irPara[] = {{1, 0}, {2, 4}, {3, 7} /* blank back: the page after it */, {4, 7},
+                                          {50, 11} /* beyond the end: the last line */};
+    for (const auto& [pagina, indice] : irPara) EXPECT_EQ(IndiceDaPagina(r, pagina), indice) << pagina;
     EXPECT_EQ(IndiceDaPagina({}, 3), 0);
-}
-
-TEST(PosicaoVisual, PaginaAnterior) {
-    const auto r = Rascunho();
-    EXPECT_EQ(PaginaAnteriorDe(r, 9), 4);  // third line of page 4: its first line
-    EXPECT_EQ(PaginaAnteriorDe(r, 7), 2);  // first line of page 4: the page before (3 is blank)
-    EXPECT_EQ(PaginaAnteriorDe(r, 6), 2);  // its separator: the same
-    EXPECT_EQ(PaginaAnteriorDe(r, 5), 2);  // second line of page 2
-    EXPECT_EQ(PaginaAnteriorDe(r, 4), 1);  // first line of page 2
-    EXPECT_EQ(PaginaAnteriorDe(r, 2), 1);
-    EXPECT_EQ(PaginaAnteriorDe(r, -1), 1);
+    // Inside a page: that page; on its first line or separator: the page before.
+    const std::pair<int, int> anterior[] = {{9, 4}, {7, 2} /* 3 is blank */, {6, 2}, {5, 2}, {4, 1}, {2, 1}, {-1, 1}};
+    for (const auto& [sel, pagina] : anterior) EXPECT_EQ(PaginaAnteriorDe(r, sel), pagina) << sel;
 }
 
 class PaginaPedidaTest : public ::testing::Test {
@@ -150,14 +134,11 @@ protected:
 };
 
 TEST_F(PaginaPedidaTest, RespostasValidas) {
-    EXPECT_TRUE(Pede("12r"));
-    EXPECT_EQ(destino, 2);
-    EXPECT_TRUE(Pede("  2 "));
-    EXPECT_EQ(destino, 4);
-    EXPECT_TRUE(Pede("5f"));
-    EXPECT_EQ(destino, 5);
-    EXPECT_TRUE(Pede("1 R"));
-    EXPECT_EQ(destino, 1);
+    const std::pair<const char*, int> casos[] = {{"12r", 2}, {"  2 ", 4}, {"5f", 5}, {"1 R", 1}};
+    for (const auto& [resposta, esperado] : casos) {
+        EXPECT_TRUE(Pede(resposta)) << resposta;
+        EXPECT_EQ(destino, esperado) << resposta;
+    }
 }
 
 TEST_F(PaginaPedidaTest, Mensagens) {
