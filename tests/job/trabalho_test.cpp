@@ -14,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <functional>
@@ -192,22 +190,6 @@ TEST_F(Trabalho, PaginasGraficasNaoUsamAMatrizDasFerramentas) {
     trabalhador.join();
     EXPECT_EQ(outro->Tudo(), esperado);
     LimpaMatriz();
-}
-
-TEST(LeRascunho, FinsDeLinhaELinhasLongas) {
-    PastaTemporaria t;
-    std::string longa(1000, 'x');
-    std::string p = t.grava("r.txt", "a\r\n\r\n" + longa + "\nb\rc");
-    std::vector<std::string> l;
-    ASSERT_TRUE(LeRascunho(p, l));
-    // A lone CR is a byte of its line: the job gets the lines the view shows.
-    EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b\rc"}));
-    EXPECT_FALSE(LeRascunho(t.caminho("falta.txt"), l));
-    EXPECT_TRUE(l.empty());
-    // A pipe in the draft's place is refused rather than read until a writer comes.
-    const std::string cano = t.caminho("cano.txt");
-    ASSERT_EQ(::mkfifo(cano.c_str(), 0600), 0);
-    EXPECT_FALSE(LeRascunho(cano, l));
 }
 
 TEST(Instantaneo, GeometriaDeImpressaoERascunhoDoInicio) {
