@@ -126,6 +126,7 @@ TEST_F(JanelasKelto, AcordesComoOQtOsEntrega) {
     Acorde("FD");
     EXPECT_TRUE(caixas.fake.registros.empty());
     EXPECT_EQ(Celas(1).left(4), QString::fromUtf8("⠁⠉⠃⠀"));
+    EXPECT_EQ(Form1->Linha[0]->font().family(), kFonteCelas);
     EXPECT_EQ(Form1->CursorPainel->x(), Form1->Linha[0]->x() + 3 * 13);
     // Down to line 8 scrolls the window one line.
     for (int i = 0; i < 7; ++i)
@@ -246,31 +247,6 @@ TEST_F(JanelasKelto, DesenhadorComOMouse) {
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_TRUE(Form1->isVisible());
 }
-
-class CelasNaTela : public JanelasKelto, public ::testing::WithParamInterface<bool> {
-protected:
-    void SetUp() override {
-        Ini(GetParam() ? "[DOTMARA]\r\nbrailleAntigo=S\r\n" : "");
-        Cria();
-    }
-};
-
-TEST_P(CelasNaTela, CadaCelaComSeusPontos) {
-    // Every cell of the code shows its own dots through the shipped code table.
-    ASSERT_EQ(estado.BrailleAntigo, GetParam());
-    for (int linha = 0; linha < 2; ++linha) {
-        estado.Linha = linha + 1;
-        estado.Coluna = 1;
-        for (int m = 32 * linha; m < 32 * (linha + 1); ++m)
-            estado.InsereCelaDoMouse(m);
-    }
-    Form1->MostraLinhas();
-    for (int m = 0; m < 64; ++m)
-        EXPECT_EQ(Celas(1 + m / 32)[m % 32], QChar(0x2800 + m)) << "mascara " << m;
-    EXPECT_EQ(Form1->Linha[0]->font().family(), kFonteCelas);
-}
-
-INSTANTIATE_TEST_SUITE_P(AntigoEUnificado, CelasNaTela, ::testing::Bool());
 
 class ProgramaKelto : public AmbienteKelto {
 protected:
