@@ -72,9 +72,7 @@ void ConfereMapas(const AmbienteCompila& amb, int n)
 TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
 {
     AmbienteCompila amb;
-    amb.Define("AutoJunta", "N");
-    amb.Define("ComTitulo", "N");
-    amb.Define("MaxLin", "5");
+    ASSERT_TRUE(amb.Define({"AutoJunta=N", "ComTitulo=N", "MaxLin=5"}));
     std::vector<std::string> linhas;
     for (int i = 0; i < 23; ++i) linhas.push_back("linha " + std::string(1, static_cast<char>('a' + i)));
     amb.Documento(linhas);
@@ -96,8 +94,7 @@ TEST(CompilaRascunho, EachLineMapsToItsOwnDraftLine)
 TEST(CompilaRascunho, TheRequestSaysRangeFirstNumberAndViewDraft)
 {
     AmbienteCompila amb;
-    amb.Define("FrenteVerso", "N");
-    amb.Define("Tabela", "identidade");
+    ASSERT_TRUE(amb.Define({"FrenteVerso=N", "Tabela=identidade"}));
     amb.Documento({"um", "<p>", "dois", "<p>", "tres"});
     PagInicial = 1;
     PagFinal = 9999;
@@ -146,10 +143,8 @@ TEST(CompilaRascunho, TheTranslatorsStartFromTheRequest)
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         AmbienteCompila amb;
-        amb.Define("FrenteVerso", "N");
-        amb.Define("ComTitulo", "N");
-        amb.Define("BrailleAntigo", c.antigo ? "S" : "N");
-        amb.Define("Tabela", "identidade");
+        ASSERT_TRUE(amb.Define({"FrenteVerso=N", "ComTitulo=N", c.antigo ? "BrailleAntigo=S" : "BrailleAntigo=N",
+                                "Tabela=identidade"}));
         amb.Documento({c.texto});
         Poe(c.inicio);
         const std::string esperado = TraduzTexto(c.texto);
@@ -175,8 +170,7 @@ TEST(CompilaRascunho, TheTranslatorsStartFromTheRequest)
 TEST(CompilaRascunho, ClimbingPageNumbersKeepThePageMapsSmall)
 {
     AmbienteCompila amb;
-    amb.Define("ComTitulo", "N");
-    amb.Define("FrenteVerso", "N");
+    ASSERT_TRUE(amb.Define({"ComTitulo=N", "FrenteVerso=N"}));
     std::vector<std::string> doc;
     for (int i = 1; i <= 40; ++i) doc.insert(doc.end(), {"<T+" + std::to_string(i * 1000) + ">", "<p>"});
     amb.Documento(doc);
@@ -223,8 +217,7 @@ TEST(CompilaRascunho, GraphicsAreMeasuredBesideTheDocumentAndOnlyWhenSane)
     for (const auto& c : casos) {
         for (bool vista : {false, true}) {
             AmbienteCompila amb;
-            amb.Define("TipoTratGrafico", "0");
-            amb.Define("ComTitulo", "N");
+            ASSERT_TRUE(amb.Define({"TipoTratGrafico=0", "ComTitulo=N"}));
             amb.Documento({c.comando, "texto"});
             ArqAtual = doc.caminho("livro.txt");
             ASSERT_TRUE(amb.Compila(0, vista)) << c.comando;
@@ -298,9 +291,7 @@ TEST(CompilaRascunho, WriteErrorIsAFailureAndNoModeOutlivesTheCompile)
 TEST(CompilaRascunho, TabsCountTwoBlanksForCentring)
 {
     AmbienteCompila amb;
-    amb.Define("FrenteVerso", "N");
-    amb.Define("ComTitulo", "N");
-    amb.Define("MaxCarac", "20");
+    ASSERT_TRUE(amb.Define({"FrenteVerso=N", "ComTitulo=N", "MaxCarac=20"}));
     amb.Documento({"\t\t\t\t\tfim", "", "\t\t\t\t fim"});
     ASSERT_TRUE(amb.Compila(0, false));
     const auto r = amb.LinhasRascunho();
@@ -379,11 +370,11 @@ TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
         std::string("\x00\x0b\x0f\xff", 4), "<", "<>", "texto comum de uma linha"};
     for (int rodada = 0; rodada < 120; ++rodada) {
         AmbienteCompila amb;
-        amb.Define("MaxCarac", std::to_string(std::uniform_int_distribution<int>(1, 40)(rng)));
-        amb.Define("MaxLin", std::to_string(std::uniform_int_distribution<int>(1, 30)(rng)));
-        amb.Define("EstiloNumPag", std::to_string(rng() % 4));
-        amb.Define("TipoCabec", std::to_string(rng() % 3));
-        amb.Define("TipoTratGrafico", std::to_string(rng() % 5));
+        // A braced list is evaluated in order: the same settings for a seed.
+        amb.Define({"MaxCarac=" + std::to_string(std::uniform_int_distribution<int>(1, 40)(rng)),
+                    "MaxLin=" + std::to_string(std::uniform_int_distribution<int>(1, 30)(rng)),
+                    "EstiloNumPag=" + std::to_string(rng() % 4), "TipoCabec=" + std::to_string(rng() % 3),
+                    "TipoTratGrafico=" + std::to_string(rng() % 5)});
         for (const char* f : {"FrenteVerso", "AutoJunta", "SeparaSilabas", "AfastaCabPar",
                               "TiraBrancasInicioPag", "ImprEnviaVazias", "BrailleAntigo", "TamanhoReal"})
             amb.Define(f, rng() % 2 ? "S" : "N");

@@ -146,8 +146,12 @@ TEST_F(Pagina, TipoTratGraficoEscolheORenderizador) {
         ASSERT_FALSE(e.empty());
         EXPECT_EQ(e[0] == ESC1 ? "grafica" : (e.size() > 1 && e[1] == ESC1 ? "intercalada" : "texto"),
                   std::string(c.modo));
-        if (c.tipo == 4) EXPECT_EQ(e[1], " " + G4 + " E   g.grb\r");
-        if (c.tipo == 1) EXPECT_EQ(e, (Envios{" A\r", FF}));
+        if (c.tipo == 4) {
+            EXPECT_EQ(e[1], " " + G4 + " E   g.grb\r");
+        }
+        if (c.tipo == 1) {
+            EXPECT_EQ(e, (Envios{" A\r", FF}));
+        }
     }
 }
 
