@@ -28,11 +28,10 @@ TEST(Mensagens, ErroContacteEEditaLinha) {
     EXPECT_EQ(s, "novo t\xedtulo");
     EXPECT_FALSE(EditaLinha("T\xedtulo", "Digite o t\xedtulo:", s));
     EXPECT_EQ(s, "novo t\xedtulo");
-    ASSERT_EQ(d.fake.registros.size(), 3u);
+    EXPECT_EQ(d.fake.Textos(), (std::vector<std::string>{"Falha ao gravar\r\nContacte os desenvolvedores.",
+                                                         "Digite o t\xedtulo:", "Digite o t\xedtulo:"}));
     EXPECT_EQ(d.fake.registros[0].tipo, Tipo::MensagemOK);
-    EXPECT_EQ(d.fake.registros[0].texto, "Falha ao gravar\r\nContacte os desenvolvedores.");
     EXPECT_EQ(d.fake.registros[1].titulo, "T\xedtulo");
-    EXPECT_EQ(d.fake.registros[1].texto, "Digite o t\xedtulo:");
 }
 
 // An executable passes silently; anything else is refused with its message.
