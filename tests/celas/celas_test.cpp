@@ -55,24 +55,21 @@ TEST(TabelaCelas, CadaCelaPorPontos) {
     EXPECT_EQ(vistas.size(), 64u);
 }
 
-struct Pontos {
-    int codigo;
-    const char* pontos;
-};
-
 TEST(PontosDoCaractere, ValoresPorRegra) {
-    const Pontos casos[] = {
-        {' ', ""},        {'!', "2346"},    {'"', "5"},       {'#', "3456"},   {'0', "356"},
-        {'1', "2"},       {'9', "35"},      {'=', "123456"},  {'?', "1456"},   {'@', "47"},
-        {'A', "17"},      {'Z', "13567"},   {'[', "246"},     {'\\', "1256"},  {']', "124567"},
-        {'^', "457"},     {'_', "456"},     {'`', "4"},       {'a', "1"},      {'z', "1356"},
-        {'{', "246"},     {'|', "1256"},    {'}', "12456"},   {'~', "45"},     {127, "4567"},
-        {0, "478"},       {1, "178"},       {26, "135678"},   {31, "45678"},   {128, "48"},
-        {129, "18"},      {155, "2468"},    {159, "4568"},    {224, "2358"},   {247, "347"},
-        {255, "34568"},   {231, "3468"},    {233, "1268"},
+    const std::pair<int, const char*> casos[] = {
+        {' ', ""},      {'!', "2346"},  {'"', "5"},      {'#', "3456"},    {'0', "356"},    {'1', "2"},
+        {'9', "35"},    {'=', "123456"}, {'?', "1456"},  {'@', "47"},      {'A', "17"},     {'Z', "13567"},
+        {'[', "246"},   {'\\', "1256"}, {']', "124567"}, {'^', "457"},    {'_', "456"},    {127, "4567"},
+        {0, "478"},     {1, "178"},     {26, "135678"},  {31, "45678"},    {128, "48"},     {129, "18"},
+        {155, "2468"},  {159, "4568"},  {247, "347"},
     };
-    for (const Pontos& c : casos)
-        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c.codigo)], Mascara(c.pontos)) << "codigo " << c.codigo;
+    for (auto [codigo, pontos] : casos)
+        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(codigo)], Mascara(pontos)) << "codigo " << codigo;
+    // A lower-case letter has its capital's cell without dot 7.
+    for (int c = 'a'; c <= '~'; ++c) {
+        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c)], PontosDoCaractere[static_cast<size_t>(c - 32)] & 0xBF) << c;
+        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c)] & 0xC0, 0) << c;
+    }
 }
 
 TEST(PontosDoCaractere, ValoresListados160a223) {
@@ -90,17 +87,8 @@ TEST(PontosDoCaractere, ValoresListados160a223) {
         EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c)], Mascara(lista[c - 160])) << "codigo " << c;
         // 224..255 repeat 192..223 without dot 7 (247 aside).
         if (c >= 192 && c + 32 != 247) {
-            EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c + 32)], Mascara(lista[c - 160]) & 0xBF)
-                << "codigo " << c + 32;
+            EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c + 32)], Mascara(lista[c - 160]) & 0xBF) << c + 32;
         }
-    }
-}
-
-TEST(PontosDoCaractere, MinusculaTemACelaDaMaiusculaSemPonto7) {
-    for (int c = 'a'; c <= '~'; ++c) {
-        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c)],
-                  PontosDoCaractere[static_cast<size_t>(c - 32)] & 0xBF) << c;
-        EXPECT_EQ(PontosDoCaractere[static_cast<size_t>(c)] & 0xC0, 0) << c;
     }
 }
 
@@ -112,11 +100,10 @@ TEST(MascarasDoCodigo, InversaDeCadaCodigo) {
         for (unsigned mascara = 0; mascara < 64; ++mascara)
             EXPECT_EQ(m[celas[mascara]], mascara) << antigo << " " << mascara;
         // Characters that are no cell of the code read as the blank cell.
-        for (unsigned c = 0; c < 256; ++c) {
+        for (unsigned c = 0; c < 256; ++c)
             if (!celasDoCodigo.count(static_cast<unsigned char>(c))) {
                 EXPECT_EQ(m[c], 0) << antigo << " " << c;
             }
-        }
     }
     // A cell of one code only: "@" (dots 45 of the old code) is nothing in
     // the unified code, "=" the other way round.
@@ -127,12 +114,10 @@ TEST(MascarasDoCodigo, InversaDeCadaCodigo) {
 }
 
 TEST(CelaUnicode, PadraoBrailleDosPontos) {
-    EXPECT_EQ(CelaUnicode(' '), 0x2800);
-    EXPECT_EQ(CelaUnicode('a'), 0x2801);
-    EXPECT_EQ(CelaUnicode('A'), 0x2841);  // dot 7 on the capital
-    EXPECT_EQ(CelaUnicode('='), 0x283F);
-    EXPECT_EQ(CelaUnicode(0), 0x28C8);    // dots 4, 7, 8
-    EXPECT_EQ(CelaUnicode(255), 0x28BC);  // dots 3, 4, 5, 6, 8
+    // The capital's dot 7; dots 4, 7, 8 of code 0; dots 3, 4, 5, 6, 8 of 255.
+    const std::pair<int, int> casos[] = {{' ', 0x2800}, {'a', 0x2801}, {'A', 0x2841}, {'=', 0x283F}, {0, 0x28C8}, {255, 0x28BC}};
+    for (auto [c, u] : casos)
+        EXPECT_EQ(CelaUnicode(static_cast<unsigned char>(c)), u) << c;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Relief text: .MDL dot fonts, the relief grid, the .GRB it saves with its
-// backup, the resolution limits, and the shipped dot font.
+// backup, the resolution limits and the shipped dot font.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -28,57 +28,47 @@ Pontos PontosDaGrade(const GradeRelevo& g) {
     return p;
 }
 
-struct CasoGlifo {
-    const char* nome;
-    std::string fonte;   // the .MDL contents
-    unsigned char c;     // character drawn at (0, 0)
-    Pontos pontos;       // dots it raises
-    int avanco;          // columns it advances
-    int alturaGlifo;     // the font's line advance
-};
-
-class GlifosMDL : public ::testing::TestWithParam<CasoGlifo> {};
-
-TEST_P(GlifosMDL, DesenhaEAvanca) {
-    const CasoGlifo& k = GetParam();
-    FonteMDL f;
-    LeFonteMDL(k.fonte, f);
-    GradeRelevo g;
-    int x = 0, y = 0;
-    DesenhaCaractereRelevo(f, g, k.c, x, y);
-    EXPECT_EQ(PontosDaGrade(g), k.pontos);
-    EXPECT_EQ(x, k.avanco);
-    EXPECT_EQ(y, 0);
-    EXPECT_EQ(f.AlturaGlifo, k.alturaGlifo);
+// One character of a .MDL font drawn at (0, 0): the dots it raises, the
+// columns it advances and the font's line advance.
+TEST(FonteMDL, GlifosDesenhamEAvancam) {
+    struct Caso {
+        std::string fonte;
+        unsigned char c;
+        Pontos pontos;
+        int avanco, alturaGlifo;
+    };
+    const Caso casos[] = {
+        {" = 0\r\n", ' ', {}, 5, 1},
+        {"A=1|2|3", 'A', {{1, 1}, {2, 2}, {3, 3}}, 4, 4},
+        {"X=ABCDEF", 'X', {{1, 10}, {1, 11}, {1, 12}, {1, 13}, {1, 14}, {1, 15}}, 2, 16},
+        {"x=a0c", 'x', {{1, 10}, {1, 12}}, 2, 13},               // lower-case digits
+        {"A=1 0|0| 2", 'A', {{1, 1}, {3, 2}}, 4, 3},             // 0 and blank raise nothing
+        {"A=1\r\nB=2\r\nA=3\r\n", 'A', {{1, 3}}, 2, 4},        // a later line wins
+        {"a=1\nA=2\n", 'a', {{1, 1}}, 2, 3},                     // letter case kept
+        {"A=1\r\n", 'Z', {}, 3, 2},                              // no line: three columns
+        {"\r\n\r\nA=5\r\n\r\n", 'A', {{1, 5}}, 2, 6},
+        {"A=G/", 'A', {{1, 23}}, 2, 1},     // code minus "0"; above the top falls off
+        {"A91", 'A', {{1, 1}}, 2, 10},      // the separator draws nothing, yet counts
+        {"A=", 'A', {}, 2, 1},
+    };
+    for (const Caso& k : casos) {
+        FonteMDL f;
+        LeFonteMDL(k.fonte, f);
+        GradeRelevo g;
+        int x = 0, y = 0;
+        DesenhaCaractereRelevo(f, g, k.c, x, y);
+        EXPECT_EQ(PontosDaGrade(g), k.pontos) << k.fonte;
+        EXPECT_EQ(x, k.avanco) << k.fonte;
+        EXPECT_EQ(y, 0) << k.fonte;
+        EXPECT_EQ(f.AlturaGlifo, k.alturaGlifo) << k.fonte;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fonte, GlifosMDL,
-    ::testing::Values(
-        CasoGlifo{"EspacoCincoColunas", " = 0\r\n", ' ', {}, 5, 1},
-        CasoGlifo{"ColunasSeparadasPorBarra", "A=1|2|3", 'A', {{1, 1}, {2, 2}, {3, 3}}, 4, 4},
-        CasoGlifo{"LetrasDeDezAQuinze", "X=ABCDEF", 'X',
-                  {{1, 10}, {1, 11}, {1, 12}, {1, 13}, {1, 14}, {1, 15}}, 2, 16},
-        CasoGlifo{"LetrasMinusculasValemAsMaiusculas", "x=a0c", 'x', {{1, 10}, {1, 12}}, 2, 13},
-        CasoGlifo{"ZeroEBrancoNaoLevantam", "A=1 0|0| 2", 'A', {{1, 1}, {3, 2}}, 4, 3},
-        CasoGlifo{"LinhaPosteriorSubstitui", "A=1\r\nB=2\r\nA=3\r\n", 'A', {{1, 3}}, 2, 4},
-        CasoGlifo{"CaixaDoCaractereMantida", "a=1\nA=2\n", 'a', {{1, 1}}, 2, 3},
-        CasoGlifo{"CaractereSemLinhaTresColunas", "A=1\r\n", 'Z', {}, 3, 2},
-        CasoGlifo{"LinhasVaziasIgnoradas", "\r\n\r\nA=5\r\n\r\n", 'A', {{1, 5}}, 2, 6},
-        // Any other character: its code minus "0" (G is 23; rows above the
-        // line's top fall off the grid).
-        CasoGlifo{"OutroCaractereCodigoMenosZero", "A=G/", 'A', {{1, 23}}, 2, 1},
-        // The separator carries no meaning, yet its value counts in the
-        // line advance.
-        CasoGlifo{"SeparadorNaoDesenha", "A91", 'A', {{1, 1}}, 2, 10},
-        CasoGlifo{"GlifoSemColunas", "A=", 'A', {}, 2, 1}),
-    [](const ::testing::TestParamInfo<CasoGlifo>& i) { return std::string(i.param.nome); });
-
+// A font that cannot be read leaves the glyphs as they were.
 TEST(FonteMDL, ArquivoAusenteMantemGlifos) {
     PastaTemporaria pasta;
     FonteMDL f;
-    EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("nada.MDL"), f));
-    EXPECT_FALSE(f.Carregada);
+    EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("nada.MDL"), f) || f.Carregada);
     ASSERT_TRUE(CarregaFonteMDL(pasta.grava("a.MDL", "A=1\r\n"), f));
     EXPECT_TRUE(f.Carregada);
     EXPECT_FALSE(CarregaFonteMDL(pasta.caminho("outra.MDL"), f));
@@ -86,11 +76,8 @@ TEST(FonteMDL, ArquivoAusenteMantemGlifos) {
     EXPECT_EQ(f.AlturaGlifo, 2);
     EXPECT_EQ(MensagemLeituraMDL(LeituraMDL::NaoEncontrada, "/d/outra.MDL"),
               "Erro: arquivo /d/outra.MDL não encontrado!"_cp);
-
-    // A huge file chosen by mistake is refused unread, with its own
-    // message; a folder is no font either.
-    const std::string grande =
-        pasta.grava("grande.MDL", "B=2\r\n" + std::string(MaxBytesMDL, '1'));
+    // A huge file is refused unread, with its own message; a folder is no font.
+    const std::string grande = pasta.grava("grande.MDL", "B=2\r\n" + std::string(MaxBytesMDL, '1'));
     EXPECT_EQ(LeArquivoMDL(grande, f), LeituraMDL::GrandeDemais);
     EXPECT_EQ(MensagemLeituraMDL(LeituraMDL::GrandeDemais, grande),
               "Erro: arquivo "_cp + grande + " grande demais para uma fonte de pontos (no máximo 1 MB)!"_cp);
@@ -99,34 +86,25 @@ TEST(FonteMDL, ArquivoAusenteMantemGlifos) {
     EXPECT_EQ(f.GlifosMDL['B'], FonteMDL::GlifoVazio);
 }
 
-// The relief text of a short word, to the .GRB byte for byte: glyph dots
-// start one column right and one row below the line's top, so the file
-// begins with an empty line and every line with a blank.
+// A short word to the .GRB byte for byte: glyph dots start one column
+// right and one row below the line's top.
 TEST(TextoRelevo, PalavraCurtaViraGRB) {
     FonteMDL f;
     LeFonteMDL("O=13|2|13\r\ni=3\r\n", f);
     GradeRelevo g;
-    DesenhaTextoRelevo(f, g, {"Oi"});
     int col = 0, lin = 0;
     ExtensaoRelevo(g, col, lin);
-    EXPECT_EQ(col, 5);
-    EXPECT_EQ(lin, 3);
+    EXPECT_EQ(std::pair(col, lin), std::pair(-1, -1));
+    DesenhaTextoRelevo(f, g, {"Oi"});
+    ExtensaoRelevo(g, col, lin);
+    EXPECT_EQ(std::pair(col, lin), std::pair(5, 3));
     EXPECT_EQ(TextoGRB(g, lin), "\r\n * *\r\n  *\r\n * * *\r\n");
     // A second line starts AlturaGlifo rows lower; drawing again clears.
     DesenhaTextoRelevo(f, g, {"i", "i"});
     EXPECT_EQ(PontosDaGrade(g), (Pontos{{1, 3}, {1, 7}}));
-}
-
-TEST(TextoRelevo, GradeVaziaSemExtensao) {
-    GradeRelevo g;
-    int col = 0, lin = 0;
-    ExtensaoRelevo(g, col, lin);
-    EXPECT_EQ(col, -1);
-    EXPECT_EQ(lin, -1);
-    // Without a font nothing is drawn (and the grid is left as it was).
-    g.Marca(3, 3);
+    // Without a font nothing is drawn and the grid is left as it was.
     DesenhaTextoRelevo(FonteMDL{}, g, {"abc"});
-    EXPECT_TRUE(g.Ponto(3, 3));
+    EXPECT_EQ(PontosDaGrade(g), (Pontos{{1, 3}, {1, 7}}));
 }
 
 // Dots past the grid are dropped, never written outside it; the text is cut
@@ -139,41 +117,24 @@ TEST(TextoRelevo, CortadoNaGrade) {
     DesenhaCaractereRelevo(f, g, 'W', x, y);
     EXPECT_EQ(PontosDaGrade(g), (Pontos{{798, 1200}, {799, 1200}, {800, 1200}}));
     g.Limpa();
-    y = GradeRelevo::UltimaLinha - 14;
-    x = 0;
+    x = 0, y = GradeRelevo::UltimaLinha - 14;
     DesenhaCaractereRelevo(f, g, 'W', x, y);
     EXPECT_TRUE(PontosDaGrade(g).empty());
-
-    // A long line and many lines: the grid's right and bottom edges hold the
-    // last dots, and nothing wraps onto the next line.
-    std::vector<std::string> texto(200, std::string(100000, 'W'));
-    DesenhaTextoRelevo(f, g, texto);
+    DesenhaTextoRelevo(f, g, std::vector<std::string>(200, std::string(100000, 'W')));
     int col = 0, lin = 0;
     ExtensaoRelevo(g, col, lin);
-    EXPECT_EQ(col, 800);
-    EXPECT_EQ(lin, 15 + 16 * 74); // the last line whose row 15 is inside
-    EXPECT_FALSE(g.Ponto(0, 15));  // column 0 is never reached by a glyph
+    EXPECT_EQ(std::pair(col, lin), std::pair(800, 15 + 16 * 74)); // the last line whose row 15 is inside
+    EXPECT_FALSE(g.Ponto(0, 15));
     EXPECT_TRUE(g.Ponto(1, 15));
     EXPECT_FALSE(g.Ponto(1, 14));
 }
 
-struct CasoBackup {
-    const char* arquivo;
-    const char* backup;
-};
-
-class NomesBackup : public ::testing::TestWithParam<CasoBackup> {};
-
-TEST_P(NomesBackup, TilAposOPonto) {
-    EXPECT_EQ(NomeBackupGRB(GetParam().arquivo), GetParam().backup);
+TEST(TextoRelevo, NomeDoBackupTilAposOPonto) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"mapa.GRB", "mapa.~GRB"}, {"/d/mapa.grb", "/d/mapa.~grb"}, {"/d/mapa", "/d/mapa.~"},
+        {"/d.x/mapa", "/d.x/mapa.~"}, {"/d/mapa.v1.GRB", "/d/mapa.v1.~GRB"}};
+    for (auto [arquivo, backup] : casos) EXPECT_EQ(NomeBackupGRB(arquivo), backup);
 }
-
-INSTANTIATE_TEST_SUITE_P(Grb, NomesBackup,
-                         ::testing::Values(CasoBackup{"mapa.GRB", "mapa.~GRB"},
-                                           CasoBackup{"/d/mapa.grb", "/d/mapa.~grb"},
-                                           CasoBackup{"/d/mapa", "/d/mapa.~"},
-                                           CasoBackup{"/d.x/mapa", "/d.x/mapa.~"},
-                                           CasoBackup{"/d/mapa.v1.GRB", "/d/mapa.v1.~GRB"}));
 
 class GravaRelevo : public ::testing::Test {
 protected:
@@ -189,33 +150,25 @@ protected:
     const std::string novo = "\r\n *\r\n *\r\n *\r\n";
 };
 
-TEST_F(GravaRelevo, ArquivoNovoGravadoSemPergunta) {
-    const std::string nome = pasta.caminho("novo.GRB");
-    EXPECT_TRUE(GeraGraficoRelevo(nome, grade));
+// A new file without a question; over an old one, on a yes, the old one in
+// the backup; on a no, nothing touched.
+TEST_F(GravaRelevo, NovoSobrescritoOuRecusado) {
+    EXPECT_TRUE(GeraGraficoRelevo(pasta.caminho("novo.GRB"), grade));
     EXPECT_EQ(pasta.le("novo.GRB"), novo);
     EXPECT_TRUE(Textos().empty());
-    EXPECT_EQ(pasta.entradas(), 1);
-}
-
-TEST_F(GravaRelevo, SobrescreverGuardaOAntigoNoBackup) {
     const std::string nome = pasta.grava("mapa.GRB", "antigo");
     pasta.grava("mapa.~GRB", "mais antigo");
-    dlg.fake.respostas = {mrYes};
+    dlg.fake.respostas = {mrYes, mrNo};
     EXPECT_TRUE(GeraGraficoRelevo(nome, grade));
     EXPECT_EQ(pasta.le("mapa.GRB"), novo);
     EXPECT_EQ(pasta.le("mapa.~GRB"), "antigo");
-    EXPECT_EQ(Textos(), (std::vector<std::string>{
-                            "Arquivo "_cp + nome + " já existe. \r\nSobrescreve?"_cp,
-                            "Arquivo antigo salvo em "_cp + pasta.caminho("mapa.~GRB") + "."}));
+    EXPECT_EQ(Textos(), (std::vector<std::string>{"Arquivo "_cp + nome + " já existe. \r\nSobrescreve?"_cp,
+                                                  "Arquivo antigo salvo em "_cp + pasta.caminho("mapa.~GRB") + "."}));
     EXPECT_EQ(dlg.fake.registros[0].botoes, Botoes::YesNo);
-}
-
-TEST_F(GravaRelevo, RecusarSobrescreverNaoMexe) {
-    const std::string nome = pasta.grava("mapa.GRB", "antigo");
-    dlg.fake.respostas = {mrNo};
+    pasta.grava("mapa.GRB", "antigo");
     EXPECT_FALSE(GeraGraficoRelevo(nome, grade));
     EXPECT_EQ(pasta.le("mapa.GRB"), "antigo");
-    EXPECT_EQ(pasta.entradas(), 1);
+    EXPECT_EQ(pasta.entradas(), 3);
 }
 
 // The backup cannot be made (its name is a folder): the old graphic stays
@@ -229,8 +182,6 @@ TEST_F(GravaRelevo, BackupImpossivelMantemOAntigo) {
     EXPECT_EQ(pasta.le("mapa.GRB"), "antigo");
     ASSERT_EQ(Textos().size(), 2u);
     EXPECT_EQ(Textos()[1], "Não consegui salvar arquivo: "_cp + pasta.caminho("mapa.~GRB") + ".");
-    std::remove(CaminhoNativo(pasta.caminho("mapa.~GRB/dentro")).c_str());
-    ::rmdir(CaminhoNativo(pasta.caminho("mapa.~GRB")).c_str());
 }
 
 // The new graphic cannot be written (the file size limit stands in for a
@@ -248,104 +199,69 @@ TEST_F(GravaRelevo, EscritaImpossivelMantemOAntigo) {
     ::setrlimit(RLIMIT_FSIZE, &antes);
     ::signal(SIGXFSZ, sinal);
     EXPECT_FALSE(ok);
-    const bool noNome = pasta.le("mapa.GRB") == "antigo";
-    const bool noBackup = pasta.le("mapa.~GRB") == "antigo";
-    EXPECT_TRUE(noNome || noBackup);
+    EXPECT_TRUE(pasta.le("mapa.GRB") == "antigo" || pasta.le("mapa.~GRB") == "antigo");
     EXPECT_EQ(Textos().back(), "Erro ao salvar gráfico no arquivo "_cp + nome + ".");
-    // SalvaGRB alone says the same.
     dlg.fake.Limpa();
     EXPECT_FALSE(SalvaGRB(pasta.caminho("nao/existe.GRB"), grade, 3));
     EXPECT_EQ(Textos(), (std::vector<std::string>{"Erro ao salvar gráfico no arquivo "_cp +
                                                   pasta.caminho("nao/existe.GRB") + "."}));
 }
 
-struct CasoResolucao {
-    const char *x, *y;
-    bool aceita;
-};
-
-class Resolucao : public ::testing::TestWithParam<CasoResolucao> {};
-
-TEST_P(Resolucao, LimitesDoPapel) {
-    int x = -1, y = -1;
-    EXPECT_EQ(LeResolucao(GetParam().x, GetParam().y, x, y), GetParam().aceita);
-    if (GetParam().aceita) {
-        EXPECT_EQ(x, std::stoi(GetParam().x));
-        EXPECT_EQ(y, std::stoi(GetParam().y));
-    } else {
-        EXPECT_EQ(x, -1);
-        EXPECT_EQ(y, -1);
+TEST(TextoRelevo, ResolucaoNosLimitesDoPapel) {
+    struct Caso {
+        const char *x, *y;
+        bool aceita;
+    };
+    const Caso casos[] = {{"120", "150", true},   {"800", "1200", true}, {" 300 ", "400", true},
+                          {"119", "150", false},  {"801", "150", false}, {"120", "149", false},
+                          {"120", "1201", false}, {"abc", "150", false}, {"", "", false},
+                          {"-200", "150", false}, {"0", "0", false},     {"99999999999", "150", false},
+                          {"12x", "150", false}};
+    for (const Caso& c : casos) {
+        int x = -1, y = -1;
+        EXPECT_EQ(LeResolucao(c.x, c.y, x, y), c.aceita) << c.x << " " << c.y;
+        EXPECT_EQ(x, c.aceita ? std::stoi(c.x) : -1) << c.x;
+        EXPECT_EQ(y, c.aceita ? std::stoi(c.y) : -1) << c.y;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Papel, Resolucao,
-    ::testing::Values(CasoResolucao{"120", "150", true}, CasoResolucao{"800", "1200", true},
-                      CasoResolucao{" 300 ", "400", true}, CasoResolucao{"119", "150", false},
-                      CasoResolucao{"801", "150", false}, CasoResolucao{"120", "149", false},
-                      CasoResolucao{"120", "1201", false}, CasoResolucao{"abc", "150", false},
-                      CasoResolucao{"", "", false}, CasoResolucao{"-200", "150", false},
-                      CasoResolucao{"0", "0", false}, CasoResolucao{"99999999999", "150", false},
-                      CasoResolucao{"12x", "150", false}));
-
-// ---- The shipped dot font -------------------------------------------------
-
-std::string FonteDistribuida() {
-    return LeArquivoTeste(std::string(DOTMARA_DATA_DIR) + "/ZIRODEDOD.MDL");
-}
-
-// Every printable Windows-1252 character: letters (accented too), digits,
-// punctuation and symbols; the five undefined bytes are not characters.
-std::vector<unsigned char> Imprimiveis() {
-    std::vector<unsigned char> r;
-    for (int c = 0x21; c <= 0xFF; ++c) {
-        if (c == 0x7F || c == 0xA0) continue;
-        if (c >= 0x80 && c < 0xA0 && Cp1252ParaUnicode(static_cast<unsigned char>(c)) < 0x100)
-            continue;
-        r.push_back(static_cast<unsigned char>(c));
-    }
-    return r;
-}
-
+// The shipped dot font: every line well formed, every printable character
+// (the undefined bytes aside) legible by touch: glyphs stand apart (a blank
+// column before the first dot) and no stroke is two dots thick.
 TEST(FonteZirodedod, CadaLinhaSeLeECadaCaractereTemPontos) {
-    const std::string conteudo = FonteDistribuida();
+    const std::string conteudo = LeArquivoTeste(std::string(DOTMARA_DATA_DIR) + "/ZIRODEDOD.MDL");
     ASSERT_FALSE(conteudo.empty());
     std::set<unsigned char> definidos;
     for (const std::string& l : DivideLinhas(conteudo)) {
         if (l.empty()) continue;
         ASSERT_GE(l.size(), 3u) << l;
         EXPECT_TRUE(definidos.insert(static_cast<unsigned char>(l[0])).second) << "twice: " << l;
-        const std::string glifo = l.substr(2);
-        if (glifo == " 0") continue;
-        for (char k : glifo)
+        for (char k : l.substr(2) == " 0" ? std::string() : l.substr(2))
             EXPECT_TRUE(k == '|' || (k >= '0' && k <= '9') || (k >= 'A' && k <= 'F')) << l;
     }
     FonteMDL f;
     LeFonteMDL(conteudo, f);
     EXPECT_EQ(f.AlturaGlifo, 16);
-    for (unsigned char c : Imprimiveis()) {
-        EXPECT_TRUE(definidos.count(c)) << "no line for " << int(c);
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == 0x7F || (c >= 0x80 && c < 0xA0 && Cp1252ParaUnicode(u) < 0x100)) continue;
         GradeRelevo g;
         int x = 0, y = 0;
-        DesenhaCaractereRelevo(f, g, c, x, y);
+        DesenhaCaractereRelevo(f, g, u, x, y);
         const Pontos p = PontosDaGrade(g);
-        EXPECT_FALSE(p.empty()) << "no dots for " << int(c);
-        // Legible by touch: glyphs stand apart (a blank column before the
-        // first dot) and no stroke is two dots thick (no square of four).
-        for (auto [col, lin] : p) {
-            EXPECT_GE(col, 2) << int(c);
-            EXPECT_TRUE(lin >= 1 && lin <= 15) << int(c);
-            EXPECT_FALSE(p.count({col + 1, lin}) && p.count({col, lin + 1}) &&
-                         p.count({col + 1, lin + 1}))
-                << "square of dots in " << int(c) << " at " << col << "," << lin;
+        if (c == ' ' || c == 0xA0) {
+            EXPECT_EQ(x, 5);
+            EXPECT_TRUE(p.empty());
+            continue;
         }
-    }
-    for (unsigned char espaco : {' ', '\xa0'}) {
-        int x = 0, y = 0;
-        GradeRelevo g;
-        DesenhaCaractereRelevo(f, g, espaco, x, y);
-        EXPECT_EQ(x, 5);
-        EXPECT_TRUE(PontosDaGrade(g).empty());
+        EXPECT_TRUE(definidos.count(u)) << "no line for " << c;
+        EXPECT_FALSE(p.empty()) << "no dots for " << c;
+        for (auto [col, lin] : p) {
+            EXPECT_GE(col, 2) << c;
+            EXPECT_TRUE(lin >= 1 && lin <= 15) << c;
+            EXPECT_FALSE(p.count({col + 1, lin}) && p.count({col, lin + 1}) && p.count({col + 1, lin + 1}))
+                << "square of dots in " << c << " at " << col << "," << lin;
+        }
     }
 }
 

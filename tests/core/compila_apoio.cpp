@@ -1,5 +1,8 @@
 #include "compila_apoio.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -26,15 +29,11 @@ bool Flag(const std::string& v, bool& alvo)
 
 bool Inteiro(const std::string& v, int& alvo)
 {
-    try {
-        size_t pos = 0;
-        const int n = std::stoi(v, &pos);
-        if (pos != v.size()) return false;
-        alvo = n;
-        return true;
-    } catch (...) {
-        return false;
-    }
+    int n = 0;
+    const auto [fim, erro] = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (erro != std::errc() || fim != v.data() + v.size() || v.empty()) return false;
+    alvo = n;
+    return true;
 }
 
 } // namespace
@@ -80,12 +79,8 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
     if (auto f = flags.find(nome); f != flags.end()) return Flag(valor, *f->second);
     if (nome == "TamanhoReal") return Flag(valor, tamanhoReal);
     if (auto i = inteiros.find(nome); i != inteiros.end()) return Inteiro(valor, *i->second);
-    if (nome == "Titulo") {
-        Titulo = valor;
-        return true;
-    }
-    if (nome == "ImprMarca") {
-        ImprMarca = valor;
+    if (nome == "Titulo" || nome == "ImprMarca") {
+        (nome == "Titulo" ? Titulo : ImprMarca) = valor;
         return true;
     }
     if (nome == "Tabela") {
@@ -100,6 +95,16 @@ bool AmbienteCompila::Define(const std::string& nome, const std::string& valor)
         return CarregaTabelaImpressora();
     }
     return false;
+}
+
+bool AmbienteCompila::Define(std::initializer_list<std::string> nomesValores)
+{
+    bool ok = true;
+    for (const std::string& nv : nomesValores) {
+        const size_t igual = nv.find('=');
+        ok = igual != std::string::npos && Define(nv.substr(0, igual), nv.substr(igual + 1)) && ok;
+    }
+    return ok;
 }
 
 bool AmbienteCompila::Compila(int linhaCursor, bool paraVisualizacao)
@@ -122,15 +127,9 @@ std::vector<std::string> AmbienteCompila::LinhasRascunho() const
 {
     std::vector<std::string> r;
     const std::string s = Rascunho();
-    size_t i = 0;
-    while (i < s.size()) {
-        const size_t f = s.find("\r\n", i);
-        if (f == std::string::npos) {
-            r.push_back(s.substr(i)); // a line without CR LF: shows up as a difference
-            break;
-        }
+    for (size_t i = 0, f = 0; i < s.size(); i = f + 2) {
+        f = std::min(s.find("\r\n", i), s.size()); // a line without CR LF shows up as a difference
         r.push_back(s.substr(i, f - i));
-        i = f + 2;
     }
     return r;
 }
@@ -157,39 +156,25 @@ std::string AmbienteCompila::PontosRascunho() const
 
 std::string EscapaBytes(const std::string& s)
 {
-    static const char* hex = "0123456789abcdef";
     std::string r;
     for (char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 32 || c == 127) {
-            r += "\\x";
-            r += hex[c >> 4];
-            r += hex[c & 15];
-        } else if (c == '\\') {
-            r += "\\\\";
-        } else {
-            r += ch;
-        }
+        if (c < 32 || c == 127) r += std::string("\\x") + "0123456789abcdef"[c >> 4] + "0123456789abcdef"[c & 15];
+        else r += c == '\\' ? std::string("\\\\") : std::string(1, ch);
     }
     return r;
 }
 
 std::string DesescapaBytes(const std::string& s)
 {
-    auto valor = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
     std::string r;
     for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == '\\') {
             r += '\\';
             ++i;
-        } else if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] == 'x' && valor(s[i + 2]) >= 0 &&
-                   valor(s[i + 3]) >= 0) {
-            r += static_cast<char>(valor(s[i + 2]) * 16 + valor(s[i + 3]));
+        } else if (s.compare(i, 2, "\\x") == 0 && i + 3 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 2])) &&
+                   std::isxdigit(static_cast<unsigned char>(s[i + 3]))) {
+            r += static_cast<char>(std::stoi(s.substr(i + 2, 2), nullptr, 16));
             i += 3;
         } else {
             r += s[i];

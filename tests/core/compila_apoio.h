@@ -2,6 +2,7 @@
 // current document, settings by name, the draft file read back.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     // value of the compile request ("PagInicial", "PagFinal", "NumPagInic").
     // Flags take "S"/"N". False for an unknown name or a bad value.
     bool Define(const std::string& nome, const std::string& valor);
+    // Several at once, "Nome=Valor" each.
+    bool Define(std::initializer_list<std::string> nomesValores);
     // Compiles the document as the request says, with this caret line and
     // view flag.
     bool Compila(int linhaCursor = 0, bool paraVisualizacao = false);

@@ -1,25 +1,18 @@
-// Golden drafts: each file of tests/data/compila/ holds a small marked-up
-// document, the settings it is compiled with, and the exact draft lines and
-// messages it must give. One parameterised suite runs them all.
-//
-// File format (Windows-1252 bytes, lines ended by LF or CR LF):
+// Golden drafts: each tests/data/compila/*.dmt holds a marked-up document,
+// its settings and the exact draft lines and messages it must give:
 //   @@ <what the case checks>
-//   @@config      one Name=Value per line (see AmbienteCompila::Define;
-//                 also Visualizacao=S|N and Cursor=<editor line>)
-//   @@documento   the document, one editor line per line
-//   @@rascunho    the draft lines, each ended by "|" (so trailing blanks
-//                 show), without CR LF
-//   @@mensagens   every box shown, one per line
-// In @@documento, @@rascunho and @@mensagens "\xHH" stands for a byte and
-// "\\" for a backslash. Setting DOTMARA_REGERA_GOLDENS=1 rewrites the
-// @@rascunho and @@mensagens sections from the compiler's output (review the
-// difference before committing it).
+//   @@config     Name=Value lines (AmbienteCompila::Define, Visualizacao=S|N,
+//                Cursor=<editor line>)
+//   @@documento  @@rascunho (each line ended by "|")  @@mensagens
+// Bytes as "\xHH", a backslash as "\\". DOTMARA_REGERA_GOLDENS=1 rewrites
+// @@rascunho and @@mensagens from the compiler's output (review the diff).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,36 +45,28 @@ std::vector<std::string> Linhas(const std::string& s)
     return r;
 }
 
+std::string Conteudo(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 CasoGolden LeCaso(const fs::path& p)
 {
-    std::string conteudo;
-    std::ifstream in(p, std::ios::binary);
-    conteudo.assign(std::istreambuf_iterator<char>(in), {});
     CasoGolden c;
     std::vector<std::string>* secao = nullptr;
-    for (const auto& l : Linhas(conteudo)) {
+    for (const auto& l : Linhas(Conteudo(p))) {
         if (l.rfind("@@", 0) == 0) {
-            const std::string nome = l.substr(2);
-            if (nome == "config") secao = &c.config;
-            else if (nome == "documento") secao = &c.documento;
-            else if (nome == "rascunho") secao = &c.rascunho;
-            else if (nome == "mensagens") secao = &c.mensagens;
-            else {
-                c.descricao = nome;
-                secao = nullptr;
-            }
+            const std::map<std::string, std::vector<std::string>*> secoes = {
+                {"config", &c.config}, {"documento", &c.documento}, {"rascunho", &c.rascunho}, {"mensagens", &c.mensagens}};
+            const auto s = secoes.find(l.substr(2));
+            secao = s == secoes.end() ? nullptr : s->second;
+            if (!secao) c.descricao = l.substr(2);
             continue;
         }
-        if (!secao) continue;
-        if (secao == &c.config) {
-            if (!l.empty()) secao->push_back(l);
-        } else if (secao == &c.rascunho) {
-            std::string x = l;
-            if (!x.empty() && x.back() == '|') x.pop_back();
-            secao->push_back(DesescapaBytes(x));
-        } else {
-            secao->push_back(DesescapaBytes(l));
-        }
+        if (secao == &c.config && !l.empty()) secao->push_back(l);
+        else if (secao == &c.rascunho) secao->push_back(DesescapaBytes(l.substr(0, l.size() - (!l.empty() && l.back() == '|'))));
+        else if (secao && secao != &c.config) secao->push_back(DesescapaBytes(l));
     }
     return c;
 }
@@ -89,12 +74,9 @@ CasoGolden LeCaso(const fs::path& p)
 void RegravaCaso(const fs::path& p, const CasoGolden& c, const std::vector<std::string>& rascunho,
                  const std::vector<std::string>& mensagens)
 {
-    std::string conteudo;
-    std::ifstream in(p, std::ios::binary);
-    conteudo.assign(std::istreambuf_iterator<char>(in), {});
     std::string saida;
     bool pula = false;
-    for (const auto& l : Linhas(conteudo)) {
+    for (const auto& l : Linhas(Conteudo(p))) {
         if (l == "@@rascunho" || l == "@@mensagens") {
             pula = true;
             continue;

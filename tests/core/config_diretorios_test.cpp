@@ -1,10 +1,10 @@
-// Where the folders window finds its files at start-up: the search order of
-// LocalizaArqConfig over temporary folders, the remembered folder that
-// follows each find, the warnings, and the eight keys resolved from an INI.
+// Where the folders window finds its files at start-up: the search order,
+// the remembered folder, the warnings, and the eight keys read from an INI.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -23,10 +23,9 @@ const std::string kAviso = "Não encontrei o arquivo de configuração: "_cp;
 // Three folders of their own: the program's, the documents' and another
 // one; the program and document folders in force for the test.
 struct Pastas {
-    Pastas() : dirPrograma(DirPrograma), dirDocumento(DirDocumento) {
-        DirPrograma = programa.dir();
-        DirDocumento = documento.dir();
-    }
+    Pastas()
+        : dirPrograma(std::exchange(DirPrograma, programa.dir())),
+          dirDocumento(std::exchange(DirDocumento, documento.dir())) {}
     ~Pastas() {
         DirPrograma = dirPrograma;
         DirDocumento = dirDocumento;
@@ -42,132 +41,111 @@ TEST(LocalizaArqConfig, SearchOrderAndWhereTheFolderMoves) {
         std::string caminho;                // "o:" stands for the other folder
         std::string esperado;               // the path that results, same notation
         std::string pastaDepois;            // the remembered folder after
-        bool achado;
+        bool achado, avisa = true;
     };
     const Caso casos[] = {
         {"bare name in the remembered folder", {"p:a.cfg", "d:a.cfg"}, "a.cfg", "p:a.cfg", "p:", true},
         {"bare name only in the document folder", {"d:a.cfg"}, "a.cfg", "d:a.cfg", "d:", true},
         {"its own folder first", {"o:a.cfg", "p:a.cfg"}, "o:a.cfg", "o:a.cfg", "o:", true},
-        {"own folder without it: the remembered one", {"p:a.cfg"}, "o:a.cfg", "p:a.cfg", "p:", true},
+        {"own folder without it: the remembered one", {"p:a.cfg", "d:a.cfg"}, "o:a.cfg", "p:a.cfg", "p:", true},
         {"then the document folder", {"d:a.cfg"}, "o:a.cfg", "d:a.cfg", "d:", true},
         {"letter case aside, the file's own name", {"p:AmbCode.CFG"}, "ambcode.cfg", "p:AmbCode.CFG", "p:", true},
         {"empty path: the default name", {"d:padrao.cfg"}, "", "d:padrao.cfg", "d:", true},
         {"nowhere: the remembered folder, unchanged", {"d:b.cfg"}, "o:a.cfg", "p:a.cfg", "p:", false},
         {"a folder of that name is no file", {"p:a.cfg/x"}, "a.cfg", "p:a.cfg", "p:", false},
+        {"no warning when not asked", {}, "a.cfg", "p:a.cfg", "p:", false, false},
     };
     for (const Caso& c : casos) {
         Pastas p;
         const auto troca = [&](const std::string& s) {
-            if (s.rfind("p:", 0) == 0) return p.programa.dir() + s.substr(2);
-            if (s.rfind("d:", 0) == 0) return p.documento.dir() + s.substr(2);
-            if (s.rfind("o:", 0) == 0) return p.outra.dir() + s.substr(2);
-            return s;
+            const std::string* pasta = s.rfind("p:", 0) == 0   ? &p.programa.dir()
+                                       : s.rfind("d:", 0) == 0 ? &p.documento.dir()
+                                       : s.rfind("o:", 0) == 0 ? &p.outra.dir() : nullptr;
+            return pasta ? *pasta + s.substr(2) : s;
         };
         for (const std::string& a : c.arquivos) {
             CriaPastasDe(troca(a));
             GravaArquivoTeste(troca(a), "20=20\r\n");
         }
         DialogosFalsosEscopo dlg;
-        std::string caminho = troca(c.caminho);
-        std::string pasta = DirPrograma;
-        EXPECT_EQ(LocalizaArqConfig(caminho, pasta, "padrao.cfg", true), c.achado) << c.descricao;
+        std::string caminho = troca(c.caminho), pasta = DirPrograma;
+        EXPECT_EQ(LocalizaArqConfig(caminho, pasta, "padrao.cfg", c.avisa), c.achado) << c.descricao;
         EXPECT_EQ(caminho, troca(c.esperado)) << c.descricao;
         EXPECT_EQ(pasta, troca(c.pastaDepois)) << c.descricao;
-        if (c.achado) {
-            EXPECT_TRUE(dlg.fake.registros.empty()) << c.descricao;
-        } else {
-            ASSERT_EQ(dlg.fake.registros.size(), 1u) << c.descricao;
-            EXPECT_EQ(dlg.fake.registros[0].texto, kAviso + "a.cfg") << c.descricao;
+        const bool aviso = !c.achado && c.avisa;
+        EXPECT_EQ(dlg.fake.Textos(), aviso ? std::vector<std::string>{kAviso + "a.cfg"} : std::vector<std::string>{})
+            << c.descricao;
+        if (aviso) {
             EXPECT_EQ(dlg.fake.registros[0].icone, Icone::Aviso);
             EXPECT_EQ(dlg.fake.registros[0].botoes, Botoes::OK);
         }
     }
 }
 
-TEST(LocalizaArqConfig, NoWarningWhenNotAsked) {
-    Pastas p;
-    DialogosFalsosEscopo dlg;
-    std::string caminho = "velun.bat", pasta = DirPrograma;
-    EXPECT_FALSE(LocalizaArqConfig(caminho, pasta, "velun.bat", false));
-    EXPECT_EQ(caminho, DirPrograma + "velun.bat");
-    EXPECT_TRUE(dlg.fake.registros.empty());
-}
-
-// The eight keys as the window reads them at its creation.
+// The eight keys as the window reads them at its creation. The data folder
+// is the test's program folder, so the tables can be put there or left out.
 class LeituraDiretorios : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // The data folder is the program folder of the test, so the three
-        // tables can be put there or left out.
-        dados.emplace("DOTMARA_DATA_DIR", pastas.programa.dir());
-    }
+    void SetUp() override { dados.emplace("DOTMARA_DATA_DIR", pastas.programa.dir()); }
     void Arquivos(const std::string& pasta, const std::vector<std::string>& nomes) {
         for (const std::string& n : nomes) GravaArquivoTeste(pasta + n, "*\r\n");
     }
-    std::vector<std::string> Avisos() const {
-        std::vector<std::string> r;
-        for (const auto& reg : dlg.fake.registros) r.push_back(reg.texto);
-        return r;
+    // The seven files found, in the order of their keys.
+    static std::vector<std::string> Achados() {
+        return {ArqAmbCode, ArqAmbCode2, ArqGrafBraille, ProgKelto, ProgGrafemor, ProgVelun, ProgPuma};
     }
     ConfiguracaoDeTeste cfg;
     Pastas pastas;
     std::optional<VariavelAmbiente> dados;
     DialogosFalsosEscopo dlg;
     PastasConfig p;
+    const std::string prog = pastas.programa.dir(), doc = pastas.documento.dir();
 };
 
 TEST_F(LeituraDiretorios, EmptySettingsAndEverythingInTheProgramFolder) {
-    const std::string prog = pastas.programa.dir();
-    Arquivos(prog, {"ambcode.cfg", "ambcode2.cfg", "zizerov.amb", "kelto", "grafemor.exe", "velun.bat", "puma2.exe"});
+    const std::vector<std::string> nomes = {"ambcode.cfg", "ambcode2.cfg", "zizerov.amb", "kelto",
+                                            "grafemor.exe", "velun.bat", "puma2.exe"};
+    Arquivos(prog, nomes);
     LeDiretorios(p);
     EXPECT_TRUE(dlg.fake.registros.empty());
+    std::vector<std::string> esperados;
+    for (const std::string& n : nomes) esperados.push_back(prog + n);
+    EXPECT_EQ(Achados(), esperados);
     // No draft named: this program's own in the temporary folder.
     EXPECT_EQ(ArqRascunho, "");
     EXPECT_EQ(p.DirRascunho, DirTemporario());
-    EXPECT_EQ(ArqAmbCode, prog + "ambcode.cfg");
-    EXPECT_EQ(ArqAmbCode2, prog + "ambcode2.cfg");
-    EXPECT_EQ(ArqGrafBraille, prog + "zizerov.amb");
-    EXPECT_EQ(ProgKelto, prog + "kelto");
-    EXPECT_EQ(ProgGrafemor, prog + "grafemor.exe");
-    EXPECT_EQ(ProgVelun, prog + "velun.bat");
-    EXPECT_EQ(ProgPuma, prog + "puma2.exe");
 }
 
+// Each file is sought first where the previous one was found; kelto by
+// default lies beside the program, and the search follows it.
 TEST_F(LeituraDiretorios, ATableOnlyInTheDocumentFolderMovesTheSearchThere) {
-    const std::string doc = pastas.documento.dir(), prog = pastas.programa.dir();
     Arquivos(doc, {"meu.cfg", "ambcode2.cfg", "zizerov.amb", "grafemor.exe"});
     Arquivos(prog, {"ambcode2.cfg", "zizerov.amb", "kelto"});
     cfg.Grava("DOTMARA", "ambCode", "meu.cfg");
     LeDiretorios(p);
-    EXPECT_EQ(ArqAmbCode, doc + "meu.cfg");
-    // Sought first where the previous one was found.
-    EXPECT_EQ(ArqAmbCode2, doc + "ambcode2.cfg");
-    EXPECT_EQ(ArqGrafBraille, doc + "zizerov.amb");
-    // kelto by default lies beside the program, and the search follows it.
-    EXPECT_EQ(ProgKelto, prog + "kelto");
-    EXPECT_EQ(ProgGrafemor, doc + "grafemor.exe");
+    EXPECT_EQ(Achados(), (std::vector<std::string>{doc + "meu.cfg", doc + "ambcode2.cfg", doc + "zizerov.amb",
+                                                   prog + "kelto", doc + "grafemor.exe", prog + "velun.bat",
+                                                   prog + "puma2.exe"}));
     EXPECT_EQ(p.DirConfig, doc);
     EXPECT_TRUE(dlg.fake.registros.empty());
 }
 
+// One box each, in key order; the other makers' programs say nothing until
+// they are started.
 TEST_F(LeituraDiretorios, MissingFilesWarnOnlyForTheTablesAndKelto) {
-    const std::string prog = pastas.programa.dir();
     Arquivos(prog, {"ambcode.cfg", "ambcode2.cfg"});
     LeDiretorios(p);
-    // One box each, in key order; the other makers' programs say nothing
-    // until they are started.
-    EXPECT_EQ(Avisos(), (std::vector<std::string>{kAviso + "zizerov.amb", kAviso + "kelto"}));
-    EXPECT_EQ(ArqGrafBraille, prog + "zizerov.amb");
-    EXPECT_EQ(ProgGrafemor, prog + "grafemor.exe");
-    EXPECT_EQ(ProgVelun, prog + "velun.bat");
-    EXPECT_EQ(ProgPuma, prog + "puma2.exe");
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{kAviso + "zizerov.amb", kAviso + "kelto"}));
+    EXPECT_EQ(Achados(), (std::vector<std::string>{prog + "ambcode.cfg", prog + "ambcode2.cfg", prog + "zizerov.amb",
+                                                   prog + "kelto", prog + "grafemor.exe", prog + "velun.bat",
+                                                   prog + "puma2.exe"}));
 }
 
 TEST_F(LeituraDiretorios, TheDraftFile) {
     struct Caso {
         std::string valor, esperado, pasta;
     };
-    const std::string doc = pastas.documento.dir(), outra = pastas.outra.dir();
+    const std::string outra = pastas.outra.dir();
     for (const Caso& c : {Caso{"rasc.txt", doc + "rasc.txt", doc}, Caso{outra + "r.txt", outra + "r.txt", outra},
                           Caso{"", "", DirTemporario()}}) {
         PastasConfig pc;

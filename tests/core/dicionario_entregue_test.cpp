@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,22 +36,17 @@ protected:
 };
 int DicionarioEntregue::codigo_ = -1;
 
-struct Erro {
-    std::string errada, correta;
-};
+struct Erro { std::string errada, correta; };
 
 std::vector<Erro> LeErros(const std::string& nome) {
     std::string texto;
     EXPECT_TRUE(LeArquivo(std::string(DOTMARA_TEST_DATA_DIR) + "/" + nome, texto)) << nome;
     std::vector<Erro> r;
     for (const std::string& l : DivideLinhas(Utf8ParaCp1252(texto))) {
-        if (l.empty() || l[0] == '#')
-            continue;
         const size_t tab = l.find('\t');
-        if (tab == std::string::npos)
-            ADD_FAILURE() << nome << ": " << l;
-        else
-            r.push_back({l.substr(0, tab), l.substr(tab + 1)});
+        if (l.empty() || l[0] == '#') continue;
+        if (tab == std::string::npos) ADD_FAILURE() << nome << ": " << l;
+        else r.push_back({l.substr(0, tab), l.substr(tab + 1)});
     }
     return r;
 }
@@ -61,10 +57,8 @@ TEST_F(DicionarioEntregue, ArquivosCompletos) {
     EXPECT_GT(Dicionario.NomesProprios.size(), 50000u);
     EXPECT_GT(Dicionario.PalavrasInexistentes.size(), 20u);
     EXPECT_GT(Dicionario.SugestaoDe.size(), 200u);
-    // Every class a stem names is in the suffix file: a check never stops
-    // on "problemas no dicionário".
-    for (int i = 0; i < Dicionario.ListaRadicais.Count(); i += 97)
-        ExpandeVerbete(Dicionario.ListaRadicais[i]);
+    // Every class a stem names is in the suffix file: no "problemas no dicionário".
+    for (int i = 0; i < Dicionario.ListaRadicais.Count(); i += 97) ExpandeVerbete(Dicionario.ListaRadicais[i]);
     EXPECT_TRUE(d.fake.registros.empty());
 }
 
@@ -75,40 +69,32 @@ TEST_F(DicionarioEntregue, PalavrasComunsAceitas) {
         "ideia", "idéia", "frequente", "freqüente", "voo", "vôo", "paraquedas",
         "ÁGUA", "Água", "tranquilo", "herói", "três", "português", "caráter", "atrás",
     };
-    for (const char* p : palavras)
-        EXPECT_TRUE(PalavraCorreta(std::string(Utf8ParaCp1252(p)))) << p;
+    for (const char* p : palavras) EXPECT_TRUE(PalavraCorreta(std::string(Utf8ParaCp1252(p)))) << p;
 }
 
 // What the generator adds to or mends in its source lists, with the
 // misspellings that lie next to each.
 TEST_F(DicionarioEntregue, PronomesGrafiaAntigaAbreviaturasENomesEmMaiusculas) {
-    struct Caso {
-        const char* palavra;
-        bool correta;
-    } casos[] = {
-        // The pronoun inside the future and the conditional, after the
-        // stressed vowel; the source list writes many of them wrong.
+    const std::pair<const char*, bool> casos[] = {
+        // The pronoun inside the future and the conditional, after the stressed vowel.
         {"amá-lo-á", true}, {"dá-lo-ão", true}, {"di-lo-ei", true}, {"pô-lo-ei", true}, {"vê-lo-á", true},
         {"ama-lo-á", false}, {"dar-lo-á", false}, {"amar-no-ão", false}, {"ver-lo-á", false},
-        // "lo" after a dropped r, s or z; "o" after a vowel; "no" after a
-        // nasal; the irregular verbs too.
+        // "lo" after a dropped r, s or z; "o" after a vowel; "no" after a nasal.
         {"fazemo-lo", true}, {"damo-lo", true}, {"vejamo-lo", true}, {"abríamo-la", true}, {"dá-o", true},
         {"fê-lo", true}, {"estão-no", true}, {"vejamos-lo", false}, {"abríamo-na", false}, {"estão-o", false},
-        // The accent of the verb before its pronoun, left out: a misspelling,
-        // not the rare second person.
+        // The verb's accent left out before its pronoun: a misspelling.
         {"ajuda-lo", false}, {"faze-lo", false}, {"ama-lo", false},
         // The spelling before the 1990 reform.
         {"auto-estima", true}, {"infra-estrutura", true}, {"anti-semita", true}, {"contra-regra", true},
         {"pára-quedas", true}, {"pára-choques", true}, {"tranqüilamente", true}, {"seqüestrador", true},
         {"pingüim", true}, {"mão-de-obra", true}, {"qüinze", false}, {"qüintal", false},
-        // Abbreviations as the check sees them, without the full stop; not
-        // those that spell a slip of a short word.
+        // Abbreviations without the full stop; not those that spell a slip of a short word.
         {"Sra", true}, {"Dra", true}, {"págs", true}, {"Ltda", true}, {"am", false}, {"qua", false},
         // Names as titles write them, all in capitals; not in other cases.
         {"PORTUGAL", true}, {"ASSIS", true}, {"portugal", false}, {"PorTugal", false},
     };
-    for (const Caso& c : casos)
-        EXPECT_EQ(PalavraCorreta(Utf8ParaCp1252(c.palavra)), c.correta) << c.palavra;
+    for (const auto& [palavra, correta] : casos)
+        EXPECT_EQ(PalavraCorreta(Utf8ParaCp1252(palavra)), correta) << palavra;
 }
 
 TEST_F(DicionarioEntregue, TextoDeExemploSoParaNoQueNaoEPortugues) {
@@ -118,10 +104,7 @@ TEST_F(DicionarioEntregue, TextoDeExemploSoParaNoQueNaoEPortugues) {
     std::vector<std::string> erradas;
     int l = 0, c = 0;
     std::string p;
-    while (ProcuraPalavra(doc, true, l, c, p)) {
-        erradas.push_back(p);
-        ++c;
-    }
+    while (ProcuraPalavra(doc, true, l, c, p)) erradas.push_back(p), ++c;
     // The program's name, an English block and a line of emphasis signs.
     EXPECT_EQ(erradas, (std::vector<std::string>{"Dotmara", "\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o\xf5o",
                                                  "Grow", "your", "own", "food"}));
@@ -135,11 +118,9 @@ void ConfereErros(const std::string& arquivo, double minimoErradas, double minim
     std::vector<std::string> l;
     for (const Erro& e : erros) {
         EXPECT_TRUE(PalavraCorreta(e.correta)) << arquivo << ": the correction " << Cp1252ParaUtf8(e.correta);
-        if (!PalavraCorreta(e.errada))
-            ++erradas;
+        erradas += !PalavraCorreta(e.errada);
         SugerePalavras(e.errada, l);
-        if (std::find(l.begin(), l.end(), e.correta) != l.end())
-            ++sugeridas;
+        sugeridas += std::find(l.begin(), l.end(), e.correta) != l.end();
     }
     const double n = static_cast<double>(erros.size());
     std::printf("%s: %zu misspellings, %.1f%% reported wrong, %.1f%% with the correction suggested\n",
@@ -159,14 +140,8 @@ TEST_F(DicionarioEntregue, ErrosReaisApontadosECorrigidos) {
 TEST_F(DicionarioEntregue, DISABLED_ProsaReal) {
     const char* env = std::getenv("DOTMARA_PROSA");
     ASSERT_TRUE(env && *env) << "DOTMARA_PROSA names no file";
-    std::string lista = env;
-    size_t ini = 0;
-    while (ini <= lista.size()) {
-        size_t fim = lista.find(':', ini);
-        if (fim == std::string::npos)
-            fim = lista.size();
-        const std::string arq = lista.substr(ini, fim - ini);
-        ini = fim + 1;
+    std::istringstream lista(env);
+    for (std::string arq; std::getline(lista, arq, ':');) {
         std::string texto;
         ASSERT_TRUE(LeArquivo(arq, texto)) << arq;
         LinhasEmMemoria doc(DivideLinhas(Utf8ParaCp1252(texto)));
@@ -178,30 +153,24 @@ TEST_F(DicionarioEntregue, DISABLED_ProsaReal) {
         while (ProximaPalavra(doc, l, c, p)) {
             ++total;
             ++c;
-            if (PalavraCorreta(p))
-                continue;
+            if (PalavraCorreta(p)) continue;
             ++erradas;
             ++contagem[p];
-            // A word that the text wrote without its accents or cedilla (a
-            // misspelling of the text, not a false alarm).
+            // A word the text wrote without its accents (its misspelling, not a false alarm).
             SugerePalavras(p, sug);
-            if (std::any_of(sug.begin(), sug.end(), [&](const std::string& s) {
-                    if (s.size() != p.size() || s == p)
-                        return false;
-                    for (size_t i = 0; i < s.size(); ++i)
-                        if (s[i] != p[i] && static_cast<unsigned char>(s[i]) < 0xC0)
-                            return false;
-                    return true;
-                }))
-                ++semAcento;
+            semAcento += std::any_of(sug.begin(), sug.end(), [&](const std::string& s) {
+                if (s.size() != p.size() || s == p) return false;
+                for (size_t i = 0; i < s.size(); ++i)
+                    if (s[i] != p[i] && static_cast<unsigned char>(s[i]) < 0xC0) return false;
+                return true;
+            });
         }
         std::printf("%s: %ld tokens, %.2f%% accepted; of the %ld stops, %ld are words written without "
                     "their accents (%.2f%% of the tokens)\n",
                     arq.c_str(), total, 100.0 * (total - erradas) / static_cast<double>(total), erradas, semAcento,
                     100.0 * semAcento / static_cast<double>(total));
         std::vector<std::pair<int, std::string>> ordem;
-        for (const auto& [w, n] : contagem)
-            ordem.emplace_back(-n, w);
+        for (const auto& [w, n] : contagem) ordem.emplace_back(-n, w);
         std::sort(ordem.begin(), ordem.end());
         std::printf("most frequent stops:");
         for (size_t i = 0; i < ordem.size() && i < 60; ++i)

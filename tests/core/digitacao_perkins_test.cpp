@@ -1,11 +1,11 @@
-// Perkins typing: key sequences to the cells typed in both codes, the keys
-// the window closes on or hands to the editor, and the insertion through the
-// clipboard.
+// Perkins typing: chords to the cells of each code, the keys the window
+// closes on or hands to the editor, and the insertion through the clipboard.
 #include "editor/dmdigbrl.h"
 #include "platform/teclas.h"
 #include "support/ferramentas_teste.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -47,14 +47,9 @@ protected:
     DigitacaoPerkins perkins;
 };
 
-// How keys make a chord is the chord's own (tests/celas); here, that the
-// window types the cell of the code in force, and what it does with the
-// other keys.
+// The chord itself is tested with the cells; here, the cell of the code in force.
 TEST_F(Perkins, ChordsTypeTheCellsOfTheCodeInForce) {
-    struct Caso {
-        const char* eventos;
-        std::string antigo, unificado;
-    } casos[] = {
+    const std::tuple<const char*, std::string, std::string> casos[] = {   // keys, old code, unified code
         {"+F +D +S +J +K +L -L -F -K -D -J -S", "\xE9", "\xE9"}, // all six dots: é
         {"+J +K -K -J", "@", "\xAC"},                        // dots 4-5 differ
         {"+L -L", "`", "\xFD"},                              // dot 6
@@ -64,10 +59,9 @@ TEST_F(Perkins, ChordsTypeTheCellsOfTheCodeInForce) {
     };
     for (bool antigo : {true, false}) {
         Codigo(antigo);
-        for (const Caso& c : casos) {
+        for (const auto& [eventos, velho, unificado] : casos) {
             perkins.Ativa();
-            EXPECT_EQ(Digita(c.eventos), antigo ? c.antigo : c.unificado)
-                << c.eventos << (antigo ? " (old code)" : " (unified code)");
+            EXPECT_EQ(Digita(eventos), antigo ? velho : unificado) << eventos << (antigo ? " (old code)" : "");
         }
     }
 }
@@ -88,8 +82,7 @@ TEST_F(Perkins, SpaceAndTheKeysHandedOn) {
         perkins.Ativa();
         EXPECT_EQ(Digita(eventos), esperado) << eventos;
     }
-    // Opening the window again starts a fresh chord.
-    Digita("+F +D");
+    Digita("+F +D");   // opening the window again starts a fresh chord
     perkins.Ativa();
     EXPECT_EQ(perkins.MascaraPontos(), 0);
     EXPECT_EQ(Digita("+K -K"), "~");
@@ -104,9 +97,7 @@ TEST_F(Perkins, InsertionGoesThroughTheClipboardAndReplacesTheSelection) {
     EXPECT_EQ(servicos.fake.areaTransferencia, "\xE7");   // what it held is lost
     EXPECT_EQ(doc.InicioSelecao(), 2);                    // the caret after the cell
     EXPECT_EQ(doc.TamanhoSelecao(), 0);
-
-    // A busy clipboard inserts nothing.
-    servicos.fake.areaOcupada = true;
+    servicos.fake.areaOcupada = true;   // a busy clipboard inserts nothing
     EXPECT_FALSE(InsereCaractere(doc, "x"));
     EXPECT_EQ(Linhas(), (std::vector<std::string>{"a\xE7" "c", "def"}));
 }

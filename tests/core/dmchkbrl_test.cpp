@@ -6,89 +6,68 @@
 
 namespace {
 
-// Output table as the shipped code tables make it: every cell character of
-// the code in force goes to the North American Braille ASCII code with the
-// same dots.
-void TabelaNorteAmericana() {
-    for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
-    const auto& celas = CelasAtuais();
-    for (int m = 0; m < 64; ++m)
-        for (int x = 32; x < 96; ++x)
-            if (PontosDoCaractere[static_cast<size_t>(x)] == m) {
-                TabelaImpressora[celas[static_cast<size_t>(m)]] = static_cast<unsigned char>(x);
-                break;
-            }
-}
-
-// Internal cells -> output codes.
-std::string Saida(const std::string& celas) {
-    std::string r;
-    for (unsigned char c : celas) r.push_back(static_cast<char>(TabelaImpressora[c]));
-    return r;
-}
-
-struct Caso {
-    bool antigo;
-    const char* celas;    // the line in internal cells
-    const char* esperado; // the reversed text
-    const char* oQue;
-};
-
-class ReverteBrailleTest : public ::testing::TestWithParam<Caso> {
-protected:
-    void SetUp() override {
-        salvo_ = BrailleAntigo;
-        BrailleAntigo = GetParam().antigo;
-        TabelaNorteAmericana();
+// For the life of the object, the code in force and its output table as the
+// shipped code tables make it: every cell to the North American Braille
+// ASCII code with the same dots.
+struct TabelaNorteAmericana {
+    explicit TabelaNorteAmericana(bool antigo) {
+        BrailleAntigo = antigo;
+        for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
+        for (int m = 0; m < 64; ++m)
+            for (int x = 32; x < 96; ++x)
+                if (PontosDoCaractere[static_cast<size_t>(x)] == m) {
+                    TabelaImpressora[CelasAtuais()[static_cast<size_t>(m)]] = static_cast<unsigned char>(x);
+                    break;
+                }
     }
-    void TearDown() override {
-        BrailleAntigo = salvo_;
+    ~TabelaNorteAmericana() {
+        BrailleAntigo = salvo;
         for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
     }
-    bool salvo_ = false;
+    // Internal cells -> output codes.
+    static std::string Saida(const std::string& celas) {
+        std::string r;
+        for (unsigned char c : celas) r.push_back(static_cast<char>(TabelaImpressora[c]));
+        return r;
+    }
+    bool salvo = BrailleAntigo;
 };
 
-TEST_P(ReverteBrailleTest, LeOTextoDeVolta) {
-    const Caso& c = GetParam();
-    EXPECT_EQ(ReverteBraille(Saida(c.celas)), std::string(c.esperado)) << c.oQue;
+TEST(ReverteBraille, LeOTextoDeVolta) {
+    const struct { bool antigo; const char *celas, *esperado, *oQue; } casos[] = {
+        {false, "{brasil", "Brasil", "capital sign before a word"},
+        {false, "{{usa", "USA", "double capital sign: a capital run"},
+        {false, "#abc", "123", "number sign and digits"},
+        {false, "#a,e", "1,5", "decimal comma stays in the number"},
+        {false, "#j'b", "0.2", "dot 3 reads as a full stop inside a number"},
+        {false, "o {rio e {{onu", "o Rio e ONU", "several signs on one line"},
+        {false, "{{usa, {brasil #ab", "USA, Brasil 12", "run ends at a non-letter"},
+        {false, "casa {", "casa {", "a single capital sign at the end stays"},
+        {false, "#", "#", "a lone number sign stays"},
+        {false, "#k", "#k", "k is not a digit letter"},
+        {false, "{#a", "{1", "capital sign before a number is not a capital"},
+        {false, "", "", "empty line"},
+        {true, "]brasil", "Brasil", "old code: capital sign is dots 46"},
+        {true, "]]usa #ab", "USA 12", "old code: capital run and number"},
+    };
+    for (const auto& c : casos) {
+        TabelaNorteAmericana t(c.antigo);
+        EXPECT_EQ(ReverteBraille(t.Saida(c.celas)), std::string(c.esperado)) << c.oQue;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ReverteBrailleTest,
-    ::testing::Values(
-        Caso{false, "{brasil", "Brasil", "capital sign before a word"},
-        Caso{false, "{{usa", "USA", "double capital sign: a capital run"},
-        Caso{false, "#abc", "123", "number sign and digits"},
-        Caso{false, "#a,e", "1,5", "decimal comma stays in the number"},
-        Caso{false, "#j'b", "0.2", "dot 3 reads as a full stop inside a number"},
-        Caso{false, "o {rio e {{onu", "o Rio e ONU", "several signs on one line"},
-        Caso{false, "{{usa, {brasil #ab", "USA, Brasil 12", "run ends at a non-letter"},
-        Caso{false, "casa {", "casa {", "a single capital sign at the end stays"},
-        Caso{false, "#", "#", "a lone number sign stays"},
-        Caso{false, "#k", "#k", "k is not a digit letter"},
-        Caso{false, "{#a", "{1", "capital sign before a number is not a capital"},
-        Caso{false, "", "", "empty line"},
-        Caso{true, "]brasil", "Brasil", "old code: capital sign is dots 46"},
-        Caso{true, "]]usa #ab", "USA 12", "old code: capital run and number"}));
-
 TEST(ReverteBraille, CodigoSemCelaViraZeroEEncerraOTextoVisivel) {
-    const bool salvo = BrailleAntigo;
-    BrailleAntigo = false;
-    TabelaNorteAmericana();
+    TabelaNorteAmericana t(false);
     // 0x0F (a graphic line's mark) is produced by no cell.
-    const std::string linha = Saida("ab") + '\x0f' + Saida("cd");
-    const std::string r = ReverteBraille(linha);
+    const std::string r = ReverteBraille(t.Saida("ab") + '\x0f' + t.Saida("cd"));
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(r[2], '\0');
     EXPECT_EQ(TextoVisivelReversao(r), "ab");
-    BrailleAntigo = salvo;
 }
 
 TEST(ReverteBraille, TabelaReversaDesfazCadaCela) {
-    const bool salvo = BrailleAntigo;
     for (bool antigo : {false, true}) {
-        BrailleAntigo = antigo;
-        TabelaNorteAmericana();
+        TabelaNorteAmericana t(antigo);
         const auto rev = TabelaReversaBraille();
         for (int m = 0; m < 64; ++m) {
             const unsigned char c = CelasAtuais()[static_cast<size_t>(m)];
@@ -98,8 +77,6 @@ TEST(ReverteBraille, TabelaReversaDesfazCadaCela) {
         }
         EXPECT_EQ(rev[39], '.');
     }
-    BrailleAntigo = salvo;
-    for (int i = 0; i < 256; ++i) TabelaImpressora[static_cast<size_t>(i)] = static_cast<unsigned char>(i);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The spell check's walk over the document: words, separators, the last
-// line, the context shown around a word and the line rebuilt with the
-// replacement.
+// The spell check: the walk over words and separators, the context shown,
+// the line rebuilt with the replacement, and the commands over a document.
 #include "core/documento.h"
 #include "core/dmvars.h"
 #include "editor/dmdic.h"
@@ -8,25 +7,22 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 #include "support/dicionario_teste.h"
-#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
 TEST(ProximaPalavra, PalavrasESeparadores) {
+    // The lines, the start (column from 1), the word found and where it ends (the column after it).
     const struct {
-        std::vector<std::string> linhas;
-        int linha, coluna;           // start (column from 1)
-        bool achou;
-        std::string palavra;
-        int linhaFim, colunaFim;     // column: first after the word
+        std::vector<std::string> linhas; int linha, coluna; bool achou; std::string palavra; int linhaFim, colunaFim;
         const char* caso;
     } casos[] = {
         {{"ab cd"}, 0, 0, true, "ab", 0, 3, "column 0 is read as 1"},
@@ -54,76 +50,23 @@ TEST(ProximaPalavra, PalavrasESeparadores) {
         {{"um"}, -1, 7, true, "um", 0, 3, "a line before the first starts at the top"},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
         LinhasEmMemoria doc(c.linhas);
         int l = c.linha, col = c.coluna;
         std::string p = "lixo";
-        EXPECT_EQ(ProximaPalavra(doc, l, col, p), c.achou) << c.caso;
-        EXPECT_EQ(p, c.palavra) << c.caso;
-        EXPECT_EQ(l, c.linhaFim) << c.caso;
-        EXPECT_EQ(col, c.colunaFim) << c.caso;
+        EXPECT_EQ(ProximaPalavra(doc, l, col, p), c.achou);
+        EXPECT_EQ(std::make_tuple(p, l, col), std::make_tuple(c.palavra, c.linhaFim, c.colunaFim));
     }
-}
-
-TEST(ProximaPalavra, CaracteresDePalavra) {
-    const std::string letras = "'-ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-                               "ÀÁÂÃÇÈÉÊÍÎÑÓÔÕÖÚÜàáâãçèéêíîñóôõöúü"_cp;
-    for (int c = 0; c < 256; ++c)
-        EXPECT_EQ(CaracteresPalavra.test(static_cast<size_t>(c)), letras.find(static_cast<char>(c)) != std::string::npos)
-            << c;
-}
-
-class Procura : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const int r = CarregaDicionario(pasta.grava("d.dic", "cas n\r\num =\r\n"), pasta.grava("d.suf", "[n]\r\na\r\no\r\n"),
-                                        pasta.grava("d.exc", ""), pasta.grava("d.nom", ""), pasta.grava("d.sug", ""));
-        ASSERT_EQ(r, DicCarregado);
-    }
-    void TearDown() override { LiberaDicionario(); }
-    PastaTemporaria pasta;
-    DialogosFalsosEscopo d;
-};
-
-TEST_F(Procura, SaltaAsPalavrasCorretas) {
-    LinhasEmMemoria doc({"Um caso, uma casa", "um casx casa", "casa"});
-    int l = 0, c = 0;
-    std::string p;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(p, "uma");
-    EXPECT_EQ(l, 0);
-    EXPECT_EQ(c, 13);
-    ++c;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(p, "casx");
-    EXPECT_EQ(l, 1);
-    EXPECT_EQ(c, 8);
-    EXPECT_FALSE(ProcuraPalavra(doc, true, l, c, p)) << "the rest is correct, the last line too";
-    EXPECT_EQ(l, 3);
-    // Every word, correct or not.
-    l = 0;
-    c = 4;
-    ASSERT_TRUE(ProcuraPalavra(doc, false, l, c, p));
-    EXPECT_EQ(p, "caso");
 }
 
 TEST(ContextoPalavra, QuinzeDeCadaLado) {
     const std::string linha = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJ";
-    const struct {
-        std::string linha;
-        int inicio;
-        std::string contexto;
-    } casos[] = {
-        {linha, 21, "...56789abcdefghijklmnopqrstuvwxyz..."},
-        {linha, 3, "...0123456789abcdefgh..."},
-        {linha, 1, "...0123456789abcdef..."},
-        {linha, 40, "...opqrstuvwxyzABCDEFGHIJ..."},
-        {"uma", 1, "...uma..."},
-        {"", 1, "......"},
+    const std::tuple<std::string, int, std::string> casos[] = {
+        {linha, 21, "...56789abcdefghijklmnopqrstuvwxyz..."}, {linha, 3, "...0123456789abcdefgh..."},
+        {linha, 1, "...0123456789abcdef..."}, {linha, 40, "...opqrstuvwxyzABCDEFGHIJ..."},
+        {"uma", 1, "...uma..."}, {"", 1, "......"},
     };
-    for (const auto& c : casos) {
-        EXPECT_EQ(ContextoPalavra(c.linha, c.inicio), c.contexto) << c.inicio;
-        EXPECT_LE(ContextoPalavra(c.linha, c.inicio).size(), 31u + 6u);
-    }
+    for (const auto& [texto, inicio, contexto] : casos) EXPECT_EQ(ContextoPalavra(texto, inicio), contexto) << inicio;
 }
 
 TEST(TrocaPalavra, NoMesmoLugar) {
@@ -136,23 +79,16 @@ TEST(TrocaPalavra, NoMesmoLugar) {
 
 } // namespace
 
-// ---- The commands, over a document in memory ------------------------------------
-
 namespace comandos {
 
 // The replacement dialog, answered by script: each showing takes the next
 // answer (nullopt: "Deixar"), and records what it showed.
-class DialogoFalso : public DialogoSubstituicao {
-public:
+struct DialogoFalso : DialogoSubstituicao {
     void MostraSubstituicao(const std::string& contexto) override {
         contextos.push_back(contexto);
         palavras.push_back(PalavraOriginal);
-        std::optional<std::string> r;
-        if (!respostas.empty()) {
-            r = respostas.front();
-            respostas.erase(respostas.begin());
-        }
-        PalavraEscolhida = r ? *r : PalavraOriginal;
+        PalavraEscolhida = respostas.empty() ? PalavraOriginal : respostas.front().value_or(PalavraOriginal);
+        if (!respostas.empty()) respostas.erase(respostas.begin());
     }
     std::vector<std::optional<std::string>> respostas;
     std::vector<std::string> contextos, palavras;
@@ -168,8 +104,7 @@ protected:
         LiberaDicionario();
         RestauraPadroes();
     }
-    // The caret's line and column.
-    std::pair<int, int> Cursor() const {
+    std::pair<int, int> Cursor() const {   // the caret's line and column
         int l = 0, c = 0;
         doc.LinColInicioSel(l, c);
         return {l, c};
@@ -201,38 +136,25 @@ TEST_F(Ortografia, F7CorrigeEContinuaDepoisDaPalavra) {
     EXPECT_EQ(dialogo.palavras.size(), 3u) << "the last line is correct";
     EXPECT_EQ(d.fake.Textos(), std::vector<std::string>{"Fim do Texto"});
     EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto()) << "the caret at the end of the text";
-}
-
-TEST_F(Ortografia, SubstituicaoEUmPassoDeDesfazer) {
-    dialogo.respostas = {std::string("casas")};
-    VerificaOrtografia(doc, dialogo);
-    EXPECT_EQ(doc.Linha(0), "um casas e uma casa");
+    doc.Desfaz();   // each replacement one undo step
+    EXPECT_EQ(doc.Linha(1), "casox");
     doc.Desfaz();
     EXPECT_EQ(doc.Linha(0), "um casx e uma casa");
 }
 
 TEST_F(Ortografia, DoCursorEmDiante) {
-    const struct {
-        int coluna;       // of the caret, from 0, in line 0
-        bool todas;       // Ctrl+F7
-        const char* palavra;
-    } casos[] = {
-        {5, true, "casx"},    // inside a word: the whole word
-        {3, true, "casx"},    // at the start of a word after a blank
-        {8, true, "uma"},     // after the wrong word
-        {0, false, "um"},     // Ctrl+F7: a correct word too
-        {2, false, "um"},     // the word before the caret
+    // The caret's column in line 0; F7 (true) or Ctrl+F7, which takes a correct word too.
+    const std::tuple<int, bool, const char*> casos[] = {
+        {5, true, "casx"},   // inside a word: the whole word
+        {3, true, "casx"}, {8, true, "uma"}, {0, false, "um"},
+        {2, false, "um"},    // the word before the caret
         {3, false, "casx"},
     };
-    for (const auto& c : casos) {
+    for (const auto& [coluna, todas, palavra] : casos) {
         dialogo.palavras.clear();
-        doc.PosicionaCursor(0, c.coluna);
-        if (c.todas)
-            VerificaOrtografia(doc, dialogo);
-        else
-            VerificaPalavra(doc, dialogo);
-        ASSERT_EQ(dialogo.palavras.size(), 1u) << c.coluna;
-        EXPECT_EQ(dialogo.palavras[0], c.palavra) << c.coluna;
+        doc.PosicionaCursor(0, coluna);
+        todas ? VerificaOrtografia(doc, dialogo) : VerificaPalavra(doc, dialogo);
+        EXPECT_EQ(dialogo.palavras, std::vector<std::string>{palavra}) << coluna;
     }
     std::vector<std::string> s;
     SugerePalavras("um", s);
@@ -285,12 +207,9 @@ TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
 
 TEST_F(Ortografia, CarregarELiberar) {
     using T = DialogosFalsos::Tipo;
+    // The command, the names file (nullptr: the good one), whether loaded afterwards, its box.
     const struct {
-        void (*comando)();
-        const char* arquivoNomes;    // nullptr: the good one
-        bool carregadoDepois;
-        T tipo;
-        std::string mensagem;
+        void (*comando)(); const char* arquivoNomes; bool carregadoDepois; T tipo; std::string mensagem;
     } casos[] = {
         {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
         {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},

@@ -42,74 +42,58 @@ protected:
     }
 };
 
-// Header types 0 and 1 put no header on the even pages of a two-sided book;
-// one-sided, every page is a front page and gets one.
+// Header types 0 and 1 put no header on the even pages of a two-sided book.
 TEST_F(Paginas, CabecalhoSoNasFrentes)
 {
-    const std::vector<std::string> frenteVerso = {
-        "      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50,
-    };
-    const std::vector<std::string> soFrente = {
-        "      titulo      #1", "l1", "l2", Traco50, "      titulo      #2", "l3", "l4", Traco50,
-    };
-    struct Caso {
-        const char* nome;
-        int tipoCabec;
-        bool frenteVerso;
-        const std::vector<std::string>& esperado;
-    };
-    const Caso casos[] = {
-        {"tipo 1 frente e verso", 1, true, frenteVerso},
-        {"tipo 0 frente e verso", 0, true, frenteVerso},
-        {"tipo 1 so frente", 1, false, soFrente},
-    };
-    for (const Caso& c : casos) {
-        TipoCabec = c.tipoCabec;
-        FrenteVerso = c.frenteVerso;
+    const std::vector<std::string> frenteVerso = {"      titulo      #1", "l1", "l2", Traco50, "l3", "l4", Traco50};
+    const std::vector<std::string> soFrente = {"      titulo      #1", "l1", "l2", Traco50,
+                                               "      titulo      #2", "l3", "l4", Traco50};
+    const std::pair<int, bool> casos[] = {{1, true}, {0, true}, {1, false}};
+    for (const auto& [tipo, fv] : casos) {
+        TipoCabec = tipo;
+        FrenteVerso = fv;
         escritor.linhas.clear();
-        EXPECT_EQ(Compila(Linhas(4)), c.esperado) << c.nome;
+        EXPECT_EQ(Compila(Linhas(4)), fv ? frenteVerso : soFrente) << tipo << fv;
     }
 }
 
-struct CasoCabecalho {
-    const char* nome;
-    int posicao;
-    bool romana;
-    int numPagina;
-    int tinta;
-    std::string esperado;
-};
-
-class Cabecalhos : public Paginas, public ::testing::WithParamInterface<CasoCabecalho> {};
-
-TEST_P(Cabecalhos, MontaNaPosicao)
+// Number positions, roman numbers, ink page numbers, and a title too long
+// for the line cut at a word's end (inside a word too long by itself).
+TEST_F(Paginas, CabecalhoMontaNaPosicao)
 {
-    const CasoCabecalho& c = GetParam();
-    EstiloNumPag = c.posicao;
+    const struct {
+        int posicao;
+        bool romana;
+        int numPagina, tinta;
+        const char* titulo;
+        std::string esperado;
+    } casos[] = {
+        {0, false, 7, 0, "titulo", "      titulo      #7"},
+        {1, false, 7, 3, "titulo", "  #3    titulo    #7"},
+        {2, false, 5, 0, "titulo", "         5"}, // no title, no number sign
+        {2, false, 5, 12, "titulo", "       5         12"},
+        {2, true, 3, 0, "titulo", "        .iii"}, // the capital sign stays
+        {0, true, 4, 0, "titulo", "     titulo      .iv"},
+        {3, false, 7, 3, "titulo", "#7  #3        titulo"},
+        {0, false, 1, 0, "um titulo muito mais comprido que a linha", " um titulo muito  #1"},
+        {0, false, 10, 0, "titulo", "     titulo      #10"},
+        {0, false, 1, 0, "abcdefghijklmnopq", "abcdefghijklmnopq #1"}, // just fits
+        {0, false, 1, 0, "abcdefghijklmnopqr", "abcdefghijklmnopq #1"},
+        {0, false, 100, 0, "abcdefghijklmnopqrstuvwxyz", "abcdefghijklmno #100"},
+    };
     FrenteVerso = false;
-    Inicia();
-    estado.NumeracaoRomana = c.romana;
-    estado.NumPagina = c.numPagina;
-    estado.NumPagTinta = c.tinta;
-    std::string cab;
-    ASSERT_TRUE(MontaCabecalho(cab));
-    EXPECT_EQ(cab, c.esperado);
-    EXPECT_LE(cab.size(), 20u);
+    for (const auto& c : casos) {
+        EstiloNumPag = c.posicao;
+        Titulo = c.titulo;
+        Inicia();
+        estado.NumeracaoRomana = c.romana;
+        estado.NumPagina = c.numPagina;
+        estado.NumPagTinta = c.tinta;
+        std::string cab;
+        ASSERT_TRUE(MontaCabecalho(cab)) << c.esperado;
+        EXPECT_EQ(cab, c.esperado);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Posicoes, Cabecalhos,
-    ::testing::Values(
-        CasoCabecalho{"Pos0", 0, false, 7, 0, "      titulo      #7"},
-        CasoCabecalho{"Pos1ComTinta", 1, false, 7, 3, "  #3    titulo    #7"},
-        // position 2: no title, the number centred without its number sign
-        CasoCabecalho{"Pos2", 2, false, 5, 0, "         5"},
-        CasoCabecalho{"Pos2ComTinta", 2, false, 5, 12, "       5         12"},
-        // a roman number starts with a capital sign, which stays
-        CasoCabecalho{"Pos2Romana", 2, true, 3, 0, "        .iii"},
-        CasoCabecalho{"Pos0Romana", 0, true, 4, 0, "     titulo      .iv"},
-        CasoCabecalho{"Pos3", 3, false, 7, 3, "#7  #3        titulo"}),
-    [](const ::testing::TestParamInfo<CasoCabecalho>& i) { return std::string(i.param.nome); });
 
 TEST_F(Paginas, CabecalhoTraduzComSinaisDeTextoEstrangeiroProprios)
 {
@@ -129,7 +113,9 @@ TEST_F(Paginas, CabecalhoTraduzComSinaisDeTextoEstrangeiroProprios)
     EXPECT_FALSE(TextoIngles);
 }
 
-TEST_F(Paginas, MarcadorDeLinhaVaziaPassaPelaTabelaMesmoEmModoBruto)
+// Raw mode: the empty-line marker still goes through the output table; the
+// header is still translated and has no margin prefix.
+TEST_F(Paginas, ModoBrutoNaoAlcancaMarcadorNemCabecalho)
 {
     ComTitulo = false;
     ImprEnviaVazias = true;
@@ -137,44 +123,13 @@ TEST_F(Paginas, MarcadorDeLinhaVaziaPassaPelaTabelaMesmoEmModoBruto)
     TabelaImpressora['a'] = 'A';
     Inicia();
     estado.ModoBruto = true;
-    EscreveLinha("", true, true, 0);
-    EscreveLinha("a", true, true, 0);
-    EscreveLinha(Traco50, true, true, 0);
-    const std::vector<std::string> esperado = {"@", "a", Traco50};
-    EXPECT_EQ(escritor.linhas, esperado);
-}
+    for (const std::string& l : {std::string(), std::string("a"), Traco50}) EscreveLinha(l, true, true, 0);
+    EXPECT_EQ(escritor.linhas, (std::vector<std::string>{"@", "a", Traco50}));
 
-// A title too long for the line is cut at the end of a word (inside a word
-// too long by itself), so that the header keeps within the line with a blank
-// before the number; the first page number follows the starting number.
-TEST_F(Paginas, CabecalhoComTituloLongoOuNumeroInicial)
-{
-    struct Caso {
-        const char* titulo;
-        int numPagInic;
-        std::string esperado;
-    };
-    const Caso casos[] = {
-        {"um titulo muito mais comprido que a linha", 1, " um titulo muito  #1"},
-        {"titulo", 10, "     titulo      #10"},
-        {"abcdefghijklmnopq", 1, "abcdefghijklmnopq #1"},  // just fits, one blank apart
-        {"abcdefghijklmnopqr", 1, "abcdefghijklmnopq #1"}, // one cell too long
-        {"abcdefghijklmnopqrstuvwxyz", 100, "abcdefghijklmno #100"},
-    };
-    FrenteVerso = false;
-    for (const Caso& c : casos) {
-        Titulo = c.titulo;
-        pedido.NumPagInic = c.numPagInic;
-        Inicia();
-        std::string cab;
-        ASSERT_TRUE(MontaCabecalho(cab)) << c.titulo;
-        EXPECT_EQ(cab, c.esperado) << c.titulo;
-        EXPECT_LE(cab.size(), static_cast<size_t>(MaxCarac)) << c.titulo;
-    }
-}
-
-TEST_F(Paginas, CabecalhoSemPrefixoNemModoBruto)
-{
+    RestauraPadroes();
+    escritor.linhas.clear();
+    MaxCarac = 20;
+    Titulo = "titulo";
     FrenteVerso = false;
     TabelaImpressora['t'] = 'T';
     Inicia();
@@ -182,9 +137,7 @@ TEST_F(Paginas, CabecalhoSemPrefixoNemModoBruto)
     estado.ModoBruto = true;
     Linha(0, "texto");
     Termina();
-    ASSERT_EQ(escritor.linhas.size(), 3u);
-    EXPECT_EQ(escritor.linhas[0], "      TiTulo      #1"); // translated, no prefix
-    EXPECT_EQ(escritor.linhas[1], "__texto");             // raw: untranslated
+    EXPECT_EQ(escritor.linhas, (std::vector<std::string>{"      TiTulo      #1", "__texto", Traco50}));
 }
 
 // The "=" belongs to the page it closes: it is written with that page when
@@ -198,8 +151,7 @@ TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
     Linha(0, "a");
     estado.PaginaComGrafico = true;
     FimDePagina(false);
-    const std::vector<std::string> soPagina1 = {"a", Igual50};
-    EXPECT_EQ(escritor.linhas, soPagina1);
+    EXPECT_EQ(escritor.linhas, (std::vector<std::string>{"a", Igual50}));
 
     escritor.linhas.clear();
     pedido.PagInicial = 2;
@@ -210,8 +162,7 @@ TEST_F(Paginas, SeparadorDuploSegueAPaginaQueFecha)
     FimDePagina(false);
     Linha(1, "b");
     FimDePagina(false);
-    const std::vector<std::string> aPartirDa2 = {"b", Traco50};
-    EXPECT_EQ(escritor.linhas, aPartirDa2);
+    EXPECT_EQ(escritor.linhas, (std::vector<std::string>{"b", Traco50}));
     EXPECT_EQ(estado.MapaPagFisica[3], 3);
 }
 
@@ -248,15 +199,10 @@ TEST_F(Paginas, SoPaginas3e4)
     FrenteVerso = false;
     pedido.PagInicial = 3;
     pedido.PagFinal = 4;
-    const auto r = Compila(Linhas(12));
-    const std::vector<std::string> esperado = {
-        "      titulo      #3", "l5", "l6", Traco50,
-        "      titulo      #4", "l7", "l8", Traco50,
-    };
-    EXPECT_EQ(r, esperado);
+    EXPECT_EQ(Compila(Linhas(12)), (std::vector<std::string>{"      titulo      #3", "l5", "l6", Traco50,
+                                                             "      titulo      #4", "l7", "l8", Traco50}));
     EXPECT_EQ(estado.PaginaFisica, 5);
-    // The first draft line written is a header of page 3; its editor line is
-    // the one of l5, and the lines of pages 1 and 2 point at nothing before it.
+    // The first written line (page 3's header) maps to the editor line of l5.
     EXPECT_EQ(estado.MapaRascunhoEditor[1], 4);
     EXPECT_EQ(estado.MapaEditorRascunho[4], 1);
 }
@@ -274,22 +220,11 @@ TEST_F(Paginas, MaisDeMilPaginas)
     EXPECT_EQ(estado.MapaPagFisica[1500], 1500);
     EXPECT_EQ(estado.MapaPagArabica[1234], 1234);
     EXPECT_EQ(estado.MapaEditorRascunho[1499], 2998);
-    // The next compile starts again from the first capacity: the maps of a
-    // long draft do not stay with every later one.
+    // The next compile starts again from the first capacity.
     escritor.linhas.clear();
     Compila(Linhas(2));
     EXPECT_EQ(estado.TamanhoMapaPaginas, 1000);
     EXPECT_EQ(estado.MapaPagFisica.size(), 1001u);
-}
-
-// With the marker on, an empty line and the blank back of the last sheet
-// go out as one blank.
-TEST_F(Paginas, LinhaVaziaEVersoEmBrancoRecebemMarcador)
-{
-    ComTitulo = false;
-    ImprEnviaVazias = true;
-    const std::vector<std::string> esperado = {"a", " ", "b", Traco50, " ", Traco50};
-    EXPECT_EQ(Compila({"a", "", "b"}), esperado);
 }
 
 TEST_F(Paginas, LinhaGraficaNaoOcupaLinhaDaPagina)
@@ -301,31 +236,14 @@ TEST_F(Paginas, LinhaGraficaNaoOcupaLinhaDaPagina)
     EXPECT_FALSE(estado.InicioPagina);
 }
 
-TEST_F(Paginas, LinhaDoCursor)
-{
-    ComTitulo = false;
-    FrenteVerso = false;
-    Inicia(false, 2);
-    Linha(0, "a");
-    Linha(1, "");
-    Linha(2, "");   // the caret's line gives the third draft line
-    Linha(3, "b");
-    Termina();
-    EXPECT_EQ(estado.LinhaRascunhoCursor, 2);
-}
-
-// The one reader of the draft (view, print job, export): what the writer
-// wrote comes back line for line, whatever bytes the lines hold but LF; the
-// cases each former reader had are here.
+// The one reader of the draft (view, print job, export) gives back what the
+// writer wrote, whatever bytes the lines hold but LF.
 TEST(LeRascunho, LeOQueOEscritorGravou)
 {
     PastaTemporaria t;
     const std::vector<std::vector<std::string>> rascunhos = {
-        {},
-        {""},
-        {"a", "", "b"},
-        {std::string(50, '-') + "      ", "\x0b      ", "\x0f\x0f\x0f\x0f 3 fig.grb"},
-        {"cela\r13", "\r", "fim\r"},              // code 13 from a code table
+        {}, {""}, {"a", "", "b"}, {std::string(50, '-') + "      ", "\x0b      ", "\x0f\x0f\x0f\x0f 3 fig.grb"},
+        {"cela\r13", "\r", "fim\r"}, // code 13 from a code table
         {std::string("\x00\x01\xff", 3), std::string(3000, 'x')},
     };
     for (const auto& linhas : rascunhos) {
@@ -340,15 +258,10 @@ TEST(LeRascunho, LeOQueOEscritorGravou)
         ASSERT_TRUE(LeRascunho(caminho, lidas));
         EXPECT_EQ(lidas, linhas);
     }
-    // Line ends the writer does not make: an LF alone ends a line, a last
-    // line without its end is a line.
+    // Line ends the writer does not make: LF alone, a last line without one.
     const std::pair<std::string, std::vector<std::string>> casos[] = {
-        {"a\nb\n", {"a", "b"}},
-        {"a\r\nb", {"a", "b"}},
-        {"a\r\r\n", {"a\r"}},
-        {"\n\n", {"", ""}},
-        {"a\rb\r\n", {"a\rb"}},
-    };
+        {"a\nb\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}}, {"a\r\r\n", {"a\r"}}, {"\n\n", {"", ""}},
+        {"a\rb\r\n", {"a\rb"}}};
     for (const auto& [bytes, linhas] : casos) {
         std::vector<std::string> lidas;
         ASSERT_TRUE(LeRascunho(t.grava("c.txt", bytes), lidas));

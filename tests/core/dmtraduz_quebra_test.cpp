@@ -8,67 +8,43 @@
 
 namespace {
 
-struct CasoQuebra {
-    const char* nome;
-    std::string texto;
-    int largura;
-    bool hifenizar;
-    std::string linha;
-    std::string resto;
-};
-
-void PrintTo(const CasoQuebra& c, std::ostream* os) { *os << c.nome; }
-
-class QuebraLinhaCasos : public ::testing::TestWithParam<CasoQuebra> {};
-
-TEST_P(QuebraLinhaCasos, CortaComoAsRegras)
-{
-    const CasoQuebra& c = GetParam();
-    std::string s = c.texto, out;
-    QuebraLinha(s, out, c.largura, c.hifenizar);
-    EXPECT_EQ(out, c.linha);
-    EXPECT_EQ(s, c.resto);
-    EXPECT_LE(static_cast<int>(out.size()), std::max(c.largura, 1));
-}
-
 const std::string X14 = "xxxxxxxxxxxxxx "; // 15 cells, the word starts at 16
 
-INSTANTIATE_TEST_SUITE_P(
-    Largura20, QuebraLinhaCasos,
-    ::testing::Values(
-        CasoQuebra{"BrancoAposColuna20", "aaaa bbbb cccc ddddd eeee", 20, true,
-                   "aaaa bbbb cccc ddddd", "eeee"},
-        CasoQuebra{"VariosBrancosAposColuna20", "aaaa bbbb cccc ddddd    eeee", 20, true,
-                   "aaaa bbbb cccc ddddd", "eeee"},
-        CasoQuebra{"BrancoNaColuna20", "aaaa bbbb cccc dddd eeee", 20, true,
-                   "aaaa bbbb cccc dddd", "eeee"},
-        CasoQuebra{"Palavra", X14 + "palavra fim", 20, true, X14 + "pa-", "lavra fim"},
-        CasoQuebra{"Porta", X14 + "xporta fim", 20, true, X14 + "xpor-", "ta fim"},
-        CasoQuebra{"Alto", X14 + "xxalto fim", 20, true, X14 + "xxal-", "to fim"},
-        CasoQuebra{"Antro", X14 + "xxantro fim", 20, true, X14 + "xxan-", "tro fim"},
-        CasoQuebra{"Compra", X14 + "xcompra fim", 20, true, X14 + "xcom-", "pra fim"},
-        CasoQuebra{"Bolacha", X14 + "bolacha fim", 20, true, X14 + "bola-", "cha fim"},
-        // "a-cha" would leave one letter alone: the break falls back to the blank.
-        CasoQuebra{"UmaLetraNuncaSozinha", X14 + "acha bolo", 18, true, "xxxxxxxxxxxxxx",
-                   "acha bolo"},
-        // A number keeps its digits as digit cells after the number sign,
-        // which no syllable rule takes: 525 goes whole to the next line.
-        CasoQuebra{"NumeroInteiro", X14 + "#525 fim", 18, true, "xxxxxxxxxxxxxx", "#525 fim"},
-        CasoQuebra{"Palavra30Letras", std::string(30, 'x'), 20, true,
-                   std::string(19, 'x') + "-", std::string(11, 'x')},
-        CasoQuebra{"SemHifenizacaoCorteDuro", std::string(14, 'a') + "palavrapalavra", 20, false,
-                   std::string(14, 'a') + "palav-", "rapalavra"},
-        CasoQuebra{"SemHifenizacaoVoltaAoBranco", X14 + "palavra fim", 20, false,
-                   "xxxxxxxxxxxxxx", "palavra fim"},
+// Where a line is cut (the syllable breaks themselves are in the word table).
+TEST(QuebraLinha, CortaComoAsRegras)
+{
+    const struct {
+        const char* nome;
+        std::string texto;
+        int largura;
+        bool hifenizar;
+        std::string linha, resto;
+    } casos[] = {
+        {"blank after column 20", "aaaa bbbb cccc ddddd eeee", 20, true, "aaaa bbbb cccc ddddd", "eeee"},
+        {"blanks after column 20", "aaaa bbbb cccc ddddd    eeee", 20, true, "aaaa bbbb cccc ddddd", "eeee"},
+        {"blank at column 20", "aaaa bbbb cccc dddd eeee", 20, true, "aaaa bbbb cccc dddd", "eeee"},
+        {"hyphenated", X14 + "palavra fim", 20, true, X14 + "pa-", "lavra fim"},
+        // A number's digit cells follow no syllable rule: it goes whole.
+        {"number whole", X14 + "#525 fim", 18, true, "xxxxxxxxxxxxxx", "#525 fim"},
+        {"30 letters", std::string(30, 'x'), 20, true, std::string(19, 'x') + "-", std::string(11, 'x')},
+        {"no hyphenation, hard cut", std::string(14, 'a') + "palavrapalavra", 20, false, std::string(14, 'a') + "palav-",
+         "rapalavra"},
+        {"no hyphenation, back to the blank", X14 + "palavra fim", 20, false, "xxxxxxxxxxxxxx", "palavra fim"},
         // A blank at or before column 10 never gives a line under 10 cells.
-        CasoQuebra{"NuncaLinhaCurta", "abcdefgh ijklmnopqrstuvwxyz", 20, true,
-                   "abcdefgh ijklmnopqr-", "stuvwxyz"},
+        {"never a short line", "abcdefgh ijklmnopqrstuvwxyz", 20, true, "abcdefgh ijklmnopqr-", "stuvwxyz"},
         // Narrow lines: always at least one cell goes.
-        CasoQuebra{"Largura1", "abc", 1, true, "a", "bc"},
-        CasoQuebra{"Largura0", "abc", 0, true, "a", "bc"},
-        CasoQuebra{"Largura2", "abc", 2, true, "a-", "bc"},
-        CasoQuebra{"Largura2Brancos", "  abc", 2, true, "", "abc"}),
-    [](const ::testing::TestParamInfo<CasoQuebra>& i) { return std::string(i.param.nome); });
+        {"width 1", "abc", 1, true, "a", "bc"},
+        {"width 0", "abc", 0, true, "a", "bc"},
+        {"width 2", "abc", 2, true, "a-", "bc"},
+        {"width 2, blanks", "  abc", 2, true, "", "abc"},
+    };
+    for (const auto& c : casos) {
+        std::string s = c.texto, out;
+        QuebraLinha(s, out, c.largura, c.hifenizar);
+        EXPECT_EQ(out, c.linha) << c.nome;
+        EXPECT_EQ(s, c.resto) << c.nome;
+    }
+}
 
 // Every break the rules allow inside a word, found by sweeping the width
 // across the word.
@@ -126,7 +102,6 @@ TEST(AjustaRecuo, ReduzRecuoSoComFormatacao)
     }
 }
 
-// ---- Paragraphs ---------------------------------------------------------
 class Paragrafos : public CompilaEmMemoria {
 protected:
     void SetUp() override
@@ -138,48 +113,51 @@ protected:
     }
 };
 
-TEST_F(Paragrafos, InicioDeParagrafoECentragem)
+// Each piece of a long centred text is centred on its own; a centred line
+// does not centre the last line of the paragraph before it.
+TEST_F(Paragrafos, Centragem)
 {
-    struct Caso {
-        const char* nome;
-        bool autoJunta;
-        std::vector<std::string> documento, rascunho;
-    };
-    const Caso casos[] = {
-        // two blanks start a paragraph with an indent, one blank without
-        {"brancos iniciam paragrafo", true, {"abc", "    def", " ghi", "\x95 jkl"},
-         {"abc", "  def", "ghi", "\x95 jkl", Traco50}},
-        // each piece of a long centred text is centred on its own
-        {"linha centrada e pedacos centrados", true,
-         {"          titulo", "          um titulo muito comprido demais"},
-         {"       titulo", "um titulo muito com-", "    prido demais", Traco50}},
-        // a centred line does not centre the last line of the paragraph before it
-        {"centrada nao centra o paragrafo anterior", true, {"fim do paragrafo", "          titulo"},
-         {"fim do paragrafo", "       titulo", Traco50}},
-    };
-    for (const Caso& c : casos) {
-        AutoJunta = c.autoJunta;
-        escritor.linhas.clear();
-        EXPECT_EQ(Compila(c.documento), c.rascunho) << c.nome;
-    }
+    EXPECT_EQ(Compila({"          titulo", "          um titulo muito comprido demais"}),
+              (std::vector<std::string>{"       titulo", "um titulo muito com-", "    prido demais", Traco50}));
+    escritor.linhas.clear();
+    EXPECT_EQ(Compila({"fim do paragrafo", "          titulo"}),
+              (std::vector<std::string>{"fim do paragrafo", "       titulo", Traco50}));
 }
 
+// A blank line at the top of a page is dropped unless the setting keeps it.
 TEST_F(Paragrafos, BrancoNoTopoDaPagina2ELargado)
 {
     MaxLin = 2;
-    const auto r = Compila({"a", "", "b", "", "", "c"});
-    // page 1: a, blank; page 2 starts with b (the blank before is dropped)
-    const std::vector<std::string> esperado = {"a", "", Traco50, "b", "", Traco50, "c", Traco50};
-    EXPECT_EQ(r, esperado);
+    EXPECT_EQ(Compila({"a", "", "b", "", "", "c"}),
+              (std::vector<std::string>{"a", "", Traco50, "b", "", Traco50, "c", Traco50}));
     TiraBrancasInicioPag = false;
     escritor.linhas.clear();
-    const auto r2 = Compila({"a", "", "", "b"});
-    const std::vector<std::string> esperado2 = {"a", "", Traco50, "", "b", Traco50};
-    EXPECT_EQ(r2, esperado2);
+    EXPECT_EQ(Compila({"a", "", "", "b"}), (std::vector<std::string>{"a", "", Traco50, "", "b", Traco50}));
 }
 
-// With a 32-cell margin prefix in 34 cells only 2 are left: the layout still
-// ends and no text is lost.
+// The cells of laid-out lines (from column desde) without blanks, page ends
+// and line-end hyphens; every line at most largura cells.
+std::string Letras(const std::vector<std::string>& linhas, size_t largura, size_t desde = 0)
+{
+    std::string r;
+    for (const auto& l : linhas) {
+        if (LinhaEspecial(l) || l == "-->") continue;
+        EXPECT_LE(l.size(), std::max<size_t>(largura, 1)) << l;
+        for (size_t i = desde; i < l.size(); ++i)
+            if (l[i] != ' ' && !(i + 1 == l.size() && l[i] == '-')) r += l[i];
+    }
+    return r;
+}
+
+std::string SemBrancos(const std::string& s)
+{
+    std::string r;
+    for (char c : s)
+        if (c != ' ') r += c;
+    return r;
+}
+
+// A 32-cell margin prefix in 34 cells leaves 2: the layout ends, no text lost.
 TEST_F(Paragrafos, LarguraEstreitaComRecuoTermina)
 {
     MaxCarac = 34;
@@ -189,15 +167,11 @@ TEST_F(Paragrafos, LarguraEstreitaComRecuoTermina)
     estado.Recuo = true;
     Linha(0, "abc defgh ij");
     Termina();
-    std::string letras;
     for (const auto& l : escritor.linhas) {
         if (l == Traco50) continue;
-        ASSERT_EQ(l.compare(0, 32, estado.PrefixoMargem), 0) << l;
-        EXPECT_LE(l.size(), 34u) << l;
-        for (char c : l.substr(32))
-            if (c != ' ' && c != '-') letras += c;
+        EXPECT_EQ(l.compare(0, 32, estado.PrefixoMargem), 0) << l;
     }
-    EXPECT_EQ(letras, "abcdefghij");
+    EXPECT_EQ(Letras(escritor.linhas, 34, 32), "abcdefghij");
 }
 
 // An editor line of 300 000 cells (the editor's limit) lays out whole.
@@ -207,19 +181,10 @@ TEST_F(Paragrafos, LinhaEnormeInteira)
     MaxLin = 28;
     std::string enorme;
     while (enorme.size() < 300000) enorme += "transporte palavra bolacha ";
-    const auto r = Compila({enorme});
-    size_t letras = 0, saida = 0;
-    for (char c : enorme) letras += c != ' ';
-    for (const auto& l : r) {
-        if (LinhaEspecial(l)) continue;
-        EXPECT_LE(l.size(), 34u);
-        for (size_t i = 0; i < l.size(); ++i) saida += l[i] != ' ' && !(i + 1 == l.size() && l[i] == '-');
-    }
-    EXPECT_EQ(saida, letras);
+    EXPECT_EQ(Letras(Compila({enorme}), 34), SemBrancos(enorme));
     EXPECT_GT(estado.PaginaFisica, 300);
 }
 
-// ---- Termination over random text and settings ---------------------------
 class EscritorLimitado : public EscritorRascunho {
 public:
     bool GravaLinha(const std::string& linha) override
@@ -242,23 +207,19 @@ TEST_F(Paragrafos, AleatorioSempreTerminaSemPerderTexto)
         ComTitulo = false;
         MaxLin = sorteio(1, 30);
         MaxCarac = sorteio(1, 60);
-        FrenteVerso = sorteio(0, 1) != 0;
-        AutoJunta = sorteio(0, 1) != 0;
-        SeparaSilabas = sorteio(0, 1) != 0;
-        TiraBrancasInicioPag = sorteio(0, 1) != 0;
-        ImprEnviaVazias = sorteio(0, 1) != 0;
-
+        for (bool* f : {&FrenteVerso, &AutoJunta, &SeparaSilabas, &TiraBrancasInicioPag, &ImprEnviaVazias})
+            *f = sorteio(0, 1) != 0;
         std::vector<std::string> doc(static_cast<size_t>(sorteio(0, 12)));
-        size_t total = 0;
+        std::string entrada;
         for (auto& l : doc) {
             const int n = sorteio(0, 3) == 0 ? 0 : sorteio(1, 150);
             for (int i = 0; i < n; ++i)
                 l += sorteio(0, 5) == 0 ? ' ' : letras[static_cast<size_t>(sorteio(0, static_cast<int>(letras.size()) - 1))];
-            total += l.size();
+            entrada += l;
         }
         EscritorLimitado limitado;
         // Each cut consumes at least one cell; each page adds a separator.
-        limitado.limite = 4 * (total + doc.size() + 10);
+        limitado.limite = 4 * (entrada.size() + doc.size() + 10);
         Inicia();
         estado.Escritor = &limitado;
         estado.Recuo = sorteio(0, 1) != 0;
@@ -266,21 +227,9 @@ TEST_F(Paragrafos, AleatorioSempreTerminaSemPerderTexto)
         estado.LarguraLinha = largura;
         for (size_t i = 0; i < doc.size(); ++i) Linha(static_cast<int>(i), doc[i]);
         Termina();
-        ASSERT_FALSE(estado.ErroEscrita) << "no end, round " << rodada << " width " << largura;
-
-        std::string entrada, saida;
-        for (const auto& l : doc)
-            for (char c : l)
-                if (c != ' ') entrada += c;
-        for (const auto& l : limitado.linhas) {
-            if (LinhaEspecial(l) || l == "-->") continue;
-            EXPECT_LE(static_cast<int>(l.size()), std::max(largura, 1)) << "round " << rodada;
-            for (size_t i = 0; i < l.size(); ++i) {
-                const bool hifenFinal = i + 1 == l.size() && l[i] == '-';
-                if (l[i] != ' ' && !hifenFinal) saida += l[i];
-            }
-        }
-        ASSERT_EQ(saida, entrada) << "round " << rodada << " width " << largura;
+        SCOPED_TRACE("round " + std::to_string(rodada) + " width " + std::to_string(largura));
+        ASSERT_FALSE(estado.ErroEscrita) << "no end";
+        ASSERT_EQ(Letras(limitado.linhas, static_cast<size_t>(largura)), SemBrancos(entrada));
     }
 }
 

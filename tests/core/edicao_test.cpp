@@ -1,6 +1,5 @@
-// Editing commands over the document in memory: the automatic line break and
-// the splitting of long lines as tables of lines, find and replace over the
-// whole text, letter case, and one undo step per command.
+// Editing commands over the document in memory: the automatic line break,
+// long lines split, find and replace, letter case; one undo step per command.
 #include "editor/dmedicao.h"
 #include "editor/documentos.h"
 #include "platform/dialogos.h"
@@ -15,18 +14,11 @@ namespace {
 
 using Linhas = std::vector<std::string>;
 
-// ---- The automatic break --------------------------------------------------------
-
-struct CasoQuebra {
-    const char* nome;
-    std::string linha;
-    int maxCol;
-    int coluna;                 // the caret, from 1 (the key released there)
-    Linhas esperadas;           // the line, or the line and the new one
-    int linhaCursor, colunaCursor;   // the caret afterwards, from 0
-};
-
-const CasoQuebra kQuebras[] = {
+// The line, its column limit, the caret from 1 (the key released there); the
+// line, or the line and the new one; the caret afterwards, from 0.
+const struct CasoQuebra {
+    const char* nome; std::string linha; int maxCol, coluna; Linhas esperadas; int linhaCursor, colunaCursor;
+} kQuebras[] = {
     {"TwoWordsStayTheRestGoesDown", "um dois tres quatro", 10, 20, {"um dois ", "tres quatro"}, 1, 11},
     {"TheNewLineIsSplitAtItsOwnEnd", "tres quatro", 10, 12, {"tres ", "quatro"}, 1, 6},
     {"TypingPastTheColumn", "um dois tr", 10, 11, {"um dois ", "tr"}, 1, 2},
@@ -47,47 +39,24 @@ const CasoQuebra kQuebras[] = {
 };
 
 TEST(QuebraLinhaAuto, CasesAsLines) {
+    DocumentoEmMemoria fora({"um dois tres quatro"});   // lines outside the document are left alone
+    EXPECT_FALSE(QuebraLinhaAuto(fora, 20, 0, 10));
+    EXPECT_FALSE(QuebraLinhaAuto(fora, 20, 2, 10));
+    EXPECT_EQ(fora.PassosDesfazer(), 0);
     for (const CasoQuebra& c : kQuebras) {
         SCOPED_TRACE(c.nome);
         DocumentoEmMemoria doc({"antes", c.linha, "depois"});
         doc.PosicionaCursor(1, c.coluna - 1);
         const bool quebrou = QuebraLinhaAuto(doc, c.coluna, 2, c.maxCol);
-        Linhas esperado = {"antes"};
-        esperado.insert(esperado.end(), c.esperadas.begin(), c.esperadas.end());
-        esperado.push_back("depois");
-        EXPECT_EQ(doc.Texto(), LinhasEmTexto(esperado));
+        EXPECT_EQ(doc.Texto(), "antes\r\n" + LinhasEmTexto(c.esperadas) + "depois\r\n");
         EXPECT_EQ(quebrou, c.esperadas.size() == 2);
-        int l = 0, k = 0;
-        doc.LinColInicioSel(l, k);
-        EXPECT_EQ(l, 1 + c.linhaCursor);
-        EXPECT_EQ(k, c.colunaCursor);
+        EXPECT_EQ(doc.InicioSelecao(), doc.InicioLinha(1 + c.linhaCursor) + c.colunaCursor);
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
-        if (quebrou) {
-            EXPECT_EQ(doc.PassosDesfazer(), 1);
-            doc.Desfaz();
-            EXPECT_EQ(doc.Linha(1), c.linha);
-        }
+        EXPECT_EQ(doc.PassosDesfazer(), quebrou ? 1 : 0);
     }
 }
 
-TEST(QuebraLinhaAuto, LinesOutsideTheDocumentAreLeftAlone) {
-    DocumentoEmMemoria doc({"um dois tres quatro"});
-    EXPECT_FALSE(QuebraLinhaAuto(doc, 20, 0, 10));
-    EXPECT_FALSE(QuebraLinhaAuto(doc, 20, 2, 10));
-    EXPECT_EQ(doc.NumLinhas(), 1);
-    EXPECT_EQ(doc.PassosDesfazer(), 0);
-}
-
-// ---- Splitting long lines -----------------------------------------------------------
-
-struct CasoDivide {
-    const char* nome;
-    Linhas linhas;
-    int maxCol;
-    Linhas esperadas;
-};
-
-const CasoDivide kDivisoes[] = {
+const struct CasoDivide { const char* nome; Linhas linhas; int maxCol; Linhas esperadas; } kDivisoes[] = {
     {"FourWordsAtTen", {"um dois tres quatro"}, 10, {"um dois ", "tres ", "quatro"}},
     {"LongFirstWordThenTheRestAgain", {"abcdefghijklmno pqr stu vwx yz"}, 10,
      {"abcdefghijklmno ", "pqr stu ", "vwx yz"}},
@@ -98,30 +67,24 @@ const CasoDivide kDivisoes[] = {
     {"TenCharactersStay", {"ab cdefghi"}, 10, {"ab cdefghi"}},
 };
 
-TEST(DivideLinhasGrandes, CasesAsLines) {
+TEST(DivideLinhasGrandes, CasesAsLinesAndTheSelectionStaysOnItsCharacters) {
     for (const CasoDivide& c : kDivisoes) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(DivideLinhasGrandes(c.linhas, c.maxCol), c.esperadas);
         DocumentoEmMemoria doc(c.linhas);
         EXPECT_EQ(DivideLinhasGrandes(doc, c.maxCol), c.esperadas != c.linhas);
         EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperadas));
-        EXPECT_LE(doc.PassosDesfazer(), 1);
+        EXPECT_EQ(doc.PassosDesfazer(), c.esperadas != c.linhas ? 1 : 0);
     }
-}
-
-TEST(DivideLinhasGrandes, TheSelectionStaysOnItsCharacters) {
     DocumentoEmMemoria doc({"zero", "um dois tres quatro", "fim"});
-    // "quatro" selected, in the line that becomes three.
-    doc.DefineSelecao(doc.InicioLinha(1) + 13, 6);
+    doc.DefineSelecao(doc.InicioLinha(1) + 13, 6);   // "quatro", in the line that becomes three
     ASSERT_EQ(doc.TextoSelecionado(), "quatro");
     ASSERT_TRUE(DivideLinhasGrandes(doc, 10));
     EXPECT_EQ(doc.TextoSelecionado(), "quatro");
-    // The caret after the last line end stays at the end.
     doc.DefineSelecao(doc.TamanhoTexto(), 0);
     doc.SubstituiLinha(0, "aa bb cc dd ee ff");
     ASSERT_TRUE(DivideLinhasGrandes(doc, 6));
-    EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto());
-    EXPECT_EQ(doc.Linha(0), "aa bb ");
+    EXPECT_EQ(doc.InicioSelecao(), doc.TamanhoTexto());   // the caret after the last line end stays
 }
 
 TEST(TrocaLinhas, OnlyTheLinesThatDifferAreEdited) {
@@ -141,29 +104,18 @@ TEST(TrocaLinhas, OnlyTheLinesThatDifferAreEdited) {
     EXPECT_EQ(doc.Texto(), LinhasEmTexto({"a", "d"}));
 }
 
-// ---- Find and replace ------------------------------------------------------------
-
-struct CasoProcura {
-    const char* nome;
-    std::string texto, busca;
-    long long inicio;
-    OpcoesProcura opcoes;
-    long long esperado;
-};
-
-const CasoProcura kProcuras[] = {
-    {"Plain", "uma casa", "casa", 0, {}, 4},
-    {"FromTheStart", "casa casa", "casa", 1, {}, 5},
-    {"CaseDoesNotCount", "CASA", "casa", 0, {}, 0},
-    {"AccentedLettersFoldOneToOne", "a AÇÃO"_cp, "ação"_cp, 0, {}, 2},
+const struct CasoProcura {
+    const char* nome; std::string texto, busca; long long inicio; OpcoesProcura opcoes; long long esperado;
+} kProcuras[] = {
+    {"Plain", "uma casa", "casa", 0, {}, 4}, {"FromTheStart", "casa casa", "casa", 1, {}, 5},
+    {"CaseDoesNotCount", "CASA", "casa", 0, {}, 0}, {"AccentedFoldOneToOne", "a AÇÃO"_cp, "ação"_cp, 0, {}, 2},
     {"MatchCase", "Casa casa", "casa", 0, {false, true}, 5},
     {"MatchCaseAccented", "AÇÃO ação"_cp, "ação"_cp, 0, {false, true}, 5},
     {"WholeWordSkipsLongerWords", "casamento casa", "casa", 0, {true, false}, 10},
     {"WholeWordAfterAnAccentedLetter", "écasa casa"_cp, "casa", 0, {true, false}, 6},
     {"WholeWordAtLineEnds", "x\r\ncasa\r\n", "casa", 0, {true, false}, 3},
     {"WholeWordDigitsCount", "casa1 casa", "casa", 0, {true, false}, 6},
-    {"NotFound", "casa", "lar", 0, {}, -1},
-    {"EmptySearchFindsNothing", "casa", "", 0, {}, -1},
+    {"NotFound", "casa", "lar", 0, {}, -1}, {"EmptySearchFindsNothing", "casa", "", 0, {}, -1},
     {"StartPastTheEnd", "casa", "a", 9, {}, -1},
 };
 
@@ -181,8 +133,7 @@ protected:
     std::vector<std::string> Textos() const { return caixas.fake.Textos(); }
 };
 
-// The whole text is searched, however long: a match near the end of a text
-// of more than 99999 characters is found, and only then the search ends.
+// The whole text is searched, however long (a match past 99999 characters).
 TEST_F(Busca, MatchNearTheEndOfALongText) {
     std::string t;
     while (t.size() < 150000) t += "linha de texto comum\r\n";
@@ -196,7 +147,6 @@ TEST_F(Busca, MatchNearTheEndOfALongText) {
     EXPECT_EQ(Textos(), std::vector<std::string>{"Busca terminada"});
     EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Informacao);
     EXPECT_EQ(doc.TextoSelecionado(), "alvo");
-
     doc.DefineSelecao(0, 0);
     EXPECT_TRUE(BuscaSubstituir(doc, "alvo", {}));
     EXPECT_TRUE(SubstituiProxima(doc, "fim", "FIM", {}));
@@ -207,33 +157,15 @@ TEST_F(Busca, MatchNearTheEndOfALongText) {
     EXPECT_NE(doc.Texto().find("aqui o meta\r\nFIM"), std::string::npos);
 }
 
-TEST_F(Busca, ReplaceSearchesAfterTheSelection) {
-    doc.DefineTexto("um um um");
-    // "Terminou" collapses the selection.
-    doc.DefineSelecao(6, 2);
-    EXPECT_FALSE(BuscaSubstituir(doc, "um", {}));
-    EXPECT_EQ(doc.InicioSelecao(), 6);
-    EXPECT_EQ(doc.TamanhoSelecao(), 0);
-    EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
-    // Nothing selected: nothing replaced.
-    doc.DefineSelecao(0, 0);
-    SubstituiSelecaoBusca(doc, "x");
-    EXPECT_EQ(doc.Texto(), "um um um");
-}
-
-// The replace button replaces the occurrence the user sees selected and
-// selects the next one; a selection that is no occurrence is only followed
-// by the next one, selected: nothing is replaced unseen.
+// The replace button replaces the occurrence seen selected and selects the
+// next; a selection that is no occurrence only finds the next: nothing is
+// replaced unseen.
 TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
-    struct Caso {
-        const char* nome;
-        std::string texto;
-        int inicio, tamanho;
-        OpcoesProcura opcoes;
-        std::string esperado;
-        int selecionado;   // start of the selection afterwards (-1: "Terminou")
-    };
-    const Caso casos[] = {
+    // The selection before; the text and the start of the selection afterwards (-1: "Terminou").
+    const struct {
+        const char* nome; std::string texto; int inicio, tamanho; OpcoesProcura opcoes; std::string esperado;
+        int selecionado;
+    } casos[] = {
         {"NothingSelectedOnlyFinds", "um um", 0, 0, {}, "um um", 0},
         {"TheSelectedOccurrence", "um um", 0, 2, {}, "dois um", 5},
         {"TheLastOne", "um um", 3, 2, {}, "um dois", -1},
@@ -243,7 +175,7 @@ TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
         {"WholeWordInsideAWord", "umu um", 0, 2, {true, false}, "umu um", 4},
         {"WholeWord", "um umu um", 0, 2, {true, false}, "dois umu um", 9},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         caixas.fake.Limpa();
         doc.DefineTexto(c.texto);
@@ -260,24 +192,24 @@ TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
             EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
         }
     }
-    // Pressed on and on from the start, it replaces every one in turn.
-    doc.DefineTexto("um um um");
+    doc.DefineTexto("um um um");   // pressed on and on, it replaces every one in turn
     doc.DefineSelecao(0, 0);
     while (SubstituiProxima(doc, "um", "dois", {})) {}
     EXPECT_EQ(doc.Texto(), "dois dois dois");
+    caixas.fake.Limpa();   // "Terminou" of the replace search collapses the selection
+    doc.DefineSelecao(12, 2);
+    EXPECT_FALSE(BuscaSubstituir(doc, "dois", {}));
+    EXPECT_EQ(doc.InicioSelecao(), 12);
+    EXPECT_EQ(doc.TamanhoSelecao(), 0);
+    EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
+    SubstituiSelecaoBusca(doc, "x");   // nothing selected: nothing replaced
+    EXPECT_EQ(doc.Texto(), "dois dois dois");
 }
 
-struct CasoTudo {
-    const char* nome;
-    std::string texto;
-    int inicio, tamanho;   // the selection before
-    std::string busca, troca;
-    OpcoesProcura opcoes;
-    std::string esperado;
-    int quantas;
-};
-
-const CasoTudo kTudo[] = {
+const struct CasoTudo {   // the text, the selection before, find and replace, the text after, the count
+    const char* nome; std::string texto; int inicio, tamanho; std::string busca, troca; OpcoesProcura opcoes;
+    std::string esperado; int quantas;
+} kTudo[] = {
     {"ReplacementHoldsTheFindText", "a a a", 0, 0, "a", "aa", {}, "aa aa aa", 3},
     {"ReplacementEqualsTheFindText", "casa casa", 0, 0, "casa", "casa", {}, "casa casa", 2},
     {"FromTheSelectedOccurrence", "um um um", 3, 2, "um", "X", {}, "um X X", 2},
@@ -301,7 +233,6 @@ TEST_F(Busca, ReplaceAll) {
         doc.DefineSelecao(c.inicio, c.tamanho);
         EXPECT_EQ(SubstituiTudo(doc, c.busca, c.troca, c.opcoes), c.quantas);
         EXPECT_EQ(doc.Texto(), c.esperado);
-        // One "Terminou"; the caret back at the selection's start; one step.
         EXPECT_EQ(Textos(), std::vector<std::string>{"Terminou"});
         EXPECT_EQ(doc.InicioSelecao(), c.inicio);
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
@@ -309,10 +240,8 @@ TEST_F(Busca, ReplaceAll) {
     }
 }
 
-// A replacement that would make the text larger than the editor opens is
-// refused whole with a message, however large it would grow (the walk
-// stops at once, it builds no text of gigabytes); one that fits, and one
-// that does not grow the text, go on.
+// A replacement past the editor's size limit is refused whole, however large
+// it would grow (no text of gigabytes is built); one that fits goes on.
 TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
     // 290,000 characters as the limit counts them, 2,000 "a" among them.
     std::string t;
@@ -321,18 +250,13 @@ TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
     doc.DefineTexto(t);
     ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
     const std::string limite = "O texto passaria do limite do editor (300000 caracteres): nada foi alterado."_cp;
-    struct Caso {
-        const char* nome;
-        std::string busca, troca;
-        int quantas;   // -1: refused
-    };
-    const Caso casos[] = {
+    const struct { const char* nome; std::string busca, troca; int quantas; } casos[] = {   // -1: refused
         {"GrowsTooMuch", "a", "abcdefghijk", -1},
         {"AHugeReplacement", "x", std::string(32767, 'y'), -1},
         {"FitsExactly", "a", "abcdef", 2000},
         {"Shrinks", "xx", "x", 142100},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         caixas.fake.Limpa();
         doc.DefineSelecao(0, 0);
@@ -347,8 +271,7 @@ TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
         }
     }
     EXPECT_EQ(doc.PassosDesfazer(), 0);
-    // The replace button on a selected occurrence: refused the same way.
-    doc.DefineTexto(t);
+    doc.DefineTexto(t);   // the replace button on a selected occurrence: refused the same way
     caixas.fake.Limpa();
     doc.DefineSelecao(98, 1);
     EXPECT_FALSE(SubstituiProxima(doc, "a", std::string(10002, 'b'), {}));
@@ -356,25 +279,6 @@ TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
     EXPECT_TRUE(doc.Texto() == t);
     EXPECT_TRUE(SubstituiProxima(doc, "a", std::string(10001, 'b'), {}));
     EXPECT_EQ(doc.TamanhoNoLimite(), 300000);
-}
-
-// ---- Letter case ---------------------------------------------------------------------
-
-TEST(Caixa, OneToOneInWindows1252) {
-    struct Caso {
-        std::string texto, maiusculas, minusculas;
-    };
-    const Caso casos[] = {
-        {"ação é ótima"_cp, "AÇÃO É ÓTIMA"_cp, "ação é ótima"_cp},
-        {"ß µ ÿ ž œ š"_cp, "ß µ Ÿ Ž Œ Š"_cp, "ß µ ÿ ž œ š"_cp},
-        {"× ÷ 1,5 ª º"_cp, "× ÷ 1,5 ª º"_cp, "× ÷ 1,5 ª º"_cp},
-        {"ÀÉÎÕÜ"_cp, "ÀÉÎÕÜ"_cp, "àéîõü"_cp},
-    };
-    for (const Caso& c : casos) {
-        EXPECT_EQ(MaiusculasWindows(c.texto), c.maiusculas);
-        EXPECT_EQ(MinusculasWindows(c.texto), c.minusculas);
-        EXPECT_EQ(MinusculasWindows(c.maiusculas), MinusculasWindows(c.texto));
-    }
 }
 
 TEST(Caixa, TheSelectionChangesAndStaysSelected) {
@@ -389,17 +293,11 @@ TEST(Caixa, TheSelectionChangesAndStaysSelected) {
     EXPECT_EQ(doc.PassosDesfazer(), 2);
     doc.Desfaz();
     EXPECT_EQ(doc.Texto(), "uma AÇÃO\r\nSTRAßE\r\n"_cp);
-    // Nothing selected, or nothing to change: no step.
-    doc.DefineSelecao(2, 0);
+    doc.DefineSelecao(2, 0);   // nothing selected, or nothing to change: no step
     MudaCaixaSelecao(doc, false);
     doc.DefineSelecao(4, 4);
     MudaCaixaSelecao(doc, true);
     EXPECT_EQ(doc.PassosDesfazer(), 1);
-}
-
-TEST(Texto, TrimOfBlanksAndControls) {
-    EXPECT_EQ(AparaTexto(" \t x y \r"), "x y");
-    EXPECT_EQ(AparaTexto("\t \t"), "");
 }
 
 } // namespace

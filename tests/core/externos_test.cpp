@@ -1,7 +1,6 @@
-// The external programs through the recording fake of the platform's
-// launcher: which program, with which arguments, in which folder, and the
-// boxes of every refusal; the word lists, the manual and the Puma 7 plate
-// file.
+// The external programs through the launcher's recording fake: program,
+// arguments, folder and the boxes of every refusal; the word lists, the
+// manual and the Puma 7 plate file.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -42,13 +41,10 @@ struct Ambiente {
     ServicosFalsosEscopo srv;
 };
 
+// "@" in a program, a folder or a text stands for the test folder.
 struct CasoPrograma {
-    const char* descricao;
-    std::function<void(Ambiente&)> prepara;
-    std::function<void()> comando;
-    // "@" in a program, a folder or a text stands for the test folder.
-    std::vector<Programa> programas;
-    std::vector<std::string> textos;
+    const char* descricao; std::function<void(Ambiente&)> prepara; std::function<void()> comando;
+    std::vector<Programa> programas; std::vector<std::string> textos;
 };
 
 std::string Troca(std::string s, const std::string& dir) {
@@ -96,7 +92,9 @@ TEST(ProgramasExternos, ProgramaArgumentosPastaERecusas) {
         SCOPED_TRACE(c.descricao);
         Ambiente a;
         c.prepara(a);
+        const std::string pasta = DiretorioAtual();
         c.comando();
+        EXPECT_EQ(DiretorioAtual(), pasta);   // the working folder does not change
         std::vector<Programa> esperados;
         for (Programa p : c.programas) {
             p.programa = Troca(p.programa, a.pasta.dir());
@@ -111,27 +109,12 @@ TEST(ProgramasExternos, ProgramaArgumentosPastaERecusas) {
     }
 }
 
-TEST(ProgramasExternos, PastaDeTrabalhoNaoMuda) {
-    Ambiente a;
-    const std::string antes = DiretorioAtual();
-    ProgGrafemor = a.Executavel("g/grafemor");
-    ChamaGrafemor();
-    ChamaKelto();
-    EXPECT_EQ(DiretorioAtual(), antes);
-    EXPECT_EQ(a.srv.fake.programas.size(), 2u);
-}
-
 TEST(ListasDoDicionario, AbertasNoEditorDoSistema) {
-    struct Caso {
-        const char* descricao;
-        std::string lista;         // "@" the test folder
-        std::string criar;         // a file made in the test folder, "" none
-        std::string aberto;        // what the desktop gets, "" nothing
-        std::vector<std::string> textos;
-    };
+    // The list's name ("@" the test folder), a file made there ("" none), what the desktop gets ("" nothing).
+    struct Caso { const char* descricao; std::string lista, criar, aberto; std::vector<std::string> textos; };
     // Deeper than a 256-character command line, each name within the system's limit.
-    const std::string pastaLonga = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') + "/";
-    const std::string longo = pastaLonga + "diciona.nom";
+    const std::string longo = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') +
+                              "/diciona.nom";
     const Caso casos[] = {
         {"a bare name is taken from the program folder", "diciona.nom", "diciona.nom", "@diciona.nom", {}},
         {"else from the data folder, where the dictionary ships", "diciona.exc", "dados/diciona.exc",
@@ -162,8 +145,7 @@ TEST(ListasDoDicionario, AbertasNoEditorDoSistema) {
 
 TEST(Manual, AbertoNoNavegador) {
     {
-        // The manual the program ships, from the data folder.
-        Ambiente a;
+        Ambiente a;   // the manual the program ships, from the data folder
         AbreManual();
         ASSERT_EQ(a.srv.fake.abertos.size(), 1u);
         EXPECT_EQ(ExtraiNomeArquivo(a.srv.fake.abertos[0]), "dotmara.html");
@@ -171,15 +153,13 @@ TEST(Manual, AbertoNoNavegador) {
         EXPECT_TRUE(a.dlg.fake.registros.empty());
     }
     {
-        // One in the program folder comes first.
-        Ambiente a;
+        Ambiente a;   // one in the program folder comes first
         const std::string proprio = a.pasta.grava("dotmara.html", "<!DOCTYPE html>");
         AbreManual();
         EXPECT_EQ(a.srv.fake.abertos, std::vector<std::string>{proprio});
     }
     {
-        // None anywhere: the box, nothing opened.
-        Ambiente a;
+        Ambiente a;   // none anywhere: the box, nothing opened
         VariavelAmbiente dados("DOTMARA_DATA_DIR", a.pasta.dir());
         AbreManual();
         EXPECT_TRUE(a.srv.fake.abertos.empty());
@@ -205,11 +185,7 @@ TEST(Puma7, ArquivoDaPlacaEPrograma) {
     ChamaPuma(placa, true);
     EXPECT_EQ(a.srv.fake.programas, (std::vector<Programa>{{ProgPuma, {placa}, a.pasta.caminho("puma")}}));
     std::remove(CaminhoNativo(placa).c_str());
-}
-
-TEST(Puma7, ProgramaRecusadoNaoFazArquivo) {
-    Ambiente a;
-    ProgPuma = a.pasta.caminho("puma2.exe");
+    ProgPuma = a.pasta.caminho("puma2.exe");   // a refused program makes no file
     EXPECT_TRUE(PreparaPuma().empty());
     EXPECT_EQ(a.dlg.fake.Textos(),
               std::vector<std::string>{Troca("Erro: arquivo \"@puma2.exe\" não encontrado."_cp + kConfigurar,

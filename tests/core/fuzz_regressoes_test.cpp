@@ -10,17 +10,13 @@ namespace {
 // A file whose last line ended in a lone CR: the key written after it was
 // joined to that line (a lone CR is no line end to the reader) and was lost.
 TEST(RegressaoFuzz, IniCrSolitarioNoFimPerdiaChaveGravada) {
-    struct Caso {
-        const char* arquivo;
-        const char* esperado;
-    };
-    const Caso casos[] = {
+    const struct { const char *arquivo, *esperado; } casos[] = {
         {"[s]\r", "[s]\r\nk=v\r\n"},            // key added to the last section
         {"x\r", "x\r\n[s]\r\nk=v\r\n"},         // section added after the last line
         {"[s]\nk=1\n[t]\r", "[s]\nk=v\n[t]\r"}, // an existing key: nothing appended
         {"[t]\n[s]\r", "[t]\n[s]\nk=v\n"},      // the file's own line end is used
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         PastaTemporaria pasta;
         const std::string ini = pasta.grava("DOTMARA.INI", c.arquivo);
         ASSERT_TRUE(GravaPerfil("s", "k", "v", ini)) << c.arquivo;

@@ -1,5 +1,5 @@
-// The empty-graphic command through the dialog service (answers, re-asks,
-// refusals) and the graphic reference lines the main window inserts.
+// The empty-graphic command through the dialog service, and the graphic
+// reference lines the main window inserts.
 #include <gtest/gtest.h>
 
 #include "core/documento.h"
@@ -54,55 +54,34 @@ TEST_F(GraficoVazioComando, TamanhoRuimPerguntaDeNovo) {
     EXPECT_EQ(dlg.fake.Textos().back(), Criado(pasta.caminho("mapa.GRB")));
 }
 
-struct CasoFim {
-    const char* nome;
-    std::vector<std::optional<std::string>> respostas;
-    int perguntas;
-};
-
-class GraficoVazioFim : public GraficoVazioComando, public ::testing::WithParamInterface<CasoFim> {};
-
-TEST_P(GraficoVazioFim, TerminaSemCriar) {
-    dlg.fake.linhas = {GetParam().respostas.begin(), GetParam().respostas.end()};
-    CriaGraficoVazio(pasta.caminho("texto.txt"));
-    EXPECT_EQ(static_cast<int>(Perguntas().size()), GetParam().perguntas);
-    EXPECT_EQ(pasta.entradas(), 0);
-    EXPECT_EQ(dlg.fake.registros.size(), Perguntas().size()); // no message
+// Cancelled or empty answers end the command without a file or a message.
+TEST_F(GraficoVazioComando, TerminaSemCriar) {
+    const struct { std::vector<std::optional<std::string>> respostas; size_t perguntas; } casos[] = {
+        {{std::nullopt}, 1}, {{""}, 1}, {{"2 2", std::nullopt}, 2}, {{"2 2", "   "}, 2}};
+    for (const auto& c : casos) {
+        dlg.fake.Limpa();
+        dlg.fake.linhas = {c.respostas.begin(), c.respostas.end()};
+        CriaGraficoVazio(pasta.caminho("texto.txt"));
+        EXPECT_EQ(Perguntas().size(), c.perguntas);
+        EXPECT_EQ(pasta.entradas(), 0);
+        EXPECT_EQ(dlg.fake.registros.size(), c.perguntas); // no message
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Respostas, GraficoVazioFim,
-    ::testing::Values(CasoFim{"TamanhoCancelado", {std::nullopt}, 1},
-                      CasoFim{"TamanhoVazio", {""}, 1},
-                      CasoFim{"NomeCancelado", {"2 2", std::nullopt}, 2},
-                      CasoFim{"NomeVazio", {"2 2", "   "}, 2}),
-    [](const ::testing::TestParamInfo<CasoFim>& i) { return std::string(i.param.nome); });
-
-struct CasoExistente {
-    const char* nome;
-    std::optional<std::string> resposta;
-    bool sobrescreve;
-};
-
-class GraficoVazioExistente : public GraficoVazioComando,
-                              public ::testing::WithParamInterface<CasoExistente> {};
-
-TEST_P(GraficoVazioExistente, PerguntaAntesDeDestruir) {
-    const std::string nome = pasta.grava("mapa.grb", "antigo");
-    dlg.fake.linhas = {"1 1", nome, GetParam().resposta};
-    CriaGraficoVazio(std::string());
-    EXPECT_EQ(Perguntas().back(), kPerguntaDestroi);
-    EXPECT_EQ(pasta.le("mapa.grb") == "antigo", !GetParam().sobrescreve);
-    EXPECT_EQ(pasta.entradas(), 1);
+// An existing file is destroyed only on an answer that is not "no".
+TEST_F(GraficoVazioComando, PerguntaAntesDeDestruir) {
+    const std::pair<std::optional<std::string>, bool> casos[] = {
+        {"n", false}, {"Não"_cp, false}, {std::nullopt, false}, {"", false}, {"s", true}, {"pode", true}};
+    for (const auto& [resposta, sobrescreve] : casos) {
+        dlg.fake.Limpa();
+        const std::string nome = pasta.grava("mapa.grb", "antigo");
+        dlg.fake.linhas = {"1 1", nome, resposta};
+        CriaGraficoVazio(std::string());
+        EXPECT_EQ(Perguntas().back(), kPerguntaDestroi);
+        EXPECT_EQ(pasta.le("mapa.grb") == "antigo", !sobrescreve) << resposta.value_or("(cancel)");
+        EXPECT_EQ(pasta.entradas(), 1);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Respostas, GraficoVazioExistente,
-    ::testing::Values(CasoExistente{"Nao", "n", false}, CasoExistente{"NaoMaiusculo", "Não"_cp, false},
-                      CasoExistente{"Cancela", std::nullopt, false},
-                      CasoExistente{"Apagada", "", false}, CasoExistente{"Sim", "s", true},
-                      CasoExistente{"Outra", "pode", true}),
-    [](const ::testing::TestParamInfo<CasoExistente>& i) { return std::string(i.param.nome); });
 
 TEST_F(GraficoVazioComando, NaoConseguiCriar) {
     dlg.fake.linhas = {"1 1", pasta.caminho("nao/existe/x")};
@@ -110,55 +89,31 @@ TEST_F(GraficoVazioComando, NaoConseguiCriar) {
     EXPECT_EQ(dlg.fake.Textos().back(), "Não consegui criar este gráfico"_cp);
 }
 
-// ---- Graphic reference lines ------------------------------------------------
-
-struct CasoAlvo {
-    int l1, c1;
-    const char* texto;
-    int alvo;
-};
-
-class LinhaAlvo : public ::testing::TestWithParam<CasoAlvo> {};
-
-TEST_P(LinhaAlvo, AntesOuDepoisDaLinhaDoCursor) {
-    EXPECT_EQ(LinhaAlvoGrafico(GetParam().l1, GetParam().c1, GetParam().texto), GetParam().alvo);
+TEST(ReferenciaGrafico, LinhaAlvoAntesOuDepoisDaLinhaDoCursor) {
+    const struct { int l1, c1; const char* texto; int alvo; } casos[] = {
+        {5, 0, "texto", 5}, {5, 2, "texto", 6}, {5, 2, "   ", 5}, {5, 1, " \t", 5}, {0, 0, "", 0}, {-1, 0, "", 0}};
+    for (const auto& c : casos) EXPECT_EQ(LinhaAlvoGrafico(c.l1, c.c1, c.texto), c.alvo) << c.l1 << " " << c.c1;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cursor, LinhaAlvo,
-                         ::testing::Values(CasoAlvo{5, 0, "texto", 5}, CasoAlvo{5, 2, "texto", 6},
-                                           CasoAlvo{5, 2, "   ", 5}, CasoAlvo{5, 1, " \t", 5},
-                                           CasoAlvo{0, 0, "", 0}, CasoAlvo{-1, 0, "", 0}));
-
-struct CasoNome {
-    const char *arquivo, *arqAtual, *nome;
-};
-
-class NomeRelativo : public ::testing::TestWithParam<CasoNome> {};
-
-TEST_P(NomeRelativo, RelativoAPastaDoDocumento) {
-    EXPECT_EQ(NomeRelativoGrafico(GetParam().arquivo, GetParam().arqAtual), GetParam().nome);
+TEST(ReferenciaGrafico, NomeRelativoAPastaDoDocumento) {
+    const struct { const char *arquivo, *arqAtual, *nome; } casos[] = {
+        {"/docs/figs/mapa.grb", "/docs/texto.txt", "figs/mapa.grb"},
+        {"/docs/mapa.grb", "/docs/texto.txt", "mapa.grb"},
+        {"/docs/figs/mapa.grb", "", "/docs/figs/mapa.grb"},
+        {"/outra/mapa.grb", "/docs/texto.txt", "/outra/mapa.grb"},
+        {"/docsx/mapa.grb", "/docs/texto.txt", "/docsx/mapa.grb"},
+        {"/Docs/mapa.grb", "/docs/texto.txt", "/Docs/mapa.grb"}};
+    for (const auto& c : casos) EXPECT_EQ(NomeRelativoGrafico(c.arquivo, c.arqAtual), c.nome);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Nomes, NomeRelativo,
-    ::testing::Values(CasoNome{"/docs/figs/mapa.grb", "/docs/texto.txt", "figs/mapa.grb"},
-                      CasoNome{"/docs/mapa.grb", "/docs/texto.txt", "mapa.grb"},
-                      CasoNome{"/docs/figs/mapa.grb", "", "/docs/figs/mapa.grb"},
-                      CasoNome{"/outra/mapa.grb", "/docs/texto.txt", "/outra/mapa.grb"},
-                      CasoNome{"/docsx/mapa.grb", "/docs/texto.txt", "/docsx/mapa.grb"},
-                      CasoNome{"/Docs/mapa.grb", "/docs/texto.txt", "/Docs/mapa.grb"}));
-
-TEST(ReferenciaGrafico, TresTipos) {
+// The three kinds of reference line; one goes in as one undoable step at
+// the caret's place, a kind outside 0..2 inserts nothing.
+TEST(ReferenciaGrafico, TresTiposInseridosComUmPassoDeDesfazer) {
     EXPECT_EQ(LinhaReferenciaGrafico(0, "figs/mapa.grb"), "<G  1 figs/mapa.grb>");
     EXPECT_EQ(LinhaReferenciaGrafico(1, "mapa.grb"), "<G+ 1 mapa.grb>");
     EXPECT_EQ(LinhaReferenciaGrafico(2, "mapa.grb"), "<G* 1 mapa.grb>");
     EXPECT_EQ(LinhaReferenciaGrafico(3, "mapa.grb"), "");
     EXPECT_EQ(LinhaReferenciaGrafico(-1, "mapa.grb"), "");
-}
-
-// The reference goes in as one undoable step, at the caret's place; a kind
-// outside 0..2 inserts nothing.
-TEST(ReferenciaGrafico, InseridaComUmPassoDeDesfazer) {
     DocumentoEmMemoria doc({"um", "dois", "tres"});
     doc.PosicionaCursor(1, 2);
     EXPECT_TRUE(InsereReferenciaGrafico(doc, 1, "/docs/figs/a.grb", "/docs/t.txt"));

@@ -1,7 +1,5 @@
-// The manual the program ships (data/dotmara.html): a well-formed page that
-// names every setting the windows store, every command of the markup
-// language and the messages a user meets, so that it does not fall behind
-// the program.
+// The shipped manual (data/dotmara.html): a well-formed page naming every
+// setting, every markup command and the messages a user meets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,10 +28,8 @@ TEST(Manual, PaginaBemFormada) {
     EXPECT_EQ(m.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(m.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(m.find("lang=\"pt-BR\""), std::string::npos);
-    // UTF-8 as declared: the Windows-1252 reading of it would differ.
-    EXPECT_EQ(Cp1252ParaUtf8(Utf8ParaCp1252(m)), m);
-    // Every element that must close does, in order.
-    std::vector<std::string> abertos;
+    EXPECT_EQ(Cp1252ParaUtf8(Utf8ParaCp1252(m)), m);   // UTF-8 as declared
+    std::vector<std::string> abertos;   // every element that must close does, in order
     const std::vector<std::string> vazios = {"meta", "br", "hr", "img"};
     for (std::size_t p = m.find('<'); p != std::string::npos; p = m.find('<', p + 1)) {
         if (m.compare(p, 2, "<!") == 0) continue;
@@ -52,11 +48,10 @@ TEST(Manual, PaginaBemFormada) {
         }
     }
     EXPECT_TRUE(abertos.empty());
-    // Every link inside the page has its target.
     for (std::size_t p = m.find("href=\"#"); p != std::string::npos; p = m.find("href=\"#", p + 1)) {
         const std::size_t f = m.find('"', p + 7);
         const std::string alvo = m.substr(p + 7, f - p - 7);
-        EXPECT_NE(m.find("id=\"" + alvo + "\""), std::string::npos) << "#" << alvo;
+        EXPECT_NE(m.find("id=\"" + alvo + "\""), std::string::npos) << "a link without its target: #" << alvo;
     }
 }
 
@@ -70,7 +65,7 @@ TEST(Manual, NomeiaCadaConfiguracaoDasJanelas) {
     }
 }
 
-TEST(Manual, NomeiaCadaComandoDaMarcacao) {
+TEST(Manual, NomeiaCadaComandoDaMarcacaoEAsMensagens) {
     const std::string m = Manual();
     const char* const comandos[] = {
         "&lt;P&gt;",   "&lt;T-&gt;",  "&lt;T+&gt;",  "&lt;T+5&gt;", "&lt;T*3&gt;", "&lt;T&gt;",
@@ -79,18 +74,10 @@ TEST(Manual, NomeiaCadaComandoDaMarcacao) {
         "&lt;12&gt;",  "&lt;*** ",    "$*",          "_`[",         "~,",
     };
     for (const char* c : comandos) EXPECT_NE(m.find(c), std::string::npos) << c;
-}
-
-TEST(Manual, NomeiaAsMensagensDosComandosExternos) {
-    const std::string m = Manual();
     for (const char* t : {"Programa já ativo, use a barra de seleção do Windows", "Word não pode ser ativado!",
                           "Documento gerado!", "Gerando documento. Aguarde...", "Erro ao salvar a configuração.",
                           "Erro ao carregar a configuração.", "Em breve!!!"})
         EXPECT_NE(m.find(t), std::string::npos) << t;
-}
-
-TEST(Manual, AchadoNaPastaDeDados) {
-    EXPECT_TRUE(ArquivoExiste(AchaArquivoDados(DirDados(), "dotmara.html")));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The meta-braille copy: the cells and digits it writes, the lines it takes
-// from the selection, its size limit, and the output table it leaves in
-// force.
+// The meta-braille copy: the cells it writes, the lines it takes, its size
+// limit, and the output table it leaves in force.
 #include "editor/dmmetabraille.h"
 #include "support/ferramentas_teste.h"
 
@@ -12,25 +11,20 @@ TEST_F(MetaBraille, OneBrailleLinePerSelectedLineInInternalCells) {
     Texto({"Casa", "", "1234567890 e 20", "fim"});
     Seleciona(0, 1, 2, 3);
     ASSERT_TRUE(CopiaEmMetaBraille(doc));
-    // The capital sign "{" and the number sign "#" as the internal cells
-    // are, no output table; the digits one to nine as "a" to "i", zero as
-    // the grave accent.
+    // Internal cells, no output table: capital "{", number "#", digits "a".."i" and "`".
     EXPECT_EQ(servicos.fake.areaTransferencia, "{casa\r\n\r\n#abcdefghi` e #b`\r\n");
 }
 
 TEST_F(MetaBraille, TheLinesTaken) {
     Texto({"um", "dois", "tres"});
-    struct Caso {
-        int linha, coluna, linhaFim, colunaFim;
-        int primeira, ultima;
-    } casos[] = {
+    const struct { int linha, coluna, linhaFim, colunaFim, primeira, ultima; } casos[] = {
         {1, 2, 1, 2, 1, 1},   // nothing selected: the caret's line
         {0, 0, 2, 0, 0, 2},   // ending just after a line end takes the line that follows
         {0, 1, 1, 1, 0, 1},
         {2, 4, 2, 4, 2, 2},
         {0, 0, 3, 0, 0, 2},   // up to the end of the text: no line past the last
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         Seleciona(c.linha, c.coluna, c.linhaFim, c.colunaFim);
         int primeira = -1, ultima = -1;
         LinhasMetaBraille(doc, primeira, ultima);
@@ -62,9 +56,7 @@ TEST_F(MetaBraille, TheOutputTableInForceIsKept) {
     ASSERT_NE(tabela, TabelaIdentidade());   // the shipped code table maps some cells
     ASSERT_TRUE(CopiaEmMetaBraille(doc));
     EXPECT_EQ(TabelaImpressora, tabela);
-
-    // Also when the clipboard cannot be had.
-    servicos.fake.areaOcupada = true;
+    servicos.fake.areaOcupada = true;   // also when the clipboard cannot be had
     servicos.fake.areaTransferencia = "antes";
     EXPECT_FALSE(CopiaEmMetaBraille(doc));
     EXPECT_EQ(TabelaImpressora, tabela);

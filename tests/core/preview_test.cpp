@@ -7,6 +7,8 @@
 #include "core/dmutil.h"
 #include "editor/dmpreview.h"
 
+#include <tuple>
+
 namespace {
 
 // A translator that makes each call visible: upper-cases and counts.
@@ -58,8 +60,7 @@ TEST_F(PreviewTest, RealceEscolheOndeFicaALinhaDoCursor) {
         e.LabLinhaAtual = c.rotulo;
         EXPECT_EQ(Atualiza(c.y), 0x3Eu) << c.nome;   // labels 1..5 rewritten
         EXPECT_EQ(Legendas(), c.legendas) << c.nome;
-        EXPECT_EQ(e.LabLinhaAtual, c.rotuloFinal) << c.nome;
-        EXPECT_EQ(e.UltimaLinhaPreview, c.y + 1) << c.nome;
+        EXPECT_EQ(std::make_pair(e.LabLinhaAtual, e.UltimaLinhaPreview), std::make_pair(c.rotuloFinal, c.y + 1)) << c.nome;
     }
 }
 
@@ -94,21 +95,14 @@ TEST_F(PreviewTest, LinhaJuntadaOuRemovidaNaMesmaLinhaReescreveTodas) {
     EXPECT_EQ(Atualiza(2), 1u << 3); // same count, same caret line: one label
 }
 
-TEST_F(PreviewTest, PassaPelaTabelaDeSaida) {
+TEST_F(PreviewTest, PassaPelaTabelaDeSaidaEDocumentoVazio) {
     TabelaImpressora['U'] = '%';
     Atualiza(0);
     EXPECT_EQ(e.Legendas[1], "%M");
-}
-
-TEST_F(PreviewTest, DocumentoVazio) {
     LinhasEmMemoria vazio;
     AtualizaLegendasPreview(e, vazio, 0, [](const std::string& t) { return t; });
     EXPECT_EQ(Legendas(), (std::vector<std::string>(5)));
 }
-
-} // namespace
-
-namespace {
 
 TEST(TraduzLinhaIsolada, CadaLinhaDoEstadoInicialSemMexerNoDosOutros) {
     RestauraPadroes();
@@ -118,11 +112,9 @@ TEST(TraduzLinhaIsolada, CadaLinhaDoEstadoInicialSemMexerNoDosOutros) {
         dmunif::ParentesesAbertos = 1;
         dmantigo::AspasAbertas = 0;
         const std::string a = TraduzLinhaIsolada("ele disse \"sim\" (e foi");
-        const std::string b = TraduzLinhaIsolada("ele disse \"sim\" (e foi");
-        EXPECT_EQ(a, b) << antigo;
-        EXPECT_EQ(dmunif::AspasAbertas, 0);
-        EXPECT_EQ(dmunif::ParentesesAbertos, 1);
-        EXPECT_EQ(dmantigo::AspasAbertas, 0);
+        EXPECT_EQ(TraduzLinhaIsolada("ele disse \"sim\" (e foi"), a) << antigo;
+        EXPECT_EQ(std::make_tuple(dmunif::AspasAbertas, dmunif::ParentesesAbertos, dmantigo::AspasAbertas),
+                  std::make_tuple(0, 1, 0));
         // The same line from the start state through the translator itself.
         dmunif::AspasAbertas = 1;
         dmunif::ParentesesAbertos = 0;

@@ -1,6 +1,5 @@
-// Frames around the selected lines: each kind in both codes, with and
-// without AutoJunta, the lines a selection frames, the compiled frame lined
-// up whatever the lines hold, and frames that cannot be drawn.
+// Frames around the selected lines: each kind in both codes, the lines
+// framed, the compiled frame lined up, and frames that cannot be drawn.
 #include "core/dmtraduz.h"
 #include "editor/dmquadro.h"
 #include "support/ferramentas_teste.h"
@@ -21,12 +20,7 @@ protected:
 };
 
 TEST_F(Quadro, EachKindInBothCodes) {
-    struct Caso {
-        int tipo;
-        bool antigo, junta;
-        L linhas, quadro;
-        bool enviaVazias = false;
-    } casos[] = {
+    const struct { int tipo; bool antigo, junta; L linhas, quadro; bool enviaVazias = false; } casos[] = {
         {1, false, false, {"abc"}, {"!:::::::\xFF", "l  abc  _", "h:::::::j"}},
         {1, false, true, {"abc"}, {"<F->", "!:::::::\xFF", "l  abc  _", "h:::::::j", "<F+>"}},
         {2, false, false, {"abc"}, {"=========", "\xE7  abc  y", "ggggggggg"}},
@@ -45,14 +39,13 @@ TEST_F(Quadro, EachKindInBothCodes) {
         {1, false, false, {""}, {"!::::\xFF", "l    _", "h::::j"}, true},
         {3, false, false, {""}, {"*?*?*?", "\xF5    o", "eieiei"}},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(::testing::PrintToString(c.quadro));
         Codigo(c.antigo);
         AutoJunta = c.junta;
         ImprEnviaVazias = c.enviaVazias;
         ASSERT_EQ(Emoldura(c.linhas, c.tipo), ResultadoQuadro::Inserido);
         EXPECT_EQ(Linhas(), c.quadro);
-        // The output table of the code is in force afterwards (the frame reloads it).
         EXPECT_NE(TabelaImpressora, TabelaIdentidade());
         doc.Desfaz();   // one step
         EXPECT_EQ(Linhas(), c.linhas);
@@ -60,11 +53,8 @@ TEST_F(Quadro, EachKindInBothCodes) {
 }
 
 TEST_F(Quadro, TheCompiledFrameLinesUpWhateverTheLinesHold) {
-    // Blanks at a line's end, a leading blank (which a line compiled alone
-    // loses under AutoJunta), a tab (two blanks in the compile), an empty
-    // line, a capital and a number (more cells than ink characters): in the
-    // compiled document every side line is as wide as the top line and ends
-    // in the right-hand side cell.
+    // Trailing and leading blanks, a tab, an empty line, a capital and a number:
+    // every compiled side line is as wide as the top and ends in the side cell.
     const L linhas{"abc   ", " de", "   fgh", "i\tj", "", "Kl 12"};
     for (bool antigo : {false, true})
         for (bool junta : {true, false})
@@ -94,13 +84,7 @@ TEST_F(Quadro, WhichLinesAreFramed) {
     // "Peça orientação": its capital sign makes it 16 cells.
     const std::string peca = "\xE7  Pe\xE7" "a orienta\xE7\xE3o  y";
     const std::string topo(22, '='), base(22, 'g');
-    struct Caso {
-        const char* nome;
-        L linhas;
-        int l1, c1, l2, c2;
-        int tipo;
-        L esperado;
-    } casos[] = {
+    const struct { const char* nome; L linhas; int l1, c1, l2, c2, tipo; L esperado; } casos[] = {
         {"ASelectionEndingAtALineStartLeavesThatLineOut", {"ab", "cd", "ef"}, 0, 1, 2, 0, 3,
          {"*?*?*?*?", "\xF5  ab  o", "\xF5  cd  o", "eieieiei", "ef"}},
         {"NoSelectionTheCaretsLine", {"ab", "cd"}, 1, 1, 1, 1, 3, {"ab", "*?*?*?*?", "\xF5  cd  o", "eieieiei"}},
@@ -108,7 +92,7 @@ TEST_F(Quadro, WhichLinesAreFramed) {
         {"OnlyASingleEmptyLineDoes", {"", "x"}, 0, 0, 1, 1, 2, {"=======", "\xE7     y", "\xE7  x  y", "ggggggg"}},
         {"TheCaretAfterTheLastLineEndFramesALineOfItsOwn", {"ab"}, 1, 0, 1, 0, 2, {"ab", topo, peca, base}},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         Texto(c.linhas);
         Seleciona(c.l1, c.c1, c.l2, c.c2);
@@ -117,16 +101,13 @@ TEST_F(Quadro, WhichLinesAreFramed) {
     }
 }
 
-TEST_F(Quadro, AFrameWiderThanTheBrailleLineIsRefused) {
+TEST_F(Quadro, AFrameWiderThanTheBrailleLineOrWithoutItsCodeTableIsRefused) {
     MaxCarac = 12;
     EXPECT_EQ(Emoldura({"abcdefg"}, 1), ResultadoQuadro::LargoDemais);   // 7 + 6 cells
     EXPECT_EQ(Linhas(), (L{"abcdefg"}));
     ASSERT_EQ(caixas.fake.registros.size(), 1u);
     EXPECT_NE(caixas.fake.registros[0].texto.find("13 celas"), std::string::npos);
     EXPECT_EQ(Emoldura({"abcdef"}, 1), ResultadoQuadro::Inserido);       // 12 cells fit
-}
-
-TEST_F(Quadro, AMissingCodeTableFramesNothing) {
     ArqAmbCode2 = "/nao/existe/ambcode2.cfg";
     caixas.fake.respostaPadrao = mrOk;
     EXPECT_EQ(Emoldura({"abc"}, 1), ResultadoQuadro::SemTabela);

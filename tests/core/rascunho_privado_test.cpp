@@ -1,6 +1,5 @@
-// The temporary folder and the draft of each running program: a program
-// never writes its draft where another user (or another running program)
-// can reach it.
+// A program never writes its draft where another user or another running
+// program can reach it.
 #include "compila_apoio.h"
 
 #include "core/dmtraduz.h"
@@ -38,9 +37,8 @@ int QuantosRascunhos(const std::string& dir) {
     return n;
 }
 
-// No private folder can be made (the system folder named by TMPDIR is not a
-// folder one can make folders in): nothing is written beside it, and the
-// compile says so instead of writing its draft there.
+// No private folder can be made under TMPDIR: nothing is written beside it,
+// and the compile says so instead of writing its draft there.
 TEST(PastaTemporaria, SemPastaPrivadaNadaVaiParaAPastaComum) {
     PastaTemporaria base;
     const std::string naoPasta = base.grava("comum", "um arquivo, nao uma pasta");
@@ -66,11 +64,9 @@ TEST(PastaTemporaria, SemPastaPrivadaNadaVaiParaAPastaComum) {
     EXPECT_EQ(QuantosRascunhos(atual), 0);
 }
 
-// Three running programs compile at the same time, again and again: two
-// with the default draft name, one with a configured one. Each reads back
-// only its own draft; the default drafts are two files in the private
-// folder, gone once their programs end; the configured one is used as it
-// is and stays.
+// Three programs compile at once, again and again, two with the default
+// draft, one with a configured one: each reads back only its own; default
+// drafts are gone once their programs end, the configured one stays.
 TEST(RascunhoPrivado, CadaProgramaTemOSeuEORemoveAoSair) {
     PastaTemporaria base, configurada;
     VariavelAmbiente tmp("TMPDIR", base.dir());
@@ -95,8 +91,7 @@ TEST(RascunhoPrivado, CadaProgramaTemOSeuEORemoveAoSair) {
         if (p.pid == 0) {
             ::close(tubo[0]);
             ::close(largada[1]);
-            char c;
-            while (::read(largada[0], &c, 1) > 0) {
+            for (char c; ::read(largada[0], &c, 1) > 0;) {
             }
             std::string relato;
             {
@@ -113,15 +108,13 @@ TEST(RascunhoPrivado, CadaProgramaTemOSeuEORemoveAoSair) {
                 amb.arquivo.clear();   // the program's own draft: its end removes it
             }
             (void)!::write(tubo[1], relato.data(), relato.size());
-            ::close(tubo[1]);
-            // A program that ends normally.
-            std::exit(0);
+            std::exit(0); // a program that ends normally
         }
         ::close(tubo[1]);
         p.saida = tubo[0];
     }
     ::close(largada[0]);
-    ::close(largada[1]);
+    ::close(largada[1]); // the start signal
 
     std::set<std::string> caminhos;
     for (Programa& p : programas) {

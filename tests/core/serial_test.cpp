@@ -10,30 +10,14 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
-TEST(Serial, BytesChegamSemMudanca) {
-    Pty pty;
-    ASSERT_FALSE(pty.nome.empty());
-    auto d = AbreCom(pty.nome, OpcoesSerial{});
-    ASSERT_TRUE(d);
-    std::string bytes = "AB\r\nC\n\x0c\x1b" "1\x1b]\r";
-    bytes += std::string(450, '=') + "\r\n";
-    EXPECT_TRUE(d->Envia(bytes));
-    EXPECT_EQ(pty.Le(bytes.size()), bytes);
-    d->Fecha();
-}
-
-TEST(Serial, PortaConfigurada9600_8N1SemPosProcessamento) {
+TEST(Serial, BytesChegamSemMudancaEm9600_8N1) {
     Pty pty;
     ASSERT_FALSE(pty.nome.empty());
     auto d = AbreCom(pty.nome, OpcoesSerial{});
@@ -44,55 +28,51 @@ TEST(Serial, PortaConfigurada9600_8N1SemPosProcessamento) {
     EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(t.c_cflag & (PARENB | CSTOPB), 0u);
     EXPECT_EQ(t.c_oflag & OPOST, 0u);
+    const std::string bytes = "AB\r\nC\n\x0c\x1b" "1\x1b]\r" + std::string(450, '=') + "\r\n";
+    EXPECT_TRUE(d->Envia(bytes));
+    EXPECT_EQ(pty.Le(bytes.size()), bytes);
+    d->Fecha();
 }
 
 TEST(Serial, ArquivoComumNaoEhPorta) {
-    std::string nome = (std::filesystem::temp_directory_path() / "nao_tty").string();
-    { std::ofstream f(nome); }
-    EXPECT_FALSE(AbreCom(nome, OpcoesSerial{}));
+    PastaTemporaria t;
+    EXPECT_FALSE(AbreCom(t.grava("nao_tty", ""), OpcoesSerial{}));
     EXPECT_FALSE(AbreCom("/dev/nao_existe_tty", OpcoesSerial{}));
     EXPECT_FALSE(AbreCom("", OpcoesSerial{}));
-    std::remove(nome.c_str());
 }
 
-TEST(Serial, EsperaBloqueioEContinua) {
+TEST(Serial, EsperaBloqueioEContinuaOuCancela) {
     Pty pty;
     ASSERT_FALSE(pty.nome.empty());
+    // Blocked for the first three readings of the modem status: notice, then cleared.
     std::atomic<int> consultas{0};
     std::vector<std::string> avisos;
     OpcoesSerial op;
     op.intervaloMs = 1;
-    // Blocked for the first three readings of the modem status.
     op.bloqueada = [&] { return consultas++ < 3; };
     op.aviso = [&](const std::string& s) { avisos.push_back(s); };
     auto d = AbreCom(pty.nome, op);
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->Envia("XY"));
     EXPECT_EQ(pty.Le(2), "XY");
-    // Each wait reads the status again: blocked -> notice, ready -> cleared.
     EXPECT_EQ(avisos, (std::vector<std::string>{"Impressora bloqueada", ""}));
-}
-
-TEST(Serial, CancelarTerminaEspera) {
-    Pty pty;
-    ASSERT_FALSE(pty.nome.empty());
+    d.reset();
+    // Never ready: the user's cancel ends the wait, nothing goes out.
     std::atomic<bool> cancela{false};
-    std::atomic<int> avisos{0};
-    OpcoesSerial op;
-    op.intervaloMs = 1;
-    op.bloqueada = [] { return true; };  // never ready
+    std::atomic<int> bloqueios{0};
+    op.bloqueada = [] { return true; };
     op.cancela = &cancela;
     op.aviso = [&](const std::string& s) {
-        if (s == "Impressora bloqueada" && ++avisos == 2) cancela = true;
+        if (s == "Impressora bloqueada" && ++bloqueios == 2) cancela = true;
     };
-    auto d = AbreCom(pty.nome, op);
+    d = AbreCom(pty.nome, op);
     ASSERT_TRUE(d);
     EXPECT_FALSE(d->Envia("XY"));
-    EXPECT_EQ(avisos.load(), 2);
+    EXPECT_EQ(bloqueios.load(), 2);
     EXPECT_EQ(pty.Le(1, 50), "");
 }
 
-TEST(Serial, FecharEsperaAFilaSair) {
+TEST(Serial, FecharEsperaAFilaSairOuOCancelamento) {
     Pty pty;
     ASSERT_FALSE(pty.nome.empty());
     std::atomic<int> fila{3};
@@ -103,45 +83,32 @@ TEST(Serial, FecharEsperaAFilaSair) {
     ASSERT_TRUE(d);
     d->Fecha();
     EXPECT_EQ(fila.load(), 0);
-}
-
-TEST(Serial, FecharComImpressoraParadaTerminaNoCancelamento) {
-    // The embosser stopped taking bytes after the last write: closing waits
-    // for the queue, and the user's cancel ends that wait.
-    Pty pty;
-    ASSERT_FALSE(pty.nome.empty());
+    // The embosser stopped taking bytes: the user's cancel ends the wait.
     std::atomic<bool> cancela{false};
     std::atomic<int> consultas{0};
-    OpcoesSerial op;
-    op.intervaloMs = 1;
     op.cancela = &cancela;
     op.pendentes = [&] {
         if (++consultas == 5) cancela = true;
         return 100;
     };
-    auto d = AbreCom(pty.nome, op);
+    d = AbreCom(pty.nome, op);
     ASSERT_TRUE(d);
     d->Fecha();
-    EXPECT_TRUE(cancela.load());
     EXPECT_GE(consultas.load(), 5);
 }
 
-TEST(Serial, EscritaFechadaFalha) {
+TEST(Serial, EscritaNoDescritor) {
     EXPECT_FALSE(EscreveTudoFd(-1, "a"));
     int p[2];
     ASSERT_EQ(::pipe(p), 0);
     ::close(p[0]);
     std::signal(SIGPIPE, SIG_IGN);
-    EXPECT_FALSE(EscreveTudoFd(p[1], "abc"));
+    EXPECT_FALSE(EscreveTudoFd(p[1], "abc")); // nobody reads: closed
     ::close(p[1]);
-}
-
-TEST(Serial, EscritaLongaPorPartes) {
     // A non-blocking pipe accepts the bytes in pieces while the reader drains it.
-    int p[2];
     ASSERT_EQ(::pipe(p), 0);
     ::fcntl(p[1], F_SETFL, O_NONBLOCK);
-    std::string grande(300000, 'z');
+    const std::string grande(300000, 'z');
     std::string lido;
     std::thread leitor([&] {
         char buf[8192];
@@ -171,25 +138,19 @@ TEST(Serial, PortaQueNaoRecebeParaNoCancelamento) {
     ::close(p[1]);
 }
 
-TEST(Nomes, PortasDoSistema) {
-    EXPECT_EQ(CaminhoSerial("COM1"), "/dev/ttyS0");
-    EXPECT_EQ(CaminhoSerial("COM2"), "/dev/ttyS1");
-    EXPECT_EQ(CaminhoSerial("COM3"), "");
-    EXPECT_EQ(CaminhoParalela("LPT1"), "/dev/lp0");
-    EXPECT_EQ(CaminhoParalela("LPT3"), "/dev/lp2");
-    EXPECT_EQ(CaminhoParalela("LPT4"), "");
-}
-
-TEST(Paralela, EscreveTudoNoArquivoDaPorta) {
-    std::string nome = (std::filesystem::temp_directory_path() / "lp_falsa").string();
-    { std::ofstream f(nome); }
-    auto d = AbreLpt(nome);
+TEST(Paralela, NomesEArquivoDaPorta) {
+    const std::pair<std::string, std::string> nomes[] = {
+        {CaminhoSerial("COM1"), "/dev/ttyS0"}, {CaminhoSerial("COM2"), "/dev/ttyS1"}, {CaminhoSerial("COM3"), ""},
+        {CaminhoParalela("LPT1"), "/dev/lp0"}, {CaminhoParalela("LPT3"), "/dev/lp2"}, {CaminhoParalela("LPT4"), ""}};
+    for (const auto& [obtido, esperado] : nomes)
+        EXPECT_EQ(obtido, esperado);
+    PastaTemporaria t;
+    auto d = AbreLpt(t.grava("lp_falsa", ""));
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->Envia("a\r\nb"));
     d->Fecha();
-    EXPECT_EQ(LeArquivoTeste(nome), "a\r\nb");
-    std::remove(nome.c_str());
+    EXPECT_EQ(t.le("lp_falsa"), "a\r\nb");
     EXPECT_FALSE(AbreLpt("/dev/nao_existe_lp"));
 }
 
-}  // namespace
+} // namespace

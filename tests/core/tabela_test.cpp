@@ -1,6 +1,5 @@
-// The table builder: the framed table of selected lines in each style and
-// code, the column counts it takes and refuses, the lines a selection makes
-// a table of, and the compiled table keeping its columns.
+// The table builder: each style and code, the column counts, the lines a
+// selection makes a table of, and the compiled table keeping its columns.
 #include "editor/dmtabela.h"
 #include "support/ferramentas_teste.h"
 
@@ -17,10 +16,8 @@ protected:
         TextoTodoSelecionado(linhas);
         return GeraTabela(doc, colunas, o);
     }
-    // The inserted table: the lines before the selected ones, without the
-    // empty line at either end and what keeps the compile from joining its
-    // lines ("<F->" and "<F+>" around them with AutoJunta, one blank in
-    // front of each without it).
+    // The table inserted above the selected lines, without its empty line at
+    // each end and "<F->"/"<F+>" (AutoJunta) or the blank before each line.
     L Inserida(size_t selecionadas) const {
         L l = Linhas();
         const size_t moldura = AutoJunta ? 4 : 2;
@@ -46,16 +43,11 @@ protected:
 const L kCelulas{"abcde", "xyz", "ab", "c"};
 
 TEST_F(Tabela, StylesAndCodes) {
-    struct Caso {
-        const char* nome;
-        L celulas;
-        const char* colunas;
-        OpcoesTabela opcoes;
-        L tabela;
+    const struct {
+        const char* nome; L celulas; const char* colunas; OpcoesTabela opcoes; L tabela;
         bool antigo = false, junta = true;
     } casos[] = {
-        // Double frame 2-3-5-6 above and 1-2-4-5 below, rules of 2-5 with
-        // 1-2-3-5 at the junction, vertical lines of 1-2-3.
+        // Double frame 2-3-5-6 above and 1-2-4-5 below, rules 2-5 meeting at 1-2-3-5, verticals 1-2-3.
         {"Defaults", kCelulas, "2", {}, {"===========", "abcde l xyz", "::::::r::::", "ab    l c  ", "ggggggggggg"}},
         {"Plain", kCelulas, "2", {SemMoldura, SemSeparadores}, {"abcde  xyz", "ab     c  "}},
         {"OnlySeparators", kCelulas, "2", {SemMoldura, LinhasVerticaisEHorizontais},
@@ -75,24 +67,21 @@ TEST_F(Tabela, StylesAndCodes) {
         // The last row takes no line from outside the table.
         {"ALastRowWithFewerLinesIsFilledWithBlankCells", {"abcde", "xyz", "ab"}, "2", {SemMoldura, LinhasVerticais},
          {"abcde l xyz", "ab    l    "}},
-        // A capital takes its capital sign, a number its number sign: the
-        // column grows to the braille, the ink text stays as typed.
+        // The column grows to the braille (capital and number signs), the ink stays as typed.
         {"WidthsAreBrailleCells", {"Ab", "x", "12", "y", "cd", "z"}, "2", {SemMoldura, SemSeparadores},
          {"Ab  x", "12  y", "cd   z"}},
-        // The compile keeps the leading blanks of a line: without AutoJunta
-        // they widen the column, while the row's own text is trimmed.
+        // Leading blanks widen the column without AutoJunta (the compile keeps them).
         {"LeadingBlanksTrimmedWithAutoJunta", {"   ab", "cde"}, "1", {SemMoldura, SemSeparadores}, {"ab ", "cde"}},
         {"LeadingBlanksCountWithoutIt", {"   ab", "cde"}, "1", {SemMoldura, SemSeparadores}, {"ab   ", "cde  "},
          false, false},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         Codigo(c.antigo);
         AutoJunta = c.junta;
         ASSERT_EQ(Gera(c.celulas, c.colunas, c.opcoes), ResultadoGeraTabela::Inserida);
         EXPECT_EQ(Inserida(c.celulas.size()), c.tabela);
-        // The selected lines stay below the table; one undo step takes it away.
-        const L l = Linhas();
+        const L l = Linhas();   // the selected lines stay below; one undo step takes the table away
         EXPECT_EQ(L(l.end() - static_cast<long>(c.celulas.size()), l.end()), c.celulas);
         doc.Desfaz();
         EXPECT_EQ(Linhas(), c.celulas);
@@ -100,33 +89,20 @@ TEST_F(Tabela, StylesAndCodes) {
 }
 
 TEST_F(Tabela, ColumnCounts) {
-    struct Caso {
-        const char* texto;
-        ResultadoGeraTabela resultado;
-        bool mensagem;
-    } casos[] = {
-        {"0", ResultadoGeraTabela::Nada, false},
-        {"", ResultadoGeraTabela::Nada, false},
-        {"dois", ResultadoGeraTabela::Nada, false},
-        {"2x", ResultadoGeraTabela::Nada, false},
-        {" 1 ", ResultadoGeraTabela::Inserida, false},
-        {"30", ResultadoGeraTabela::LargaDemais, true},   // 30 columns of 3 cells: wider than 34
-        {"31", ResultadoGeraTabela::ForaDaFaixa, true},
-        {"-1", ResultadoGeraTabela::ForaDaFaixa, true},
-        {"-2147483648", ResultadoGeraTabela::Nada, false},
-        {"99999999999", ResultadoGeraTabela::Nada, false},
+    using R = ResultadoGeraTabela;
+    const std::pair<const char*, R> casos[] = {   // a message for LargaDemais and ForaDaFaixa only
+        {"0", R::Nada}, {"", R::Nada}, {"dois", R::Nada}, {"2x", R::Nada}, {" 1 ", R::Inserida},
+        {"30", R::LargaDemais},   // 30 columns of 3 cells: wider than 34
+        {"31", R::ForaDaFaixa}, {"-1", R::ForaDaFaixa}, {"-2147483648", R::Nada}, {"99999999999", R::Nada},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.texto);
+    for (const auto& [texto, resultado] : casos) {
+        SCOPED_TRACE(texto);
         caixas.fake.Limpa();
-        EXPECT_EQ(Gera(kCelulas, c.texto), c.resultado);
-        EXPECT_EQ(caixas.fake.registros.size(), c.mensagem ? 1u : 0u);
-        if (c.resultado != ResultadoGeraTabela::Inserida) {
-            EXPECT_EQ(Linhas(), kCelulas);
-        }
+        EXPECT_EQ(Gera(kCelulas, texto), resultado);
+        EXPECT_EQ(caixas.fake.registros.size(), resultado == R::LargaDemais || resultado == R::ForaDaFaixa ? 1u : 0u);
+        if (resultado != R::Inserida) { EXPECT_EQ(Linhas(), kCelulas); }
     }
-    // 30 columns fit a line wide enough: every column its own width, the
-    // unused ones one blank cell.
+    // 30 columns fit a wide line: each its own width, the unused ones one blank cell.
     MaxCarac = 200;
     ASSERT_EQ(Gera(kCelulas, "30", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
     std::string linha = "abcde  xyz  ab  c";
@@ -136,13 +112,8 @@ TEST_F(Tabela, ColumnCounts) {
 
 TEST_F(Tabela, WhichLinesMakeTheTable) {
     const OpcoesTabela sem{SemMoldura, SemSeparadores};
-    struct Caso {
-        const char* nome;
-        L linhas;
-        int l1, c1, l2, c2;
-        const char* colunas;
-        ResultadoGeraTabela resultado;
-        L esperado;
+    const struct {
+        const char* nome; L linhas; int l1, c1, l2, c2; const char* colunas; ResultadoGeraTabela resultado; L esperado;
     } casos[] = {
         {"LinesBelowTheSelectionStayOut", {"abcde", "xyz", "ab", "fora"}, 0, 0, 2, 2, "2",
          ResultadoGeraTabela::Inserida,
@@ -154,7 +125,7 @@ TEST_F(Tabela, WhichLinesMakeTheTable) {
         {"TheCaretAfterTheLastLineEndHasNoLine", {"um"}, 1, 0, 1, 0, "2", ResultadoGeraTabela::SemLinhas, {"um"}},
         {"AnEmptyText", {}, 0, 0, 0, 0, "2", ResultadoGeraTabela::SemLinhas, {}},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         Texto(c.linhas);
         Seleciona(c.l1, c.c1, c.l2, c.c2);
@@ -164,19 +135,16 @@ TEST_F(Tabela, WhichLinesMakeTheTable) {
 }
 
 TEST_F(Tabela, TheCompiledTableKeepsItsColumnsWithEmptyCellsAndTabs) {
-    // A row whose first cell is empty begins with blanks, which paragraph
-    // joining would cut to two; a tab is two blanks in the compile.
-    struct Caso {
-        bool junta;
-        L celulas, braille;
-    } casos[] = {
+    // An empty first cell begins a row with blanks, which joining would cut;
+    // a tab is two blanks in the compile.
+    const struct { bool junta; L celulas, braille; } casos[] = {
         {true, {"", "xyz", "abcde", "c"},
          {"===========", "      l xyz", "::::::r::::", "abcde l c", "ggggggggggg"}},
         {false, {"", "xyz", "abcde", "c"},
          {" ===========", "       l xyz", " ::::::r::::", " abcde l c", " ggggggggggg"}},
         {true, {"a\tb", "x", "c", "y"}, {"========", "a  b l x", ":::::r::", "c    l y", "gggggggg"}},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.celulas[0] + (c.junta ? " junta" : ""));
         AutoJunta = c.junta;
         ASSERT_EQ(Gera(c.celulas, "2"), ResultadoGeraTabela::Inserida);

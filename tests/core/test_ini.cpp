@@ -1,13 +1,18 @@
 // INI profile functions: Windows rules for reading, line-preserving atomic
-// writes, and the location of DOTMARA.INI.
+// writes under the file's lock, and the location of DOTMARA.INI.
 #include "platform/ini.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <pwd.h>
+#include <string>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -61,14 +66,13 @@ TEST_F(IniTeste, Leitura) {
         EXPECT_EQ(Le(c.secao, c.chave), c.esperado) << c.secao << "/" << c.chave;
 }
 
+// No file gives the default; a buffer size cuts value and default alike.
 TEST_F(IniTeste, TamanhoDoBufferLimitaValorEPadrao) {
-    EXPECT_EQ(Le("s", "k", "34"), "34"); // no file: the default
+    EXPECT_EQ(Le("s", "k", "34"), "34");
     pasta.grava("DOTMARA.INI", "[s]\r\nk=abcdefgh\r\n");
-    EXPECT_EQ(Le("s", "k", "", 4), "abc");
-    EXPECT_EQ(Le("s", "k", "", 9), "abcdefgh");
-    EXPECT_EQ(Le("s", "k", "", 1), "");
+    const std::pair<std::size_t, const char*> casos[] = {{4, "abc"}, {9, "abcdefgh"}, {1, ""}, {0, "abcdefgh"}};
+    for (auto [tamanho, esperado] : casos) EXPECT_EQ(Le("s", "k", "", tamanho), esperado) << tamanho;
     EXPECT_EQ(Le("s", "x", "padrao longo", 4), "pad");
-    EXPECT_EQ(Le("s", "k", "", 0), "abcdefgh");
 }
 
 // One key written into a file as it stands (nullptr: no file yet, in a
@@ -116,33 +120,19 @@ TEST(GravaPerfil, ChaveNoLugarCertoDoArquivo) {
 TEST_F(IniTeste, VariasChavesNumaSoGravacao) {
     pasta.grava("DOTMARA.INI", kExemplo);
     ASSERT_TRUE(GravaPerfis("dotmara", {{"maxLin", "25"}, {"novaA", "1"}, {"MAXCARAC", "40"}, {"novaB", "2"}}, ini));
-    EXPECT_EQ(pasta.le("DOTMARA.INI"),
-              "; configuracao do dotmara\r\n"
-              "[DOTMARA]\r\n"
-              "maxCarac=40\r\n"
-              "titulo= Meu livro\r\n"
-              "vazio=\r\n"
-              "  maxLin =25\r\n"
-              ";tipoCabec=2\r\n"
-              "semIgual\r\n"
-              "novaA=1\r\n"
-              "novaB=2\r\n"
-              "\r\n"
-              "[IMPBRAILLE]\r\n"
-              "Marca=Juliet\r\n"
-              "NomeArq=C:\\saida.brl\r\n"
-              "[dotmara]\r\n"
-              "repetida=segunda secao\r\n");
+    std::string esperado = kExemplo;
+    esperado.replace(esperado.find("maxCarac=40 "), 12, "maxCarac=40");
+    esperado.replace(esperado.find("maxLin = 30"), 11, "maxLin =25");
+    esperado.insert(esperado.find("\r\n\r\n[IMPBRAILLE]") + 2, "novaA=1\r\nnovaB=2\r\n");
+    EXPECT_EQ(pasta.le("DOTMARA.INI"), esperado);
     // The file and its lock file, no temporary left.
     EXPECT_EQ(pasta.entradas(), 2);
     EXPECT_TRUE(std::filesystem::exists(ini + ".lock"));
-
-    std::string nome(250, 'i');
-    std::string caminho = pasta.grava(nome, kExemplo);
-    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {"maxCarac", "40"}}, caminho));
+    const std::string nome(250, 'i');
+    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {"maxCarac", "40"}}, pasta.grava(nome, kExemplo)));
     EXPECT_EQ(pasta.le(nome), kExemplo);
     // A key without a name writes nothing at all.
-    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "25"}, {" ", "x"}}, ini));
+    EXPECT_FALSE(GravaPerfis("DOTMARA", {{"maxLin", "26"}, {" ", "x"}}, ini));
     EXPECT_EQ(Le("DOTMARA", "maxLin"), "25");
 }
 
@@ -154,6 +144,8 @@ TEST_F(IniTeste, GravarAtravesDeLinkSimbolico) {
     EXPECT_EQ(pasta.le("real.ini"), "[s]\r\nk=2\r\n");
 }
 
+// DOTMARA_INI, else the configuration folder; without HOME the user's own
+// home folder, never a shared temporary one.
 TEST(CaminhoIni, VariavelDeAmbienteEPastaDeConfiguracao) {
     {
         VariavelAmbiente v("DOTMARA_INI", "/tmp/teste/DOTMARA.INI");
@@ -169,23 +161,129 @@ TEST(CaminhoIni, VariavelDeAmbienteEPastaDeConfiguracao) {
         VariavelAmbiente home("HOME", "/home/leitor");
         EXPECT_EQ(CaminhoIni(), "/home/leitor/.config/dotmara/DOTMARA.INI");
     }
-    // No HOME: the user's home folder, not a shared temporary folder.
     VariavelAmbiente semHome("HOME", "");
     const passwd* pw = ::getpwuid(::getuid());
     ASSERT_NE(pw, nullptr);
     std::string casa = pw->pw_dir;
-    if (casa.empty() || casa.back() != '/')
-        casa += '/';
+    if (casa.empty() || casa.back() != '/') casa += '/';
     EXPECT_EQ(CaminhoIni(), casa + ".config/dotmara/DOTMARA.INI");
 }
 
-} // namespace
+// ---- The file shared by running programs: no write lost, a reader only
+// ever sees a whole file.
 
-namespace {
-TEST(IniDosTestes, NuncaOArquivoDoUsuario) {
-    const char* e = std::getenv("DOTMARA_INI");
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(CaminhoIni(), e);
-    EXPECT_EQ(CaminhoIni().find("/.config/"), std::string::npos);
+// Runs each task in a process of its own, all released at the same moment,
+// and waits for them. False when any of them failed.
+bool RodaEmProcessos(const std::vector<std::function<bool()>>& tarefas) {
+    int largada[2];
+    if (::pipe(largada) != 0) return false;
+    std::vector<pid_t> filhos;
+    for (const auto& tarefa : tarefas) {
+        const pid_t pid = ::fork();
+        if (pid < 0) return false;
+        if (pid == 0) {
+            ::close(largada[1]);
+            char c;
+            // Blocks until the parent closes its end: every child starts at once.
+            while (::read(largada[0], &c, 1) > 0) {
+            }
+            ::_exit(tarefa() ? 0 : 1);
+        }
+        filhos.push_back(pid);
+    }
+    ::close(largada[0]);
+    ::close(largada[1]);
+    bool ok = true;
+    for (pid_t p : filhos) {
+        int st = 0;
+        ok = ::waitpid(p, &st, 0) == p && WIFEXITED(st) && WEXITSTATUS(st) == 0 && ok;
+    }
+    return ok;
 }
+
+std::string Chave(int programa, int i) {
+    return "p" + std::to_string(programa) + "_k" + std::to_string(i);
+}
+
+class IniCompartilhado : public ::testing::Test {
+protected:
+    PastaTemporaria pasta;
+    std::string ini = pasta.caminho("DOTMARA.INI");
+};
+
+// Programs writing (or deleting) keys of one file at the same time: every
+// write that reported success is there at the end, no deleted key comes back.
+TEST_F(IniCompartilhado, EscritasSimultaneasNaoPerdemChaves) {
+    struct Programa {
+        const char* secao;
+        int chaves;
+        bool apaga = false;   // deletes keys the file held before
+    };
+    const std::vector<Programa> casos[] = {
+        {{"DOTMARA", 150}, {"DOTMARA", 150}},
+        {{"S0", 60}, {"S1", 60}, {"S2", 60}},
+        {{"DOTMARA", 5}, {"DOTMARA", 5}},
+        {{"DOTMARA", 80}, {"DOTMARA", 80, true}},
+    };
+    for (const auto& programas : casos) {
+        SCOPED_TRACE(programas.size() * 1000 + programas[0].chaves);
+        std::remove(ini.c_str());
+        std::vector<std::function<bool()>> tarefas;
+        for (std::size_t p = 0; p < programas.size(); ++p) {
+            const Programa& g = programas[p];
+            for (int i = 0; g.apaga && i < g.chaves; ++i) ASSERT_TRUE(GravaPerfil(g.secao, Chave(int(p), i), "velho", ini));
+            tarefas.push_back([&ini = ini, p, g] {
+                for (int i = 0; i < g.chaves; ++i)
+                    if (!(g.apaga ? ApagaPerfil(g.secao, Chave(int(p), i), ini)
+                                  : GravaPerfil(g.secao, Chave(int(p), i), std::to_string(i * 7), ini)))
+                        return false;
+                return true;
+            });
+        }
+        ASSERT_TRUE(RodaEmProcessos(tarefas));
+        int erradas = 0;
+        for (std::size_t p = 0; p < programas.size(); ++p)
+            for (int i = 0; i < programas[p].chaves; ++i)
+                erradas += LePerfil(programas[p].secao, Chave(int(p), i), "<ausente>", 0, ini) !=
+                           (programas[p].apaga ? "<ausente>" : std::to_string(i * 7));
+        EXPECT_EQ(erradas, 0);
+    }
+}
+
+// A program that reads while another rewrites a long value sees either the
+// old or the new value, whole.
+TEST_F(IniCompartilhado, LeitorNuncaVeArquivoPelaMetade) {
+    const std::string a(20000, 'A'), b(20000, 'B');
+    ASSERT_TRUE(GravaPerfil("DOTMARA", "titulo", a, ini));
+    EXPECT_TRUE(RodaEmProcessos({[&] {
+                                     for (int i = 0; i < 150; ++i) GravaPerfil("DOTMARA", "titulo", i % 2 ? a : b, ini);
+                                     return true;
+                                 },
+                                 [&] {
+                                     for (int i = 0; i < 300; ++i) {
+                                         const std::string v = LePerfil("DOTMARA", "titulo", "", 0, ini);
+                                         if (v != a && v != b) return false;
+                                     }
+                                     return true;
+                                 }}));
+}
+
+// The lock lives beside the file, and taking it by hand holds every writer
+// off until it is let go.
+TEST_F(IniCompartilhado, TravaSeguraOsOutrosProgramas) {
+    ASSERT_TRUE(GravaPerfil("DOTMARA", "a", "1", ini));
+    TravaIni trava(ini);
+    ASSERT_TRUE(trava.Obtida());
+    const pid_t outro = ::fork();
+    ASSERT_GE(outro, 0);
+    if (outro == 0) ::_exit(GravaPerfil("DOTMARA", "b", "2", ini) ? 0 : 1);
+    ::usleep(200 * 1000);
+    EXPECT_EQ(LePerfil("DOTMARA", "b", "<ainda nao>", 0, ini), "<ainda nao>");
+    trava.Libera();
+    int st = 0;
+    ASSERT_EQ(::waitpid(outro, &st, 0), outro);
+    EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+    EXPECT_EQ(LePerfil("DOTMARA", "b", "<perdida>", 0, ini), "2");
+}
+
 } // namespace

@@ -2,16 +2,14 @@
 // code, the shipped files cell by cell, the graphic code table and the
 // Latin-1 case helpers.
 #include "core/dmutil.h"
-#include "platform/arquivos.h"
 #include "core/dmvars.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -36,12 +34,10 @@ protected:
     DialogosFalsosEscopo d;
 };
 
-// The rules themselves are read by the code-table parser (tests/celas);
-// here, what loading the table of the code in force adds to it.
+// What loading the table of the code in force adds to the code-table parser.
 TEST_F(TabelaImpressoraTeste, ErroDizALinhaEMantemOQueVeioAntes) {
     EXPECT_FALSE(Carrega("* tabela\r\n\r\n41=61\r\n42=62\r\n*\r\n\r\nxx\r\n43=63\r\n"));
-    ASSERT_EQ(d.fake.registros.size(), 1u);
-    EXPECT_EQ(d.fake.registros[0].texto, "Configura\xe7\xe3o da impressora: erro na linha 7");
+    EXPECT_EQ(d.fake.Textos(), std::vector<std::string>{"Configura\xe7\xe3o da impressora: erro na linha 7"});
     EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
     EXPECT_EQ(d.fake.registros[0].botoes, Botoes::OK);
     EXPECT_EQ(TabelaImpressora[0x41], 0x61);
@@ -68,58 +64,50 @@ TEST_F(TabelaImpressoraTeste, ArquivoQueNaoSeLeDeixaAIdentidade) {
 TEST_F(TabelaImpressoraTeste, BrailleAntigoEscolheOArquivo) {
     ArqAmbCode = pasta.grava("antigo.cfg", "41=31\r\n");
     ArqAmbCode2 = pasta.grava("unificado.cfg", "41=32\r\n");
-    BrailleAntigo = true;
-    EXPECT_TRUE(CarregaTabelaImpressora());
-    EXPECT_EQ(TabelaImpressora[0x41], 0x31);
-    BrailleAntigo = false;
-    EXPECT_TRUE(CarregaTabelaImpressora());
-    EXPECT_EQ(TabelaImpressora[0x41], 0x32);
+    for (bool antigo : {true, false}) {
+        BrailleAntigo = antigo;
+        EXPECT_TRUE(CarregaTabelaImpressora());
+        EXPECT_EQ(TabelaImpressora[0x41], antigo ? 0x31 : 0x32);
+    }
 }
 
 TEST(CaixaLatin, MinusculaEMaiuscula) {
-    const std::pair<int, int> minuscula[] = {{'A', 'a'}, {'Z', 'z'}, {199, 231}, {192, 224}, {215, 247},
-                                            {223, 255}, {'a', 'a'}, {'1', '1'}, {'@', '@'}, {'[', '['},
-                                            {191, 191}, {224, 224}, {0, 0},     {255, 255}};
-    for (auto [de, para] : minuscula)
-        EXPECT_EQ(MinusculaLatin(static_cast<unsigned char>(de)), para) << de;
-    const std::pair<int, int> maiuscula[] = {{'a', 'A'}, {'z', 'Z'}, {231, 199}, {255, 223}, {224, 192},
-                                            {247, 215}, {'A', 'A'}, {'1', '1'}, {'`', '`'}, {'{', '{'},
-                                            {223, 223}, {0, 0}};
-    for (auto [de, para] : maiuscula)
-        EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(de)), para) << de;
+    // Codes 192..223 pair with 224..255 as A..Z with a..z; the rest stay.
+    const std::pair<int, int> pares[] = {{'A', 'a'}, {'Z', 'z'}, {199, 231}, {192, 224}, {215, 247}, {223, 255}};
+    for (auto [m, n] : pares) {
+        EXPECT_EQ(MinusculaLatin(static_cast<unsigned char>(m)), n) << m;
+        EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(n)), m) << n;
+        EXPECT_EQ(MinusculaLatin(static_cast<unsigned char>(n)), n) << n;
+        EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(m)), m) << m;
+    }
+    for (int c : std::initializer_list<int>{'1', '@', '[', '`', '{', 191, 0}) {
+        EXPECT_EQ(MinusculaLatin(static_cast<unsigned char>(c)), c) << c;
+        EXPECT_EQ(MaiusculaLatin(static_cast<unsigned char>(c)), c) << c;
+    }
 }
 
 // The default names, without a folder, are found in the data folder; each
-// cell of the code goes out as a code of exactly its six dots.
-class ArquivosDeCodigo : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { RestauraPadroes(); }
-    void TearDown() override { RestauraPadroes(); }
+// cell of the code goes out as a code of exactly its six dots, printable.
+TEST_F(TabelaImpressoraTeste, ArquivosEntreguesCadaCelaSaiComSeusPontos) {
     VariavelAmbiente dados{"DOTMARA_DATA_DIR", DOTMARA_DATA_DIR};
-    DialogosFalsosEscopo d;
-};
-
-TEST_P(ArquivosDeCodigo, CadaCelaSaiComSeusPontos) {
-    const int codigo = GetParam(); // 0 old, 1 unified
-    BrailleAntigo = codigo == 0;
-    ASSERT_TRUE(CarregaTabelaImpressora());
-    EXPECT_TRUE(d.fake.registros.empty());
-    std::set<unsigned char> saidas;
-    for (unsigned m = 0; m < 64; ++m) {
-        unsigned char saida = TabelaImpressora[TabelaCelas[static_cast<size_t>(codigo)][m]];
-        saidas.insert(saida);
-        // No dot 7 or 8 on the screen.
-        EXPECT_EQ(PontosDoCaractere[saida], m) << "codigo " << codigo << " mascara " << m;
-        EXPECT_GE(saida, 32) << m;
-        EXPECT_LE(saida, 126) << m;
+    RestauraPadroes();
+    for (int codigo : {0, 1}) { // old, unified
+        BrailleAntigo = codigo == 0;
+        ASSERT_TRUE(CarregaTabelaImpressora());
+        std::set<unsigned char> saidas;
+        for (unsigned m = 0; m < 64; ++m) {
+            unsigned char saida = TabelaImpressora[TabelaCelas[static_cast<size_t>(codigo)][m]];
+            saidas.insert(saida);
+            EXPECT_EQ(PontosDoCaractere[saida], m) << "codigo " << codigo << " mascara " << m;
+            EXPECT_TRUE(saida >= 32 && saida <= 126) << m;
+        }
+        EXPECT_EQ(saidas.size(), 64u);
     }
-    EXPECT_EQ(saidas.size(), 64u);
+    EXPECT_TRUE(d.fake.registros.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(AntigoEUnificado, ArquivosDeCodigo, ::testing::Values(0, 1));
-
-// The graphic code table: every printable output code comes out as a code
-// of the same six dots, without dot 7 (capitals, "@", "]", "^" lose it).
+// The graphic code table: every printable code comes out as the code of its
+// six dots, without dot 7.
 TEST(ArquivoCodigoGrafico, CadaCodigoSaiNaCelaDeSeisPontos) {
     std::string conteudo;
     ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/zizerov.amb", conteudo));

@@ -25,36 +25,27 @@ protected:
     std::vector<std::string> rotulos;
 };
 
+// Four-cell labels in output code, from 200 back to 1.
 TEST_F(VisualLinhasTest, RotulosSaoQuatroCelasEmCodigoDeSaida) {
     ASSERT_EQ(rotulos.size(), 200u);
     EXPECT_EQ(rotulos[0], "#bjj");  // 200
-    EXPECT_EQ(rotulos[1], "#a  ");
     EXPECT_EQ(rotulos[12], "#ab ");
     EXPECT_EQ(rotulos[199], "#aii");
-    // Through the output table.
-    TabelaImpressora['#'] = '%';
-    EXPECT_EQ(MontaRotulosLinha(NumeroBraille)[7], "%g  ");
-}
-
-TEST_F(VisualLinhasTest, RotulosVoltamDe200Para1) {
-    std::vector<std::string> lidas(250, "abc");
-    const auto v = MontaLinhasVisual(lidas, mlNumeracaoEsquerda, 5, rotulos);
+    const auto v = MontaLinhasVisual(std::vector<std::string>(250, "abc"), mlNumeracaoEsquerda, 5, rotulos);
     ASSERT_EQ(v.size(), 250u);
     EXPECT_EQ(v[0], "#a  labc  l");
     EXPECT_EQ(v[199], "#bjjlabc  l"); // line 200
     EXPECT_EQ(v[200], "#a  labc  l"); // line 201 carries the label of 1
+    TabelaImpressora['#'] = '%';
+    EXPECT_EQ(MontaRotulosLinha(NumeroBraille)[7], "%g  ");
 }
 
 TEST_F(VisualLinhasTest, ModosDeLinha) {
-    // Reserved room (a graphic's room, and the fill of a real-size page: a
-    // vertical tab, after the margin's blanks) shows blank in every mode,
-    // never as the cell or glyph of its control character.
+    // Reserved room (a vertical tab, also after the margin's blanks) shows
+    // blank in every mode, never as its control character.
     const std::vector<std::string> lidas = {"ab      ", "abcdefgh", std::string(1, '\x0b'),
                                             "  \x0b", kTraco + "      ", "xy"};
-    struct {
-        int modo;
-        std::vector<std::string> esperado;
-    } casos[] = {
+    const struct { int modo; std::vector<std::string> esperado; } casos[] = {
         {mlSomenteTexto, {"ab      ", "abcdefgh", "", "", kTraco, "xy"}},
         {mlNumeracaoEsquerda,
          {"#a  lab   l", "#b  labcdel", "#c  l     l", "#d  l     l", kTraco, "#a  lxy   l"}},
@@ -65,17 +56,12 @@ TEST_F(VisualLinhasTest, ModosDeLinha) {
         EXPECT_EQ(MontaLinhasVisual(lidas, c.modo, 5, rotulos), c.esperado) << "mode " << c.modo;
 }
 
-TEST_F(VisualLinhasTest, SeparadoresNormalizados) {
-    const std::vector<std::string> lidas = {"  " + kDupla + "      ", kTraco};
-    for (int modo = 0; modo < kQuantModosLinhas; ++modo) {
-        const auto v = MontaLinhasVisual(lidas, modo, 34, rotulos);
-        EXPECT_EQ(v, (std::vector<std::string>{kDupla, kTraco})) << modo;
-    }
-}
-
-TEST_F(VisualLinhasTest, LarguraZeroOuNegativaNaoQuebra) {
-    const auto v = MontaLinhasVisual({"abc"}, mlLimiteLinha, -3, rotulos);
-    EXPECT_EQ(v, std::vector<std::string>{"l"});
+TEST_F(VisualLinhasTest, SeparadoresNormalizadosELarguraSemSentido) {
+    for (int modo = 0; modo < kQuantModosLinhas; ++modo)
+        EXPECT_EQ(MontaLinhasVisual({"  " + kDupla + "      ", kTraco}, modo, 34, rotulos),
+                  (std::vector<std::string>{kDupla, kTraco}))
+            << modo;
+    EXPECT_EQ(MontaLinhasVisual({"abc"}, mlLimiteLinha, -3, rotulos), std::vector<std::string>{"l"});
     EXPECT_EQ(MontaLinhasVisual({"abc"}, mlNumeracaoDireita, 2, {}), std::vector<std::string>{"abl"});
 }
 
@@ -89,16 +75,11 @@ std::vector<std::string> Rascunho() {
 
 TEST(PosicaoVisual, LinhaEPaginaFisica) {
     const auto r = Rascunho();
-    struct {
-        int sel, linha, pagina;
-    } casos[] = {
-        {0, 1, 1}, {1, 1, 1}, {2, 2, 1},   // the graphic line does not count
-        {3, 0, 2},                         // a separator counts 0 and opens the next page
-        {4, 1, 2}, {5, 2, 2},
-        {6, 0, 4},                         // "=": the page after the blank back
-        {7, 1, 4}, {10, 4, 4},
-        {11, 0, 5}, {-1, 0, 1}, {99, 0, 1},
-    };
+    // The graphic line does not count; a separator counts 0 and opens the
+    // next page, "=" the page after the blank back.
+    const struct { int sel, linha, pagina; } casos[] = {{0, 1, 1}, {1, 1, 1}, {2, 2, 1}, {3, 0, 2}, {4, 1, 2},
+                                                        {5, 2, 2}, {6, 0, 4}, {7, 1, 4}, {10, 4, 4}, {11, 0, 5},
+                                                        {-1, 0, 1}, {99, 0, 1}};
     for (const auto& c : casos) {
         const PosicaoVisual p = CalculaPosicao(r, c.sel);
         EXPECT_EQ(p.linha, c.linha) << c.sel;
@@ -106,30 +87,19 @@ TEST(PosicaoVisual, LinhaEPaginaFisica) {
     }
     EXPECT_EQ(UltimaPaginaDoRascunho(r), 4);
     EXPECT_EQ(UltimaPaginaDoRascunho({}), 1);
-    const PosicaoVisual vazio = CalculaPosicao({}, -1);
-    EXPECT_EQ(vazio.linha, 0);
-    EXPECT_EQ(vazio.paginaFisica, 1);
+    EXPECT_EQ(CalculaPosicao({}, -1).linha, 0);
+    EXPECT_EQ(CalculaPosicao({}, -1).paginaFisica, 1);
 }
 
-TEST(PosicaoVisual, IrParaPagina) {
+TEST(PosicaoVisual, IrParaPaginaEPaginaAnterior) {
     const auto r = Rascunho();
-    EXPECT_EQ(IndiceDaPagina(r, 1), 0);
-    EXPECT_EQ(IndiceDaPagina(r, 2), 4);
-    EXPECT_EQ(IndiceDaPagina(r, 3), 7); // blank back: lands on the page after it
-    EXPECT_EQ(IndiceDaPagina(r, 4), 7);
-    EXPECT_EQ(IndiceDaPagina(r, 50), 11); // beyond the end: the last line
+    const std::pair<int, int> irPara[] = {{1, 0}, {2, 4}, {3, 7} /* blank back: the page after it */, {4, 7},
+                                          {50, 11} /* beyond the end: the last line */};
+    for (const auto& [pagina, indice] : irPara) EXPECT_EQ(IndiceDaPagina(r, pagina), indice) << pagina;
     EXPECT_EQ(IndiceDaPagina({}, 3), 0);
-}
-
-TEST(PosicaoVisual, PaginaAnterior) {
-    const auto r = Rascunho();
-    EXPECT_EQ(PaginaAnteriorDe(r, 9), 4);  // third line of page 4: its first line
-    EXPECT_EQ(PaginaAnteriorDe(r, 7), 2);  // first line of page 4: the page before (3 is blank)
-    EXPECT_EQ(PaginaAnteriorDe(r, 6), 2);  // its separator: the same
-    EXPECT_EQ(PaginaAnteriorDe(r, 5), 2);  // second line of page 2
-    EXPECT_EQ(PaginaAnteriorDe(r, 4), 1);  // first line of page 2
-    EXPECT_EQ(PaginaAnteriorDe(r, 2), 1);
-    EXPECT_EQ(PaginaAnteriorDe(r, -1), 1);
+    // Inside a page: that page; on its first line or separator: the page before.
+    const std::pair<int, int> anterior[] = {{9, 4}, {7, 2} /* 3 is blank */, {6, 2}, {5, 2}, {4, 1}, {2, 1}, {-1, 1}};
+    for (const auto& [sel, pagina] : anterior) EXPECT_EQ(PaginaAnteriorDe(r, sel), pagina) << sel;
 }
 
 class PaginaPedidaTest : public ::testing::Test {
@@ -137,10 +107,7 @@ protected:
     void SetUp() override {
         arabica.assign(tamanho + 1, -1);
         romana.assign(tamanho + 1, -1);
-        romana[1] = 1;
-        romana[12] = 2;
-        arabica[1] = 3;
-        arabica[2] = 4;
+        romana[1] = 1, romana[12] = 2, arabica[1] = 3, arabica[2] = 4;
     }
     bool Pede(const std::string& r) { return InterpretaPaginaPedida(r, arabica, romana, tamanho, 5, destino, msg); }
     int tamanho = 1000;
@@ -150,21 +117,15 @@ protected:
 };
 
 TEST_F(PaginaPedidaTest, RespostasValidas) {
-    EXPECT_TRUE(Pede("12r"));
-    EXPECT_EQ(destino, 2);
-    EXPECT_TRUE(Pede("  2 "));
-    EXPECT_EQ(destino, 4);
-    EXPECT_TRUE(Pede("5f"));
-    EXPECT_EQ(destino, 5);
-    EXPECT_TRUE(Pede("1 R"));
-    EXPECT_EQ(destino, 1);
+    const std::pair<const char*, int> casos[] = {{"12r", 2}, {"  2 ", 4}, {"5f", 5}, {"1 R", 1}};
+    for (const auto& [resposta, esperado] : casos) {
+        EXPECT_TRUE(Pede(resposta)) << resposta;
+        EXPECT_EQ(destino, esperado) << resposta;
+    }
 }
 
 TEST_F(PaginaPedidaTest, Mensagens) {
-    struct {
-        const char* resposta;
-        std::string mensagem;
-    } casos[] = {
+    const struct { const char* resposta; std::string mensagem; } casos[] = {
         {"12X", "N\xfamero de p\xe1gina \"12X\" inv\xe1lido."},
         {"R", "N\xfamero de p\xe1gina \"R\" inv\xe1lido."},
         {"1.5", "N\xfamero de p\xe1gina \"1.5\" inv\xe1lido."},

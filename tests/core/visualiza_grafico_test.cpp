@@ -1,6 +1,5 @@
-// The graphic page preview's page (the same dots in the same places as the
-// page renderer embosses in graphic mode), its page finding, spacing and
-// messages; the graphic file viewer's pixels.
+// The graphic page preview (the dots the page renderer embosses in graphic
+// mode), its page finding, spacing and messages; the graphic file viewer.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -23,10 +22,7 @@ const std::string G4(4, '\x0f');
 const std::string Quebra(50, '-');
 
 // A 6 x 4 graphic with a dot at each corner and one in the middle.
-const std::string Fig = "*    *\r\n"
-                        "\r\n"
-                        "   *\r\n"
-                        "*    *\r\n";
+const std::string Fig = "*    *\r\n\r\n   *\r\n*    *\r\n";
 
 class PreviewGraf : public ::testing::Test {
 protected:
@@ -40,8 +36,6 @@ protected:
         entrada.LarguraUtil = cfg.LarguraUtil;
         entrada.PontosDoCaractere = cfg.PontosDoCaractere;
         entrada.Geometria = cfg.Geometria;
-        entrada.MaxCarac = 34;
-        entrada.MaxLin = 28;
         entrada.TipoTratGrafico = GraficoIntercalado;
     }
 
@@ -92,12 +86,13 @@ protected:
     DialogosFalsosEscopo dlg;
 };
 
-TEST_F(PreviewGraf, PaginaDeTextoIgualAoQueSeImprime) {
+// A page of text, and a page with a graphic for every way of placing it:
+// the dots stand where the renderer embosses them.
+TEST_F(PreviewGraf, PaginaIgualAoQueSeImprime) {
     const std::vector<std::string> pagina = {"ABC DEF", "", "GH!", MarcaReservada, "XYZ 123"};
     entrada.linhas = {"antes", Quebra};
     entrada.linhas.insert(entrada.linhas.end(), pagina.begin(), pagina.end());
-    entrada.linhas.push_back(Quebra);
-    entrada.linhas.push_back("depois");
+    entrada.linhas.insert(entrada.linhas.end(), {Quebra, "depois"});
     entrada.selecionada = 4;
     entrada.TipoTratGrafico = GraficoTodasPaginas;
     const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
@@ -106,63 +101,29 @@ TEST_F(PreviewGraf, PaginaDeTextoIgualAoQueSeImprime) {
     EXPECT_FALSE(impressos.empty());
     EXPECT_EQ(Previstos(p), impressos);
     EXPECT_TRUE(p.mensagens.empty());
+    for (const char* coluna : {"E", "C", "D", "c", "1", "12", "33", "999", "0", "X"}) {
+        entrada.linhas = {"TITULO", G4 + " " + coluna + " fig.grb      ", MarcaReservada, "AB", "FIM"};
+        entrada.selecionada = 3;
+        entrada.TipoTratGrafico = GraficoPaginasComGrafico;
+        const PaginaPreviewGraf g = DesenhaPaginaGraf(entrada);
+        EXPECT_TRUE(g.PaginaPreviewTemGrafico) << coluna;
+        EXPECT_EQ(Previstos(g), Impressos(entrada.linhas)) << coluna;
+    }
 }
 
-// A page with a graphic, for every way of placing it: the graphic and the
-// text stand where the renderer puts them.
-class PreviewGrafColuna : public PreviewGraf, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(PreviewGrafColuna, PaginaComGraficoIgualAoQueSeImprime) {
-    const std::vector<std::string> pagina = {
-        "TITULO", G4 + " " + GetParam() + " fig.grb      ", MarcaReservada, "AB", "FIM"};
-    entrada.linhas = pagina;
-    entrada.selecionada = 3;
-    entrada.TipoTratGrafico = GraficoPaginasComGrafico;
-    const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
-    EXPECT_TRUE(p.PaginaPreviewTemGrafico);
-    EXPECT_EQ(Previstos(p), Impressos(pagina));
-}
-
-INSTANTIATE_TEST_SUITE_P(Colunas, PreviewGrafColuna,
-                         ::testing::Values("E", "C", "D", "c", "1", "12", "33", "999", "0", "X"));
-
-TEST_F(PreviewGraf, GraficoNaColunaDoRascunho) {
-    entrada.linhas = {G4 + " 12 fig.grb", G4 + " X fig.grb"};
-    entrada.selecionada = 0;
-    const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
-    Pontos cantos;
-    for (const BlocoPonto& b : p.pontos)
-        if (b.y == 1) cantos.insert({b.x, b.y});
-    // Column 12 (the margin prefix is already in it): dot column
-    // CelaParaPonto(12) - 1 = 33, drawn one pixel in; column X at 0.
-    EXPECT_EQ(cantos, (Pontos{{34, 1}, {39, 1}, {1, 1}, {6, 1}}));
-}
-
-struct CasoPagina {
-    const char* nome;
-    int selecionada;
-    int pontos; // blocks drawn: 1 per dot of the page's text
-};
-
-class PreviewGrafPagina : public PreviewGraf, public ::testing::WithParamInterface<CasoPagina> {};
-
-TEST_P(PreviewGrafPagina, PaginaDaLinhaSelecionada) {
-    // "A" has one dot, "B" two, "L" three (North American Braille ASCII).
+// The page of the selected line: blocks drawn, one per dot of its text
+// ("A" has one dot, "B" two, "L" three).
+TEST_F(PreviewGraf, PaginaDaLinhaSelecionada) {
     entrada.linhas = {"A", Quebra, "B", "B", std::string(50, '='), "L"};
-    entrada.selecionada = GetParam().selecionada;
-    const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
-    EXPECT_EQ(static_cast<int>(p.pontos.size()), GetParam().pontos);
-    EXPECT_EQ(p.LarguraPaginaGraf, 3 * 35 + 4);
-    EXPECT_EQ(p.AlturaPaginaGraf, 5 * 29 + 4);
+    const std::pair<int, int> casos[] = {{0, 1}, {-1, 4}, {1, 4}, {3, 4}, {4, 3}, {5, 3}, {6, 0}};
+    for (auto [selecionada, pontos] : casos) {
+        entrada.selecionada = selecionada;
+        const PaginaPreviewGraf p = DesenhaPaginaGraf(entrada);
+        EXPECT_EQ(static_cast<int>(p.pontos.size()), pontos) << selecionada;
+        EXPECT_EQ(p.LarguraPaginaGraf, 3 * 35 + 4);
+        EXPECT_EQ(p.AlturaPaginaGraf, 5 * 29 + 4);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Linhas, PreviewGrafPagina,
-    ::testing::Values(CasoPagina{"PrimeiraLinha", 0, 1}, CasoPagina{"SemSelecaoLinhaUm", -1, 4},
-                      CasoPagina{"SeparadorMostraAProxima", 1, 4}, CasoPagina{"MeioDaPagina", 3, 4},
-                      CasoPagina{"SeparadorDuplo", 4, 3}, CasoPagina{"UltimaLinha", 5, 3},
-                      CasoPagina{"AlemDoFimPaginaVazia", 6, 0}),
-    [](const ::testing::TestParamInfo<CasoPagina>& i) { return std::string(i.param.nome); });
 
 // With interleaved graphics, the text lines beside a graphic of 3 lines use
 // the graphic spacing, the lines after it the text spacing (the screen set
@@ -256,16 +217,11 @@ TEST_F(PreviewGraf, GraficoForaDosLimites) {
     EXPECT_EQ(enorme.AlturaPaginaGraf, MaxLadoPaginaGraf);
 }
 
-// ---- The graphic file viewer -----------------------------------------------
-
+// The graphic file viewer: each dot at twice its place, nothing past the picture.
 TEST(ExibeGraf, CadaPontoNoDobroDoLugar) {
-    // Star, blank, star; an empty line; one star.
     EXPECT_EQ(PixelsGRB("* *\r\n\r\n*\r\n"), (std::vector<Pixel>{{1, 1}, {5, 1}, {1, 5}}));
     EXPECT_EQ(PixelsGRB(""), std::vector<Pixel>{});
     EXPECT_EQ(PixelsGRB("   \n \t"), (std::vector<Pixel>{{3, 3}}));
-}
-
-TEST(ExibeGraf, AlemDaImagemNaoSeVe) {
     std::string grande;
     for (int i = 0; i < 1000; ++i) grande += std::string(100000, '*') + "\n";
     const std::vector<Pixel> p = PixelsGRB(grande);

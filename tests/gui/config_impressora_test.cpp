@@ -1,8 +1,6 @@
-// The embosser settings window "Configuração da Impressora Braille": the
-// section read at its creation, the model list with its question, the
-// output radios and the ".BRL" forcing, the section written by "&OK" byte
-// for byte, the recompile after a change of model, the "Chamar &Puma 7"
-// entry, and the output in force shared with the print dialog.
+// The embosser settings window: the section it reads and writes, its output
+// radios and model box, the recompile after a change of model, the Puma entry
+// and the output shared with the print dialog.
 #include "support/janela_teste.h"
 
 #include <QAction>
@@ -22,9 +20,7 @@
 
 namespace {
 
-const std::string kRede =
-    "Instale a impressora como Generica/texto apenas.\rConfigure como impressora compartilhada de rede.\r"
-    "Digite abaixo o nome dela, completando as referências na rede\rNota:  \\\\127.0.0.1 indica impressora local"_cp;
+using Chamadas = std::vector<std::pair<bool, bool>>;
 
 class ConfigImpressora : public JanelaDeTeste {
 protected:
@@ -46,73 +42,52 @@ protected:
         formConfigPrn = nullptr;
         JanelaDeTeste::TearDown();
     }
+    // Shown with the keyboard focus in the model box, or false without focus.
+    bool FocoNaCaixa() {
+        prn->show();
+        QApplication::setActiveWindow(prn.get());
+        prn->cbboxModeloImp->setFocus();
+        Eventos();
+        return prn->cbboxModeloImp->hasFocus();
+    }
     std::string Edit() const { return DeQString(prn->edtNomeArq->text()); }
     std::string Caixa() const { return DeQString(prn->cbboxModeloImp->currentText()); }
     std::unique_ptr<TformConfigPrn> prn;
-    std::vector<std::pair<bool, bool>> chamadas;
+    Chamadas chamadas;
     std::vector<bool> puma;
     bool visualVisivel = false;
 };
 
-// ---- Reading -----------------------------------------------------------------
-
-TEST_F(ConfigImpressora, NoSection) {
-    Cria();
-    EXPECT_EQ(Caixa(), "(Selecione uma)");
-    EXPECT_EQ(Edit(), "PRN");
-    EXPECT_TRUE(prn->rbtnPRN->isChecked());
-    EXPECT_FALSE(prn->ckboxEnviaVazias->isChecked());
-    EXPECT_TRUE(prn->ckboxForcaExtBRL->isChecked());
-    EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
-    EXPECT_EQ(prn->cbboxModeloImp->count(), 18);
-    EXPECT_TRUE(caixas.fake.registros.empty());
-}
-
-TEST_F(ConfigImpressora, TheModelRead) {
-    struct Caso {
-        std::string marca;
-        int indice;
-        std::size_t modelos;
-    };
-    const Caso casos[] = {
-        // Listed: its index; letter case kept, so the exact tests fail.
-        {"puma 7", 13, 18},
-        // Not listed: appended without a question.
-        {"Minha Braille 3000", 18, 19},
-    };
-    for (const Caso& c : casos) {
-        RestauraPadroes();
-        Cria("Marca=" + c.marca + "\r\n");
-        EXPECT_EQ(ImprMarca, c.marca);
-        EXPECT_EQ(Caixa(), c.marca);
-        EXPECT_EQ(prn->IndiceModelo, c.indice) << c.marca;
-        EXPECT_EQ(prn->cbboxModeloImp->count(), static_cast<int>(c.modelos)) << c.marca;
-        EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled()) << c.marca;
-        EXPECT_TRUE(caixas.fake.registros.empty()) << c.marca;
-    }
-}
-
-TEST_F(ConfigImpressora, TheOutputRead) {
+TEST_F(ConfigImpressora, TheSectionRead) {
     const std::string arquivo = pasta.caminho("livro.txt");
     struct Caso {
-        std::string secao;
+        std::string secao, caixa;
         QRadioButton* TformConfigPrn::*radio;
         std::string edit, nomeArq;
+        int modelos;
     };
     const Caso casos[] = {
-        {"NomeArq=lpt2\r\n", &TformConfigPrn::rbtnLPT2, "LPT2", "lpt2"},
-        // A file shows with ".BRL" while forcing is on; the setting changes
-        // only with "&OK".
-        {"NomeArq=" + arquivo + "\r\n", &TformConfigPrn::rbtnArquivo, pasta.caminho("livro.BRL"), arquivo},
-        {"NomeArq=" + arquivo + "\r\nForcaExtBRL=N\r\n", &TformConfigPrn::rbtnArquivo, arquivo, arquivo},
+        {"", "(Selecione uma)", &TformConfigPrn::rbtnPRN, "PRN", "PRN", 18},
+        // A listed model keeps its letter case; one not listed is appended unasked.
+        {"Marca=puma 7\r\n", "puma 7", &TformConfigPrn::rbtnPRN, "PRN", "PRN", 18},
+        {"Marca=Minha Braille 3000\r\n", "Minha Braille 3000", &TformConfigPrn::rbtnPRN, "PRN", "PRN", 19},
+        // A file shows with ".BRL" while forcing is on; the setting changes only with "&OK".
+        {"NomeArq=" + arquivo + "\r\n", "(Selecione uma)", &TformConfigPrn::rbtnArquivo,
+         pasta.caminho("livro.BRL"), arquivo, 18},
+        {"NomeArq=" + arquivo + "\r\nForcaExtBRL=N\r\n", "(Selecione uma)", &TformConfigPrn::rbtnArquivo, arquivo,
+         arquivo, 18},
     };
     for (const Caso& c : casos) {
+        SCOPED_TRACE(c.secao);
         RestauraPadroes();
         Cria(c.secao);
-        EXPECT_TRUE((prn.get()->*c.radio)->isChecked()) << c.secao;
-        EXPECT_EQ(Edit(), c.edit) << c.secao;
-        EXPECT_EQ(ImprNomeArq, c.nomeArq) << c.secao;
-        EXPECT_TRUE(caixas.fake.registros.empty()) << c.secao;
+        EXPECT_EQ(Caixa(), c.caixa);
+        EXPECT_EQ(prn->cbboxModeloImp->count(), c.modelos);
+        EXPECT_TRUE((prn.get()->*c.radio)->isChecked());
+        EXPECT_EQ(Edit(), c.edit);
+        EXPECT_EQ(ImprNomeArq, c.nomeArq);
+        EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
+        EXPECT_TRUE(caixas.fake.registros.empty());
         EXPECT_FALSE(prn->Alterado);
     }
 }
@@ -126,21 +101,16 @@ TEST_F(ConfigImpressora, ThePlatePrinterSendsEmptyLinesUntilOkTakesTheBox) {
     EXPECT_EQ(LePerfil("IMPBRAILLE", "EnviaVazias", "", 0, cfg.ini()), "NÃO"_cp);
 }
 
-// ---- The output radios ---------------------------------------------------------
-
-TEST_F(ConfigImpressora, SwitchingBetweenAFileAndThePortsKeepsTheFile) {
+// The output in force changes only with "&OK": "&Cancela" and the close box
+// leave the braille going where it went; the radios keep the file typed.
+TEST_F(ConfigImpressora, OnlyOkChangesTheOutputAndTheRadiosKeepTheFile) {
     const std::string arquivo = pasta.caminho("saida.brl");
     Cria("NomeArq=" + arquivo + "\r\nForcaExtBRL=N\r\n");
-    ASSERT_TRUE(prn->rbtnArquivo->isChecked());
     prn->edtNomeArq->setText(ParaQString(pasta.caminho("outro.brl")));
     prn->rbtnCOM1->click();
     EXPECT_EQ(Edit(), "COM1");
-    prn->rbtnLPT3->click();
-    EXPECT_EQ(Edit(), "LPT3");
     prn->rbtnArquivo->click();
     EXPECT_EQ(Edit(), pasta.caminho("outro.brl"));
-    // The output in force changes only with "&OK": "&Cancela" and the close
-    // box leave the braille going where it went.
     prn->rbtnPRN->click();
     prn->btnCancela->click();
     EXPECT_EQ(ImprNomeArq, arquivo);
@@ -150,7 +120,6 @@ TEST_F(ConfigImpressora, SwitchingBetweenAFileAndThePortsKeepsTheFile) {
     prn->close();
     EXPECT_EQ(ImprNomeArq, arquivo);
     prn->FormShow(janela.get());
-    prn->edtNomeArq->setText(ParaQString(pasta.caminho("outro.brl")));
     prn->rbtnCOM2->click();
     prn->btnOK->click();
     EXPECT_EQ(ImprNomeArq, "COM2");
@@ -159,48 +128,26 @@ TEST_F(ConfigImpressora, SwitchingBetweenAFileAndThePortsKeepsTheFile) {
     EXPECT_EQ(Edit(), "COM2");
 }
 
-TEST_F(ConfigImpressora, FileWhenTheStoredOutputIsADevice) {
-    Cria();
-    prn->rbtnArquivo->click();
-    EXPECT_EQ(Edit(), "PRN");
-}
-
 TEST_F(ConfigImpressora, TheNetworkRadio) {
     Cria();
     prn->rbtnRede->click();
-    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{kRede});
+    EXPECT_EQ(caixas.fake.Textos(),
+              std::vector<std::string>{"Instale a impressora como Generica/texto apenas.\rConfigure como impressora "
+                                       "compartilhada de rede.\rDigite abaixo o nome dela, completando as "
+                                       "referências na rede\rNota:  \\\\127.0.0.1 indica impressora local"_cp});
     EXPECT_EQ(Edit(), "\\\\127.0.0.1\\Nome_da_Impressora");
-    // A network name already there stays, without the message.
+    // A network name already there stays, without the message, and is no file to keep.
     caixas.fake.Limpa();
-    prn->edtNomeArq->setText(QStringLiteral("\\\\servidor\\Everest"));
     prn->rbtnPRN->click();
     prn->edtNomeArq->setText(QStringLiteral("\\\\servidor\\Everest"));
     prn->rbtnRede->click();
     EXPECT_TRUE(caixas.fake.registros.empty());
     EXPECT_EQ(Edit(), "\\\\servidor\\Everest");
-    // A network name is no file to keep.
     EXPECT_EQ(ImprNomeArq, "PRN");
 }
 
-TEST_F(ConfigImpressora, ForcingTheBRLExtension) {
-    Cria("Marca=Puma 7\r\nForcaExtBRL=N\r\nNomeArq=" + pasta.caminho("placa.txt") + "\r\n");
-    ASSERT_TRUE(prn->ckboxForcaExtBRL->isEnabled());
-    EXPECT_EQ(Edit(), pasta.caminho("placa.txt"));
-    prn->ckboxForcaExtBRL->click();
-    EXPECT_EQ(Edit(), pasta.caminho("placa.BRL"));
-    // Unchecking restores nothing.
-    prn->ckboxForcaExtBRL->click();
-    EXPECT_EQ(Edit(), pasta.caminho("placa.BRL"));
-    // Only a file is forced.
-    prn->ckboxForcaExtBRL->click();
-    prn->rbtnCOM2->click();
-    prn->ckboxForcaExtBRL->click();
-    prn->ckboxForcaExtBRL->click();
-    EXPECT_EQ(Edit(), "COM2");
-}
-
-TEST_F(ConfigImpressora, BrowsingChoosesAFile) {
-    Cria();
+TEST_F(ConfigImpressora, BrowsingChoosesAFileWithTheBRLExtension) {
+    Cria("Marca=Puma 7\r\nNomeArq=COM2\r\n");
     std::string inicial;
     prn->saveDialogArquivo = [&](const std::string& i, std::string& escolhido) {
         inicial = i;
@@ -208,21 +155,15 @@ TEST_F(ConfigImpressora, BrowsingChoosesAFile) {
         return true;
     };
     prn->btnSelecArq->click();
-    EXPECT_EQ(inicial, "PRN");
-    EXPECT_EQ(ImprNomeArq, "PRN");
+    EXPECT_EQ(inicial, "COM2");
     EXPECT_TRUE(prn->rbtnArquivo->isChecked());
     EXPECT_EQ(Edit(), pasta.caminho("novo.BRL"));
-    prn->rbtnCOM1->click();
-    prn->rbtnArquivo->click();
-    EXPECT_EQ(Edit(), pasta.caminho("novo.BRL"));
-    // Cancelled: nothing changes.
     prn->saveDialogArquivo = [](const std::string&, std::string&) { return false; };
     prn->rbtnLPT1->click();
-    prn->btnSelecArq->click();
+    prn->btnSelecArq->click(); // cancelled: nothing changes
     EXPECT_EQ(Edit(), "LPT1");
+    EXPECT_EQ(ImprNomeArq, "COM2");
 }
-
-// ---- The model box -------------------------------------------------------------
 
 TEST_F(ConfigImpressora, AnUnknownModelIsAskedAbout) {
     Cria();
@@ -233,55 +174,27 @@ TEST_F(ConfigImpressora, AnUnknownModelIsAskedAbout) {
     ASSERT_EQ(caixas.fake.registros.size(), 1u);
     EXPECT_EQ(caixas.fake.registros[0].texto, nova + ": impressora desconhecida. Confirma ?");
     EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::YesNo);
-    EXPECT_EQ(prn->IndiceModelo, -1);
-    EXPECT_EQ(prn->Modelos().size(), 18u);
-    EXPECT_EQ(Caixa(), nova);
-    // Declined, "&OK" stores the text all the same.
-    prn->btnOK->click();
+    prn->btnOK->click(); // declined, "&OK" stores the text all the same
     EXPECT_EQ(ImprMarca, nova);
-
-    caixas.fake.Limpa();
     caixas.fake.respostas = {mrYes};
     prn->cbboxModeloImpExit();
     EXPECT_EQ(prn->IndiceModelo, 18);
-    EXPECT_EQ(prn->Modelos().back(), nova);
     EXPECT_EQ(prn->cbboxModeloImp->itemText(18), ParaQString(nova));
-    EXPECT_EQ(Caixa(), nova);
-    // Now listed: no question; nor for a listed model in another letter case,
-    // which keeps its letters.
+    // Now listed: no question; nor for a listed model in another letter case.
     caixas.fake.Limpa();
     prn->cbboxModeloImpExit();
     prn->cbboxModeloImp->setEditText(QStringLiteral("JULIET"));
     prn->cbboxModeloImpExit();
     EXPECT_TRUE(caixas.fake.registros.empty());
-    EXPECT_GE(prn->IndiceModelo, 0);
     EXPECT_EQ(Caixa(), "JULIET");
 }
 
-TEST_F(ConfigImpressora, LeavingTheBoxForAnotherControlChecksTheModel) {
-    Cria();
-    prn->show();
-    QApplication::setActiveWindow(prn.get());
-    prn->cbboxModeloImp->setFocus();
-    Eventos();
-    if (!prn->cbboxModeloImp->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Nova"));
-    caixas.fake.respostas = {mrNo};
-    prn->edtNomeArq->setFocus();
-    Eventos();
-    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Nova: impressora desconhecida. Confirma ?"});
-}
-
-// Opening the model list from the keyboard is not leaving the box: the
-// list takes the focus with the popup reason, and once more with none while
-// it shows (as on X11); nothing is asked about "(Selecione uma)".
+// Opening the model list from the keyboard is not leaving the box: the list
+// takes the focus with the popup reason, and once more with none while it
+// shows (as on X11); nothing is asked about "(Selecione uma)".
 TEST_F(ConfigImpressora, OpeningTheListFromTheKeyboardAsksNothing) {
     Cria();
-    prn->show();
-    QApplication::setActiveWindow(prn.get());
-    prn->cbboxModeloImp->setFocus();
-    Eventos();
-    if (!prn->cbboxModeloImp->hasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
+    if (!FocoNaCaixa()) GTEST_SKIP() << "no keyboard focus on this platform";
     QTest::keyClick(prn->cbboxModeloImp, Qt::Key_Down, Qt::AltModifier);
     Eventos();
     ASSERT_TRUE(prn->cbboxModeloImp->view()->isVisible());
@@ -289,55 +202,40 @@ TEST_F(ConfigImpressora, OpeningTheListFromTheKeyboardAsksNothing) {
     QApplication::sendEvent(prn->cbboxModeloImp, &saida);
     Eventos();
     EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{});
-    // A model chosen in the list, then another control: a listed model asks nothing either.
+    // A listed model chosen in the list, then another control: nothing asked.
     prn->cbboxModeloImp->hidePopup();
     prn->cbboxModeloImp->setCurrentIndex(prn->cbboxModeloImp->findText(QStringLiteral("Braillo")));
     prn->edtNomeArq->setFocus();
     Eventos();
     EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{});
     EXPECT_EQ(Caixa(), "Braillo");
+    // An unknown one, then another control: asked.
+    prn->cbboxModeloImp->setFocus();
+    Eventos();
+    prn->cbboxModeloImp->setEditText(QStringLiteral("Nova"));
+    caixas.fake.respostas = {mrNo};
+    prn->edtNomeArq->setFocus();
+    Eventos();
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Nova: impressora desconhecida. Confirma ?"});
 }
 
-TEST_F(ConfigImpressora, ThePumaEntryAndTheBRLBoxFollowTheModel) {
-    Cria();
-    struct Caso {
-        std::string modelo;
-        std::vector<bool> puma; // what the entry was told
-        bool forca;
-    };
-    const Caso casos[] = {{"Puma 7", {true}, true}, {"Juliet", {false}, false}, {"Tiger", {}, false}};
-    for (const Caso& c : casos) {
-        puma.clear();
-        prn->cbboxModeloImp->setEditText(ParaQString(c.modelo));
-        EXPECT_EQ(prn->ckboxForcaExtBRL->isEnabled(), c.forca) << c.modelo;
-        prn->HabilitaCampos();
-        EXPECT_EQ(puma, c.puma) << c.modelo;
-        EXPECT_EQ(prn->ckboxForcaExtBRL->isEnabled(), c.forca) << c.modelo;
-    }
-    // Every activation tells the entry exactly.
-    puma.clear();
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Tiger"));
+// Which models decide the entry is the core's; here every activation tells it,
+// and the main window asks the window's box, not the setting.
+TEST_F(ConfigImpressora, ThePumaEntryFollowsTheModelBox) {
+    Cria("Marca=Juliet\r\n");
     prn->show();
     EXPECT_EQ(puma, std::vector<bool>{false});
-}
-
-TEST_F(ConfigImpressora, TheMainWindowsPumaEntry) {
     QAction* entrada = janela->Acao("imChamarPuma2");
     ASSERT_NE(entrada, nullptr);
-    Cria("Marca=Puma 7\r\n");
     janela->LigaConfigPrn(prn.get());
-    EXPECT_TRUE(entrada->isEnabled());
-    prn->cbboxModeloImp->setEditText(QStringLiteral("puma 7"));
-    janela->FormActivate();
-    EXPECT_FALSE(entrada->isEnabled());
-    // The main window asks the window's box, not the setting.
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Puma 7"));
-    ImprMarca = "Juliet";
-    janela->FormActivate();
-    EXPECT_TRUE(entrada->isEnabled());
+    for (const char* modelo : {"puma 7", "Puma 7"}) {
+        prn->cbboxModeloImp->setEditText(QString::fromLatin1(modelo));
+        ImprMarca = "Juliet";
+        janela->FormActivate();
+        EXPECT_EQ(entrada->isEnabled(), std::string(modelo) == "Puma 7") << modelo;
+    }
+    EXPECT_TRUE(prn->ckboxForcaExtBRL->isEnabled());
 }
-
-// ---- "&OK" ---------------------------------------------------------------------
 
 TEST_F(ConfigImpressora, OkWritesTheWholeSectionByteForByte) {
     cfg.DefineConteudo(
@@ -360,33 +258,33 @@ TEST_F(ConfigImpressora, OkWritesTheWholeSectionByteForByte) {
 
 TEST_F(ConfigImpressora, OnlyAChangeOfModelRecompiles) {
     Cria("Marca=Juliet\r\n");
-    // The output alone: written, not compiled.
-    prn->FormShow(janela.get());
-    prn->rbtnLPT1->click();
-    prn->btnOK->click();
-    EXPECT_TRUE(chamadas.empty());
-    EXPECT_EQ(ImprNomeArq, "LPT1");
-    // From the main window, the view hidden: compiled, nothing shown.
-    prn->FormShow(janela.get());
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Tiger"));
-    prn->btnOK->click();
-    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{false, false}}));
-    // The Tiger geometry is in force.
-    EXPECT_EQ(GeometriaAtual().PassoCelaTexto, (ParInteiro{5, 8}));
-    EXPECT_FALSE(prn->Alterado);
-    // From the braille view: the view shown and given the focus.
-    chamadas.clear();
-    prn->FormShow(visual.get());
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Everest"));
-    prn->btnOK->click();
-    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{true, true}}));
-    // From the main window with the view open: refreshed in its place.
-    chamadas.clear();
-    visualVisivel = true;
-    prn->FormShow(janela.get());
-    prn->cbboxModeloImp->setEditText(QStringLiteral("Romeo"));
-    prn->btnOK->click();
-    EXPECT_EQ(chamadas, (std::vector<std::pair<bool, bool>>{{true, false}}));
+    struct Passo {
+        QWidget* chamador;
+        bool visivel;
+        const char* modelo;
+        Chamadas esperadas;
+    };
+    const Passo passos[] = {
+        {janela.get(), false, "Juliet", {}},                // the output alone: written, not compiled
+        {janela.get(), false, "Tiger", {{false, false}}},   // view hidden: compiled, nothing shown
+        {visual.get(), false, "Everest", {{true, true}}},   // from the view: shown and given the focus
+        {janela.get(), true, "Romeo", {{true, false}}},     // view open: refreshed in its place
+    };
+    for (const Passo& p : passos) {
+        SCOPED_TRACE(p.modelo);
+        chamadas.clear();
+        visualVisivel = p.visivel;
+        prn->FormShow(p.chamador);
+        prn->cbboxModeloImp->setEditText(QString::fromLatin1(p.modelo));
+        prn->rbtnLPT1->click();
+        prn->btnOK->click();
+        EXPECT_EQ(chamadas, p.esperadas);
+        EXPECT_EQ(ImprNomeArq, "LPT1");
+        EXPECT_FALSE(prn->Alterado);
+        if (std::string(p.modelo) == "Tiger") {
+            EXPECT_EQ(GeometriaAtual().PassoCelaTexto, (ParInteiro{5, 8}));
+        }
+    }
 }
 
 TEST_F(ConfigImpressora, TheViewsPrinterButtonOpensTheWindowAsItsCaller) {
@@ -399,12 +297,9 @@ TEST_F(ConfigImpressora, TheViewsPrinterButtonOpensTheWindowAsItsCaller) {
     EXPECT_EQ(prn->Chamador, janela.get());
 }
 
-// ---- The print dialog and this window agree -----------------------------------
-
 TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {
     Cria();
     TformImprime imprime;
-    // Chosen here: the print dialog proposes it.
     prn->FormShow(janela.get());
     prn->rbtnRede->click();
     prn->edtNomeArq->setText(QStringLiteral("\\\\127.0.0.1\\Everest"));
@@ -413,24 +308,14 @@ TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {
     EXPECT_EQ(DeQString(imprime.edNomeArqImpr->text()), "\\\\127.0.0.1\\Everest");
     imprime.hide();
     // Chosen in the print dialog (its file button stores it): shown here.
-    ImprNomeArq = pasta.caminho("copia.BRL");
-    prn->FormShow(janela.get());
-    EXPECT_TRUE(prn->rbtnArquivo->isChecked());
-    EXPECT_EQ(Edit(), pasta.caminho("copia.BRL"));
     ImprNomeArq = "lpt1";
     prn->FormShow(janela.get());
     EXPECT_TRUE(prn->rbtnLPT1->isChecked());
     EXPECT_EQ(Edit(), "LPT1");
 }
 
-} // namespace
-
-namespace {
-
-// A profile loaded from the menu: the embosser window shows what it holds,
-// so that its buttons keep it; its folders and files wait for the next
-// start, and the folders window keeps showing, and its "O&K" keeps, the
-// ones in use.
+// A loaded profile reaches the embosser window, so that its buttons keep it;
+// its folders wait for the next start, and the folders window keeps the ones in use.
 TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     Cria("Marca=Juliet\r\nNomeArq=COM1\r\n");
     janela->LigaConfigPrn(prn.get());
@@ -446,17 +331,14 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
         nome = perfil;
         return true;
     };
-    caixas.fake.Limpa();
     janela->Acao("imCarregaConfig")->trigger();
     EXPECT_EQ(ImprMarca, "Mi Braille 40");
     EXPECT_EQ(Caixa(), "Mi Braille 40");
-    EXPECT_EQ(prn->Modelos().back(), "Mi Braille 40");
     EXPECT_TRUE(prn->rbtnLPT2->isChecked());
     EXPECT_EQ(dir.edtAmBrCode2->text(), emUso);
     EXPECT_EQ(LePerfil("DOTMARA", "amBCode2", "", 0, cfg.ini()), tabela);
-    // "&OK" changes no model now, and keeps the profile's.
     chamadas.clear();
-    prn->btnOK->click();
+    prn->btnOK->click(); // no change of model now; the profile's kept
     EXPECT_TRUE(chamadas.empty());
     EXPECT_EQ(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Mi Braille 40");
     dir.btnOk->click();
@@ -464,7 +346,7 @@ TEST_F(ConfigImpressora, ALoadedProfileReachesTheWindows) {
     formConfigDir = nullptr;
 }
 
-// A profile without a model: the box asks for one again, instead of showing
+// A profile without a model: the box asks for one again instead of keeping
 // the model of before, which "&OK" would then store in its place.
 TEST_F(ConfigImpressora, AProfileWithoutAModelShowsNone) {
     Cria("Marca=Puma 7\r\n");
@@ -473,7 +355,6 @@ TEST_F(ConfigImpressora, AProfileWithoutAModelShowsNone) {
     prn->LeConfiguracao();
     EXPECT_EQ(ImprMarca, "");
     EXPECT_EQ(Caixa(), "(Selecione uma)");
-    EXPECT_FALSE(prn->ckboxForcaExtBRL->isEnabled());
     prn->btnOK->click();
     EXPECT_NE(LePerfil("IMPBRAILLE", "Marca", "", 0, cfg.ini()), "Puma 7");
 }

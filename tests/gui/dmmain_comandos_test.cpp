@@ -1,25 +1,15 @@
 // The main window's command surface: the menu tree and the toolbar rows as
-// built, checked against the list of entries the users know (path, caption,
-// shortcut, name, handler); the enabling of entries by their handlers; the
-// dispatch with its focus rules; the screen font, the profiles and the
-// update entries. (Every command run once: programa_test.cpp.)
-#include "core/dmvars.h"
+// built, checked against the entries the users know; enabling, dispatch and
+// focus rules; the screen font, the profiles and the update entries.
 #include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
-#include "editor/gui/dmmain.h"
 #include "output/gui/dmcnfprt.h"
-#include "platform/arquivos.h"
-#include "platform/dialogos.h"
 #include "platform/ini.h"
-#include "platform/qt/textoqt.h"
-#include "platform/servicos.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
+#include "support/principal_teste.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,13 +18,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <functional>
 #include <set>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -248,61 +234,22 @@ std::vector<std::pair<int, QWidget*>> ControlesDasLinhas(TformPrincipal& j) {
     return r;
 }
 
-std::string LegendaDe(QWidget* w) {
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return DeQString(b->text());
-    return "";
-}
-
-class Comandos : public ::testing::Test {
+class Comandos : public JanelaDeTeste {
 protected:
     void SetUp() override {
-        antes = DiretorioAtual();
-        dirAntes = DirDocumento;
-        ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
-        RestauraPadroes();
-        ArqRascunho = pasta.caminho("rascunho.txt");
+        PreparaAmbiente();
         ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
         ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
-        MudaDiretorioAtual(pasta.dir());
-        DirDocumento = pasta.dir();
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
-        DefineDocumentoAtual(janela.get());
-        // No file dialog opens: each is answered Cancel.
-        janela->dialogoAbrir = [](const std::string&, std::string&) { return false; };
-        janela->dialogoSalvar = [](const std::string&, const std::string&, std::string&) { return false; };
-        janela->dialogoAbrirGrafico = [](const std::string&, std::string&) { return false; };
-        janela->executaModalGrafico = [this](QDialog& d) {
-            modais.push_back(DeQString(d.objectName()));
-            return int(QDialog::Rejected);
-        };
-        janela->executaModal = janela->executaModalGrafico;
-        janela->dialogoFonte = [](QFont&) { return false; };
-        janela->dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
-        janela->dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
-        janela->dialogoImpressoraTexto = [](QPrinter&) { return false; };
-    }
-    void TearDown() override {
-        DefineDocumentoAtual(nullptr);
-        janela.reset();
-        formPrincipal = nullptr;
-        MudaDiretorioAtual(antes);
-        DirDocumento = dirAntes;
-        RestauraPadroes();
+        CriaJanela();
+        RespondeCancelar(*janela);
     }
     void Mostra() {
         janela->show();
         janela->activateWindow();
         QApplication::processEvents();
     }
-
-    PastaTemporaria pasta;
-    std::unique_ptr<VariavelAmbiente> ini;
-    std::string antes, dirAntes;
-    DialogosFalsosEscopo dlg;
-    ServicosFalsosEscopo srv;
-    std::unique_ptr<TformPrincipal> janela;
-    std::vector<std::string> modais;
+    void Clica(const char* nome) { qobject_cast<QAbstractButton*>(janela->Controle(nome))->click(); }
+    std::vector<std::string> Textos() { return caixas.fake.Textos(); }
 };
 
 TEST_F(Comandos, ArvoreDoMenuComoOsUsuariosAConhecem) {
@@ -316,8 +263,7 @@ TEST_F(Comandos, ArvoreDoMenuComoOsUsuariosAConhecem) {
         EXPECT_EQ(construido[i], esperado[i]) << "entrada " << i;
     }
     EXPECT_TRUE(separadores.empty()) << separadores.front();
-    // Every handler's entry has its name once; shared handlers only where the
-    // entries differ by caption alone (the three typographic variants).
+    // Every entry has its own name.
     QStringList nomes;
     for (QAction* a : janela->findChildren<QAction*>())
         if (!a->objectName().isEmpty()) nomes << a->objectName();
@@ -326,56 +272,30 @@ TEST_F(Comandos, ArvoreDoMenuComoOsUsuariosAConhecem) {
 
 TEST_F(Comandos, DuasLinhasDaToolBar) {
     std::vector<Botao> construido;
-    for (auto [linha, w] : ControlesDasLinhas(*janela))
-        construido.push_back({linha, LegendaDe(w), DeQString(w->objectName()), Manipulador(w)});
+    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        construido.push_back({linha, b ? DeQString(b->text()) : "", DeQString(w->objectName()), Manipulador(w)});
+    }
     EXPECT_EQ(construido, ToolBarEsperada());
-    // "Sair do Programa" stands at the right end of the upper row.
-    const QHBoxLayout* l1 = janela->linhaToolBar1;
-    EXPECT_NE(l1->itemAt(l1->count() - 2)->spacerItem(), nullptr);
-    auto* grifo = qobject_cast<QComboBox*>(janela->Controle("cboxTipoGrifo"));
-    ASSERT_NE(grifo, nullptr);
-    EXPECT_EQ(grifo, janela->cboxTipoGrifo);
-    ASSERT_EQ(grifo->count(), 2);
-    EXPECT_EQ(DeQString(grifo->itemText(0)), "  * Simples");
-    EXPECT_EQ(DeQString(grifo->itemText(1)), "$* Composto");
-    EXPECT_EQ(grifo->currentIndex(), 0);
-    EXPECT_FALSE(grifo->isEditable());
-    EXPECT_EQ(DeQString(grifo->toolTip()), "Selecionar grifo:\nSimples ou Composto?");
-    EXPECT_EQ(DeQString(janela->imBrailleNoWord->statusTip()), "Exportar para o Word");
+    EXPECT_EQ(janela->Controle("cboxTipoGrifo"), janela->cboxTipoGrifo);
 }
 
 // An entry is enabled exactly while its handler is connected; entries that
-// share a handler follow it together, menu and toolbar alike.
+// share a handler follow it together, menu and toolbar alike; a handler no
+// entry names is a fault, said at once.
 TEST_F(Comandos, EntradaSoAtivaComOComandoLigado) {
-    for (QAction* a : janela->findChildren<QAction*>()) {
-        const std::string m = Manipulador(a);
-        if (m.empty() || m == "imChamarPuma2Click") continue;   // Puma 7 follows the embosser model
-        auto* menu = qobject_cast<QMenu*>(a->parent());
-        if (menu && !menu->isEnabled()) continue;   // "&Reabrir..." without recent files
-        EXPECT_EQ(a->isEnabled(), janela->ComandoLigado(m)) << m;
-    }
-    for (auto [linha, w] : ControlesDasLinhas(*janela)) {
-        const std::string m = Manipulador(w);
-        EXPECT_EQ(w->isEnabled(), m.empty() || janela->ComandoLigado(m)) << DeQString(w->objectName());
-    }
-    // Never enabled: it has no command.
-    EXPECT_FALSE(janela->Acao("imInstalaAtualizacao")->isEnabled());
-
     int vezes = 0;
     janela->LigaComando("imNovoClick", {});
     EXPECT_FALSE(janela->imNovo->isEnabled());
     EXPECT_FALSE(janela->Controle("bbtnNovo")->isEnabled());
     janela->imNovo->trigger();
     janela->LigaComando("imNovoClick", [&] { ++vezes; });
-    EXPECT_TRUE(janela->imNovo->isEnabled());
     EXPECT_TRUE(janela->Controle("bbtnNovo")->isEnabled());
     janela->imNovo->trigger();
-    qobject_cast<QToolButton*>(janela->Controle("bbtnNovo"))->click();
+    Clica("bbtnNovo");
     EXPECT_EQ(vezes, 2);
-
-    // A handler no entry names is a fault, said at once.
     janela->LigaComando("imNadaClick", [] {});
-    EXPECT_EQ(dlg.fake.Textos().size(), 1u);
+    EXPECT_EQ(Textos().size(), 1u);
 }
 
 // Every shortcut of the menu, pressed in the editor as the window system
@@ -456,52 +376,43 @@ TEST_F(Comandos, OrigemDoComando) {
     EXPECT_EQ(janela->OrigemComando, nullptr);
 }
 
-// Toolbar commands give the focus back to the editor, menu commands leave it
-// where it was, Esc on any toolbar control gives it back.
+// Toolbar commands give the focus back to the editor unless they keep it
+// where it is, menu commands leave it where it was, Esc on any toolbar
+// control gives it back.
 TEST_F(Comandos, FocoDepoisDeCadaComando) {
     Mostra();
     QWidget* outro = janela->cboxTipoGrifo;
-    struct Caso {
+    QWidget* editor = janela->richEdPrincipal;
+    const struct {
         const char* manipulador;
         std::function<void()> dispara;
+        bool fica;   // the command keeps the focus where it put it
         QWidget* focoEsperado;
+    } casos[] = {
+        {"bbtnRecuoClick", [this] { Clica("bbtnRecuo"); }, false, editor},
+        {"imRecuoDe2Click", [this] { janela->Acao("imRecuoDe2")->trigger(); }, false, outro},
+        {"imNovoClick", [this] { Clica("bbtnNovo"); }, false, editor},
+        {"imNovoClick", [this] { janela->imNovo->trigger(); }, false, outro},
+        {"bbtnRecuoClick", [this] { Clica("bbtnRecuo"); }, true, outro},
+        {"bbtnRecuoClick", [this] { Clica("bbtnRecuo"); }, false, editor},
     };
-    auto clica = [this](const char* nome) {
-        return [this, nome] { qobject_cast<QAbstractButton*>(janela->Controle(nome))->click(); };
-    };
-    auto menu = [this](const char* nome) { return [this, nome] { janela->Acao(nome)->trigger(); }; };
-    const Caso casos[] = {
-        {"bbtnRecuoClick", clica("bbtnRecuo"), janela->richEdPrincipal},
-        {"imRecuoDe2Click", menu("imRecuoDe2"), outro},
-        {"imNovoClick", clica("bbtnNovo"), janela->richEdPrincipal},
-        {"imNovoClick", menu("imNovo"), outro},
-        {"bbtnClick", clica("bbtn"), janela->richEdPrincipal},
-    };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.manipulador);
         // A command that takes the focus away, as a dialog does.
-        janela->LigaComando(c.manipulador, [outro] { outro->setFocus(); });
-        janela->richEdPrincipal->setFocus();
+        janela->LigaComando(c.manipulador, [this, outro, fica = c.fica] {
+            outro->setFocus();
+            if (fica) janela->FocoFicaOndeEsta();
+        });
+        editor->setFocus();
         c.dispara();
         EXPECT_EQ(janela->focusWidget(), c.focoEsperado);
     }
-    // A command may keep the focus where it is, also from the toolbar.
-    janela->LigaComando("bbtnRecuoClick", [this, outro] {
-        outro->setFocus();
-        janela->FocoFicaOndeEsta();
-    });
-    janela->richEdPrincipal->setFocus();
-    clica("bbtnRecuo")();
-    EXPECT_EQ(janela->focusWidget(), outro);
-    janela->LigaComando("bbtnRecuoClick", [outro] { outro->setFocus(); });
-    clica("bbtnRecuo")();
-    EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     for (auto [linha, w] : ControlesDasLinhas(*janela)) {
         SCOPED_TRACE(DeQString(w->objectName()));
         w->setFocus();
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(w, &esc);
-        EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
+        EXPECT_EQ(janela->focusWidget(), editor);
     }
 }
 
@@ -509,71 +420,48 @@ TEST_F(Comandos, FocoDepoisDeCadaComando) {
 // rule still holds.
 TEST_F(Comandos, FalhaDoComandoDitaComALegenda) {
     Mostra();
-    janela->LigaComando("bbtnRecuoClick", [] { throw std::runtime_error("disco cheio"); });
+    const auto falha = [] { throw std::runtime_error("disco cheio"); };
+    janela->LigaComando("bbtnRecuoClick", falha);
+    janela->LigaComando("imRecuoDe2Click", falha);
     janela->cboxTipoGrifo->setFocus();
-    qobject_cast<QAbstractButton*>(janela->Controle("bbtnRecuo"))->click();
-    ASSERT_EQ(dlg.fake.Textos().size(), 1u);
-    EXPECT_NE(dlg.fake.Textos()[0].find("R±"_cp), std::string::npos) << dlg.fake.Textos()[0];
-    EXPECT_NE(dlg.fake.Textos()[0].find("disco cheio"), std::string::npos);
+    Clica("bbtnRecuo");
     EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
-    janela->LigaComando("imRecuoDe2Click", [] { throw std::runtime_error("disco cheio"); });
     janela->Acao("imRecuoDe2")->trigger();
-    ASSERT_EQ(dlg.fake.Textos().size(), 2u);
-    EXPECT_NE(dlg.fake.Textos()[1].find("Recuo de 2"), std::string::npos) << dlg.fake.Textos()[1];
+    ASSERT_EQ(Textos().size(), 2u);
+    EXPECT_NE(Textos()[0].find("R±"_cp), std::string::npos) << Textos()[0];
+    EXPECT_NE(Textos()[0].find("disco cheio"), std::string::npos);
+    EXPECT_NE(Textos()[1].find("Recuo de 2"), std::string::npos) << Textos()[1];
 }
 
-// "&Fonte na tela": the chosen font is the editor's; cancelled, it stays;
-// either way the editor has the focus.
+// "&Fonte na tela" starts from the editor's font; the chosen font becomes
+// the editor's, a cancelled dialog leaves it; the editor has the focus.
 TEST_F(Comandos, FonteNaTela) {
     Mostra();
     const QFont original = janela->richEdPrincipal->font();
     QFont outra("DejaVu Sans Mono");
     outra.setPixelSize(30);
-    struct Caso {
-        const char* como;
-        bool ok;
-        QFont esperada;
-    };
-    const Caso casos[] = {{"imFonteNaTela", false, original}, {"bbtnFonteNaTela", true, outra},
-                          {"imFonteNaTela", false, outra}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.como);
+    for (const auto& [ok, esperada] : {std::pair{false, original}, std::pair{true, outra}}) {
+        SCOPED_TRACE(ok);
         QFont inicial;
-        janela->dialogoFonte = [&](QFont& f) {
+        janela->dialogoFonte = [&, ok = ok](QFont& f) {
             inicial = f;
-            if (c.ok) f = outra;
-            return c.ok;
+            if (ok) f = outra;
+            return ok;
         };
         janela->cboxTipoGrifo->setFocus();
-        const QFont antes = janela->richEdPrincipal->font();
-        if (QAction* a = janela->Acao(c.como)) a->trigger();
-        else qobject_cast<QAbstractButton*>(janela->Controle(c.como))->click();
-        // The dialog starts from the editor's font.
-        EXPECT_EQ(inicial.family(), antes.family());
-        EXPECT_EQ(inicial.pixelSize(), antes.pixelSize());
-        EXPECT_EQ(janela->richEdPrincipal->font().family(), c.esperada.family());
-        EXPECT_EQ(janela->richEdPrincipal->font().pixelSize(), c.esperada.pixelSize());
+        janela->Acao("imFonteNaTela")->trigger();
+        EXPECT_EQ(inicial.pixelSize(), original.pixelSize());
+        EXPECT_EQ(janela->richEdPrincipal->font().family(), esperada.family());
+        EXPECT_EQ(janela->richEdPrincipal->font().pixelSize(), esperada.pixelSize());
         EXPECT_EQ(janela->focusWidget(), janela->richEdPrincipal);
     }
-}
-
-// The update entries answer "Em breve!!!" and nothing else.
-TEST_F(Comandos, AtualizacoesEmBreve) {
-    QAction* automaticas = janela->Acao("imAtualizacoesAutomaticas");
-    EXPECT_FALSE(automaticas->isChecked());
-    janela->Acao("imProcAtualizacao")->trigger();
-    automaticas->trigger();
-    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Em breve!!!", "Em breve!!!"}));
-    EXPECT_FALSE(automaticas->isChecked());
-    EXPECT_FALSE(janela->Acao("imInstalaAtualizacao")->isEnabled());
-    EXPECT_TRUE(srv.fake.programas.empty());
 }
 
 // Profiles from the menu: the questions of the save dialog, a load that
 // changes the code and the embosser at once, a load that fails.
 TEST_F(Comandos, PerfisPeloMenu) {
-    ASSERT_TRUE(GravaPerfil("DOTMARA", "brailleAntigo", "N", pasta.caminho("DOTMARA.INI")));
-    ASSERT_TRUE(GravaPerfil("IMPBRAILLE", "Marca", "Index Basic", pasta.caminho("DOTMARA.INI")));
+    cfg.Grava("DOTMARA", "brailleAntigo", "N");
+    cfg.Grava("IMPBRAILLE", "Marca", "Index Basic");
     std::vector<std::string> escolhas, pastas;
     auto dialogo = [&](const std::string& dir, std::string& nome) {
         pastas.push_back(dir);
@@ -584,60 +472,55 @@ TEST_F(Comandos, PerfisPeloMenu) {
     };
     janela->dialogoSalvarConfig = dialogo;
     janela->dialogoAbrirConfig = dialogo;
-    QAction* salvar = janela->Acao("imSalvarConfigPadrao");
-    QAction* carregar = janela->Acao("imCarregaConfig");
     const std::string perfil = pasta.caminho("perfil.ini");
-
-    struct Caso {
+    const struct {
         const char* nome;
         std::string escolha;
         std::vector<int> respostas;
         std::vector<std::string> textos;
         bool gravado;
-    };
-    const Caso casos[] = {
+    } casos[] = {
         {"cancelado", "", {}, {}, false},
         {"nome em branco", "   ", {}, {}, false},
         {"novo, não criado", perfil, {mrNo}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, false},
         {"novo, criado", "  " + perfil + " ", {mrYes}, {perfil + " não existe.\r\nDeseja criá-lo?"_cp}, true},
         {"existente, mantido", perfil, {mrNo}, {perfil + " já existe.\r\nDeseja substituí-lo?"_cp}, true},
     };
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
-        dlg.fake.Limpa();
+        caixas.fake.Limpa();
         if (!c.escolha.empty()) escolhas = {c.escolha};
-        for (int r : c.respostas) dlg.fake.respostas.push_back(r);
-        salvar->trigger();
-        EXPECT_EQ(dlg.fake.Textos(), c.textos);
+        caixas.fake.respostas = {c.respostas.begin(), c.respostas.end()};
+        janela->Acao("imSalvarConfigPadrao")->trigger();
+        EXPECT_EQ(Textos(), c.textos);
         EXPECT_EQ(ArquivoExiste(perfil), c.gravado);
     }
-    EXPECT_EQ(pastas.front(), pasta.dir());   // beside the settings file
+    EXPECT_EQ(pastas.front(), ExtraiDiretorio(cfg.ini()));   // beside the settings file
 
     // The profile holds the old code and the plate embosser.
     GravaArquivoTeste(perfil, "[DOTMARA]\r\nbrailleAntigo=S\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n");
-    dlg.fake.Limpa();
+    caixas.fake.Limpa();
     escolhas = {perfil};
-    carregar->trigger();
+    janela->Acao("imCarregaConfig")->trigger();
     EXPECT_TRUE(BrailleAntigo);
     EXPECT_EQ(ImprMarca, "Puma 7");
     EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
-    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), LeArquivoTeste(perfil));
+    EXPECT_EQ(cfg.Conteudo(), LeArquivoTeste(perfil));
     EXPECT_EQ(DiretorioAtual(), DirDocumento);
 
     // A file that is no profile: the settings stay.
-    const std::string antes = LeArquivoTeste(pasta.caminho("DOTMARA.INI"));
-    dlg.fake.Limpa();
+    const std::string antes = cfg.Conteudo();
+    caixas.fake.Limpa();
     escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
-    carregar->trigger();
-    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
+    janela->Acao("imCarregaConfig")->trigger();
+    EXPECT_EQ(Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
     EXPECT_TRUE(BrailleAntigo);
-    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), antes);
+    EXPECT_EQ(cfg.Conteudo(), antes);
 }
 
-// A loaded profile's program settings and embosser are in force at once
-// (the embosser window's model, and so the Puma 7 entry); a draft file or a
-// dictionary of its own waits for the next start, and the folders window
-// keeps showing the draft file in use.
+// A loaded profile's program settings and embosser are in force at once;
+// a draft file or a dictionary of its own waits for the next start, and the
+// folders window keeps showing the draft file in use.
 TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     auto config = std::make_unique<TformConfig>();
     formConfig = config.get();
@@ -647,20 +530,18 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     auto dir = std::make_unique<TformConfigDir>();
     formConfigDir = dir.get();
     ASSERT_NE(prn->Modelo(), "Puma 7");
-    EXPECT_FALSE(janela->imChamarPuma2->isEnabled());
-    const std::string rascunhoEmUso = ArqRascunho;
-    const std::string dicionarioEmUso = ArqDicionario;
+    const std::string rascunhoEmUso = ArqRascunho, dicionarioEmUso = ArqDicionario;
     const QString mostrado = dir->edtArqTrab->text();
 
-    const std::string rascunho = pasta.caminho("meu_rascunho.txt");
     const std::string perfil =
-        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\nbrailleAntigo=S\r\narqTrab=" + rascunho +
+        pasta.grava("p.ini", "[DOTMARA]\r\nmaxCarac=38\r\nbrailleAntigo=S\r\narqTrab=" +
+                                 pasta.caminho("meu_rascunho.txt") +
                                  "\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n[DICIONARIO]\r\nARQDIC=outro.dic\r\n");
     janela->dialogoAbrirConfig = [&](const std::string&, std::string& nome) {
         nome = perfil;
         return true;
     };
-    dlg.fake.Limpa();
+    caixas.fake.Limpa();   // the folders window's own warnings
     janela->Acao("imCarregaConfig")->trigger();
     EXPECT_EQ(MaxCarac, 38);
     EXPECT_TRUE(BrailleAntigo);
@@ -669,11 +550,10 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     EXPECT_EQ(ArqRascunho, rascunhoEmUso);
     EXPECT_EQ(dir->edtArqTrab->text(), mostrado);
     EXPECT_EQ(ArqDicionario, dicionarioEmUso);
-    EXPECT_EQ(LeArquivoTeste(pasta.caminho("DOTMARA.INI")), LeArquivoTeste(perfil));
+    EXPECT_EQ(cfg.Conteudo(), LeArquivoTeste(perfil));
     // No message on the way: the old code's table was loaded without one.
-    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{});
-
-formConfigDir = nullptr;
+    EXPECT_EQ(Textos(), std::vector<std::string>{});
+    formConfigDir = nullptr;
     formConfigPrn = nullptr;
     formConfig = nullptr;
 }

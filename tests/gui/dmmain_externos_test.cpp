@@ -1,52 +1,28 @@
 // The main window's entries for the Word export, the external programs and
-// the manual: where they are, their captions, shortcuts and names, and what
-// each reaches when triggered (through the platform and dialog fakes); the
-// Puma 7 command through a real print job to the plate program.
-#include "core/dmvars.h"
-#include "core/dmutil.h"
-#include "editor/gui/dmmain.h"
+// the manual: what each reaches when triggered (through the platform and
+// dialog fakes); the Puma 7 command through a real print job to the plate
+// program.
 #include "output/gui/TformConta.h"
 #include "output/gui/TformImprime.h"
-#include "platform/arquivos.h"
-#include "platform/dialogos.h"
-#include "platform/qt/textoqt.h"
-#include "platform/servicos.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include <functional>
-#include <memory>
-
 namespace {
 
-class Externos : public ::testing::Test {
+class Externos : public JanelaDeTeste {
 protected:
     void SetUp() override {
-        ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
-        RestauraPadroes();
-        antes = DiretorioAtual();
+        PreparaAmbiente();
         ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
-        ArqRascunho = pasta.caminho("rascunho.txt");
-        janela = std::make_unique<TformPrincipal>();
-        formPrincipal = janela.get();
-        DefineDocumentoAtual(janela.get());
+        CriaJanela();
     }
     void TearDown() override {
         TformImprime::EncerraImpressao();
-        DefineDocumentoAtual(nullptr);
-        janela.reset();
-        formPrincipal = nullptr;
-        MudaDiretorioAtual(antes);
-        RestauraPadroes();
+        JanelaDeTeste::TearDown();
     }
     std::string Executavel(const std::string& nome) {
         CriaPastasDe(pasta.caminho(nome));
@@ -54,63 +30,8 @@ protected:
         ::chmod(CaminhoNativo(c).c_str(), 0755);
         return c;
     }
-    // The entry of the menu bar's menu titled menu (through submenus).
     QAction* Acha(const std::string& nome) { return janela->findChild<QAction*>(QString::fromLatin1(nome)); }
-
-    PastaTemporaria pasta;
-    std::unique_ptr<VariavelAmbiente> ini;
-    std::string antes;
-    DialogosFalsosEscopo dlg;
-    ServicosFalsosEscopo srv;
-    std::unique_ptr<TformPrincipal> janela;
 };
-
-// The menu title path of an entry: "&Arquivo", or "&Gráficos|Editor &Gráfico".
-std::string Caminho(QAction* a) {
-    std::string caminho;
-    for (QObject* p = a->parent(); p; p = p->parent()) {
-        auto* m = qobject_cast<QMenu*>(p);
-        if (!m) break;
-        caminho = DeQString(m->title()) + (caminho.empty() ? "" : "|" + caminho);
-    }
-    return caminho;
-}
-
-TEST_F(Externos, EntradasNosMenus) {
-    struct Entrada {
-        const char* nome;
-        std::string menu, legenda, atalho, dica;
-    };
-    const Entrada entradas[] = {
-        {"imBrailleNoWord", "&Arquivo", "Braille no &Word", "", "Exportar para o Word"},
-        {"imTintaNoWord", "&Arquivo", "Tinta no Word", "", ""},
-        {"imChamarPuma2", "&Arquivo", "Chamar &Puma 7", "Ctrl+Alt+P", "Chamar programa Puma2"},
-        {"imGrafemorBraille", "&Gráficos|Editor &Gráfico"_cp, "&Grafemor Braille", "", ""},
-        {"imVelun", "&Gráficos|Editor &Gráfico"_cp, "&Velun", "", ""},
-        {"DigitaremBraille1", "&Utilitários"_cp, "Retoques em &Braille", "", ""},
-        {"Acrescentarpalavra1", "&Ortografia|&Manutenção no dicionário"_cp, "&Acrescentar palavra", "", ""},
-        {"Inibirpalavra1", "&Ortografia|&Manutenção no dicionário"_cp, "&Inibir palavra", "", ""},
-        {"imManual", "&? (Ajuda)", "&Manual do Dotmara", "", ""},
-    };
-    for (const Entrada& e : entradas) {
-        SCOPED_TRACE(e.nome);
-        QAction* a = Acha(e.nome);
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(Caminho(a), e.menu);
-        EXPECT_EQ(DeQString(a->text()), e.legenda);
-        EXPECT_EQ(a->shortcut().toString().toStdString(), e.atalho);
-        if (!e.dica.empty()) {
-            EXPECT_EQ(DeQString(a->statusTip()), e.dica);
-        }
-    }
-    // The export and plate commands come after the printing, before "Sa&ir";
-    // the manual before the about entry.
-    const QList<QAction*> arquivo = janela->menuArquivo->actions();
-    EXPECT_EQ(arquivo.indexOf(janela->imChamarPuma2) + 1, arquivo.indexOf(janela->imSair));
-    EXPECT_LT(arquivo.indexOf(janela->imImprimirBraille), arquivo.indexOf(janela->imBrailleNoWord));
-    const QList<QAction*> ajuda = janela->menuAjuda->actions();
-    EXPECT_EQ(ajuda.indexOf(janela->imManual) + 1, ajuda.indexOf(janela->imSobrePrograma));
-}
 
 TEST_F(Externos, Puma7SoComOModeloPuma7) {
     for (const char* modelo : {"Puma 7", "puma 7", "Index Basic", ""}) {
@@ -147,7 +68,7 @@ TEST_F(Externos, CadaEntradaChegaAoSeuComando) {
         EXPECT_EQ(srv.fake.programas, c.programas);
         EXPECT_EQ(srv.fake.abertos, c.abertos);
     }
-    EXPECT_TRUE(dlg.fake.registros.empty()) << dlg.fake.registros.front().texto;
+    EXPECT_TRUE(caixas.fake.registros.empty()) << caixas.fake.registros.front().texto;
 
     // The manual of the data folder, in the browser.
     srv.fake.abertos.clear();
@@ -161,7 +82,7 @@ TEST_F(Externos, ExportacaoDoTextoDaJanela) {
     for (QAction* a : {janela->imBrailleNoWord, janela->imTintaNoWord}) {
         SCOPED_TRACE(a->objectName().toStdString());
         srv.fake.abertos.clear();
-        dlg.fake.Limpa();
+        caixas.fake.Limpa();
         a->trigger();
         ASSERT_EQ(srv.fake.abertos.size(), 1u);
         const std::string rtf = LeArquivoTeste(srv.fake.abertos[0]);
@@ -170,7 +91,7 @@ TEST_F(Externos, ExportacaoDoTextoDaJanela) {
         if (a == janela->imTintaNoWord) {
             EXPECT_NE(rtf.find("Casa 12\\par"), std::string::npos) << rtf;
         }
-        EXPECT_EQ(dlg.fake.Textos().back(), "Documento gerado!\r\n"_cp + srv.fake.abertos[0]);
+        EXPECT_EQ(caixas.fake.Textos().back(), "Documento gerado!\r\n"_cp + srv.fake.abertos[0]);
     }
 }
 
@@ -199,7 +120,7 @@ TEST_F(Externos, Puma7ImprimeNoArquivoDaPlacaEDepoisChamaOPrograma) {
     EXPECT_EQ(ExtraiDiretorio(placa), DirTemporario());
     EXPECT_FALSE(LeArquivoTeste(placa).empty()) << "the plate file holds the job's braille";
     EXPECT_FALSE(ArquivoExiste(ImprNomeArq)) << "the dialog's own output is not used";
-    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Arquivo enviado"});
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Arquivo enviado"});
     std::remove(CaminhoNativo(placa).c_str());
 
     TformImprime::EncerraImpressao();

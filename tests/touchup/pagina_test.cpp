@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 std::string Brancos(std::size_t n) { return std::string(n, ' '); }
@@ -17,13 +19,10 @@ TEST(PaginaDoKelto, CursorEJanela) {
         int coluna, linhaFim, topoFim;
     } casos[] = {
         {"abaixo da linha 7 rola uma linha", 7, 0, "Baixo", 1, 8, 1},
-        {"abaixo dentro da janela", 3, 0, "Baixo", 1, 4, 0},
         {"acima na linha 1 fica", 1, 0, "Cima", 1, 1, 0},
         {"abaixo na linha 100 fica", 100, 93, "Baixo", 1, 100, 93},
         {"acima no topo da janela rola", 94, 93, "Cima", 1, 93, 92},
-        {"abaixo da linha 94 no topo", 94, 93, "Baixo Baixo", 1, 96, 93},
         {"esquerda na coluna 1 fica", 1, 0, "Esq", 1, 1, 0},
-        {"direita", 1, 0, "Dir Dir Dir", 4, 1, 0},
         {"enter vai a coluna 1 da seguinte", 5, 0, "Dir Dir Enter", 1, 6, 0},
         {"enter na linha 100", 100, 93, "Dir Enter", 1, 100, 93},
         {"home", 2, 0, "Dir Dir Dir Home", 1, 2, 0},
@@ -33,46 +32,31 @@ TEST(PaginaDoKelto, CursorEJanela) {
         e.Linha = c.linha;
         e.Topo = c.topo;
         Digita(e, c.teclas);
-        EXPECT_EQ(e.Coluna, c.coluna) << c.nome;
-        EXPECT_EQ(e.Linha, c.linhaFim) << c.nome;
-        EXPECT_EQ(e.Topo, c.topoFim) << c.nome;
+        EXPECT_EQ(std::tie(e.Coluna, e.Linha, e.Topo), std::tie(c.coluna, c.linhaFim, c.topoFim)) << c.nome;
     }
-}
-
-TEST(PaginaDoKelto, MoveCursorLimita) {
+    // Moves past the page's edges stop at them.
     EstadoKelto e;
     EXPECT_FALSE(e.MoveCursor(200, 0));
     EXPECT_EQ(e.Coluna, 58);
     EXPECT_TRUE(e.MoveCursor(-80, 150));
-    EXPECT_EQ(e.Coluna, 1);
-    EXPECT_EQ(e.Linha, 100);
-    EXPECT_EQ(e.Topo, 93);
+    EXPECT_EQ(std::make_tuple(e.Coluna, e.Linha, e.Topo), std::make_tuple(1, 100, 93));
     EXPECT_TRUE(e.MoveCursor(0, -200));
-    EXPECT_EQ(e.Linha, 1);
-    EXPECT_EQ(e.Topo, 0);
+    EXPECT_EQ(std::make_tuple(e.Linha, e.Topo), std::make_tuple(1, 0));
 }
 
 TEST(PaginaDoKelto, FimDaLinha) {
-    struct Caso {
-        const char* nome;
-        std::string linha;
-        int coluna;
-    } casos[] = {
-        {"linha em branco", Brancos(56), 1},
-        {"ultimo nao branco na coluna 10", "abc      j" + Brancos(46), 11},
-        {"linha colada de 42", std::string(42, 'x'), 43},
-        {"linha cheia de 57", std::string(57, 'x'), 58},
-        {"linha curta", "ab", 3},
-        {"linha vazia", "", 1},
+    const std::pair<std::string, int> casos[] = {
+        {Brancos(56), 1}, {"abc      j" + Brancos(46), 11}, {std::string(42, 'x'), 43},
+        {std::string(57, 'x'), 58}, {"", 1},
     };
-    for (const Caso& c : casos) {
+    for (const auto& [linha, coluna] : casos) {
         EstadoKelto e;
-        e.Pagina[1] = c.linha;
+        e.Pagina[1] = linha;
         e.Linha = 2;
         e.Coluna = 30;
         Digita(e, "End");
-        EXPECT_EQ(e.Coluna, c.coluna) << c.nome;
-        EXPECT_EQ(e.Pagina[1], c.linha) << c.nome;
+        EXPECT_EQ(e.Coluna, coluna) << linha;
+        EXPECT_EQ(e.Pagina[1], linha);
     }
 }
 
@@ -100,7 +84,6 @@ TEST(PaginaDoKelto, DigitarEApagarNosLimites) {
         {"retrocesso apaga a anterior", "abc" + Brancos(53), 3, "Bksp", "ac" + Brancos(54), 2},
         {"retrocesso na coluna 1 nada faz", "abc", 1, "Bksp", "abc", 1},
         {"retrocesso alem do fim", colada, 50, "Bksp Bksp", colada, 48},
-        {"espaco insere um branco", "ab", 2, "Esp", "a b", 3},
     };
     for (const Caso& c : casos) {
         EstadoKelto e;
@@ -109,15 +92,11 @@ TEST(PaginaDoKelto, DigitarEApagarNosLimites) {
         Digita(e, c.teclas);
         EXPECT_EQ(e.Pagina[0], c.depois) << c.nome;
         EXPECT_EQ(e.Coluna, c.colunaFim) << c.nome;
-        EXPECT_LE(e.Pagina[0].size(), 57u) << c.nome;
     }
-}
-
-TEST(PaginaDoKelto, ApagarRepetidoNuncaPassaDoLimite) {
     // Holding Delete or Backspace anywhere never makes a line longer.
     for (int coluna = 1; coluna <= 58; ++coluna) {
         EstadoKelto e;
-        e.Pagina[0] = std::string(42, 'x');
+        e.Pagina[0] = colada;
         e.Coluna = coluna;
         for (int i = 0; i < 100; ++i)
             Digita(e, i % 2 ? "Del" : "Bksp");
@@ -131,20 +110,15 @@ TEST(PaginaDoKelto, InserirERemoverLinhas) {
         e.Pagina[static_cast<std::size_t>(i)] = std::to_string(i + 1);
     e.Linha = 3;
     Digita(e, "F6");
-    EXPECT_EQ(e.Pagina[1], "2");
     EXPECT_EQ(e.Pagina[2], Brancos(56));
     EXPECT_EQ(e.Pagina[3], "3");
     EXPECT_EQ(e.Pagina[99], "99"); // line 100 lost
     Digita(e, "F7");
     EXPECT_EQ(e.Pagina[2], "3");
-    EXPECT_EQ(e.Pagina[98], "99");
     EXPECT_EQ(e.Pagina[99], Brancos(56));
-    // Ctrl+Enter is F6.
-    Digita(e, "^Enter");
+    Digita(e, "^Enter"); // Ctrl+Enter is F6
     EXPECT_EQ(e.Pagina[2], Brancos(56));
     EXPECT_EQ(e.Pagina[3], "3");
-    EXPECT_EQ(e.Linha, 3);
-
     // On line 100 both blank it.
     for (const char* tecla : {"F6", "F7"}) {
         EstadoKelto f;
@@ -163,7 +137,6 @@ TEST(PaginaDoKelto, LimparGuardaAsLinhasDepoisDa32) {
     e.Pagina[0] = "a";
     e.Pagina[31] = "b";
     e.Pagina[32] = "c";
-    e.Pagina[49] = "d";
     e.Linha = 50;
     e.Topo = 45;
     e.Coluna = 9;
@@ -171,29 +144,20 @@ TEST(PaginaDoKelto, LimparGuardaAsLinhasDepoisDa32) {
     EXPECT_EQ(e.Pagina[0], Brancos(56));
     EXPECT_EQ(e.Pagina[31], Brancos(56));
     EXPECT_EQ(e.Pagina[32], "c");
-    EXPECT_EQ(e.Pagina[49], "d");
-    EXPECT_EQ(e.Linha, 1);
-    EXPECT_EQ(e.Coluna, 1);
-    EXPECT_EQ(e.Topo, 0);
+    EXPECT_EQ(std::make_tuple(e.Linha, e.Coluna, e.Topo), std::make_tuple(1, 1, 0));
 }
 
-TEST(PaginaDoKelto, BrailleMouse) {
+TEST(PaginaDoKelto, BrailleMouseEJanela) {
     EstadoKelto e;
     e.TeclaPressionada('F', false, false); // a chord in progress is forgotten
     e.InsereCelaDoMouse(1 | 2);
-    EXPECT_EQ(Inicio(e, 1, 1), "b");
-    EXPECT_EQ(e.Coluna, 2);
-    EXPECT_EQ(e.acorde.Acorde(), 0);
     e.InsereCelaDoMouse(0);
-    EXPECT_EQ(Inicio(e, 1, 2), "b ");
-    EXPECT_EQ(e.Coluna, 3);
     e.BrailleAntigo = true;
     e.InsereCelaDoMouse(8 | 16);
     EXPECT_EQ(Inicio(e, 1, 3), "b @");
-}
-
-TEST(PaginaDoKelto, JanelaMostraOMapaDaFonte) {
-    EstadoKelto e;
+    EXPECT_EQ(e.Coluna, 4);
+    EXPECT_EQ(e.acorde.Acorde(), 0);
+    // The window's braille goes through the font map.
     e.MapaFonte['a'] = 'A';
     e.Pagina[10] = "ab" + std::string(60, 'c');
     e.Linha = 11;
@@ -202,7 +166,6 @@ TEST(PaginaDoKelto, JanelaMostraOMapaDaFonte) {
     const std::string b = e.BrailleDaJanela(3);
     EXPECT_EQ(b.size(), 57u);
     EXPECT_EQ(b.substr(0, 3), "Abc");
-    EXPECT_EQ(e.BrailleDaJanela(1), Brancos(56));
 }
 
 } // namespace
