@@ -129,12 +129,7 @@ TEST_F(Anotacoes, DeleteAsksAndRenumbersTheEntriesBelow) {
 
 TEST_F(Anotacoes, TheViewLineOfAnEditorLine) {
     const DynIntArray mapa{0, 0, 3, 5, 5, 9, -1, -1};
-    const struct {
-        int linhaEditor;
-        DynIntArray mapa;
-        int quant, linhasVisual;
-        std::optional<int> linha;
-    } casos[] = {
+    const struct { int linhaEditor; DynIntArray mapa; int quant, linhasVisual; std::optional<int> linha; } casos[] = {
         {2, mapa, 5, 20, 3}, {4, mapa, 5, 20, 5}, {0, mapa, 5, 20, 0},
         {7, mapa, 5, 20, 9},               // past the last mapped line: that line's draft line
         {5, mapa, 5, 6, 5},                // beyond the view's last line: the last line

@@ -41,15 +41,9 @@ protected:
     DialogosFalsosEscopo dlg;
 };
 
-struct LinhaClasse {
-    const char* linha;
-    bool consumida;
-    const char* porque;
-};
-
 TEST_F(Comandos, WhichLinesAreCommands)
 {
-    const LinhaClasse casos[] = {
+    const struct { const char* linha; bool consumida; const char* porque; } casos[] = {
         {"", false, "empty line"},
         {"abc<T->", false, "command not in the first column"},
         {"<x", true, "unknown letter, short line"},
@@ -59,10 +53,7 @@ TEST_F(Comandos, WhichLinesAreCommands)
         {"<99999999999>", false, "ink page number that overflows"},
         {"<\xe9>", true, "a non-ASCII second character is another letter"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.porque);
-        EXPECT_EQ(Processa(c.linha), c.consumida) << c.linha;
-    }
+    for (const auto& c : casos) EXPECT_EQ(Processa(c.linha), c.consumida) << c.porque;
     EXPECT_TRUE(dlg.fake.registros.empty());
 }
 
@@ -110,16 +101,9 @@ TEST_F(Comandos, StateSetByEachCommand)
     }
 }
 
-struct CasoMensagem {
-    const char* linha;
-    int linhaEditor;
-    bool consumida;
-    const char* mensagem;
-};
-
 TEST_F(Comandos, MessagesByteForByte)
 {
-    const CasoMensagem casos[] = {
+    const struct { const char* linha; int linhaEditor; bool consumida; const char* mensagem; } casos[] = {
         {"<T*99999999999999>", 0, true,
          "N\xfamero da p\xe1gina INV\xc1LIDO: \"99999999999999\"\r\n\r\nValor considerado: \"1\""},
         {"<G>", 0, false, "Comando inv\xe1lido (linha 1): <G>."},

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,15 +57,11 @@ CasoGolden LeCaso(const fs::path& p)
     std::vector<std::string>* secao = nullptr;
     for (const auto& l : Linhas(Conteudo(p))) {
         if (l.rfind("@@", 0) == 0) {
-            const std::string nome = l.substr(2);
-            if (nome == "config") secao = &c.config;
-            else if (nome == "documento") secao = &c.documento;
-            else if (nome == "rascunho") secao = &c.rascunho;
-            else if (nome == "mensagens") secao = &c.mensagens;
-            else {
-                c.descricao = nome;
-                secao = nullptr;
-            }
+            const std::map<std::string, std::vector<std::string>*> secoes = {
+                {"config", &c.config}, {"documento", &c.documento}, {"rascunho", &c.rascunho}, {"mensagens", &c.mensagens}};
+            const auto s = secoes.find(l.substr(2));
+            secao = s == secoes.end() ? nullptr : s->second;
+            if (!secao) c.descricao = l.substr(2);
             continue;
         }
         if (secao == &c.config && !l.empty()) secao->push_back(l);

@@ -32,8 +32,7 @@ protected:
         RestauraPadroes();
     }
 
-    // The state a compile starts from (settings read now, the request's
-    // page range and first number).
+    // The state a compile starts from: settings read now, the request's range.
     void Inicia(bool paraVisualizacao = false, int linhaCursor = 0)
     {
         pedido.ParaVisualizacao = paraVisualizacao;

@@ -36,9 +36,7 @@ protected:
 };
 int DicionarioEntregue::codigo_ = -1;
 
-struct Erro {
-    std::string errada, correta;
-};
+struct Erro { std::string errada, correta; };
 
 std::vector<Erro> LeErros(const std::string& nome) {
     std::string texto;

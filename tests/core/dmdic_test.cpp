@@ -228,12 +228,7 @@ TEST_F(Dic, NomeSemPastaLidoDaPastaDeDados) {
 
 TEST_F(Dic, LinhasDoArquivoDeSugestoes) {
     const std::string corta(120, 'x');
-    const struct {
-        std::string conteudo;
-        int codigo;
-        std::string linhaErrada;
-        Lista de, para;
-    } casos[] = {
+    const struct { std::string conteudo; int codigo; std::string linhaErrada; Lista de, para; } casos[] = {
         {"a=b\r\n\r\nce = de \r\n", 0, "", {"a", "ce"}, {"b", "de"}},
         {"a=b\n*abc\n", 5, "*abc", {}, {}},
         {"*x=y\n", 0, "", {"*x"}, {"y"}},

@@ -12,7 +12,8 @@ TEST(ModeloEhTiger, ModelosPorNome)
 {
     const std::pair<const char*, bool> casos[] = {
         {"Tiger", true}, {"TIGER", true}, {"tiger Cub Jr", true}, {"TiGeRxyz", true}, {"Tige", false},
-        {" Tiger", false}, {"", false}, {"Index Basic", false}, {"Braillo", false}, {"T\xcdGER", false}};
+        {" Tiger", false}, {"", false}, {"Tige 5", false}, {"Index Basic", false}, {"Braillo", false},
+        {"T\xcdGER", false}};
     for (const auto& [modelo, tiger] : casos) EXPECT_EQ(ModeloEhTiger(modelo), tiger) << modelo;
 }
 

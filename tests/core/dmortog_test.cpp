@@ -7,7 +7,6 @@
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 #include "support/dicionario_teste.h"
-#include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +20,9 @@
 namespace {
 
 TEST(ProximaPalavra, PalavrasESeparadores) {
+    // The lines, the start (column from 1), the word found and where it ends (the column after it).
     const struct {
-        std::vector<std::string> linhas;
-        int linha, coluna;           // start (column from 1)
-        bool achou;
-        std::string palavra;
-        int linhaFim, colunaFim;     // column: first after the word
+        std::vector<std::string> linhas; int linha, coluna; bool achou; std::string palavra; int linhaFim, colunaFim;
         const char* caso;
     } casos[] = {
         {{"ab cd"}, 0, 0, true, "ab", 0, 3, "column 0 is read as 1"},
@@ -63,35 +59,6 @@ TEST(ProximaPalavra, PalavrasESeparadores) {
     }
 }
 
-class Procura : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const int r = CarregaDicionario(pasta.grava("d.dic", "cas n\r\num =\r\n"), pasta.grava("d.suf", "[n]\r\na\r\no\r\n"),
-                                        pasta.grava("d.exc", ""), pasta.grava("d.nom", ""), pasta.grava("d.sug", ""));
-        ASSERT_EQ(r, DicCarregado);
-    }
-    void TearDown() override { LiberaDicionario(); }
-    PastaTemporaria pasta;
-    DialogosFalsosEscopo d;
-};
-
-TEST_F(Procura, SaltaAsPalavrasCorretas) {
-    LinhasEmMemoria doc({"Um caso, uma casa", "um casx casa", "casa"});
-    int l = 0, c = 0;
-    std::string p;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(std::make_tuple(p, l, c), std::make_tuple("uma", 0, 13));
-    ++c;
-    ASSERT_TRUE(ProcuraPalavra(doc, true, l, c, p));
-    EXPECT_EQ(std::make_tuple(p, l, c), std::make_tuple("casx", 1, 8));
-    EXPECT_FALSE(ProcuraPalavra(doc, true, l, c, p)) << "the rest is correct, the last line too";
-    EXPECT_EQ(l, 3);
-    l = 0;   // every word, correct or not
-    c = 4;
-    ASSERT_TRUE(ProcuraPalavra(doc, false, l, c, p));
-    EXPECT_EQ(p, "caso");
-}
-
 TEST(ContextoPalavra, QuinzeDeCadaLado) {
     const std::string linha = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJ";
     const std::tuple<std::string, int, std::string> casos[] = {
@@ -116,17 +83,12 @@ namespace comandos {
 
 // The replacement dialog, answered by script: each showing takes the next
 // answer (nullopt: "Deixar"), and records what it showed.
-class DialogoFalso : public DialogoSubstituicao {
-public:
+struct DialogoFalso : DialogoSubstituicao {
     void MostraSubstituicao(const std::string& contexto) override {
         contextos.push_back(contexto);
         palavras.push_back(PalavraOriginal);
-        std::optional<std::string> r;
-        if (!respostas.empty()) {
-            r = respostas.front();
-            respostas.erase(respostas.begin());
-        }
-        PalavraEscolhida = r ? *r : PalavraOriginal;
+        PalavraEscolhida = respostas.empty() ? PalavraOriginal : respostas.front().value_or(PalavraOriginal);
+        if (!respostas.empty()) respostas.erase(respostas.begin());
     }
     std::vector<std::optional<std::string>> respostas;
     std::vector<std::string> contextos, palavras;
@@ -142,8 +104,7 @@ protected:
         LiberaDicionario();
         RestauraPadroes();
     }
-    // The caret's line and column.
-    std::pair<int, int> Cursor() const {
+    std::pair<int, int> Cursor() const {   // the caret's line and column
         int l = 0, c = 0;
         doc.LinColInicioSel(l, c);
         return {l, c};
@@ -246,12 +207,9 @@ TEST_F(Ortografia, FalhaAoCarregarNaoVerifica) {
 
 TEST_F(Ortografia, CarregarELiberar) {
     using T = DialogosFalsos::Tipo;
+    // The command, the names file (nullptr: the good one), whether loaded afterwards, its box.
     const struct {
-        void (*comando)();
-        const char* arquivoNomes;    // nullptr: the good one
-        bool carregadoDepois;
-        T tipo;
-        std::string mensagem;
+        void (*comando)(); const char* arquivoNomes; bool carregadoDepois; T tipo; std::string mensagem;
     } casos[] = {
         {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
         {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},

@@ -44,11 +44,7 @@ void LeTudo(const std::string& ini) {
     LeGrupo(GrupoConfig::Dicionario, ini);
 }
 
-struct Valor {
-    const char* secao;
-    const char* chave;
-    const char* valor;
-};
+struct Valor { const char* secao; const char* chave; const char* valor; };
 
 // One value of each group a profile carries.
 const Valor kPerfilA[] = {
@@ -109,11 +105,7 @@ TEST_F(Perfis, CargaQueFalhaGuardaAsConfiguracoes) {
     Grava(kPerfilA);
     const auto antes = Configuracoes();
     const std::string iniAntes = cfg.Conteudo();
-    const struct {
-        const char* nome;
-        std::string origem;
-        bool gravacaoFalha;
-    } casos[] = {
+    const struct { const char* nome; std::string origem; bool gravacaoFalha; } casos[] = {
         {"sem nome", "", false},
         {"arquivo que não existe", pasta.caminho("nada.ini"), false},
         {"pasta", pasta.dir(), false},

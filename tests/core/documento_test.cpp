@@ -83,23 +83,20 @@ TEST(LinhasCRLF, EveryKindOfLineEndBecomesCRLF) {
     for (const auto& c : casos) EXPECT_EQ(QuebrasCRLF(c.de), c.para) << c.de;
 }
 
+// The compiler reads the document in edit, or one installed for it alone.
 TEST(DocumentosEmVigor, TheDocumentInEditIsTheOneTheCompilerReads) {
     EXPECT_EQ(DocumentoEmEdicao().NumLinhas(), 0);
     EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&DocumentoEmEdicao()));
-
     DocumentoEmMemoria editado({"a"});
     DefineDocumentoEmEdicao(&editado);
     EXPECT_EQ(&DocumentoEmEdicao(), &editado);
     EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&editado));
-
-    // A document installed for the compiler alone leaves the one in edit.
     LinhasEmMemoria lido({"b"});
     DefineDocumentoAtual(&lido);
     EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&lido));
     EXPECT_EQ(&DocumentoEmEdicao(), &editado);
     DefineDocumentoAtual(nullptr);
     EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&editado));
-
     DefineDocumentoEmEdicao(nullptr);
     EXPECT_NE(&DocumentoEmEdicao(), &editado);
     EXPECT_EQ(&DocumentoAtual(), static_cast<LinhasDocumento*>(&DocumentoEmEdicao()));

@@ -1,5 +1,5 @@
 // Document files without Qt: code pages, lines, opening, saving with ".bak",
-// the recent list and its INI keys, offsets, the sample document.
+// the recent list and its INI keys, the sample document.
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
 #include "platform/ini.h"
@@ -77,12 +77,7 @@ TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     const std::size_t limite = LimiteTextoDocumento;
     std::string crlf;
     for (std::size_t i = 0; i < limite; ++i) crlf += "\r\n";
-    const struct {
-        const char* nome;
-        std::string caminho;
-        LeituraDocumento esperado;
-        std::size_t linhas;
-    } casos[] = {
+    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; } casos[] = {
         {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite},
         {"one line at the limit", p.grava("linha.txt", std::string(limite - 1, 'x')), LeituraDocumento::Lido, 1},
         {"one character more", p.grava("mais.txt", std::string(limite, 'x')), LeituraDocumento::GrandeDemais, 0},
@@ -101,18 +96,6 @@ TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     Linhas linhas;
     ASSERT_EQ(LeDocumento(p.grava("a.txt", "um\r\ndois\rtr\xeas\n"), linhas), LeituraDocumento::Lido);
     EXPECT_EQ(linhas, (Linhas{"um", "dois", "tr\xeas"}));
-}
-
-// Two characters per line end; line starts are bounded.
-TEST(LinhaColuna, OffsetsAndLineStarts) {
-    const Linhas t = {"ab", "cde"};
-    const std::pair<long long, LinCol> casos[] = {
-        {0, {0, 0}}, {2, {0, 2}}, {3, {0, 3}}, {4, {1, 0}}, {7, {1, 3}}, {8, {1, 4}}, {9, {2, 0}}, {12, {2, 3}},
-    };
-    for (const auto& [pos, esperado] : casos) EXPECT_EQ(CalcLinCol(t, pos), esperado) << pos;
-    EXPECT_EQ(CalcLinCol({}, 5), (LinCol{0, 5}));
-    const std::pair<int, long long> inicios[] = {{-3, 0}, {0, 0}, {1, 4}, {2, 9}, {50, 9}};
-    for (const auto& [linha, inicio] : inicios) EXPECT_EQ(InicioLinha(t, linha), inicio) << linha;
 }
 
 TEST(Nomes, BackupNameReplacesTheExtension) {
@@ -169,12 +152,9 @@ TEST(Gravacao, FailuresKeepTheLastGoodVersion) {
 // its ".bak" beside it, and the link stays a link.
 TEST(Gravacao, SavingThroughALinkWritesItsTarget) {
     const auto doc = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    const struct {
-        const char* nome;
-        std::vector<std::pair<std::string, std::string>> links;   // "@": the folder's absolute path
-        const char* alvo;
-        bool alvoExiste;
-    } casos[] = {
+    // Links made in order (name, target; "@" the folder's absolute path), the file that takes the text.
+    const struct { const char* nome; std::vector<std::pair<std::string, std::string>> links; const char* alvo;
+                   bool alvoExiste; } casos[] = {
         {"relative link into another folder", {{"link.txt", "real/doc.txt"}}, "real/doc.txt", true},
         {"absolute link", {{"link.txt", "@real/doc.txt"}}, "real/doc.txt", true},
         {"link to a link", {{"meio.txt", "real/doc.txt"}, {"link.txt", "meio.txt"}}, "real/doc.txt", true},

@@ -17,11 +17,7 @@ using Linhas = std::vector<std::string>;
 // The line, its column limit, the caret from 1 (the key released there); the
 // line, or the line and the new one; the caret afterwards, from 0.
 const struct CasoQuebra {
-    const char* nome;
-    std::string linha;
-    int maxCol, coluna;
-    Linhas esperadas;
-    int linhaCursor, colunaCursor;
+    const char* nome; std::string linha; int maxCol, coluna; Linhas esperadas; int linhaCursor, colunaCursor;
 } kQuebras[] = {
     {"TwoWordsStayTheRestGoesDown", "um dois tres quatro", 10, 20, {"um dois ", "tres quatro"}, 1, 11},
     {"TheNewLineIsSplitAtItsOwnEnd", "tres quatro", 10, 12, {"tres ", "quatro"}, 1, 6},
@@ -52,10 +48,7 @@ TEST(QuebraLinhaAuto, CasesAsLines) {
         DocumentoEmMemoria doc({"antes", c.linha, "depois"});
         doc.PosicionaCursor(1, c.coluna - 1);
         const bool quebrou = QuebraLinhaAuto(doc, c.coluna, 2, c.maxCol);
-        Linhas esperado = {"antes"};
-        esperado.insert(esperado.end(), c.esperadas.begin(), c.esperadas.end());
-        esperado.push_back("depois");
-        EXPECT_EQ(doc.Texto(), LinhasEmTexto(esperado));
+        EXPECT_EQ(doc.Texto(), "antes\r\n" + LinhasEmTexto(c.esperadas) + "depois\r\n");
         EXPECT_EQ(quebrou, c.esperadas.size() == 2);
         EXPECT_EQ(doc.InicioSelecao(), doc.InicioLinha(1 + c.linhaCursor) + c.colunaCursor);
         EXPECT_EQ(doc.TamanhoSelecao(), 0);
@@ -63,12 +56,7 @@ TEST(QuebraLinhaAuto, CasesAsLines) {
     }
 }
 
-const struct CasoDivide {
-    const char* nome;
-    Linhas linhas;
-    int maxCol;
-    Linhas esperadas;
-} kDivisoes[] = {
+const struct CasoDivide { const char* nome; Linhas linhas; int maxCol; Linhas esperadas; } kDivisoes[] = {
     {"FourWordsAtTen", {"um dois tres quatro"}, 10, {"um dois ", "tres ", "quatro"}},
     {"LongFirstWordThenTheRestAgain", {"abcdefghijklmno pqr stu vwx yz"}, 10,
      {"abcdefghijklmno ", "pqr stu ", "vwx yz"}},
@@ -117,24 +105,17 @@ TEST(TrocaLinhas, OnlyTheLinesThatDifferAreEdited) {
 }
 
 const struct CasoProcura {
-    const char* nome;
-    std::string texto, busca;
-    long long inicio;
-    OpcoesProcura opcoes;
-    long long esperado;
+    const char* nome; std::string texto, busca; long long inicio; OpcoesProcura opcoes; long long esperado;
 } kProcuras[] = {
-    {"Plain", "uma casa", "casa", 0, {}, 4},
-    {"FromTheStart", "casa casa", "casa", 1, {}, 5},
-    {"CaseDoesNotCount", "CASA", "casa", 0, {}, 0},
-    {"AccentedLettersFoldOneToOne", "a AÇÃO"_cp, "ação"_cp, 0, {}, 2},
+    {"Plain", "uma casa", "casa", 0, {}, 4}, {"FromTheStart", "casa casa", "casa", 1, {}, 5},
+    {"CaseDoesNotCount", "CASA", "casa", 0, {}, 0}, {"AccentedFoldOneToOne", "a AÇÃO"_cp, "ação"_cp, 0, {}, 2},
     {"MatchCase", "Casa casa", "casa", 0, {false, true}, 5},
     {"MatchCaseAccented", "AÇÃO ação"_cp, "ação"_cp, 0, {false, true}, 5},
     {"WholeWordSkipsLongerWords", "casamento casa", "casa", 0, {true, false}, 10},
     {"WholeWordAfterAnAccentedLetter", "écasa casa"_cp, "casa", 0, {true, false}, 6},
     {"WholeWordAtLineEnds", "x\r\ncasa\r\n", "casa", 0, {true, false}, 3},
     {"WholeWordDigitsCount", "casa1 casa", "casa", 0, {true, false}, 6},
-    {"NotFound", "casa", "lar", 0, {}, -1},
-    {"EmptySearchFindsNothing", "casa", "", 0, {}, -1},
+    {"NotFound", "casa", "lar", 0, {}, -1}, {"EmptySearchFindsNothing", "casa", "", 0, {}, -1},
     {"StartPastTheEnd", "casa", "a", 9, {}, -1},
 };
 
@@ -180,13 +161,10 @@ TEST_F(Busca, MatchNearTheEndOfALongText) {
 // next; a selection that is no occurrence only finds the next: nothing is
 // replaced unseen.
 TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
+    // The selection before; the text and the start of the selection afterwards (-1: "Terminou").
     const struct {
-        const char* nome;
-        std::string texto;
-        int inicio, tamanho;
-        OpcoesProcura opcoes;
-        std::string esperado;
-        int selecionado;   // start of the selection afterwards (-1: "Terminou")
+        const char* nome; std::string texto; int inicio, tamanho; OpcoesProcura opcoes; std::string esperado;
+        int selecionado;
     } casos[] = {
         {"NothingSelectedOnlyFinds", "um um", 0, 0, {}, "um um", 0},
         {"TheSelectedOccurrence", "um um", 0, 2, {}, "dois um", 5},
@@ -228,14 +206,9 @@ TEST_F(Busca, ReplaceTheSelectedOccurrenceAndShowTheNext) {
     EXPECT_EQ(doc.Texto(), "dois dois dois");
 }
 
-const struct CasoTudo {
-    const char* nome;
-    std::string texto;
-    int inicio, tamanho;   // the selection before
-    std::string busca, troca;
-    OpcoesProcura opcoes;
-    std::string esperado;
-    int quantas;
+const struct CasoTudo {   // the text, the selection before, find and replace, the text after, the count
+    const char* nome; std::string texto; int inicio, tamanho; std::string busca, troca; OpcoesProcura opcoes;
+    std::string esperado; int quantas;
 } kTudo[] = {
     {"ReplacementHoldsTheFindText", "a a a", 0, 0, "a", "aa", {}, "aa aa aa", 3},
     {"ReplacementEqualsTheFindText", "casa casa", 0, 0, "casa", "casa", {}, "casa casa", 2},
@@ -277,11 +250,7 @@ TEST_F(Busca, ReplacingBeyondTheEditorsLimitChangesNothing) {
     doc.DefineTexto(t);
     ASSERT_EQ(doc.TamanhoNoLimite(), 290000);
     const std::string limite = "O texto passaria do limite do editor (300000 caracteres): nada foi alterado."_cp;
-    const struct {
-        const char* nome;
-        std::string busca, troca;
-        int quantas;   // -1: refused
-    } casos[] = {
+    const struct { const char* nome; std::string busca, troca; int quantas; } casos[] = {   // -1: refused
         {"GrowsTooMuch", "a", "abcdefghijk", -1},
         {"AHugeReplacement", "x", std::string(32767, 'y'), -1},
         {"FitsExactly", "a", "abcdef", 2000},

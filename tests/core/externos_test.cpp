@@ -41,13 +41,10 @@ struct Ambiente {
     ServicosFalsosEscopo srv;
 };
 
+// "@" in a program, a folder or a text stands for the test folder.
 struct CasoPrograma {
-    const char* descricao;
-    std::function<void(Ambiente&)> prepara;
-    std::function<void()> comando;
-    // "@" in a program, a folder or a text stands for the test folder.
-    std::vector<Programa> programas;
-    std::vector<std::string> textos;
+    const char* descricao; std::function<void(Ambiente&)> prepara; std::function<void()> comando;
+    std::vector<Programa> programas; std::vector<std::string> textos;
 };
 
 std::string Troca(std::string s, const std::string& dir) {
@@ -113,13 +110,8 @@ TEST(ProgramasExternos, ProgramaArgumentosPastaERecusas) {
 }
 
 TEST(ListasDoDicionario, AbertasNoEditorDoSistema) {
-    struct Caso {
-        const char* descricao;
-        std::string lista;         // "@" the test folder
-        std::string criar;         // a file made in the test folder, "" none
-        std::string aberto;        // what the desktop gets, "" nothing
-        std::vector<std::string> textos;
-    };
+    // The list's name ("@" the test folder), a file made there ("" none), what the desktop gets ("" nothing).
+    struct Caso { const char* descricao; std::string lista, criar, aberto; std::vector<std::string> textos; };
     // Deeper than a 256-character command line, each name within the system's limit.
     const std::string longo = std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c') +
                               "/diciona.nom";

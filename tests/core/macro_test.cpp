@@ -38,10 +38,7 @@ std::string Aplica(const std::string& arquivo, const std::string& linha) {
 }
 
 TEST(Macros, FileFormat) {
-    const struct {
-        const char* nome;
-        std::string arquivo, linha, esperado;
-    } casos[] = {
+    const struct { const char* nome; std::string arquivo, linha, esperado; } casos[] = {
         {"CommentsEmptyLinesAndTheRestIgnored", "; codigos\r\n\r\n`ab alfa\r\n`a beta gama\r\n", "x`ab`a`c",
          "xalfabeta`c"},
         {"AShorterCodeListedFirstHidesTheLonger", "`a beta\r\n`ab alfa\r\n", "`ab", "betab"},
@@ -103,11 +100,7 @@ TEST(Macros, FiveThousandMacros) {
 
 const Linhas kDoc = {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"};
 
-const struct CasoLinhas {
-    const char* nome;
-    int l1, c1, l2, c2;
-    Linhas esperado;
-} kLinhas[] = {
+const struct CasoLinhas { const char* nome; int l1, c1, l2, c2; Linhas esperado; } kLinhas[] = {
     {"FromInsideALineToALineStart", 3, 5, 6, 0, {"0 `a", "1 `a", "2 `a", "3 A A", "4 A", "5 A", "6 `a"}},
     {"NoSelectionTheCaretsLine", 1, 2, 1, 2, {"0 `a", "1 A", "2 `a", "3 `a `a", "4 `a", "5 `a", "6 `a"}},
     {"EndInsideTheLastLine", 5, 0, 6, 1, {"0 `a", "1 `a", "2 `a", "3 `a `a", "4 `a", "5 A", "6 A"}},
@@ -167,11 +160,7 @@ protected:
 TEST_F(ComandoMacros, MessagesAndTheIniKey) {
     const std::string bom = pasta.grava("bom.amb", "`vezes `x\r\n`igual `=\r\n");
     const std::string ruim = pasta.grava("ruim.amb", "`vezes `x\r\n x\r\n");
-    const struct {
-        std::string arquivo;
-        bool esconde;
-        std::string mensagem, ini;
-    } casos[] = {
+    const struct { std::string arquivo; bool esconde; std::string mensagem, ini; } casos[] = {
         {"", false, "Arquivo inválido"_cp, "<nada>"},
         {" " + bom, false, "Arquivo inválido"_cp, "<nada>"},
         {pasta.caminho("sumiu.amb"), false, "Arquivo de macros não existe"_cp, "<nada>"},
@@ -207,30 +196,10 @@ TEST_F(ComandoMacros, TheConfiguredFileOrTheShippedOne) {
     EXPECT_EQ(ArquivoMacrosConfigurado(), padrao);
 }
 
-// The shipped file loads whole and each code can be reached: none hidden by an
-// earlier one, none begun as a sign of the translator (` and a sign, digit or x).
-TEST(Macros, TheShippedFile) {
-    std::string conteudo;
-    ASSERT_TRUE(LeArquivo(AchaArquivoDados(std::string(DOTMARA_DATA_DIR) + "/", "CODMAT.AMB"), conteudo));
-    TabelaMacros t;
-    const LeituraMacros r = LeMacros(conteudo, t);
-    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
-    ASSERT_GE(t.Quantidade(), 30);
-    for (int i = 0; i < t.Quantidade(); ++i) {
-        const std::string& k = t[i].chave;
-        SCOPED_TRACE(k);
-        ASSERT_GE(k.size(), 3u);
-        EXPECT_TRUE(k[1] >= 'a' && k[1] <= 'z' && k[1] != 'x');
-        EXPECT_FALSE(t[i].valor.empty());
-        for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
-        EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
-    }
-    EXPECT_EQ(AplicaMacrosLinha("2`vezes3`igual6", t), "2`*3=6");
-    EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
-}
-
-// Each shipped code compiles to its sign's cells under both braille codes, and
-// each command it writes is taken by the compiler: no braille, no message.
+// The shipped file loads whole; each code compiles to its sign's cells under
+// both braille codes, each command it writes is taken by the compiler (no
+// braille, no message), and each can be reached: none hidden by an earlier
+// one, none begun as a sign of the translator (` and a sign, digit or x).
 // Dots of each cell, "0" for a blank one, "" for a command line.
 TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
     const std::pair<const char*, const char*> casos[] = {
@@ -249,9 +218,11 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
         {"`pagina", ""}, {"`comtitulo", ""}, {"`semtitulo", ""}, {"`fimvariante", ""},
     };
     std::string conteudo;
-    ASSERT_TRUE(LeArquivo(std::string(DOTMARA_DATA_DIR) + "/CODMAT.AMB", conteudo));
+    ASSERT_TRUE(LeArquivo(AchaArquivoDados(std::string(DOTMARA_DATA_DIR) + "/", "CODMAT.AMB"), conteudo));
     TabelaMacros t;
-    ASSERT_TRUE(LeMacros(conteudo, t).ok);
+    const LeituraMacros r = LeMacros(conteudo, t);
+    ASSERT_TRUE(r.ok) << "line " << r.linhaErro;
+    EXPECT_EQ(AplicaMacrosLinha("`1/2 `+", t), "`1/2 `+");
     std::set<std::string> testados;
     for (const auto& [texto, pontos] : casos) {
         const std::string tinta = texto, linha = AplicaMacrosLinha(Utf8ParaCp1252(tinta), t);
@@ -270,7 +241,16 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
             EXPECT_TRUE(amb.dlg.fake.registros.empty());
         }
     }
-    for (int i = 0; i < t.Quantidade(); ++i) EXPECT_EQ(testados.count(t[i].chave), 1u) << t[i].chave;   // every code
+    for (int i = 0; i < t.Quantidade(); ++i) {
+        const std::string& k = t[i].chave;
+        SCOPED_TRACE(k);
+        EXPECT_EQ(testados.count(k), 1u);   // every code among the cases
+        ASSERT_GE(k.size(), 3u);
+        EXPECT_TRUE(k[1] >= 'a' && k[1] <= 'z' && k[1] != 'x');
+        for (int j = 0; j < i; ++j) EXPECT_NE(k.rfind(t[j].chave, 0), 0u) << t[j].chave;
+        EXPECT_FALSE(t[i].valor.empty());
+        EXPECT_EQ(AplicaMacrosLinha(k, t), t[i].valor);
+    }
 }
 
 } // namespace

@@ -17,9 +17,7 @@ TEST_F(MetaBraille, OneBrailleLinePerSelectedLineInInternalCells) {
 
 TEST_F(MetaBraille, TheLinesTaken) {
     Texto({"um", "dois", "tres"});
-    const struct {
-        int linha, coluna, linhaFim, colunaFim, primeira, ultima;
-    } casos[] = {
+    const struct { int linha, coluna, linhaFim, colunaFim, primeira, ultima; } casos[] = {
         {1, 2, 1, 2, 1, 1},   // nothing selected: the caret's line
         {0, 0, 2, 0, 0, 2},   // ending just after a line end takes the line that follows
         {0, 1, 1, 1, 0, 1},

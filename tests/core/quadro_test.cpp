@@ -20,12 +20,7 @@ protected:
 };
 
 TEST_F(Quadro, EachKindInBothCodes) {
-    const struct {
-        int tipo;
-        bool antigo, junta;
-        L linhas, quadro;
-        bool enviaVazias = false;
-    } casos[] = {
+    const struct { int tipo; bool antigo, junta; L linhas, quadro; bool enviaVazias = false; } casos[] = {
         {1, false, false, {"abc"}, {"!:::::::\xFF", "l  abc  _", "h:::::::j"}},
         {1, false, true, {"abc"}, {"<F->", "!:::::::\xFF", "l  abc  _", "h:::::::j", "<F+>"}},
         {2, false, false, {"abc"}, {"=========", "\xE7  abc  y", "ggggggggg"}},
@@ -89,12 +84,7 @@ TEST_F(Quadro, WhichLinesAreFramed) {
     // "Peça orientação": its capital sign makes it 16 cells.
     const std::string peca = "\xE7  Pe\xE7" "a orienta\xE7\xE3o  y";
     const std::string topo(22, '='), base(22, 'g');
-    const struct {
-        const char* nome;
-        L linhas;
-        int l1, c1, l2, c2, tipo;
-        L esperado;
-    } casos[] = {
+    const struct { const char* nome; L linhas; int l1, c1, l2, c2, tipo; L esperado; } casos[] = {
         {"ASelectionEndingAtALineStartLeavesThatLineOut", {"ab", "cd", "ef"}, 0, 1, 2, 0, 3,
          {"*?*?*?*?", "\xF5  ab  o", "\xF5  cd  o", "eieieiei", "ef"}},
         {"NoSelectionTheCaretsLine", {"ab", "cd"}, 1, 1, 1, 1, 3, {"ab", "*?*?*?*?", "\xF5  cd  o", "eieieiei"}},

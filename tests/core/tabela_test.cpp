@@ -44,11 +44,7 @@ const L kCelulas{"abcde", "xyz", "ab", "c"};
 
 TEST_F(Tabela, StylesAndCodes) {
     const struct {
-        const char* nome;
-        L celulas;
-        const char* colunas;
-        OpcoesTabela opcoes;
-        L tabela;
+        const char* nome; L celulas; const char* colunas; OpcoesTabela opcoes; L tabela;
         bool antigo = false, junta = true;
     } casos[] = {
         // Double frame 2-3-5-6 above and 1-2-4-5 below, rules 2-5 meeting at 1-2-3-5, verticals 1-2-3.
@@ -117,12 +113,7 @@ TEST_F(Tabela, ColumnCounts) {
 TEST_F(Tabela, WhichLinesMakeTheTable) {
     const OpcoesTabela sem{SemMoldura, SemSeparadores};
     const struct {
-        const char* nome;
-        L linhas;
-        int l1, c1, l2, c2;
-        const char* colunas;
-        ResultadoGeraTabela resultado;
-        L esperado;
+        const char* nome; L linhas; int l1, c1, l2, c2; const char* colunas; ResultadoGeraTabela resultado; L esperado;
     } casos[] = {
         {"LinesBelowTheSelectionStayOut", {"abcde", "xyz", "ab", "fora"}, 0, 0, 2, 2, "2",
          ResultadoGeraTabela::Inserida,
@@ -146,10 +137,7 @@ TEST_F(Tabela, WhichLinesMakeTheTable) {
 TEST_F(Tabela, TheCompiledTableKeepsItsColumnsWithEmptyCellsAndTabs) {
     // An empty first cell begins a row with blanks, which joining would cut;
     // a tab is two blanks in the compile.
-    const struct {
-        bool junta;
-        L celulas, braille;
-    } casos[] = {
+    const struct { bool junta; L celulas, braille; } casos[] = {
         {true, {"", "xyz", "abcde", "c"},
          {"===========", "      l xyz", "::::::r::::", "abcde l c", "ggggggggggg"}},
         {false, {"", "xyz", "abcde", "c"},

@@ -16,33 +16,26 @@ const std::string kSeparaChamada = "\xe2\x90\x9e"; // ␞
 
 std::vector<std::string> Divide(const std::string& s, const std::string& sep) {
     std::vector<std::string> r;
-    std::size_t ini = 0;
-    for (;;) {
-        std::size_t k = s.find(sep, ini);
+    for (std::size_t ini = 0, k = 0; k != std::string::npos; ini = k + sep.size()) {
+        k = s.find(sep, ini);
         r.push_back(s.substr(ini, k == std::string::npos ? std::string::npos : k - ini));
-        if (k == std::string::npos)
-            return r;
-        ini = k + sep.size();
     }
+    return r;
 }
 
 // UTF-8 field with escapes to Windows-1252 bytes; false on a bad escape.
 bool Decodifica(const std::string& campo, std::string& out) {
     out.clear();
-    if (campo == kVazio)
-        return true;
+    if (campo == kVazio) return true;
     std::size_t ini = 0;
     while (ini < campo.size()) {
         std::size_t k = campo.find(kAbreByte, ini);
         out += Utf8ParaCp1252(campo.substr(ini, k == std::string::npos ? std::string::npos : k - ini));
-        if (k == std::string::npos)
-            break;
+        if (k == std::string::npos) break;
         std::size_t f = campo.find(kFechaByte, k);
-        if (f == std::string::npos)
-            return false;
+        if (f == std::string::npos) return false;
         std::string hex = campo.substr(k + kAbreByte.size(), f - k - kAbreByte.size());
-        if (hex.size() != 2 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return false;
+        if (hex.size() != 2 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
         out += static_cast<char>(std::stoi(hex, nullptr, 16));
         ini = f + kFechaByte.size();
     }
@@ -50,21 +43,15 @@ bool Decodifica(const std::string& campo, std::string& out) {
 }
 
 bool LeEstado(const std::string& campo, LinhaTraducao& l, bool inicio) {
-    if (campo == "-")
-        return true;
+    if (campo == "-") return true;
     std::istringstream in(campo);
     std::string w;
     while (in >> w) {
-        if (w == "ingles" && inicio)
-            l.ingles = true;
-        else if (w == "aspas=0" || w == "aspas=1")
-            (inicio ? l.aspas : l.aspasFim) = w.back() - '0';
-        else if (w == "par=0" || w == "par=1")
-            (inicio ? l.parenteses : l.parentesesFim) = w.back() - '0';
-        else if (w == "angulo=0" || w == "angulo=1")
-            (inicio ? l.angulo : l.anguloFim) = w.back() - '0';
-        else
-            return false;
+        if (w == "ingles" && inicio) l.ingles = true;
+        else if (w == "aspas=0" || w == "aspas=1") (inicio ? l.aspas : l.aspasFim) = w.back() - '0';
+        else if (w == "par=0" || w == "par=1") (inicio ? l.parenteses : l.parentesesFim) = w.back() - '0';
+        else if (w == "angulo=0" || w == "angulo=1") (inicio ? l.angulo : l.anguloFim) = w.back() - '0';
+        else return false;
     }
     return true;
 }
@@ -86,10 +73,8 @@ std::vector<LinhaTraducao> LeLinhasTraducao(const std::string& nomeArquivo) {
     int num = 0;
     while (std::getline(f, texto)) {
         ++num;
-        if (!texto.empty() && texto.back() == '\r')
-            texto.pop_back();
-        if (texto.empty() || texto[0] == '#')
-            continue;
+        if (!texto.empty() && texto.back() == '\r') texto.pop_back();
+        if (texto.empty() || texto[0] == '#') continue;
         LinhaTraducao l;
         l.arquivo = nomeArquivo;
         l.linha = num;
@@ -108,8 +93,7 @@ std::vector<LinhaTraducao> LeLinhasTraducao(const std::string& nomeArquivo) {
             }
             ok = ok && LeEstado(campos[2], l, true) && LeEstado(campos[3], l, false);
         }
-        if (!ok)
-            l.descricao = "ERRO: linha mal formada: " + texto;
+        if (!ok) l.descricao = "ERRO: linha mal formada: " + texto;
         r.push_back(l);
     }
     return r;

@@ -45,10 +45,7 @@ TEST_F(VisualLinhasTest, ModosDeLinha) {
     // blank in every mode, never as its control character.
     const std::vector<std::string> lidas = {"ab      ", "abcdefgh", std::string(1, '\x0b'),
                                             "  \x0b", kTraco + "      ", "xy"};
-    struct {
-        int modo;
-        std::vector<std::string> esperado;
-    } casos[] = {
+    const struct { int modo; std::vector<std::string> esperado; } casos[] = {
         {mlSomenteTexto, {"ab      ", "abcdefgh", "", "", kTraco, "xy"}},
         {mlNumeracaoEsquerda,
          {"#a  lab   l", "#b  labcdel", "#c  l     l", "#d  l     l", kTraco, "#a  lxy   l"}},
@@ -59,17 +56,12 @@ TEST_F(VisualLinhasTest, ModosDeLinha) {
         EXPECT_EQ(MontaLinhasVisual(lidas, c.modo, 5, rotulos), c.esperado) << "mode " << c.modo;
 }
 
-TEST_F(VisualLinhasTest, SeparadoresNormalizados) {
-    const std::vector<std::string> lidas = {"  " + kDupla + "      ", kTraco};
-    for (int modo = 0; modo < kQuantModosLinhas; ++modo) {
-        const auto v = MontaLinhasVisual(lidas, modo, 34, rotulos);
-        EXPECT_EQ(v, (std::vector<std::string>{kDupla, kTraco})) << modo;
-    }
-}
-
-TEST_F(VisualLinhasTest, LarguraZeroOuNegativaNaoQuebra) {
-    const auto v = MontaLinhasVisual({"abc"}, mlLimiteLinha, -3, rotulos);
-    EXPECT_EQ(v, std::vector<std::string>{"l"});
+TEST_F(VisualLinhasTest, SeparadoresNormalizadosELarguraSemSentido) {
+    for (int modo = 0; modo < kQuantModosLinhas; ++modo)
+        EXPECT_EQ(MontaLinhasVisual({"  " + kDupla + "      ", kTraco}, modo, 34, rotulos),
+                  (std::vector<std::string>{kDupla, kTraco}))
+            << modo;
+    EXPECT_EQ(MontaLinhasVisual({"abc"}, mlLimiteLinha, -3, rotulos), std::vector<std::string>{"l"});
     EXPECT_EQ(MontaLinhasVisual({"abc"}, mlNumeracaoDireita, 2, {}), std::vector<std::string>{"abl"});
 }
 
@@ -83,16 +75,11 @@ std::vector<std::string> Rascunho() {
 
 TEST(PosicaoVisual, LinhaEPaginaFisica) {
     const auto r = Rascunho();
-    struct {
-        int sel, linha, pagina;
-    } casos[] = {
-        {0, 1, 1}, {1, 1, 1}, {2, 2, 1},   // the graphic line does not count
-        {3, 0, 2},                         // a separator counts 0 and opens the next page
-        {4, 1, 2}, {5, 2, 2},
-        {6, 0, 4},                         // "=": the page after the blank back
-        {7, 1, 4}, {10, 4, 4},
-        {11, 0, 5}, {-1, 0, 1}, {99, 0, 1},
-    };
+    // The graphic line does not count; a separator counts 0 and opens the
+    // next page, "=" the page after the blank back.
+    const struct { int sel, linha, pagina; } casos[] = {{0, 1, 1}, {1, 1, 1}, {2, 2, 1}, {3, 0, 2}, {4, 1, 2},
+                                                        {5, 2, 2}, {6, 0, 4}, {7, 1, 4}, {10, 4, 4}, {11, 0, 5},
+                                                        {-1, 0, 1}, {99, 0, 1}};
     for (const auto& c : casos) {
         const PosicaoVisual p = CalculaPosicao(r, c.sel);
         EXPECT_EQ(p.linha, c.linha) << c.sel;
@@ -100,9 +87,8 @@ TEST(PosicaoVisual, LinhaEPaginaFisica) {
     }
     EXPECT_EQ(UltimaPaginaDoRascunho(r), 4);
     EXPECT_EQ(UltimaPaginaDoRascunho({}), 1);
-    const PosicaoVisual vazio = CalculaPosicao({}, -1);
-    EXPECT_EQ(vazio.linha, 0);
-    EXPECT_EQ(vazio.paginaFisica, 1);
+    EXPECT_EQ(CalculaPosicao({}, -1).linha, 0);
+    EXPECT_EQ(CalculaPosicao({}, -1).paginaFisica, 1);
 }
 
 TEST(PosicaoVisual, IrParaPaginaEPaginaAnterior) {
@@ -121,10 +107,7 @@ protected:
     void SetUp() override {
         arabica.assign(tamanho + 1, -1);
         romana.assign(tamanho + 1, -1);
-        romana[1] = 1;
-        romana[12] = 2;
-        arabica[1] = 3;
-        arabica[2] = 4;
+        romana[1] = 1, romana[12] = 2, arabica[1] = 3, arabica[2] = 4;
     }
     bool Pede(const std::string& r) { return InterpretaPaginaPedida(r, arabica, romana, tamanho, 5, destino, msg); }
     int tamanho = 1000;
@@ -142,10 +125,7 @@ TEST_F(PaginaPedidaTest, RespostasValidas) {
 }
 
 TEST_F(PaginaPedidaTest, Mensagens) {
-    struct {
-        const char* resposta;
-        std::string mensagem;
-    } casos[] = {
+    const struct { const char* resposta; std::string mensagem; } casos[] = {
         {"12X", "N\xfamero de p\xe1gina \"12X\" inv\xe1lido."},
         {"R", "N\xfamero de p\xe1gina \"R\" inv\xe1lido."},
         {"1.5", "N\xfamero de p\xe1gina \"1.5\" inv\xe1lido."},

@@ -23,10 +23,7 @@ inline const std::string kComVazia = "ab\r\n\r\ncd\r\n";
 inline const std::string kVazio;
 
 // CalcLinCol(posicao) gives (linha, coluna).
-inline const struct CasoLinCol {
-    const std::string* texto;
-    int posicao, linha, coluna;
-} kLinCol[] = {
+inline const struct CasoLinCol { const std::string* texto; int posicao, linha, coluna; } kLinCol[] = {
     {&kDuas, 0, 0, 0}, {&kDuas, 2, 0, 2}, {&kDuas, 3, 0, 3}, {&kDuas, 4, 1, 0},
     {&kDuas, 7, 1, 3}, {&kDuas, 9, 2, 0}, {&kDuas, 12, 2, 3},
     {&kComVazia, 4, 1, 0}, {&kComVazia, 5, 1, 1}, {&kComVazia, 6, 2, 0},
@@ -36,10 +33,7 @@ inline const struct CasoLinCol {
 // PosicionaCursor(linha, coluna) leaves the caret at offset `cursor`: past a
 // line's end on into the next, between CR and LF before the line end, past
 // the last line at the end, a negative line as line 0, always within the text.
-inline const struct CasoCursor {
-    const std::string* texto;
-    int linha, coluna, cursor;
-} kCursor[] = {
+inline const struct CasoCursor { const std::string* texto; int linha, coluna, cursor; } kCursor[] = {
     {&kDuas, 1, 0, 4}, {&kDuas, 0, 5, 5}, {&kDuas, 0, 3, 2}, {&kDuas, 40, 0, 9}, {&kDuas, -2, 1, 1},
     {&kDuas, 1, 10, 9}, {&kDuas, 0, -3, 0}, {&kSemFinal, 40, 0, 7}, {&kSemFinal, 1, 3, 7},
     {&kComVazia, 1, 0, 4}, {&kComVazia, 1, 1, 4}, {&kComVazia, 2, 0, 6}, {&kVazio, 3, 2, 0},
@@ -48,10 +42,7 @@ inline const struct CasoCursor {
 // DefineSelecao(inicio, tamanho) gives the selection (selInicio, selTamanho),
 // the selected text, and the selected lines primeira..ultima.
 inline const struct CasoSelecao {
-    const std::string* texto;
-    int inicio, tamanho, selInicio, selTamanho;
-    std::string selecionado;
-    int primeira, ultima;
+    const std::string* texto; int inicio, tamanho, selInicio, selTamanho; std::string selecionado; int primeira, ultima;
 } kSelecao[] = {
     {&kDuas, 0, 4, 0, 4, "ab\r\n", 0, 0},        // ends at a line start: that line is out
     {&kDuas, 0, 5, 0, 5, "ab\r\nc", 0, 1},
@@ -68,14 +59,10 @@ inline const struct CasoSelecao {
     {&kVazio, 0, 3, 0, 0, "", 0, 0},
 };
 
-// An edit from a starting text and selection, and what it leaves.
+// An edit from a starting text and selection, the text and selection it leaves.
 struct CasoEdicao {
-    const char* nome;
-    const std::string* texto;
-    int inicio, tamanho;                 // the selection before
-    std::function<void(DocumentoEditavel&)> edicao;
-    std::string esperado;
-    int selInicio, selTamanho;           // the selection after
+    const char* nome; const std::string* texto; int inicio, tamanho; std::function<void(DocumentoEditavel&)> edicao;
+    std::string esperado; int selInicio, selTamanho;
 };
 inline const std::vector<CasoEdicao>& Edicoes() {
     static const std::vector<CasoEdicao> casos = {
@@ -159,11 +146,7 @@ inline std::string TextoNoLimite() {
 // Pastes at the limit: characters removed from the end first, what is pasted,
 // whether it was, the beeps and TamanhoTexto() afterwards.
 inline const struct CasoLimite {
-    const char* nome;
-    int recorte;
-    std::string colado;
-    bool colou;
-    int bipes, tamanhoFinal;
+    const char* nome; int recorte; std::string colado; bool colou; int bipes, tamanhoFinal;
 } kLimite[] = {
     {"FullDocumentTakesNoPaste", 0, "x", false, 1, 330000},
     {"PasteIsCutToWhatFits", 2, "12345", true, 1, 329999},     // the last line end went
