@@ -82,7 +82,8 @@ TEST(MatrizGrafica, MarcaELimpaDentroDosLimites) {
     for (auto [x, y] : {std::pair{0, 0}, {900, 900}, {901, 0}, {-1, 5}, {5, 901}}) MarcaPonto(x, y);
     EXPECT_TRUE(PontoMarcado(0, 0));
     EXPECT_TRUE(PontoMarcado(900, 900));
-    for (auto [x, y] : {std::pair{901, 0}, {-1, 5}, {5, 901}, {0, -1}}) EXPECT_FALSE(PontoMarcado(x, y)) << x << "," << y;
+    for (auto [x, y] : {std::pair{901, 0}, {-1, 5}, {5, 901}, {0, -1}})
+        EXPECT_FALSE(PontoMarcado(x, y)) << x << "," << y;
     int total = 0;
     for (unsigned char v : MatrizGrafica) total += v;
     EXPECT_EQ(total, 2);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/compila_apoio.h"
@@ -54,12 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Casos, TintaDeBrailleCasos, testing::ValuesIn(LeLinhasT
 TEST(TintaDeBraille, CaractereTintaNuncaOlhaAlemDaLinha) {
     DocumentoRtf doc;
     ExportacaoWord e(doc);
-    EXPECT_EQ(e.CaractereTinta("a(", 2), 0xe1);
-    EXPECT_EQ(e.CaractereTinta("<", 1), 0xea);
-    EXPECT_EQ(e.CaractereTinta("(#", 1), '[');
-    EXPECT_EQ(e.CaractereTinta("a(", 3), 0);
-    EXPECT_EQ(e.CaractereTinta("a(", 0), 0);
-    EXPECT_EQ(e.CaractereTinta("", 1), 0);
+    const std::tuple<const char*, int, int> casos[] = {{"a(", 2, 0xe1}, {"<", 1, 0xea}, {"(#", 1, '['},
+                                                       {"a(", 3, 0},    {"a(", 0, 0},   {"", 1, 0}};
+    for (auto [linha, pos, tinta] : casos) EXPECT_EQ(e.CaractereTinta(linha, pos), tinta) << linha << " " << pos;
 }
 
 // The RTF body after \pard, for styled ink typed (estilos) or plain text.

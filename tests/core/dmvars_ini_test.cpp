@@ -79,7 +79,8 @@ void MudaTudo() {
         ++n;
         if (c.flag) *c.flag = !c.flagPadrao;
         if (c.inteiro) *c.inteiro = c.inteiroPadrao + 1 + n % 3 > c.maximo ? c.minimo : c.inteiroPadrao + 1 + n % 3;
-        if (c.texto) *c.texto = "/pasta com acentuação/"_cp + std::string(c.chave) + "/" + std::string(120, 'x') + ".é"_cp;
+        if (c.texto)
+            *c.texto = "/pasta com acentuação/"_cp + std::string(c.chave) + "/" + std::string(120, 'x') + ".é"_cp;
     }
 }
 
@@ -169,30 +170,23 @@ TEST(RegrasDeLeitura, ValoresDoArquivoEMensagensDeFaixa) {
         const std::string* mensagem = nullptr;
     };
     const Caso casos[] = {
-        {"estiloNumPag", "3", "3"},         {"estiloNumPag", "4", "0", &numeracao},
-        {"estiloNumPag", "-1", "0", &numeracao}, {"estiloNumPag", "x", "0"},
-        {"tipoTratGrafico", "4", "4"},      {"tipoTratGrafico", "9", "0", &grafico},
-        {"tipoTratGrafico", "-1", "0", &grafico}, {"tipoTratGrafico", "x", "1"},
-        {"maxCarac", " 40", "40"},          {"maxCarac", "40 ", "34"},
-        {"maxLin", "$1C", "28"},            {"tipoCabec", "7", "7"},
-        {"Colunas", "40", "40"},            {"PolegsForm", "doze", "11"},
-        {"maxCarac", "0", "34", &colunas},  {"maxCarac", "100000", "34", &colunas},
-        {"maxCarac", "9", "34", &colunas},  {"maxCarac", "10", "10"},
-        {"maxCarac", "100", "100"},         {"maxLin", "-3", "28", &linhas},
-        {"maxLin", "1", "28", &linhas},     {"maxLin", "2", "2"},
-        {"maxLin", "101", "28", &linhas},   {"margemImpar", "2000000000", "0", &impar},
-        {"margemImpar", "-1", "0", &impar}, {"margemImpar", "40", "40"},
-        {"margemPar", "41", "0", &par},
+        {"estiloNumPag", "3", "3"}, {"estiloNumPag", "4", "0", &numeracao}, {"estiloNumPag", "-1", "0", &numeracao},
+        {"estiloNumPag", "x", "0"}, {"tipoTratGrafico", "4", "4"}, {"tipoTratGrafico", "9", "0", &grafico},
+        {"tipoTratGrafico", "-1", "0", &grafico}, {"tipoTratGrafico", "x", "1"}, {"maxCarac", " 40", "40"},
+        {"maxCarac", "40 ", "34"}, {"maxLin", "$1C", "28"}, {"tipoCabec", "7", "7"}, {"Colunas", "40", "40"},
+        {"PolegsForm", "doze", "11"}, {"maxCarac", "0", "34", &colunas}, {"maxCarac", "100000", "34", &colunas},
+        {"maxCarac", "9", "34", &colunas}, {"maxCarac", "10", "10"}, {"maxCarac", "100", "100"},
+        {"maxLin", "-3", "28", &linhas}, {"maxLin", "1", "28", &linhas}, {"maxLin", "2", "2"},
+        {"maxLin", "101", "28", &linhas}, {"margemImpar", "2000000000", "0", &impar},
+        {"margemImpar", "-1", "0", &impar}, {"margemImpar", "40", "40"}, {"margemPar", "41", "0", &par},
         // The wrap column: a whole number of at least 1, else 70, silently.
         {"maxCol", "1", "1"}, {"maxCol", "0", "70"}, {"maxCol", "-5", "70"}, {"maxCol", "12a", "70"},
         {"maxCol", "120", "120"},
         // Texts as they stand; the dictionary's defaults stand for a missing key only.
-        {"NomeArq", "", "PRN"},             {"NomeArq", nullptr, "PRN"},
-        {"NomeArq", "lpt2", "lpt2"},        {"Marca", "puma 7", "puma 7"},
-        {"titulo", "  Livro  ", "  Livro  "}, {"ambcode", "", "ambcode.cfg"},
-        {"AMBCODE", "/tabelas/a.cfg", "/tabelas/a.cfg"}, {"arqTrab", "", ""},
-        {"ARQDIC", "", ""},                 {"ARQDIC", nullptr, "diciona.dic"},
-        {"arqnomes", "nomes.txt", "nomes.txt"},
+        {"NomeArq", "", "PRN"}, {"NomeArq", nullptr, "PRN"}, {"NomeArq", "lpt2", "lpt2"},
+        {"Marca", "puma 7", "puma 7"}, {"titulo", "  Livro  ", "  Livro  "}, {"ambcode", "", "ambcode.cfg"},
+        {"AMBCODE", "/tabelas/a.cfg", "/tabelas/a.cfg"}, {"arqTrab", "", ""}, {"ARQDIC", "", ""},
+        {"ARQDIC", nullptr, "diciona.dic"}, {"arqnomes", "nomes.txt", "nomes.txt"},
     };
     for (const Caso& c : casos) {
         ConfiguracaoDeTeste cfg;

@@ -27,43 +27,24 @@ protected:
 };
 
 const char* const kExemplo =
-    "; configuracao do dotmara\r\n"
-    "[DOTMARA]\r\n"
-    "maxCarac=40 \r\n"
-    "titulo= Meu livro\r\n"
-    "vazio=\r\n"
-    "  maxLin = 30\r\n"
-    ";tipoCabec=2\r\n"
-    "semIgual\r\n"
-    "\r\n"
-    "[IMPBRAILLE]\r\n"
-    "Marca=Juliet\r\n"
-    "NomeArq=C:\\saida.brl\r\n"
-    "[dotmara]\r\n"
-    "repetida=segunda secao\r\n";
+    "; configuracao do dotmara\r\n[DOTMARA]\r\nmaxCarac=40 \r\ntitulo= Meu livro\r\nvazio=\r\n  maxLin = 30\r\n"
+    ";tipoCabec=2\r\nsemIgual\r\n\r\n[IMPBRAILLE]\r\nMarca=Juliet\r\nNomeArq=C:\\saida.brl\r\n"
+    "[dotmara]\r\nrepetida=segunda secao\r\n";
 
+// Values as they stand; names ignore case and the blanks around them;
+// present and empty is not the default; comments, lines without "=", other
+// sections and a second section of the same name do not count.
 TEST_F(IniTeste, Leitura) {
     pasta.grava("DOTMARA.INI", kExemplo);
-    struct {
-        const char* secao;
-        const char* chave;
-        const char* esperado;
-    } casos[] = {
-        {"DOTMARA", "maxCarac", "40 "},         // the value as it stands
-        {"dotmara", "MAXCARAC", "40 "},         // names ignore case
-        {"DotMara", "titulo", " Meu livro"},
-        {"DOTMARA", "vazio", ""},               // present and empty: not the default
-        {"DOTMARA", "maxLin", " 30"},           // blanks around the name do not count
-        {"DOTMARA", "tipoCabec", "<padrao>"},   // a comment
-        {"DOTMARA", "semIgual", "<padrao>"},
-        {"DOTMARA", "Marca", "<padrao>"},       // another section
-        {"IMPBRAILLE", "marca", "Juliet"},
-        {"IMPBRAILLE", "NomeArq", "C:\\saida.brl"},
-        {"DOTMARA", "repetida", "<padrao>"},    // only the first section of a name counts
-        {"NADA", "maxCarac", "<padrao>"},
+    const char* const casos[][3] = {
+        {"DOTMARA", "maxCarac", "40 "},       {"dotmara", "MAXCARAC", "40 "},
+        {"DotMara", "titulo", " Meu livro"},  {"DOTMARA", "vazio", ""},
+        {"DOTMARA", "maxLin", " 30"},         {"DOTMARA", "tipoCabec", "<padrao>"},
+        {"DOTMARA", "semIgual", "<padrao>"},  {"DOTMARA", "Marca", "<padrao>"},
+        {"IMPBRAILLE", "marca", "Juliet"},    {"IMPBRAILLE", "NomeArq", "C:\\saida.brl"},
+        {"DOTMARA", "repetida", "<padrao>"},  {"NADA", "maxCarac", "<padrao>"},
     };
-    for (auto c : casos)
-        EXPECT_EQ(Le(c.secao, c.chave), c.esperado) << c.secao << "/" << c.chave;
+    for (const auto& c : casos) EXPECT_EQ(Le(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
 // No file gives the default; a buffer size cuts value and default alike.
@@ -231,7 +212,8 @@ TEST_F(IniCompartilhado, EscritasSimultaneasNaoPerdemChaves) {
         std::vector<std::function<bool()>> tarefas;
         for (std::size_t p = 0; p < programas.size(); ++p) {
             const Programa& g = programas[p];
-            for (int i = 0; g.apaga && i < g.chaves; ++i) ASSERT_TRUE(GravaPerfil(g.secao, Chave(int(p), i), "velho", ini));
+            for (int i = 0; g.apaga && i < g.chaves; ++i)
+                ASSERT_TRUE(GravaPerfil(g.secao, Chave(int(p), i), "velho", ini));
             tarefas.push_back([&ini = ini, p, g] {
                 for (int i = 0; i < g.chaves; ++i)
                     if (!(g.apaga ? ApagaPerfil(g.secao, Chave(int(p), i), ini)

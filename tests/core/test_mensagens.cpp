@@ -177,11 +177,11 @@ TEST(Inicializacao, CaminhosDoPrograma) {
     EXPECT_EQ(DirPrograma, "/opt/dotmara/bin/");
     EXPECT_EQ(DirDocumento, DirPrograma);
     EXPECT_EQ(ProgAtualiza, "/opt/dotmara/bin/dtmAtualiza.exe");
-    EXPECT_EQ(ArqInfoAtualiza, "/opt/dotmara/bin/dotmara.atu");
-    InicializaDmvars("/dotmara.bin");
-    EXPECT_EQ(ArqInfoAtualiza, "/dotmara.atu");
-    InicializaDmvars("/opt/d.v2/dotmara");
-    EXPECT_EQ(ArqInfoAtualiza, "/opt/d.v2/dotmara.atu");
+    for (auto [programa, info] : {std::pair{"/opt/dotmara/bin/dotmara", "/opt/dotmara/bin/dotmara.atu"},
+                                  {"/dotmara.bin", "/dotmara.atu"}, {"/opt/d.v2/dotmara", "/opt/d.v2/dotmara.atu"}}) {
+        InicializaDmvars(programa);
+        EXPECT_EQ(ArqInfoAtualiza, info) << programa;
+    }
     InicializaDmvars(CaminhoPrograma());
 }
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QTimer>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -61,18 +60,12 @@ TEST_F(ComandoQueFalha, ORelatoDizOQueFalhouEODocumentoFica) {
         std::function<void()> falha;
         std::string esperado;
     };
-    // A command of a menu or of the toolbar, wired as the main window wires
-    // them, is caught right in the handler.
+    // A menu's command, wired as the main window wires them, is caught right
+    // in the handler.
     const Dispara menu = [](TformPrincipal& j, std::function<void()> f) {
         QAction* a = j.menuArquivo->addAction("&Exportar");
         QObject::connect(a, &QAction::triggered, &j, ComandoProtegido(a, f));
         a->trigger();
-    };
-    const Dispara botao = [](TformPrincipal& j, std::function<void()> f) {
-        auto* b = new QToolButton(j.panToolBar);
-        b->setText("Imprimir Braille");
-        QObject::connect(b, &QToolButton::clicked, &j, ComandoProtegido(b, f));
-        b->click();
     };
     // Anything else is caught where its event is delivered.
     const Dispara atalho = [](TformPrincipal& j, std::function<void()> f) {
@@ -100,8 +93,6 @@ TEST_F(ComandoQueFalha, ORelatoDizOQueFalhouEODocumentoFica) {
          prefixo + "o comando \"Comando de teste\": mem\xf3ria insuficiente" + kFim},
         {"menu click, too long", menu, [] { throw std::length_error("vector"); },
          prefixo + "o comando \"Exportar\": mem\xf3ria insuficiente" + kFim},
-        {"toolbar button, a library error", botao, [] { throw std::runtime_error("disco sumiu"); },
-         prefixo + "o comando \"Imprimir Braille\": erro interno (disco sumiu)" + kFim},
         {"timer, anything thrown", relogio, [] { throw 42; },
          prefixo + "a \xfaltima opera\xe7\xe3o: erro interno" + kFim},
         {"queued call, no memory", depois, semMemoria,

@@ -457,8 +457,7 @@ TEST_F(Comandos, FonteNaTela) {
     }
 }
 
-// Profiles from the menu: the questions of the save dialog, a load that
-// changes the code and the embosser at once, a load that fails.
+// Profiles from the menu: the questions of the save dialog, a load that fails.
 TEST_F(Comandos, PerfisPeloMenu) {
     cfg.Grava("DOTMARA", "brailleAntigo", "N");
     cfg.Grava("IMPBRAILLE", "Marca", "Index Basic");
@@ -497,24 +496,12 @@ TEST_F(Comandos, PerfisPeloMenu) {
     }
     EXPECT_EQ(pastas.front(), ExtraiDiretorio(cfg.ini()));   // beside the settings file
 
-    // The profile holds the old code and the plate embosser.
-    GravaArquivoTeste(perfil, "[DOTMARA]\r\nbrailleAntigo=S\r\n[IMPBRAILLE]\r\nMarca=Puma 7\r\n");
-    caixas.fake.Limpa();
-    escolhas = {perfil};
-    janela->Acao("imCarregaConfig")->trigger();
-    EXPECT_TRUE(BrailleAntigo);
-    EXPECT_EQ(ImprMarca, "Puma 7");
-    EXPECT_TRUE(janela->imChamarPuma2->isEnabled());
-    EXPECT_EQ(cfg.Conteudo(), LeArquivoTeste(perfil));
-    EXPECT_EQ(DiretorioAtual(), DirDocumento);
-
     // A file that is no profile: the settings stay.
     const std::string antes = cfg.Conteudo();
     caixas.fake.Limpa();
     escolhas = {pasta.grava("texto.ini", "uma linha qualquer\r\n")};
     janela->Acao("imCarregaConfig")->trigger();
     EXPECT_EQ(Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
-    EXPECT_TRUE(BrailleAntigo);
     EXPECT_EQ(cfg.Conteudo(), antes);
 }
 
@@ -551,6 +538,7 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     EXPECT_EQ(dir->edtArqTrab->text(), mostrado);
     EXPECT_EQ(ArqDicionario, dicionarioEmUso);
     EXPECT_EQ(cfg.Conteudo(), LeArquivoTeste(perfil));
+    EXPECT_EQ(DiretorioAtual(), DirDocumento);
     // No message on the way: the old code's table was loaded without one.
     EXPECT_EQ(Textos(), std::vector<std::string>{});
     formConfigDir = nullptr;

@@ -63,6 +63,11 @@ protected:
     }
     QToolButton* Botao(const char* nome) { return qobject_cast<QToolButton*>(janela->Controle(nome)); }
     std::string Documento() const { return LinhasEmTexto(janela->Linhas()); }
+    std::pair<int, int> Cursor() const {
+        int l = 0, c = 0;
+        janela->LinColInicioSel(l, c);
+        return {l, c};
+    }
 };
 
 // F3 finds the last text again; Esc goes to "Novo".
@@ -79,47 +84,37 @@ TEST_F(Edicao, TeclasDoEditor) {
 
 // Typing past the wrap column breaks the line after its last whole word and
 // the caret goes on at its place; undo takes a break back, and the release
-// of its own key does not break the line again; off, nothing breaks.
+// of its own key does not break again; a held key's repeated releases break
+// nothing, the last one once; a command that inserts a line checks too.
 TEST_F(Edicao, QuebraAoDigitar) {
     MaxCol = 10;
     QuebraLin = true;
     Texto({});
     QTest::keyClicks(janela->richEdPrincipal, "um dois tres quatro");
     EXPECT_EQ(Documento(), LinhasEmTexto({"um dois ", "tres ", "quatro"}));
-    int l = 0, c = 0;
-    janela->LinColInicioSel(l, c);
-    EXPECT_EQ(l, 2);
-    EXPECT_EQ(c, 6);
-    Texto({"um dois tres"});
-    janela->PosicionaCursor(0, 12);
-    Solta(Qt::Key_End, false);
-    ASSERT_EQ(Documento(), LinhasEmTexto({"um dois ", "tres"}));
-    Tecla(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Documento(), LinhasEmTexto({"um dois tres"}));
-    QuebraLin = false;
-    Texto({});
-    QTest::keyClicks(janela->richEdPrincipal, "um dois tres quatro");
-    EXPECT_EQ(Documento(), LinhasEmTexto({"um dois tres quatro"}));
-}
-
-// A held key repeats press and release: the repeated releases break
-// nothing, the last one breaks once; the caret stays on its character. A
-// command that inserts a line runs the same check.
-TEST_F(Edicao, QuebraUmaVezPorTeclaComRepeticao) {
-    MaxCol = 10;
+    EXPECT_EQ(Cursor(), std::pair(2, 6));
     Texto({"um dois tres quatro cinco seis"});
     janela->PosicionaCursor(0, 14);   // on the "u" of "quatro"
     for (int i = 0; i < 5; ++i) Solta(Qt::Key_Right, true);
     EXPECT_EQ(janela->NumLinhas(), 1);
     Solta(Qt::Key_Right, false);
     EXPECT_EQ(Documento(), LinhasEmTexto({"um dois ", "tres quatro cinco seis"}));
-    int l = 0, c = 0;
-    janela->LinColInicioSel(l, c);
-    EXPECT_EQ(l, 1);
-    EXPECT_EQ(c, 6);
+    EXPECT_EQ(Cursor(), std::pair(1, 6));
     janela->PosicionaCursor(1, 0);
     Botao("bbtnNovaPagina")->click();
     EXPECT_EQ(janela->Linha(1), "<p>");
+
+    Texto({"um dois tres"});
+    janela->PosicionaCursor(0, 12);
+    Solta(Qt::Key_End, false);
+    ASSERT_EQ(Documento(), LinhasEmTexto({"um dois ", "tres"}));
+    Tecla(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Documento(), LinhasEmTexto({"um dois tres"}));
+
+    QuebraLin = false;
+    Texto({});
+    QTest::keyClicks(janela->richEdPrincipal, "um dois tres quatro");
+    EXPECT_EQ(Documento(), LinhasEmTexto({"um dois tres quatro"}));
 }
 
 TEST_F(Edicao, DesfazDepoisDeMacrosECentragem) {

@@ -549,6 +549,8 @@ TEST_F(JanelaPrincipal, LeavingAsksWhatItMust) {
             j.imSairClick();
         EXPECT_EQ(j.isVisible(), c.fica);
         EXPECT_EQ(fake().Textos(), c.perguntas);
+        for (const auto& r : fake().registros)
+            EXPECT_EQ(r.botoes, r.texto == sair ? Botoes::NoOKCancel : Botoes::OKCancel) << r.texto;
         EXPECT_EQ(LePerfil("DOTMARA", "ultimoDir", "?", 0, ini), c.fica ? "?" : dir);
     }
 }

@@ -52,8 +52,7 @@ protected:
     std::set<std::string> modais;
 };
 
-// Every handler of the tables has its command, and the only entries left
-// disabled are the ones the program keeps so.
+// Every handler has its command; only the entries meant to be are disabled.
 TEST_F(Programa, NadaDesligadoNemFaltando) {
     TformPrincipal& j = *formPrincipal;
     EXPECT_EQ(j.ComandosSemLigacao(), std::vector<std::string>{});
@@ -94,15 +93,13 @@ TEST_F(Programa, CadaComandoUmaVez) {
         const std::string m = Manipulador(o);
         if (m.empty() || m == "imSairClick") return;
         SCOPED_TRACE(m);
-        // Each command on the whole text, in the editor, as the user leaves it.
         j.richEdPrincipal->setReadOnly(false);
         j.activateWindow();
         j.richEdPrincipal->setFocus();
         dispara();
         QApplication::processEvents();
-        // Typing goes on in the text after a toolbar command.
         if (daToolBar) {
-            EXPECT_EQ(j.focusWidget(), j.richEdPrincipal);
+            EXPECT_EQ(j.focusWidget(), j.richEdPrincipal);   // typing goes on
         }
         // The windows it showed are put away for the next command.
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -130,8 +127,7 @@ TEST_F(Programa, CadaComandoUmaVez) {
     EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Quer mesmo abandonar sem gravar ?"});
 
     EXPECT_TRUE(abertos.empty()) << abertos.front();
-    // Every entry and control of the tables but the one never enabled, and
-    // leaving.
+    // Every entry and control but the one never enabled, and leaving.
     EXPECT_GE(rodados.size(), 95u);
     // The modal windows went through the window's modal run.
     for (const char* m : {"formDigitaBraille", "formSimb", "formConfTabela", "formAnotacoes", "formConfigDicionario",
