@@ -247,9 +247,18 @@ bool GravaGrupo(GrupoConfig g, const std::string& ini) {
     return GravaPerfis(std::string(SecaoDoGrupo(g)), chaves, ini);
 }
 
-bool GravaGrupoOuAvisa(GrupoConfig g, const std::string& ini) {
-    if (GravaGrupo(g, ini)) return true;
+namespace {
+bool AvisaFalhaGravacao(const std::string& ini) {
     dialogos().Caixa("Erro ao gravar a configuração em "_cp + ini + "!\r\nO arquivo anterior foi mantido.",
                      "Dotmara", Icone::Erro, Botoes::OK);
     return false;
+}
+} // namespace
+
+bool GravaGrupoOuAvisa(GrupoConfig g, const std::string& ini) {
+    return GravaGrupo(g, ini) || AvisaFalhaGravacao(ini);
+}
+
+bool GravaTextoChaveOuAvisa(const ChaveConfig& c, const std::string& valor, const std::string& ini) {
+    return GravaTextoChave(c, valor, ini) || AvisaFalhaGravacao(ini);
 }

@@ -122,3 +122,5 @@ bool GravaGrupo(GrupoConfig g, const std::string& ini = CaminhoIni());
 // GravaGrupo for a window's button that makes its values the default: a
 // failed write is reported ("Erro ao gravar a configuração em ...").
 bool GravaGrupoOuAvisa(GrupoConfig g, const std::string& ini = CaminhoIni());
+// GravaTextoChave that reports a failed write the same way.
+bool GravaTextoChaveOuAvisa(const ChaveConfig& c, const std::string& valor, const std::string& ini = CaminhoIni());

@@ -147,7 +147,8 @@ bool ProcessaMacros(const std::string& arquivo, DocumentoEditavel& doc) {
         MensagemOK("Arquivo de macros não existe"_cp);
         return false;
     }
-    GravaTextoChave(ChaveDoGrupo(GrupoConfig::ArquivoMacro), arquivo);
+    // The macros still run when the file's name cannot be kept.
+    GravaTextoChaveOuAvisa(ChaveDoGrupo(GrupoConfig::ArquivoMacro), arquivo);
     if (CarregaMacros(conteudo)) AplicaMacros(doc);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "editor/documentos.h"
+#include "output/dmgrafpr.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -168,6 +169,14 @@ std::string NomeBackupGRB(const std::string& arquivo) {
 bool GeraGraficoRelevo(const std::string& arquivo, const GradeRelevo& g) {
     int ultimaColuna = -1, ultimaLinha = -1;
     ExtensaoRelevo(g, ultimaColuna, ultimaLinha);
+    // The grid is taller than a page: a graphic the compile and the preview
+    // would refuse is not written as if it could be embossed.
+    if (ultimaLinha >= LadoMatriz) {
+        MensagemOK("O gráfico tem "_cp + std::to_string(ultimaLinha + 1) +
+                   " linhas de pontos; uma página comporta no máximo "_cp + std::to_string(LadoMatriz) +
+                   ". Diminua o texto.");
+        return false;
+    }
     if (!ArquivoExiste(arquivo)) return SalvaGRB(arquivo, g, ultimaLinha);
 
     if (dialogos().Caixa("Arquivo "_cp + arquivo + " já existe. "_cp + "\r\nSobrescreve?",

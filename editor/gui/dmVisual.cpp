@@ -504,6 +504,7 @@ void TformVisual::VaiParaPagina(int k) {
 void TformVisual::ProximaPagina() {
     AtualizaPosicao();
     VaiParaPagina(PaginaAtualVisual + 1);
+    AtualizaPosicao();
 }
 
 void TformVisual::PaginaAnterior() {

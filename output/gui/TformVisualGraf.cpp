@@ -47,6 +47,7 @@ void TformVisualGraf::MolduraPagina() {
 }
 
 void TformVisualGraf::DesenhaPagina() {
+    ++desenhos_;
     static const std::vector<std::string> nenhuma;
     const std::vector<std::string>& linhas = Ligacoes.LinhasRascunho ? Ligacoes.LinhasRascunho() : nenhuma;
     const int sel = Ligacoes.LinhaSelecionada ? Ligacoes.LinhaSelecionada() : -1;
@@ -68,14 +69,16 @@ void TformVisualGraf::DesenhaPagina() {
 
 void TformVisualGraf::TeclaSolta(int tecla) {
     switch (tecla) {
+    // The view redraws this window when it comes to another page; drawn
+    // once more here, a missing graphic's message would come twice.
     case Qt::Key_PageDown:
-        if (Ligacoes.ProximaPagina) Ligacoes.ProximaPagina();
-        DesenhaPagina();
+    case Qt::Key_PageUp: {
+        const auto& muda = tecla == Qt::Key_PageDown ? Ligacoes.ProximaPagina : Ligacoes.PaginaAnterior;
+        const unsigned antes = desenhos_;
+        if (muda) muda();
+        if (desenhos_ == antes) DesenhaPagina();
         break;
-    case Qt::Key_PageUp:
-        if (Ligacoes.PaginaAnterior) Ligacoes.PaginaAnterior();
-        DesenhaPagina();
-        break;
+    }
     case Qt::Key_Escape:
         close();
         break;

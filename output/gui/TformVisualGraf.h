@@ -53,6 +53,7 @@ private:
     void MolduraPagina();
     PaginaPreviewGraf pagina_;
     QImage imagem_;
+    unsigned desenhos_ = 0;   // pages drawn, to tell whether a page change redrew
 };
 
 extern TformVisualGraf* formVisualGraf;

@@ -186,6 +186,19 @@ TEST_F(ComandoMacros, MessagesAndTheIniKey) {
     EXPECT_EQ(Ini(), maiusculas);   // letter case of a file name does not count
 }
 
+// The settings file cannot take the file's name (no temporary file fits
+// beside it): the macros still run, and the user is told.
+TEST_F(ComandoMacros, ANameTheSettingsCannotKeepIsSaid) {
+    const std::string bom = pasta.grava("bom.amb", "`vezes `x\r\n");
+    const std::string ini = pasta.grava(std::string(250, 'i'), "[DOTMARA]\r\n");
+    VariavelAmbiente var("DOTMARA_INI", ini);
+    EXPECT_TRUE(ProcessaMacros(bom, doc));
+    EXPECT_EQ(doc.Linha(0), "2 `x 3 `igual 6");
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Erro ao gravar a configuração em "_cp + ini +
+                                                             "!\r\nO arquivo anterior foi mantido."});
+    EXPECT_EQ(pasta.le(std::string(250, 'i')), "[DOTMARA]\r\n");
+}
+
 TEST_F(ComandoMacros, TheConfiguredFileOrTheShippedOne) {
     const std::string padrao = ArquivoMacrosConfigurado();
     EXPECT_EQ(ExtraiNomeArquivo(padrao), "CODMAT.AMB");

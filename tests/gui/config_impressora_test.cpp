@@ -256,25 +256,29 @@ TEST_F(ConfigImpressora, OkWritesTheWholeSectionByteForByte) {
     EXPECT_TRUE(ImprEnviaVazias);
 }
 
+// Opened from the menu or the view's printer button, the window knows its caller.
 TEST_F(ConfigImpressora, OnlyAChangeOfModelRecompiles) {
     Cria("Marca=Juliet\r\n");
+    visual->show();
     struct Passo {
-        QWidget* chamador;
-        bool visivel;
+        bool daVista, visivel;
         const char* modelo;
         Chamadas esperadas;
     };
     const Passo passos[] = {
-        {janela.get(), false, "Juliet", {}},                // the output alone: written, not compiled
-        {janela.get(), false, "Tiger", {{false, false}}},   // view hidden: compiled, nothing shown
-        {visual.get(), false, "Everest", {{true, true}}},   // from the view: shown and given the focus
-        {janela.get(), true, "Romeo", {{true, false}}},     // view open: refreshed in its place
+        {false, false, "Juliet", {}},                // the output alone: written, not compiled
+        {false, false, "Tiger", {{false, false}}},   // view hidden: compiled, nothing shown
+        {true, false, "Everest", {{true, true}}},    // from the view: shown and given the focus
+        {false, true, "Romeo", {{true, false}}},     // view open: refreshed in its place
     };
     for (const Passo& p : passos) {
         SCOPED_TRACE(p.modelo);
         chamadas.clear();
         visualVisivel = p.visivel;
-        prn->FormShow(p.chamador);
+        if (p.daVista) visual->btnImpressora->click();
+        else janela->Acao("imImprBraille")->trigger();
+        ASSERT_TRUE(prn->isVisible());
+        EXPECT_EQ(prn->Chamador, p.daVista ? static_cast<QWidget*>(visual.get()) : janela.get());
         prn->cbboxModeloImp->setEditText(QString::fromLatin1(p.modelo));
         prn->rbtnLPT1->click();
         prn->btnOK->click();
@@ -285,16 +289,6 @@ TEST_F(ConfigImpressora, OnlyAChangeOfModelRecompiles) {
             EXPECT_EQ(GeometriaAtual().PassoCelaTexto, (ParInteiro{5, 8}));
         }
     }
-}
-
-TEST_F(ConfigImpressora, TheViewsPrinterButtonOpensTheWindowAsItsCaller) {
-    Cria();
-    visual->show();
-    visual->btnImpressora->click();
-    EXPECT_TRUE(prn->isVisible());
-    EXPECT_EQ(prn->Chamador, visual.get());
-    janela->Acao("imImprBraille")->trigger();
-    EXPECT_EQ(prn->Chamador, janela.get());
 }
 
 TEST_F(ConfigImpressora, TheOutputInForceIsWhatBothWindowsShow) {

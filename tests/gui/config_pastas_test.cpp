@@ -50,6 +50,10 @@ protected:
 };
 
 TEST_F(ConfigPastas, TheCreationResolvesShowsAndLoadsTheTable) {
+    Cria(); // a missing graphic table is warned about
+    EXPECT_EQ(caixas.fake.Textos(),
+              std::vector<std::string>{"Não encontrei o arquivo de configuração: zizerov.amb"_cp});
+    caixas.fake.Limpa();
     GravaArquivoTeste(programa.caminho("zizerov.amb"), "*\r\n");
     BrailleAntigo = true;
     TabelaImpressora.fill(0);
@@ -61,10 +65,16 @@ TEST_F(ConfigPastas, TheCreationResolvesShowsAndLoadsTheTable) {
     EXPECT_EQ(TabelaImpressora[' '], ' ');
 }
 
-TEST_F(ConfigPastas, OkTakesThePathsAsTyped) {
+TEST_F(ConfigPastas, OkTakesThePathsAsTypedTheCloseBoxNothing) {
     Cria();
     caixas.fake.Limpa();
+    const std::string antes = ProgGrafemor;
+    dir->show(); // the close box takes nothing, the edit keeps what was typed
+    dir->edtProgDesen->setText(QStringLiteral("/opt/grafemor/grafemor"));
+    dir->close();
+    EXPECT_EQ(ProgGrafemor, antes);
     dir->show();
+    EXPECT_EQ(Campo(dir->edtProgDesen), "/opt/grafemor/grafemor");
     dir->edtArqTrab->setText(QStringLiteral("meu_rascunho.txt"));
     dir->edtAmBrCode2->setText(QStringLiteral("tabelas/nova.cfg"));
     dir->btnOk->click();
@@ -75,17 +85,6 @@ TEST_F(ConfigPastas, OkTakesThePathsAsTyped) {
     EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Configuração da impressora não achada "_cp
                                                               "tabelas/nova.cfg"});
     EXPECT_EQ(cfg.Conteudo(), "");
-}
-
-TEST_F(ConfigPastas, TheCloseBoxTakesNothingAndTheEditsKeepWhatWasTyped) {
-    Cria();
-    const std::string antes = ProgGrafemor;
-    dir->show();
-    dir->edtProgDesen->setText(QStringLiteral("/opt/grafemor/grafemor"));
-    dir->close();
-    EXPECT_EQ(ProgGrafemor, antes);
-    dir->show();
-    EXPECT_EQ(Campo(dir->edtProgDesen), "/opt/grafemor/grafemor");
 }
 
 TEST_F(ConfigPastas, MakeItTheDefaultWritesTheFoldersAfterTheRest) {
@@ -152,12 +151,6 @@ TEST_F(ConfigPastas, BrowsingFillsTheEditAndRemembersTheFolder) {
     EXPECT_EQ(DiretorioAtual(), DirDocumento);
 }
 
-TEST_F(ConfigPastas, AMissingGraphicTableIsWarnedAtCreation) {
-    Cria();
-    EXPECT_EQ(caixas.fake.Textos(),
-              std::vector<std::string>{"Não encontrei o arquivo de configuração: zizerov.amb"_cp});
-}
-
 class ConfigMargem : public JanelaDeTeste {
 protected:
     void SetUp() override {
@@ -173,11 +166,13 @@ protected:
 
 TEST_F(ConfigMargem, OkTakesTheColumnCancelNothing) {
     QuebraLin = true;
-    margem->show();
-    margem->edtColunaMax->setText(" 40");
-    margem->btnOk->click();
-    EXPECT_EQ(MaxCol, 40);
-    EXPECT_FALSE(margem->isVisible());
+    for (auto [texto, coluna] : {std::pair{"0", 70}, {" 40", 40}}) { // "0" is out of range: the default
+        margem->show();
+        margem->edtColunaMax->setText(texto);
+        margem->btnOk->click();
+        EXPECT_EQ(MaxCol, coluna) << texto;
+        EXPECT_FALSE(margem->isVisible());
+    }
     margem->show();
     margem->chckBoxQuebraAutom->click();
     margem->edtColunaMax->setText("30");

@@ -49,39 +49,29 @@ protected:
     std::unique_ptr<DialogosFalsosEscopo> dlg;
 };
 
-TEST_F(Graficos, VisualizadorMostraNoDobroEConfirma) {
-    TformExibeGraf v;
-    v.NomeArquivo = pasta.grava("fig.grb", "* *\r\n\r\n*\r\n");
-    v.FormShow();
-    EXPECT_EQ(Pretos(v.Imagem()), 3);
-    EXPECT_EQ(v.Imagem().pixel(5, 1), 0xff000000);
-    EXPECT_EQ(v.GraficoConfirmado, 0);
-    v.b_confirma->click();
-    EXPECT_EQ(v.GraficoConfirmado, 1);
-    v.FormShow(); // every showing asks again
-    v.b_cancela->click();
-    EXPECT_EQ(v.GraficoConfirmado, 0);
-    EXPECT_TRUE(dlg->fake.registros.empty());
-}
-
-// A missing, empty, binary or overlong file: a message or a clipped drawing, never a crash.
-TEST_F(Graficos, VisualizadorArquivosRuins) {
+// A good, missing, empty, binary or overlong file: drawn at twice the size,
+// a message or a clipped drawing, never a crash; every showing asks again.
+TEST_F(Graficos, VisualizadorDesenhaEConfirma) {
     TformExibeGraf v;
     v.NomeArquivo = pasta.caminho("sumiu.grb");
     v.FormShow();
-    EXPECT_EQ(dlg->fake.Textos(),
-              (std::vector<std::string>{"Arquivo "_cp + v.NomeArquivo + " não achado"_cp}));
+    EXPECT_EQ(dlg->fake.Textos(), (std::vector<std::string>{"Arquivo "_cp + v.NomeArquivo + " não achado"_cp}));
     EXPECT_EQ(Pretos(v.Imagem()), 0);
     dlg->fake.Limpa();
-    for (const auto& [nome, conteudo, pretos] :
-         std::vector<std::tuple<std::string, std::string, int>>{
+    for (const auto& [nome, conteudo, pretos] : std::vector<std::tuple<std::string, std::string, int>>{
+             {"fig.grb", "* *\r\n\r\n*\r\n", 3},
              {"vazio.grb", "", 0},
              {"binario.grb", std::string("\x00\xff\x01\n\x7f", 5), 4},
-             // As wide as a page matrix holds (a wider graphic is refused).
-             {"longo.grb", std::string(LadoMatriz, '*'), 232}}) {
+             {"longo.grb", std::string(LadoMatriz, '*'), 232}}) { // as wide as a page matrix holds
         v.NomeArquivo = pasta.grava(nome, conteudo);
         v.FormShow();
         EXPECT_EQ(Pretos(v.Imagem()), pretos) << nome;
+        EXPECT_EQ(v.GraficoConfirmado, 0);
+        (nome == "fig.grb" ? v.b_confirma : v.b_cancela)->click();
+        EXPECT_EQ(v.GraficoConfirmado, nome == "fig.grb" ? 1 : 0);
+        if (nome == "fig.grb") {
+            EXPECT_EQ(v.Imagem().pixel(5, 1), 0xff000000); // twice the size: the third column's dot
+        }
     }
     EXPECT_TRUE(dlg->fake.registros.empty());
 }

@@ -60,9 +60,7 @@ protected:
         Imprimindo = false;
         ImpressaoAtiva = false;
     }
-    std::unique_ptr<DispositivoFalso> Disp(bool arquivo = false) {
-        return std::make_unique<DispositivoFalso>(reg, arquivo);
-    }
+    std::unique_ptr<DispositivoFalso> Disp() { return std::make_unique<DispositivoFalso>(reg); }
     void Executa(std::unique_ptr<Dispositivo> d) { ExecutaImpressao(inst, std::move(d), &avisos); }
     std::vector<std::string> Caixas() const {
         std::vector<std::string> r;
@@ -91,7 +89,6 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
         std::vector<std::string> envios;
         std::vector<std::string> caixas;
         int copiaFinal;
-        bool arquivo = false;
     };
     const std::string copia = " A\r" + FF + "   B\r" + FF + "   C\r" + FF + " D\r" + FF;
     const std::string longa(600, 'K');
@@ -102,9 +99,6 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
          [](auto& i) { i.MargemImpar = 1; i.MargemPar = 3; i.NumCopias = 2; },
          {"A", TRACOS, "B", IGUAIS, "C", TRACOS + "      ", "D"}, NoEnvio::Nada, 0,
          {copia + copia}, {kEnviado}, 2},
-        // The page's own form feed, then one for the blank back side.
-        {"Puma 7 escreve o verso em branco", [](auto& i) { i.pagina.ImprMarca = "Puma 7"; },
-         {"A", IGUAIS, "B"}, NoEnvio::Nada, 0, {"A\r" + FF + FF + "B\r" + FF}, {kEnviado}, 1, true},
         {"zero copias", [](auto& i) { i.NumCopias = 0; i.rascunhoLido = false; }, {"A"}, NoEnvio::Nada, 0,
          {""}, {kEnviado}, 0},
         {"vazia sem a opcao", [](auto&) {}, {"", "A"}, NoEnvio::Nada, 0, {"\r\nA\r" + FF}, {kEnviado}, 1},
@@ -136,7 +130,7 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
         SetUp();
         c.prepara(inst);
         inst.rascunho = c.rascunho;
-        auto d = Disp(c.arquivo);
+        auto d = Disp();
         if (c.acao == NoEnvio::Falha) d->falhaNoEnvio = c.envio;
         d->antesDoEnvio = [&c](int n) {
             if (n != c.envio) return;
