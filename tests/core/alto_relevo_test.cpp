@@ -11,6 +11,7 @@
 
 #include "core/dmvars.h"
 #include "output/dmAltoRelevo.h"
+#include "output/dmgrafpr.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -152,6 +153,20 @@ protected:
 
 // A new file without a question; over an old one, on a yes, the old one in
 // the backup; on a no, nothing touched.
+// The grid is taller than a page: a graphic on its last page row is
+// written and read back, one a row lower is refused unwritten.
+TEST_F(GravaRelevo, NoMaisAltoQueAPaginaNadaEGravado) {
+    GradeRelevo alta;
+    alta.Marca(0, LadoMatriz - 1);
+    EXPECT_TRUE(GeraGraficoRelevo(pasta.caminho("cabe.GRB"), alta));
+    ArquivoGRB lido;
+    EXPECT_EQ(LeArquivoGRB(pasta.caminho("cabe.GRB"), false, lido), LeituraGRB::Lido);
+    alta.Marca(0, LadoMatriz);
+    EXPECT_FALSE(GeraGraficoRelevo(pasta.caminho("alta.GRB"), alta));
+    EXPECT_FALSE(ArquivoExiste(pasta.caminho("alta.GRB")));
+    EXPECT_EQ(Textos(), std::vector<std::string>{"O gráfico tem 902 linhas de pontos; uma página comporta no máximo 901. Diminua o texto."_cp});
+}
+
 TEST_F(GravaRelevo, NovoSobrescritoOuRecusado) {
     EXPECT_TRUE(GeraGraficoRelevo(pasta.caminho("novo.GRB"), grade));
     EXPECT_EQ(pasta.le("novo.GRB"), novo);

@@ -14,6 +14,7 @@
 #include "platform/qt/textoqt.h"
 #include "support/temporario.h"
 
+#include <QApplication>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -122,6 +123,22 @@ TEST_F(Graficos, VisualizadorBrailleAbreEAcompanhaOPreview) {
     visual.lboxVisual->setCurrentRow(2);
     visual.AtualizaPosicao();
     EXPECT_EQ(grafico.Pagina().pontos.size(), 2u); // "B"
+    // PgDn in the preview: the view goes to the next page and the preview
+    // shows it, a missing graphic's message once.
+    ArqAtual = pasta.caminho("doc.txt");
+    TipoTratGrafico = 0;
+    LinhasRascunho = {"A", std::string(50, '-'), G4 + " E sumiu.grb"};
+    visual.LinhasLidas = LinhasRascunho;
+    visual.lboxVisual->clear();
+    for (const auto& l : LinhasRascunho) visual.lboxVisual->addItem(ParaQString(l));
+    visual.lboxVisual->setCurrentRow(0);
+    visual.AtualizaPosicao();
+    dlg->fake.Limpa();
+    grafico.TeclaSolta(Qt::Key_PageDown);
+    EXPECT_EQ(visual.lboxVisual->currentRow(), 2);
+    EXPECT_EQ(dlg->fake.Textos().size(), 1u) << ::testing::PrintToString(dlg->fake.Textos());
+    QApplication::processEvents();
+    EXPECT_EQ(dlg->fake.Textos().size(), 1u);
     visual.close();
     EXPECT_FALSE(grafico.isVisible());
     LinhasRascunho.clear();
