@@ -520,9 +520,17 @@ void TformVisual::IrParaPagina() {
     std::string mensagem;
     if (InterpretaPaginaPedida(resposta, mapas_.pagArabica, mapas_.pagRomana,
                                mapas_.tamanhoMapaPaginas, mapas_.paginaFisica, destino, mensagem))
+    {
         VaiParaPagina(destino);
-    else if (!mensagem.empty())
+        FocoNoDisplay();   // to read on from the page, whatever had the keyboard
+    } else if (!mensagem.empty()) {
         MensagemOK(mensagem);
+    }
+}
+
+void TformVisual::FocoNoDisplay() {
+    if (!lboxVisual->isHidden()) lboxVisual->setFocus();
+    else if (!richEdRevisor->isHidden()) richEdRevisor->setFocus();
 }
 
 int TformVisual::LinhaNoEditor() const {
@@ -532,8 +540,7 @@ int TformVisual::LinhaNoEditor() const {
 
 void TformVisual::IrAoOriginal() {
     const int e = LinhaNoEditor();
-    if (!lboxVisual->isHidden()) lboxVisual->setFocus();
-    else if (!richEdRevisor->isHidden()) richEdRevisor->setFocus();
+    FocoNoDisplay();
     hide();
     if (Ligacoes.PosicionaCursor) Ligacoes.PosicionaCursor(std::max(e, 0), 0);
     UltimaLinhaEditor = std::max(e, 0);

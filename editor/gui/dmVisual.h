@@ -153,6 +153,8 @@ private:
     void RestauraPosicao();
     void MostraLista();
     void MostraRevisor();
+    // The keyboard to the display that is shown (list or reviewer text).
+    void FocoNoDisplay();
     void PreencheDisplays();
     void PreencheRevisor();
     void AplicaFontes();
