@@ -4,6 +4,7 @@
 
 #include "core/celas/tabela_codigos.h"
 #include "core/dmvars.h"
+#include "editor/dmedicao.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
@@ -19,24 +20,6 @@ namespace {
 // ---- Reading ---------------------------------------------------------------
 
 bool EhBranco(char c) { return c == ' ' || c == '\t'; }
-
-// Trimmed as the dictionary files are read: control characters and blanks
-// off both ends.
-std::string_view Apara(std::string_view s) {
-    size_t i = 0, f = s.size();
-    while (i < f && static_cast<unsigned char>(s[i]) <= ' ')
-        ++i;
-    while (f > i && static_cast<unsigned char>(s[f - 1]) <= ' ')
-        --f;
-    return s.substr(i, f - i);
-}
-
-std::string Dobrado(std::string_view s) {
-    std::string r(s);
-    for (char& c : r)
-        c = static_cast<char>(MinusculaWindows(static_cast<unsigned char>(c)));
-    return r;
-}
 
 // A dictionary file larger than this is no dictionary file (a setting that
 // names a video or a disk image): it fails as an unreadable one, before the
@@ -92,7 +75,7 @@ bool CarregaSufixos(const std::string& nome, TDicionario& d) {
         atual = TClasseSufixos();
     };
     CadaLinha(texto, [&](std::string_view l) {
-        std::string_view t = Apara(l);
+        std::string_view t = AparaTexto(l);
         if (Ignorada(t))
             return true;
         if (t[0] == '[') {
@@ -100,7 +83,7 @@ bool CarregaSufixos(const std::string& nome, TDicionario& d) {
             t.remove_prefix(1);
             if (!t.empty() && t.back() == ']')
                 t.remove_suffix(1);
-            atual.Nome = std::string(Apara(t));
+            atual.Nome = std::string(AparaTexto(t));
             aberta = true;
         } else if (aberta) {
             atual.Sufixos.emplace_back(t);
@@ -124,7 +107,7 @@ bool CarregaSufixos(const std::string& nome, TDicionario& d) {
     for (TClasseSufixos& c : unidas) {
         c.Dobrados.reserve(c.Sufixos.size());
         for (const std::string& s : c.Sufixos)
-            c.Dobrados.push_back(Dobrado(s));
+            c.Dobrados.push_back(MinusculasWindows(s));
         std::sort(c.Dobrados.begin(), c.Dobrados.end());
     }
     d.ClassesSufixos = std::move(unidas);
@@ -149,13 +132,13 @@ bool CarregaRadicais(const std::string& nome, TDicionario& d) {
         return false;
     d.ListaRadicais.Itens.reserve(static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n')) + 1);
     CadaLinha(texto, [&](std::string_view l) {
-        std::string_view t = Apara(l);
+        std::string_view t = AparaTexto(l);
         if (Ignorada(t))
             return true;
         size_t b = 0;
         while (b < t.size() && !EhBranco(t[b]))
             ++b;
-        std::string_view classes = b < t.size() ? Apara(t.substr(b)) : std::string_view("=");
+        std::string_view classes = b < t.size() ? AparaTexto(t.substr(b)) : std::string_view("=");
         d.ListaRadicais.Add(TDicio(std::string(t.substr(0, b)), std::string(classes)));
         d.MaiorRadical = std::max(d.MaiorRadical, b);
         return true;
@@ -171,7 +154,7 @@ bool CarregaListaPalavras(const std::string& nome, Comparacao compara, std::vect
     if (!LeTexto(nome, texto))
         return false;
     CadaLinha(texto, [&](std::string_view l) {
-        std::string_view t = Apara(l);
+        std::string_view t = AparaTexto(l);
         if (!Ignorada(t))
             lista.emplace_back(t);
         return true;
@@ -204,8 +187,8 @@ bool CarregaSugestoes(const std::string& nome, TDicionario& d) {
             MensagemOK("Linha errada no arquivo " + nome + ": " + std::string(l));
             return false;
         }
-        d.SugestaoDe.emplace_back(Apara(l.substr(0, igual)));
-        d.SugestaoPara.emplace_back(Apara(l.substr(igual + 1, kMaxPara)));
+        d.SugestaoDe.emplace_back(AparaTexto(l.substr(0, igual)));
+        d.SugestaoPara.emplace_back(AparaTexto(l.substr(igual + 1, kMaxPara)));
         return true;
     });
 }
@@ -241,7 +224,7 @@ bool CadaClasse(const TDicio& e, F&& forma) {
                 return true;
             continue;
         }
-        std::string chave = Dobrado(token);
+        std::string chave = MinusculasWindows(token);
         auto& avisadas = Dicionario.ClassesAvisadas;
         auto pos = std::lower_bound(avisadas.begin(), avisadas.end(), chave);
         if (pos == avisadas.end() || *pos != chave) {
@@ -374,7 +357,7 @@ bool PalavraCorreta(const std::string& palavra) {
     // A form is its stem followed by a suffix, and the stem equals the
     // beginning of the word (letter case aside): the rest of the word must
     // be one of the suffixes.
-    const std::string dobrada = Dobrado(palavra);
+    const std::string dobrada = MinusculasWindows(palavra);
     const std::string_view p = palavra;
     for (size_t n = palavra.size(); n >= 1; --n) {
         int i = 0;
