@@ -101,25 +101,24 @@ std::string TextoPecaOrientacao() { return "Peça orientação"_cp; }
 ResultadoQuadro InsereQuadro(DocumentoEditavel& doc, int tipo) {
     tipo = std::clamp(tipo, 1, 3);
     const MolduraQuadro& q = MoldurasQuadro()[static_cast<size_t>(BrailleAntigo ? tipo : tipo + 3)];
+    if (!CarregaTabelaImpressora()) return ResultadoQuadro::SemTabela;
 
-    GrupoEdicao grupo(doc);
     int primeira = 0, ultima = 0;
     doc.LinhasSelecionadas(primeira, ultima);
     // The caret after the last line end stands on a line of its own.
-    if (primeira >= doc.NumLinhas()) {
-        primeira = ultima = doc.NumLinhas();
-        doc.InsereLinha(primeira, "");
-    }
-    ultima = std::clamp(ultima, primeira, doc.NumLinhas() - 1);
-    if (tipo == QuadroPedirAjuda && primeira == ultima && doc.ComprimentoLinha(primeira) == 0)
-        doc.SubstituiLinha(primeira, TextoPecaOrientacao());
-    if (!CarregaTabelaImpressora()) return ResultadoQuadro::SemTabela;
-
+    const bool linhaNova = primeira >= doc.NumLinhas();
+    if (linhaNova) primeira = ultima = doc.NumLinhas();
+    else ultima = std::clamp(ultima, primeira, doc.NumLinhas() - 1);
+    // The texts are measured before anything is written: a frame refused
+    // leaves the document as it was.
     std::vector<std::string> textos;
+    for (int i = primeira; i <= ultima; ++i) textos.push_back(linhaNova ? std::string() : doc.Linha(i));
+    if (tipo == QuadroPedirAjuda && textos.size() == 1 && textos[0].empty()) textos[0] = TextoPecaOrientacao();
     std::vector<int> larguras;
     for (int i = primeira; i <= ultima; ++i) {
-        textos.push_back(TextoNoQuadro(doc.Linha(i)));
-        larguras.push_back(LarguraNoQuadro(q, textos.back(), i));
+        std::string& t = textos[static_cast<size_t>(i - primeira)];
+        t = TextoNoQuadro(std::move(t));
+        larguras.push_back(LarguraNoQuadro(q, t, i));
     }
     const int m = *std::max_element(larguras.begin(), larguras.end());
     if (m + 6 > MaxCarac) {
@@ -129,6 +128,8 @@ ResultadoQuadro InsereQuadro(DocumentoEditavel& doc, int tipo) {
         return ResultadoQuadro::LargoDemais;
     }
 
+    GrupoEdicao grupo(doc);
+    if (linhaNova) doc.InsereLinha(primeira, "");
     for (int i = primeira; i <= ultima; ++i) {
         const size_t k = static_cast<size_t>(i - primeira);
         doc.SubstituiLinha(i, q.Esquerdo + "  " + textos[k] + std::string(static_cast<size_t>(m - larguras[k] + 2), ' ') +

@@ -114,4 +114,35 @@ TEST_F(Quadro, AFrameWiderThanTheBrailleLineOrWithoutItsCodeTableIsRefused) {
     EXPECT_EQ(Linhas(), (L{"abc"}));
 }
 
+TEST_F(Quadro, ARefusedFrameLeavesTheTextAsItWas) {
+    AutoJunta = false;
+    caixas.fake.respostaPadrao = mrOk;
+    // A single empty line would ask for guidance, and the caret after the
+    // last line end would frame a line of its own: neither is written when
+    // the frame is refused.
+    const struct {
+        const char* nome;
+        L linhas;
+        int l, c, tipo, maxCarac;
+        bool semTabela;
+        ResultadoQuadro r;
+    } casos[] = {
+        {"GuidanceTooWide", {"ab", ""}, 1, 0, QuadroPedirAjuda, 20, false, ResultadoQuadro::LargoDemais},   // 16 + 6
+        {"GuidanceWithoutTable", {""}, 0, 0, QuadroPedirAjuda, 40, true, ResultadoQuadro::SemTabela},
+        {"LineOfItsOwnTooWide", {"ab"}, 1, 0, QuadroPadrao, 5, false, ResultadoQuadro::LargoDemais},
+        {"LineOfItsOwnWithoutTable", {"ab"}, 1, 0, QuadroPedirAjuda, 40, true, ResultadoQuadro::SemTabela},
+    };
+    const std::string tabela = ArqAmbCode2;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        MaxCarac = c.maxCarac;
+        ArqAmbCode2 = c.semTabela ? "/nao/existe/ambcode2.cfg" : tabela;
+        Texto(c.linhas);
+        const std::string antes = doc.Texto();
+        Seleciona(c.l, c.c, c.l, c.c);
+        EXPECT_EQ(InsereQuadro(doc, c.tipo), c.r);
+        EXPECT_EQ(doc.Texto(), antes);
+    }
+}
+
 } // namespace
