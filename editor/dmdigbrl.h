@@ -56,7 +56,6 @@ public:
     AcaoPerkins TeclaSolta(int tecla, bool repetida = false);
 
     int MascaraPontos() const { return acorde_.Acorde(); }
-    int ContaTeclas() const { return acorde_.TeclasAcorde(); }
 
 private:
     AcordeSeisTeclas acorde_;

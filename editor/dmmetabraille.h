@@ -8,7 +8,6 @@
 #include <string>
 
 class DocumentoEditavel;
-class LinhasDocumento;
 
 // A line is appended only while the text placed so far is at most this long.
 inline constexpr std::size_t LimiteMetaBraille = 65199;
