@@ -44,9 +44,7 @@ bool PareceConfiguracao(const std::string& conteudo) {
         if (l.empty() || l.front() != '[') continue;
         const auto fim = l.find(']');
         if (fim == std::string_view::npos) continue;
-        std::string_view nome = l.substr(1, fim - 1);
-        while (!nome.empty() && nome.front() == ' ') nome.remove_prefix(1);
-        while (!nome.empty() && nome.back() == ' ') nome.remove_suffix(1);
+        const std::string_view nome = AparaBrancos(l.substr(1, fim - 1));
         for (GrupoConfig g : grupos)
             if (IgualSemCaixa(nome, SecaoDoGrupo(g))) return true;
     }
@@ -55,7 +53,7 @@ bool PareceConfiguracao(const std::string& conteudo) {
 
 bool SalvaConfiguracao(const std::string& destino, const std::string& ini) {
     std::string conteudo;
-    if (destino.empty() || !ArquivoExiste(ini) || !LeArquivo(ini, conteudo)) return ErroAoSalvar();
+    if (destino.empty() || !LeArquivo(ini, conteudo)) return ErroAoSalvar();
     if (!GravaArquivoAtomico(destino, conteudo)) return ErroAoSalvar();
     return true;
 }
@@ -64,9 +62,7 @@ bool CarregaConfiguracao(const std::string& origem, const std::string& ini,
                          const std::function<bool(const std::string&, const std::string&)>& grava,
                          const std::function<void()>& rele) {
     std::string conteudo;
-    if (origem.empty() || !ArquivoExiste(origem) || !LeArquivo(origem, conteudo) ||
-        !PareceConfiguracao(conteudo))
-        return ErroAoCarregar();
+    if (!LeArquivo(origem, conteudo) || !PareceConfiguracao(conteudo)) return ErroAoCarregar();
     {
         // No other write of the settings file runs between this one and the
         // reading below.
