@@ -296,9 +296,7 @@ std::vector<std::string> PartesDaLinha(const std::string& linha, int maxCol, Lin
     bool cursorNaAtual = cursor != nullptr;
     int coluna = cursor ? cursor->coluna : 0;
     for (;;) {
-        std::string semBrancos = atual;
-        TiraBrancosFinais(semBrancos);
-        const bool longa = semBrancos.size() > static_cast<std::size_t>(std::max(maxCol, 0));
+        const bool longa = AparaBrancosFinais(atual).size() > static_cast<std::size_t>(std::max(maxCol, 0));
         std::optional<CorteLinha> corte = CortaLinha(atual, maxCol, longa);
         if (!corte) break;
         if (cursorNaAtual) {
