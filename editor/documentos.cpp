@@ -228,10 +228,12 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
 }
 
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
-                                 std::string (*nomeBackup)(const std::string&)) {
+                                 std::string (*nomeBackup)(const std::string&),
+                                 std::string* backupUsado) {
     const std::string alvo = SegueLinks(CaminhoNativo(nome));
     if (alvo.empty()) return ResultadoGravacao::FalhaEscrita;
     const std::string bak = nomeBackup(alvo);
+    if (backupUsado) *backupUsado = CaminhoDoSistema(bak);
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};

@@ -63,9 +63,11 @@ enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitur
 // anyone, or none for this user) is not touched: SomenteLeitura.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo);
 // The same with the backup name made by nomeBackup (from the path of the
-// file that is replaced).
+// file that is replaced, after its links); backupUsado, when given, receives
+// that name.
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
-                                 std::string (*nomeBackup)(const std::string&));
+                                 std::string (*nomeBackup)(const std::string&),
+                                 std::string* backupUsado = nullptr);
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard

@@ -184,17 +184,21 @@ bool GeraGraficoRelevo(const std::string& arquivo, const GradeRelevo& g) {
         return false;
     // The new graphic is written in full before the old file is moved to
     // its backup name, and takes its name only then: whatever fails, the
-    // old graphic is still there under one of the two names.
-    const std::string backup = NomeBackupGRB(arquivo);
-    switch (GravaComBackup(arquivo, TextoGRB(g, ultimaLinha), NomeBackupGRB)) {
+    // old graphic is still there under one of the two names. A name that is
+    // a link is saved through it, and the backup stands beside the file it
+    // points at.
+    std::string backup = NomeBackupGRB(arquivo);
+    switch (GravaComBackup(arquivo, TextoGRB(g, ultimaLinha), NomeBackupGRB, &backup)) {
     case ResultadoGravacao::Gravado:
         MensagemOK("Arquivo antigo salvo em "_cp + backup + ".");
         return true;
     case ResultadoGravacao::FalhaBackup:
         MensagemOK("Não consegui salvar arquivo: "_cp + backup + ".");
         return false;
-    case ResultadoGravacao::FalhaEscrita:
     case ResultadoGravacao::SomenteLeitura:
+        MensagemOK("O arquivo "_cp + arquivo + " é somente leitura e não foi salvo."_cp);
+        return false;
+    case ResultadoGravacao::FalhaEscrita:
         break;
     }
     if (!ArquivoExiste(arquivo) && ArquivoExiste(backup))

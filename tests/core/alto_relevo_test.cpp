@@ -186,6 +186,32 @@ TEST_F(GravaRelevo, NovoSobrescritoOuRecusado) {
     EXPECT_EQ(pasta.entradas(), 3);
 }
 
+// A name that is a link: the graphic it points at is replaced, its backup
+// stands beside it and the message names that backup; a read-only graphic
+// is left as it is and said so.
+TEST_F(GravaRelevo, LinkEArquivoSomenteLeitura) {
+    ASSERT_EQ(::mkdir(CaminhoNativo(pasta.caminho("real")).c_str(), 0700), 0);
+    const std::string real = pasta.grava("real/mapa.GRB", "antigo");
+    const std::string link = pasta.caminho("atalho.GRB");
+    ASSERT_EQ(::symlink(CaminhoNativo(real).c_str(), CaminhoNativo(link).c_str()), 0);
+    dlg.fake.respostas = {mrYes, mrYes};
+    EXPECT_TRUE(GeraGraficoRelevo(link, grade));
+    EXPECT_EQ(pasta.le("real/mapa.GRB"), novo);
+    EXPECT_EQ(pasta.le("real/mapa.~GRB"), "antigo");
+    EXPECT_EQ(Textos().back(), "Arquivo antigo salvo em "_cp + pasta.caminho("real/mapa.~GRB") + ".");
+    struct stat st {};
+    ASSERT_EQ(::lstat(CaminhoNativo(link).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+    ASSERT_EQ(::chmod(CaminhoNativo(real).c_str(), 0444), 0);
+    dlg.fake.Limpa();
+    dlg.fake.respostas = {mrYes};
+    EXPECT_FALSE(GeraGraficoRelevo(real, grade));
+    EXPECT_EQ(pasta.le("real/mapa.GRB"), novo);
+    EXPECT_EQ(pasta.le("real/mapa.~GRB"), "antigo");
+    EXPECT_EQ(Textos().back(), "O arquivo "_cp + real + " é somente leitura e não foi salvo."_cp);
+}
+
 // The backup cannot be made (its name is a folder): the old graphic stays
 // under its own name and the user is told.
 TEST_F(GravaRelevo, BackupImpossivelMantemOAntigo) {
