@@ -155,20 +155,6 @@ ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroCo
     EstadoTabela t;
     MedeColunas(t, doc, n);
     if (t.Ultima < t.Primeira) return ResultadoGeraTabela::SemLinhas;
-    // With paragraph joining on, the table goes between "<F->" and "<F+>",
-    // so that each of its lines is laid out as it stands: a row whose first
-    // cell is empty begins with blanks, which joining would cut to two (or
-    // take for a centred line). Without joining, every line gets one blank
-    // in front, which then is a blank cell of its own.
-    const bool entreComandos = AutoJunta;
-    const int largura = LarguraTabela(t, o) + (entreComandos ? 0 : 1);
-    if (largura > MaxCarac) {
-        MensagemOK("A tabela teria "_cp + std::to_string(largura) +
-                   " celas de largura e não cabe na linha braille de "_cp + std::to_string(MaxCarac) +
-                   " celas. Diminua o número de colunas ou o texto das células."_cp);
-        return ResultadoGeraTabela::LargaDemais;
-    }
-
     MolduraSuperior(t, o);
     for (int inicio = t.Primeira; inicio <= t.Ultima;) {
         MontaLinhaTabela(t, doc, inicio, o);
@@ -177,11 +163,30 @@ ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroCo
     }
     MolduraInferior(t, o);
 
+    // With paragraph joining on, the table goes between "<F->" and "<F+>",
+    // so that each of its lines is laid out as it stands: a row whose first
+    // cell is empty begins with blanks, which joining would cut to two (or
+    // take for a centred line). Without joining, every line gets one blank
+    // in front, which then is a blank cell of its own. A line that would
+    // begin with "<" (a first cell such as "<5%") is a command line to the
+    // compile and its row would vanish from the braille: then every line
+    // keeps its blank, so the columns still line up.
+    const bool entreComandos = AutoJunta;
+    const bool recuo = !entreComandos || std::any_of(t.LinhasTabela.begin(), t.LinhasTabela.end(),
+                                                     [](const std::string& l) { return l.starts_with('<'); });
+    const int largura = LarguraTabela(t, o) + (recuo ? 1 : 0);
+    if (largura > MaxCarac) {
+        MensagemOK("A tabela teria "_cp + std::to_string(largura) +
+                   " celas de largura e não cabe na linha braille de "_cp + std::to_string(MaxCarac) +
+                   " celas. Diminua o número de colunas ou o texto das células."_cp);
+        return ResultadoGeraTabela::LargaDemais;
+    }
+
     std::vector<std::string> inseridas;
     inseridas.reserve(t.LinhasTabela.size() + 4);
     inseridas.emplace_back();
     if (entreComandos) inseridas.emplace_back(kNaoFormatar.abre);
-    for (const std::string& l : t.LinhasTabela) inseridas.push_back(entreComandos ? l : " " + l);
+    for (const std::string& l : t.LinhasTabela) inseridas.push_back(recuo ? " " + l : l);
     if (entreComandos) inseridas.emplace_back(kNaoFormatar.fecha);
     inseridas.emplace_back();
     GrupoEdicao grupo(doc);

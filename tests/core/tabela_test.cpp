@@ -156,4 +156,33 @@ TEST_F(Tabela, TheCompiledTableKeepsItsColumnsWithEmptyCellsAndTabs) {
     }
 }
 
+// A first cell that begins with "<" would make its row a command line, which
+// the compile drops: every line of the table then keeps a blank in front,
+// with joining on too, and the row reaches the braille.
+TEST_F(Tabela, ARowBeginningWithLessThanIsNotACommand) {
+    for (bool junta : {true, false}) {
+        SCOPED_TRACE(junta ? "junta" : "sem junta");
+        AutoJunta = junta;
+        ASSERT_EQ(Gera({"<5", "ab"}, "1", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
+        const L tabela = Inserida(2);
+        ASSERT_EQ(tabela.size(), 2u);
+        // Inserida takes the blank off only without joining.
+        const std::string recuo = junta ? " " : "";
+        EXPECT_TRUE(tabela[0].starts_with(recuo + "<5")) << tabela[0];
+        EXPECT_TRUE(tabela[1].starts_with(recuo + "ab")) << tabela[1];
+        // Compiled alone, the table gives both rows, each after its blank cell.
+        doc.Desfaz();
+        ASSERT_EQ(Gera({"<5", "ab"}, "1", {SemMoldura, SemSeparadores}), ResultadoGeraTabela::Inserida);
+        L soTabela = Linhas();
+        soTabela.resize(soTabela.size() - 2);
+        Texto(soTabela);
+        const L r = Rascunho();
+        const auto linhaAb = std::find_if(r.begin(), r.end(), [](const std::string& l) { return l.starts_with(" ab"); });
+        ASSERT_NE(linhaAb, r.end()) << ::testing::PrintToString(r);
+        ASSERT_NE(linhaAb, r.begin());
+        EXPECT_TRUE((linhaAb - 1)->starts_with(" ") && (linhaAb - 1)->find_first_not_of(' ') != std::string::npos)
+            << ::testing::PrintToString(r);
+    }
+}
+
 } // namespace
