@@ -254,7 +254,7 @@ bool LeNumeroComando(const std::string& texto, int& lido)
 bool ProcessaComando(const std::string& linha)
 {
     const size_t n = linha.size();
-    if (n < 2 || linha[0] != '<' || linha[1] == '>') return false;
+    if (!EhLinhaComando(linha)) return false;
 
     const unsigned char letra = MaiusculaAscii(static_cast<unsigned char>(linha[1]));
     if (n == 3 && letra == 'P' && linha[2] == '>') {

@@ -3,6 +3,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+// A line the compiler reads as a command: at least two characters, "<"
+// first and anything but ">" second ("<" alone and "<>..." are text).
+inline bool EhLinhaComando(std::string_view linha)
+{
+    return linha.size() >= 2 && linha[0] == '<' && linha[1] != '>';
+}
 
 // One editor line as the driver prepared it (tabs expanded, trailing blanks
 // removed, indent adjusted). True when the line was consumed as a command;

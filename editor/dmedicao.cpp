@@ -2,6 +2,7 @@
 // and the one edit that replaces a run of lines.
 #include "editor/dmedicao.h"
 
+#include "core/dmtraduz_comandos.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "platform/codepage.h"
@@ -237,6 +238,9 @@ void MudaCaixaSelecao(DocumentoEditavel& doc, bool maiusculas) {
 // ============================================================================
 
 std::optional<CorteLinha> CortaLinha(std::string_view linha, int maxCol, bool passouColuna) {
+    // A command line is read whole by the compiler: cut, a graphic's path, a
+    // title or an annotation would become text printed in the braille.
+    if (EhLinhaComando(linha)) return std::nullopt;
     std::string s(linha);
     TiraBrancosFinais(s);
     const std::size_t branco = s.find(' ');

@@ -112,7 +112,7 @@ struct CorteLinha {
 // passouColuna (the caret stands beyond the column, or the line is longer
 // than it), after the last blank within maxCol + 1 characters. A line
 // without a blank, or whose blanks before the cut are only its indent, is
-// never cut.
+// never cut; nor is a command line (the compiler reads it whole).
 std::optional<CorteLinha> CortaLinha(std::string_view linha, int maxCol, bool passouColuna);
 
 // Where a character at `coluna` of the line before the cut stands after it:

@@ -36,6 +36,12 @@ const struct CasoQuebra {
     // An indent followed by a word that cannot be split stays as it is.
     {"IndentBeforeALongWordIsNoLine", "  abcdefghijklmnop", 10, 19, {"  abcdefghijklmnop"}, 0, 18},
     {"IndentThenWordsIsSplit", "  abc defghijklmnop", 10, 20, {"  abc ", "defghijklmnop"}, 1, 13},
+    // A command line is read whole by the compiler: a graphic's path or an
+    // annotation cut in two would be printed as text.
+    {"AGraphicLineIsNeverSplit", "<G  1 /home/ana/mapas do brasil/mapa.grb>", 10, 42,
+     {"<G  1 /home/ana/mapas do brasil/mapa.grb>"}, 0, 41},
+    {"AnAnnotationIsNeverSplit", "<*** rever esta tabela ***>", 10, 28, {"<*** rever esta tabela ***>"}, 0, 27},
+    {"TextAfterLessThanGreaterThanIsSplit", "<> um dois tres", 10, 16, {"<> um ", "dois tres"}, 1, 9},
 };
 
 TEST(QuebraLinhaAuto, CasesAsLines) {
@@ -65,6 +71,8 @@ const struct CasoDivide { const char* nome; Linhas linhas; int maxCol; Linhas es
     {"EveryLineInItsTurn", {"aa bb cc dd", "x", "ee ff gg hh"}, 6, {"aa bb ", "cc dd", "x", "ee ff ", "gg hh"}},
     {"ElevenCharactersAreCut", {"ab cdefghij"}, 10, {"ab ", "cdefghij"}},
     {"TenCharactersStay", {"ab cdefghi"}, 10, {"ab cdefghi"}},
+    {"CommandLinesStayWhole", {"<T Memorias de um sargento de milicias>", "um dois tres quatro"}, 10,
+     {"<T Memorias de um sargento de milicias>", "um dois ", "tres ", "quatro"}},
 };
 
 TEST(DivideLinhasGrandes, CasesAsLinesAndTheSelectionStaysOnItsCharacters) {
