@@ -285,6 +285,9 @@ LinCol PosicaoAposCorte(const CorteLinha& corte, int coluna) {
 bool QuebraLinhaAuto(DocumentoEditavel& doc, int coluna, int linha, int maxCol) {
     const int i = linha - 1;
     if (i < 0 || i >= doc.NumLinhas()) return false;
+    // Text just selected (Shift+End, a match found by F3) stays selected:
+    // the line is broken at the next key released without a selection.
+    if (doc.TamanhoSelecao() != 0) return false;
     const std::optional<CorteLinha> corte = CortaLinha(doc.Linha(i), maxCol, coluna > maxCol);
     if (!corte) return false;
     const LinCol cursor = PosicaoAposCorte(*corte, coluna - 1);

@@ -122,8 +122,8 @@ LinCol PosicaoAposCorte(const CorteLinha& corte, int coluna);
 
 // The automatic break after a key (coluna and linha of the caret, from 1):
 // the caret's line is cut when the caret stands at or beyond maxCol and the
-// line allows it; the caret stays on its character. True when the line was
-// cut.
+// line allows it; the caret stays on its character. Nothing is cut while
+// text is selected. True when the line was cut.
 bool QuebraLinhaAuto(DocumentoEditavel& doc, int coluna, int linha, int maxCol);
 
 // The pieces of one line under "&Dividir linhas grandes": cut as long as a

@@ -48,6 +48,10 @@ TEST(QuebraLinhaAuto, CasesAsLines) {
     DocumentoEmMemoria fora({"um dois tres quatro"});   // lines outside the document are left alone
     EXPECT_FALSE(QuebraLinhaAuto(fora, 20, 0, 10));
     EXPECT_FALSE(QuebraLinhaAuto(fora, 20, 2, 10));
+    // A selection made up to the caret beyond the column is kept.
+    fora.DefineSelecao(3, 16);
+    EXPECT_FALSE(QuebraLinhaAuto(fora, 20, 1, 10));
+    EXPECT_EQ(fora.TextoSelecionado(), "dois tres quatro");
     EXPECT_EQ(fora.PassosDesfazer(), 0);
     for (const CasoQuebra& c : kQuebras) {
         SCOPED_TRACE(c.nome);
