@@ -10,6 +10,8 @@
 
 namespace {
 
+// The flag is read with the Windows buffer of 255 characters (only its
+// first one counts).
 constexpr std::size_t kBufferIni = 255;
 
 void Erro(const std::string& texto) { dialogos().Caixa(texto, kTituloKelto, Icone::Erro, Botoes::OK); }
@@ -22,8 +24,9 @@ bool LeConfiguracaoKelto(EstadoKelto& e, const std::string& dirPrograma) {
     const std::string secao(kSecaoPrograma);
     const std::string antigo = LePerfil(secao, std::string(kBrailleAntigo), "", kBufferIni);
     e.BrailleAntigo = !antigo.empty() && MaiusculaWindows(static_cast<unsigned char>(antigo[0])) == 'S';
-    std::string nome =
-        LePerfil(secao, std::string(e.BrailleAntigo ? kTabelaAntiga : kTabelaUnificada), "", kBufferIni);
+    // The table's name is read whole, as the main program stores it: a deep
+    // path cut at the flag's buffer would name another file.
+    std::string nome = LePerfil(secao, std::string(e.BrailleAntigo ? kTabelaAntiga : kTabelaUnificada), "");
     if (nome.empty())
         nome = e.BrailleAntigo ? kPadraoTabelaAntiga : kPadraoTabelaUnificada;
 

@@ -173,7 +173,7 @@ TEST(RegrasDeLeitura, ValoresDoArquivoEMensagensDeFaixa) {
         {"estiloNumPag", "3", "3"}, {"estiloNumPag", "4", "0", &numeracao}, {"estiloNumPag", "-1", "0", &numeracao},
         {"estiloNumPag", "x", "0"}, {"tipoTratGrafico", "4", "4"}, {"tipoTratGrafico", "9", "0", &grafico},
         {"tipoTratGrafico", "-1", "0", &grafico}, {"tipoTratGrafico", "x", "1"}, {"maxCarac", " 40", "40"},
-        {"maxCarac", "40 ", "34"}, {"maxLin", "$1C", "28"}, {"tipoCabec", "7", "7"}, {"Colunas", "40", "40"},
+        {"maxCarac", "40 ", "34"}, {"maxLin", "$1C", "28"}, {"maxLin", "$10", "16"}, {"tipoCabec", "7", "7"}, {"Colunas", "40", "40"},
         {"PolegsForm", "doze", "11"}, {"maxCarac", "0", "34", &colunas}, {"maxCarac", "100000", "34", &colunas},
         {"maxCarac", "9", "34", &colunas}, {"maxCarac", "10", "10"}, {"maxCarac", "100", "100"},
         {"maxLin", "-3", "28", &linhas}, {"maxLin", "1", "28", &linhas}, {"maxLin", "2", "2"},

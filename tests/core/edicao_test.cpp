@@ -1,5 +1,6 @@
 // Editing commands over the document in memory: the automatic line break,
 // long lines split, find and replace, letter case; one undo step per command.
+#include "core/dmutil.h"
 #include "editor/dmedicao.h"
 #include "editor/documentos.h"
 #include "platform/dialogos.h"
@@ -75,6 +76,7 @@ const struct CasoDivide { const char* nome; Linhas linhas; int maxCol; Linhas es
     {"EveryLineInItsTurn", {"aa bb cc dd", "x", "ee ff gg hh"}, 6, {"aa bb ", "cc dd", "x", "ee ff ", "gg hh"}},
     {"ElevenCharactersAreCut", {"ab cdefghij"}, 10, {"ab ", "cdefghij"}},
     {"TenCharactersStay", {"ab cdefghi"}, 10, {"ab cdefghi"}},
+    {"ALineWithoutBlanksStaysWhole", {std::string(30, 'x')}, 10, {std::string(30, 'x')}},
     {"CommandLinesStayWhole", {"<T Memorias de um sargento de milicias>", "um dois tres quatro"}, 10,
      {"<T Memorias de um sargento de milicias>", "um dois ", "tres ", "quatro"}},
 };
@@ -88,6 +90,19 @@ TEST(DivideLinhasGrandes, CasesAsLinesAndTheSelectionStaysOnItsCharacters) {
         EXPECT_EQ(doc.Texto(), LinhasEmTexto(c.esperadas));
         EXPECT_EQ(doc.PassosDesfazer(), c.esperadas != c.linhas ? 1 : 0);
     }
+    // 300 characters of words of every length at 70: no piece passes the
+    // column, and the pieces put back together are the line.
+    std::string longa;
+    for (int i = 0; longa.size() < 300; ++i) longa += std::string(static_cast<std::size_t>(1 + i % 12), 'a' + i % 26) + ' ';
+    longa.resize(300);
+    const Linhas partes = DivideLinhasGrandes(Linhas{longa}, 70);
+    EXPECT_GE(partes.size(), 5u);
+    std::string junta;
+    for (const std::string& p : partes) {
+        EXPECT_LE(AparaBrancosFinais(p).size(), 70u) << p;
+        junta += p;
+    }
+    EXPECT_EQ(junta, longa);
     DocumentoEmMemoria doc({"zero", "um dois tres quatro", "fim"});
     doc.DefineSelecao(doc.InicioLinha(1) + 13, 6);   // "quatro", in the line that becomes three
     ASSERT_EQ(doc.TextoSelecionado(), "quatro");

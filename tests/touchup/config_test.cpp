@@ -55,6 +55,15 @@ TEST_F(ConfiguracaoDoKelto, ArquivoNomeadoNoIni) {
     ASSERT_TRUE(Le());
     EXPECT_EQ(e.MapaFonte['a'], '3');
     EXPECT_EQ(LeArquivoTeste(ini.caminho("DOTMARA.INI")), "[DOTMARA]\r\namBCode2=meu.cfg\r\n");
+    // A path longer than the INI buffer of Windows is read whole.
+    const std::string fundo = programa.dir() + std::string(150, 'p') + "/" + std::string(150, 'q');
+    ASSERT_EQ(::mkdir(fundo.substr(0, fundo.rfind('/')).c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(fundo.c_str(), 0700), 0);
+    const std::string longo = programa.grava(fundo.substr(programa.dir().size()) + "/tabela.cfg", "61=34\r\n");
+    ASSERT_GT(longo.size(), 300u);
+    Ini("[DOTMARA]\r\namBCode2=" + longo + "\r\n");
+    ASSERT_TRUE(Le());
+    EXPECT_EQ(e.MapaFonte['a'], '4');
 }
 
 TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {

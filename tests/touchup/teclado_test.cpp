@@ -23,6 +23,8 @@ TEST(AcordesDoKelto, CelasNosDoisCodigos) {
         {"+J +n4 -J -n4 +K -K", "~", "~"}, // a second dot-4 key cancels the chord
         {"+F *F ~F *F ~F *F -F", "a", "a"}, // holding a key types nothing more
         {"+F +D -F -D +K -K", "b~", "b~"},
+        {"+D +K -K -D", ":", ":"},
+        {"+F +n4 -F -n4", "c", "c"}, // keypad 4 is dot 4 with the letter keys
     };
     for (bool antigo : {true, false}) {
         for (const Caso& c : casos) {
