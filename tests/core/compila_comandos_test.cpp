@@ -74,6 +74,7 @@ TEST_F(Comandos, StateSetByEachCommand)
         {"<T", [](auto& s) { s.TituloCabec.assign(1, 'x'); }, [](auto& s) { return s.TituloCabec.empty(); },
          "<T alone empties the title"},
         {"<T+>", nullptr, [](auto& s) { return s.TituloCabec.empty() && s.ComTitulo; }, "T+ is no title"},
+        {"<T->", nullptr, [](auto& s) { return !s.ComTitulo; }, "T- turns the header off in the compile only"},
         {"<F->", nullptr, [](auto& s) { return !s.AutoFormata && !s.ModoBruto; }, "F-"},
         {"<Fx>", [](auto& s) { s.ModoBruto = true; s.AutoFormata = false; },
          [](auto& s) { return !s.AutoFormata && !s.ModoBruto; }, "other F ends only raw mode"},

@@ -117,6 +117,29 @@ TEST(CompilaRascunho, TheRequestSaysRangeFirstNumberAndViewDraft)
     EXPECT_EQ(PedidoCompilacao::Visualizacao(-3).LinhaCursor, 0);
 }
 
+// A document's "<T->" turns the header off for its own compile: the
+// setting stays on, and the next document's pages have their header again.
+TEST(CompilaRascunho, TitleOffLastsOneCompileAndLeavesTheSetting)
+{
+    AmbienteCompila amb;
+    ASSERT_TRUE(amb.Define({"FrenteVerso=N", "Tabela=identidade", "ComTitulo=S"}));
+    const std::string corpo = TraduzTexto("texto");
+    auto cabecalho = [&] {
+        const std::vector<std::string> l = amb.LinhasRascunho();
+        return !l.empty() && l.front().find(corpo) == std::string::npos;
+    };
+    amb.Documento({"texto"});
+    ASSERT_TRUE(amb.Compila(0, false));
+    ASSERT_TRUE(cabecalho()) << ::testing::PrintToString(amb.LinhasRascunho());
+    amb.Documento({"<T->", "texto"});
+    ASSERT_TRUE(amb.Compila(0, false));
+    EXPECT_FALSE(cabecalho()) << ::testing::PrintToString(amb.LinhasRascunho());
+    EXPECT_TRUE(ComTitulo);
+    amb.Documento({"texto"});
+    ASSERT_TRUE(amb.Compila(0, false));
+    EXPECT_TRUE(cabecalho()) << ::testing::PrintToString(amb.LinhasRascunho());
+}
+
 // The translators start from the request's state; their globals are given
 // back as they were.
 TEST(CompilaRascunho, TheTranslatorsStartFromTheRequest)
