@@ -3,6 +3,7 @@
 #include "editor/dmtabela.h"
 
 #include "core/dmtraduz.h"
+#include "core/dmtraduz_comandos.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
@@ -145,6 +146,25 @@ int LarguraTabela(const EstadoTabela& t, const OpcoesTabela& o) {
     return colunas + (t.NumColunas - 1) * LarguraJuncao(o);
 }
 
+namespace {
+
+// Whether paragraph joining is on where line `linha` stands in the compile:
+// the last F command above it that sets it, else the setting.
+bool JuncaoLigadaEm(const LinhasDocumento& doc, int linha) {
+    for (int i = linha - 1; i >= 0; --i) {
+        std::string l = doc.Linha(i);
+        if (!EhLinhaComando(l) || (l[1] != 'F' && l[1] != 'f')) continue;
+        ExpandeTabs(l);
+        TiraBrancosFinais(l);
+        if (l.size() < 4 || l[3] != '>') continue;
+        if (l[2] == '-' || l[2] == '*') return false;
+        if (l[2] == '+') return true;
+    }
+    return AutoJunta;
+}
+
+} // namespace
+
 ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroColunas, const OpcoesTabela& o) {
     const int n = LeNumeroColunas(numeroColunas);
     if (n == 0) return ResultadoGeraTabela::Nada;
@@ -170,8 +190,10 @@ ResultadoGeraTabela GeraTabela(DocumentoEditavel& doc, std::string_view numeroCo
     // in front, which then is a blank cell of its own. A line that would
     // begin with "<" (a first cell such as "<5%") is a command line to the
     // compile and its row would vanish from the braille: then every line
-    // keeps its blank, so the columns still line up.
-    const bool entreComandos = AutoJunta;
+    // keeps its blank, so the columns still line up. Where the text above
+    // has turned joining off, the table stands as it is, and no "<F+>" of
+    // its own turns joining on for the text below.
+    const bool entreComandos = JuncaoLigadaEm(doc, t.Primeira);
     const bool recuo = !entreComandos || std::any_of(t.LinhasTabela.begin(), t.LinhasTabela.end(),
                                                      [](const std::string& l) { return l.starts_with('<'); });
     const int largura = LarguraTabela(t, o) + (recuo ? 1 : 0);

@@ -156,6 +156,30 @@ TEST_F(Tabela, TheCompiledTableKeepsItsColumnsWithEmptyCellsAndTabs) {
     }
 }
 
+// Where the text above turned joining off, the table goes in as it stands,
+// each line after a blank, and adds no "<F+>" that would turn joining on
+// for the text below; "<F+>" above, or none, brings the pair back.
+TEST_F(Tabela, JoiningTurnedOffAboveKeepsItOffBelow) {
+    const OpcoesTabela sem{SemMoldura, SemSeparadores};
+    const struct { L antes; bool par; } casos[] = {
+        {{"<F->"}, false}, {{"<f*>  "}, false}, {{"<F->", "x", "<F+>"}, true}, {{"<Fx>"}, true}, {{"  <F->"}, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(::testing::PrintToString(c.antes));
+        L texto = c.antes;
+        texto.insert(texto.end(), {"ab", "c"});
+        Texto(texto);
+        const int primeira = static_cast<int>(c.antes.size());
+        Seleciona(primeira, 0, primeira + 1, 1);
+        ASSERT_EQ(GeraTabela(doc, "1", sem), ResultadoGeraTabela::Inserida);
+        L esperado = c.antes;
+        if (c.par) esperado.insert(esperado.end(), {"", "<F->", "ab", "c ", "<F+>", ""});
+        else esperado.insert(esperado.end(), {"", " ab", " c ", ""});
+        esperado.insert(esperado.end(), {"ab", "c"});
+        EXPECT_EQ(Linhas(), esperado);
+    }
+}
+
 // A first cell that begins with "<" would make its row a command line, which
 // the compile drops: every line of the table then keeps a blank in front,
 // with joining on too, and the row reaches the braille.
