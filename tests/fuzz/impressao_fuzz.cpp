@@ -74,8 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     }
     inst.pagina.ArqAtual = PastaFuzz() + "documento.txt";
     inst.pagina.TamPrefixoMargem = (modo >> 6) * 3;
-    inst.MargemImpar = margens % 16;
-    inst.MargemPar = (margens >> 4) % 16;
+    // Margins across the whole range the settings accept (0 to 40).
+    inst.MargemImpar = (margens % 16) * 40 / 15;
+    inst.MargemPar = ((margens >> 4) % 16) * 40 / 15;
     inst.ImprEnviaVazias = modo & 64;
     inst.NumCopias = 1 + (modo >> 7);
 
