@@ -97,8 +97,16 @@ private:
     // A graphic line: the .GRB at its place; the text does not move down,
     // the reserved lines that follow stand beside it.
     void Grafico(const std::string& linha) {
-        // Graphics are dropped from the embossed page when they are off.
-        if (e_.TipoTratGrafico == GraficoNenhum) return;
+        // Graphics are dropped from the embossed page when they are off;
+        // the page says so once, rather than leaving its graphic unexplained.
+        if (e_.TipoTratGrafico == GraficoNenhum) {
+            const std::string aviso =
+                "Os gráficos desta página não serão impressos: o tipo de tratamento gráfico é "
+                "\"Não imprime os gráficos\" (Configurar, Parâmetros do Programa)."_cp;
+            if (std::find(p_.mensagens.begin(), p_.mensagens.end(), aviso) == p_.mensagens.end())
+                p_.mensagens.push_back(aviso);
+            return;
+        }
         const std::string resto(AparaBrancos(std::string_view(linha).substr(4)));
         const size_t b = resto.find(' ');
         if (b == std::string::npos) return;

@@ -169,9 +169,13 @@ TEST_F(PreviewGraf, ArquivoAusenteAvisaEOrestoSeDesenha) {
     // graphics off the graphic is not embossed, so not shown.
     entrada.linhas = {G4 + "Efig.grb", G4 + " E", "A"};
     EXPECT_TRUE(DesenhaPaginaGraf(entrada).mensagens.empty());
-    entrada.linhas = {G4 + " E fig.grb"};
+    entrada.linhas = {G4 + " E fig.grb", G4 + " 1 fig.grb"};
     entrada.TipoTratGrafico = GraficoNenhum;
-    EXPECT_TRUE(DesenhaPaginaGraf(entrada).pontos.empty());
+    const PaginaPreviewGraf semGraficos = DesenhaPaginaGraf(entrada);
+    EXPECT_TRUE(semGraficos.pontos.empty());
+    EXPECT_EQ(semGraficos.mensagens,
+              std::vector<std::string>{"Os gráficos desta página não serão impressos: o tipo de tratamento "
+                                       "gráfico é \"Não imprime os gráficos\" (Configurar, Parâmetros do Programa)."_cp});
     EXPECT_TRUE(dlg.fake.registros.empty());
 }
 
