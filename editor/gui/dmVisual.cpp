@@ -130,7 +130,11 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     topo->addWidget(new QLabel(TextoTinta("Impressora:"), central));
     edtNomeImprAtual = new QLineEdit(central);
     edtNomeImprAtual->setReadOnly(true);
-    edtNomeImprAtual->setMaximumWidth(140);
+    // Wide enough for the model names of the list (the longest one, for
+    // plate embossers, may show in part).
+    edtNomeImprAtual->setMinimumWidth(
+        edtNomeImprAtual->fontMetrics().horizontalAdvance(TextoTinta("Braille Blazie")) + 12);
+    edtNomeImprAtual->setMaximumWidth(edtNomeImprAtual->minimumWidth());
     topo->addWidget(edtNomeImprAtual);
     btnImpressora = new QPushButton(TextoTinta("..."), central);
     btnImpressora->setToolTip(TextoTinta("Selecionar outra impressora Braille"));
@@ -355,6 +359,7 @@ void TformVisual::MontaVisualizacao() {
     } fim{this};
     const CursorEspera espera{this, lboxVisual, richEdRevisor->viewport()};
     edtNomeImprAtual->setText(TextoTinta(ImprMarca));
+    edtNomeImprAtual->setCursorPosition(0);   // a long name shows its beginning
     const bool manterLugar = !SelecionarCursor;
     if (manterLugar) GuardaPosicao();
 

@@ -4,8 +4,11 @@
 #include "platform/qt/textoqt.h"
 #include "platform/texto.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <string_view>
 #include <vector>
@@ -52,6 +55,14 @@ int CaixaQt(const std::string& texto, const std::string& titulo, Icone icone, Bo
     for (const Botao& b : lista)
         caixa.addButton(b.b)->setText(ParaQString(b.texto));
     caixa.setDefaultButton(lista.front().b);
+    // A short text makes a box narrower than its caption, which the window
+    // frame then cuts ("Fim de impressão" over "Arquivo enviado"): the box
+    // is kept as wide as the caption and the frame's buttons need.
+    if (auto* grade = qobject_cast<QGridLayout*>(caixa.layout())) {
+        const int largura = QFontMetrics(caixa.font()).horizontalAdvance(caixa.windowTitle()) + 120;
+        grade->addItem(new QSpacerItem(largura, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                       grade->rowCount(), 0, 1, grade->columnCount());
+    }
     int r = caixa.exec();
     for (const Botao& b : lista)
         if (r == b.b)
