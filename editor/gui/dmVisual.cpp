@@ -63,11 +63,55 @@ QFont FonteTinta() {
 
 } // namespace
 
+// ---- ModeloLinhasVisual -----------------------------------------------------
+
+void ModeloLinhasVisual::DefineLinhas(std::vector<std::string> linhas) {
+    beginResetModel();
+    linhas_ = std::move(linhas);
+    linhaRegua_ = -1;
+    regua_.clear();
+    endResetModel();
+}
+
+void ModeloLinhasVisual::DefineTinta(bool tinta) {
+    if (tinta == tinta_) return;
+    tinta_ = tinta;
+    if (!linhas_.empty()) emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
+}
+
+void ModeloLinhasVisual::DefineRegua(int linha, std::string texto) {
+    const int antes = linhaRegua_;
+    linhaRegua_ = linha >= 0 && linha < rowCount() ? linha : -1;
+    regua_ = linhaRegua_ >= 0 ? std::move(texto) : std::string();
+    LinhaMudou(antes);
+    if (linhaRegua_ != antes) LinhaMudou(linhaRegua_);
+}
+
+void ModeloLinhasVisual::LinhaMudou(int linha) {
+    if (linha >= 0 && linha < rowCount()) emit dataChanged(index(linha), index(linha), {Qt::DisplayRole});
+}
+
+QString ModeloLinhasVisual::TextoExibido(const std::string& codigos) const {
+    return tinta_ ? TextoTinta(codigos) : TextoCelas(codigos);
+}
+
+int ModeloLinhasVisual::rowCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : static_cast<int>(linhas_.size());
+}
+
+QVariant ModeloLinhasVisual::data(const QModelIndex& indice, int papel) const {
+    if (papel != Qt::DisplayRole || !indice.isValid() || indice.row() >= rowCount()) return {};
+    const int linha = indice.row();
+    return TextoExibido(linha == linhaRegua_ ? regua_ : linhas_[static_cast<size_t>(linha)]);
+}
+
 // ---- TListaVisual -----------------------------------------------------------
 
-TListaVisual::TListaVisual(QWidget* pai) : QListWidget(pai) {
+TListaVisual::TListaVisual(QWidget* pai) : QListView(pai), modelo_(new ModeloLinhasVisual(this)) {
+    setModel(modelo_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new DelegadoAltura(this));
 }
 
@@ -76,13 +120,36 @@ void TListaVisual::DefineAlturaItem(int altura) {
     doItemsLayout();
 }
 
+int TListaVisual::currentRow() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void TListaVisual::setCurrentRow(int linha) {
+    const QModelIndex i = linha >= 0 && linha < count() ? modelo_->index(linha) : QModelIndex();
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+}
+
+QString TListaVisual::TextoLinha(int linha) const {
+    return modelo_->data(modelo_->index(linha)).toString();
+}
+
+void TListaVisual::RolaParaTopo(int linha) {
+    if (linha >= 0 && linha < count()) scrollTo(modelo_->index(linha), QAbstractItemView::PositionAtTop);
+}
+
+int TListaVisual::LinhaDoTopo() const {
+    const QModelIndex topo = indexAt(QPoint(1, 1));
+    return topo.isValid() ? topo.row() : -1;
+}
+
 void TListaVisual::mousePressEvent(QMouseEvent* e) {
-    QListWidget::mousePressEvent(e);
+    QListView::mousePressEvent(e);
     emit botaoPressionado(e->button());
 }
 
 void TListaVisual::mouseReleaseEvent(QMouseEvent* e) {
-    QListWidget::mouseReleaseEvent(e);
+    QListView::mouseReleaseEvent(e);
     emit botaoSolto(e->button());
 }
 
@@ -284,22 +351,15 @@ bool TformVisual::ModoRevisorAtivo() const {
 
 int TformVisual::Selecionada() const { return lboxVisual->currentRow(); }
 
-void TformVisual::SelecionaLinha(int i) {
-    if (i >= 0 && i < lboxVisual->count())
-        lboxVisual->setCurrentRow(i);
-    else
-        lboxVisual->setCurrentRow(-1);
-}
+void TformVisual::SelecionaLinha(int i) { lboxVisual->setCurrentRow(i); }
 
 void TformVisual::GuardaPosicao() {
     selGuardada_ = lboxVisual->currentRow();
-    const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
-    topoGuardado_ = topo.isValid() ? topo.row() : 0;
+    topoGuardado_ = std::max(lboxVisual->LinhaDoTopo(), 0);
 }
 
 void TformVisual::RestauraPosicao() {
-    if (topoGuardado_ >= 0 && topoGuardado_ < lboxVisual->count())
-        lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
+    lboxVisual->RolaParaTopo(topoGuardado_);
     SelecionaLinha(selGuardada_);
 }
 
@@ -315,18 +375,11 @@ void TformVisual::RotulosSeNecessario() {
     tabelaRotulos_ = TabelaImpressora;
 }
 
-QString TformVisual::TextoExibido(const std::string& codigos) const {
-    return EmTinta ? TextoTinta(codigos) : TextoCelas(codigos);
-}
-
-// Both displays hold the same lines. The reviewer text is filled when it is
-// first shown after a build, so a build for the list pays for the list only.
-void TformVisual::PreencheDisplays() {
-    QStringList itens;
-    itens.reserve(static_cast<qsizetype>(LinhasExibidas.size()));
-    for (const std::string& l : LinhasExibidas) itens.push_back(TextoExibido(l));
-    lboxVisual->clear();
-    lboxVisual->addItems(itens);
+// Both displays hold the same lines: the list makes the rows it shows from
+// its model; the reviewer text is made whole, so it is made when it is first
+// shown after the lines or their kind (cells, ink) changed, and a build for
+// the list pays for the list only.
+void TformVisual::RevisorDeNovo() {
     revisorPendente_ = true;
     const bool bloqueado = richEdRevisor->blockSignals(true);
     richEdRevisor->clear();
@@ -337,13 +390,15 @@ void TformVisual::PreencheDisplays() {
 void TformVisual::PreencheRevisor() {
     if (!revisorPendente_) return;
     revisorPendente_ = false;
+    const ModeloLinhasVisual& m = *lboxVisual->Modelo();
+    const std::vector<std::string>& linhas = m.Linhas();
     QString texto;
     size_t total = 0;
-    for (const std::string& l : LinhasExibidas) total += l.size() + 1;
+    for (const std::string& l : linhas) total += l.size() + 1;
     texto.reserve(static_cast<qsizetype>(total));
-    for (size_t i = 0; i < LinhasExibidas.size(); ++i) {
+    for (size_t i = 0; i < linhas.size(); ++i) {
         if (i) texto += QChar('\n');
-        texto += TextoExibido(LinhasExibidas[i]);
+        texto += m.TextoExibido(linhas[i]);
     }
     const bool bloqueado = richEdRevisor->blockSignals(true);
     richEdRevisor->setPlainText(texto);
@@ -365,7 +420,7 @@ void TformVisual::MontaVisualizacao() {
 
     (ModoRevisorAtivo() ? static_cast<QWidget*>(richEdRevisor)
                         : static_cast<QWidget*>(lboxVisual))->hide();
-    lboxVisual->clear();
+    lboxVisual->Modelo()->DefineLinhas({});
     richEdRevisor->blockSignals(true);
     richEdRevisor->clear();
     richEdRevisor->blockSignals(false);
@@ -385,16 +440,17 @@ void TformVisual::MontaVisualizacao() {
     }
     LinhasRascunho = LinhasLidas;
     RotulosSeNecessario();
-    LinhasExibidas = MontaLinhasVisual(LinhasLidas, ModoLinhas, MaxCarac, RotulosLinha);
+    std::vector<std::string> exibidas = MontaLinhasVisual(LinhasLidas, ModoLinhas, MaxCarac, RotulosLinha);
     // Start of each display line in the reviewer text (one character per
     // line end there).
-    InicioLinhaRevisor.assign(LinhasExibidas.size(), 0);
+    InicioLinhaRevisor.assign(exibidas.size(), 0);
     int p = 0;
-    for (size_t i = 0; i < LinhasExibidas.size(); ++i) {
+    for (size_t i = 0; i < exibidas.size(); ++i) {
         InicioLinhaRevisor[i] = p;
-        p += static_cast<int>(LinhasExibidas[i].size()) + 1;
+        p += static_cast<int>(exibidas[i].size()) + 1;
     }
-    PreencheDisplays();
+    lboxVisual->Modelo()->DefineLinhas(std::move(exibidas));
+    RevisorDeNovo();
 
     if (SelecionarCursor) {
         SelecionaLinha(LinhaRascunhoCursor);
@@ -405,9 +461,7 @@ void TformVisual::MontaVisualizacao() {
     }
     AtualizaModo();
     // A rebuild that keeps the place keeps the scroll position too.
-    if (manterLugar && !lboxVisual->isHidden() && topoGuardado_ >= 0 &&
-        topoGuardado_ < lboxVisual->count())
-        lboxVisual->scrollToItem(lboxVisual->item(topoGuardado_), QAbstractItemView::PositionAtTop);
+    if (manterLugar && !lboxVisual->isHidden()) lboxVisual->RolaParaTopo(topoGuardado_);
     timerVisual->start();
 }
 
@@ -437,10 +491,7 @@ void TformVisual::MostraLista() {
     // active, not the first control of its top panel.
     lboxVisual->setFocus();
     const int s = Selecionada();
-    if (s >= 0) {
-        const int t = s > 5 ? s - 5 : 0;
-        lboxVisual->scrollToItem(lboxVisual->item(t), QAbstractItemView::PositionAtTop);
-    }
+    if (s >= 0) lboxVisual->RolaParaTopo(s > 5 ? s - 5 : 0);
 }
 
 void TformVisual::MostraRevisor() {
@@ -498,8 +549,7 @@ void TformVisual::VaiParaPagina(int k) {
     const int i = IndiceDaPagina(LinhasLidas, k);
     if (lboxVisual->count() > 0) {
         const int t = i > 5 ? i - 5 : 0;
-        lboxVisual->scrollToItem(lboxVisual->item(std::min(t, lboxVisual->count() - 1)),
-                                 QAbstractItemView::PositionAtTop);
+        lboxVisual->RolaParaTopo(std::min(t, lboxVisual->count() - 1));
         SelecionaLinha(i);
     }
     if (!richEdRevisor->isHidden()) MostraRevisor();
@@ -571,15 +621,15 @@ void TformVisual::Conferir() {
     if (!lboxVisual->isHidden() || richEdRevisor->isHidden()) {
         lboxVisual->setFocus();
         const int s = Selecionada();
-        if (s >= 0 && static_cast<size_t>(s) < LinhasExibidas.size()) {
-            texto = std::string(AparaBrancosFinais(LinhasExibidas[static_cast<size_t>(s)]));
+        if (s >= 0 && static_cast<size_t>(s) < LinhasExibidas().size()) {
+            texto = std::string(AparaBrancosFinais(LinhasExibidas()[static_cast<size_t>(s)]));
             tem = true;
         }
     } else {
         richEdRevisor->setFocus();
         const int b = richEdRevisor->textCursor().blockNumber();
-        if (b >= 0 && static_cast<size_t>(b) < LinhasExibidas.size()) {
-            texto = std::string(AparaBrancosFinais(LinhasExibidas[static_cast<size_t>(b)]));
+        if (b >= 0 && static_cast<size_t>(b) < LinhasExibidas().size()) {
+            texto = std::string(AparaBrancosFinais(LinhasExibidas()[static_cast<size_t>(b)]));
             tem = true;
         }
     }
@@ -658,19 +708,19 @@ void TformVisual::ListaPressionada(Qt::MouseButton b) {
     if (b != Qt::LeftButton) return;
     ItemRegua = Selecionada();
     if (ItemRegua >= 0 && ItemRegua < lboxVisual->count()) {
-        const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
-        TextoItemRegua = LinhasExibidas[static_cast<size_t>(ItemRegua)];
-        lboxVisual->item(ItemRegua)->setText(TextoExibido(kRegua));
-        if (topo.isValid()) lboxVisual->scrollTo(topo, QAbstractItemView::PositionAtTop);
+        const int topo = lboxVisual->LinhaDoTopo();
+        TextoItemRegua = LinhasExibidas()[static_cast<size_t>(ItemRegua)];
+        lboxVisual->Modelo()->DefineRegua(ItemRegua, kRegua);
+        lboxVisual->RolaParaTopo(topo);
     }
 }
 
 void TformVisual::ListaSolta(Qt::MouseButton b) {
     if (b == Qt::LeftButton) {
         if (ItemRegua >= 0 && ItemRegua < lboxVisual->count()) {
-            const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
-            lboxVisual->item(ItemRegua)->setText(TextoExibido(TextoItemRegua));
-            if (topo.isValid()) lboxVisual->scrollTo(topo, QAbstractItemView::PositionAtTop);
+            const int topo = lboxVisual->LinhaDoTopo();
+            lboxVisual->Modelo()->DefineRegua(-1);
+            lboxVisual->RolaParaTopo(topo);
         }
         timerVisual->start();
     } else if (b == Qt::RightButton) {
@@ -685,22 +735,14 @@ void TformVisual::AplicaFontes() {
     lista.setBold(!pequeno_);
     revisor.setPointSize(pequeno_ ? 14 : 24);
     revisor.setBold(!pequeno_);
+    // The displays hold text for the font kind (cells or ink characters);
+    // the list keeps its selection and place.
+    const bool mudou = lboxVisual->Modelo()->Tinta() != EmTinta;
+    lboxVisual->Modelo()->DefineTinta(EmTinta);
     lboxVisual->setFont(lista);
     lboxVisual->DefineAlturaItem(pequeno_ ? 12 : 24);
     richEdRevisor->setFont(revisor);
-    // The displays hold text for the font kind (cells or ink characters).
-    if (!LinhasExibidas.empty() && !MontandoVisualizacao) {
-        const int sel = Selecionada();
-        const QModelIndex topo = lboxVisual->indexAt(QPoint(1, 1));
-        const bool mudou = lboxVisual->count() > 0 &&
-                           lboxVisual->item(0)->text() != TextoExibido(LinhasExibidas[0]);
-        if (mudou) {
-            PreencheDisplays();
-            if (topo.isValid())
-                lboxVisual->scrollToItem(lboxVisual->item(topo.row()), QAbstractItemView::PositionAtTop);
-            SelecionaLinha(sel);
-        }
-    }
+    if (mudou && !LinhasExibidas().empty() && !MontandoVisualizacao) RevisorDeNovo();
 }
 
 void TformVisual::TamanhoNormal() {

@@ -5,7 +5,8 @@
 // reviewer display.
 #pragma once
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -27,14 +28,60 @@ class QTimer;
 // page preview draws from them.
 extern std::vector<std::string> LinhasRascunho;
 
-// The list of draft lines: fixed item height, and the mouse presses and
-// releases the view needs (ruler, back-check).
-class TListaVisual : public QListWidget {
+// The display lines as the list shows them. Rows are made when the list
+// asks for them (only the rows on screen are ever turned into text), from
+// the lines in output codes, as braille cells or as ink characters; one row
+// may show the ruler in place of its line.
+class ModeloLinhasVisual : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit ModeloLinhasVisual(QObject* pai = nullptr) : QAbstractListModel(pai) {}
+
+    const std::vector<std::string>& Linhas() const { return linhas_; }
+    // New lines (the ruler goes): the list starts over, with no selection.
+    void DefineLinhas(std::vector<std::string> linhas);
+    // Cells (false) or ink characters (true); the rows shown are made again.
+    void DefineTinta(bool tinta);
+    bool Tinta() const { return tinta_; }
+    // Row linha shows texto (output codes) in place of its line; -1: none.
+    void DefineRegua(int linha, std::string texto = std::string());
+    // A line as the list shows it.
+    QString TextoExibido(const std::string& codigos) const;
+
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override;
+    QVariant data(const QModelIndex& indice, int papel = Qt::DisplayRole) const override;
+
+private:
+    void LinhaMudou(int linha);
+
+    std::vector<std::string> linhas_;
+    bool tinta_ = false;
+    int linhaRegua_ = -1;
+    std::string regua_;
+};
+
+// The list of draft lines over its model: fixed item height, one selected
+// line, and the mouse presses and releases the view needs (ruler,
+// back-check).
+class TListaVisual : public QListView {
     Q_OBJECT
 public:
     explicit TListaVisual(QWidget* pai = nullptr);
+    ModeloLinhasVisual* Modelo() const { return modelo_; }
     void DefineAlturaItem(int altura);
     int AlturaItem() const { return altura_; }
+
+    int count() const { return modelo_->rowCount(); }
+    // The selected line, -1 when none.
+    int currentRow() const;
+    // Selects a line; outside the list, none.
+    void setCurrentRow(int linha);
+    // What a row shows.
+    QString TextoLinha(int linha) const;
+    // Scrolls a row to the top (as far as the list scrolls).
+    void RolaParaTopo(int linha);
+    // The row at the top of the list, -1 when empty.
+    int LinhaDoTopo() const;
 
 signals:
     void botaoPressionado(Qt::MouseButton b);
@@ -45,6 +92,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    ModeloLinhasVisual* modelo_;
     int altura_ = 24;
 };
 
@@ -112,7 +160,8 @@ public:
     std::vector<int> InicioLinhaRevisor;
     std::vector<std::string> LinhasLidas;
     std::vector<std::string> RotulosLinha;
-    std::vector<std::string> LinhasExibidas; // display lines in output codes
+    // The display lines, in output codes (held by the list's model).
+    const std::vector<std::string>& LinhasExibidas() const { return lboxVisual->Modelo()->Linhas(); }
 
     // ---- Controls ----
     TListaVisual* lboxVisual;
@@ -155,10 +204,9 @@ private:
     void MostraRevisor();
     // The keyboard to the display that is shown (list or reviewer text).
     void FocoNoDisplay();
-    void PreencheDisplays();
+    void RevisorDeNovo();
     void PreencheRevisor();
     void AplicaFontes();
-    QString TextoExibido(const std::string& codigos) const;
     void ListaPressionada(Qt::MouseButton b);
     void ListaSolta(Qt::MouseButton b);
     void RevisorMudou();

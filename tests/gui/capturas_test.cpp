@@ -1,9 +1,10 @@
 // Screenshots of the braille on screen (run by tools/capturas.sh, not by
 // ctest): the main window with the five-line strip, the braille view in line
-// mode 1 and in reviewer mode, the back-check window, the menus of the
-// export and external programs, the status bar with large numbers, the
-// view's real-size pages and the five settings windows, as PNG files; and
-// the time of F9 on a document at the editor's limit through the windows.
+// mode 1, at a page's start, with the ruler held and in reviewer mode, the
+// back-check window, the menus of the export and external programs, the
+// status bar with large numbers, the view's real-size pages and the five
+// settings windows, as PNG files; and the time of F9 on a document at the
+// editor's limit through the windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -99,6 +101,24 @@ TEST_F(Capturas, DISABLED_JanelaPrincipalEVisualizacao) {
     visual->Pequeno1->trigger();
     EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pequeno.png"));
     visual->Normal1->trigger();
+    // The start of page 2 under its page-end line, and the ruler over the
+    // selected line while the left button is held.
+    visual->cboxVisLinhas->setCurrentIndex(0);
+    visual->VaiParaPagina(2);
+    visual->AtualizaPosicao();
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_pagina2.png"));
+    QWidget* area = visual->lboxVisual->viewport();
+    const QPoint meio =
+        visual->lboxVisual->visualRect(visual->lboxVisual->model()->index(visual->lboxVisual->currentRow(), 0))
+            .center();
+    QMouseEvent aperta(QEvent::MouseButtonPress, QPointF(meio), area->mapToGlobal(QPointF(meio)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &aperta);
+    EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_visual_regua.png"));
+    QMouseEvent solta(QEvent::MouseButtonRelease, QPointF(meio), area->mapToGlobal(QPointF(meio)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &solta);
+    visual->cboxVisLinhas->setCurrentIndex(1);
 
     janela->imModoRevisor->trigger();
     EXPECT_TRUE(GravaCaptura(visual.get(), "dotmara_revisor.png"));

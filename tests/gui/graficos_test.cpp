@@ -111,12 +111,18 @@ TEST_F(Graficos, VisualizadorBrailleAbreEAcompanhaOPreview) {
     janela.LigaVisualGraf(&visual, &grafico);
     visual.AtualizaComandos();
     EXPECT_TRUE(visual.imVisGrafico->isEnabled());
-    LinhasRascunho = {"A", std::string(50, '-'), "B"};
-    visual.LinhasLidas = LinhasRascunho;
+    // The view reads its draft.
+    auto monta = [&](const std::vector<std::string>& linhas) {
+        std::string c;
+        for (const auto& l : linhas) c += l + "\r\n";
+        ArqRascunho = pasta.grava("rascunho.txt", c);
+        visual.MarcaRecarga(true, false);
+        visual.MontaVisualizacao();
+        ASSERT_EQ(LinhasRascunho, linhas);
+    };
+    monta({"A", std::string(50, '-'), "B"});
     visual.imVisGrafico->trigger();
     EXPECT_TRUE(grafico.isVisible());
-    visual.lboxVisual->clear();
-    for (const auto& l : LinhasRascunho) visual.lboxVisual->addItem(ParaQString(l));
     visual.lboxVisual->setCurrentRow(0);
     visual.AtualizaPosicao();
     EXPECT_EQ(grafico.Pagina().pontos.size(), 1u); // "A"
@@ -127,10 +133,7 @@ TEST_F(Graficos, VisualizadorBrailleAbreEAcompanhaOPreview) {
     // shows it, a missing graphic's message once.
     ArqAtual = pasta.caminho("doc.txt");
     TipoTratGrafico = 0;
-    LinhasRascunho = {"A", std::string(50, '-'), G4 + " E sumiu.grb"};
-    visual.LinhasLidas = LinhasRascunho;
-    visual.lboxVisual->clear();
-    for (const auto& l : LinhasRascunho) visual.lboxVisual->addItem(ParaQString(l));
+    monta({"A", std::string(50, '-'), G4 + " E sumiu.grb"});
     visual.lboxVisual->setCurrentRow(0);
     visual.AtualizaPosicao();
     dlg->fake.Limpa();

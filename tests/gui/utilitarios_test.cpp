@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QButtonGroup>
 #include <QFile>
 #include <QFontInfo>

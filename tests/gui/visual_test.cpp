@@ -96,7 +96,7 @@ protected:
         for (const auto& l : linhas) c += l + "\r\n";
         ASSERT_TRUE(GravaArquivoAtomico(ArqRascunho, c));
     }
-    std::string Item(int i) const { return v->LinhasExibidas[static_cast<size_t>(i)]; }
+    std::string Item(int i) const { return v->LinhasExibidas()[static_cast<size_t>(i)]; }
     std::string Texto(QLabel* l) const { return Desde(l->text()); }
 
     DialogosFalsosEscopo dlg;
@@ -112,7 +112,7 @@ TEST_F(VisualTest, MontaSelecionaALinhaDoCursorEMostraAPosicao) {
     EXPECT_FALSE(v->RecarregarRascunho);
     ASSERT_EQ(v->lboxVisual->count(), 14);
     EXPECT_EQ(v->lboxVisual->currentRow(), 8);
-    EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+    EXPECT_EQ(v->lboxVisual->TextoLinha(0), TextoCelas("aaa      "));
     EXPECT_EQ(Item(6), kDupla); // separators normalised
     v->AtualizaPosicao();
     EXPECT_EQ(Texto(v->stxPagina), "P\xe1gina: 3");
@@ -138,7 +138,7 @@ TEST_F(VisualTest, ModoDeLinhasMantemSelecaoSemRelerORascunho) {
     v->show();
     v->FormActivate();
     v->lboxVisual->setCurrentRow(4);
-    v->lboxVisual->scrollToItem(v->lboxVisual->item(3), QAbstractItemView::PositionAtTop);
+    v->lboxVisual->scrollTo(v->lboxVisual->model()->index(3, 0), QAbstractItemView::PositionAtTop);
     const int topo = v->lboxVisual->indexAt(QPoint(1, 1)).row();
     ASSERT_EQ(topo, 3);
     GravaRascunho({"outro"});
@@ -225,12 +225,12 @@ TEST_F(VisualTest, ReguaEnquantoOBotaoEsquerdoEstaPressionadoEConferirComODireit
     v->show();
     v->FormActivate();
     v->lboxVisual->setCurrentRow(1);
-    const QRect r = v->lboxVisual->visualItemRect(v->lboxVisual->item(1));
+    const QRect r = v->lboxVisual->visualRect(v->lboxVisual->model()->index(1, 0));
     Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, r.center());
     EXPECT_EQ(v->ItemRegua, 1);
-    EXPECT_EQ(v->lboxVisual->item(1)->text(), TextoCelas("123456789_123456789_123456789_123456789_12"));
+    EXPECT_EQ(v->lboxVisual->TextoLinha(1), TextoCelas("123456789_123456789_123456789_123456789_12"));
     Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, r.center());
-    EXPECT_EQ(v->lboxVisual->item(1)->text(), TextoCelas("bbb      "));
+    EXPECT_EQ(v->lboxVisual->TextoLinha(1), TextoCelas("bbb      "));
     // The right button opens the check of the line, without its trailing blanks.
     Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonRelease, Qt::RightButton, r.center());
     ASSERT_NE(formChecaBrl, nullptr);
@@ -239,6 +239,14 @@ TEST_F(VisualTest, ReguaEnquantoOBotaoEsquerdoEstaPressionadoEConferirComODireit
     EXPECT_EQ(Desde(formChecaBrl->edtReversao->text()), "bbb");
     formChecaBrl->btnOk->click();
     EXPECT_TRUE(formChecaBrl->isHidden());
+    // A rebuild while the button is held (F12 works over the view): the
+    // release puts back no line of the old draft.
+    Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, r.center());
+    GravaRascunho({"xyz"s, "novo"s});
+    v->MarcaRecarga(true, false);
+    v->MontaVisualizacao();
+    Mouse(v->lboxVisual->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, r.center());
+    EXPECT_EQ(v->lboxVisual->TextoLinha(1), TextoCelas("novo"));
 }
 
 TEST(ChecaBrl, CodigoSemCelaEncerraOTextoMostrado) {
@@ -361,7 +369,7 @@ TEST_F(VisualTest, RotulosSeguemOCodigoEmVigor) {
 TEST_F(VisualTest, TintaOutraFonteEBraille) {
     v->FormActivate();
     v->imEmTinta->trigger();
-    EXPECT_EQ(v->lboxVisual->item(0)->text(), QString("aaa      "));
+    EXPECT_EQ(v->lboxVisual->TextoLinha(0), QString("aaa      "));
     EXPECT_EQ(v->lboxVisual->currentRow(), 8);
     bool aceita = false;
     v->EscolheFonte = [&](QFont& f) {
@@ -373,7 +381,7 @@ TEST_F(VisualTest, TintaOutraFonteEBraille) {
         v->imEmTinta->trigger();
         v->SymBraille1->trigger();
         EXPECT_EQ(v->FonteBraille, QString(a ? "DejaVu Sans Mono" : "BrailleTalvo"));
-        EXPECT_EQ(v->lboxVisual->item(0)->text(), TextoCelas("aaa      "));
+        EXPECT_EQ(v->lboxVisual->TextoLinha(0), TextoCelas("aaa      "));
     }
     v->BrailleTalvo1->trigger();
     EXPECT_EQ(v->FonteBraille, QString("BrailleTalvo"));
