@@ -430,6 +430,19 @@ def com_trema(radical, chaves):
     return None
 
 
+def junta(novos, radicais, feitas):
+    """Adds the new (stem, suffixes) pairs that are not there yet; returns
+    how many."""
+    n = 0
+    for radical, conjuntos in novos.items():
+        for sufs in conjuntos:
+            if sufs not in radicais[radical]:
+                radicais[radical].add(sufs)
+                feitas.update(radical + s for s in sufs)
+                n += 1
+    return n
+
+
 def grafias_antigas(caminho_lista, radicais, feitas):
     """Stems in the spelling before the reform that the old word list does not
     write out: the prefixes with their hyphen, "pára-" of the verb parar
@@ -454,14 +467,7 @@ def grafias_antigas(caminho_lista, radicais, feitas):
             antigos.extend((t, sufs) for sufs in conjuntos)
         for a, sufs in antigos:
             novos[a.encode('cp1252')].add(sufs)
-    n = 0
-    for radical, conjuntos in novos.items():
-        for sufs in conjuntos:
-            if sufs not in radicais[radical]:
-                radicais[radical].add(sufs)
-                feitas.update(radical + s for s in sufs)
-                n += 1
-    return n
+    return junta(novos, radicais, feitas)
 
 
 # Second elements that the spelling before the reform joined to "co" with a
@@ -497,14 +503,7 @@ def co_com_hifen(radicais, feitas):
                         f = radical + s
                         if f.startswith(atual):
                             novos[antigo + f[len(atual):]].add(frozenset([b'']))
-    n = 0
-    for radical, conjuntos in novos.items():
-        for sufs in conjuntos:
-            if sufs not in radicais[radical]:
-                radicais[radical].add(sufs)
-                feitas.update(radical + s for s in sufs)
-                n += 1
-    return n
+    return junta(novos, radicais, feitas)
 
 
 def sem_acentos(texto):
