@@ -33,15 +33,22 @@ constexpr std::size_t kMaxLinha = 4096;
 // control character but the tab and the line ends (a binary file, a file in
 // UTF-16, random bytes) and no line longer than kMaxLinha.
 bool EhTextoDeDicionario(std::string_view texto) {
-    size_t inicioLinha = 0;
-    for (size_t i = 0; i < texto.size(); ++i) {
-        const auto c = static_cast<unsigned char>(texto[i]);
-        if (c == '\n') {
-            inicioLinha = i + 1;
-            continue;
-        }
-        if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F || i - inicioLinha >= kMaxLinha)
+    for (size_t inicio = 0; inicio < texto.size();) {
+        size_t fim = texto.find('\n', inicio);
+        if (fim == std::string_view::npos)
+            fim = texto.size();
+        if (fim - inicio > kMaxLinha)
             return false;
+        // No early exit inside a line: the loop is then one the compiler
+        // runs many bytes at a time.
+        bool controle = false;
+        for (size_t i = inicio; i < fim; ++i) {
+            const auto c = static_cast<unsigned char>(texto[i]);
+            controle |= (c < 0x20 && c != '\t' && c != '\r') || c == 0x7F;
+        }
+        if (controle)
+            return false;
+        inicio = fim + 1;
     }
     return true;
 }
