@@ -21,16 +21,46 @@ namespace {
 
 bool EhBranco(char c) { return c == ' ' || c == '\t'; }
 
-// A dictionary file larger than this is no dictionary file (a setting that
-// names a video or a disk image): it fails as an unreadable one, before the
-// program fills its memory with it. The shipped files are a few megabytes.
-constexpr std::size_t kMaxArquivo = std::size_t{256} << 20;
+// The largest dictionary file that ships is some 5 MB; a file many times
+// that is no dictionary file (a setting that names a video or a disk image)
+// and would hold the first check for seconds while it fills the memory.
+constexpr std::size_t kMaxArquivo = std::size_t{16} << 20;
+// No entry of any of the five files comes near this: a longer line is not a
+// line of text.
+constexpr std::size_t kMaxLinha = 4096;
+
+// Text of the shape of the five files: lines of Windows-1252 text, with no
+// control character but the tab and the line ends (a binary file, a file in
+// UTF-16, random bytes) and no line longer than kMaxLinha.
+bool EhTextoDeDicionario(std::string_view texto) {
+    for (size_t inicio = 0; inicio < texto.size();) {
+        size_t fim = texto.find('\n', inicio);
+        if (fim == std::string_view::npos)
+            fim = texto.size();
+        if (fim - inicio > kMaxLinha)
+            return false;
+        // No early exit inside a line: the loop is then one the compiler
+        // runs many bytes at a time.
+        bool controle = false;
+        for (size_t i = inicio; i < fim; ++i) {
+            const auto c = static_cast<unsigned char>(texto[i]);
+            controle |= (c < 0x20 && c != '\t' && c != '\r') || c == 0x7F;
+        }
+        if (controle)
+            return false;
+        inicio = fim + 1;
+    }
+    return true;
+}
 
 // The whole file, or false when it cannot be opened or read (a FIFO, a
-// device, a file too large). A bare name is looked for where the code tables
-// are (the program folder, the data folder, the working folder).
+// device, a file too large) or is not text of the dictionary's shape: such
+// a file fails its step of the load as an unreadable one. A bare name is
+// looked for where the code tables are (the program folder, the data folder,
+// the working folder).
 bool LeTexto(const std::string& nome, std::string& conteudo) {
-    return LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) == LeituraArquivo::Lido;
+    return LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) == LeituraArquivo::Lido &&
+           EhTextoDeDicionario(conteudo);
 }
 
 // Calls linha(view) for each line (LF ends a line, a CR before it goes).
@@ -269,6 +299,32 @@ void AcrescentaOrdenada(std::vector<std::string>& lista, const std::string& pala
     lista.insert(it, palavra);
 }
 
+bool EhMaiuscula(char c) { return MinusculaWindows(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c); }
+
+// A candidate made from the word, in the word's letter case: all in capitals
+// when the word is ("ONTEM", two letters or more); otherwise with a capital
+// only where the word has one: at the same place when the candidate is as
+// long as the word ("McDonlad": "McDonald"), else only at the start ("Ontem":
+// "Contem", never "cOntem"). A word without capitals takes the candidate as
+// the rules made it (a rule may give a name its capital).
+std::string NaCaixaDaPalavra(std::string_view palavra, std::string candidata) {
+    int maiusculas = 0, minusculas = 0;
+    for (char c : palavra) {
+        maiusculas += EhMaiuscula(c);
+        minusculas += MaiusculaWindows(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c);
+    }
+    if (maiusculas == 0)
+        return candidata;
+    const bool todas = minusculas == 0 && maiusculas > 1;
+    const size_t alinhadas = candidata.size() == palavra.size() ? palavra.size() : 1;
+    for (size_t i = 0; i < candidata.size(); ++i) {
+        const auto c = static_cast<unsigned char>(candidata[i]);
+        const bool maiuscula = todas || (i < alinhadas && EhMaiuscula(palavra[i]));
+        candidata[i] = static_cast<char>(maiuscula ? MaiusculaWindows(c) : MinusculaWindows(c));
+    }
+    return candidata;
+}
+
 } // namespace
 
 // ---- TDicList ----------------------------------------------------------------
@@ -396,7 +452,7 @@ void SugerePalavras(const std::string& palavra, std::vector<std::string>& lista)
     const std::string_view p = palavra;
     if (!p.empty() && IniciaisSugestao.test(static_cast<unsigned char>(p[0]))) {
         tenta(ConverteMaiusculas(p.substr(0, 1)) + std::string(p.substr(1, kMaxPara)));
-        tenta("h" + palavra);
+        tenta(NaCaixaDaPalavra(p, "h" + palavra));
     }
     const TDicionario& d = Dicionario;
     // A candidate longer than any word the dictionary holds is wrong without
@@ -410,7 +466,7 @@ void SugerePalavras(const std::string& palavra, std::vector<std::string>& lista)
             const std::string& de = d.SugestaoDe[i];
             const std::string& para = d.SugestaoPara[i];
             if (resto.starts_with(de) && pos + para.size() + resto.size() - de.size() <= maior)
-                tenta(std::string(prefixo) + para + std::string(resto.substr(de.size())));
+                tenta(NaCaixaDaPalavra(p, std::string(prefixo) + para + std::string(resto.substr(de.size()))));
         }
     }
 }

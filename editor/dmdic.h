@@ -86,9 +86,13 @@ enum : int {
 
 // Reads the five files (a bare name is looked for where the system's data
 // files are) in the order suffix classes, stems, words always wrong, proper
-// names, suggestion rules, stopping at the first that fails. On success the
-// new lists replace the old ones; on failure nothing read is kept, the
-// dictionary is empty and DicionarioCarregado is cleared.
+// names, suggestion rules, stopping at the first that fails: a file fails
+// when it cannot be read, when it is larger than 16 MB or when it is not
+// text of the dictionary's shape (a control character other than the tab,
+// a line of more than 4096 bytes), and the suggestion file also at a line
+// without its "=" (with its message). On success the new lists replace the
+// old ones; on failure nothing read is kept, the dictionary is empty and
+// DicionarioCarregado is cleared.
 int CarregaDicionario(const std::string& arqDicionario, const std::string& arqSufixos,
                       const std::string& arqInexistentes, const std::string& arqNomes,
                       const std::string& arqSugestoes);
@@ -100,5 +104,6 @@ bool PalavraCorreta(const std::string& palavra);
 // a-z to A-Z, and 224..255 less 32; every other byte as it is.
 std::string ConverteMaiusculas(std::string_view texto);
 // Correct words that may have been meant, sorted (letter case aside) and
-// without two that differ only in case.
+// without two that differ only in case; those made by the rules take the
+// word's letter case.
 void SugerePalavras(const std::string& palavra, std::vector<std::string>& lista);

@@ -25,8 +25,9 @@ wbrazilian's list of word forms the spelling before it ("idéia", "freqüente",
 "vôo"). Books printed before the reform are transcribed as printed, so the
 forms of that list that the first one lacks are added, each as a stem of its
 own (or "=" on the stem line that is already there), and so is the old
-spelling of the prefixes with a hyphen, of "pára-" and of the trema in the
-families of the list's trema words.
+spelling of the prefixes with a hyphen, of "co-" ("co-autor"), of "pára-"
+and of the trema in the families of the list's trema words. Entries that
+only spell a misspelling of another word are left out.
 
 Writes diciona.dic, diciona.suf and diciona.nom (Windows-1252, CR LF), in the
 order the program sorts them, so the program finds them sorted. The output
@@ -282,13 +283,20 @@ def grupos_de(formas):
     return r
 
 
+# Entries of the word file that only write a common misspelling of another
+# word ("deslisar" of deslizar, "exitar" of hesitar): none of their forms is
+# taken. Single forms of real words that coincide with a misspelling go in
+# diciona.exc instead.
+ENTRADAS_RETIRADAS = {'deslisar', 'exitar'}
+
+
 def gera(aff, dic):
     afixos = Afixos(aff)
     radicais = collections.defaultdict(set)    # stem -> suffix sets
     base_de = collections.defaultdict(collections.Counter)  # suffix set -> base-word endings
     nomes = set()
     for palavra, flags in le_entradas(dic):
-        if afixos.proibida and afixos.proibida in flags:
+        if (afixos.proibida and afixos.proibida in flags) or palavra in ENTRADAS_RETIRADAS:
             continue
         if '.' in palavra:
             # Abbreviations, but not those of the dictionary's own labels
@@ -422,6 +430,19 @@ def com_trema(radical, chaves):
     return None
 
 
+def junta(novos, radicais, feitas):
+    """Adds the new (stem, suffixes) pairs that are not there yet; returns
+    how many."""
+    n = 0
+    for radical, conjuntos in novos.items():
+        for sufs in conjuntos:
+            if sufs not in radicais[radical]:
+                radicais[radical].add(sufs)
+                feitas.update(radical + s for s in sufs)
+                n += 1
+    return n
+
+
 def grafias_antigas(caminho_lista, radicais, feitas):
     """Stems in the spelling before the reform that the old word list does not
     write out: the prefixes with their hyphen, "pára-" of the verb parar
@@ -446,14 +467,43 @@ def grafias_antigas(caminho_lista, radicais, feitas):
             antigos.extend((t, sufs) for sufs in conjuntos)
         for a, sufs in antigos:
             novos[a.encode('cp1252')].add(sufs)
-    n = 0
-    for radical, conjuntos in novos.items():
-        for sufs in conjuntos:
-            if sufs not in radicais[radical]:
-                radicais[radical].add(sufs)
-                feitas.update(radical + s for s in sufs)
-                n += 1
-    return n
+    return junta(novos, radicais, feitas)
+
+
+# Second elements that the spelling before the reform joined to "co" with a
+# hyphen ("co-autor", "co-herdeiro", "co-seno"), as the beginning of their
+# forms; the reform writes them together, doubling an r or an s and dropping
+# an h ("coautor", "coerdeiro", "cosseno").
+ELEMENTOS_CO = ('autor', 'edi', 'educ', 'herdeir', 'irm', 'obriga', 'ocupa', 'orienta', 'pilot', 'produ',
+                'propriet', 'responsáv', 'responsabil', 'seno', 'secant', 'tangent', 'signat', 'fund',
+                'gest', 'particip', 'patrocin', 'relator', 'roteir', 'titular', 'estrel')
+
+
+def co_com_hifen(radicais, feitas):
+    """The forms of the words made with "co" and one of ELEMENTOS_CO, as the
+    old spelling wrote them: "coautor" co-autor, "corresponsável"
+    co-responsável, "coerdeiro" co-herdeiro."""
+    prefixos = []
+    for e in ELEMENTOS_CO:
+        atual = 'co' + (e[1:] if e[0] == 'h' else e[0] + e if e[0] in 'rs' else e)
+        prefixos.append((atual.encode('cp1252'), ('co-' + e).encode('cp1252')))
+    novos = collections.defaultdict(set)
+    for radical, conjuntos in radicais.items():
+        if not radical.startswith(b'co'):
+            continue
+        for atual, antigo in prefixos:
+            if radical.startswith(atual):
+                for sufs in conjuntos:
+                    novos[antigo + radical[len(atual):]].add(sufs)
+            elif atual.startswith(radical):
+                # A stem shorter than the element: its forms that hold it
+                # whole, each a stem of its own.
+                for sufs in conjuntos:
+                    for s in sufs:
+                        f = radical + s
+                        if f.startswith(atual):
+                            novos[antigo + f[len(atual):]].add(frozenset([b'']))
+    return junta(novos, radicais, feitas)
 
 
 def sem_acentos(texto):
@@ -535,6 +585,7 @@ def main():
     radicais, base_de, nomes = gera(a.aff, a.dic)
     feitas = formas_feitas(radicais)
     antigas = grafias_antigas(a.lista, radicais, feitas)
+    antigas += co_com_hifen(radicais, feitas)
     novas = acrescenta_lista(a.lista, radicais, nomes, feitas)
     novas += acrescenta_lista(a.acrescimos, radicais, nomes, feitas)
     del feitas

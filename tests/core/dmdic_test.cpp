@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -103,6 +104,11 @@ TEST_F(Dic, WordsAndSuggestionsOfEachLoad) {
         {"the capitals when only they are correct", {}, {}, "ONU\r\n", {}, " =o\r\n", {},
          {{"onu", {"ONU"}}, {"Onu", {"ONU"}}}},
         // Accents after base letters; aGUAR repeats aguar apart from case; agua is not Água.
+        // Rules made "cOntem" of "Ontem" and "aProximo" of "Proximo".
+        {"the word's letter case", "", "contem =\r\nontem =\r\naproximo =\r\npróximo =\r\n"_cp, "McDonald\r\n", {},
+         " =c\r\n =a\r\no=ó\r\nla=al\r\n"_cp, {},
+         {{"Ontem", {"Contem", "Ontem"}}, {"ONTEM", {"CONTEM", "ONTEM"}}, {"ontem", {"contem", "ontem"}},
+          {"Proximo", {"Aproximo", "Próximo"_cp}}, {"PrOximo", {"Aproximo"}}, {"McDonlad", {"McDonald"}}}},
         {"alphabetical order", "", "ação =\r\nacaso =\r\nacabar =\r\nÁgua =\r\naguar =\r\n"_cp, {},
          {}, "x=ção\r\nx=caso\r\nx=guar\r\nx=cabar\r\nx=GUAR\r\nx=gua\r\nx=á\r\n"_cp, {},
          {{"ax", {"acabar", "ação"_cp, "acaso", "aguar"}}, {"xgua", {"água"_cp}}}},
@@ -187,8 +193,31 @@ TEST_F(Dic, CodigoDoPrimeiroArquivoQueFalha) {
     EXPECT_TRUE(d.fake.registros.empty()) << "a file that cannot be opened has no message of its own";
 }
 
-// A folder, a FIFO, a file of a gigabyte (sparse): each fails at once.
+// A folder, a FIFO, a file of a gigabyte (sparse), one of 17 MB of good
+// lines, random bytes, a file in UTF-16, a control character, a line of
+// 5000 letters: each file fails with its own code.
 TEST_F(Dic, ArquivoQueNaoEDicionarioFalhaComSeuCodigo) {
+    std::mt19937 gerador(22);
+    std::string aleatorio(200000, '\0');
+    for (char& c : aleatorio) c = static_cast<char>(gerador());
+    std::string grande;
+    while (grande.size() <= (std::size_t{17} << 20)) grande += "radical =\r\n";
+    const std::string ruins[] = {aleatorio, grande, std::string("g\0a\0t\0 \0n\0\r\0\n\0", 14),
+                                 "gat n\r\nca\x01sa =\r\n", "gat n\r\n" + std::string(5000, 'x') + "\r\n"};
+    for (const std::string& ruim : ruins) {
+        for (int arquivo = 1; arquivo <= 5; ++arquivo) {
+            std::string arq[6] = {"", pasta.grava("d.dic", radicais), pasta.grava("d.suf", sufixos),
+                                  pasta.grava("d.exc", ""), pasta.grava("d.nom", ""), pasta.grava("d.sug", "a=b\n")};
+            arq[arquivo] = pasta.grava("ruim.txt", ruim);
+            EXPECT_EQ(CarregaDicionario(arq[1], arq[2], arq[3], arq[4], arq[5]), arquivo)
+                << ruim.size() << " bytes as file " << arquivo;
+        }
+    }
+    EXPECT_TRUE(d.fake.registros.empty()) << "no message of the loader's own";
+    radicais = kRadicais + "tab\t=\r\n" + std::string(4095, 'y') + "\r\n";
+    ASSERT_EQ(Carrega(), DicCarregado) << "a tab and a line of 4096 bytes are text";
+    EXPECT_TRUE(PalavraCorreta("tab"));
+
     const std::string enorme = pasta.caminho("enorme.dic");
     std::ofstream(enorme, std::ios::binary).close();
     std::filesystem::resize_file(enorme, std::uintmax_t{1} << 30);

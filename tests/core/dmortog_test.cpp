@@ -217,9 +217,11 @@ TEST_F(Ortografia, CarregarELiberar) {
         {DescarregaDicionario, nullptr, false, T::MensagemRapida, "Dicionário removido da memória."_cp},
         {RecarregaDicionario, nullptr, true, T::MensagemRapida, "Dicionário carregado."_cp},
         {RecarregaDicionario, "falta.nom", false, T::MensagemOK, "Erro ao carregar o Dicionário."_cp},
+        {RecarregaDicionario, "programa.nom", false, T::MensagemOK, "Erro ao carregar o Dicionário."_cp},
         {DescarregaDicionario, nullptr, false, T::MensagemOK, "Dicionário não estava carregado."_cp},
     };
     const std::string nomes = ArqNomes;
+    pasta().grava("programa.nom", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0>\0", 20));
     int passo = 0;
     for (const auto& c : casos) {
         d.fake.Limpa();

@@ -2,8 +2,9 @@
 // check and the suggestions on arbitrary words. The input is the suffix
 // file, the stem file, the always-wrong words, the names, the suggestion
 // rules and the words, separated by NUL bytes.
-// Properties: the load returns 0 or one file's code and after a failure
-// nothing is left in memory; the only messages are the loader's own; every
+// Properties: the load returns 0, or the code of the first file (in the
+// order of the load) that is not text, or that of the suggestion file, and
+// after a failure nothing is left in memory; the only messages are the loader's own; every
 // form of an entry begins with its stem; every suggestion is accepted, the
 // suggestions are in order without two equal apart from letter case.
 #include <cstddef>
@@ -38,6 +39,17 @@ bool MensagemDoCarregador(const std::string& t)
     return t.starts_with("Linha errada no arquivo ") || t.starts_with("problemas no dicion\xe1rio: sufixo ");
 }
 
+// Text of the dictionary's shape (the inputs are too short for the size and
+// line limits): no control character but the tab and the line ends.
+bool EhTexto(const std::string& s)
+{
+    for (char x : s) {
+        const auto c = static_cast<unsigned char>(x);
+        if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
@@ -53,7 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     for (int i = 0; i < 5; ++i) arq[i] = GravaFuzz(nomes[i], p[static_cast<std::size_t>(i)]);
 
     const int r = CarregaDicionario(arq[1], arq[0], arq[2], arq[3], arq[4]);
-    EXIGE(r == DicCarregado || r == DicFalhaSugestoes);  // the other files always open
+    const int codigos[] = {DicFalhaSufixos, DicFalhaRadicais, DicFalhaInexistentes, DicFalhaNomes, DicFalhaSugestoes};
+    int primeiroRuim = DicCarregado;
+    for (int i = 0; i < 5 && primeiroRuim == DicCarregado; ++i)
+        if (!EhTexto(p[static_cast<std::size_t>(i)])) primeiroRuim = codigos[i];
+    if (primeiroRuim != DicCarregado) EXIGE(r == primeiroRuim);
+    else EXIGE(r == DicCarregado || r == DicFalhaSugestoes);  // only a rule line fails a file of text
     if (r != DicCarregado) {
         EXIGE(Dicionario.ListaRadicais.Count() == 0 && Dicionario.ClassesSufixos.empty());
         EXIGE(Dicionario.SugestaoDe.empty() && Dicionario.NomesProprios.empty());
