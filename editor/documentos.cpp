@@ -94,7 +94,7 @@ std::vector<std::string> TextoEmLinhas(std::string_view texto) {
     return linhas;
 }
 
-LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas) {
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas, bool* quebraFinal) {
     linhas.clear();
     // No text within the limit takes more than two bytes a character (a
     // CR LF is one).
@@ -102,22 +102,45 @@ LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& 
     switch (LeArquivoAte(nome, conteudo, 2 * static_cast<std::size_t>(LimiteTextoDocumento))) {
     case LeituraArquivo::Lido: break;
     case LeituraArquivo::GrandeDemais: return LeituraDocumento::GrandeDemais;
-    case LeituraArquivo::NaoLido: return LeituraDocumento::NaoLido;
+    case LeituraArquivo::NaoLido: {
+        struct stat st {};
+        const bool outro = ::stat(CaminhoNativo(nome).c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+        return outro ? LeituraDocumento::NaoRegular : LeituraDocumento::NaoLido;
     }
+    }
+    const bool quebra = !conteudo.empty() && (conteudo.back() == '\n' || conteudo.back() == '\r');
     std::vector<std::string> l = TextoEmLinhas(conteudo);
-    long long caracteres = 0;
+    // Every line but a last one without a line end has one.
+    long long caracteres = quebra || l.empty() ? 0 : -1;
     for (const std::string& s : l) caracteres += static_cast<long long>(s.size()) + 1;
     if (caracteres > LimiteTextoDocumento) return LeituraDocumento::GrandeDemais;
     linhas = std::move(l);
+    if (quebraFinal) *quebraFinal = quebra;
     return LeituraDocumento::Lido;
 }
 
-std::string MensagemDocumentoGrande(const std::string& nome) {
-    return "Arquivo grande demais para o editor (mais de "_cp + std::to_string(LimiteTextoDocumento) +
-           " caracteres): "_cp + nome;
+std::string MensagemLeituraDocumento(LeituraDocumento r, const std::string& nome) {
+    switch (r) {
+    case LeituraDocumento::Lido: break;
+    case LeituraDocumento::GrandeDemais:
+        return "Arquivo grande demais para o editor (mais de "_cp + std::to_string(LimiteTextoDocumento) +
+               " caracteres):\r\n"_cp + nome;
+    case LeituraDocumento::NaoRegular: {
+        struct stat st {};
+        const char* tipo = "um dispositivo";
+        if (::stat(CaminhoNativo(nome).c_str(), &st) == 0) {
+            if (S_ISDIR(st.st_mode)) tipo = "uma pasta";
+            else if (S_ISFIFO(st.st_mode)) tipo = "um canal (FIFO)";
+            else if (S_ISSOCK(st.st_mode)) tipo = "um soquete";
+        }
+        return "Não é um arquivo comum, é "_cp + tipo + ":\r\n" + nome;
+    }
+    case LeituraDocumento::NaoLido: break;
+    }
+    return "Arquivo não encontrado: "_cp + nome;
 }
 
-std::string LinhasEmTexto(const std::vector<std::string>& linhas) {
+std::string LinhasEmTexto(const std::vector<std::string>& linhas, bool quebraFinal) {
     std::size_t total = 0;
     for (const auto& l : linhas) total += l.size() + 2;
     std::string r;
@@ -126,6 +149,7 @@ std::string LinhasEmTexto(const std::vector<std::string>& linhas) {
         r += l;
         r += "\r\n";
     }
+    if (!quebraFinal && !r.empty()) r.resize(r.size() - 2);
     return r;
 }
 

@@ -30,19 +30,25 @@ unsigned char DOSParaWindows(unsigned char c);
 // Splits a file's text into lines as a text editor loads it: CR LF, LF and a
 // lone CR each end a line; a line end at the very end opens no further line.
 std::vector<std::string> TextoEmLinhas(std::string_view texto);
-// The file text of a list of lines: every line followed by CR LF.
-std::string LinhasEmTexto(const std::vector<std::string>& linhas);
+// The file text of a list of lines: every line followed by CR LF, but for
+// the last when quebraFinal is false (a text that does not end with a line
+// end is saved as it is).
+std::string LinhasEmTexto(const std::vector<std::string>& linhas, bool quebraFinal = true);
 
 // ---- Opening ---------------------------------------------------------------
 // Reads a document into the lines the editor will hold. The editor holds at
-// most LimiteTextoDocumento characters (each line end counted once): a file
-// with more, or one that never ends (as those under /proc), is GrandeDemais
-// and is read no further than twice the limit in bytes; a missing file, a
-// folder, a FIFO or a device is NaoLido. The lines are filled only when Lido.
-enum class LeituraDocumento { Lido, NaoLido, GrandeDemais };
-LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas);
-// What the editor says of a document too large for it.
-std::string MensagemDocumentoGrande(const std::string& nome);
+// most LimiteTextoDocumento characters, counted as it counts them: each line
+// end once, and none after a last line that has none. A file with more, or
+// one that never ends (as those under /proc), is GrandeDemais and is read no
+// further than twice the limit in bytes; a missing or unreadable file is
+// NaoLido; a folder, a FIFO, a device or a socket is NaoRegular (a FIFO is
+// never waited on). The lines are filled only when Lido, and quebraFinal,
+// when given, tells whether the text ends with a line end.
+enum class LeituraDocumento { Lido, NaoLido, NaoRegular, GrandeDemais };
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas,
+                             bool* quebraFinal = nullptr);
+// What the editor says of a document it could not open.
+std::string MensagemLeituraDocumento(LeituraDocumento r, const std::string& nome);
 
 // ---- Names ----------------------------------------------------------------
 // The ".bak" name of a document: its extension replaced by ".bak".

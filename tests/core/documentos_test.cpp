@@ -67,35 +67,68 @@ TEST(Linhas, FileTextSplitsAsAnEditorLoadsItAndSavesWithCRLF) {
     for (const auto& [texto, linhas] : casos) EXPECT_EQ(TextoEmLinhas(texto), linhas) << texto;
     EXPECT_EQ(LinhasEmTexto({"Cap\xedtulo", "", "\tfim"}), "Cap\xedtulo\r\n\r\n\tfim\r\n");
     EXPECT_EQ(LinhasEmTexto({}), "");
+    EXPECT_EQ(LinhasEmTexto({"a", "b"}, false), "a\r\nb");
+    EXPECT_EQ(LinhasEmTexto({}, false), "");
 }
 
-// At most the editor's limit in characters, each line end counted once
-// however the file writes it; nothing else is read whole.
+// At most the editor's limit in characters, counted as the editor counts
+// them: each line end once however the file writes it, none after a last
+// line without one. Nothing but a regular file is read, and a FIFO is not
+// waited on.
 TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     Pasta p;
     ASSERT_EQ(::mkfifo((p / "cano.txt").c_str(), 0600), 0);
     const std::size_t limite = LimiteTextoDocumento;
     std::string crlf;
     for (std::size_t i = 0; i < limite; ++i) crlf += "\r\n";
-    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; } casos[] = {
-        {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite},
-        {"one line at the limit", p.grava("linha.txt", std::string(limite - 1, 'x')), LeituraDocumento::Lido, 1},
-        {"one character more", p.grava("mais.txt", std::string(limite, 'x')), LeituraDocumento::GrandeDemais, 0},
+    const std::string x(limite - 1, 'x');
+    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; bool quebra; }
+        casos[] = {
+        {"one line at the limit, no line end", p.grava("sem.txt", x + "x"), LeituraDocumento::Lido, 1, false},
+        {"one line at the limit with its CR LF", p.grava("crlf1.txt", x + "\r\n"), LeituraDocumento::Lido, 1, true},
+        {"one line at the limit with its LF", p.grava("lf1.txt", x + "\n"), LeituraDocumento::Lido, 1, true},
+        {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite,
+         true},
+        {"line ends and a last line without one", p.grava("fim.txt", crlf.substr(2) + "x"), LeituraDocumento::Lido,
+         limite, false},
+        {"one character more, no line end", p.grava("mais.txt", x + "xx"), LeituraDocumento::GrandeDemais, 0, false},
+        {"one character more: the limit and a CR LF", p.grava("mais1.txt", x + "x\r\n"),
+         LeituraDocumento::GrandeDemais, 0, false},
         {"lone CRs past the limit", p.grava("cr.txt", std::string(limite + 1, '\r')),
-         LeituraDocumento::GrandeDemais, 0},
-        {"a file that never ends", "/proc/self/pagemap", LeituraDocumento::GrandeDemais, 0},
-        {"a pipe", p / "cano.txt", LeituraDocumento::NaoLido, 0},
-        {"a folder", p.PastaTemporaria::dir(), LeituraDocumento::NaoLido, 0},
-        {"missing", p / "falta.txt", LeituraDocumento::NaoLido, 0},
+         LeituraDocumento::GrandeDemais, 0, false},
+        {"a file that never ends", "/proc/self/pagemap", LeituraDocumento::GrandeDemais, 0, false},
+        {"a FIFO", p / "cano.txt", LeituraDocumento::NaoRegular, 0, false},
+        {"a folder", p.PastaTemporaria::dir(), LeituraDocumento::NaoRegular, 0, false},
+        {"a device", "/dev/null", LeituraDocumento::NaoRegular, 0, false},
+        {"missing", p / "falta.txt", LeituraDocumento::NaoLido, 0, false},
     };
     for (const auto& c : casos) {
         std::vector<std::string> linhas = {"antes"};
-        EXPECT_EQ(LeDocumento(c.caminho, linhas), c.esperado) << c.nome;
+        bool quebra = !c.quebra;
+        EXPECT_EQ(LeDocumento(c.caminho, linhas, &quebra), c.esperado) << c.nome;
         EXPECT_EQ(linhas.size(), c.linhas) << c.nome;
+        if (c.esperado == LeituraDocumento::Lido) { EXPECT_EQ(quebra, c.quebra) << c.nome; }
     }
     Linhas linhas;
     ASSERT_EQ(LeDocumento(p.grava("a.txt", "um\r\ndois\rtr\xeas\n"), linhas), LeituraDocumento::Lido);
     EXPECT_EQ(linhas, (Linhas{"um", "dois", "tr\xeas"}));
+}
+
+// Each failure names its cause; a path stands on a line of its own.
+TEST(AbreDocumento, MessagesNameTheCause) {
+    Pasta p;
+    ASSERT_EQ(::mkfifo((p / "cano").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> casos[] = {
+        {p / "falta.txt", "Arquivo n\xe3o encontrado: " + p / "falta.txt"},
+        {p / "cano", "N\xe3o \xe9 um arquivo comum, \xe9 um canal (FIFO):\r\n" + p / "cano"},
+        {p.PastaTemporaria::dir(), "N\xe3o \xe9 um arquivo comum, \xe9 uma pasta:\r\n" + p.PastaTemporaria::dir()},
+        {"/dev/null", "N\xe3o \xe9 um arquivo comum, \xe9 um dispositivo:\r\n/dev/null"},
+        {"/proc/self/pagemap", "Arquivo grande demais para o editor (mais de 300000 caracteres):\r\n/proc/self/pagemap"},
+    };
+    for (const auto& [nome, mensagem] : casos) {
+        Linhas linhas;
+        EXPECT_EQ(MensagemLeituraDocumento(LeDocumento(nome, linhas), nome), mensagem);
+    }
 }
 
 TEST(Nomes, BackupNameReplacesTheExtension) {
