@@ -581,6 +581,9 @@ bool TformPrincipal::PerguntaAbandonar(bool aviso) {
 
 bool TformPrincipal::CarregaArquivo(const std::string& nome) {
     BackupLinhas = Linhas();
+    // What a save stopped midway left beside the document goes first: the
+    // text it was saving may be the one to open.
+    if (!nome.empty()) TrataSobrasDeGravacao(nome);
     std::vector<std::string> linhas;
     bool quebraFinal = true;
     const LeituraDocumento leitura =

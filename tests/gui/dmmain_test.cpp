@@ -239,6 +239,20 @@ TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
     EXPECT_TRUE(fake().registros.empty());
 }
 
+// The text a stopped save left whole beside the document is offered when
+// the document is opened, and on Yes is what opens.
+TEST_F(JanelaPrincipal, OpeningOffersTheTextOfAStoppedSave) {
+    GravaArquivoTeste(dir + "a.txt", "velho\r\n");
+    GravaArquivoTeste(dir + "a.txt.salvo-Aa11aa", "novo\r\n");
+    TformPrincipal& j = Cria();
+    fake().respostas = {mrYes};
+    ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
+    EXPECT_EQ(fake().registros.size(), 1u);
+    EXPECT_EQ(j.Linhas(), std::vector<std::string>{"novo"});
+    EXPECT_FALSE(j.Modificado());
+    EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "velho\r\n");
+}
+
 TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
     GravaArquivoTeste(dir + "b.txt", "B\r\n");
     GravaArquivoTeste(dir + "A.TXT", "outro\r\n");
