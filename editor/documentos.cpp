@@ -521,9 +521,14 @@ void TrataSobrasDeGravacao(const std::string& nome) {
     const std::string sim = comBackup ? "Sim: abrir esse texto no lugar do arquivo, que fica como "_cp +
                                             ExtraiNomeArquivo(CaminhoDoSistema(bak)) + "."
                                       : "Sim: abrir esse texto como o arquivo."_cp;
+    // Beside the document as named it goes by its name; beside the file a
+    // link names, by its path.
+    const std::string onde = ExtraiDiretorio(salvo) == ExtraiDiretorio(nome)
+                                 ? "ao lado dele, em\r\n"_cp + ExtraiNomeArquivo(salvo)
+                                 : "em\r\n" + salvo;
     const int resposta = dialogos().Caixa(
-        "Uma gravação de\r\n"_cp + nome + "\r\nfoi interrompida antes do fim. O texto que estava sendo salvo ficou em\r\n"_cp +
-            salvo + "\r\n\r\n" + sim + "\r\nNão: apagar essa cópia e abrir o arquivo como está."_cp +
+        "Uma gravação de\r\n"_cp + nome + "\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou "_cp +
+            onde + "\r\n\r\n" + sim + "\r\nNão: apagar essa cópia e abrir o arquivo como está."_cp +
             "\r\nCancelar: abrir o arquivo como está e manter a cópia."_cp,
         "Dotmara", Icone::Pergunta, Botoes::YesNoCancel);
     if (resposta == mrYes) {

@@ -447,7 +447,7 @@ TEST(GravacaoInterrompida, TheQuestionAndASaveStillRunning) {
     ASSERT_EQ(caixas.fake.registros.size(), 1u);
     EXPECT_EQ(caixas.fake.registros[0].texto,
               "Uma grava\xe7\xe3o de\r\n" + p / "link.txt" +
-                  "\r\nfoi interrompida antes do fim. O texto que estava sendo salvo ficou em\r\n" + salvo +
+                  "\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou em\r\n" + salvo +
                   "\r\n\r\nSim: abrir esse texto no lugar do arquivo, que fica como a.bak.\r\n"
                   "N\xe3o: apagar essa c\xf3pia e abrir o arquivo como est\xe1.\r\n"
                   "Cancelar: abrir o arquivo como est\xe1 e manter a c\xf3pia.");

@@ -247,7 +247,11 @@ TEST_F(JanelaPrincipal, OpeningOffersTheTextOfAStoppedSave) {
     TformPrincipal& j = Cria();
     fake().respostas = {mrYes};
     ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
-    EXPECT_EQ(fake().registros.size(), 1u);
+    ASSERT_EQ(fake().registros.size(), 1u);
+    const std::string pergunta = "Uma grava\xe7\xe3o de\r\n" + dir +
+                                 "a.txt\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou "
+                                 "ao lado dele, em\r\na.txt.salvo-Aa11aa\r\n";
+    EXPECT_EQ(fake().registros[0].texto.substr(0, pergunta.size()), pergunta);
     EXPECT_EQ(j.Linhas(), std::vector<std::string>{"novo"});
     EXPECT_FALSE(j.Modificado());
     EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "velho\r\n");
