@@ -259,7 +259,7 @@ std::string SegueLinks(std::string caminho) {
     return {};
 }
 
-// Folder and name of a native path ("." for a bare name).
+// The folder of a native path ("." for a bare name).
 std::string PastaDe(const std::string& nativo) {
     const std::size_t barra = nativo.rfind('/');
     if (barra == std::string::npos) return ".";
@@ -323,10 +323,10 @@ void SincronizaPasta(const std::string& alvo) {
 // this fails.
 ResultadoGravacao PoeNoLugar(const std::string& novo, const std::string& alvo, const std::string& bak) {
     struct stat st {}, sb {};
-    const bool bakJaGuarda = ::lstat(bak.c_str(), &sb) == 0;
-    if (::stat(alvo.c_str(), &st) == 0 && bak != alvo &&
-        !(bakJaGuarda && sb.st_dev == st.st_dev && sb.st_ino == st.st_ino)) {
-        // (A ".bak" that is already a second name of the old text keeps it.)
+    const bool existe = ::stat(alvo.c_str(), &st) == 0;
+    // A ".bak" that is already a second name of the old text holds it.
+    const bool bakGuarda = ::lstat(bak.c_str(), &sb) == 0 && sb.st_dev == st.st_dev && sb.st_ino == st.st_ino;
+    if (existe && bak != alvo && !bakGuarda) {
         std::string anterior;
         do anterior = NomeSobra(alvo, kAnterior, NovoSufixo());
         while (Existe(anterior));
