@@ -444,6 +444,9 @@ std::vector<SobraNativa> SobrasNativas(const std::string& alvo) {
     const std::string pasta = PastaDe(alvo);
     const std::size_t barra = alvo.rfind('/');
     const std::string base = barra == std::string::npos ? alvo : alvo.substr(barra + 1);
+    // Only a document (or the name of one not there) has them.
+    struct stat st {};
+    if (base.empty() || (::stat(alvo.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) return r;
     DIR* d = ::opendir(pasta.c_str());
     if (!d) return r;
     while (const struct dirent* e = ::readdir(d)) {

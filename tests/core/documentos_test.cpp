@@ -408,6 +408,17 @@ TEST(GravacaoInterrompida, OpeningOffersTheSavedTextAndClearsTheRest) {
          {{"a.txt", "v1"}, {"a.txt.salvo-Aa11aa", "v3"}}},
         {"a new document's saved text", {{"a.txt.salvo-Aa11aa", "v1"}}, mrYes, {{"a.txt", "v1"}}},
     };
+    // A folder opened as a document has none, even with such names inside.
+    {
+        Pasta p;
+        fs::create_directory(p.dir / "a.txt");
+        GravaArquivoTeste(p / "a.txt/.salvo-Aa11aa", "x");
+        DialogosFalsosEscopo caixas;
+        TrataSobrasDeGravacao(p / "a.txt/");
+        TrataSobrasDeGravacao(p / "a.txt");
+        EXPECT_TRUE(caixas.fake.registros.empty());
+        EXPECT_EQ(LeArquivoTeste(p / "a.txt/.salvo-Aa11aa"), "x");
+    }
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         Pasta p;
