@@ -64,8 +64,15 @@ bool CarregaTabelaImpressora() {
     TabelaImpressora = TabelaIdentidade();
     const std::string& nome = BrailleAntigo ? ArqAmbCode : ArqAmbCode2;
     std::string conteudo;
-    if (!LeArquivo(LocalizaTabelaCodigos(nome, DirPrograma), conteudo)) {
+    const std::string caminho = LocalizaTabelaCodigos(nome, DirPrograma);
+    switch (LeArquivoAte(caminho, conteudo, MaxBytesArquivo)) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::NaoLido:
         ErroTabela("Configuração da impressora não achada "_cp + nome);
+        return false;
+    case LeituraArquivo::GrandeDemais:
+        ErroTabela("Configuração da impressora grande demais (no máximo "_cp + TextoMaxBytesArquivo() + "):\r\n" +
+                   caminho);
         return false;
     }
     const ResultadoTabela r = AplicaTabelaCodigos(conteudo, TabelaImpressora, LeituraTabela::ParaNoErro);

@@ -143,8 +143,14 @@ bool ProcessaMacros(const std::string& arquivo, DocumentoEditavel& doc) {
         return false;
     }
     std::string conteudo;
-    if (!LeArquivo(AchaArquivoDados("", arquivo), conteudo)) {
+    const std::string caminho = AchaArquivoDados("", arquivo);
+    switch (LeArquivoAte(caminho, conteudo, MaxBytesArquivo)) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::NaoLido:
         MensagemOK("Arquivo de macros não existe"_cp);
+        return false;
+    case LeituraArquivo::GrandeDemais:
+        MensagemOK("Arquivo de macros grande demais (no máximo "_cp + TextoMaxBytesArquivo() + "):\r\n" + caminho);
         return false;
     }
     // The macros still run when the file's name cannot be kept.

@@ -91,8 +91,9 @@ std::string ArquivoMacrosConfigurado();
 
 // The button "Processe o texto selecionado" on the file named in the
 // window: "Arquivo inválido" for an empty name or one that begins with a
-// blank, "Arquivo de macros não existe" when it cannot be read (the window
-// stays in both cases: false); otherwise the name goes to the INI, the file
+// blank, "Arquivo de macros não existe" when it cannot be read, the file's
+// size cap when it is larger (the window stays in these cases: false);
+// otherwise the name goes to the INI, the file
 // is loaded and, when it loads whole, applied to doc (true: the window
 // hides).
 bool ProcessaMacros(const std::string& arquivo, DocumentoEditavel& doc);

@@ -4,14 +4,20 @@
 #include "core/dmvars_ini.h"
 
 #include "platform/arquivos.h"
+#include "platform/chamadas.h"
+#include "platform/dialogos.h"
 #include "platform/texto.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,7 +100,7 @@ std::vector<std::string> TextoEmLinhas(std::string_view texto) {
     return linhas;
 }
 
-LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas) {
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas, bool* quebraFinal) {
     linhas.clear();
     // No text within the limit takes more than two bytes a character (a
     // CR LF is one).
@@ -102,22 +108,45 @@ LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& 
     switch (LeArquivoAte(nome, conteudo, 2 * static_cast<std::size_t>(LimiteTextoDocumento))) {
     case LeituraArquivo::Lido: break;
     case LeituraArquivo::GrandeDemais: return LeituraDocumento::GrandeDemais;
-    case LeituraArquivo::NaoLido: return LeituraDocumento::NaoLido;
+    case LeituraArquivo::NaoLido: {
+        struct stat st {};
+        const bool outro = ::stat(CaminhoNativo(nome).c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+        return outro ? LeituraDocumento::NaoRegular : LeituraDocumento::NaoLido;
     }
+    }
+    const bool quebra = !conteudo.empty() && (conteudo.back() == '\n' || conteudo.back() == '\r');
     std::vector<std::string> l = TextoEmLinhas(conteudo);
-    long long caracteres = 0;
+    // Every line but a last one without a line end has one.
+    long long caracteres = quebra || l.empty() ? 0 : -1;
     for (const std::string& s : l) caracteres += static_cast<long long>(s.size()) + 1;
     if (caracteres > LimiteTextoDocumento) return LeituraDocumento::GrandeDemais;
     linhas = std::move(l);
+    if (quebraFinal) *quebraFinal = quebra;
     return LeituraDocumento::Lido;
 }
 
-std::string MensagemDocumentoGrande(const std::string& nome) {
-    return "Arquivo grande demais para o editor (mais de "_cp + std::to_string(LimiteTextoDocumento) +
-           " caracteres): "_cp + nome;
+std::string MensagemLeituraDocumento(LeituraDocumento r, const std::string& nome) {
+    switch (r) {
+    case LeituraDocumento::Lido: break;
+    case LeituraDocumento::GrandeDemais:
+        return "Arquivo grande demais para o editor (mais de "_cp + std::to_string(LimiteTextoDocumento) +
+               " caracteres):\r\n"_cp + nome;
+    case LeituraDocumento::NaoRegular: {
+        struct stat st {};
+        const char* tipo = "um dispositivo";
+        if (::stat(CaminhoNativo(nome).c_str(), &st) == 0) {
+            if (S_ISDIR(st.st_mode)) tipo = "uma pasta";
+            else if (S_ISFIFO(st.st_mode)) tipo = "um canal (FIFO)";
+            else if (S_ISSOCK(st.st_mode)) tipo = "um soquete";
+        }
+        return "Não é um arquivo comum, é "_cp + tipo + ":\r\n" + nome;
+    }
+    case LeituraDocumento::NaoLido: break;
+    }
+    return "Arquivo não encontrado: "_cp + nome;
 }
 
-std::string LinhasEmTexto(const std::vector<std::string>& linhas) {
+std::string LinhasEmTexto(const std::vector<std::string>& linhas, bool quebraFinal) {
     std::size_t total = 0;
     for (const auto& l : linhas) total += l.size() + 2;
     std::string r;
@@ -126,6 +155,7 @@ std::string LinhasEmTexto(const std::vector<std::string>& linhas) {
         r += l;
         r += "\r\n";
     }
+    if (!quebraFinal && !r.empty()) r.resize(r.size() - 2);
     return r;
 }
 
@@ -148,46 +178,59 @@ std::string CaminhoAbsoluto(const std::string& nome) {
 
 namespace {
 
-bool EscreveTudo(int fd, const std::string& conteudo) {
+namespace sis = chamadas;
+
+// What names the files of a save beside its target: "<target>.<kind>-<six
+// letters or digits>".
+constexpr const char* kGravando = "gravando";
+constexpr const char* kSalvo = "salvo";
+constexpr const char* kAnterior = "anterior";
+constexpr std::size_t kTamanhoSufixo = 6;
+
+std::string NomeSobra(const std::string& alvo, const char* tipo, const std::string& sufixo) {
+    return alvo + "." + tipo + "-" + sufixo;
+}
+
+std::string NovoSufixo() {
+    static constexpr char kLetras[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 gerador{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> d(0, sizeof kLetras - 2);
+    std::string r(kTamanhoSufixo, ' ');
+    for (char& c : r) c = kLetras[d(gerador)];
+    return r;
+}
+
+// A descriptor closed when its scope ends, also while an interrupted save
+// unwinds (as the kernel closes a killed process's); Fecha closes it
+// through the counted call.
+struct Descritor {
+    int fd = -1;
+    Descritor() = default;
+    explicit Descritor(int f) : fd(f) {}
+    Descritor(const Descritor&) = delete;
+    Descritor& operator=(const Descritor&) = delete;
+    ~Descritor() {
+        if (fd >= 0) ::close(fd);
+    }
+    int Fecha() {
+        const int f = fd;
+        fd = -1;
+        return f >= 0 ? sis::Fecha(f) : 0;
+    }
+};
+
+bool EscreveTudo(int fd, const char* dados, std::size_t n) {
     std::size_t feito = 0;
-    while (feito < conteudo.size()) {
-        const ssize_t n = ::write(fd, conteudo.data() + feito, conteudo.size() - feito);
-        if (n < 0) {
+    while (feito < n) {
+        const ssize_t r = sis::Escreve(fd, dados + feito, n - feito);
+        if (r < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) return false;
-        feito += static_cast<std::size_t>(n);
+        if (r == 0) return false;
+        feito += static_cast<std::size_t>(r);
     }
     return true;
-}
-
-// Writes conteudo to a new file beside nativo; returns its native path, or ""
-// on failure (nothing is left behind then).
-std::string GravaTemporarioAoLado(const std::string& nativo, const std::string& conteudo) {
-    std::string modelo = nativo + ".XXXXXX";
-    std::vector<char> buf(modelo.begin(), modelo.end());
-    buf.push_back('\0');
-    const int fd = ::mkstemp(buf.data());
-    if (fd < 0) return {};
-    const std::string tmp(buf.data());
-    bool ok = EscreveTudo(fd, conteudo) && ::fsync(fd) == 0;
-    // A document gets the usual permissions of a new file, or those of the
-    // file it replaces.
-    struct stat st {};
-    if (::stat(nativo.c_str(), &st) == 0) {
-        ok = ::fchmod(fd, st.st_mode & 07777) == 0 && ok;
-    } else {
-        const mode_t mascara = ::umask(0);
-        ::umask(mascara);
-        ok = ::fchmod(fd, 0666 & ~mascara) == 0 && ok;
-    }
-    if (::close(fd) != 0) ok = false;
-    if (!ok) {
-        ::unlink(tmp.c_str());
-        return {};
-    }
-    return tmp;
 }
 
 bool Existe(const std::string& nativo) {
@@ -216,9 +259,85 @@ std::string SegueLinks(std::string caminho) {
     return {};
 }
 
+// The folder of a native path ("." for a bare name).
+std::string PastaDe(const std::string& nativo) {
+    const std::size_t barra = nativo.rfind('/');
+    if (barra == std::string::npos) return ".";
+    return barra == 0 ? "/" : nativo.substr(0, barra);
+}
+
 // A file no one may write (the read-only attribute), or this user may not.
 bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
     return (st.st_mode & 0222) == 0 || ::access(nativo.c_str(), W_OK) != 0;
+}
+
+// A second name of the old text: a hard link, or, where the file system has
+// none, a synced copy with the same mode, written under a name of its own
+// and named only once whole. Nothing is left when it fails.
+bool SegundoNome(const std::string& alvo, const std::string& nome, mode_t modo) {
+    if (sis::Liga(alvo.c_str(), nome.c_str()) == 0) return true;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) return false;
+    Descritor de(sis::Abre(alvo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (de.fd < 0) return false;
+    std::string copia;
+    Descritor para;
+    for (int tentativa = 0; tentativa < 100 && para.fd < 0; ++tentativa) {
+        copia = NomeSobra(alvo, kGravando, NovoSufixo());
+        para.fd = sis::Abre(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (para.fd < 0 && errno != EEXIST) return false;
+    }
+    if (para.fd < 0) return false;
+    bool ok = true;
+    std::vector<char> buf(std::size_t{1} << 16);
+    for (;;) {
+        const ssize_t n = sis::Le(de.fd, buf.data(), buf.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!EscreveTudo(para.fd, buf.data(), static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ok && sis::MudaModo(para.fd, modo) == 0 && sis::Sincroniza(para.fd) == 0;
+    ok = para.Fecha() == 0 && ok;
+    de.Fecha();
+    ok = ok && sis::Renomeia(copia.c_str(), nome.c_str()) == 0;
+    if (!ok) sis::Apaga(copia.c_str());
+    return ok;
+}
+
+void SincronizaPasta(const std::string& alvo) {
+    // The names are in place; a folder its file system will not sync
+    // changes nothing the user could act on.
+    Descritor pasta(sis::Abre(PastaDe(alvo).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (pasta.fd < 0) return;
+    sis::Sincroniza(pasta.fd);
+    pasta.Fecha();
+}
+
+// The whole new text in `novo` takes the target's name; the old text,
+// when there is one to keep, the ".bak" first. `novo` stays where it is when
+// this fails.
+ResultadoGravacao PoeNoLugar(const std::string& novo, const std::string& alvo, const std::string& bak) {
+    struct stat st {}, sb {};
+    const bool existe = ::stat(alvo.c_str(), &st) == 0;
+    // A ".bak" that is already a second name of the old text holds it.
+    const bool bakGuarda = ::lstat(bak.c_str(), &sb) == 0 && sb.st_dev == st.st_dev && sb.st_ino == st.st_ino;
+    if (existe && bak != alvo && !bakGuarda) {
+        std::string anterior;
+        do anterior = NomeSobra(alvo, kAnterior, NovoSufixo());
+        while (Existe(anterior));
+        if (!SegundoNome(alvo, anterior, st.st_mode & 07777)) return ResultadoGravacao::FalhaBackup;
+        if (sis::Renomeia(anterior.c_str(), bak.c_str()) != 0) {
+            sis::Apaga(anterior.c_str());
+            return ResultadoGravacao::FalhaBackup;
+        }
+    }
+    if (sis::Renomeia(novo.c_str(), alvo.c_str()) != 0) return ResultadoGravacao::FalhaEscrita;
+    return ResultadoGravacao::Gravado;
 }
 
 } // namespace
@@ -237,30 +356,197 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
 
     // Only a document is replaced: a folder of that name stays as it is.
     struct stat st {};
-    if (::stat(alvo.c_str(), &st) == 0) {
+    const bool existe = ::stat(alvo.c_str(), &st) == 0;
+    if (existe) {
         if (!S_ISREG(st.st_mode)) return ResultadoGravacao::FalhaEscrita;
         if (SomenteLeitura(alvo, st)) return ResultadoGravacao::SomenteLeitura;
     }
 
-    const std::string tmp = GravaTemporarioAoLado(alvo, conteudo);
-    if (tmp.empty()) return ResultadoGravacao::FalhaEscrita;
-
-    // Saving a file that is itself named ".bak": there is no other name to
-    // keep the previous version under, so the new text simply replaces it.
-    if (bak != alvo) {
-        if (::unlink(bak.c_str()) != 0 && errno != ENOENT) {
-            // The old copy could not be removed; the rename below reports it.
-        }
-        if (Existe(alvo) && ::rename(alvo.c_str(), bak.c_str()) != 0) {
-            ::unlink(tmp.c_str());
-            return ResultadoGravacao::FalhaBackup;
-        }
+    // The new text under a name of its own: a new document gets the usual
+    // permissions of a new file (the umask applies), a replaced one the mode
+    // of the file it replaces.
+    std::string sufixo;
+    Descritor novo;
+    for (int tentativa = 0; tentativa < 100 && novo.fd < 0; ++tentativa) {
+        sufixo = NovoSufixo();
+        if (Existe(NomeSobra(alvo, kSalvo, sufixo))) continue;
+        novo.fd = sis::Abre(NomeSobra(alvo, kGravando, sufixo).c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existe ? 0600 : 0666);
+        if (novo.fd < 0 && errno != EEXIST) return ResultadoGravacao::FalhaEscrita;
     }
-    if (::rename(tmp.c_str(), alvo.c_str()) != 0) {
-        ::unlink(tmp.c_str());
+    if (novo.fd < 0) return ResultadoGravacao::FalhaEscrita;
+    const std::string gravando = NomeSobra(alvo, kGravando, sufixo);
+    const std::string salvo = NomeSobra(alvo, kSalvo, sufixo);
+    // Held until the end: an open of the document meanwhile leaves these
+    // files alone. A file system without locks saves all the same.
+    sis::Trava(novo.fd, LOCK_EX | LOCK_NB);
+    bool ok = EscreveTudo(novo.fd, conteudo.data(), conteudo.size());
+    if (ok && existe) ok = sis::MudaModo(novo.fd, st.st_mode & 07777) == 0;
+    ok = ok && sis::Sincroniza(novo.fd) == 0;
+    if (!ok || sis::Renomeia(gravando.c_str(), salvo.c_str()) != 0) {
+        sis::Apaga(gravando.c_str());
         return ResultadoGravacao::FalhaEscrita;
     }
+
+    const ResultadoGravacao r = PoeNoLugar(salvo, alvo, bak);
+    if (r != ResultadoGravacao::Gravado) {
+        sis::Apaga(salvo.c_str());
+        return r;
+    }
+    // Synced before it took the name: what closing says no longer counts.
+    novo.Fecha();
+    SincronizaPasta(alvo);
     return ResultadoGravacao::Gravado;
+}
+
+// ---- What a stopped save left ----------------------------------------------
+
+namespace {
+
+struct SobraNativa {
+    SobraDeGravacao::Tipo tipo;
+    std::string nativo, sufixo;
+    struct timespec modificado {};
+};
+
+// The kind and suffix of a name of a save's file beside `base`; false for
+// any other name.
+bool EhSobra(const std::string& nome, const std::string& base, SobraDeGravacao::Tipo& tipo, std::string& sufixo) {
+    static constexpr std::pair<const char*, SobraDeGravacao::Tipo> kTipos[] = {
+        {kGravando, SobraDeGravacao::Tipo::Parcial},
+        {kSalvo, SobraDeGravacao::Tipo::Completa},
+        {kAnterior, SobraDeGravacao::Tipo::Anterior},
+    };
+    for (const auto& [rotulo, t] : kTipos) {
+        const std::string prefixo = base + "." + rotulo + "-";
+        if (nome.size() != prefixo.size() + kTamanhoSufixo || nome.compare(0, prefixo.size(), prefixo) != 0) continue;
+        sufixo = nome.substr(prefixo.size());
+        const auto letraOuDigito = [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        };
+        if (!std::all_of(sufixo.begin(), sufixo.end(), letraOuDigito)) return false;
+        tipo = t;
+        return true;
+    }
+    return false;
+}
+
+// Whether a save holds its lock on the file (it is still running).
+bool EmUso(const std::string& nativo) {
+    Descritor d(::open(nativo.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (d.fd < 0) return false;
+    return ::flock(d.fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+}
+
+std::vector<SobraNativa> SobrasNativas(const std::string& alvo) {
+    std::vector<SobraNativa> r;
+    if (alvo.empty()) return r;
+    const std::string pasta = PastaDe(alvo);
+    const std::size_t barra = alvo.rfind('/');
+    const std::string base = barra == std::string::npos ? alvo : alvo.substr(barra + 1);
+    // Only a document (or the name of one not there) has them.
+    struct stat st {};
+    if (base.empty() || (::stat(alvo.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) return r;
+    DIR* d = ::opendir(pasta.c_str());
+    if (!d) return r;
+    while (const struct dirent* e = ::readdir(d)) {
+        SobraNativa s{};
+        if (!EhSobra(e->d_name, base, s.tipo, s.sufixo)) continue;
+        s.nativo = (barra == std::string::npos ? std::string() : alvo.substr(0, barra + 1)) + e->d_name;
+        struct stat st {};
+        if (::lstat(s.nativo.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) continue;
+        s.modificado = st.st_mtim;
+        r.push_back(std::move(s));
+    }
+    ::closedir(d);
+    // A running save holds its new text's file; its other names share the
+    // suffix.
+    std::vector<std::string> emCurso;
+    for (const SobraNativa& s : r)
+        if (s.tipo != SobraDeGravacao::Tipo::Anterior && EmUso(s.nativo)) emCurso.push_back(s.sufixo);
+    std::erase_if(r, [&](const SobraNativa& s) {
+        return std::find(emCurso.begin(), emCurso.end(), s.sufixo) != emCurso.end();
+    });
+    std::sort(r.begin(), r.end(), [](const SobraNativa& a, const SobraNativa& b) { return a.nativo < b.nativo; });
+    return r;
+}
+
+// Two names hold the same bytes.
+bool MesmoTexto(const std::string& a, const std::string& b) {
+    struct stat sa {}, sb {};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    if (sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino) return true;
+    if (sa.st_size != sb.st_size) return false;
+    std::string ta, tb;
+    return LeArquivo(CaminhoDoSistema(a), ta) && LeArquivo(CaminhoDoSistema(b), tb) && ta == tb;
+}
+
+bool MaisNova(const SobraNativa& a, const SobraNativa& b) {
+    if (a.modificado.tv_sec != b.modificado.tv_sec) return a.modificado.tv_sec > b.modificado.tv_sec;
+    if (a.modificado.tv_nsec != b.modificado.tv_nsec) return a.modificado.tv_nsec > b.modificado.tv_nsec;
+    return a.nativo > b.nativo;
+}
+
+} // namespace
+
+std::vector<SobraDeGravacao> SobrasDeGravacao(const std::string& nome) {
+    std::vector<SobraDeGravacao> r;
+    for (const SobraNativa& s : SobrasNativas(SegueLinks(CaminhoNativo(nome))))
+        r.push_back({s.tipo, CaminhoDoSistema(s.nativo)});
+    return r;
+}
+
+void TrataSobrasDeGravacao(const std::string& nome) {
+    const std::string alvo = SegueLinks(CaminhoNativo(nome));
+    const std::string bak = NomeBackup(alvo);
+    std::vector<SobraNativa> completas;
+    for (SobraNativa& s : SobrasNativas(alvo)) {
+        switch (s.tipo) {
+        case SobraDeGravacao::Tipo::Parcial:
+            ::unlink(s.nativo.c_str());
+            break;
+        case SobraDeGravacao::Tipo::Anterior:
+            // Kept when it is the only copy of a text (the document was
+            // changed or removed by another program since).
+            if (MesmoTexto(s.nativo, alvo) || MesmoTexto(s.nativo, bak)) ::unlink(s.nativo.c_str());
+            break;
+        case SobraDeGravacao::Tipo::Completa:
+            if (MesmoTexto(s.nativo, alvo)) ::unlink(s.nativo.c_str());
+            else completas.push_back(std::move(s));
+            break;
+        }
+    }
+    if (completas.empty()) return;
+    std::sort(completas.begin(), completas.end(), MaisNova);
+    const std::string salvo = CaminhoDoSistema(completas.front().nativo);
+    struct stat st {};
+    const bool comBackup = ::stat(alvo.c_str(), &st) == 0 && bak != alvo;
+    const std::string sim = comBackup ? "Sim: abrir esse texto no lugar do arquivo, que fica como "_cp +
+                                            ExtraiNomeArquivo(CaminhoDoSistema(bak)) + "."
+                                      : "Sim: abrir esse texto como o arquivo."_cp;
+    // Beside the document as named it goes by its name; beside the file a
+    // link names, by its path.
+    const std::string onde = ExtraiDiretorio(salvo) == ExtraiDiretorio(nome)
+                                 ? "ao lado dele, em\r\n"_cp + ExtraiNomeArquivo(salvo)
+                                 : "em\r\n" + salvo;
+    const int resposta = dialogos().Caixa(
+        "Uma gravação de\r\n"_cp + nome + "\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou "_cp +
+            onde + "\r\n\r\n" + sim + "\r\nNão: apagar essa cópia e abrir o arquivo como está."_cp +
+            "\r\nCancelar: abrir o arquivo como está e manter a cópia."_cp,
+        "Dotmara", Icone::Pergunta, Botoes::YesNoCancel);
+    if (resposta == mrYes) {
+        if (PoeNoLugar(completas.front().nativo, alvo, bak) != ResultadoGravacao::Gravado) {
+            dialogos().Caixa("Não foi possível pôr no lugar do arquivo o texto de\r\n"_cp + salvo +
+                                 "\r\nA cópia foi mantida."_cp,
+                             "Dotmara", Icone::Erro, Botoes::OK);
+            return;
+        }
+        SincronizaPasta(alvo);
+        completas.erase(completas.begin());
+    } else if (resposta != mrNo) {
+        return;
+    }
+    for (const SobraNativa& s : completas) ::unlink(s.nativo.c_str());
 }
 
 // ---- Recent files -----------------------------------------------------------

@@ -30,19 +30,25 @@ unsigned char DOSParaWindows(unsigned char c);
 // Splits a file's text into lines as a text editor loads it: CR LF, LF and a
 // lone CR each end a line; a line end at the very end opens no further line.
 std::vector<std::string> TextoEmLinhas(std::string_view texto);
-// The file text of a list of lines: every line followed by CR LF.
-std::string LinhasEmTexto(const std::vector<std::string>& linhas);
+// The file text of a list of lines: every line followed by CR LF, but for
+// the last when quebraFinal is false (a text that does not end with a line
+// end is saved as it is).
+std::string LinhasEmTexto(const std::vector<std::string>& linhas, bool quebraFinal = true);
 
 // ---- Opening ---------------------------------------------------------------
 // Reads a document into the lines the editor will hold. The editor holds at
-// most LimiteTextoDocumento characters (each line end counted once): a file
-// with more, or one that never ends (as those under /proc), is GrandeDemais
-// and is read no further than twice the limit in bytes; a missing file, a
-// folder, a FIFO or a device is NaoLido. The lines are filled only when Lido.
-enum class LeituraDocumento { Lido, NaoLido, GrandeDemais };
-LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas);
-// What the editor says of a document too large for it.
-std::string MensagemDocumentoGrande(const std::string& nome);
+// most LimiteTextoDocumento characters, counted as it counts them: each line
+// end once, and none after a last line that has none. A file with more, or
+// one that never ends (as those under /proc), is GrandeDemais and is read no
+// further than twice the limit in bytes; a missing or unreadable file is
+// NaoLido; a folder, a FIFO, a device or a socket is NaoRegular (a FIFO is
+// never waited on). The lines are filled only when Lido, and quebraFinal,
+// when given, tells whether the text ends with a line end.
+enum class LeituraDocumento { Lido, NaoLido, NaoRegular, GrandeDemais };
+LeituraDocumento LeDocumento(const std::string& nome, std::vector<std::string>& linhas,
+                             bool* quebraFinal = nullptr);
+// What the editor says of a document it could not open.
+std::string MensagemLeituraDocumento(LeituraDocumento r, const std::string& nome);
 
 // ---- Names ----------------------------------------------------------------
 // The ".bak" name of a document: its extension replaced by ".bak".
@@ -52,11 +58,17 @@ std::string CaminhoAbsoluto(const std::string& nome);
 
 // ---- Saving ----------------------------------------------------------------
 enum class ResultadoGravacao { Gravado, FalhaBackup, FalhaEscrita, SomenteLeitura };
-// Writes conteudo to nome, keeping the previous version as NomeBackup(nome):
-// the old ".bak" is deleted, the existing file becomes the ".bak", the new
-// text takes its name. The new text is first written in full to a temporary
-// file beside the target, so a failed write leaves the file (or, once moved,
-// its ".bak") as it was, and never a half-written document.
+// Writes conteudo to nome, keeping the previous version as NomeBackup(nome).
+// However the save is stopped (a crash, a kill, a full disk), the document's
+// name holds the old text or the new one, whole, and the ".bak" name what it
+// held before or the old text; the new text takes the document's name only
+// once the ".bak" holds the old. Beside the target the new text is written
+// to "<name>.gravando-XXXXXX" and synced, and named "<name>.salvo-XXXXXX"
+// once whole; the old text gets a second name "<name>.anterior-XXXXXX" (a
+// hard link, or a synced copy on a file system without them) that is renamed
+// over the ".bak"; then the new text is renamed over the document and the
+// folder is synced. The save holds a lock on the new text's file while it
+// runs. A ".bak" beside a document that is not there yet is left alone.
 // A name that is a link is saved through it: the file it points at (after
 // every link in a chain) is the target, keeps its mode, and gets the ".bak"
 // beside it; the link stays. A read-only target (no write permission for
@@ -68,6 +80,29 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
 ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& conteudo,
                                  std::string (*nomeBackup)(const std::string&),
                                  std::string* backupUsado = nullptr);
+
+// ---- What a stopped save left ----------------------------------------------
+struct SobraDeGravacao {
+    enum class Tipo {
+        Parcial,    // "gravando": the new text, not whole
+        Completa,   // "salvo": the new text, whole, not yet under the document's name
+        Anterior,   // "anterior": a second name of the old text
+    };
+    Tipo tipo;
+    std::string caminho;
+};
+// The files that stopped saves of nome left beside it (beside the file its
+// links name): this user's regular files of those names, in name order,
+// leaving out those of a save still running.
+std::vector<SobraDeGravacao> SobrasDeGravacao(const std::string& nome);
+// What opening nome does with them first: a text not whole, and a second
+// name of a text that the document or its ".bak" still holds, are removed;
+// a saved text that the document does not hold is offered (the newest when
+// there are several), with the buttons Yes (it takes the document's name,
+// the document becomes the ".bak", as the save would have done), No (it is
+// removed) and Cancel (it stays for the next open). The older saved texts go
+// with the newest on Yes and No.
+void TrataSobrasDeGravacao(const std::string& nome);
 
 // ---- Recent files -----------------------------------------------------------
 // The five most recent documents, most recent first, compared without regard

@@ -85,6 +85,8 @@ bool DiretorioExiste(const std::string& caminho) {
     return ::stat(CaminhoNativo(caminho).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::string TextoMaxBytesArquivo() { return std::to_string(MaxBytesArquivo >> 20) + " MB"; }
+
 bool LeArquivo(const std::string& caminho, std::string& conteudo) {
     return LeArquivoAte(caminho, conteudo, MaxBytesArquivo) == LeituraArquivo::Lido;
 }

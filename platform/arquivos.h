@@ -15,6 +15,8 @@ bool DiretorioExiste(const std::string& caminho);
 // No file this program reads whole comes near MaxBytesArquivo: a larger one,
 // or one that never ends, is refused too, before it takes the memory.
 inline constexpr std::size_t MaxBytesArquivo = std::size_t{64} << 20;
+// That size as messages give it: "64 MB".
+std::string TextoMaxBytesArquivo();
 bool LeArquivo(const std::string& caminho, std::string& conteudo);
 // The same for a file that may hold at most limite bytes: a longer one (or
 // one that never ends, as files under /proc) is GrandeDemais and leaves

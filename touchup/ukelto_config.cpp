@@ -36,8 +36,13 @@ bool LeConfiguracaoKelto(EstadoKelto& e, const std::string& dirPrograma) {
         return false;
     }
     std::string conteudo;
-    if (!LeArquivo(caminho, conteudo)) {
+    switch (LeArquivoAte(caminho, conteudo, MaxBytesArquivo)) {
+    case LeituraArquivo::Lido: break;
+    case LeituraArquivo::NaoLido:
         Erro("Erro em "_cp + nome);
+        return false;
+    case LeituraArquivo::GrandeDemais:
+        Erro("Arquivo "_cp + caminho + " grande demais (no máximo "_cp + TextoMaxBytesArquivo() + ")");
         return false;
     }
     AplicaTabelaCodigos(conteudo, e.MapaFonte, LeituraTabela::PulaLinhasRuins);

@@ -55,13 +55,14 @@ bool Representavel(QChar ch) {
 }
 
 // The editor's text for a list of lines: every line followed by a line end,
-// as a text file loads into it.
-QString TextoDoEditor(const std::vector<std::string>& linhas) {
+// as a text file loads into it; the last one only when quebraFinal.
+QString TextoDoEditor(const std::vector<std::string>& linhas, bool quebraFinal = true) {
     std::string s;
     for (const auto& l : linhas) {
         s += l;
         s += '\n';
     }
+    if (!quebraFinal && !s.empty()) s.pop_back();
     return QDe(s);
 }
 
@@ -580,11 +581,18 @@ bool TformPrincipal::PerguntaAbandonar(bool aviso) {
 
 bool TformPrincipal::CarregaArquivo(const std::string& nome) {
     BackupLinhas = Linhas();
+    // What a save stopped midway left beside the document goes first: the
+    // text it was saving may be the one to open.
+    if (!nome.empty()) TrataSobrasDeGravacao(nome);
     std::vector<std::string> linhas;
-    const LeituraDocumento leitura = nome.empty() ? LeituraDocumento::NaoLido : LeDocumento(nome, linhas);
+    bool quebraFinal = true;
+    const LeituraDocumento leitura =
+        nome.empty() ? LeituraDocumento::NaoLido : LeDocumento(nome, linhas, &quebraFinal);
     const bool lido = leitura == LeituraDocumento::Lido;
     if (lido) {
-        richEdPrincipal->setPlainText(TextoDoEditor(linhas));
+        // The text as the file has it, so the editor counts what the file
+        // holds and a save gives the same file back.
+        richEdPrincipal->setPlainText(TextoDoEditor(linhas, quebraFinal));
         const std::string dir = ExtraiDiretorio(nome);
         if (!dir.empty() && !MudaDir(dir, true)) {
             dialogos().Caixa("Atenção: diretório "_cp + dir + " inacessível!"_cp, kTitulo,
@@ -595,9 +603,7 @@ bool TformPrincipal::CarregaArquivo(const std::string& nome) {
         richEdPrincipal->document()->setModified(false);
         richEdPrincipal->document()->clearUndoRedoStacks();
     } else {
-        dialogos().Caixa(leitura == LeituraDocumento::GrandeDemais ? MensagemDocumentoGrande(nome)
-                                                                   : "Arquivo não encontrado: "_cp + nome,
-                         kTitulo, Icone::Erro, Botoes::OK);
+        dialogos().Caixa(MensagemLeituraDocumento(leitura, nome), kTitulo, Icone::Erro, Botoes::OK);
         VoltaDir();
         // The editor was not touched: it still holds its text, with its
         // modified flag and undo steps, so unsaved work stays guarded.
@@ -702,7 +708,9 @@ void TformPrincipal::imSalvarClick() {
         }
     }
     if (segue) {
-        switch (GravaComBackup(nome, LinhasEmTexto(Linhas()))) {
+        // The last line ends with a line end only when the editor's does.
+        const bool quebraFinal = richEdPrincipal->document()->lastBlock().length() <= 1;
+        switch (GravaComBackup(nome, LinhasEmTexto(Linhas(), quebraFinal))) {
         case ResultadoGravacao::Gravado:
             richEdPrincipal->document()->setModified(false);
             richEdPrincipal->document()->clearUndoRedoStacks();

@@ -6,10 +6,14 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +24,118 @@ QString TextoDaCaixa(const std::string& texto) {
     q.replace("\r\n", "\n");
     q.replace('\r', '\n');
     return q;
+}
+
+bool EhCaminho(const QString& linha) {
+    for (const QChar c : linha) {
+        if (c == ' ' || c == '"') continue;
+        return c == '/';
+    }
+    return false;
+}
+
+// A part wider than maxima by itself, in pieces that fit: after a "/" where
+// one fits (a path), else where the width ends.
+QStringList PartePorLargura(const QString& parte, const std::function<int(const QString&)>& mede, int maxima) {
+    QStringList r;
+    QString resto = parte;
+    while (resto.size() > 1 && mede(resto) > maxima) {
+        qsizetype corte = 1;
+        while (corte < resto.size() && mede(resto.left(corte + 1)) <= maxima) ++corte;
+        const qsizetype barra = resto.lastIndexOf('/', corte - 1);
+        if (barra > 0) corte = barra + 1;
+        r << resto.left(corte);
+        resto = resto.mid(corte);
+    }
+    r << resto;
+    return r;
+}
+
+} // namespace
+
+QStringList LinhasDaCaixa(const QString& texto, const std::function<int(const QString&)>& mede, int largura,
+                          int maxima) {
+    // A box that a path or a word makes wider lets the other lines use that
+    // width too.
+    const QStringList todas = texto.split('\n');
+    for (const QString& linha : todas) {
+        if (EhCaminho(linha)) {
+            largura = std::max(largura, std::min(maxima, mede(linha)));
+            continue;
+        }
+        for (const QString& palavra : linha.split(' ', Qt::SkipEmptyParts))
+            largura = std::max(largura, std::min(maxima, mede(palavra)));
+    }
+    QStringList r;
+    for (const QString& linha : todas) {
+        if (EhCaminho(linha) || mede(linha) <= largura) {
+            r << PartePorLargura(linha, mede, maxima);
+            continue;
+        }
+        // Greedy at blanks; the blanks at a break go, those that begin the
+        // line stay.
+        QString atual;
+        qsizetype i = 0;
+        while (i < linha.size()) {
+            qsizetype j = i;
+            while (j < linha.size() && linha[j] == ' ') ++j;
+            const QString brancos = linha.mid(i, j - i);
+            qsizetype k = j;
+            while (k < linha.size() && linha[k] != ' ') ++k;
+            const QString palavra = linha.mid(j, k - j);
+            if (!atual.isEmpty() && !atual.trimmed().isEmpty() && mede(atual + brancos + palavra) > largura) {
+                r << atual;
+                atual.clear();
+                QStringList pedacos = PartePorLargura(palavra, mede, maxima);
+                atual = pedacos.takeLast();
+                r << pedacos;
+            } else {
+                QStringList pedacos = PartePorLargura(atual + brancos + palavra, mede, maxima);
+                atual = pedacos.takeLast();
+                r << pedacos;
+            }
+            i = k;
+        }
+        r << atual;
+    }
+    return r;
+}
+
+namespace {
+
+// The message box wraps its text wherever a line may break, a path after
+// each "/" too: it shows the lines of LinhasDaCaixa instead, in a label of
+// its own in the place of its text, as wide as Qt lets a box grow on this
+// screen. The box keeps its text (for Ctrl+C and screen readers).
+void MostraLinhasSemQuebrarCaminhos(QMessageBox& caixa) {
+    auto* grade = qobject_cast<QGridLayout*>(caixa.layout());
+    auto* original = caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!grade || !original) return;
+    const int indice = grade->indexOf(original);
+    if (indice < 0) return;
+    int linha = 0, coluna = 0, linhas = 0, colunas = 0;
+    grade->getItemPosition(indice, &linha, &coluna, &linhas, &colunas);
+    auto* rotulo = new QLabel(&caixa);
+    rotulo->setObjectName(QStringLiteral("lblTextoCaixa"));
+    rotulo->setTextFormat(Qt::PlainText);
+    rotulo->setWordWrap(false);
+    rotulo->setTextInteractionFlags(original->textInteractionFlags());
+    rotulo->setContentsMargins(original->contentsMargins());
+    // What else takes room across the box: margins, the icon and the gap.
+    const QMargins m = grade->contentsMargins();
+    int resto = m.left() + m.right() + std::max(grade->horizontalSpacing(), 0);
+    if (auto* icone = caixa.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        resto += icone->sizeHint().width();
+    const QScreen* tela = caixa.screen() ? caixa.screen() : QGuiApplication::primaryScreen();
+    const int larguraTela = tela ? tela->availableGeometry().width() : 1024;
+    // Qt's own limits for a message box.
+    const int suave = std::min(larguraTela / 2, 500) - resto;
+    const int dura = (larguraTela <= 1024 ? larguraTela : std::min(larguraTela - 480, 1000)) - resto;
+    const QFontMetrics fm(rotulo->font());
+    rotulo->setText(
+        LinhasDaCaixa(caixa.text(), [&](const QString& s) { return fm.horizontalAdvance(s); }, suave, dura).join('\n'));
+    original->hide();
+    grade->addWidget(rotulo, linha, coluna, linhas, colunas, original->alignment());
 }
 
 } // namespace
@@ -63,6 +179,7 @@ int CaixaQt(const std::string& texto, const std::string& titulo, Icone icone, Bo
         grade->addItem(new QSpacerItem(largura, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                        grade->rowCount(), 0, 1, grade->columnCount());
     }
+    MostraLinhasSemQuebrarCaminhos(caixa);
     int r = caixa.exec();
     for (const Botao& b : lista)
         if (r == b.b)

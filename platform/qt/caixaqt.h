@@ -5,9 +5,23 @@
 
 #include "platform/dialogos.h"
 
+#include <functional>
 #include <string>
+
+#include <QString>
+#include <QStringList>
 
 class QWidget;
 
 int CaixaQt(const std::string& texto, const std::string& titulo, Icone icone, Botoes botoes,
             QWidget* dono);
+
+// The lines a box shows for its text (line ends as "\n"), each fitting
+// `largura` (or the width of the widest path or word, up to `maxima`) where
+// it can by the measure `mede`: a line breaks only at blanks,
+// so a word (a path without blanks) is never broken, and a line that is a
+// path (a "/" first, after blanks or a quotation mark) does not break at
+// all. Only a part wider than `maxima` by itself is broken: a path after a
+// "/" where one fits, any other word where the width ends.
+QStringList LinhasDaCaixa(const QString& texto, const std::function<int(const QString&)>& mede, int largura,
+                          int maxima);

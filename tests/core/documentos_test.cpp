@@ -2,14 +2,22 @@
 // the recent list and its INI keys, the sample document.
 #include "editor/documentos.h"
 #include "platform/arquivos.h"
+#include "platform/chamadas.h"
+#include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 
 #include <filesystem>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -67,35 +75,68 @@ TEST(Linhas, FileTextSplitsAsAnEditorLoadsItAndSavesWithCRLF) {
     for (const auto& [texto, linhas] : casos) EXPECT_EQ(TextoEmLinhas(texto), linhas) << texto;
     EXPECT_EQ(LinhasEmTexto({"Cap\xedtulo", "", "\tfim"}), "Cap\xedtulo\r\n\r\n\tfim\r\n");
     EXPECT_EQ(LinhasEmTexto({}), "");
+    EXPECT_EQ(LinhasEmTexto({"a", "b"}, false), "a\r\nb");
+    EXPECT_EQ(LinhasEmTexto({}, false), "");
 }
 
-// At most the editor's limit in characters, each line end counted once
-// however the file writes it; nothing else is read whole.
+// At most the editor's limit in characters, counted as the editor counts
+// them: each line end once however the file writes it, none after a last
+// line without one. Nothing but a regular file is read, and a FIFO is not
+// waited on.
 TEST(AbreDocumento, AtMostWhatTheEditorHolds) {
     Pasta p;
     ASSERT_EQ(::mkfifo((p / "cano.txt").c_str(), 0600), 0);
     const std::size_t limite = LimiteTextoDocumento;
     std::string crlf;
     for (std::size_t i = 0; i < limite; ++i) crlf += "\r\n";
-    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; } casos[] = {
-        {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite},
-        {"one line at the limit", p.grava("linha.txt", std::string(limite - 1, 'x')), LeituraDocumento::Lido, 1},
-        {"one character more", p.grava("mais.txt", std::string(limite, 'x')), LeituraDocumento::GrandeDemais, 0},
+    const std::string x(limite - 1, 'x');
+    const struct { const char* nome; std::string caminho; LeituraDocumento esperado; std::size_t linhas; bool quebra; }
+        casos[] = {
+        {"one line at the limit, no line end", p.grava("sem.txt", x + "x"), LeituraDocumento::Lido, 1, false},
+        {"one line at the limit with its CR LF", p.grava("crlf1.txt", x + "\r\n"), LeituraDocumento::Lido, 1, true},
+        {"one line at the limit with its LF", p.grava("lf1.txt", x + "\n"), LeituraDocumento::Lido, 1, true},
+        {"CR LF at the limit: twice the limit in bytes", p.grava("crlf.txt", crlf), LeituraDocumento::Lido, limite,
+         true},
+        {"line ends and a last line without one", p.grava("fim.txt", crlf.substr(2) + "x"), LeituraDocumento::Lido,
+         limite, false},
+        {"one character more, no line end", p.grava("mais.txt", x + "xx"), LeituraDocumento::GrandeDemais, 0, false},
+        {"one character more: the limit and a CR LF", p.grava("mais1.txt", x + "x\r\n"),
+         LeituraDocumento::GrandeDemais, 0, false},
         {"lone CRs past the limit", p.grava("cr.txt", std::string(limite + 1, '\r')),
-         LeituraDocumento::GrandeDemais, 0},
-        {"a file that never ends", "/proc/self/pagemap", LeituraDocumento::GrandeDemais, 0},
-        {"a pipe", p / "cano.txt", LeituraDocumento::NaoLido, 0},
-        {"a folder", p.PastaTemporaria::dir(), LeituraDocumento::NaoLido, 0},
-        {"missing", p / "falta.txt", LeituraDocumento::NaoLido, 0},
+         LeituraDocumento::GrandeDemais, 0, false},
+        {"a file that never ends", "/proc/self/pagemap", LeituraDocumento::GrandeDemais, 0, false},
+        {"a FIFO", p / "cano.txt", LeituraDocumento::NaoRegular, 0, false},
+        {"a folder", p.PastaTemporaria::dir(), LeituraDocumento::NaoRegular, 0, false},
+        {"a device", "/dev/null", LeituraDocumento::NaoRegular, 0, false},
+        {"missing", p / "falta.txt", LeituraDocumento::NaoLido, 0, false},
     };
     for (const auto& c : casos) {
         std::vector<std::string> linhas = {"antes"};
-        EXPECT_EQ(LeDocumento(c.caminho, linhas), c.esperado) << c.nome;
+        bool quebra = !c.quebra;
+        EXPECT_EQ(LeDocumento(c.caminho, linhas, &quebra), c.esperado) << c.nome;
         EXPECT_EQ(linhas.size(), c.linhas) << c.nome;
+        if (c.esperado == LeituraDocumento::Lido) { EXPECT_EQ(quebra, c.quebra) << c.nome; }
     }
     Linhas linhas;
     ASSERT_EQ(LeDocumento(p.grava("a.txt", "um\r\ndois\rtr\xeas\n"), linhas), LeituraDocumento::Lido);
     EXPECT_EQ(linhas, (Linhas{"um", "dois", "tr\xeas"}));
+}
+
+// Each failure names its cause; a path stands on a line of its own.
+TEST(AbreDocumento, MessagesNameTheCause) {
+    Pasta p;
+    ASSERT_EQ(::mkfifo((p / "cano").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> casos[] = {
+        {p / "falta.txt", "Arquivo n\xe3o encontrado: " + p / "falta.txt"},
+        {p / "cano", "N\xe3o \xe9 um arquivo comum, \xe9 um canal (FIFO):\r\n" + p / "cano"},
+        {p.PastaTemporaria::dir(), "N\xe3o \xe9 um arquivo comum, \xe9 uma pasta:\r\n" + p.PastaTemporaria::dir()},
+        {"/dev/null", "N\xe3o \xe9 um arquivo comum, \xe9 um dispositivo:\r\n/dev/null"},
+        {"/proc/self/pagemap", "Arquivo grande demais para o editor (mais de 300000 caracteres):\r\n/proc/self/pagemap"},
+    };
+    for (const auto& [nome, mensagem] : casos) {
+        Linhas linhas;
+        EXPECT_EQ(MensagemLeituraDocumento(LeDocumento(nome, linhas), nome), mensagem);
+    }
 }
 
 TEST(Nomes, BackupNameReplacesTheExtension) {
@@ -192,6 +233,240 @@ TEST(Gravacao, AReadOnlyDocumentIsRefused) {
         EXPECT_EQ(LeArquivoTeste(a), "protegido\r\n");
         EXPECT_EQ(p.entradas(), porLink ? 2 : 1);
     }
+}
+
+// ---- A save stopped at any of its calls -----------------------------------------
+
+// Every file of a folder, name -> bytes.
+using Pastas = std::map<std::string, std::string>;
+Pastas Conteudo(const Pasta& p) {
+    Pastas r;
+    for (const auto& e : fs::directory_iterator(p.dir)) r[e.path().filename().string()] = LeArquivoTeste(e.path());
+    return r;
+}
+
+const std::string kVelho = "vers\xe3o 1\r\n", kMuitoVelho = "vers\xe3o 0\r\n", kNovo = "vers\xe3o 2\r\nmais\r\n";
+
+// The folder before a save (a document, its ".bak"), how its file system
+// behaves, and how the next open answers the question about the saved text.
+struct CasoParada {
+    const char* nome;
+    bool doc, bak;
+    std::vector<chamadas::Chamada> semSuporte;
+    int resposta;
+};
+const CasoParada kCasosParada[] = {
+    {"document and .bak, recovered", true, true, {}, mrYes},
+    {"document and .bak, copy removed", true, true, {}, mrNo},
+    {"document and .bak, copy kept", true, true, {}, mrCancel},
+    {"document without .bak", true, false, {}, mrYes},
+    {"new document beside a stale .bak", false, true, {}, mrYes},
+    {"file system without hard links", true, true, {chamadas::Chamada::Liga}, mrYes},
+};
+
+void PreparaParada(const Pasta& p, const CasoParada& c) {
+    if (c.doc) GravaArquivoTeste(p / "a.txt", kVelho);
+    if (c.bak) GravaArquivoTeste(p / "a.bak", kMuitoVelho);
+}
+
+// The document holds one whole text, and the ".bak" what it held or the old
+// text; once the document holds the new text the ".bak" holds the old.
+void ConfereDocumentoEBak(const Pastas& f, const CasoParada& c) {
+    const auto doc = f.find("a.txt"), bak = f.find("a.bak");
+    if (doc == f.end()) {
+        EXPECT_FALSE(c.doc);
+    } else {
+        EXPECT_TRUE(doc->second == kNovo || (c.doc && doc->second == kVelho)) << doc->second;
+    }
+    const bool novo = doc != f.end() && doc->second == kNovo;
+    if (novo && c.doc) {
+        ASSERT_NE(bak, f.end());
+        EXPECT_EQ(bak->second, kVelho);
+    } else if (bak == f.end()) {
+        EXPECT_FALSE(c.bak);
+    } else {
+        EXPECT_TRUE((c.bak && bak->second == kMuitoVelho) || (c.doc && bak->second == kVelho)) << bak->second;
+    }
+}
+
+// Stopped as by a kill at its first call, its second ... until it runs
+// through: the document and its ".bak" keep the rule above at every stop,
+// and the next open leaves nothing else beside them: the saved text, when
+// it was whole on disk, is offered and becomes the document on Yes.
+TEST(GravacaoInterrompida, AtEveryCallTheDocumentHoldsOneWholeText) {
+    for (const CasoParada& c : kCasosParada) {
+        int chamadasFeitas = 0;
+        for (int n = 1;; ++n) {
+            SCOPED_TRACE(std::string(c.nome) + ", stopped at call " + std::to_string(n));
+            Pasta p;
+            PreparaParada(p, c);
+            bool completa = true;
+            {
+                chamadas::Interrupcao parada(n, chamadas::Interrupcao::Modo::Interrompe);
+                parada.semSuporte = c.semSuporte;
+                try {
+                    EXPECT_EQ(GravaComBackup(p / "a.txt", kNovo), ResultadoGravacao::Gravado);
+                } catch (const chamadas::Interrompida&) {
+                    completa = false;
+                }
+                chamadasFeitas = static_cast<int>(parada.Feitas().size());
+            }
+            Pastas depois = Conteudo(p);
+            ConfereDocumentoEBak(depois, c);
+            if (completa) {
+                EXPECT_EQ(depois.size(), 2u);
+                break;
+            }
+            // The new text whole under a name of its own (one being written is
+            // not known to be whole).
+            bool novoInteiro = false;
+            for (const auto& [nome, texto] : depois)
+                novoInteiro = novoInteiro || (texto == kNovo && nome.find(".gravando-") == std::string::npos);
+
+            DialogosFalsosEscopo caixas;
+            caixas.fake.respostas = {c.resposta};
+            TrataSobrasDeGravacao(p / "a.txt");
+            Pastas aberta = Conteudo(p);
+            ConfereDocumentoEBak(aberta, c);
+            const bool perguntou = !caixas.fake.registros.empty();
+            EXPECT_EQ(perguntou, novoInteiro && depois["a.txt"] != kNovo);
+            if (perguntou && c.resposta == mrYes) { EXPECT_EQ(aberta["a.txt"], kNovo); }
+            if (perguntou && c.resposta != mrYes) { EXPECT_EQ(aberta["a.txt"], depois["a.txt"]); }
+            // Nothing else is left, but the saved text the user keeps for later.
+            std::erase_if(aberta, [](const auto& f) { return f.first == "a.txt" || f.first == "a.bak"; });
+            if (perguntou && c.resposta == mrCancel) {
+                ASSERT_EQ(aberta.size(), 1u);
+                EXPECT_EQ(aberta.begin()->second, kNovo);
+            } else {
+                EXPECT_TRUE(aberta.empty()) << aberta.begin()->first;
+            }
+        }
+        EXPECT_GE(chamadasFeitas, 10) << c.nome;   // every call of the save was stopped once
+    }
+}
+
+// One call fails (a full disk, an I/O error): the save says so, the document
+// and its ".bak" keep the rule, and nothing else is left behind.
+TEST(GravacaoInterrompida, AFailingCallLeavesNothingBehind) {
+    for (const CasoParada& c : kCasosParada) {
+        if (c.resposta != mrYes) continue;   // no open follows: one case per folder
+        for (int n = 1;; ++n) {
+            SCOPED_TRACE(std::string(c.nome) + ", call " + std::to_string(n) + " fails");
+            Pasta p;
+            PreparaParada(p, c);
+            chamadas::Interrupcao falha(n, chamadas::Interrupcao::Modo::Falha, ENOSPC);
+            falha.semSuporte = c.semSuporte;
+            const ResultadoGravacao r = GravaComBackup(p / "a.txt", kNovo);
+            const Pastas depois = Conteudo(p);
+            ConfereDocumentoEBak(depois, c);
+            for (const auto& [nome, texto] : depois) EXPECT_TRUE(nome == "a.txt" || nome == "a.bak") << nome;
+            const bool novo = depois.count("a.txt") && depois.at("a.txt") == kNovo;
+            EXPECT_EQ(r == ResultadoGravacao::Gravado, novo);
+            if (r == ResultadoGravacao::FalhaBackup) {
+                EXPECT_EQ(depois.at("a.txt"), kVelho);
+                if (c.bak) { EXPECT_EQ(depois.at("a.bak"), kMuitoVelho); }
+            }
+            if (!falha.Atingida()) break;
+        }
+    }
+}
+
+// What the next open does with each kind of file a stopped save leaves, by
+// the answer given (no question when none is expected).
+TEST(GravacaoInterrompida, OpeningOffersTheSavedTextAndClearsTheRest) {
+    using Arquivos = std::vector<std::pair<std::string, std::string>>;   // in order of writing: older first
+    const struct {
+        const char* nome;
+        Arquivos antes;
+        int resposta;   // mrNenhum: no question
+        Pastas depois;
+    } casos[] = {
+        {"a text not whole is removed", {{"a.txt", "v1"}, {"a.txt.gravando-Ab12Cd", "v2 pela me"}}, mrNenhum,
+         {{"a.txt", "v1"}}},
+        {"a saved text the document holds is removed", {{"a.txt", "v1"}, {"a.txt.salvo-Ab12Cd", "v1"}}, mrNenhum,
+         {{"a.txt", "v1"}}},
+        {"a second name of the document is removed", {{"a.txt", "v1"}, {"a.txt.anterior-Ab12Cd", "v1"}}, mrNenhum,
+         {{"a.txt", "v1"}}},
+        {"one of the .bak too", {{"a.txt", "v2"}, {"a.bak", "v1"}, {"a.txt.anterior-Ab12Cd", "v1"}}, mrNenhum,
+         {{"a.txt", "v2"}, {"a.bak", "v1"}}},
+        {"the only copy of a text stays", {{"a.txt", "v2"}, {"a.txt.anterior-Ab12Cd", "v1"}}, mrNenhum,
+         {{"a.txt", "v2"}, {"a.txt.anterior-Ab12Cd", "v1"}}},
+        {"other names stay",
+         {{"a.txt", "v1"}, {"a.txt.salvo-Ab12", "x"}, {"a.txt.salvo-Ab12C!", "x"}, {"b.txt.salvo-Ab12Cd", "x"},
+          {"a.txt.salvo-Ab12Cde", "x"}},
+         mrNenhum,
+         {{"a.txt", "v1"}, {"a.txt.salvo-Ab12", "x"}, {"a.txt.salvo-Ab12C!", "x"}, {"b.txt.salvo-Ab12Cd", "x"},
+          {"a.txt.salvo-Ab12Cde", "x"}}},
+        {"Yes: the newest saved text takes the name, the document the .bak",
+         {{"a.txt", "v1"}, {"a.bak", "v0"}, {"a.txt.salvo-Zz99zz", "v2"}, {"a.txt.salvo-Aa11aa", "v3"}}, mrYes,
+         {{"a.txt", "v3"}, {"a.bak", "v1"}}},
+        {"No: the saved texts are removed",
+         {{"a.txt", "v1"}, {"a.bak", "v0"}, {"a.txt.salvo-Zz99zz", "v2"}, {"a.txt.salvo-Aa11aa", "v3"}}, mrNo,
+         {{"a.txt", "v1"}, {"a.bak", "v0"}}},
+        {"Cancel: all stays",
+         {{"a.txt", "v1"}, {"a.txt.salvo-Aa11aa", "v3"}}, mrCancel,
+         {{"a.txt", "v1"}, {"a.txt.salvo-Aa11aa", "v3"}}},
+        {"a new document's saved text", {{"a.txt.salvo-Aa11aa", "v1"}}, mrYes, {{"a.txt", "v1"}}},
+    };
+    // A folder opened as a document has none, even with such names inside.
+    {
+        Pasta p;
+        fs::create_directory(p.dir / "a.txt");
+        GravaArquivoTeste(p / "a.txt/.salvo-Aa11aa", "x");
+        DialogosFalsosEscopo caixas;
+        TrataSobrasDeGravacao(p / "a.txt/");
+        TrataSobrasDeGravacao(p / "a.txt");
+        EXPECT_TRUE(caixas.fake.registros.empty());
+        EXPECT_EQ(LeArquivoTeste(p / "a.txt/.salvo-Aa11aa"), "x");
+    }
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Pasta p;
+        auto quando = fs::file_time_type::clock::now() - std::chrono::hours(1);
+        for (const auto& [nome, texto] : c.antes) {
+            GravaArquivoTeste(p / nome, texto);
+            fs::last_write_time(p / nome, quando += std::chrono::minutes(1));
+        }
+        DialogosFalsosEscopo caixas;
+        caixas.fake.respostas = {c.resposta};
+        TrataSobrasDeGravacao(p / "a.txt");
+        EXPECT_EQ(Conteudo(p), c.depois);
+        EXPECT_EQ(caixas.fake.registros.size(), c.resposta == mrNenhum ? 0u : 1u);
+    }
+}
+
+// The question names the document as opened and where the text is, and a
+// save still running (it holds a lock on its file) is left alone.
+TEST(GravacaoInterrompida, TheQuestionAndASaveStillRunning) {
+    Pasta p;
+    fs::create_directory(p.dir / "real");
+    GravaArquivoTeste(p / "real/a.txt", "v1");
+    fs::create_symlink("real/a.txt", p / "link.txt");
+    const std::string salvo = p / "real/a.txt.salvo-Aa11aa";
+    GravaArquivoTeste(salvo, "v2");
+    DialogosFalsosEscopo caixas;
+    {
+        const int fd = ::open(salvo.c_str(), O_RDONLY);
+        ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+        TrataSobrasDeGravacao(p / "link.txt");
+        ::close(fd);
+    }
+    EXPECT_TRUE(caixas.fake.registros.empty());
+    EXPECT_EQ(LeArquivoTeste(salvo), "v2");
+    caixas.fake.respostas = {mrYes};
+    TrataSobrasDeGravacao(p / "link.txt");
+    ASSERT_EQ(caixas.fake.registros.size(), 1u);
+    EXPECT_EQ(caixas.fake.registros[0].texto,
+              "Uma grava\xe7\xe3o de\r\n" + p / "link.txt" +
+                  "\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou em\r\n" + salvo +
+                  "\r\n\r\nSim: abrir esse texto no lugar do arquivo, que fica como a.bak.\r\n"
+                  "N\xe3o: apagar essa c\xf3pia e abrir o arquivo como est\xe1.\r\n"
+                  "Cancelar: abrir o arquivo como est\xe1 e manter a c\xf3pia.");
+    EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Pergunta);
+    EXPECT_TRUE(fs::is_symlink(p / "link.txt"));
+    EXPECT_EQ(LeArquivoTeste(p / "real/a.txt"), "v2");
+    EXPECT_EQ(LeArquivoTeste(p / "real/a.bak"), "v1");
+    EXPECT_FALSE(fs::exists(salvo));
 }
 
 // ---- Recent files --------------------------------------------------------------

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <string_view>
@@ -160,11 +161,14 @@ protected:
 TEST_F(ComandoMacros, MessagesAndTheIniKey) {
     const std::string bom = pasta.grava("bom.amb", "`vezes `x\r\n`igual `=\r\n");
     const std::string ruim = pasta.grava("ruim.amb", "`vezes `x\r\n x\r\n");
+    const std::string grande = pasta.grava("grande.amb", "`vezes `x\r\n");
+    std::filesystem::resize_file(grande, MaxBytesArquivo + 1);
     const struct { std::string arquivo; bool esconde; std::string mensagem, ini; } casos[] = {
         {"", false, "Arquivo inválido"_cp, "<nada>"},
         {" " + bom, false, "Arquivo inválido"_cp, "<nada>"},
         {pasta.caminho("sumiu.amb"), false, "Arquivo de macros não existe"_cp, "<nada>"},
         {pasta.dir(), false, "Arquivo de macros não existe"_cp, "<nada>"},
+        {grande, false, "Arquivo de macros grande demais (no máximo 64 MB):\r\n"_cp + grande, "<nada>"},
         {ruim, true, "Codigo inválido na linha 2"_cp, ruim},
     };
     for (const auto& c : casos) {

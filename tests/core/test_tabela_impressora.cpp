@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -49,14 +50,20 @@ TEST_F(TabelaImpressoraTeste, ErroDizALinhaEMantemOQueVeioAntes) {
 }
 
 TEST_F(TabelaImpressoraTeste, ArquivoQueNaoSeLeDeixaAIdentidade) {
-    for (const std::string& nome : {pasta.caminho("nao-existe.cfg"), pasta.dir()}) {
+    const std::string grande = pasta.grava("grande.cfg", "41=61\r\n");
+    std::filesystem::resize_file(grande, MaxBytesArquivo + 1);
+    const std::pair<std::string, std::string> casos[] = {
+        {pasta.caminho("nao-existe.cfg"), "Configura\xe7\xe3o da impressora n\xe3o achada " + pasta.caminho("nao-existe.cfg")},
+        {pasta.dir(), "Configura\xe7\xe3o da impressora n\xe3o achada " + pasta.dir()},
+        {grande, "Configura\xe7\xe3o da impressora grande demais (no m\xe1ximo 64 MB):\r\n" + grande},
+    };
+    for (const auto& [nome, mensagem] : casos) {
         d.fake.Limpa();
         ArqAmbCode2 = nome;
         TabelaImpressora[5] = 9;
         EXPECT_FALSE(CarregaTabelaImpressora()) << nome;
         EXPECT_EQ(Mudados(), 0) << nome;
-        EXPECT_EQ(d.fake.Textos(),
-                  std::vector<std::string>{"Configura\xe7\xe3o da impressora n\xe3o achada " + nome});
+        EXPECT_EQ(d.fake.Textos(), std::vector<std::string>{mensagem});
         EXPECT_EQ(d.fake.registros[0].icone, Icone::Erro);
     }
 }

@@ -2,8 +2,9 @@
 // ctest): the main window with the five-line strip, the braille view in line
 // mode 1, at a page's start, with the ruler held and in reviewer mode, the
 // back-check window, the menus of the export and external programs, the
-// status bar with large numbers, the view's real-size pages and the five
-// settings windows, as PNG files; and the time of F9 on a document at the
+// status bar with large numbers, the view's real-size pages, the five
+// settings windows and the boxes of opening a document, as PNG files; and
+// the time of F9 on a document at the
 // editor's limit through the windows.
 #include <gtest/gtest.h>
 
@@ -37,6 +38,11 @@
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
 #include "gui/capturas_apoio.h"
+#include "core/gui/dialogosqt.h"
+#include "support/temporario.h"
+
+#include <QTimer>
+#include <filesystem>
 
 namespace {
 
@@ -255,6 +261,42 @@ TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
     dic.show();
     EXPECT_TRUE(GravaCaptura(&dic, "dotmara_config_dicionario.png"));
     dic.close();
+}
+
+// The boxes of opening a document, on the screen as the window manager frames
+// them over the main window: a file too large for the editor deep in folders
+// whose names have blanks, a folder opened as a document, and the question
+// about the text of a save that was stopped. A path is never broken inside.
+TEST_F(Capturas, DISABLED_CaixasAoAbrir) {
+    janela->resize(873, 605);
+    janela->show();
+    EsperaEventos(300);
+    InstalaDialogosQt();
+    PastaTemporaria raiz;
+    const std::string pasta = raiz.dir() + "Transcrições 2025/Livros didáticos/Volume 2 - Ciências/"_cp;
+    std::filesystem::create_directories(CaminhoNativo(pasta));
+    const std::string grande = pasta + "capítulo-03.txt"_cp;
+    GravaArquivoTeste(CaminhoNativo(grande), std::string(LimiteTextoDocumento + 1, 'x'));
+    const std::string doc = pasta + "capítulo-04.txt"_cp;
+    GravaArquivoTeste(CaminhoNativo(doc), "velho\r\n");
+    GravaArquivoTeste(CaminhoNativo(doc) + ".salvo-Aa11aa", "novo\r\n");
+    int n = 0;
+    const char* nomes[] = {"abrir_grande_demais.png", "abrir_pasta.png", "abrir_gravacao_interrompida.png"};
+    auto* t = new QTimer();
+    t->setInterval(20);
+    QObject::connect(t, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) return;
+        EXPECT_TRUE(GravaTela(nomes[n++], w->frameGeometry().adjusted(-4, -4, 4, 4)));
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    t->start();
+    EXPECT_FALSE(janela->CarregaArquivo(grande));
+    EXPECT_FALSE(janela->CarregaArquivo(pasta));
+    EXPECT_TRUE(janela->CarregaArquivo(doc));
+    delete t;
+    EXPECT_EQ(n, 3);
+    DefineDialogos(nullptr);
 }
 
 } // namespace

@@ -223,7 +223,7 @@ TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
     escolhas = {dir + "a.txt"};
     j.imSalvarClick();
     EXPECT_EQ(pastasDosDialogos, std::vector<std::string>{dir});
-    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "primeira vers\xe3o\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "primeira vers\xe3o");   // as typed: no line end after it
     EXPECT_EQ(ArqAtual, dir + "a.txt");
     EXPECT_FALSE(j.Modificado());
     EXPECT_EQ(DeQString(j.windowTitle()), "Dotmara - a.txt");
@@ -234,9 +234,27 @@ TEST_F(JanelaPrincipal, SaveNewThenSaveAgainKeepsBak) {
     Digita(j, "segunda ");
     j.imSalvarClick();   // no dialog: the document has a name
     EXPECT_EQ(pastasDosDialogos.size(), 1u);
-    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "segunda primeira vers\xe3o\r\n");
-    EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "primeira vers\xe3o\r\n");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.txt"), "segunda primeira vers\xe3o");
+    EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "primeira vers\xe3o");
     EXPECT_TRUE(fake().registros.empty());
+}
+
+// The text a stopped save left whole beside the document is offered when
+// the document is opened, and on Yes is what opens.
+TEST_F(JanelaPrincipal, OpeningOffersTheTextOfAStoppedSave) {
+    GravaArquivoTeste(dir + "a.txt", "velho\r\n");
+    GravaArquivoTeste(dir + "a.txt.salvo-Aa11aa", "novo\r\n");
+    TformPrincipal& j = Cria();
+    fake().respostas = {mrYes};
+    ASSERT_TRUE(j.CarregaArquivo(dir + "a.txt"));
+    ASSERT_EQ(fake().registros.size(), 1u);
+    const std::string pergunta = "Uma grava\xe7\xe3o de\r\n" + dir +
+                                 "a.txt\r\nfoi interrompida antes do fim.\r\nO texto que estava sendo salvo ficou "
+                                 "ao lado dele, em\r\na.txt.salvo-Aa11aa\r\n";
+    EXPECT_EQ(fake().registros[0].texto.substr(0, pergunta.size()), pergunta);
+    EXPECT_EQ(j.Linhas(), std::vector<std::string>{"novo"});
+    EXPECT_FALSE(j.Modificado());
+    EXPECT_EQ(LeArquivoTeste(dir + "a.bak"), "velho\r\n");
 }
 
 TEST_F(JanelaPrincipal, SaveAsAsksBeforeOverwriting) {
@@ -476,21 +494,30 @@ TEST_F(JanelaPrincipal, TextLimitHoldsOnPasteAndTyping) {
     EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), limite - 1);
 }
 
-// A file at the limit loads whole; one past it is refused whole (never
+// A file at the limit loads whole, with or without a line end after its
+// last line, and saves back as it was; one past it is refused whole (never
 // cut), and the unsaved text stays as it was.
 TEST_F(JanelaPrincipal, AFileTheEditorCannotHoldIsRefusedAndTheTextStays) {
     const std::string linha(99, 'a');
-    GravaArquivoTeste(dir + "limite.txt", LinhasEmTexto(std::vector<std::string>(3000, linha)));
-    GravaArquivoTeste(dir + "grande.txt", LinhasEmTexto(std::vector<std::string>(4000, linha)));
+    const std::string limite = LinhasEmTexto(std::vector<std::string>(3000, linha));
+    const std::string semQuebra = limite.substr(0, limite.size() - 2) + "a";
+    GravaArquivoTeste(dir + "grande.txt", semQuebra + "a");
     TformPrincipal& j = Cria();
-    ASSERT_TRUE(j.CarregaArquivo(dir + "limite.txt"));
-    EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
-    EXPECT_EQ(j.Linha(2999), linha);
+    for (const std::string& conteudo : {limite, semQuebra}) {
+        GravaArquivoTeste(dir + "limite.txt", conteudo);
+        ASSERT_TRUE(j.CarregaArquivo(dir + "limite.txt"));
+        ArqAtual = dir + "limite.txt";
+        EXPECT_EQ(j.richEdPrincipal->TamanhoTexto(), TRichEdPrincipal::LimiteTexto);
+        EXPECT_EQ(j.Linha(2999).substr(0, 99), linha);
+        j.imSalvarClick();
+        EXPECT_EQ(LeArquivoTeste(dir + "limite.txt"), conteudo);
+    }
+    EXPECT_TRUE(fake().registros.empty());
 
     j.DefineLinhas({"texto que n\xe3o foi salvo"});
     EXPECT_FALSE(j.CarregaArquivo(dir + "grande.txt"));
     EXPECT_EQ(fake().Textos(), std::vector<std::string>{"Arquivo grande demais para o editor (mais de 300000 "
-                                                        "caracteres): " + dir + "grande.txt"});
+                                                        "caracteres):\r\n" + dir + "grande.txt"});
     EXPECT_EQ(j.Linhas(), std::vector<std::string>{"texto que n\xe3o foi salvo"});
     EXPECT_TRUE(j.Modificado());
 }

@@ -5,6 +5,7 @@
 #include "core/gui/TformEspere.h"
 #include "core/gui/TformMsgComOK.h"
 #include "core/gui/dialogosqt.h"
+#include "platform/qt/caixaqt.h"
 #include "platform/qt/textoqt.h"
 
 #include <QApplication>
@@ -170,6 +171,48 @@ TEST_F(ServicoQt, CaixaDeAvisoComBotoesEmPortugues) {
     EXPECT_EQ(dialogos().Caixa("Aten\xe7\xe3o: diret\xf3rio /x inacess\xedvel!", "Dotmara", Icone::Aviso,
                                Botoes::NoOKCancel),
               mrNo);
+}
+
+// A box breaks its lines only at blanks: a path is never broken inside, and
+// a line that is a path not even at its blanks, unless it is wider than a
+// box may be; a path that widens the box widens the other lines too (here
+// one character is one unit of width).
+TEST(CaixaQt, LinhasQuebramSoEmBrancosENuncaDentroDeUmCaminho) {
+    const auto mede = [](const QString& s) { return static_cast<int>(s.size()); };
+    const struct { const char* texto; QStringList linhas; } casos[] = {
+        {"curta", {"curta"}},
+        {"uma linha de palavras longa", {"uma linha de", "palavras longa"}},
+        {"   recuo mantido", {"   recuo", "mantido"}},
+        {"Arquivo: /tmp/pasta-um/doc.txt lido", {"Arquivo:", "/tmp/pasta-um/doc.txt", "lido"}},
+        {"Texto:\n/tmp/Meus Livros/a b.txt", {"Texto:", "/tmp/Meus Livros/a b.txt"}},
+        {"Texto longo de prosa aqui\n/tmp/Meus Livros/a b.txt",
+         {"Texto longo de prosa", "aqui", "/tmp/Meus Livros/a b.txt"}},
+        {"\"/tmp/M L/a b.txt\" falta", {"\"/tmp/M L/a b.txt\" falta"}},
+        {"/pasta-muito-longa/outra-pasta-longa/arquivo-de-nome-longo.txt",
+         {"/pasta-muito-longa/", "outra-pasta-longa/", "arquivo-de-nome-longo.txt"}},
+        {"x aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", {"x", "aaaaaaaaaaaaaaaaaaaaaaaaa", "aaaaaaaaaa"}},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(LinhasDaCaixa(QString::fromUtf8(c.texto), mede, 14, 25), c.linhas) << c.texto;
+}
+
+// The big-file message on the real box: the path stands whole on a line of
+// its own, and the box is wide enough to show it.
+TEST_F(ServicoQt, CaixaMostraOCaminhoInteiro) {
+    const std::string caminho = "/home/transcritor/Livros did\xe1ticos/Volume 2 - Ci\xeancias/cap\xedtulo-03.txt";
+    QuandoAbrir([&] {
+        auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(c, nullptr);
+        auto* rotulo = c->findChild<QLabel*>("lblTextoCaixa");
+        ASSERT_NE(rotulo, nullptr);
+        EXPECT_TRUE(rotulo->text().split('\n').contains(ParaQString(caminho)));
+        EXPECT_EQ(c->text(), ParaQString("Arquivo grande demais (mais de 300000 caracteres):\n" + caminho));
+        EXPECT_LE(rotulo->geometry().right(), c->contentsRect().right());
+        c->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(dialogos().Caixa("Arquivo grande demais (mais de 300000 caracteres):\r\n" + caminho, "Dotmara",
+                               Icone::Erro, Botoes::OK),
+              mrOk);
 }
 
 TEST_F(ServicoQt, CaixaPedidaPorOutraThreadEsperaAResposta) {

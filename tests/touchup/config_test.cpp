@@ -2,6 +2,7 @@
 // file they choose, and a missing file.
 #include "touchup/ukelto_config.h"
 
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "support/temporario.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -73,6 +76,12 @@ TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {
     EXPECT_EQ(caixas.fake.registros[0].texto, "Arquivo sumiu.cfg n\xe3o achado");
     EXPECT_EQ(caixas.fake.registros[0].icone, Icone::Erro);
     EXPECT_EQ(caixas.fake.registros[0].botoes, Botoes::OK);
+    caixas.fake.Limpa();
+    const std::string grande = programa.grava("grande.cfg", "61=39\r\n");
+    std::filesystem::resize_file(grande, MaxBytesArquivo + 1);
+    Ini("[DOTMARA]\r\namBCode2=grande.cfg\r\n");
+    EXPECT_FALSE(Le());
+    EXPECT_EQ(caixas.fake.Textos(), std::vector<std::string>{"Arquivo " + grande + " grande demais (no m\xe1ximo 64 MB)"});
     if (::geteuid() != 0) { // root reads any file
         caixas.fake.Limpa();
         ::chmod(programa.grava("fechado.cfg", "61=39\r\n").c_str(), 0);
