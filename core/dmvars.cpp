@@ -277,8 +277,7 @@ bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma) 
     // What Windows required of the name (".EXE") is asked here of the file:
     // a regular file that may be run.
     if (!S_ISREG(st.st_mode) || ::access(nativo.c_str(), X_OK) != 0) {
-        MensagemOK("Erro: programa \"" + ExtraiNomeArquivo(caminho) + "\" com extensão inválida."_cp +
-                   segunda);
+        MensagemOK("Erro: arquivo \"" + caminho + "\" não é um programa executável."_cp + segunda);
         return false;
     }
     return true;
