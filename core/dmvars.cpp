@@ -166,7 +166,11 @@ void InicializaDmvars(const std::string& caminhoExecutavel) {
         DirPrograma = DiretorioAtual();
     if (DirPrograma.empty() || DirPrograma.back() != '/')
         DirPrograma += '/';
-    DirDocumento = DirPrograma;
+    // Documents start in the user's own folder, not among the program's
+    // files (the build folder, or /usr/bin once installed).
+    DirDocumento = PastaPessoal();
+    if (!DiretorioExiste(DirDocumento))
+        DirDocumento = DirPrograma;
     ProgAtualiza = DirPrograma + "dtmAtualiza.exe";
     ArqInfoAtualiza = MudaExtensao(ArqExecutavel, ".atu");
 

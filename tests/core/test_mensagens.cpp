@@ -173,9 +173,17 @@ TEST(IntParaRomano, Valores) {
 }
 
 TEST(Inicializacao, CaminhosDoPrograma) {
-    InicializaDmvars("/opt/dotmara/bin/dotmara");
+    PastaTemporaria casa;
+    {
+        // Documents start in the user's home folder; without one, beside the program.
+        VariavelAmbiente home("HOME", casa.dir());
+        InicializaDmvars("/opt/dotmara/bin/dotmara");
+        EXPECT_EQ(DirDocumento, casa.dir());
+        VariavelAmbiente semCasa("HOME", casa.caminho("falta"));
+        InicializaDmvars("/opt/dotmara/bin/dotmara");
+        EXPECT_EQ(DirDocumento, "/opt/dotmara/bin/");
+    }
     EXPECT_EQ(DirPrograma, "/opt/dotmara/bin/");
-    EXPECT_EQ(DirDocumento, DirPrograma);
     EXPECT_EQ(ProgAtualiza, "/opt/dotmara/bin/dtmAtualiza.exe");
     for (auto [programa, info] : {std::pair{"/opt/dotmara/bin/dotmara", "/opt/dotmara/bin/dotmara.atu"},
                                   {"/dotmara.bin", "/dotmara.atu"}, {"/opt/d.v2/dotmara", "/opt/d.v2/dotmara.atu"}}) {
