@@ -15,10 +15,12 @@
 # processor's window, the input lines of the annotation and of the ink page
 # numbers, the questions of long-line splitting and physical centring, the
 # Word export's notice and end boxes and the
-# external programs' refusals; then times F9 and F7
+# external programs' refusals, the status bar under a hint, the view's
+# embosser box after F11 and after a rebuild, and kelto's two windows on the
+# screen before and after a button; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
-# (apt-get install xvfb xauth), else offscreen.
+# (apt-get install xvfb xauth; openbox for a window manager), else offscreen.
 # Usage: tools/capturas.sh [folder]   (default: build/capturas)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,7 +30,10 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "${DOTMARA_JOBS:-3}" --target dm_tests_gui
 run=(env QT_QPA_PLATFORM=offscreen)
 if command -v xvfb-run >/dev/null 2>&1; then
-  run=(xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb)
+  # With a window manager when there is one (apt-get install openbox), so the
+  # windows are framed, placed and stacked as on a desktop.
+  run=(xvfb-run -a -s "-screen 0 1280x1024x24" bash -c \
+       'if command -v openbox >/dev/null; then openbox & sleep 1; fi; exec env QT_QPA_PLATFORM=xcb "$@"' capturas)
 fi
 DOTMARA_CAPTURAS="$(cd "$out" && pwd)" "${run[@]}" \
   ./build/tests/dm_tests_gui --gtest_also_run_disabled_tests --gtest_filter='Capturas*.*'

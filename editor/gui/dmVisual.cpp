@@ -95,7 +95,8 @@ namespace {
 
 // The width at which a line edit shows a text whole, without scrolling it:
 // its frame and margins as its style lays them out, the two pixels QLineEdit
-// keeps on each side, and the cursor after the text.
+// keeps on each side, the cursor after the text, and a blank's width to
+// spare.
 int LarguraQueMostra(const QLineEdit& e, const QString& texto) {
     QStyleOptionFrame o;
     o.initFrom(&e);
@@ -104,7 +105,7 @@ int LarguraQueMostra(const QLineEdit& e, const QString& texto) {
     const int conteudo = e.style()->subElementRect(QStyle::SE_LineEditContents, &o, &e).width();
     const QMargins m = e.textMargins();
     return o.rect.width() - conteudo + m.left() + m.right() + 2 * 2 +
-           e.fontMetrics().horizontalAdvance(texto) + 2;
+           e.fontMetrics().horizontalAdvance(texto + ' ') + 2;
 }
 
 } // namespace
