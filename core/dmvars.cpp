@@ -166,7 +166,11 @@ void InicializaDmvars(const std::string& caminhoExecutavel) {
         DirPrograma = DiretorioAtual();
     if (DirPrograma.empty() || DirPrograma.back() != '/')
         DirPrograma += '/';
-    DirDocumento = DirPrograma;
+    // Documents start in the user's own folder, not among the program's
+    // files (the build folder, or /usr/bin once installed).
+    DirDocumento = PastaPessoal();
+    if (!DiretorioExiste(DirDocumento))
+        DirDocumento = DirPrograma;
     ProgAtualiza = DirPrograma + "dtmAtualiza.exe";
     ArqInfoAtualiza = MudaExtensao(ArqExecutavel, ".atu");
 
@@ -277,8 +281,7 @@ bool ChecaPrograma(const std::string& caminho, const std::string& nomePrograma) 
     // What Windows required of the name (".EXE") is asked here of the file:
     // a regular file that may be run.
     if (!S_ISREG(st.st_mode) || ::access(nativo.c_str(), X_OK) != 0) {
-        MensagemOK("Erro: programa \"" + ExtraiNomeArquivo(caminho) + "\" com extensão inválida."_cp +
-                   segunda);
+        MensagemOK("Erro: arquivo \"" + caminho + "\" não é um programa executável."_cp + segunda);
         return false;
     }
     return true;

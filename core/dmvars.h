@@ -82,7 +82,7 @@ struct CorRGB {
 // ---- Paths and identity -------------------------------------------------
 extern std::string ArqExecutavel;
 extern std::string DirPrograma;   // always ends in "/"
-extern std::string DirDocumento;
+extern std::string DirDocumento;  // ends in "/"; the user's home folder until "ultimoDir" says otherwise
 extern std::string ArqAtual;
 extern std::string ProgAtualiza;
 extern std::string ArqInfoAtualiza;

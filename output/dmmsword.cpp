@@ -321,8 +321,12 @@ std::string GeraDocWord(bool tinta) {
         return std::string();
     }
     dialogos().EscondeEspere();
-    if (!servicos().AbreComProgramaDoSistema(arquivo)) MensagemOK("Word não pode ser ativado!"_cp);
-    dialogos().Caixa("Documento gerado!\r\n"_cp + arquivo, "Dotmara", Icone::Informacao, Botoes::OK);
+    // One box: where the document is, and whether a program has it open.
+    if (servicos().AbreComProgramaDoSistema(arquivo))
+        dialogos().Caixa("Documento gerado!\r\n"_cp + arquivo, "Dotmara", Icone::Informacao, Botoes::OK);
+    else
+        dialogos().Caixa("Documento gerado!\r\n"_cp + arquivo + kNenhumProgramaAbriu, "Dotmara", Icone::Aviso,
+                         Botoes::OK);
     return arquivo;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "output/dmmsword_rtf.h"
+#include "platform/texto.h"
 
 // One export: the document being typed and the state that lasts from line to
 // line (styles, the angle-bracket alternation).
@@ -75,12 +76,14 @@ DocumentoRtf DocumentoDoRascunho(const std::vector<std::string>& linhas, bool ti
 // The Word export of the draft file ArqRascunho (ink true: back-translated).
 // Shows the notice "Gerando documento. Aguarde..." while it works, writes the
 // document as a new RTF file of the private temporary folder and opens it
-// with the desktop's program for it. Reports by message: "Documento gerado!"
-// with the document's path; "Word não pode ser ativado!" when no program
-// could open it; a draft that cannot be read or a document that cannot be
-// written, with the notice closed. Returns the document's path ("" when
-// none was written).
+// with the desktop's program for it. Reports in one box "Documento gerado!"
+// with the document's path, and kNenhumProgramaAbriu after it when no
+// program could open it; a draft that cannot be read or a document that
+// cannot be written, with the notice closed. Returns the document's path (""
+// when none was written).
 std::string GeraDocWord(bool tinta);
+inline constexpr TextoFixo kNenhumProgramaAbriu =
+    "\r\nNenhum programa conseguiu abri-lo: abra-o no seu processador de texto."_cp;
 
 // "Braille no &Word" (false) and "Tinta no Word" (true): the output code
 // table, a compile of the whole document (pages 1 to 9999, the first

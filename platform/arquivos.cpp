@@ -17,6 +17,7 @@
 #include <mutex>
 #include <vector>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -257,6 +258,18 @@ std::string CaminhoPrograma() {
         buf.resize(buf.size() * 2);
     }
     return CaminhoDoSistema(buf);
+}
+
+std::string PastaPessoal() {
+    const char* h = std::getenv("HOME");
+    if (!h || !*h) {
+        const passwd* pw = ::getpwuid(::getuid());
+        h = pw && pw->pw_dir ? pw->pw_dir : "";
+    }
+    std::string d = CaminhoDoSistema(h);
+    if (!d.empty() && d.back() != '/')
+        d += '/';
+    return d;
 }
 
 namespace {

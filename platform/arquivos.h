@@ -42,6 +42,9 @@ bool CriaPastasDe(const std::string& caminho);
 
 // Full path of the running program.
 std::string CaminhoPrograma();
+// The user's home folder, ending in "/": $HOME, else the password file's;
+// "" when neither names one.
+std::string PastaPessoal();
 
 // Private temporary folder of this user (mode 0700), ending in "/"; ""
 // when no private folder can be made (never a folder others may write).

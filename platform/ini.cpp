@@ -10,7 +10,6 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -169,14 +168,9 @@ std::string CaminhoIni() {
     } else {
         // Without HOME, the user's own home folder from the password file;
         // never a folder that other users may have made first.
-        const char* h = std::getenv("HOME");
-        if (!h || !*h) {
-            const passwd* pw = ::getpwuid(::getuid());
-            h = pw && pw->pw_dir && *pw->pw_dir ? pw->pw_dir : "/";
-        }
-        base = CaminhoDoSistema(h);
-        if (base.back() != '/')
-            base += '/';
+        base = PastaPessoal();
+        if (base.empty())
+            base = "/";
         base += ".config";
     }
     if (base.back() != '/')

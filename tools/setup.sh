@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the project needs on Debian, builds it, and then either starts
-# dotmara on the sample document ("run") or runs every test ("test").
+# Installs what the project needs on Debian, then either builds the two
+# programs and starts dotmara on the user's own copy of the sample document
+# ("run"), or builds everything and runs every test ("test").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,15 +26,18 @@ fi
 # DOTMARA_JOBS limits the parallel build and test jobs (default: all cores).
 jobs=${DOTMARA_JOBS:-$(nproc)}
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
 
 case "$what" in
   run)
-    if [ -f data/exemplo.txt ]; then
-      exec ./build/dotmara data/exemplo.txt
+    # Only what runs: dotmara and kelto, which it starts.
+    cmake --build build -j "$jobs" --target dotmara kelto
+    exemplo=$(bash tools/exemplo.sh)
+    if [ -n "$exemplo" ]; then
+      exec ./build/dotmara "$exemplo"
     fi
     exec ./build/dotmara ;;
   test)
+    cmake --build build -j "$jobs"
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs" ;;
   *)
     echo "usage: $0 run|test" >&2; exit 2 ;;

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTimer>
@@ -30,6 +32,7 @@
 #include "editor/dmvisual_linhas.h"
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmcelas.h"
+#include "output/dmcnfprt_modelos.h"
 #include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/cursorqt.h"
 #include "platform/texto.h"
@@ -155,6 +158,25 @@ void TListaVisual::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---- TformVisual --------------------------------------------------------------
 
+namespace {
+
+// The width at which a line edit shows a text whole, without scrolling it:
+// its frame and margins as its style lays them out, the two pixels QLineEdit
+// keeps on each side, the cursor after the text, and a blank's width to
+// spare.
+int LarguraQueMostra(const QLineEdit& e, const QString& texto) {
+    QStyleOptionFrame o;
+    o.initFrom(&e);
+    o.rect = QRect(0, 0, 1000, e.sizeHint().height());
+    o.lineWidth = e.hasFrame() ? e.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, &e) : 0;
+    const int conteudo = e.style()->subElementRect(QStyle::SE_LineEditContents, &o, &e).width();
+    const QMargins m = e.textMargins();
+    return o.rect.width() - conteudo + m.left() + m.right() + 2 * 2 +
+           e.fontMetrics().horizontalAdvance(texto + ' ') + 2;
+}
+
+} // namespace
+
 TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     setObjectName("formVisual");
     setWindowTitle(TextoTinta("Visualização da Impressão"_cp));
@@ -197,11 +219,17 @@ TformVisual::TformVisual(QWidget* pai) : QMainWindow(pai) {
     topo->addWidget(new QLabel(TextoTinta("Impressora:"), central));
     edtNomeImprAtual = new QLineEdit(central);
     edtNomeImprAtual->setReadOnly(true);
-    // Wide enough for the model names of the list (the longest one, for
-    // plate embossers, may show in part).
-    edtNomeImprAtual->setMinimumWidth(
-        edtNomeImprAtual->fontMetrics().horizontalAdvance(TextoTinta("Braille Blazie")) + 12);
-    edtNomeImprAtual->setMaximumWidth(edtNomeImprAtual->minimumWidth());
+    {
+        // Wide enough to show every model of the list, and the text before
+        // one is chosen, whole.
+        int largura = LarguraQueMostra(*edtNomeImprAtual, TextoTinta(kSelecioneModelo));
+        for (const std::string& m : ModelosImpressora())
+            largura = std::max(largura, LarguraQueMostra(*edtNomeImprAtual, TextoTinta(m)));
+        edtNomeImprAtual->setFixedWidth(largura);
+    }
+    // A longer name shows its beginning. The box takes the keyboard when the
+    // display is hidden for a build, and selects its text for it.
+    edtNomeImprAtual->installEventFilter(this);
     topo->addWidget(edtNomeImprAtual);
     btnImpressora = new QPushButton(TextoTinta("..."), central);
     btnImpressora->setToolTip(TextoTinta("Selecionar outra impressora Braille"));
@@ -689,6 +717,7 @@ bool TformVisual::TeclaDisplay(int tecla, Qt::KeyboardModifiers mod) {
 }
 
 bool TformVisual::eventFilter(QObject* o, QEvent* e) {
+    if (o == edtNomeImprAtual && e->type() == QEvent::FocusOut) edtNomeImprAtual->setCursorPosition(0);
     if ((o == lboxVisual || o == richEdRevisor) && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (TeclaDisplay(k->key(), k->modifiers())) return true;

@@ -292,7 +292,10 @@ void TformPrincipal::LeIni() {
 
     std::string dir = LeTextoChave(ChaveDoGrupo(GrupoConfig::PastaAtual), ini);
     if (!dir.empty() && dir.back() != '/') dir += '/';
-    if (!dir.empty() && dir != DirDocumento) MudaDir(dir, true);
+    if (dir.empty())
+        MudaDiretorioAtual(DirDocumento);   // the first start works where documents start
+    else if (dir != DirDocumento)
+        MudaDir(dir, true);
 
     LeGrupo(GrupoConfig::Margem, ini);
 }

@@ -373,6 +373,8 @@ void TformPrincipal::MontaComandos() {
         case TipoItemMenu::Menu: {
             QMenu* m = pai ? pai->addMenu(Q(it.legenda)) : barra->addMenu(Q(it.legenda));
             m->setObjectName(Q(it.nome));
+            // Hints are tooltips: a status-bar message would hide the panels.
+            m->setToolTipsVisible(true);
             std::string caminho(it.caminho);
             if (!caminho.empty()) caminho += '|';
             caminho += it.legenda;
@@ -387,10 +389,7 @@ void TformPrincipal::MontaComandos() {
             auto* a = new QAction(Q(it.legenda), pai ? static_cast<QObject*>(pai) : barra);
             a->setObjectName(Q(it.nome));
             if (!it.atalho.empty()) a->setShortcut(QKeySequence(Q(it.atalho), QKeySequence::PortableText));
-            if (!it.dica.empty()) {
-                a->setStatusTip(Q(it.dica));
-                a->setToolTip(Q(it.dica));
-            }
+            if (!it.dica.empty()) a->setToolTip(Q(it.dica));
             a->setCheckable(it.marcavel);
             a->setVisible(!it.oculto);
             registra(a, it.manipulador);
@@ -447,7 +446,6 @@ void TformPrincipal::MontaComandos() {
         }
         w->setObjectName(Q(c.nome));
         w->setToolTip(dica);
-        w->setStatusTip(dica);
         w->installEventFilter(esc);
         registra(w, manipulador);
         w->setEnabled(manipulador.empty());

@@ -77,7 +77,7 @@ TEST(ProgramasExternos, ProgramaArgumentosPastaERecusas) {
          ChamaGrafemor, {}, {"Erro: arquivo \"@grafemor\" não encontrado."_cp + kConfigurar}},
         {"drawing program that cannot be run",
          [](Ambiente& a) { ProgVelun = a.pasta.grava("velun.bat", "velun\r\n"); }, ChamaVelun, {},
-         {"Erro: programa \"velun.bat\" com extensão inválida."_cp + kConfigurar}},
+         {"Erro: arquivo \"@velun.bat\" não é um programa executável."_cp + kConfigurar}},
         {"drawing program by a name relative to the working folder",
          [](Ambiente& a) {
              a.Executavel("velun");

@@ -223,6 +223,7 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
         {"2`mais3", "3456 12 235 3456 14"}, {"5`menos3", "3456 15 36 3456 14"}, {"2`vezes3", "3456 12 236 3456 14"},
         {"6`dividido2", "3456 124 256 3456 12"}, {"6`divisao2", "3456 124 256 3456 12"},
         {"2`igual2", "3456 12 2356 3456 12"}, {"5`porcento", "3456 15 456 356"}, {"x`elevado2", "1346 16 3456 12"},
+        {"a`elevado 2", "1 16 0 3456 12"},   // a blank after the sign stays: the file's header says so
         {"x`indice1", "1346 34 3456 1"}, {"`abrepar2`fechapar", "126 3456 12 345"},
         {"`abrecol2`fechacol", "12356 3456 12 23456"}, {"`abrechave2`fechachave", "5 123 3456 12 456 2"},
         {"30`grau", "3456 14 245 356"}, {"x`quadrado", "1346 16 3456 12"}, {"x`cubo", "1346 16 3456 14"},

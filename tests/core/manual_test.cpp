@@ -74,7 +74,7 @@ TEST(Manual, NomeiaCadaComandoDaMarcacaoEAsMensagens) {
         "&lt;12&gt;",  "&lt;*** ",    "$*",          "_`[",         "~,",
     };
     for (const char* c : comandos) EXPECT_NE(m.find(c), std::string::npos) << c;
-    for (const char* t : {"Programa já ativo, use a barra de seleção do Windows", "Word não pode ser ativado!",
+    for (const char* t : {"Programa já ativo, use a barra de seleção do Windows", "Nenhum programa conseguiu abri-lo",
                           "Documento gerado!", "Gerando documento. Aguarde...", "Erro ao salvar a configuração.",
                           "Erro ao carregar a configuração.", "Em breve!!!"})
         EXPECT_NE(m.find(t), std::string::npos) << t;

@@ -46,10 +46,11 @@ TEST(ChecaPrograma, ProgramaRecusadoComSuaMensagem) {
     std::filesystem::create_directory(pasta.caminho("prog"));
     const std::string falta = pasta.caminho("puma2.exe");
     const std::string segunda = "\r\nEntre com nome correto no menu \"Configurar|Diret\xf3rios\".";
+    const std::string naoExecutavel = "\" n\xe3o \xe9 um programa execut\xe1vel.";
     const std::pair<std::string, std::string> casos[] = {
         {"", "Erro: programa Kelto inexistente.\r\nEntre com nome no menu \"Configurar|Diret\xf3rios\"."},
-        {executavel("velun.bat", 0644), "Erro: programa \"velun.bat\" com extens\xe3o inv\xe1lida." + segunda},
-        {pasta.caminho("prog"), "Erro: programa \"prog\" com extens\xe3o inv\xe1lida." + segunda},
+        {executavel("velun.bat", 0644), "Erro: arquivo \"" + pasta.caminho("velun.bat") + naoExecutavel + segunda},
+        {pasta.caminho("prog"), "Erro: arquivo \"" + pasta.caminho("prog") + naoExecutavel + segunda},
         {falta, "Erro: arquivo \"" + falta + "\" n\xe3o encontrado." + segunda},
         {executavel("kelto", 0755), ""},
         {executavel("grafemor.exe", 0700), ""},
@@ -172,9 +173,17 @@ TEST(IntParaRomano, Valores) {
 }
 
 TEST(Inicializacao, CaminhosDoPrograma) {
-    InicializaDmvars("/opt/dotmara/bin/dotmara");
+    PastaTemporaria casa;
+    {
+        // Documents start in the user's home folder; without one, beside the program.
+        VariavelAmbiente home("HOME", casa.dir());
+        InicializaDmvars("/opt/dotmara/bin/dotmara");
+        EXPECT_EQ(DirDocumento, casa.dir());
+        VariavelAmbiente semCasa("HOME", casa.caminho("falta"));
+        InicializaDmvars("/opt/dotmara/bin/dotmara");
+        EXPECT_EQ(DirDocumento, "/opt/dotmara/bin/");
+    }
     EXPECT_EQ(DirPrograma, "/opt/dotmara/bin/");
-    EXPECT_EQ(DirDocumento, DirPrograma);
     EXPECT_EQ(ProgAtualiza, "/opt/dotmara/bin/dtmAtualiza.exe");
     for (auto [programa, info] : {std::pair{"/opt/dotmara/bin/dotmara", "/opt/dotmara/bin/dotmara.atu"},
                                   {"/dotmara.bin", "/dotmara.atu"}, {"/opt/d.v2/dotmara", "/opt/d.v2/dotmara.atu"}}) {

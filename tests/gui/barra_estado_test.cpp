@@ -1,9 +1,13 @@
 // The main window's status panels: whole numbers on long documents and long
-// lines, and the caret shown from the start, also after a command-line file
-// that could not be loaded.
+// lines, the caret shown from the start, also after a command-line file
+// that could not be loaded, and the panels kept while a hint shows.
 #include "support/janela_teste.h"
 
+#include <QEnterEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 
@@ -62,6 +66,30 @@ TEST_F(BarraDeEstado, PosicaoAparecePorMaisQueOArquivoFalte) {
         EXPECT_EQ(caixas.fake.Textos().size(), falta ? 1u : 0u);
         EXPECT_EQ(Paineis(), (std::vector<std::string>{" Lin: 1", " Col: 1", " Sel: 0 | 1"}));
     }
+}
+
+// A menu entry or a toolbar control under the mouse shows its hint as a
+// tooltip; no panel of the status bar gives way to it.
+TEST_F(BarraDeEstado, DicasNaoEscondemOsPaineis) {
+    janela->show();
+    QApplication::processEvents();
+    const auto paineisEmPe = [&] {
+        for (const QLabel* l : janela->sbarPrincipal)
+            if (l->isHidden()) return false;
+        return janela->statusBar()->currentMessage().isEmpty();
+    };
+    for (QAction* a : janela->menuBar()->findChildren<QAction*>()) {
+        a->showStatusText(janela->menuBar());   // what a menu does with the entry under the mouse
+        EXPECT_TRUE(paineisEmPe()) << DeQString(a->text());
+    }
+    for (QWidget* w : janela->panToolBar->findChildren<QWidget*>()) {
+        QEnterEvent entra(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(w, &entra);
+        EXPECT_TRUE(paineisEmPe()) << DeQString(w->objectName());
+    }
+    for (const QMenu* m : janela->menuBar()->findChildren<QMenu*>())
+        if (!m->objectName().isEmpty()) { EXPECT_TRUE(m->toolTipsVisible()) << DeQString(m->title()); }
+    EXPECT_EQ(DeQString(janela->Acao("imChamarPuma2")->toolTip()), "Chamar programa Puma2");
 }
 
 } // namespace

@@ -2,20 +2,23 @@
 // ctest): the main window with the five-line strip, the braille view in line
 // mode 1, at a page's start, with the ruler held and in reviewer mode, the
 // back-check window, the menus of the export and external programs, the
-// status bar with large numbers, the view's real-size pages, the five
-// settings windows and the boxes of opening a document, as PNG files; and
-// the time of F9 on a document at the
+// status bar with large numbers and under a hint, the view's embosser box,
+// the view's real-size pages, the five settings windows and the boxes of
+// opening a document, as PNG files; and the time of F9 on a document at the
 // editor's limit through the windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -33,6 +36,7 @@
 #include "editor/gui/dmCnfDic.h"
 #include "editor/gui/dmcnfdir.h"
 #include "editor/gui/dmcnfprg.h"
+#include "output/dmcnfprt_modelos.h"
 #include "output/gui/dmcnfprt.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
@@ -297,6 +301,44 @@ TEST_F(Capturas, DISABLED_CaixasAoAbrir) {
     delete t;
     EXPECT_EQ(n, 3);
     DefineDialogos(nullptr);
+}
+
+// The status panels while the mouse rests on a toolbar button and on a menu
+// entry (the hint shows as a tooltip), and the view's embosser box after F11
+// and after a rebuild with another model, as the screen shows them.
+TEST_F(Capturas, DISABLED_DicaSobreOsPaineisECaixaDaImpressora) {
+    ASSERT_TRUE(CarregaTabelaImpressora());
+    janela->richEdPrincipal->setPlainText("Uma linha de texto.\nOutra linha.\n");
+    janela->resize(873, 605);
+    janela->show();
+    janela->activateWindow();
+    EsperaEventos(500);
+    const QRect quadro = janela->frameGeometry().adjusted(0, 0, 120, 40);
+    QWidget* grifo = janela->Controle("bbtnGrifo");
+    QCursor::setPos(grifo->mapToGlobal(grifo->rect().center()));
+    EsperaEventos(1500);
+    EXPECT_TRUE(GravaTela("dotmara_dica_botao.png", quadro));
+    QMenu* arquivo = janela->menuArquivo;
+    janela->menuBar()->setActiveAction(arquivo->menuAction());
+    EsperaEventos(300);
+    QAction* puma = janela->Acao("imChamarPuma2");
+    QCursor::setPos(arquivo->mapToGlobal(arquivo->actionGeometry(puma).center()));
+    EsperaEventos(1500);
+    EXPECT_TRUE(GravaTela("dotmara_dica_menu.png", quadro));
+    arquivo->hide();
+    QCursor::setPos(0, 0);
+
+    ImprMarca = std::string(kSelecioneModelo);
+    janela->VisualizaBraille(true, true);
+    visual->resize(900, 620);
+    visual->activateWindow();
+    EsperaEventos(300);
+    QKeyEvent f11(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier);
+    QApplication::sendEvent(visual->lboxVisual, &f11);
+    EXPECT_TRUE(GravaTela("dotmara_visual_impressora_f11.png", visual->frameGeometry()));
+    ImprMarca = std::string(kModeloCliche);
+    janela->VisualizaBraille(true, false);
+    EXPECT_TRUE(GravaTela("dotmara_visual_impressora_recompilada.png", visual->frameGeometry()));
 }
 
 } // namespace

@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextBlock>
+
+#include <functional>
 
 #include "core/dmtraduz_estado.h"
 #include "core/dmvars.h"
@@ -16,6 +19,7 @@
 #include "editor/gui/dmChecaBrl.h"
 #include "editor/gui/dmVisual.h"
 #include "editor/gui/dmcelas.h"
+#include "output/dmcnfprt_modelos.h"
 #include "platform/arquivos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
@@ -389,6 +393,59 @@ TEST_F(VisualTest, TintaOutraFonteEBraille) {
     const int pequeno = v->lboxVisual->AlturaItem();
     v->FormActivate(); // every activation returns to the normal size
     EXPECT_GT(v->lboxVisual->AlturaItem(), pequeno);
+}
+
+// How far a line edit's text stands scrolled to the left, in pixels, as it
+// is painted with the cursor where it is.
+int Rolagem(QLineEdit* e) {
+    e->grab();
+    const int pos = e->cursorPosition();
+    const int x = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() - e->fontMetrics().horizontalAdvance(e->text().left(pos));
+    e->setCursorPosition(0);
+    e->grab();
+    const int inicio = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    e->setCursorPosition(pos);
+    return inicio - x;
+}
+
+// The embosser's name shows from its first letter whatever built the view
+// again, and whole for every model of the list and the placeholder.
+TEST_F(VisualTest, NomeDaImpressoraInteiroDesdeOComeco) {
+    v->resize(900, 620);
+    v->show();
+    QApplication::setActiveWindow(v.get());
+    v->FormActivate();
+    v->lboxVisual->setFocus();
+    QLineEdit* caixa = v->edtNomeImprAtual;
+    const std::pair<const char*, std::function<void()>> caminhos[] = {
+        {"F11", [&] {
+             QKeyEvent f11(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier);
+             QApplication::sendEvent(v->lboxVisual, &f11);
+         }},
+        {"rebuild", [&] {
+             v->MarcaRecarga(true, false);
+             v->MontaVisualizacao();
+         }},
+        {"resize", [&] { v->resize(v->width() == 900 ? 500 : 900, 620); }},
+    };
+    std::vector<std::string> nomes = ModelosImpressora();
+    nomes.push_back(kSelecioneModelo);
+    nomes.push_back("Impressora braille da sala 2 do segundo andar");
+    for (const std::string& nome : nomes) {
+        ImprMarca = nome;
+        const bool daLista = nome.size() < 30;
+        for (const auto& [caminho, faz] : caminhos) {
+            SCOPED_TRACE(nome + " / " + caminho);
+            faz();
+            QApplication::processEvents();
+            EXPECT_EQ(Desde(caixa->text()), nome);
+            EXPECT_EQ(Rolagem(caixa), 0);
+            if (!daLista) continue;
+            caixa->end(false);
+            EXPECT_EQ(Rolagem(caixa), 0) << "cut at the end";
+            caixa->home(false);
+        }
+    }
 }
 
 } // namespace

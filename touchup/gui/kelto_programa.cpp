@@ -61,7 +61,7 @@ int ExecutaKelto() {
     if (!form1->ConfiguracaoLida())
         return 1;
     Form1 = form1.get();
-    auto form2 = std::make_unique<TForm2>(estado);
+    auto form2 = std::make_unique<TForm2>(estado, Form1);
     Form2 = form2.get();
     auto form3 = std::make_unique<TForm3>(estado);
     Form3 = form3.get();
@@ -69,9 +69,7 @@ int ExecutaKelto() {
                      Qt::QueuedConnection);
 
     Form1->show();
-    // The options window stands beside the page window, below it.
-    Form2->move(Form1->frameGeometry().left(), Form1->frameGeometry().bottom() + 1);
-    Form2->show();
+    Form2->MostraAoLadoDe(Form1);
     Form1->activateWindow();
     Form1->setFocus();
     const int r = QApplication::exec();

@@ -10,10 +10,17 @@
 #include "touchup/gui/ukelto3.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
+#include <QWindow>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 TForm2* Form2 = nullptr;
 
@@ -26,10 +33,51 @@ QPushButton* Botao(QWidget* pai, const char* nome, std::string_view legenda, QRe
     return b;
 }
 
+// Runs a function once, when a window is first exposed.
+class AoExpor : public QObject {
+public:
+    AoExpor(QWindow* janela, std::function<void()> f) : QObject(janela), f_(std::move(f)) {
+        janela->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Expose && static_cast<QWindow*>(o)->isExposed()) {
+            o->removeEventFilter(this);
+            const auto f = std::move(f_);
+            deleteLater();
+            f();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> f_;
+};
+
 } // namespace
 
-TForm2::TForm2(EstadoKelto& e) : QWidget(nullptr, Qt::Dialog), estado(e) {
+QPoint PosicaoAoLado(const QRect& pagina, const QSize& opcoes, const QRect& area) {
+    // A coordinate moved so that the window stays inside the area.
+    const auto cabeX = [&](int x) {
+        return std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - opcoes.width()));
+    };
+    const auto cabeY = [&](int y) {
+        return std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - opcoes.height()));
+    };
+    const QPoint lugares[] = {
+        {cabeX(pagina.left()), pagina.bottom() + 1},
+        {cabeX(pagina.left()), pagina.top() - opcoes.height()},
+        {pagina.right() + 1, cabeY(pagina.top())},
+        {pagina.left() - opcoes.width(), cabeY(pagina.top())},
+    };
+    for (const QPoint& p : lugares)
+        if (area.contains(QRect(p, opcoes)))
+            return p;
+    return {cabeX(pagina.left()), cabeY(pagina.bottom() + 1)};
+}
+
+TForm2::TForm2(EstadoKelto& e, QWidget* dono) : QWidget(dono, Qt::Dialog), estado(e) {
     setObjectName("Form2");
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(ParaQString("Opções"_cp));
     setFixedSize(451, 112);
 
@@ -78,6 +126,21 @@ TForm2::TForm2(EstadoKelto& e) : QWidget(nullptr, Qt::Dialog), estado(e) {
     ConectaProtegido(BotGrafico, &QPushButton::clicked, this, &TForm2::BotGraficoClick);
     ConectaProtegido(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     ConectaProtegido(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+}
+
+void TForm2::MostraAoLadoDe(QWidget* pagina) {
+    QWindow* janela = pagina->windowHandle();
+    const auto coloca = [this, pagina] {
+        // This window's frame is taken to be as the page window's.
+        const QRect quadro = pagina->frameGeometry(), dentro = pagina->geometry();
+        const QSize moldura = quadro.size() - dentro.size();
+        move(PosicaoAoLado(quadro, size() + moldura, pagina->screen()->availableGeometry()));
+        show();
+    };
+    if (!janela || janela->isExposed())
+        coloca();
+    else
+        new AoExpor(janela, coloca);
 }
 
 void TForm2::DevolveFoco() {

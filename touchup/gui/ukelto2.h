@@ -7,6 +7,9 @@
 
 #include "touchup/ukelto_pagina.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -17,10 +20,22 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
+// Where a window of frame size opcoes stands beside the frame pagina: below
+// it, else above, else to its right, else to its left, the first place that
+// holds it whole in the screen's area; when none does, below it, moved into
+// the area.
+QPoint PosicaoAoLado(const QRect& pagina, const QSize& opcoes, const QRect& area);
+
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(EstadoKelto& estado);
+    // Owned by the page window (dono), it stays above it: the page window
+    // takes the keyboard after every action without covering it.
+    explicit TForm2(EstadoKelto& estado, QWidget* dono = nullptr);
+
+    // Shows the window beside the page window once the window system has
+    // placed that one (its frame known), without taking the keyboard.
+    void MostraAoLadoDe(QWidget* pagina);
 
     void BotCopiarClick();
     void BotColarClick();
