@@ -1,8 +1,9 @@
 // dmTigerSaida: output to Tiger embossers. They take no byte stream: text is
 // drawn in the braille font and graphic dots as short strokes through the
 // printer driver, which embosses what is drawn. The drawing surface is an
-// interface (the Qt printer in the program, a recording fake in tests); the
-// pen position, line advance and dot steps are kept here.
+// interface (a PDF for the printer's queue in the program, a recording fake
+// in tests); the pen position, line advance, dot steps and the pages asked
+// for by form feeds are kept here.
 #pragma once
 
 #include "output/dmdevice.h"

@@ -54,7 +54,10 @@ using Relogio = std::chrono::steady_clock;
 // pause of a wait and gives the wait up once it answers 0.
 struct Prazo {
     explicit Prazo(int ms) : ms(std::max(ms, 1)) { Renova(); }
-    void Renova() { fim = Relogio::now() + std::chrono::milliseconds(ms); }
+    void Renova() {
+        fim = Relogio::now() + std::chrono::milliseconds(ms);
+        esgotou = false;
+    }
     int Restante() const {
         const auto r = std::chrono::duration_cast<std::chrono::milliseconds>(fim - Relogio::now()).count();
         return static_cast<int>(std::max<long long>(r, 1));
