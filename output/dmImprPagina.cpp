@@ -233,6 +233,25 @@ bool PaginaImpressao::ImprimePaginaTiger() {
     return ok;
 }
 
+CapacidadeFolha PaginaImpressao::ExtensaoTiger() const {
+    CapacidadeFolha e;
+    int linha = 0;
+    for (const std::string& l : linhas_) {
+        // As ImprimePaginaTiger lays the page out.
+        if (LinhaGrafico(l) && cfg_.TipoTratGrafico != GraficoComoTexto) continue;
+        ++linha;
+        if (LinhaReservada(l)) {
+            e.linhas = linha;
+            continue;
+        }
+        const std::size_t fim = l.find_last_not_of(' ');
+        if (fim == std::string::npos) continue;
+        e.celas = std::max(e.celas, static_cast<int>(fim + 1));
+        e.linhas = linha;
+    }
+    return e;
+}
+
 bool PaginaImpressao::PosicionaGrafico(int linha, const std::string& grafico, int& x0, int& largura,
                                        int& altura) {
     x0 = largura = altura = 0;

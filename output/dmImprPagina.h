@@ -57,6 +57,15 @@ public:
     bool SaltaPagina();
 
     const std::vector<std::string>& LinhasPagina() const { return linhas_; }
+    // What the buffered page takes on a Tiger's paper: its widest line in
+    // cells (blanks at a line's end draw nothing) and its lines down to the
+    // last one that draws (a reserved line holds its graphic).
+    CapacidadeFolha ExtensaoTiger() const;
+    // Empties the buffer without sending it.
+    void DescartaPagina() {
+        linhas_.clear();
+        temGrafico_ = false;
+    }
     bool PaginaTemGrafico() const { return temGrafico_; }
 
     // Places the graphic of a graphic line with its top at row; x0, width

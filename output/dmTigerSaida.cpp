@@ -12,15 +12,15 @@ public:
     explicit DispositivoTiger(std::unique_ptr<SuperficieTiger> s) : s_(std::move(s)) {}
     ~DispositivoTiger() override { Fecha(); }
 
-    bool Abre(const std::string& documento) {
-        switch (s_->Inicia(documento)) {
+    bool Abre(const std::string& documento, const FolhaTiger& folha) {
+        switch (s_->Inicia(documento, folha)) {
         case SuperficieTiger::Abertura::SemImpressora:
             dialogos().Caixa("Não consegui ativar a impressora Tiger"_cp, "Dotmara - Erro",
                              Icone::Erro, Botoes::OK, true);
             s_.reset();
             return false;
         case SuperficieTiger::Abertura::FalhaFonte:
-            s_->Termina();
+            s_->Descarta();
             s_.reset();
             return false;
         case SuperficieTiger::Abertura::Ok:
@@ -35,11 +35,12 @@ public:
         return true;
     }
 
-    // EscreveTiger.
+    // EscreveTiger. A form feed only asks for the next page; the page is
+    // started when something is drawn on it.
     bool Envia(std::string_view texto) override {
         if (!s_) return false;
         while (!texto.empty() && texto.front() == '\x0c') {
-            if (!s_->NovaPagina()) return false;
+            ++paginasPedidas_;
             posX_ = posY_ = 0;
             texto.remove_prefix(1);
         }
@@ -55,7 +56,9 @@ public:
         }
         std::string t(texto);
         ExtensaoTexto e = s_->Mede(t);
-        if (!t.empty() && !s_->Texto(posX_, posY_, t)) return false;
+        // Blanks draw nothing: they only move the pen.
+        if (t.find_first_not_of(' ') != std::string::npos && (!IniciaPaginas() || !s_->Texto(posX_, posY_, t)))
+            return false;
         if (lf) posY_ += alturaLinha_;
         if (cr)
             posX_ = 0;
@@ -78,7 +81,7 @@ public:
             for (int c = c0; c < c0 + nc; ++c) {
                 bool dentro = c >= 0 && c < LadoMatriz;
                 if (dentro && m[static_cast<std::size_t>(c) + static_cast<std::size_t>(r) * LadoMatriz] != 0 &&
-                    !s_->Ponto(x, y))
+                    (!IniciaPaginas() || !s_->Ponto(x, y)))
                     return false;
                 x += MultXTiger * passoX_;
             }
@@ -87,15 +90,36 @@ public:
         return true;
     }
 
+    bool Conclui() override {
+        if (!s_) return false;
+        const bool ok = s_->Termina();
+        s_.reset();
+        return ok;
+    }
+
     void Fecha() override {
         if (s_) {
-            s_->Termina();
+            s_->Descarta();
             s_.reset();
         }
     }
 
+    std::optional<CapacidadeFolha> Capacidade() const override {
+        if (!s_) return std::nullopt;
+        return s_->Capacidade();
+    }
+
 private:
+    // Starts the pages asked for since the last drawing (the first page, the
+    // blank pages between, the page drawn on now).
+    bool IniciaPaginas() {
+        for (; paginasPedidas_ > 0; --paginasPedidas_)
+            if (!s_->NovaPagina()) return false;
+        return true;
+    }
+
     std::unique_ptr<SuperficieTiger> s_;
+    int paginasPedidas_ = 1;
     int posX_ = 0, posY_ = 0;
     int alturaLinha_ = 0;
     int passoX_ = 0, passoY_ = 0;
@@ -103,13 +127,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Dispositivo> AbreTiger(std::unique_ptr<SuperficieTiger> s, const std::string& documento) {
+std::unique_ptr<Dispositivo> AbreTiger(std::unique_ptr<SuperficieTiger> s, const std::string& documento,
+                                       const FolhaTiger& folha) {
     if (!s) {
         dialogos().Caixa("Não consegui ativar a impressora Tiger"_cp, "Dotmara - Erro", Icone::Erro,
                          Botoes::OK, true);
         return nullptr;
     }
     auto d = std::make_unique<DispositivoTiger>(std::move(s));
-    if (!d->Abre(documento)) return nullptr;
+    if (!d->Abre(documento, folha)) return nullptr;
     return d;
 }

@@ -99,7 +99,7 @@ std::unique_ptr<Dispositivo> AbreDispositivoPedido(const PedidoDispositivo& p) {
     if (NomeEhSpooler(m)) {
         if (p.tiger) {
             if (fabricaTiger) return fabricaTiger(p);
-            return AbreTiger(nullptr, p.documento);
+            return AbreTiger(nullptr, p.documento, p.folha);
         }
         return fabricaSpooler ? fabricaSpooler(p) : SpoolerReal(p);
     }
@@ -146,6 +146,7 @@ bool AbreDispositivo(const std::string& nome) {
     p.impressora = DispImpressora;
     p.porta = PortaImpressora;
     p.driver = DriverImpressora;
+    p.folha = FolhaTiger{ImprColunas, ImprPolegsForm};
     p.cancela = cancelaAbertura;
     p.avisoBloqueio = avisoAbertura;
     dispositivoAberto = AbreDispositivoPedido(p);

@@ -14,9 +14,24 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A page that is drawn rather than fed as bytes (a Tiger's): the cells
+// across and the lines down whose dots all fall on the paper.
+struct CapacidadeFolha {
+    int celas = 0;
+    int linhas = 0;
+};
+
+// The paper of a drawn page, from the embosser settings: "Colunas" cells
+// across and "PolegsForm" inches long.
+struct FolhaTiger {
+    int colunas = 36;
+    int polegadas = 11;
+};
 
 // One open output device.
 class Dispositivo {
@@ -28,8 +43,14 @@ public:
     virtual bool EnviaGrafico(const MatrizPontos& m, int c0, int r0, int nc, int nr) {
         return false;
     }
-    // Closes the device; errors are ignored.
+    // Hands over what was sent, at the end of a job that went well (a drawn
+    // job goes to its printer or file here); false when that failed.
+    virtual bool Conclui() { return true; }
+    // Closes the device; errors are ignored. A drawn job that was not
+    // concluded is dropped.
     virtual void Fecha() = 0;
+    // The paper of a device that draws its pages; none for a byte stream.
+    virtual std::optional<CapacidadeFolha> Capacidade() const { return std::nullopt; }
     // The output goes to a file (not a port, the spooler or the Tiger).
     virtual bool EhArquivo() const { return false; }
 };
@@ -66,6 +87,7 @@ struct PedidoDispositivo {
     std::string servidor;        // the print server (empty: this computer's)
     std::string porta;           // PortaImpressora
     std::string driver;          // DriverImpressora
+    FolhaTiger folha;            // ImprColunas, ImprPolegsForm
     // Cancel request of the job: ends the wait of a blocked serial port.
     const std::atomic<bool>* cancela = nullptr;
     // Shows or clears "Impressora bloqueada" on the progress window.

@@ -122,6 +122,14 @@ void ExecutaImpressao(const InstantaneoImpressao& inst, std::unique_ptr<Disposit
     // end box.
     if (disp && inst.pagina.ImprMarca.find("lichê"_cp) != std::string::npos)
         Caixa("Espere o fim da impressão"_cp, "Quando terminar, clique em OK");
+    if (disp && ok) {
+        try {
+            ok = disp->Conclui();
+        } catch (...) {
+            ok = false;
+        }
+        ImpressaoOk = ok;
+    }
     if (disp) disp->Fecha();
     disp.reset();
     Imprimindo = false;
@@ -214,6 +222,58 @@ std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual) {
     return s;
 }
 
+// ---- What the paper holds -------------------------------------------------------
+
+namespace {
+
+// Takes what it is sent: the page buffer is only measured.
+class DispositivoNulo : public Dispositivo {
+public:
+    bool Envia(std::string_view) override { return true; }
+    void Fecha() override {}
+};
+
+std::string Numero(int n) { return std::to_string(n); }
+
+}  // namespace
+
+std::string FolhaNaoComporta(const InstantaneoImpressao& inst, const CapacidadeFolha& folha) {
+    DispositivoNulo nulo;
+    PaginaImpressao pagina(inst.pagina, nulo);
+    int numero = 1;
+    pagina.MargemAtual = inst.MargemImpar;
+    // Each page as the worker collects it (margin of its parity), measured.
+    auto confere = [&]() -> std::string {
+        const CapacidadeFolha e = pagina.ExtensaoTiger();
+        pagina.DescartaPagina();
+        if (e.celas > folha.celas)
+            return "A página "_cp + Numero(numero) + " tem uma linha de " + Numero(e.celas) +
+                   " celas (margem incluída),\r\ne a folha da impressora Tiger tem "_cp + Numero(folha.celas) +
+                   " celas por linha (\"Colunas\" da seção IMPBRAILLE do DOTMARA.INI):\r\no fim da linha "_cp
+                   "ficaria fora do papel. Nada foi enviado à impressora.\r\nDiminua as colunas da área de "_cp
+                   "impressão ou a margem nos parâmetros do programa,\r\nou aumente \"Colunas\" na seção "_cp
+                   "IMPBRAILLE."_cp;
+        if (e.linhas > folha.linhas)
+            return "A página "_cp + Numero(numero) + " tem " + Numero(e.linhas) +
+                   " linhas, e a folha da impressora Tiger tem lugar para "_cp + Numero(folha.linhas) +
+                   "\r\n(\"PolegsForm\", o comprimento do formulário em polegadas, na seção IMPBRAILLE do "_cp
+                   "DOTMARA.INI):\r\nas últimas linhas ficariam fora do papel. Nada foi enviado à impressora."_cp
+                   "\r\nDiminua as linhas da área de impressão nos parâmetros do programa,\r\nou aumente "_cp
+                   "\"PolegsForm\" na seção IMPBRAILLE."_cp;
+        return std::string();
+    };
+    for (const std::string& linha : inst.rascunho) {
+        if (!LinhaQuebraPagina(linha)) {
+            pagina.AdicionaLinhaPagina(linha);
+            continue;
+        }
+        if (std::string m = confere(); !m.empty()) return m;
+        numero += LinhaQuebraDupla(linha) ? 2 : 1;
+        pagina.MargemAtual = numero % 2 != 0 ? inst.MargemImpar : inst.MargemPar;
+    }
+    return confere();
+}
+
 // ---- Start ------------------------------------------------------------------
 
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,
@@ -254,6 +314,15 @@ bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::stri
         return falha();
     }
     auto inst = std::make_unique<InstantaneoImpressao>(s.Instantaneo());
+    if (const std::optional<CapacidadeFolha> folha = disp->Capacidade()) {
+        if (const std::string m = FolhaNaoComporta(*inst, *folha); !m.empty()) {
+            dialogos().MensagemOK(m);
+            // Dropped unsent: nothing was drawn yet.
+            disp->Fecha();
+            s.EscondeProgresso();
+            return falha();
+        }
+    }
     inst->AoTerminar = std::move(aoTerminar);
     CancelaImpressao = false;
     CopiaAtual = 0;

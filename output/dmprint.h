@@ -82,6 +82,10 @@ public:
 // once a copy has started, then " pag." and the pages done once past page 1.
 std::string TextoProgresso(int copiaAtual, int numCopias, int paginaAtual);
 
+// The first page of the job that the paper of a device drawing its pages
+// (a Tiger's) cannot hold whole, said for the user; "" when every page fits.
+std::string FolhaNaoComporta(const InstantaneoImpressao& inst, const CapacidadeFolha& folha);
+
 // ---- Starting a job (print dialog) -------------------------------------------
 // The texts of the print dialog's fields.
 struct CamposImpressao {
@@ -104,7 +108,8 @@ public:
 };
 
 // btnImprimeClick from the dialog's hide on: the whole start of a job. True
-// when the worker was started.
+// when the worker was started. A job whose lines would fall off the paper
+// of a drawing device is refused before anything is sent.
 // aoTerminar becomes the job's AoTerminar; a job that does not start never
 // calls it.
 bool IniciaImpressao(const CamposImpressao& campos, ServicosInicio& s, std::string& nomeDispositivo,

@@ -16,8 +16,11 @@
 # numbers, the questions of long-line splitting and physical centring, the
 # Word export's notice and end boxes and the
 # external programs' refusals, the status bar under a hint, the view's
-# embosser box after F11 and after a rebuild, and kelto's two windows on the
-# screen before and after a button; then times F9 and F7
+# embosser box after F11 and after a rebuild, kelto's two windows on the
+# screen before and after a button, and the print dialog with what it says
+# when the print server does not answer, when its PDF entry is chosen for a
+# byte-stream embosser and when a line would not fit a Tiger's paper; then
+# times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth; openbox for a window manager), else offscreen.

@@ -5,7 +5,7 @@
 #include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "output/dmdevice.h"
-#include "output/dmspooler.h"
+#include "output/dmTiger.h"
 #include "output/gui/SuperficieTigerQt.h"
 #include "output/gui/TformConta.h"
 #include "platform/arquivos.h"
@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QVBoxLayout>
@@ -65,6 +66,8 @@ TformImprime::TformImprime(QWidget* parent) : QDialog(parent) {
     // Enter in the device field reaches the default button "Imprima !".
 }
 
+TformImprime::~TformImprime() = default;
+
 void TformImprime::showEvent(QShowEvent* e) {
     FormShow();
     QDialog::showEvent(e);
@@ -101,18 +104,42 @@ bool TformImprime::IniciaTrabalho(std::function<void(bool)> aoTerminar) {
 bool TformImprime::CarregaTabela() { return CarregaTabelaImpressora(); }
 
 bool TformImprime::EscolheImpressora() {
-    // Without a print queue the system's dialog could only offer a PDF file
-    // and the job would fail after it: say so before any dialog.
-    if ((ContaFilasImpressao ? ContaFilasImpressao() : QuantasFilasImpressao()) <= 0) {
+    // The system's dialog and the printer it fills ask the print server with
+    // no bound on the wait: a server that is stopped or hung is found out
+    // here first, as is one without a queue (the dialog could then only
+    // offer a PDF file and the job would fail after it).
+    const FilasImpressao filas = ConsultaFilas ? ConsultaFilas() : ConsultaFilasImpressao();
+    if (!filas.responde) {
+        dialogos().MensagemOK(MensagemServidorNaoResponde());
+        return false;
+    }
+    if (filas.quantas <= 0) {
         dialogos().MensagemOK(MensagemSemFilaImpressao());
         return false;
     }
-    QPrintDialog d(&printDialogPrinter_, this);
-    if (d.exec() != QDialog::Accepted) return false;
-    DispImpressora = DeQString(printDialogPrinter_.printerName());
+    if (!printDialogPrinter_) printDialogPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& p = *printDialogPrinter_;
+    const bool aceito = DialogoImpressora ? DialogoImpressora(p) : QPrintDialog(&p, this).exec() == QDialog::Accepted;
+    if (!aceito) return false;
     DriverImpressora.clear();
     PortaImpressora.clear();
-    InstalaTigerQt(printDialogPrinter_.printerName());
+    // The dialog's file entry names no queue: the job goes to the file
+    // chosen or nowhere, never to a queue the user did not choose.
+    if (p.outputFormat() == QPrinter::PdfFormat || p.printerName().isEmpty()) {
+        DispImpressora.clear();
+        if (!ModeloEhTiger(ImprMarca) || p.outputFileName().isEmpty()) {
+            dialogos().MensagemOK(
+                "\"Imprimir para arquivo (PDF)\" não é uma impressora: o braille deste modelo vai para a "_cp
+                "impressora\r\ncomo texto puro, que um PDF não guarda. Nada foi enviado.\r\nEscolha uma "_cp
+                "impressora, ou, para gravar o braille num arquivo,\r\nescreva o nome do arquivo em "_cp
+                "\"Dispositivo de impressão:\" no lugar de PRN."_cp);
+            return false;
+        }
+        InstalaTigerQt(QString(), p.outputFileName());
+        return true;
+    }
+    DispImpressora = DeQString(p.printerName());
+    InstalaTigerQt(p.printerName());
     return true;
 }
 

@@ -5,11 +5,15 @@
 
 #include "output/dmprint.h"
 
+#include "output/dmspooler.h"
+
 #include <QDialog>
-#include <QPrinter>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class QPrinter;
 
 class QLineEdit;
 class QPushButton;
@@ -18,6 +22,7 @@ class TformImprime : public QDialog, public ServicosInicio {
     Q_OBJECT
 public:
     explicit TformImprime(QWidget* parent = nullptr);
+    ~TformImprime() override;
 
     QLineEdit* edPagInicial;
     QLineEdit* edPagFinal;
@@ -30,9 +35,12 @@ public:
 
     // The device name of the job, kept until the job ends.
     std::string NomeDispositivo;
-    // The spooler's queue count for "PRN" (tests answer it; empty: the
-    // spooler is asked).
-    std::function<int()> ContaFilasImpressao;
+    // What the print server says of its queues before "PRN" opens the
+    // system's print dialog (tests answer it; empty: the server is asked,
+    // each wait bounded).
+    std::function<FilasImpressao()> ConsultaFilas;
+    // The system's print dialog on the printer; true on OK (tests answer it).
+    std::function<bool(QPrinter&)> DialogoImpressora;
 
     void FormShow();
     void btnSelArqPrintClick();
@@ -60,7 +68,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    QPrinter printDialogPrinter_;
+    // Made on the first "PRN" that the print server answers: making a
+    // printer asks the server, with no bound on the wait.
+    std::unique_ptr<QPrinter> printDialogPrinter_;
 };
 
 extern TformImprime* formImprime;

@@ -10,6 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <tuple>
 
@@ -125,20 +132,54 @@ TEST(Spooler, FormFeedsIniciaisTerminamPaginas) {
     EXPECT_FALSE(CriaDispositivoSpooler(nullptr));
 }
 
-TEST(Tiger, LinhasAvancamPelaAlturaDoX) {
+// Lines advance by the height of "x"; a page is started only when something
+// is drawn on it, so the form feed that ends the last page adds no sheet,
+// while a blank page between two drawn ones is kept. A job that is not
+// concluded is dropped, and the surface's own result is the job's.
+TEST(Tiger, LinhasEPaginasSoQuandoAlgoEhDesenhado) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> envios;
+        bool conclui;
+        std::vector<std::string> eventos;
+    };
+    const Caso casos[] = {
+        {"linhas", {"ab", "c", "\r\n", "de\r", "f"}, true,
+         {"PAGINA", "T 0,0 ab", "T 100,0 c", "T 0,80 de", "T 0,80 f", "TERMINA"}},
+        {"ultima pagina", {"A\r", "\x0c", "B\r", "\x0c"}, true,
+         {"PAGINA", "T 0,0 A", "PAGINA", "T 0,0 B", "TERMINA"}},
+        {"frente so", {"A\r", "\x0c\x0c", "B\r", "\x0c\x0c"}, true,
+         {"PAGINA", "T 0,0 A", "PAGINA", "PAGINA", "T 0,0 B", "TERMINA"}},
+        {"brancos", {"  \r\n", "\x0c", "   \r"}, true, {"TERMINA"}},
+        {"sem conclusao", {"A\r", "\x0c"}, false, {"PAGINA", "T 0,0 A", "DESCARTA"}},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::string> ev;
+        auto d = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "doc.txt", FolhaTiger{});
+        ASSERT_TRUE(d);
+        for (const std::string& t : c.envios) EXPECT_TRUE(d->Envia(t)) << c.nome;
+        if (c.conclui) {
+            EXPECT_TRUE(d->Conclui()) << c.nome;
+        }
+        d->Fecha();
+        std::vector<std::string> esperados{"INICIA doc.txt"};
+        esperados.insert(esperados.end(), c.eventos.begin(), c.eventos.end());
+        EXPECT_EQ(ev, esperados) << c.nome;
+    }
     std::vector<std::string> ev;
-    auto d = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "doc.txt");
-    ASSERT_TRUE(d);
-    for (const char* t : {"ab", "c", "\r\n", "de\r", "f", "\x0c\x0c" "g"})
-        EXPECT_TRUE(d->Envia(t)) << t;
-    d->Fecha();
-    EXPECT_EQ(ev, (std::vector<std::string>{"INICIA doc.txt", "T 0,0 ab", "T 100,0 c", "T 0,80 de", "T 0,80 f",
-                                            "PAGINA", "PAGINA", "T 0,0 g", "TERMINA"}));
+    auto s = std::make_unique<SuperficieFalsa>(&ev);
+    s->terminaOk = false;
+    s->capacidade = {30, 25};
+    auto d = AbreTiger(std::move(s), "d", FolhaTiger{});
+    ASSERT_TRUE(d && d->Capacidade());
+    EXPECT_EQ(d->Capacidade()->celas, 30);
+    EXPECT_EQ(d->Capacidade()->linhas, 25);
+    EXPECT_FALSE(d->Conclui());
 }
 
 TEST(Tiger, GraficoNaLinhaAtualSemMoverTexto) {
     std::vector<std::string> ev;
-    auto d = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "d");
+    auto d = AbreTiger(std::make_unique<SuperficieFalsa>(&ev), "d", FolhaTiger{});
     ASSERT_TRUE(d);
     d->Envia("a\r\n"); // one line down: y = 80
     MatrizPontos m{};
@@ -158,7 +199,7 @@ TEST(Tiger, FalhasDaAberturaEDoTexto) {
         std::vector<std::string> ev;
         auto s = std::make_unique<SuperficieFalsa>(&ev);
         s->resultado = resultado;
-        EXPECT_FALSE(AbreTiger(std::move(s), "d"));
+        EXPECT_FALSE(AbreTiger(std::move(s), "d", FolhaTiger{}));
         if (resultado == SuperficieTiger::Abertura::SemImpressora) {
             ASSERT_EQ(dlg.fake.registros.size(), 1u);
             EXPECT_EQ(dlg.fake.registros[0].texto, "N\xe3o consegui ativar a impressora Tiger");
@@ -171,7 +212,7 @@ TEST(Tiger, FalhasDaAberturaEDoTexto) {
     std::vector<std::string> ev;
     auto s = std::make_unique<SuperficieFalsa>(&ev);
     s->falhaTexto = true;
-    auto d = AbreTiger(std::move(s), "d");
+    auto d = AbreTiger(std::move(s), "d", FolhaTiger{});
     ASSERT_TRUE(d);
     EXPECT_FALSE(d->Envia("abc\r\n"));
     EXPECT_TRUE(d->Envia("\r\n")); // nothing to draw
@@ -249,6 +290,65 @@ TEST(DispositivoDoPrograma, ImpressoraDeRedeEhUmaFilaDeImpressao) {
         DefineFabricaSpooler(nullptr);
     }
     RestauraPadroes();
+}
+
+// A print server that is stopped (nothing listens) or hung (its socket takes
+// connections and nothing answers): the queue count and a raw job each give
+// up after the limit and say that the server does not answer. A job never
+// goes to a queue nobody named.
+TEST(ServidorImpressao, QueNaoRespondeEhDeixadoNoLimite) {
+    PastaTemporaria t;
+    // Listening, never accepting, never answering.
+    const int tcp = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t n = sizeof a;
+    ASSERT_EQ(::bind(tcp, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(::listen(tcp, 16), 0);
+    ASSERT_EQ(::getsockname(tcp, reinterpret_cast<sockaddr*>(&a), &n), 0);
+    const std::string travado = "127.0.0.1:" + std::to_string(ntohs(a.sin_port));
+    const int local = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un u{};
+    u.sun_family = AF_UNIX;
+    const std::string sock = t.caminho("cups.sock");
+    ASSERT_LT(sock.size(), sizeof u.sun_path);
+    std::memcpy(u.sun_path, sock.c_str(), sock.size());
+    ASSERT_EQ(::bind(local, reinterpret_cast<sockaddr*>(&u), sizeof u), 0);
+    ASSERT_EQ(::listen(local, 16), 0);
+    // Nothing listens there any more.
+    const int fechada = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in f = a;
+    f.sin_port = 0;
+    n = sizeof f;
+    ASSERT_EQ(::bind(fechada, reinterpret_cast<sockaddr*>(&f), sizeof f), 0);
+    ASSERT_EQ(::getsockname(fechada, reinterpret_cast<sockaddr*>(&f), &n), 0);
+    ::close(fechada);
+    const std::string parado = "127.0.0.1:" + std::to_string(ntohs(f.sin_port));
+
+    struct Caso {
+        std::string servidor;
+        bool consulta, abre;
+    };
+    const Caso casos[] = {{travado, true, false}, {sock, false, true}, {parado, true, true}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.servidor);
+        DialogosFalsosEscopo dlg;
+        const auto inicio = std::chrono::steady_clock::now();
+        if (c.consulta) {
+            EXPECT_FALSE(ConsultaFilasImpressao(c.servidor, 300).responde);
+        }
+        if (c.abre) {
+            EXPECT_FALSE(AbreSpoolerRaw("braille", "doc", c.servidor, 300));
+            EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{MensagemServidorNaoResponde(c.servidor)}));
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(5));
+        dlg.fake.Limpa();
+        EXPECT_FALSE(AbreSpoolerRaw("", "doc", c.servidor, 300));
+        EXPECT_TRUE(dlg.fake.Textos().empty());
+    }
+    ::close(tcp);
+    ::close(local);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // tactile graphic beside the document, rendered to a recording device in
 // every graphics mode, Index or Tiger. Properties: the draft reads into
 // lines with no line ends and no lost or added bytes; the job closes the
-// device exactly once and clears its flags; what is sent stays bounded.
+// device exactly once, hands it over at most once and clears its flags;
+// what is sent stays bounded; the check of a drawn page's paper reads any
+// draft.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -80,6 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     inst.ImprEnviaVazias = modo & 64;
     inst.NumCopias = 1 + (modo >> 7);
 
+    // The check of a drawn page's paper reads the same draft.
+    (void)FolhaNaoComporta(inst, CapacidadeFolha{static_cast<int>(margens % 48), static_cast<int>(modo % 32)});
+
     auto registro = std::make_shared<RegistroDispositivo>();
     auto disp = std::make_unique<DispositivoFalso>(registro, (margens & 1) != 0);
     disp->aceitaGrafico = true;
@@ -87,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     ImpressaoAtiva = true;
     ExecutaImpressao(inst, std::move(disp), nullptr);
     EXIGE(registro->fechamentos == 1);
+    EXIGE(registro->conclusoes <= 1);
     EXIGE(!Imprimindo && !ImpressaoAtiva);
     const std::size_t paginasEnviadas = static_cast<std::size_t>(inst.NumCopias) * (paginas + 2) * 2;
     EXIGE(registro->Tudo().size() <= 16 * rascunho.size() + paginasEnviadas * kMaxPorPagina);

@@ -1,25 +1,36 @@
 // Screenshots of what the Word export and the external programs show (run
 // by tools/capturas.sh, not by ctest): the notice while the document is
 // made, the end boxes with the document's path, and the refusals of the
-// program launcher, each on the real message windows.
+// program launcher, each on the real message windows; and the print dialog
+// with what it says when the print server does not answer, when the
+// dialog's PDF entry is chosen for a byte-stream embosser, and when a
+// line would not fit a Tiger's paper.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 #include <memory>
 #include <string>
 
 #include "core/dmvars.h"
+#include "core/documento.h"
 #include "core/gui/TformEspere.h"
 #include "core/gui/dialogosqt.h"
 #include "editor/dmexternos.h"
 #include "gui/capturas_apoio.h"
 #include "output/dmmsword.h"
+#include "output/gui/TformConta.h"
+#include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
+#include "platform/qt/textoqt.h"
 #include "platform/servicos.h"
 #include "platform/texto.h"
 #include "support/temporario.h"
@@ -117,6 +128,51 @@ TEST_F(CapturasExternos, DISABLED_ExportacaoEProgramas) {
     caixas.prefixo = "manual_ausente";
     VariavelAmbiente dados("DOTMARA_DATA_DIR", pasta.dir());
     AbreManual();
+}
+
+TEST_F(CapturasExternos, DISABLED_DialogoDeImpressao) {
+    ArqAmbCode = std::string(DOTMARA_DATA_DIR) + "/ambcode.cfg";
+    ArqAmbCode2 = std::string(DOTMARA_DATA_DIR) + "/ambcode2.cfg";
+    ArqRascunho = pasta.caminho("rascunho.txt");
+    LinhasEmMemoria doc({"A horta da escola: a turma do quinto ano plantou alface, couve e cenoura."});
+    DefineDocumentoAtual(&doc);
+    formConta = new TformConta;
+    formImprime = new TformImprime;
+    formImprime->show();
+    formImprime->edNomeArqImpr->setText(QStringLiteral("PRN"));
+    EXPECT_TRUE(GravaCaptura(formImprime, "imprime_dialogo.png"));
+
+    caixas.prefixo = "imprime_servidor_calado";
+    formImprime->ConsultaFilas = [] { return FilasImpressao{false, 0}; };
+    formImprime->btnImprime->click();
+
+    caixas.prefixo = "imprime_pdf_bruto";
+    formImprime->ConsultaFilas = [] { return FilasImpressao{true, 1}; };
+    formImprime->DialogoImpressora = [this](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(ParaQString(pasta.caminho("livro.pdf")));
+        return true;
+    };
+    ImprMarca = "Index Basic";
+    formImprime->show();
+    formImprime->btnImprime->click();
+
+    caixas.prefixo = "imprime_tiger_estreita";
+    ImprMarca = "Tiger";
+    ImprColunas = 30;
+    formImprime->show();
+    formImprime->btnImprime->click();
+    while (!TThreadImpressao::Terminaram()) {
+        QApplication::processEvents();
+        QThread::msleep(2);
+    }
+    TformImprime::EncerraImpressao();
+    DefineFabricaTiger(nullptr);
+    DefineDocumentoAtual(nullptr);
+    delete formImprime;
+    delete formConta;
+    formImprime = nullptr;
+    formConta = nullptr;
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 #include "core/documento.h"
 #include "editor/gui/dmmain.h"
 #include "output/dmTigerSaida.h"
+#include "output/dmspooler.h"
 #include "output/gui/SuperficieTigerQt.h"
 #include "output/gui/TformConta.h"
 #include "output/gui/TformImprime.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/qt/textoqt.h"
 #include "support/temporario.h"
@@ -16,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
@@ -23,8 +26,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -122,56 +128,178 @@ TEST(TformImprime, DispositivoQueNaoAbreAvisa) {
     EXPECT_TRUE(formImprime->NomeDispositivo.empty());
 }
 
-// "PRN" on a system without print queues: the user learns it, and how to
-// emboss to a file instead, before any system dialog.
-TEST(TformImprime, PrnSemFilaAvisaAntesDeQualquerDialogo) {
-    for (const char* nome : {"PRN", "prn"}) {
-        SCOPED_TRACE(nome);
+// "PRN" on a print server that does not answer (stopped, or hung with its
+// socket open), or that has no queue: the user learns it, and how to emboss
+// to a file instead, before the system's dialog (which would wait on the
+// server for minutes).
+TEST(TformImprime, PrnSemServidorOuSemFilaAvisaAntesDeQualquerDialogo) {
+    struct Caso {
+        const char* nome;
+        FilasImpressao filas;
+        std::string mensagem;
+    };
+    const Caso casos[] = {
+        {"PRN", {false, 0},
+         "O servidor de impress\xe3o (CUPS) n\xe3o responde: nada foi enviado \xe0 impressora.\r\nVerifique se o "
+         "servi\xe7o de impress\xe3o est\xe1 funcionando.\r\nPara gravar o braille num arquivo, escreva o nome do "
+         "arquivo em \"Dispositivo de impress\xe3o:\" no lugar de PRN."},
+        {"prn", {true, 0},
+         "Nenhuma impressora est\xe1 instalada no sistema: o CUPS n\xe3o tem nenhuma fila de impress\xe3o.\r\nPara "
+         "gravar o braille num arquivo, escreva o nome do arquivo em \"Dispositivo de impress\xe3o:\" no lugar "
+         "de PRN."},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
         Janelas j;
         DialogosFalsosEscopo dlg;
-        formImprime->ContaFilasImpressao = [] { return 0; };
-        formImprime->show();
-        formImprime->edNomeArqImpr->setText(QString::fromLatin1(nome));
-        // A system dialog that opened anyway is closed and noted, so the test cannot hang.
+        formImprime->ConsultaFilas = [&c] { return c.filas; };
         bool abriuDialogo = false;
-        QTimer vigia;
-        vigia.setInterval(200);
-        QObject::connect(&vigia, &QTimer::timeout, [&] {
-            if (QWidget* m = QApplication::activeModalWidget()) {
-                abriuDialogo = true;
-                m->close();
-            }
-        });
-        vigia.start();
+        formImprime->DialogoImpressora = [&](QPrinter&) { return abriuDialogo = true; };
+        formImprime->show();
+        formImprime->edNomeArqImpr->setText(QString::fromLatin1(c.nome));
         formImprime->btnImprime->click();
-        vigia.stop();
         EXPECT_FALSE(abriuDialogo);
-        EXPECT_EQ(dlg.fake.Textos(),
-                  (std::vector<std::string>{
-                      "Nenhuma impressora est\xe1 instalada no sistema: o CUPS n\xe3o tem nenhuma fila de "
-                      "impress\xe3o.\r\nPara gravar o braille num arquivo, escreva o nome do arquivo em "
-                      "\"Dispositivo de impress\xe3o:\" no lugar de PRN."}));
+        EXPECT_EQ(dlg.fake.Textos(), (std::vector<std::string>{c.mensagem}));
         EXPECT_FALSE(Imprimindo.load());
         EXPECT_TRUE(formImprime->NomeDispositivo.empty());
     }
 }
 
-// As in a print job: opened on the user-interface thread, written and closed by the worker.
-TEST(SuperficieTigerQt, PaginasEmPdfDesenhadasNoTrabalhador) {
-    PastaTemporaria t;
-    auto d = AbreTiger(std::make_unique<SuperficieTigerQt>(QString(), ParaQString(t.caminho("w.pdf"))), "doc");
-    ASSERT_TRUE(d);
-    bool ok = false;
-    std::thread w([&] {
-        MatrizPontos m{};
-        m[0] = 1;
-        ok = d->Envia("AB") && d->Envia("\r\n") && d->EnviaGrafico(m, 0, 0, 2, 2) && d->Envia("\x0c") &&
-             d->Envia("C\r");
-        d->Fecha();
-    });
-    w.join();
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(t.le("w.pdf").substr(0, 4), "%PDF");
+// How many pages a PDF file holds, and its first page's size in points.
+int PaginasPdf(const std::string& pdf) {
+    int n = 0;
+    for (std::size_t i = pdf.find("/Type /Page\n"); i != std::string::npos; i = pdf.find("/Type /Page\n", i + 1)) ++n;
+    return n;
+}
+std::pair<double, double> TamanhoPdf(const std::string& pdf) {
+    double l = 0, a = 0;
+    const std::size_t i = pdf.find("/MediaBox [0 0 ");
+    if (i != std::string::npos) std::sscanf(pdf.c_str() + i + 15, "%lf %lf", &l, &a);
+    return {l, a};
+}
+
+// The print dialog's file entry ("Imprimir para arquivo (PDF)") names no
+// queue: a byte-stream embosser refuses it and sends nothing anywhere (never
+// to the default queue); a Tiger draws its job into that PDF, one sheet per
+// braille page, on paper the size of the embosser settings.
+TEST(TformImprime, EntradaPdfDoDialogoNuncaVaiParaAFilaPadrao) {
+    struct Caso {
+        const char* modelo;
+        std::vector<std::string> mensagens;
+        int paginas;  // of the PDF; 0: none written
+    };
+    const Caso casos[] = {
+        {"Index Basic",
+         {"\"Imprimir para arquivo (PDF)\" n\xe3o \xe9 uma impressora: o braille deste modelo vai para a impressora"
+          "\r\ncomo texto puro, que um PDF n\xe3o guarda. Nada foi enviado.\r\nEscolha uma impressora, ou, para gravar o "
+          "braille num arquivo,\r\nescreva o nome do arquivo em \"Dispositivo de impress\xe3o:\" no lugar de PRN."},
+         0},
+        {"Tiger", {"Arquivo enviado"}, 2},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.modelo);
+        Janelas j;
+        DialogosFalsosEscopo dlg;
+        PastaTemporaria t;
+        LinhasEmMemoria doc({"ab", "<p>", "cd"});
+        DefineDocumentoAtual(&doc);
+        ArqRascunho = t.caminho("rascunho.txt");
+        ImprMarca = c.modelo;
+        const std::string pdf = t.caminho("livro.pdf");
+        std::vector<std::string> filas;
+        DefineFabricaSpooler([&](const PedidoDispositivo& p) -> std::unique_ptr<Dispositivo> {
+            filas.push_back(p.impressora);
+            return nullptr;
+        });
+        formImprime->ConsultaFilas = [] { return FilasImpressao{true, 1}; };
+        formImprime->DialogoImpressora = [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ParaQString(pdf));
+            return true;
+        };
+        formImprime->show();
+        formImprime->edNomeArqImpr->setText(QStringLiteral("PRN"));
+        formImprime->btnImprime->click();
+        while (!TThreadImpressao::Terminaram()) {
+            Processa();
+            QThread::msleep(2);
+        }
+        TThreadImpressao::Termina();
+        DefineDocumentoAtual(nullptr);
+        DefineFabricaSpooler(nullptr);
+        DefineFabricaTiger(nullptr);
+        EXPECT_TRUE(filas.empty());
+        EXPECT_EQ(dlg.fake.Textos(), c.mensagens);
+        EXPECT_FALSE(Imprimindo.load());
+        const std::string escrito = t.le("livro.pdf");
+        EXPECT_EQ(PaginasPdf(escrito), c.paginas);
+        if (c.paginas > 0) {
+            // 36 cells of 6.2 mm and 11 inches: the defaults of "Colunas" and "PolegsForm".
+            EXPECT_EQ(TamanhoPdf(escrito), (std::pair<double, double>{633, 792}));
+        }
+    }
+}
+
+// As in a print job: opened on the user-interface thread, drawn by the
+// worker, which concludes or drops it. The page is the size the settings
+// give, holds their cells and lines, and a page is made only when something
+// is drawn on it: the last form feed makes no blank sheet. For a printer the
+// PDF goes to its queue at the end (a dropped or empty job sends nothing)
+// and no temporary file stays behind.
+TEST(SuperficieTigerQt, FolhaDaConfiguracaoEPaginasSoComDesenho) {
+    struct Caso {
+        const char* nome;
+        bool fila;
+        std::vector<std::string> envios;
+        bool conclui;
+        int paginas;  // of the PDF written or sent; -1: nothing
+    };
+    const Caso casos[] = {
+        {"arquivo", false, {"AB", "\r\n", "G", "\x0c", "C\r", "\x0c"}, true, 2},
+        {"pagina em branco entre duas", false, {"A\r", "\x0c\x0c", "C\r", "\x0c\x0c"}, true, 3},
+        {"fila", true, {"AB\r", "\x0c"}, true, 1},
+        {"fila sem desenho", true, {"  \r", "\x0c"}, true, -1},
+        {"fila descartada", true, {"AB\r", "\x0c"}, false, -1},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        PastaTemporaria t;
+        VariavelAmbiente tmp("TMPDIR", t.dir());
+        std::vector<std::string> enviados;
+        auto envia = [&](const std::string& fila, const std::string& arquivo, const std::string& doc) {
+            enviados.push_back(fila + " " + doc);
+            enviados.push_back(t.le(arquivo.substr(t.dir().size())));
+            return true;
+        };
+        auto sup = std::make_unique<SuperficieTigerQt>(c.fila ? QStringLiteral("braille") : QString(),
+                                                       c.fila ? QString() : ParaQString(t.caminho("w.pdf")), envia);
+        auto d = AbreTiger(std::move(sup), "doc", FolhaTiger{34, 11});
+        ASSERT_TRUE(d);
+        ASSERT_TRUE(d->Capacidade());
+        EXPECT_EQ(d->Capacidade()->celas, 34);
+        EXPECT_EQ(d->Capacidade()->linhas, 28);
+        bool ok = true;
+        std::thread w([&] {
+            MatrizPontos m{};
+            m[0] = 1;
+            for (const std::string& e : c.envios) ok = ok && (e == "G" ? d->EnviaGrafico(m, 0, 0, 2, 2) : d->Envia(e));
+            if (c.conclui) ok = ok && d->Conclui();
+            d->Fecha();
+        });
+        w.join();
+        EXPECT_TRUE(ok);
+        const std::string pdf = c.fila ? (enviados.size() == 2 ? enviados[1] : "") : t.le("w.pdf");
+        EXPECT_EQ(PaginasPdf(pdf), std::max(c.paginas, 0));
+        if (c.paginas > 0) {
+            EXPECT_EQ(pdf.substr(0, 4), "%PDF");
+            // 34 cells of 6.2 mm (597.5 points) and 11 inches.
+            EXPECT_EQ(TamanhoPdf(pdf), (std::pair<double, double>{598, 792}));
+        }
+        if (c.fila) {
+            EXPECT_EQ(enviados.empty() ? "" : enviados[0], c.paginas > 0 ? "braille doc" : "");
+            EXPECT_TRUE(std::filesystem::is_empty(CaminhoNativo(DirTemporario())));
+        }
+    }
 }
 
 TEST(TformPrincipal, ImprimirEmBrailleAbreODialogoSemModo) {

@@ -18,12 +18,14 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <optional>
 #include <thread>
 
 namespace {
 
 const std::string FF = "\x0c";
 const std::string TRACOS(50, '-');
+const std::string IGUAIS(50, '=');
 
 class InicioFalso : public ServicosInicio {
 public:
@@ -32,6 +34,7 @@ public:
     std::vector<std::string> passos;
     std::shared_ptr<RegistroDispositivo> reg = std::make_shared<RegistroDispositivo>();
     std::function<void(int)> antesDoEnvio;
+    std::optional<CapacidadeFolha> capacidade;
     InstantaneoImpressao inst;
     AvisosFalsos avisos;
 
@@ -49,6 +52,7 @@ public:
         auto d = std::make_unique<DispositivoFalso>(reg);
         d->antesDoEnvio = antesDoEnvio;
         d->falhaNoEnvio = falhaNoEnvio;
+        d->capacidade = capacidade;
         return d;
     }
     void MostraProgresso() override { passos.push_back("mostra"); }
@@ -153,6 +157,68 @@ TEST_F(Inicio, FalhaNoInicioNadaFicaPresoNemImpresso) {
         EXPECT_TRUE(TThreadImpressao::Terminaram());
         EXPECT_EQ(s.reg->fechado, !c.compila);
     }
+}
+
+// A device that draws its pages (a Tiger) has paper of a size: a line that
+// would run past its edge, or a page longer than the sheet, is refused
+// before anything is sent, never cut. Pages are counted and take their
+// margins as the worker does; blanks draw nothing, a reserved line holds its
+// graphic.
+TEST_F(Inicio, FolhaQueNaoComportaARecusaAntesDeEnviar) {
+    const std::string l34(34, 'A'), l33(33, 'A'), RES = "\x0b";
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> rascunho;
+        int margemPar;
+        std::string recusa;  // how the message begins; "": printed
+    };
+    const Caso casos[] = {
+        {"34 celas na folha de 34", {l34, TRACOS, l34}, 0, ""},
+        {"uma cela a mais", {"A", TRACOS, l34 + "-"}, 0, "A p\xe1gina 2 tem uma linha de 35 celas"},
+        {"margem da pagina par", {l34, TRACOS, l33}, 2, "A p\xe1gina 2 tem uma linha de 35 celas"},
+        {"quebra dupla: a pagina 3 e impar", {"A", IGUAIS, l33}, 2, ""},
+        {"brancos no fim da linha", {l34 + "    "}, 0, ""},
+        {"linhas demais", {"A", "B", "C", "D"}, 0, "A p\xe1gina 1 tem 4 linhas"},
+        {"linhas em branco no fim", {"A", "B", "C", "", " "}, 0, ""},
+        {"linhas reservadas", {"A", RES, RES, "D"}, 0, "A p\xe1gina 1 tem 4 linhas"},
+    };
+    s.capacidade = CapacidadeFolha{34, 3};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        s.passos.clear();
+        s.reg = std::make_shared<RegistroDispositivo>();
+        dlg.fake.Limpa();
+        s.inst.rascunho = c.rascunho;
+        s.inst.MargemPar = c.margemPar;
+        const bool imprime = c.recusa.empty();
+        EXPECT_EQ(IniciaImpressao(campos, s, nome), imprime);
+        EsperaFim();
+        const std::vector<std::string> textos = dlg.fake.Textos();
+        ASSERT_EQ(textos.size(), 1u);
+        if (imprime) {
+            EXPECT_EQ(textos[0], "Arquivo enviado");
+            EXPECT_FALSE(s.reg->Tudo().empty());
+        } else {
+            EXPECT_EQ(textos[0].rfind(c.recusa, 0), 0u) << textos[0];
+            EXPECT_TRUE(s.reg->envios.empty());
+            EXPECT_EQ(s.reg->conclusoes, 0);
+            EXPECT_TRUE(s.reg->fechado);
+            EXPECT_EQ(s.passos.back(), "esconde");
+            EXPECT_EQ(nome, "");
+        }
+        EXPECT_FALSE(Imprimindo.load() || ImpressaoAtiva.load());
+    }
+    // What the user reads.
+    s.inst.rascunho = {std::string(40, 'A')};
+    dlg.fake.Limpa();
+    EXPECT_FALSE(IniciaImpressao(campos, s, nome));
+    EXPECT_EQ(dlg.fake.Textos(),
+              (std::vector<std::string>{
+                  "A p\xe1gina 1 tem uma linha de 40 celas (margem inclu\xed" "da),\r\ne a folha da impressora Tiger "
+                  "tem 34 celas por linha (\"Colunas\" da se\xe7\xe3o IMPBRAILLE do DOTMARA.INI):\r\no fim da linha "
+                  "ficaria fora do papel. Nada foi enviado \xe0 impressora.\r\nDiminua as colunas da \xe1rea de "
+                  "impress\xe3o ou a margem nos par\xe2metros do programa,\r\nou aumente \"Colunas\" na se\xe7\xe3o "
+                  "IMPBRAILLE."}));
 }
 
 TEST_F(Inicio, InterfaceLeContadoresECancelaDuranteOTrabalho) {

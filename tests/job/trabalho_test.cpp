@@ -79,7 +79,7 @@ const std::string kEnviado = "Arquivo enviado|Fim de impress\xe3o";
 const std::string kErro = "Erro ao acionar a impressora|Verifique se a impressora est\xe1 ligada";
 
 TEST_F(Trabalho, PaginasCopiasEFins) {
-    enum class NoEnvio { Nada, Falha, Cancela, Lanca };
+    enum class NoEnvio { Nada, Falha, Cancela, Lanca, NaoEntrega };
     struct Caso {
         const char* nome;
         std::function<void(InstantaneoImpressao&)> prepara;
@@ -115,6 +115,9 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
         {"dispositivo que falha", [](auto& i) { i.NumCopias = 2; }, {"A", TRACOS, "B", TRACOS, "C"}, NoEnvio::Falha,
          3, {"A\r" + FF}, {kErro}, 1},
         {"excecao no trabalho", [](auto&) {}, {"A", TRACOS, "B"}, NoEnvio::Lanca, 2, {"A\r"}, {kErro}, 1},
+        // A drawn job goes to its printer at the end: if it does not, that is
+        // no success.
+        {"entrega que falha", [](auto&) {}, {"A"}, NoEnvio::NaoEntrega, 0, {"A\r" + FF}, {kErro}, 1},
         {"pagina grafica que falha", [](auto& i) { i.pagina.TipoTratGrafico = 3; }, {"A"}, NoEnvio::Falha, 1,
          {""}, {"Erro no dispositivo", kErro}, 1},
         {"rascunho ilegivel", [](auto& i) { i.rascunhoLido = false; }, {}, NoEnvio::Nada, 0, {""},
@@ -132,6 +135,7 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
         inst.rascunho = c.rascunho;
         auto d = Disp();
         if (c.acao == NoEnvio::Falha) d->falhaNoEnvio = c.envio;
+        if (c.acao == NoEnvio::NaoEntrega) d->concluiOk = false;
         d->antesDoEnvio = [&c](int n) {
             if (n != c.envio) return;
             if (c.acao == NoEnvio::Cancela) CancelaImpressao = true;
@@ -149,6 +153,8 @@ TEST_F(Trabalho, PaginasCopiasEFins) {
         EXPECT_EQ(dlg.fechadoNaCaixa.front(), c.caixas.front().rfind("Espere", 0) != 0) << c.nome;
         EXPECT_TRUE(dlg.registros.back().semDono) << c.nome;
         EXPECT_EQ(reg->fechamentos, 1) << c.nome;
+        // Only a job that went well is handed over.
+        EXPECT_EQ(reg->conclusoes, c.caixas.back() == kEnviado || c.acao == NoEnvio::NaoEntrega) << c.nome;
         EXPECT_FALSE(Imprimindo.load() || ImpressaoAtiva.load()) << c.nome;
         EXPECT_EQ(avisos.escondidas.load(), 1) << c.nome;
         TearDown();

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct RegistroDispositivo {
     std::vector<std::string> graficos;  // "c0,r0,nc,nr"
     bool fechado = false;
     int fechamentos = 0;
+    int conclusoes = 0;
 
     std::string Tudo() {
         std::lock_guard<std::mutex> g(mtx);
@@ -54,13 +56,22 @@ public:
                                std::to_string(nc) + "," + std::to_string(nr));
         return aceitaGrafico;
     }
+    bool Conclui() override {
+        std::lock_guard<std::mutex> g(r_->mtx);
+        ++r_->conclusoes;
+        return concluiOk;
+    }
     void Fecha() override {
         std::lock_guard<std::mutex> g(r_->mtx);
         r_->fechado = true;
         ++r_->fechamentos;
     }
     bool EhArquivo() const override { return arquivo_; }
+    std::optional<CapacidadeFolha> Capacidade() const override { return capacidade; }
     bool aceitaGrafico = false;
+    bool concluiOk = true;
+    // The paper of a drawing device; none: a byte stream.
+    std::optional<CapacidadeFolha> capacidade;
 
 private:
     std::shared_ptr<RegistroDispositivo> r_;
@@ -94,11 +105,14 @@ public:
     explicit SuperficieFalsa(std::vector<std::string>* ev) : ev_(ev) {}
     Abertura resultado = Abertura::Ok;
     bool falhaTexto = false;
+    bool terminaOk = true;
+    CapacidadeFolha capacidade{34, 28};
 
-    Abertura Inicia(const std::string& doc) override {
+    Abertura Inicia(const std::string& doc, const FolhaTiger&) override {
         ev_->push_back("INICIA " + doc);
         return resultado;
     }
+    CapacidadeFolha Capacidade() const override { return capacidade; }
     ExtensaoTexto Mede(const std::string& t) override {
         return {static_cast<int>(t.size()) * 50, 80};
     }
@@ -115,7 +129,11 @@ public:
         ev_->push_back("PAGINA");
         return true;
     }
-    void Termina() override { ev_->push_back("TERMINA"); }
+    bool Termina() override {
+        ev_->push_back("TERMINA");
+        return terminaOk;
+    }
+    void Descarta() override { ev_->push_back("DESCARTA"); }
 
 private:
     std::vector<std::string>* ev_;
