@@ -2,6 +2,7 @@
 // converted to UTF-8 only in the calls into the operating system.
 #include "platform/arquivos.h"
 
+#include "platform/chamadas.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
 
@@ -22,20 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool EscreveTudo(int fd, const std::string& dados) {
-    size_t feito = 0;
-    while (feito < dados.size()) {
-        ssize_t n = ::write(fd, dados.data() + feito, dados.size() - feito);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        feito += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 // Makes every missing folder of a native path (mode 0700 for new ones).
 bool CriaPastas(const std::string& nativo) {
@@ -157,24 +144,24 @@ bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo
     static std::atomic<unsigned> serie{0};
     for (int tentativa = 0; tentativa < 100 && fd < 0; ++tentativa) {
         nome = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
-        fd = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = sis::Abre(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
     if (fd < 0)
         return false;
-    bool ok = EscreveTudo(fd, conteudo);
+    bool ok = sis::EscreveTudo(fd, conteudo.data(), conteudo.size());
     if (ok) {
         if (existia)
             ::fchmod(fd, antigo.st_mode & 07777);
-        ok = ::fsync(fd) == 0;
+        ok = sis::Sincroniza(fd) == 0;
     }
-    if (::close(fd) != 0)
+    if (sis::Fecha(fd) != 0)
         ok = false;
     if (ok)
-        ok = ::rename(nome.c_str(), alvo.c_str()) == 0;
+        ok = sis::Renomeia(nome.c_str(), alvo.c_str()) == 0;
     if (!ok)
-        ::unlink(nome.c_str());
+        sis::Remove(nome.c_str());
     return ok;
 }
 
