@@ -10,12 +10,14 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <filesystem>
 #include <mutex>
+#include <string_view>
 #include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -274,6 +276,88 @@ RascunhosDoPrograma& Rascunhos() {
     return r;
 }
 
+// The same paths for a signal's handler, which may only read memory set
+// before and call unlink: fixed buffers, filled before they are counted.
+constexpr int kCaminhosNoSinal = 8;
+char caminhosNoSinal[kCaminhosNoSinal][PATH_MAX];
+std::atomic<int> quantosNoSinal{0};
+std::atomic<pid_t> donoNoSinal{0};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<pid_t>::is_always_lock_free);
+
+void GuardaParaOSinal(const std::string& nativo) {
+    if (donoNoSinal.load() != ::getpid()) {
+        quantosNoSinal.store(0);
+        donoNoSinal.store(::getpid());
+    }
+    const int n = quantosNoSinal.load();
+    if (n >= kCaminhosNoSinal || nativo.size() >= PATH_MAX)
+        return;
+    std::memcpy(caminhosNoSinal[n], nativo.c_str(), nativo.size() + 1);
+    quantosNoSinal.store(n + 1);
+}
+
+extern "C" void RemoveRascunhosESai(int sinal) {
+    if (donoNoSinal.load() == ::getpid()) {
+        const int n = quantosNoSinal.load();
+        for (int i = 0; i < n; ++i)
+            ::unlink(caminhosNoSinal[i]);
+    }
+    // The handler was reset on entry: the signal, raised again, ends the
+    // program as it would have without one once the handler returns.
+    ::raise(sinal);
+}
+
+// "rascunho-<pid>.txt", or a new draft of it not finished,
+// "rascunho-<pid>.txt.<pid>-<n>.tmp": the pid, else 0.
+pid_t DonoDoRascunho(std::string_view nome) {
+    const auto Numero = [&nome](std::size_t& i) {
+        const std::size_t inicio = i;
+        long long v = 0;
+        while (i < nome.size() && nome[i] >= '0' && nome[i] <= '9' && i - inicio < 10)
+            v = v * 10 + (nome[i++] - '0');
+        return i > inicio ? v : -1LL;
+    };
+    constexpr std::string_view prefixo = "rascunho-", txt = ".txt", tmp = ".tmp";
+    if (nome.substr(0, prefixo.size()) != prefixo)
+        return 0;
+    std::size_t i = prefixo.size();
+    const long long pid = Numero(i);
+    if (pid <= 0 || pid > INT_MAX || nome.substr(i, txt.size()) != txt)
+        return 0;
+    i += txt.size();
+    if (i == nome.size())
+        return static_cast<pid_t>(pid);
+    if (nome[i++] != '.' || Numero(i) < 0 || i >= nome.size() || nome[i++] != '-' || Numero(i) < 0 ||
+        nome.substr(i) != tmp)
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+// The file name of a program's executable (a program replaced on disk while
+// it runs is still itself); "" when it cannot be read.
+std::string NomeDoExecutavel(const std::string& proc) {
+    std::string buf(PATH_MAX, '\0');
+    const ssize_t n = ::readlink((proc + "/exe").c_str(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size())
+        return std::string();
+    buf.resize(static_cast<std::size_t>(n));
+    constexpr std::string_view apagado = " (deleted)";
+    if (buf.size() > apagado.size() && buf.compare(buf.size() - apagado.size(), apagado.size(), apagado) == 0)
+        buf.resize(buf.size() - apagado.size());
+    return buf.substr(buf.rfind('/') + 1);
+}
+
+// Whether the program that made pid's drafts may still be running. A pid
+// that no process has, or one of another user, is not this user's program;
+// a pid taken since by a program of another name is not it either.
+// Anything that cannot be told counts as running.
+bool ProgramaDoRascunhoRoda(pid_t pid, const std::string& nossoNome) {
+    if (::kill(pid, 0) != 0)
+        return errno != ESRCH && errno != EPERM;
+    const std::string nome = NomeDoExecutavel("/proc/" + std::to_string(pid));
+    return nome.empty() || nossoNome.empty() || nome == nossoNome;
+}
+
 } // namespace
 
 std::string DirTemporario() {
@@ -327,9 +411,52 @@ std::string RascunhoPrivado() {
         r.caminhos.clear();
     }
     const std::string nativo = CaminhoNativo(caminho);
-    if (std::find(r.caminhos.begin(), r.caminhos.end(), nativo) == r.caminhos.end())
+    if (std::find(r.caminhos.begin(), r.caminhos.end(), nativo) == r.caminhos.end()) {
         r.caminhos.push_back(nativo);
+        GuardaParaOSinal(nativo);
+    }
     return caminho;
+}
+
+int RemoveRascunhosAbandonados() {
+    const std::string dir = DirTemporario();
+    if (dir.empty())
+        return 0;
+    const std::string nativo = CaminhoNativo(dir);
+    DIR* d = ::opendir(nativo.c_str());
+    if (!d)
+        return 0;
+    const std::string nossoNome = NomeDoExecutavel("/proc/self");
+    std::vector<std::string> abandonados;
+    while (const struct dirent* e = ::readdir(d)) {
+        const pid_t pid = DonoDoRascunho(e->d_name);
+        if (pid == 0 || pid == ::getpid())
+            continue;
+        const std::string caminho = nativo + e->d_name;
+        struct stat st {};
+        if (::lstat(caminho.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
+            continue;
+        if (!ProgramaDoRascunhoRoda(pid, nossoNome))
+            abandonados.push_back(caminho);
+    }
+    ::closedir(d);
+    int removidos = 0;
+    for (const std::string& c : abandonados)
+        removidos += ::unlink(c.c_str()) == 0;
+    return removidos;
+}
+
+void RemoveRascunhosNosSinais() {
+    for (int sinal : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction antes {};
+        if (::sigaction(sinal, nullptr, &antes) != 0 || antes.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction acao {};
+        acao.sa_handler = RemoveRascunhosESai;
+        acao.sa_flags = SA_RESETHAND;
+        sigemptyset(&acao.sa_mask);
+        ::sigaction(sinal, &acao, nullptr);
+    }
 }
 
 std::string MensagemSemPastaTemporaria() {

@@ -52,6 +52,17 @@ std::string ArquivoTemporario(const std::string& prefixo, const std::string& ext
 // private temporary folder, so two running programs never share one; it is
 // removed when the program ends. "" when there is no private folder.
 std::string RascunhoPrivado();
+// Removes from the private temporary folder the drafts that no running
+// program will remove: "rascunho-<pid>.txt" and the unfinished new drafts
+// beside it ("rascunho-<pid>.txt.<pid>-<n>.tmp") of a program that was
+// killed. A draft stays while its pid runs a program of this one's file name
+// (another copy of it), or when that cannot be told; only regular files of
+// this user are removed. Returns how many were.
+int RemoveRascunhosAbandonados();
+// From now on SIGTERM, SIGHUP and SIGINT remove this program's private
+// drafts and then end it as they would have (a signal that was ignored, as
+// SIGHUP under nohup, stays ignored).
+void RemoveRascunhosNosSinais();
 // What to tell the user when DirTemporario() is "".
 std::string MensagemSemPastaTemporaria();
 
