@@ -273,8 +273,9 @@ int ListaRecentes::Indice(const std::string& nome) const {
 
 void ListaRecentes::LeIni(const std::string& arquivoIni) {
     itens_.clear();
+    const IniLido lido(arquivoIni);
     for (const ChaveConfig& chave : ChavesDoGrupo(GrupoConfig::Recentes)) {
-        std::string v = LeTextoChave(chave, arquivoIni);
+        std::string v = LeTextoChave(chave, lido);
         if (v.empty() || Indice(v) >= 0) continue;
         itens_.push_back(std::move(v));
     }

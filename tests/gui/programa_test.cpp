@@ -5,6 +5,7 @@
 // waiting and the program still there at the end.
 #include "editor/gui/dmprograma.h"
 #include "editor/gui/dmsubst.h"
+#include "support/aberturas_teste.h"
 #include "support/janela_teste.h"
 #include "support/principal_teste.h"
 
@@ -139,6 +140,24 @@ TEST_F(Programa, CadaComandoUmaVez) {
     for (const char* m : {"formDigitaBraille", "formSimb", "formConfTabela", "formAnotacoes", "formConfigDicionario",
                           "formSubst"})
         EXPECT_TRUE(modais.count(m)) << m;
+}
+
+// The windows read their settings at their creation, each its own keys,
+// all from one reading of the settings file.
+TEST(ProgramaInteiro, AsJanelasLeemAConfiguracaoUmaVez) {
+    ConfiguracaoDeTeste cfg;
+    DialogosFalsosEscopo dlg;
+    ServicosFalsosEscopo srv;
+    cfg.DefineConteudo("[DOTMARA]\r\nmaxCarac=40\r\nmaxCol=60\r\n[IMPBRAILLE]\r\nColunas=42\r\n");
+    const std::string antes = DiretorioAtual();
+    AberturasDoArquivo aberturas(cfg.ini());
+    CriaJanelasDoPrograma();
+    EXPECT_EQ(aberturas.Conta(), 1);
+    EXPECT_EQ(MaxCarac, 40);
+    EXPECT_EQ(MaxCol, 60);
+    EXPECT_EQ(ImprColunas, 42);
+    DestroiJanelasDoPrograma();
+    MudaDiretorioAtual(antes);
 }
 
 // The program itself, started on a document named "-reverse" (one of Qt's
