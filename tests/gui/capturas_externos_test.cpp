@@ -1,7 +1,8 @@
 // Screenshots of what the Word export and the external programs show (run
 // by tools/capturas.sh, not by ctest): the notice while the document is
-// made, the end boxes with the document's path, and the refusals of the
-// program launcher, each on the real message windows.
+// made, the end boxes with the document's path, the refusals of the program
+// launcher, and where a profile loaded kept the settings it replaced, each
+// on the real message windows.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include "core/gui/TformEspere.h"
 #include "core/gui/dialogosqt.h"
 #include "editor/dmexternos.h"
+#include "editor/dmperfil.h"
 #include "gui/capturas_apoio.h"
 #include "output/dmmsword.h"
 #include "platform/arquivos.h"
@@ -117,6 +119,10 @@ TEST_F(CapturasExternos, DISABLED_ExportacaoEProgramas) {
     caixas.prefixo = "manual_ausente";
     VariavelAmbiente dados("DOTMARA_DATA_DIR", pasta.dir());
     AbreManual();
+
+    caixas.prefixo = "perfil_carregado";
+    const std::string ini = pasta.grava("DOTMARA.INI", "[DOTMARA]\r\nmaxCarac=34\r\n");
+    EXPECT_TRUE(CarregaConfiguracao(pasta.grava("livro.ini", "[DOTMARA]\r\nmaxCarac=40\r\n"), ini, [] {}));
 }
 
 } // namespace
