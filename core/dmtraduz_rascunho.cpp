@@ -1,14 +1,6 @@
 // dmtraduz_rascunho: the draft file's writer and reader.
 #include "core/dmtraduz_rascunho.h"
 
-#include <atomic>
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/arquivos.h"
 #include "platform/chamadas.h"
 
@@ -23,24 +15,10 @@ bool EscritorRascunhoArquivo::Abre(const std::string& caminho)
 {
     Descarta();
     erro_ = false;
-    if (caminho.empty()) return false;
-    alvo_ = CaminhoNativo(caminho);
-    // Through a link, the file it names is replaced, not the link.
-    struct stat st {};
-    char real[PATH_MAX];
-    if (::lstat(alvo_.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(alvo_.c_str(), real)) alvo_ = real;
     // A pipe, a device or a folder in the draft's place is refused at once:
     // no reader of the draft could read it back.
-    const bool existe = ::stat(alvo_.c_str(), &st) == 0;
-    if (existe && !S_ISREG(st.st_mode)) return false;
-    static std::atomic<unsigned> serie{0};
-    for (int tentativa = 0; tentativa < 100 && fd_ < 0; ++tentativa) {
-        temporario_ = alvo_ + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
-        fd_ = sis::Abre(temporario_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
-    }
+    fd_ = CriaSubstituto(caminho, alvo_, temporario_);
     if (fd_ < 0) return false;
-    if (existe) ::fchmod(fd_, st.st_mode & 07777);
     buffer_.reserve(kBuffer);
     return true;
 }

@@ -124,40 +124,42 @@ LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, s
     return LeituraArquivo::Lido;
 }
 
-bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {
+int CriaSubstituto(const std::string& caminho, std::string& alvo, std::string& temporario) {
     if (caminho.empty())
-        return false;
-    std::string alvo = CaminhoNativo(caminho);
+        return -1;
+    alvo = CaminhoNativo(caminho);
     // Replace the file a link points at, not the link itself.
     char real[PATH_MAX];
     struct stat lst {};
     if (::lstat(alvo.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode) && ::realpath(alvo.c_str(), real))
         alvo = real;
     struct stat antigo {};
-    bool existia = ::stat(alvo.c_str(), &antigo) == 0;
+    const bool existia = ::stat(alvo.c_str(), &antigo) == 0;
     if (existia && !S_ISREG(antigo.st_mode))
-        return false;
+        return -1;
 
-    // The temporary file is created exclusively with mode 0666, so a new
-    // file gets the process's umask from the kernel (reading the umask by
+    // The new file is created exclusively with mode 0666, so a new file
+    // gets the process's umask from the kernel (reading the umask by
     // setting it would race with files other threads create meanwhile).
     int fd = -1;
-    std::string nome;
     static std::atomic<unsigned> serie{0};
     for (int tentativa = 0; tentativa < 100 && fd < 0; ++tentativa) {
-        nome = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
-        fd = sis::Abre(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporario = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
+        fd = sis::Abre(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return false;
+            return -1;
     }
+    if (fd >= 0 && existia)
+        ::fchmod(fd, antigo.st_mode & 07777);
+    return fd;
+}
+
+bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {
+    std::string alvo, nome;
+    const int fd = CriaSubstituto(caminho, alvo, nome);
     if (fd < 0)
         return false;
-    bool ok = sis::EscreveTudo(fd, conteudo.data(), conteudo.size());
-    if (ok) {
-        if (existia)
-            ::fchmod(fd, antigo.st_mode & 07777);
-        ok = sis::Sincroniza(fd) == 0;
-    }
+    bool ok = sis::EscreveTudo(fd, conteudo.data(), conteudo.size()) && sis::Sincroniza(fd) == 0;
     if (sis::Fecha(fd) != 0)
         ok = false;
     if (ok)

@@ -23,6 +23,12 @@ enum class LeituraArquivo { Lido, NaoLido, GrandeDemais };
 LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, std::size_t limite);
 // Writes a temporary file beside the target, then renames it over the target.
 bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo);
+// For a writer that replaces a file in one rename: a new, exclusively
+// created file beside the one caminho names (beside a link's target), with
+// that file's mode, open for writing. alvo: the file to rename it over, and
+// temporario: its own name, both as the system names them. -1 when caminho
+// names something that is not a regular file, or no file can be made there.
+int CriaSubstituto(const std::string& caminho, std::string& alvo, std::string& temporario);
 // Splits on LF, dropping one CR before each LF (a CR elsewhere stays).
 std::vector<std::string> DivideLinhas(const std::string& conteudo);
 
