@@ -386,7 +386,12 @@ TEST(CompilaLinha, LeavesTheDraftMapsAndJobAlone)
     TextoIngles = true;
     const std::string prefixo = PrefixoMargem;
 
-    EXPECT_FALSE(CompilaLinha(4).empty());
+    {
+        // Every caret move asks for it: no file is touched.
+        FalhaNaChamada conta;
+        EXPECT_FALSE(CompilaLinha(4).empty());
+        EXPECT_EQ(conta.Chamadas(), 0);
+    }
 
     EXPECT_EQ(amb.Rascunho(), rascunho);
     const EstadoCompilacao& depois = EstadoPrincipal();
