@@ -1,62 +1,66 @@
 // dmtraduz_rascunho: the draft file's writer and reader.
 #include "core/dmtraduz_rascunho.h"
 
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/arquivos.h"
+#include "platform/chamadas.h"
 
 // ---- Draft file -----------------------------------------------------------
-EscritorRascunhoArquivo::~EscritorRascunhoArquivo() { Fecha(); }
+namespace {
+constexpr std::size_t kBuffer = std::size_t{1} << 16;
+}
+
+EscritorRascunhoArquivo::~EscritorRascunhoArquivo() { Descarta(); }
 
 bool EscritorRascunhoArquivo::Abre(const std::string& caminho)
 {
-    Fecha();
+    Descarta();
     erro_ = false;
-    // Opened without blocking and kept only when it is a regular file: a
-    // pipe named as the draft would hold the compile until a reader came,
-    // and no reader of the draft could read a device back. Emptied only
-    // once it is known to be a file.
-    const int fd = ::open(CaminhoNativo(caminho).c_str(),
-                          O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0 ||
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return false;
-    }
-    std::FILE* f = ::fdopen(fd, "wb");
-    if (!f) {
-        ::close(fd);
-        return false;
-    }
-    std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
-    arquivo_ = f;
+    // A pipe, a device or a folder in the draft's place is refused at once:
+    // no reader of the draft could read it back.
+    fd_ = CriaSubstituto(caminho, alvo_, temporario_);
+    if (fd_ < 0) return false;
+    buffer_.reserve(kBuffer);
     return true;
+}
+
+bool EscritorRascunhoArquivo::Descarrega()
+{
+    if (!erro_ && !buffer_.empty() && !chamadas::EscreveTudo(fd_, buffer_.data(), buffer_.size())) erro_ = true;
+    buffer_.clear();
+    return !erro_;
 }
 
 bool EscritorRascunhoArquivo::GravaLinha(const std::string& linha)
 {
-    auto* f = static_cast<std::FILE*>(arquivo_);
-    if (!f || erro_) return false;
-    if ((!linha.empty() && std::fwrite(linha.data(), 1, linha.size(), f) != linha.size()) ||
-        std::fwrite("\r\n", 1, 2, f) != 2) {
-        erro_ = true;
-        return false;
-    }
-    return true;
+    if (fd_ < 0 || erro_) return false;
+    buffer_ += linha;
+    buffer_ += "\r\n";
+    return buffer_.size() < kBuffer || Descarrega();
 }
 
 bool EscritorRascunhoArquivo::Fecha()
 {
-    auto* f = static_cast<std::FILE*>(arquivo_);
-    if (!f) return !erro_;
-    arquivo_ = nullptr;
-    if (std::fclose(f) != 0) erro_ = true;
+    if (fd_ < 0) return !erro_;
+    Descarrega();
+    // The draft is made again by every compile before it is shown, printed
+    // or exported, so it is not forced to the disk: what matters is that a
+    // failed compile never takes the place of a whole draft.
+    if (chamadas::Fecha(fd_) != 0) erro_ = true;
+    fd_ = -1;
+    if (!erro_ && chamadas::Renomeia(temporario_.c_str(), alvo_.c_str()) != 0) erro_ = true;
+    if (erro_) chamadas::Apaga(temporario_.c_str());
+    temporario_.clear();
     return !erro_;
+}
+
+void EscritorRascunhoArquivo::Descarta()
+{
+    if (fd_ < 0) return;
+    chamadas::Fecha(fd_);
+    fd_ = -1;
+    chamadas::Apaga(temporario_.c_str());
+    temporario_.clear();
+    buffer_.clear();
 }
 
 // ---- Draft reader ---------------------------------------------------------

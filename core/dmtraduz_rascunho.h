@@ -33,24 +33,36 @@ public:
     std::vector<std::string> linhas;
 };
 
-// The draft file "rascunho.txt": lines written with CR LF, from scratch.
+// The draft file "rascunho.txt": lines written with CR LF into a new file
+// beside it, which takes the draft's name only when every line was written.
+// Until then, and for good when a write fails (a full disk), the draft holds
+// the last one made whole, and its readers never see a part of a new one.
 class EscritorRascunhoArquivo : public EscritorRascunho {
 public:
     EscritorRascunhoArquivo() = default;
+    // A draft not finished with Fecha is dropped: the old one stays.
     ~EscritorRascunhoArquivo() override;
     EscritorRascunhoArquivo(const EscritorRascunhoArquivo&) = delete;
     EscritorRascunhoArquivo& operator=(const EscritorRascunhoArquivo&) = delete;
 
-    // Creates (empties) the file; false when it cannot be created or is
-    // not a regular file (a pipe or a device).
+    // Starts a new draft for caminho (through a link, for the file it
+    // names); false when it cannot be made there, or when caminho names
+    // something that is not a regular file (a pipe, a device, a folder).
     bool Abre(const std::string& caminho);
     bool GravaLinha(const std::string& linha) override;
-    // Flushes and closes; false when any write failed.
+    // Writes what is left and puts the new draft in the old one's place;
+    // false, the old draft as it was, when any write failed.
     bool Fecha();
-    bool Aberto() const { return arquivo_ != nullptr; }
+    bool Aberto() const { return fd_ >= 0; }
 
 private:
-    void* arquivo_ = nullptr; // FILE*
+    bool Descarrega();
+    void Descarta();
+
+    int fd_ = -1;
+    std::string alvo_;       // the draft, as the system names it
+    std::string temporario_; // the new draft until it is whole
+    std::string buffer_;
     bool erro_ = false;
 };
 

@@ -201,23 +201,29 @@ int ValorInteiro(const ChaveConfig& c, std::string_view texto) {
     return v;
 }
 
-std::string LeTextoChave(const ChaveConfig& c, const std::string& ini) {
-    if (c.vazio == VazioConfig::SoAusente) return LePerfil(Secao(c), Chave(c), std::string(c.textoPadrao), 0, ini);
-    std::string v = LePerfil(Secao(c), Chave(c), "", 0, ini);
+std::string LeTextoChave(const ChaveConfig& c, const IniLido& lido) {
+    if (c.vazio == VazioConfig::SoAusente) return lido.Le(Secao(c), Chave(c), std::string(c.textoPadrao));
+    std::string v = lido.Le(Secao(c), Chave(c), "");
     if (!v.empty()) return v;
     if (c.vazio == VazioConfig::NoPrograma) return DirPrograma + std::string(c.textoPadrao);
     return std::string(c.textoPadrao);
 }
 
-void LeChave(const ChaveConfig& c, const std::string& ini) {
-    if (c.flag) *c.flag = ValorFlag(c, LePerfil(Secao(c), Chave(c), "", 0, ini));
-    if (c.inteiro) *c.inteiro = ValorInteiro(c, LePerfil(Secao(c), Chave(c), "", 0, ini));
-    if (c.texto) *c.texto = LeTextoChave(c, ini);
+std::string LeTextoChave(const ChaveConfig& c, const std::string& ini) { return LeTextoChave(c, IniLido(ini)); }
+
+void LeChave(const ChaveConfig& c, const IniLido& lido) {
+    if (c.flag) *c.flag = ValorFlag(c, lido.Le(Secao(c), Chave(c), ""));
+    if (c.inteiro) *c.inteiro = ValorInteiro(c, lido.Le(Secao(c), Chave(c), ""));
+    if (c.texto) *c.texto = LeTextoChave(c, lido);
 }
 
-void LeGrupo(GrupoConfig g, const std::string& ini) {
-    for (const ChaveConfig& c : ChavesDoGrupo(g)) LeChave(c, ini);
+void LeChave(const ChaveConfig& c, const std::string& ini) { LeChave(c, IniLido(ini)); }
+
+void LeGrupo(GrupoConfig g, const IniLido& lido) {
+    for (const ChaveConfig& c : ChavesDoGrupo(g)) LeChave(c, lido);
 }
+
+void LeGrupo(GrupoConfig g, const std::string& ini) { LeGrupo(g, IniLido(ini)); }
 
 // ---- Writing ------------------------------------------------------------------
 

@@ -100,10 +100,13 @@ int ValorInteiro(const ChaveConfig& c, std::string_view texto);
 bool ValidaFaixa(const ChaveConfig& c, int& valor);
 
 // The text of a key by the row's rules for empty and absent texts.
+std::string LeTextoChave(const ChaveConfig& c, const IniLido& lido);
 std::string LeTextoChave(const ChaveConfig& c, const std::string& ini = CaminhoIni());
 // Reads one key into its variable (nothing for a row without one).
+void LeChave(const ChaveConfig& c, const IniLido& lido);
 void LeChave(const ChaveConfig& c, const std::string& ini = CaminhoIni());
-// Reads every key of a group, in order.
+// Reads every key of a group, in order, from one reading of the file.
+void LeGrupo(GrupoConfig g, const IniLido& lido);
 void LeGrupo(GrupoConfig g, const std::string& ini = CaminhoIni());
 
 // ---- Writing ----------------------------------------------------------------

@@ -56,9 +56,10 @@ void IniciaPastas(PastasConfig& p) {
 
 void LeDiretorios(PastasConfig& p, const std::string& ini) {
     IniciaPastas(p);
+    const IniLido lido(ini);
 
     const ChaveConfig& rascunho = *ChaveDe(ArqRascunho);
-    const std::string arqTrab = LeTextoChave(rascunho, ini);
+    const std::string arqTrab = LeTextoChave(rascunho, lido);
     if (!arqTrab.empty()) {
         p.DirRascunho = ExtraiDiretorio(arqTrab);
         if (p.DirRascunho.empty()) {
@@ -88,7 +89,7 @@ void LeDiretorios(PastasConfig& p, const std::string& ini) {
     };
     for (const Arquivo& a : arquivos) {
         const ChaveConfig& c = *ChaveDe(*a.variavel);
-        std::string caminho = LeTextoChave(c, ini);
+        std::string caminho = LeTextoChave(c, lido);
         // The companion program is built and installed beside this one: a
         // bare name is looked for there first.
         if (a.variavel == &ProgKelto && ExtraiDiretorio(caminho).empty()) caminho = DirPrograma + caminho;

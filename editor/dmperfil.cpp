@@ -9,7 +9,6 @@
 #include "platform/codepage.h"
 #include "platform/texto.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
@@ -36,20 +35,14 @@ void LeConfiguracoesDoPerfil(const std::string& ini) {
 
 bool PareceConfiguracao(const std::string& conteudo) {
     if (conteudo.find('\0') != std::string::npos) return false;
-    static constexpr std::array<GrupoConfig, 3> grupos = {GrupoConfig::Programa, GrupoConfig::Impressora,
-                                                          GrupoConfig::Dicionario};
-    for (const std::string& linha : DivideLinhas(conteudo)) {
-        std::string_view l(linha);
-        while (!l.empty() && (l.front() == ' ' || l.front() == '\t')) l.remove_prefix(1);
-        if (l.empty() || l.front() != '[') continue;
-        const auto fim = l.find(']');
-        if (fim == std::string_view::npos) continue;
-        const std::string_view nome = AparaBrancos(l.substr(1, fim - 1));
-        for (GrupoConfig g : grupos)
-            if (IgualSemCaixa(nome, SecaoDoGrupo(g))) return true;
-    }
+    const IniLido perfil = IniLido::DoTexto(conteudo);
+    const std::string_view secao = SecaoDoGrupo(GrupoConfig::Programa);
+    for (const ChaveConfig& c : TabelaConfiguracao())
+        if (SecaoDaChave(c) == secao && perfil.TemChave(secao, c.chave)) return true;
     return false;
 }
+
+std::string ArquivoAnteriorAoPerfil(const std::string& ini) { return ini + ".bak"; }
 
 bool SalvaConfiguracao(const std::string& destino, const std::string& ini) {
     std::string conteudo;
@@ -58,20 +51,27 @@ bool SalvaConfiguracao(const std::string& destino, const std::string& ini) {
     return true;
 }
 
-bool CarregaConfiguracao(const std::string& origem, const std::string& ini,
-                         const std::function<bool(const std::string&, const std::string&)>& grava,
-                         const std::function<void()>& rele) {
+bool CarregaConfiguracao(const std::string& origem, const std::string& ini, const std::function<void()>& rele) {
     std::string conteudo;
     if (!LeArquivo(origem, conteudo) || !PareceConfiguracao(conteudo)) return ErroAoCarregar();
+    const std::string anterior = ArquivoAnteriorAoPerfil(ini);
+    bool guardado = false;
     {
-        // No other write of the settings file runs between this one and the
-        // reading below.
+        // No other write of the settings file runs between the copy, the
+        // replacement and the reading below.
         CriaPastasDe(ini);
         TravaIni trava(ini);
-        const bool gravado = grava ? grava(ini, conteudo) : GravaArquivoAtomico(ini, conteudo);
-        if (!gravado) return ErroAoCarregar();
+        // The settings replaced are kept whole first; a file that cannot be
+        // kept is not replaced.
+        std::string antes;
+        if (ArquivoExiste(ini)) {
+            if (!LeArquivo(ini, antes) || !GravaArquivoAtomico(anterior, antes)) return ErroAoCarregar();
+            guardado = true;
+        }
+        if (!GravaArquivoAtomico(ini, conteudo)) return ErroAoCarregar();
     }
     if (rele) rele();
     else LeConfiguracoesDoPerfil(ini);
+    if (guardado) MensagemOK("Configuração carregada.\r\nA configuração anterior foi guardada em "_cp + anterior + ".");
     return true;
 }

@@ -16,15 +16,18 @@ bool SalvaConfiguracao(const std::string& destino, const std::string& ini = Cami
 
 // Replaces the settings file by the profile origem, in one step (a failed
 // write leaves the old file whole), then reads the settings again (rele;
-// LeConfiguracoesDoPerfil when empty). A file that is not a profile of this
-// program (no section of it, or binary) is refused. On any failure says
-// "Erro ao carregar a configuração.", leaves the settings file and the
-// settings as they were and returns false. grava writes the file (tests
-// make it fail).
+// LeConfiguracoesDoPerfil when empty). The settings file replaced is kept
+// first as ArquivoAnteriorAoPerfil beside it, and the user is told where
+// ("A configuração anterior foi guardada em ..."). A file that is no profile
+// of this program (no known key in a section "DOTMARA": a profile cut short,
+// another program's file; or binary) is refused. On any failure says "Erro
+// ao carregar a configuração.", leaves the settings file and the settings as
+// they were and returns false.
 bool CarregaConfiguracao(const std::string& origem, const std::string& ini = CaminhoIni(),
-                         const std::function<bool(const std::string& caminho, const std::string& conteudo)>&
-                             grava = {},
                          const std::function<void()>& rele = {});
+// "DOTMARA.INI.bak" beside "DOTMARA.INI": the settings the last profile
+// loaded replaced.
+std::string ArquivoAnteriorAoPerfil(const std::string& ini = CaminhoIni());
 
 // The settings a loaded profile sets while the program runs: the program
 // settings and the embosser section with its dot geometry; then the output
@@ -35,6 +38,7 @@ bool CarregaConfiguracao(const std::string& origem, const std::string& ini = Cam
 // and using what is in force.
 void LeConfiguracoesDoPerfil(const std::string& ini = CaminhoIni());
 
-// Whether a text reads as a settings file of this program: no NUL byte and
-// at least one of its sections ("DOTMARA", "IMPBRAILLE", "DICIONARIO").
+// Whether a text reads as a settings file of this program: no NUL byte, and
+// a section "DOTMARA" (its first, as the settings are read) that holds at
+// least one key of the program's own.
 bool PareceConfiguracao(const std::string& conteudo);

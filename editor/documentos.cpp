@@ -178,7 +178,6 @@ std::string CaminhoAbsoluto(const std::string& nome) {
 
 namespace {
 
-namespace sis = chamadas;
 
 // What names the files of a save beside its target: "<target>.<kind>-<six
 // letters or digits>".
@@ -215,23 +214,9 @@ struct Descritor {
     int Fecha() {
         const int f = fd;
         fd = -1;
-        return f >= 0 ? sis::Fecha(f) : 0;
+        return f >= 0 ? chamadas::Fecha(f) : 0;
     }
 };
-
-bool EscreveTudo(int fd, const char* dados, std::size_t n) {
-    std::size_t feito = 0;
-    while (feito < n) {
-        const ssize_t r = sis::Escreve(fd, dados + feito, n - feito);
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (r == 0) return false;
-        feito += static_cast<std::size_t>(r);
-    }
-    return true;
-}
 
 bool Existe(const std::string& nativo) {
     struct stat st {};
@@ -275,46 +260,46 @@ bool SomenteLeitura(const std::string& nativo, const struct stat& st) {
 // none, a synced copy with the same mode, written under a name of its own
 // and named only once whole. Nothing is left when it fails.
 bool SegundoNome(const std::string& alvo, const std::string& nome, mode_t modo) {
-    if (sis::Liga(alvo.c_str(), nome.c_str()) == 0) return true;
+    if (chamadas::Liga(alvo.c_str(), nome.c_str()) == 0) return true;
     if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) return false;
-    Descritor de(sis::Abre(alvo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    Descritor de(chamadas::Abre(alvo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (de.fd < 0) return false;
     std::string copia;
     Descritor para;
     for (int tentativa = 0; tentativa < 100 && para.fd < 0; ++tentativa) {
         copia = NomeSobra(alvo, kGravando, NovoSufixo());
-        para.fd = sis::Abre(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        para.fd = chamadas::Abre(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (para.fd < 0 && errno != EEXIST) return false;
     }
     if (para.fd < 0) return false;
     bool ok = true;
     std::vector<char> buf(std::size_t{1} << 16);
     for (;;) {
-        const ssize_t n = sis::Le(de.fd, buf.data(), buf.size());
+        const ssize_t n = chamadas::Le(de.fd, buf.data(), buf.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             ok = n == 0;
             break;
         }
-        if (!EscreveTudo(para.fd, buf.data(), static_cast<std::size_t>(n))) {
+        if (!chamadas::EscreveTudo(para.fd, buf.data(), static_cast<std::size_t>(n))) {
             ok = false;
             break;
         }
     }
-    ok = ok && sis::MudaModo(para.fd, modo) == 0 && sis::Sincroniza(para.fd) == 0;
+    ok = ok && chamadas::MudaModo(para.fd, modo) == 0 && chamadas::Sincroniza(para.fd) == 0;
     ok = para.Fecha() == 0 && ok;
     de.Fecha();
-    ok = ok && sis::Renomeia(copia.c_str(), nome.c_str()) == 0;
-    if (!ok) sis::Apaga(copia.c_str());
+    ok = ok && chamadas::Renomeia(copia.c_str(), nome.c_str()) == 0;
+    if (!ok) chamadas::Apaga(copia.c_str());
     return ok;
 }
 
 void SincronizaPasta(const std::string& alvo) {
     // The names are in place; a folder its file system will not sync
     // changes nothing the user could act on.
-    Descritor pasta(sis::Abre(PastaDe(alvo).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descritor pasta(chamadas::Abre(PastaDe(alvo).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (pasta.fd < 0) return;
-    sis::Sincroniza(pasta.fd);
+    chamadas::Sincroniza(pasta.fd);
     pasta.Fecha();
 }
 
@@ -331,12 +316,12 @@ ResultadoGravacao PoeNoLugar(const std::string& novo, const std::string& alvo, c
         do anterior = NomeSobra(alvo, kAnterior, NovoSufixo());
         while (Existe(anterior));
         if (!SegundoNome(alvo, anterior, st.st_mode & 07777)) return ResultadoGravacao::FalhaBackup;
-        if (sis::Renomeia(anterior.c_str(), bak.c_str()) != 0) {
-            sis::Apaga(anterior.c_str());
+        if (chamadas::Renomeia(anterior.c_str(), bak.c_str()) != 0) {
+            chamadas::Apaga(anterior.c_str());
             return ResultadoGravacao::FalhaBackup;
         }
     }
-    if (sis::Renomeia(novo.c_str(), alvo.c_str()) != 0) return ResultadoGravacao::FalhaEscrita;
+    if (chamadas::Renomeia(novo.c_str(), alvo.c_str()) != 0) return ResultadoGravacao::FalhaEscrita;
     return ResultadoGravacao::Gravado;
 }
 
@@ -370,7 +355,7 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
     for (int tentativa = 0; tentativa < 100 && novo.fd < 0; ++tentativa) {
         sufixo = NovoSufixo();
         if (Existe(NomeSobra(alvo, kSalvo, sufixo))) continue;
-        novo.fd = sis::Abre(NomeSobra(alvo, kGravando, sufixo).c_str(),
+        novo.fd = chamadas::Abre(NomeSobra(alvo, kGravando, sufixo).c_str(),
                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existe ? 0600 : 0666);
         if (novo.fd < 0 && errno != EEXIST) return ResultadoGravacao::FalhaEscrita;
     }
@@ -379,18 +364,18 @@ ResultadoGravacao GravaComBackup(const std::string& nome, const std::string& con
     const std::string salvo = NomeSobra(alvo, kSalvo, sufixo);
     // Held until the end: an open of the document meanwhile leaves these
     // files alone. A file system without locks saves all the same.
-    sis::Trava(novo.fd, LOCK_EX | LOCK_NB);
-    bool ok = EscreveTudo(novo.fd, conteudo.data(), conteudo.size());
-    if (ok && existe) ok = sis::MudaModo(novo.fd, st.st_mode & 07777) == 0;
-    ok = ok && sis::Sincroniza(novo.fd) == 0;
-    if (!ok || sis::Renomeia(gravando.c_str(), salvo.c_str()) != 0) {
-        sis::Apaga(gravando.c_str());
+    chamadas::Trava(novo.fd, LOCK_EX | LOCK_NB);
+    bool ok = chamadas::EscreveTudo(novo.fd, conteudo.data(), conteudo.size());
+    if (ok && existe) ok = chamadas::MudaModo(novo.fd, st.st_mode & 07777) == 0;
+    ok = ok && chamadas::Sincroniza(novo.fd) == 0;
+    if (!ok || chamadas::Renomeia(gravando.c_str(), salvo.c_str()) != 0) {
+        chamadas::Apaga(gravando.c_str());
         return ResultadoGravacao::FalhaEscrita;
     }
 
     const ResultadoGravacao r = PoeNoLugar(salvo, alvo, bak);
     if (r != ResultadoGravacao::Gravado) {
-        sis::Apaga(salvo.c_str());
+        chamadas::Apaga(salvo.c_str());
         return r;
     }
     // Synced before it took the name: what closing says no longer counts.
@@ -559,8 +544,9 @@ int ListaRecentes::Indice(const std::string& nome) const {
 
 void ListaRecentes::LeIni(const std::string& arquivoIni) {
     itens_.clear();
+    const IniLido lido(arquivoIni);
     for (const ChaveConfig& chave : ChavesDoGrupo(GrupoConfig::Recentes)) {
-        std::string v = LeTextoChave(chave, arquivoIni);
+        std::string v = LeTextoChave(chave, lido);
         if (v.empty() || Indice(v) >= 0) continue;
         itens_.push_back(std::move(v));
     }

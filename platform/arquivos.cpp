@@ -2,6 +2,7 @@
 // converted to UTF-8 only in the calls into the operating system.
 #include "platform/arquivos.h"
 
+#include "platform/chamadas.h"
 #include "platform/codepage.h"
 #include "platform/texto.h"
 
@@ -9,12 +10,14 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <filesystem>
 #include <mutex>
+#include <string_view>
 #include <vector>
 #include <fcntl.h>
 #include <pwd.h>
@@ -23,20 +26,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool EscreveTudo(int fd, const std::string& dados) {
-    size_t feito = 0;
-    while (feito < dados.size()) {
-        ssize_t n = ::write(fd, dados.data() + feito, dados.size() - feito);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        feito += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 // Makes every missing folder of a native path (mode 0700 for new ones).
 bool CriaPastas(const std::string& nativo) {
@@ -138,46 +127,48 @@ LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, s
     return LeituraArquivo::Lido;
 }
 
-bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {
+int CriaSubstituto(const std::string& caminho, std::string& alvo, std::string& temporario) {
     if (caminho.empty())
-        return false;
-    std::string alvo = CaminhoNativo(caminho);
+        return -1;
+    alvo = CaminhoNativo(caminho);
     // Replace the file a link points at, not the link itself.
     char real[PATH_MAX];
     struct stat lst {};
     if (::lstat(alvo.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode) && ::realpath(alvo.c_str(), real))
         alvo = real;
     struct stat antigo {};
-    bool existia = ::stat(alvo.c_str(), &antigo) == 0;
+    const bool existia = ::stat(alvo.c_str(), &antigo) == 0;
     if (existia && !S_ISREG(antigo.st_mode))
-        return false;
+        return -1;
 
-    // The temporary file is created exclusively with mode 0666, so a new
-    // file gets the process's umask from the kernel (reading the umask by
+    // The new file is created exclusively with mode 0666, so a new file
+    // gets the process's umask from the kernel (reading the umask by
     // setting it would race with files other threads create meanwhile).
     int fd = -1;
-    std::string nome;
     static std::atomic<unsigned> serie{0};
     for (int tentativa = 0; tentativa < 100 && fd < 0; ++tentativa) {
-        nome = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
-        fd = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporario = alvo + "." + std::to_string(::getpid()) + "-" + std::to_string(serie++) + ".tmp";
+        fd = chamadas::Abre(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return false;
+            return -1;
     }
+    if (fd >= 0 && existia)
+        ::fchmod(fd, antigo.st_mode & 07777);
+    return fd;
+}
+
+bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo) {
+    std::string alvo, nome;
+    const int fd = CriaSubstituto(caminho, alvo, nome);
     if (fd < 0)
         return false;
-    bool ok = EscreveTudo(fd, conteudo);
-    if (ok) {
-        if (existia)
-            ::fchmod(fd, antigo.st_mode & 07777);
-        ok = ::fsync(fd) == 0;
-    }
-    if (::close(fd) != 0)
+    bool ok = chamadas::EscreveTudo(fd, conteudo.data(), conteudo.size()) && chamadas::Sincroniza(fd) == 0;
+    if (chamadas::Fecha(fd) != 0)
         ok = false;
     if (ok)
-        ok = ::rename(nome.c_str(), alvo.c_str()) == 0;
+        ok = chamadas::Renomeia(nome.c_str(), alvo.c_str()) == 0;
     if (!ok)
-        ::unlink(nome.c_str());
+        chamadas::Apaga(nome.c_str());
     return ok;
 }
 
@@ -302,6 +293,88 @@ RascunhosDoPrograma& Rascunhos() {
     return r;
 }
 
+// The same paths for a signal's handler, which may only read memory set
+// before and call unlink: fixed buffers, filled before they are counted.
+constexpr int kCaminhosNoSinal = 8;
+char caminhosNoSinal[kCaminhosNoSinal][PATH_MAX];
+std::atomic<int> quantosNoSinal{0};
+std::atomic<pid_t> donoNoSinal{0};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<pid_t>::is_always_lock_free);
+
+void GuardaParaOSinal(const std::string& nativo) {
+    if (donoNoSinal.load() != ::getpid()) {
+        quantosNoSinal.store(0);
+        donoNoSinal.store(::getpid());
+    }
+    const int n = quantosNoSinal.load();
+    if (n >= kCaminhosNoSinal || nativo.size() >= PATH_MAX)
+        return;
+    std::memcpy(caminhosNoSinal[n], nativo.c_str(), nativo.size() + 1);
+    quantosNoSinal.store(n + 1);
+}
+
+extern "C" void RemoveRascunhosESai(int sinal) {
+    if (donoNoSinal.load() == ::getpid()) {
+        const int n = quantosNoSinal.load();
+        for (int i = 0; i < n; ++i)
+            ::unlink(caminhosNoSinal[i]);
+    }
+    // The handler was reset on entry: the signal, raised again, ends the
+    // program as it would have without one once the handler returns.
+    ::raise(sinal);
+}
+
+// "rascunho-<pid>.txt", or a new draft of it not finished,
+// "rascunho-<pid>.txt.<pid>-<n>.tmp": the pid, else 0.
+pid_t DonoDoRascunho(std::string_view nome) {
+    const auto Numero = [&nome](std::size_t& i) {
+        const std::size_t inicio = i;
+        long long v = 0;
+        while (i < nome.size() && nome[i] >= '0' && nome[i] <= '9' && i - inicio < 10)
+            v = v * 10 + (nome[i++] - '0');
+        return i > inicio ? v : -1LL;
+    };
+    constexpr std::string_view prefixo = "rascunho-", txt = ".txt", tmp = ".tmp";
+    if (nome.substr(0, prefixo.size()) != prefixo)
+        return 0;
+    std::size_t i = prefixo.size();
+    const long long pid = Numero(i);
+    if (pid <= 0 || pid > INT_MAX || nome.substr(i, txt.size()) != txt)
+        return 0;
+    i += txt.size();
+    if (i == nome.size())
+        return static_cast<pid_t>(pid);
+    if (nome[i++] != '.' || Numero(i) < 0 || i >= nome.size() || nome[i++] != '-' || Numero(i) < 0 ||
+        nome.substr(i) != tmp)
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+// The file name of a program's executable (a program replaced on disk while
+// it runs is still itself); "" when it cannot be read.
+std::string NomeDoExecutavel(const std::string& proc) {
+    std::string buf(PATH_MAX, '\0');
+    const ssize_t n = ::readlink((proc + "/exe").c_str(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size())
+        return std::string();
+    buf.resize(static_cast<std::size_t>(n));
+    constexpr std::string_view apagado = " (deleted)";
+    if (buf.size() > apagado.size() && buf.compare(buf.size() - apagado.size(), apagado.size(), apagado) == 0)
+        buf.resize(buf.size() - apagado.size());
+    return buf.substr(buf.rfind('/') + 1);
+}
+
+// Whether the program that made pid's drafts may still be running. A pid
+// that no process has, or one of another user, is not this user's program;
+// a pid taken since by a program of another name is not it either.
+// Anything that cannot be told counts as running.
+bool ProgramaDoRascunhoRoda(pid_t pid, const std::string& nossoNome) {
+    if (::kill(pid, 0) != 0)
+        return errno != ESRCH && errno != EPERM;
+    const std::string nome = NomeDoExecutavel("/proc/" + std::to_string(pid));
+    return nome.empty() || nossoNome.empty() || nome == nossoNome;
+}
+
 } // namespace
 
 std::string DirTemporario() {
@@ -355,9 +428,52 @@ std::string RascunhoPrivado() {
         r.caminhos.clear();
     }
     const std::string nativo = CaminhoNativo(caminho);
-    if (std::find(r.caminhos.begin(), r.caminhos.end(), nativo) == r.caminhos.end())
+    if (std::find(r.caminhos.begin(), r.caminhos.end(), nativo) == r.caminhos.end()) {
         r.caminhos.push_back(nativo);
+        GuardaParaOSinal(nativo);
+    }
     return caminho;
+}
+
+int RemoveRascunhosAbandonados() {
+    const std::string dir = DirTemporario();
+    if (dir.empty())
+        return 0;
+    const std::string nativo = CaminhoNativo(dir);
+    DIR* d = ::opendir(nativo.c_str());
+    if (!d)
+        return 0;
+    const std::string nossoNome = NomeDoExecutavel("/proc/self");
+    std::vector<std::string> abandonados;
+    while (const struct dirent* e = ::readdir(d)) {
+        const pid_t pid = DonoDoRascunho(e->d_name);
+        if (pid == 0 || pid == ::getpid())
+            continue;
+        const std::string caminho = nativo + e->d_name;
+        struct stat st {};
+        if (::lstat(caminho.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
+            continue;
+        if (!ProgramaDoRascunhoRoda(pid, nossoNome))
+            abandonados.push_back(caminho);
+    }
+    ::closedir(d);
+    int removidos = 0;
+    for (const std::string& c : abandonados)
+        removidos += ::unlink(c.c_str()) == 0;
+    return removidos;
+}
+
+void RemoveRascunhosNosSinais() {
+    for (int sinal : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction antes {};
+        if (::sigaction(sinal, nullptr, &antes) != 0 || antes.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction acao {};
+        acao.sa_handler = RemoveRascunhosESai;
+        acao.sa_flags = SA_RESETHAND;
+        sigemptyset(&acao.sa_mask);
+        ::sigaction(sinal, &acao, nullptr);
+    }
 }
 
 std::string MensagemSemPastaTemporaria() {

@@ -25,6 +25,12 @@ enum class LeituraArquivo { Lido, NaoLido, GrandeDemais };
 LeituraArquivo LeArquivoAte(const std::string& caminho, std::string& conteudo, std::size_t limite);
 // Writes a temporary file beside the target, then renames it over the target.
 bool GravaArquivoAtomico(const std::string& caminho, const std::string& conteudo);
+// For a writer that replaces a file in one rename: a new, exclusively
+// created file beside the one caminho names (beside a link's target), with
+// that file's mode, open for writing. alvo: the file to rename it over, and
+// temporario: its own name, both as the system names them. -1 when caminho
+// names something that is not a regular file, or no file can be made there.
+int CriaSubstituto(const std::string& caminho, std::string& alvo, std::string& temporario);
 // Splits on LF, dropping one CR before each LF (a CR elsewhere stays).
 std::vector<std::string> DivideLinhas(const std::string& conteudo);
 
@@ -57,6 +63,17 @@ std::string ArquivoTemporario(const std::string& prefixo, const std::string& ext
 // private temporary folder, so two running programs never share one; it is
 // removed when the program ends. "" when there is no private folder.
 std::string RascunhoPrivado();
+// Removes from the private temporary folder the drafts that no running
+// program will remove: "rascunho-<pid>.txt" and the unfinished new drafts
+// beside it ("rascunho-<pid>.txt.<pid>-<n>.tmp") of a program that was
+// killed. A draft stays while its pid runs a program of this one's file name
+// (another copy of it), or when that cannot be told; only regular files of
+// this user are removed. Returns how many were.
+int RemoveRascunhosAbandonados();
+// From now on SIGTERM, SIGHUP and SIGINT remove this program's private
+// drafts and then end it as they would have (a signal that was ignored, as
+// SIGHUP under nohup, stays ignored).
+void RemoveRascunhosNosSinais();
 // What to tell the user when DirTemporario() is "".
 std::string MensagemSemPastaTemporaria();
 

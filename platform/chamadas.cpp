@@ -30,7 +30,7 @@ bool Interrupcao::Segue(Chamada c) {
     if (static_cast<int>(feitas_.size()) == numero_) {
         if (modo_ == Modo::Interrompe)
             throw Interrompida{};
-        errno = erro_;
+        errno = c == Chamada::Escreve && erroEscrita != 0 ? erroEscrita : erro_;
         return false;
     }
     if (std::find(semSuporte.begin(), semSuporte.end(), c) != semSuporte.end()) {
@@ -74,5 +74,24 @@ int Renomeia(const char* de, const char* para) {
 }
 
 int Apaga(const char* caminho) { return Segue(Chamada::Apaga) ? ::unlink(caminho) : -1; }
+
+bool EscreveTudo(int fd, const void* dados, size_t n) {
+    const char* p = static_cast<const char*>(dados);
+    while (n > 0) {
+        const ssize_t k = Escreve(fd, p, n);
+        if (k < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (k == 0) {
+            errno = EIO;
+            return false;
+        }
+        p += k;
+        n -= static_cast<size_t>(k);
+    }
+    return true;
+}
 
 } // namespace chamadas

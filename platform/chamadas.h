@@ -1,5 +1,6 @@
 // The system calls of a step that must leave the files whole however it is
-// stopped (saving a document). The step makes them through here, so a test
+// stopped (saving a document, writing the draft, replacing the settings file
+// or one of its copies). The step makes them through here, so a test
 // can stop it at any one of them: as a kill would (nothing after that call
 // runs), or with that one call failing as a full disk or a refusing file
 // system makes it fail. Calls that only read what is there (stat, readlink)
@@ -25,6 +26,10 @@ int Liga(const char* de, const char* para);
 int Renomeia(const char* de, const char* para);
 int Apaga(const char* caminho);
 
+// Writes every byte through Escreve (a short write and EINTR are continued);
+// false with errno set on failure.
+bool EscreveTudo(int fd, const void* dados, size_t n);
+
 // What a step stopped as by a kill throws from the call where it stopped.
 // Nothing that runs while it unwinds may touch a file: a file descriptor
 // may be closed (a killed process's are), nothing more.
@@ -45,6 +50,8 @@ public:
 
     std::vector<Chamada> semSuporte;
     int erroSemSuporte = EPERM;
+    // When not 0, the error a failed write gives in place of `erro`.
+    int erroEscrita = 0;
 
     // The calls counted so far, in order (the stopped one included).
     const std::vector<Chamada>& Feitas() const { return feitas_; }

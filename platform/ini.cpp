@@ -13,8 +13,10 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <deque>
 #include <mutex>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -39,13 +41,13 @@ struct Linha {
     std::string fim;
 };
 
-std::vector<Linha> Divide(const std::string& c) {
+std::vector<Linha> Divide(std::string_view c) {
     std::vector<Linha> ls;
     size_t i = 0;
     while (i < c.size()) {
         size_t lf = c.find('\n', i);
         Linha l;
-        if (lf == std::string::npos) {
+        if (lf == std::string_view::npos) {
             l.texto = c.substr(i);
             i = c.size();
         } else {
@@ -77,7 +79,7 @@ struct Analise {
     size_t inicioValor = 0; // for a key: offset of the text after "="
 };
 
-Analise Analisa(const std::string& texto) {
+Analise Analisa(std::string_view texto) {
     Analise a;
     std::string_view t = texto;
     size_t p = 0;
@@ -103,6 +105,28 @@ Analise Analisa(const std::string& texto) {
     a.inicioValor = igual + 1;
     return a;
 }
+
+// The UTF-8 byte order mark a text editor may put at the start of a file.
+constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
+
+bool ComMarcaUtf8(std::string_view conteudo) { return conteudo.substr(0, kMarcaUtf8.size()) == kMarcaUtf8; }
+
+// Names compared and hashed without regard to letter case.
+struct HashSemCaixa {
+    std::size_t operator()(std::string_view s) const {
+        std::size_t h = 1469598103934665603ull;
+        for (unsigned char c : s) {
+            h ^= MinusculaWindows(c);
+            h *= 1099511628211ull;
+        }
+        return h;
+    }
+};
+struct IgualSemCaixaF {
+    bool operator()(std::string_view a, std::string_view b) const { return IgualSemCaixa(a, b); }
+};
+template <class V>
+using MapaSemCaixa = std::unordered_map<std::string_view, V, HashSemCaixa, IgualSemCaixaF>;
 
 std::string Limita(std::string s, std::size_t tamanho) {
     if (tamanho > 0 && s.size() > tamanho - 1)
@@ -178,29 +202,202 @@ std::string CaminhoIni() {
     return base + "dotmara/DOTMARA.INI";
 }
 
-std::string LePerfil(const std::string& secao, const std::string& chave,
-                     const std::string& padrao, std::size_t tamanho,
-                     const std::string& arquivo) {
+// ---- Reading ------------------------------------------------------------------
+
+// The file's sections, the first of each name; each one's keys (its first of
+// each name, the value as it stands) are looked up in an index made at the
+// first question to that section, so a long section that nobody asks about
+// costs one pass over its lines.
+struct IniLido::Dados {
+    struct Secao {
+        std::string_view corpo; // its lines, up to the next section
+        mutable std::once_flag indexada;
+        mutable MapaSemCaixa<std::string_view> chaves;
+        const MapaSemCaixa<std::string_view>& Chaves() const;
+    };
+    std::string texto;
+    bool utf8 = false;
+    std::deque<Secao> secoes;
+    MapaSemCaixa<const Secao*> porNome;
+};
+
+namespace {
+
+// The next line of t (without its line end), t moved past it.
+std::string_view ProximaLinha(std::string_view& t) {
+    const std::size_t lf = t.find('\n');
+    std::string_view linha = t.substr(0, lf);
+    t.remove_prefix(lf == std::string_view::npos ? t.size() : lf + 1);
+    if (!linha.empty() && linha.back() == '\r')
+        linha.remove_suffix(1);
+    return linha;
+}
+
+} // namespace
+
+const MapaSemCaixa<std::string_view>& IniLido::Dados::Secao::Chaves() const {
+    std::call_once(indexada, [this] {
+        for (std::string_view t = corpo; !t.empty();) {
+            const std::string_view linha = ProximaLinha(t);
+            const Analise a = Analisa(linha);
+            if (a.tipo == Tipo::Chave)
+                chaves.try_emplace(a.nome, linha.substr(a.inicioValor));
+        }
+    });
+    return chaves;
+}
+
+namespace {
+
+std::shared_ptr<const IniLido::Dados> Indexa(std::string conteudo) {
+    auto d = std::make_shared<IniLido::Dados>();
+    d->texto = std::move(conteudo);
+    std::string_view t = d->texto;
+    d->utf8 = ComMarcaUtf8(t);
+    if (d->utf8)
+        t.remove_prefix(kMarcaUtf8.size());
+    IniLido::Dados::Secao* aberta = nullptr;
+    while (!t.empty()) {
+        const char* inicio = t.data();
+        const std::string_view linha = ProximaLinha(t);
+        const std::size_t p = linha.find_first_not_of(" \t");
+        if (p == std::string_view::npos || linha[p] != '[')
+            continue;
+        if (aberta)
+            aberta->corpo = std::string_view(aberta->corpo.data(), static_cast<std::size_t>(inicio - aberta->corpo.data()));
+        aberta = &d->secoes.emplace_back();
+        aberta->corpo = t;
+        // Only the first section of a name counts, as on Windows.
+        d->porNome.try_emplace(Analisa(linha).nome, aberta);
+    }
+    return d;
+}
+
+std::shared_ptr<const IniLido::Dados> LeEIndexa(const std::string& arquivo) {
     std::string conteudo;
     {
         std::lock_guard<std::mutex> l(mtxIni);
         if (!LeArquivo(arquivo, conteudo))
-            return Limita(padrao, tamanho);
+            conteudo.clear();
     }
-    std::string_view secaoAlvo = Apara(secao), chaveAlvo = Apara(chave);
-    bool dentro = false;
-    for (const Linha& l : Divide(conteudo)) {
-        Analise a = Analisa(l.texto);
-        if (a.tipo == Tipo::Secao) {
-            // Only the first section of a name counts, as on Windows.
-            if (dentro)
-                break;
-            dentro = IgualSemCaixa(a.nome, secaoAlvo);
-        } else if (dentro && a.tipo == Tipo::Chave && IgualSemCaixa(a.nome, chaveAlvo)) {
-            return Limita(l.texto.substr(a.inicioValor), tamanho);
+    return Indexa(std::move(conteudo));
+}
+
+// The reading an EscopoIniLido holds.
+struct LeituraDoEscopo {
+    std::mutex mtx;
+    std::string arquivo;
+    std::shared_ptr<const IniLido::Dados> dados;
+    bool ativo = false;
+};
+
+LeituraDoEscopo& Escopo() {
+    static LeituraDoEscopo e;
+    return e;
+}
+
+// A write of arquivo drops the scope's reading of it.
+void EsqueceLeitura(const std::string& arquivo) {
+    LeituraDoEscopo& e = Escopo();
+    std::lock_guard<std::mutex> l(e.mtx);
+    if (e.ativo && e.arquivo == arquivo)
+        e.dados.reset();
+}
+
+} // namespace
+
+IniLido::IniLido(const std::string& arquivo) {
+    LeituraDoEscopo& e = Escopo();
+    {
+        std::lock_guard<std::mutex> l(e.mtx);
+        if (e.ativo && e.arquivo == arquivo && e.dados) {
+            dados_ = e.dados;
+            return;
         }
     }
-    return Limita(padrao, tamanho);
+    dados_ = LeEIndexa(arquivo);
+    std::lock_guard<std::mutex> l(e.mtx);
+    if (e.ativo && e.arquivo == arquivo && !e.dados)
+        e.dados = dados_;
+}
+
+IniLido IniLido::DoTexto(std::string conteudo) {
+    IniLido r;
+    r.dados_ = Indexa(std::move(conteudo));
+    return r;
+}
+
+namespace {
+
+const MapaSemCaixa<std::string_view>* Secao(const IniLido::Dados* d, std::string_view secao, std::string& nome) {
+    if (!d)
+        return nullptr;
+    secao = Apara(secao);
+    if (d->utf8) {
+        nome = Cp1252ParaUtf8(secao);
+        secao = nome;
+    }
+    const auto it = d->porNome.find(secao);
+    return it == d->porNome.end() ? nullptr : &it->second->Chaves();
+}
+
+const std::string_view* Valor(const IniLido::Dados* d, std::string_view secao, std::string_view chave) {
+    std::string nomeSecao, nomeChave;
+    const MapaSemCaixa<std::string_view>* s = Secao(d, secao, nomeSecao);
+    if (!s)
+        return nullptr;
+    chave = Apara(chave);
+    if (d->utf8) {
+        nomeChave = Cp1252ParaUtf8(chave);
+        chave = nomeChave;
+    }
+    const auto it = s->find(chave);
+    return it == s->end() ? nullptr : &it->second;
+}
+
+} // namespace
+
+std::string IniLido::Le(const std::string& secao, const std::string& chave, const std::string& padrao,
+                        std::size_t tamanho) const {
+    const std::string_view* v = Valor(dados_.get(), secao, chave);
+    if (!v)
+        return Limita(padrao, tamanho);
+    return Limita(dados_->utf8 ? Utf8ParaCp1252(*v) : std::string(*v), tamanho);
+}
+
+bool IniLido::TemSecao(std::string_view secao) const {
+    std::string nome;
+    return Secao(dados_.get(), secao, nome) != nullptr;
+}
+
+bool IniLido::TemChave(std::string_view secao, std::string_view chave) const {
+    return Valor(dados_.get(), secao, chave) != nullptr;
+}
+
+EscopoIniLido::EscopoIniLido(const std::string& arquivo) {
+    LeituraDoEscopo& e = Escopo();
+    std::lock_guard<std::mutex> l(e.mtx);
+    if (e.ativo)
+        return; // an outer scope holds it
+    e.ativo = ativo_ = true;
+    e.arquivo = arquivo;
+    e.dados.reset();
+}
+
+EscopoIniLido::~EscopoIniLido() {
+    if (!ativo_)
+        return;
+    LeituraDoEscopo& e = Escopo();
+    std::lock_guard<std::mutex> l(e.mtx);
+    e.ativo = false;
+    e.arquivo.clear();
+    e.dados.reset();
+}
+
+std::string LePerfil(const std::string& secao, const std::string& chave,
+                     const std::string& padrao, std::size_t tamanho,
+                     const std::string& arquivo) {
+    return IniLido(arquivo).Le(secao, chave, padrao, tamanho);
 }
 
 namespace {
@@ -270,8 +467,7 @@ bool GravaPerfil(const std::string& secao, const std::string& chave,
 
 bool GravaPerfis(const std::string& secao, const std::vector<std::pair<std::string, std::string>>& chaves,
                  const std::string& arquivo) {
-    const std::string secaoLimpa = SemQuebras(secao);
-    const std::string_view secaoAlvo = Apara(secaoLimpa);
+    std::string secaoAlvo(Apara(SemQuebras(secao)));
     if (secaoAlvo.empty() || arquivo.empty())
         return false;
     std::vector<std::pair<std::string, std::string>> limpas;
@@ -293,22 +489,32 @@ bool GravaPerfis(const std::string& secao, const std::vector<std::pair<std::stri
     bool existe = LeArquivo(arquivo, conteudo);
     if (!existe && ArquivoExiste(arquivo))
         return false; // present but unreadable: never overwrite it blindly
-    std::vector<Linha> ls = Divide(conteudo);
+    const bool utf8 = ComMarcaUtf8(conteudo);
+    if (utf8) {
+        secaoAlvo = Cp1252ParaUtf8(secaoAlvo);
+        for (auto& [chave, valor] : limpas) {
+            chave = Cp1252ParaUtf8(chave);
+            valor = Cp1252ParaUtf8(valor);
+        }
+    }
+    std::vector<Linha> ls = Divide(std::string_view(conteudo).substr(utf8 ? kMarcaUtf8.size() : 0));
     const std::string fimNovo = FimNovo(ls);
     for (const auto& [chave, valor] : limpas)
         PoeChave(ls, secaoAlvo, chave, valor, fimNovo);
 
-    std::string saida;
-    saida.reserve(conteudo.size() + 64 * limpas.size() + secaoLimpa.size() + 8);
+    std::string saida(utf8 ? kMarcaUtf8 : std::string_view());
+    saida.reserve(conteudo.size() + 64 * limpas.size() + secaoAlvo.size() + 8);
     for (const Linha& l : ls) {
         saida += l.texto;
         saida += l.fim;
     }
-    return GravaArquivoAtomico(arquivo, saida);
+    const bool gravado = GravaArquivoAtomico(arquivo, saida);
+    EsqueceLeitura(arquivo);
+    return gravado;
 }
 
 bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::string& arquivo) {
-    std::string_view secaoAlvo = Apara(secao), chaveAlvo = Apara(chave);
+    std::string secaoAlvo(Apara(secao)), chaveAlvo(Apara(chave));
     if (secaoAlvo.empty() || chaveAlvo.empty() || arquivo.empty())
         return false;
     std::lock_guard<std::mutex> trava(mtxIni);
@@ -320,7 +526,12 @@ bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::
     std::string conteudo;
     if (!LeArquivo(arquivo, conteudo))
         return !ArquivoExiste(arquivo); // no file: nothing to delete
-    std::vector<Linha> ls = Divide(conteudo);
+    const bool utf8 = ComMarcaUtf8(conteudo);
+    if (utf8) {
+        secaoAlvo = Cp1252ParaUtf8(secaoAlvo);
+        chaveAlvo = Cp1252ParaUtf8(chaveAlvo);
+    }
+    std::vector<Linha> ls = Divide(std::string_view(conteudo).substr(utf8 ? kMarcaUtf8.size() : 0));
     bool dentro = false, achou = false;
     for (size_t i = 0; i < ls.size(); ++i) {
         Analise a = Analisa(ls[i].texto);
@@ -336,11 +547,13 @@ bool ApagaPerfil(const std::string& secao, const std::string& chave, const std::
     }
     if (!achou)
         return true;
-    std::string saida;
+    std::string saida(utf8 ? kMarcaUtf8 : std::string_view());
     saida.reserve(conteudo.size());
     for (const Linha& l : ls) {
         saida += l.texto;
         saida += l.fim;
     }
-    return GravaArquivoAtomico(arquivo, saida);
+    const bool gravado = GravaArquivoAtomico(arquivo, saida);
+    EsqueceLeitura(arquivo);
+    return gravado;
 }

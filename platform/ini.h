@@ -7,9 +7,15 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+// A file that begins with the UTF-8 byte order mark (a text editor may add
+// one) is read behind the mark, its names and values taken as UTF-8 (the
+// program's text as it reads it); a write keeps the mark and writes UTF-8.
 
 // Path of "DOTMARA.INI": $DOTMARA_INI if set, else
 // ${XDG_CONFIG_HOME:-~/.config}/dotmara/DOTMARA.INI. Both programs use it.
@@ -20,6 +26,46 @@ std::string CaminhoIni();
 std::string LePerfil(const std::string& secao, const std::string& chave,
                      const std::string& padrao, std::size_t tamanho = 0,
                      const std::string& arquivo = CaminhoIni());
+
+// A settings file read once: what LePerfil gives for any key, without the
+// file read and split again for each one. A reader of many keys takes one.
+class IniLido {
+public:
+    // No file: every key absent.
+    IniLido() = default;
+    // The file as it is now (missing or unreadable: no key); within an
+    // EscopoIniLido of the same file, the one reading of that scope.
+    explicit IniLido(const std::string& arquivo);
+    // The bytes of a file given (a profile about to be loaded, say).
+    static IniLido DoTexto(std::string conteudo);
+
+    // LePerfil's reading of one key.
+    std::string Le(const std::string& secao, const std::string& chave, const std::string& padrao,
+                   std::size_t tamanho = 0) const;
+    bool TemSecao(std::string_view secao) const;
+    bool TemChave(std::string_view secao, std::string_view chave) const;
+
+    struct Dados;
+
+private:
+    std::shared_ptr<const Dados> dados_;
+};
+
+// For its life, every IniLido (and LePerfil) of this file takes one reading
+// of it, made at the first of them: a load of many keys from many places (the
+// start-up, where each window reads its own) reads the file once. A write of
+// the file through this program drops that reading, so a key written reads
+// back; what other programs write meanwhile is seen at the next load.
+class EscopoIniLido {
+public:
+    explicit EscopoIniLido(const std::string& arquivo = CaminhoIni());
+    ~EscopoIniLido();
+    EscopoIniLido(const EscopoIniLido&) = delete;
+    EscopoIniLido& operator=(const EscopoIniLido&) = delete;
+
+private:
+    bool ativo_ = false;
+};
 
 // Writes a key (creating the section, the file and its folder as needed).
 // False when the file could not be written; the old file is then left whole.

@@ -14,7 +14,7 @@
 # and a frame were made), the find and replace dialogs, the macro
 # processor's window, the input lines of the annotation and of the ink page
 # numbers, the questions of long-line splitting and physical centring, the
-# Word export's notice and end boxes and the
+# Word export's notice and end boxes, the message of a profile loaded and the
 # external programs' refusals, the status bar under a hint, the view's
 # embosser box after F11 and after a rebuild, kelto's two windows on the
 # screen before and after a button, and the print dialog with what it says

@@ -22,11 +22,12 @@ bool LeConfiguracaoKelto(EstadoKelto& e, const std::string& dirPrograma) {
     e.MapaFonte = TabelaIdentidade();
     using namespace chaves_ini;
     const std::string secao(kSecaoPrograma);
-    const std::string antigo = LePerfil(secao, std::string(kBrailleAntigo), "", kBufferIni);
+    const IniLido ini(CaminhoIni());
+    const std::string antigo = ini.Le(secao, std::string(kBrailleAntigo), "", kBufferIni);
     e.BrailleAntigo = !antigo.empty() && MaiusculaWindows(static_cast<unsigned char>(antigo[0])) == 'S';
     // The table's name is read whole, as the main program stores it: a deep
     // path cut at the flag's buffer would name another file.
-    std::string nome = LePerfil(secao, std::string(e.BrailleAntigo ? kTabelaAntiga : kTabelaUnificada), "");
+    std::string nome = ini.Le(secao, std::string(e.BrailleAntigo ? kTabelaAntiga : kTabelaUnificada), "");
     if (nome.empty())
         nome = e.BrailleAntigo ? kPadraoTabelaAntiga : kPadraoTabelaUnificada;
 

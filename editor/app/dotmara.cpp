@@ -5,6 +5,7 @@
 #include "editor/gui/dmprograma.h"
 #include "output/gui/TformImprime.h"
 #include "platform/arquivos.h"
+#include "platform/linha_comando.h"
 #include "core/gui/dialogosqt.h"
 #include "platform/qt/aplicacaoqt.h"
 #include "platform/qt/servicosqt.h"
@@ -12,8 +13,14 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Drafts of programs that were killed go; this one's own goes also when
+    // a signal ends it.
+    RemoveRascunhosAbandonados();
+    RemoveRascunhosNosSinais();
     // Qt's own texts in Portuguese; no command's failure ends the program.
-    TAplicacao app(argc, argv);
+    // Qt sees none of the arguments: the first one is the document.
+    LinhaDeComando linha(argc, argv);
+    TAplicacao app(linha.ArgcQt(), linha.ArgvQt());
     InstalaDialogosQt();
     InstalaServicosQt();
     // The main window's close ends the program (other windows may be open).
@@ -24,7 +31,7 @@ int main(int argc, char** argv) {
 
     // The document named first on the command line opens when the main
     // window is shown.
-    for (int i = 1; i < argc; ++i) formPrincipal->argumentos.push_back(CaminhoDoSistema(argv[i]));
+    formPrincipal->argumentos = linha.Argumentos();
     formPrincipal->show();
     // The program starts in front, as its first activation (title, recent
     // list, about window) expects.

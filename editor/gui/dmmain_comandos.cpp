@@ -649,7 +649,7 @@ void TformPrincipal::imCarregaConfigClick() {
     std::string nome;
     if (dialogoAbrirConfig && dialogoAbrirConfig(PastaDosPerfis(), nome)) {
         nome = std::string(AparaBrancos(nome));
-        if (!nome.empty() && CarregaConfiguracao(nome, CaminhoIni(), {}, [this] { LeConfiguracoesDasJanelas(); })) {
+        if (!nome.empty() && CarregaConfiguracao(nome, CaminhoIni(), [this] { LeConfiguracoesDasJanelas(); })) {
             // What the new settings change on screen: the strip and an open
             // braille view (recompiled, not activated).
             Preview.UltimaLinhaPreview = -1;

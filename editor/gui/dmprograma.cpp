@@ -30,8 +30,11 @@
 #include "output/gui/TformExibeGraf.h"
 #include "output/gui/TformResolucao.h"
 #include "output/gui/TformVisualGraf.h"
+#include "platform/ini.h"
 
 void CriaJanelasDoPrograma() {
+    // Each window reads its own settings, all from one reading of the file.
+    const EscopoIniLido leitura;
     // 1 TformPrincipal
     formPrincipal = new TformPrincipal();
     // 2 TformConfig: the program settings are read (BrailleAntigo among

@@ -19,6 +19,7 @@
 #include "output/dmgrafpr.h"
 #include "platform/arquivos.h"
 #include "platform/texto.h"
+#include "support/falhas_teste.h"
 #include "support/temporario.h"
 
 namespace {
@@ -280,13 +281,17 @@ TEST(CompilaRascunho, DraftThatCannotBeWrittenIsAFailure)
     }
 }
 
-// A disk that fills up is a failure; whether the compile ends well or not,
-// the document's foreign-text and raw blocks end with it.
+// A disk that fills up is a failure that leaves the draft before it whole;
+// whether the compile ends well or not, the document's foreign-text and raw
+// blocks end with it.
 TEST(CompilaRascunho, WriteErrorIsAFailureAndNoModeOutlivesTheCompile)
 {
     for (bool discoCheio : {false, true}) {
         SCOPED_TRACE(discoCheio);
         AmbienteCompila amb;
+        amb.Documento({"antes"});
+        ASSERT_TRUE(amb.Compila(0, false));
+        const std::string rascunhoAntes = amb.Rascunho();
         std::vector<std::string> linhas(discoCheio ? 4000 : 1, "uma linha de texto que ocupa uma linha inteira de braille");
         linhas.insert(linhas.begin(), {"<I+>", "<F*>"});
         amb.Documento(linhas);
@@ -304,9 +309,54 @@ TEST(CompilaRascunho, WriteErrorIsAFailureAndNoModeOutlivesTheCompile)
         EXPECT_EQ(compilou, !discoCheio);
         EXPECT_EQ(amb.dlg.fake.Textos(), discoCheio ? std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"}
                                                     : std::vector<std::string>{});
+        EXPECT_EQ(amb.Rascunho() == rascunhoAntes, discoCheio);
         EXPECT_FALSE(EstadoPrincipal().ModoBruto);
         EXPECT_FALSE(TextoIngles);
         EXPECT_NE(TraduzTexto("Abc"), "Abc");
+    }
+}
+
+// Whichever system call of the draft's writing fails (the new draft's
+// creation, any write, its close, its rename), the compile says so and the
+// draft holds the last good one, whole, with nothing left beside it.
+TEST(CompilaRascunho, AFailureAtAnyStepKeepsTheLastGoodDraft)
+{
+    PastaTemporaria t;
+    AmbienteCompila amb;
+    const std::vector<std::string> bom = {"o rascunho bom"};
+    // More than one buffer of draft, so that it takes several writes.
+    const std::vector<std::string> novo(3000, "uma linha de texto que ocupa uma linha inteira de braille");
+    const auto Bom = [&] {
+        ArqRascunho = amb.arquivo = t.caminho("rascunho.txt");
+        amb.Documento(bom);
+        EXPECT_TRUE(amb.Compila(0, false));
+        amb.dlg.fake.Limpa();
+        amb.Documento(novo);
+        return amb.Rascunho();
+    };
+    int n = 0;
+    {
+        Bom();
+        FalhaNaChamada conta;
+        ASSERT_TRUE(amb.Compila(0, false));
+        n = conta.Chamadas();
+        ASSERT_GE(n, 5);
+        EXPECT_EQ(conta.Feitas().front(), Chamada::Abre);
+        EXPECT_EQ(conta.Feitas()[static_cast<size_t>(n) - 2], Chamada::Fecha);
+        EXPECT_EQ(conta.Feitas().back(), Chamada::Renomeia);
+    }
+    for (int k = 1; k <= n; ++k) {
+        SCOPED_TRACE(k);
+        const std::string antes = Bom();
+        const DynIntArray mapa = MapaEditorRascunho;
+        {
+            FalhaNaChamada falha(k);
+            EXPECT_FALSE(amb.Compila(0, false));
+        }
+        EXPECT_EQ(amb.Rascunho(), antes);
+        EXPECT_EQ(t.entradas(), 1);
+        EXPECT_EQ(MapaEditorRascunho, mapa);
+        EXPECT_EQ(amb.dlg.fake.Textos(), std::vector<std::string>{"Erro em disco ao gerar arquivo de rascunho"});
     }
 }
 
@@ -336,7 +386,12 @@ TEST(CompilaLinha, LeavesTheDraftMapsAndJobAlone)
     TextoIngles = true;
     const std::string prefixo = PrefixoMargem;
 
-    EXPECT_FALSE(CompilaLinha(4).empty());
+    {
+        // Every caret move asks for it: no file is touched.
+        FalhaNaChamada conta;
+        EXPECT_FALSE(CompilaLinha(4).empty());
+        EXPECT_EQ(conta.Chamadas(), 0);
+    }
 
     EXPECT_EQ(amb.Rascunho(), rascunho);
     const EstadoCompilacao& depois = EstadoPrincipal();

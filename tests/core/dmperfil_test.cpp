@@ -5,12 +5,17 @@
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
 #include "editor/dmcnfdir_caminhos.h"
+#include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/texto.h"
 #include "support/config_teste.h"
+#include "support/falhas_teste.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <map>
 #include <span>
 #include <string>
@@ -72,7 +77,8 @@ protected:
 };
 
 // A load takes the program and embosser settings at once; the other keys
-// wait in the settings file for the next start.
+// wait in the settings file for the next start. The settings file it
+// replaced is kept beside it, and the user is told where.
 TEST_F(Perfis, SalvarECarregarDaAsMesmasConfiguracoes) {
     Grava(kPerfilA);
     const auto a = Configuracoes(true);
@@ -84,9 +90,14 @@ TEST_F(Perfis, SalvarECarregarDaAsMesmasConfiguracoes) {
     Grava(kPerfilB);
     ASSERT_NE(Configuracoes(true), a);
     const auto emVigor = Configuracoes(false);
+    const std::string iniB = cfg.Conteudo();
 
     ASSERT_TRUE(CarregaConfiguracao(perfil, cfg.ini()));
     EXPECT_EQ(cfg.Conteudo(), iniA);
+    EXPECT_EQ(ArquivoAnteriorAoPerfil(cfg.ini()), cfg.ini() + ".bak");
+    EXPECT_EQ(LeArquivoTeste(cfg.ini() + ".bak"), iniB);
+    EXPECT_EQ(dlg.fake.Textos().back(),
+              "Configuração carregada.\r\nA configuração anterior foi guardada em "_cp + cfg.ini() + ".bak.");
     const auto depois = Configuracoes(true);
     for (const auto& [chave, valor] : a) EXPECT_EQ(depois.at(chave), valor) << chave;
     EXPECT_TRUE(BrailleAntigo);
@@ -100,33 +111,71 @@ TEST_F(Perfis, SalvarECarregarDaAsMesmasConfiguracoes) {
     EXPECT_EQ(ArqDicionario, "meu.dic");
 }
 
-// Whatever makes a load fail, the old settings stay whole and the user is told.
-TEST_F(Perfis, CargaQueFalhaGuardaAsConfiguracoes) {
+// A file that is no profile is refused: the settings file, its former copy
+// and the settings stay as they were, and the user is told.
+TEST_F(Perfis, CargaRecusadaGuardaAsConfiguracoes) {
     Grava(kPerfilA);
     const auto antes = Configuracoes();
     const std::string iniAntes = cfg.Conteudo();
-    const struct { const char* nome; std::string origem; bool gravacaoFalha; } casos[] = {
-        {"sem nome", "", false},
-        {"arquivo que não existe", pasta.caminho("nada.ini"), false},
-        {"pasta", pasta.dir(), false},
-        {"ini de outro programa", pasta.grava("outro.ini", "[Janela]\r\nx=1\r\n"), false},
-        {"arquivo vazio", pasta.grava("vazio.ini", ""), false},
-        {"binário", pasta.grava("bin.ini", std::string("[DOTMARA]\r\nmaxCarac=3") + '\0' + "\xff"), false},
-        {"gravação que falha", pasta.grava("bom.ini", "[DOTMARA]\r\nmaxCarac=20\r\n"), true},
+    const std::string bakDoIni = ArquivoAnteriorAoPerfil(cfg.ini());
+    GravaArquivoTeste(bakDoIni, "anterior");
+    const struct { const char* nome; std::string origem; } casos[] = {
+        {"sem nome", ""},
+        {"arquivo que não existe", pasta.caminho("nada.ini")},
+        {"pasta", pasta.dir()},
+        {"ini de outro programa", pasta.grava("outro.ini", "[Janela]\r\nx=1\r\n")},
+        {"arquivo vazio", pasta.grava("vazio.ini", "")},
+        {"cortado no meio da primeira chave", pasta.grava("cortado.ini", "[DOTMARA]\r\nmaxCa")},
+        {"sem a seção do programa", pasta.grava("impressora.ini", "[IMPBRAILLE]\r\nMarca=Index\r\n")},
+        {"binário", pasta.grava("bin.ini", std::string("[DOTMARA]\r\nmaxCarac=3") + '\0' + "\xff")},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         dlg.fake.Limpa();
-        bool chamada = false;
-        const bool ok = CarregaConfiguracao(c.origem, cfg.ini(), [&](const std::string&, const std::string&) {
-            chamada = true;
-            return !c.gravacaoFalha;
-        });
-        EXPECT_FALSE(ok);
-        EXPECT_EQ(chamada, c.gravacaoFalha);   // nothing is written from a file that is no profile
+        EXPECT_FALSE(CarregaConfiguracao(c.origem, cfg.ini()));
+        EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
+        EXPECT_EQ(cfg.Conteudo(), iniAntes);
+        EXPECT_EQ(LeArquivoTeste(bakDoIni), "anterior");
+        EXPECT_EQ(Configuracoes(), antes);
+    }
+}
+
+// Whichever system call of a load fails (keeping the former settings or
+// writing the new ones), the settings file stays whole as it was, nothing
+// is left beside it but its former copy, and the user is told.
+TEST_F(Perfis, CargaQueFalhaEmQualquerPassoGuardaAsConfiguracoes) {
+    Grava(kPerfilA);
+    const auto antes = Configuracoes();
+    const std::string iniAntes = cfg.Conteudo();
+    const std::string perfil = pasta.grava("bom.ini", "[DOTMARA]\r\nmaxCarac=20\r\n");
+    const std::string bak = ArquivoAnteriorAoPerfil(cfg.ini());
+    int n = 0;
+    {
+        FalhaNaChamada conta;
+        ASSERT_TRUE(CarregaConfiguracao(perfil, cfg.ini()));
+        n = conta.Chamadas();
+    }
+    ASSERT_GE(n, 10);
+    for (int k = 1; k <= n; ++k) {
+        SCOPED_TRACE(k);
+        cfg.DefineConteudo(iniAntes);
+        LeTudo(cfg.ini());
+        std::remove(bak.c_str());
+        dlg.fake.Limpa();
+        {
+            FalhaNaChamada falha(k);
+            EXPECT_FALSE(CarregaConfiguracao(perfil, cfg.ini()));
+        }
         EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{"Erro ao carregar a configuração."_cp});
         EXPECT_EQ(cfg.Conteudo(), iniAntes);
         EXPECT_EQ(Configuracoes(), antes);
+        const int entradas = ArquivoExiste(bak) ? 3 : 2;   // the file, its lock, its former copy
+        if (entradas == 3) {
+            EXPECT_EQ(LeArquivoTeste(bak), iniAntes);
+        }
+        EXPECT_EQ(static_cast<int>(std::distance(std::filesystem::directory_iterator(ExtraiDiretorio(cfg.ini())),
+                                                 std::filesystem::directory_iterator())),
+                  entradas);
     }
 }
 
@@ -152,18 +201,29 @@ TEST_F(Perfis, CarregarSemArquivoDeConfiguracao) {
     EXPECT_EQ(pasta.le("novo/pasta/DOTMARA.INI"), "[DOTMARA]\r\nmaxCarac=38\r\n");
     EXPECT_EQ(MaxCarac, 38);
     EXPECT_EQ(MaxLin, 28);   // a key the profile lacks takes its default
+    EXPECT_FALSE(ArquivoExiste(ArquivoAnteriorAoPerfil(ini)));   // nothing was replaced
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{});
 }
 
-TEST(PareceConfiguracao, SoComSecaoDoProgramaESemBytesNulos) {
+// A profile has a section "DOTMARA" (its first) with a key of the program's
+// own, and no NUL byte.
+TEST(PareceConfiguracao, SecaoDoProgramaComChaveConhecida) {
     const std::pair<std::string, bool> casos[] = {
         {"[DOTMARA]\r\nmaxCarac=34\r\n", true},
-        {"; comentário\r\n  [ dotmara ]\r\n"_cp, true},
-        {"[IMPBRAILLE]\nMarca=Index\n", true},
-        {"[Dicionario]", true},
+        {"; comentário\r\n  [ dotmara ]\r\n  MAXCARAC = 34\r\n"_cp, true},
+        {"[DOTMARA]\nultimoDir=\n", true},
+        {"\xEF\xBB\xBF[DOTMARA]\r\nbrailleAntigo=S\r\n", true},
+        {"[IMPBRAILLE]\nMarca=Index\n[DOTMARA]\narq1=/d/livro.txt", true},
+        {"[DOTMARA]\r\nmaxCa", false},
+        {"[DOTMARA]\r\nmaxCarac\r\n", false},
+        {"[DOTMARA]\r\n;maxCarac=34\r\n", false},
+        {"[DOTMARA]\r\noutraChave=1\r\n", false},
+        {"[DOTMARA]\r\n[DOTMARA]\r\nmaxCarac=34\r\n", false},
+        {"[IMPBRAILLE]\nMarca=Index\n", false},
+        {"[Dicionario]\nARQDIC=x\n", false},
+        {"maxCarac=34\r\n", false},
         {"", false},
-        {"DOTMARA=1\r\n", false},
-        {"[Outro]\r\n[DOTMARA\r\n", false},
-        {std::string("[DOTMARA]\r\n\0", 12), false},
+        {std::string("[DOTMARA]\r\nmaxCarac=34\r\n\0", 25), false},
     };
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(PareceConfiguracao(texto), esperado) << texto;
 }

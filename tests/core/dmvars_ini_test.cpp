@@ -2,11 +2,13 @@
 // messages, and every row through the INI file and back.
 #include "core/dmvars.h"
 #include "core/dmvars_ini.h"
+#include "editor/dmcnfdir_caminhos.h"
 #include "editor/documentos.h"
 #include "platform/codepage.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
 #include "platform/texto.h"
+#include "support/aberturas_teste.h"
 #include "support/config_teste.h"
 
 #include <gtest/gtest.h>
@@ -242,6 +244,33 @@ TEST(Grupos, LeEGravaSoSuasChaves) {
     EXPECT_FALSE(GravaRecenteNoIni(6, "/d/seis.txt", cfg.ini()));
     EXPECT_EQ(cfg.Conteudo().find("zero"), std::string::npos);
     EXPECT_EQ(cfg.Conteudo().find("seis"), std::string::npos);
+}
+
+// Each load reads the file once, whatever its size and the number of its
+// keys (reading it again for every key took seconds on a large file); a file
+// that begins with a byte order mark gives its first section's keys.
+TEST(Grupos, CadaCargaLeOArquivoUmaVez) {
+    ConfiguracaoDeTeste cfg;
+    DialogosFalsosEscopo dlg;
+    std::string notas;
+    for (int i = 0; i < 20000; ++i) notas += "nota" + std::to_string(i) + "=uma nota\r\n";
+    cfg.DefineConteudo("\xEF\xBB\xBF[DOTMARA]\r\nmaxCarac=40\r\nbrailleAntigo=S\r\narq1=/d/um.txt\r\n"
+                       "[IMPBRAILLE]\r\nColunas=42\r\n[NOTAS]\r\n" + notas);
+    AberturasDoArquivo aberturas(cfg.ini());
+    for (GrupoConfig g : kGrupos) {
+        LeGrupo(g);
+        EXPECT_EQ(aberturas.Conta(), 1) << static_cast<int>(g);
+    }
+    PastasConfig pastas;
+    LeDiretorios(pastas, cfg.ini());
+    EXPECT_EQ(aberturas.Conta(), 1);
+    ListaRecentes recentes;
+    recentes.LeIni(cfg.ini());
+    EXPECT_EQ(aberturas.Conta(), 1);
+    EXPECT_EQ(recentes.Itens(), std::vector<std::string>{"/d/um.txt"});
+    EXPECT_EQ(MaxCarac, 40);
+    EXPECT_TRUE(BrailleAntigo);
+    EXPECT_EQ(ImprColunas, 42);
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -134,6 +136,118 @@ TEST(RascunhoPrivado, CadaProgramaTemOSeuEORemoveAoSair) {
         }
     }
     EXPECT_EQ(caminhos.size(), 3u);
+    EXPECT_EQ(QuantosRascunhos(privada), 0);
+}
+
+// At start the drafts that no running program will remove go: those of a
+// pid that no process has, and of a pid taken since by a program of another
+// name. A running copy of the program keeps its own, and nothing else is
+// touched: other names, folders, links.
+TEST(RascunhoPrivado, NoInicioSaemOsRascunhosDeProgramasQueNaoRodamMais) {
+    PastaTemporaria base;
+    VariavelAmbiente tmp("TMPDIR", base.dir());
+    const std::string privada = DirTemporario();
+    ASSERT_FALSE(privada.empty());
+    const pid_t morto = ::fork();
+    if (morto == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(morto, nullptr, 0), morto);
+    int tubo[2];
+    ASSERT_EQ(::pipe(tubo), 0);
+    const pid_t copia = ::fork(); // this program, running until the pipe closes
+    if (copia == 0) {
+        ::close(tubo[1]);
+        char c;
+        (void)!::read(tubo[0], &c, 1);
+        ::_exit(0);
+    }
+    ::close(tubo[0]);
+    const pid_t outro = ::fork(); // another program now holds a pid
+    if (outro == 0) {
+        ::execlp("sleep", "sleep", "60", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    for (int i = 0; i < 500 && fs::read_symlink("/proc/" + std::to_string(outro) + "/exe").filename() != "sleep"; ++i)
+        ::usleep(10000);
+
+    const std::string m = std::to_string(morto), c = std::to_string(copia), o = std::to_string(outro);
+    const std::pair<std::string, bool> arquivos[] = {
+        {"rascunho-" + m + ".txt", false},
+        {"rascunho-" + m + ".txt." + m + "-3.tmp", false},
+        {"rascunho-" + o + ".txt", false},
+        {"rascunho-" + c + ".txt", true},
+        {"rascunho-" + c + ".txt." + c + "-0.tmp", true},
+        {"rascunho-" + std::to_string(::getpid()) + ".txt", true},
+        {"rascunho-" + m + ".txt.bak", true},
+        {"rascunho-" + m + ".txt." + m + "-3.tmp~", true},
+        {"rascunho-" + m + "x.txt", true},
+        {"rascunho.txt", true},
+        {"braille-" + m + ".rtf", true},
+    };
+    for (const auto& [nome, fica] : arquivos) GravaArquivoTeste(privada + nome, "rascunho");
+    const std::string pasta = privada + "rascunho-" + m + ".txt." + m + "-1.tmp";
+    const std::string link = privada + "rascunho-" + m + ".txt." + m + "-2.tmp";
+    fs::create_directory(pasta);
+    fs::create_symlink(base.grava("alvo", "x"), link);
+
+    EXPECT_EQ(RemoveRascunhosAbandonados(), 3);
+    for (const auto& [nome, fica] : arquivos) EXPECT_EQ(fs::exists(privada + nome), fica) << nome;
+    EXPECT_TRUE(fs::is_directory(pasta));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(base.le("alvo"), "x");
+
+    ::kill(outro, SIGKILL);
+    ::close(tubo[1]);
+    ::waitpid(outro, nullptr, 0);
+    ::waitpid(copia, nullptr, 0);
+}
+
+// A program ended by SIGTERM, SIGHUP or SIGINT removes its draft on the way
+// out and still ends by that signal; one started to ignore SIGHUP (nohup)
+// goes on. SIGKILL leaves the draft, which the next start removes.
+TEST(RascunhoPrivado, OsSinaisDeFimRemovemORascunho) {
+    PastaTemporaria base;
+    VariavelAmbiente tmp("TMPDIR", base.dir());
+    const std::string privada = DirTemporario();
+    ASSERT_FALSE(privada.empty());
+    const struct { int sinal; bool ignorado; } casos[] = {
+        {SIGTERM, false}, {SIGHUP, false}, {SIGINT, false}, {SIGHUP, true}, {SIGKILL, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(::strsignal(caso.sinal));
+        int tubo[2];
+        ASSERT_EQ(::pipe(tubo), 0);
+        const pid_t p = ::fork();
+        ASSERT_GE(p, 0);
+        if (p == 0) {
+            ::close(tubo[0]);
+            if (caso.ignorado) std::signal(caso.sinal, SIG_IGN);
+            RemoveRascunhosNosSinais();
+            AmbienteCompila amb;
+            amb.Documento({"texto"});
+            ArqRascunho.clear();
+            const char ok = amb.Compila(0, false) ? '1' : '0';
+            (void)!::write(tubo[1], &ok, 1);
+            for (;;) ::pause();
+        }
+        ::close(tubo[1]);
+        char ok = 0;
+        (void)!::read(tubo[0], &ok, 1);
+        ::close(tubo[0]);
+        EXPECT_EQ(ok, '1');
+        const std::string rascunho = privada + "rascunho-" + std::to_string(p) + ".txt";
+        EXPECT_TRUE(fs::exists(rascunho));
+        ::kill(p, caso.sinal);
+        int st = 0;
+        if (caso.ignorado) {
+            ::usleep(100000);
+            EXPECT_EQ(::waitpid(p, &st, WNOHANG), 0);
+            ::kill(p, SIGKILL);
+        }
+        ASSERT_EQ(::waitpid(p, &st, 0), p);
+        EXPECT_TRUE(WIFSIGNALED(st));
+        EXPECT_EQ(WTERMSIG(st), caso.ignorado ? SIGKILL : caso.sinal);
+        EXPECT_EQ(fs::exists(rascunho), caso.ignorado || caso.sinal == SIGKILL);
+    }
+    EXPECT_EQ(RemoveRascunhosAbandonados(), 2);
     EXPECT_EQ(QuantosRascunhos(privada), 0);
 }
 

@@ -2,11 +2,14 @@
 // private temporary folder, atomic replacement; the platform services' silent
 // default and the single-instance lock.
 #include "platform/arquivos.h"
+#include "platform/linha_comando.h"
 #include "platform/servicos.h"
+#include "support/falhas_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
@@ -99,6 +102,56 @@ TEST(Arquivos, GravacaoAtomicaEPermissoes) {
     EXPECT_EQ(p.le("novo.txt"), "y");
     EXPECT_EQ(p.entradas(), 2);
     EXPECT_FALSE(GravaArquivoAtomico(p.dir(), "x"));
+}
+
+// Whichever system call of a replacement fails, the file stays as it was,
+// whole, and nothing is left beside it.
+TEST(Arquivos, GravacaoAtomicaQueFalhaEmQualquerPasso) {
+    PastaTemporaria p;
+    const std::string a = p.grava("a.txt", "velho");
+    const std::string novo(200000, 'n');
+    int n = 0;
+    {
+        FalhaNaChamada conta;
+        ASSERT_TRUE(GravaArquivoAtomico(a, "outro"));
+        n = conta.Chamadas();
+    }
+    ASSERT_GE(n, 5);
+    for (int k = 1; k <= n; ++k) {
+        p.grava("a.txt", "velho");
+        FalhaNaChamada falha(k);
+        EXPECT_FALSE(GravaArquivoAtomico(a, novo)) << k;
+        EXPECT_EQ(p.le("a.txt"), "velho") << k;
+        EXPECT_EQ(p.entradas(), 1) << k;
+    }
+}
+
+// The command line is the programs' own: Qt is made with the program's name
+// alone, whatever the arguments look like (its options among them), and the
+// arguments reach the program whole, in order, as its text.
+TEST(LinhaDeComando, OsArgumentosNaoPassamPeloQt) {
+    using V = std::vector<std::string>;
+    const std::vector<V> casos = {
+        {"dotmara"},
+        {"dotmara", "-reverse"},
+        {"dotmara", "-style", "fusion", "livro.txt"},
+        {"dotmara", "-platform", "offscreen"},
+        {"dotmara", "--", "-qwindowgeometry", "10x10"},
+        {"dotmara", "Cap\xc3\xadtulo 1.txt", ""},
+    };
+    for (V argv : casos) {
+        std::vector<char*> ponteiros;
+        for (std::string& a : argv) ponteiros.push_back(a.data());
+        ponteiros.push_back(nullptr);
+        LinhaDeComando linha(static_cast<int>(argv.size()), ponteiros.data());
+        EXPECT_EQ(linha.ArgcQt(), 1);
+        EXPECT_STREQ(linha.ArgvQt()[0], "dotmara");
+        EXPECT_EQ(linha.ArgvQt()[1], nullptr);
+        V esperados;
+        for (size_t i = 1; i < argv.size(); ++i) esperados.push_back(CaminhoDoSistema(argv[i]));
+        EXPECT_EQ(linha.Argumentos(), esperados);
+    }
+    EXPECT_EQ(LinhaDeComando(2, std::array<char*, 3>{nullptr}.data()).Argumentos(), V{});
 }
 
 // A private folder, also when another user squatted its name with a link.

@@ -1,6 +1,7 @@
 // INI profile functions: Windows rules for reading, line-preserving atomic
 // writes under the file's lock, and the location of DOTMARA.INI.
 #include "platform/ini.h"
+#include "support/aberturas_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,50 @@ TEST_F(IniTeste, TamanhoDoBufferLimitaValorEPadrao) {
     const std::pair<std::size_t, const char*> casos[] = {{4, "abc"}, {9, "abcdefgh"}, {1, ""}, {0, "abcdefgh"}};
     for (auto [tamanho, esperado] : casos) EXPECT_EQ(Le("s", "k", "", tamanho), esperado) << tamanho;
     EXPECT_EQ(Le("s", "x", "padrao longo", 4), "pad");
+}
+
+// A file that begins with the UTF-8 byte order mark (a text editor put it
+// there) is read behind it, as UTF-8; a write finds the section behind the
+// mark (no second one at the end), keeps the mark and writes UTF-8; so does
+// a delete.
+TEST_F(IniTeste, MarcaUtf8NoInicio) {
+    const std::string marca = "\xEF\xBB\xBF";
+    pasta.grava("DOTMARA.INI", marca + "[DOTMARA]\r\nmaxCarac=40\r\ntitulo=Cap\xC3\xADtulo\r\n[IMPBRAILLE]\r\nMarca=x\r\n");
+    EXPECT_EQ(Le("DOTMARA", "maxCarac"), "40");
+    EXPECT_EQ(Le("dotmara", "titulo"), "Cap\xedtulo");
+    EXPECT_EQ(Le("IMPBRAILLE", "Marca"), "x");
+    EXPECT_EQ(Le("DOTMARA", "titulo", "", 4), "Cap");
+    ASSERT_TRUE(GravaPerfis("DOTMARA", {{"maxLin", "30"}, {"titulo", "A\xe7\xe3o"}}, ini));
+    ASSERT_TRUE(ApagaPerfil("IMPBRAILLE", "Marca", ini));
+    EXPECT_EQ(pasta.le("DOTMARA.INI"),
+              marca + "[DOTMARA]\r\nmaxCarac=40\r\ntitulo=A\xC3\xA7\xC3\xA3o\r\nmaxLin=30\r\n[IMPBRAILLE]\r\n");
+    EXPECT_EQ(Le("DOTMARA", "titulo"), "A\xe7\xe3o");
+    EXPECT_EQ(Le("DOTMARA", "maxLin"), "30");
+}
+
+// Within a scope the file is read once, at the first question, whoever
+// asks; a write of this program drops that reading, so what it wrote reads
+// back; after the scope every read sees the file as it is.
+TEST_F(IniTeste, EscopoLeOArquivoUmaVez) {
+    pasta.grava("DOTMARA.INI", "[s]\r\na=1\r\nb=2\r\n");
+    const std::string outro = pasta.grava("outro.ini", "[s]\r\na=outro\r\n");
+    {
+        const EscopoIniLido escopo(ini);
+        AberturasDoArquivo aberturas(ini);
+        EXPECT_EQ(Le("s", "a"), "1");
+        EXPECT_EQ(IniLido(ini).Le("s", "b", ""), "2");
+        EXPECT_TRUE(IniLido(ini).TemChave("S", " B "));
+        EXPECT_EQ(LePerfil("s", "a", "", 0, outro), "outro");
+        EXPECT_EQ(aberturas.Conta(), 1);
+        pasta.grava("DOTMARA.INI", "[s]\r\na=9\r\n"); // another program's write
+        EXPECT_EQ(Le("s", "a"), "1");
+        ASSERT_TRUE(GravaPerfil("s", "b", "3", ini));
+        EXPECT_EQ(Le("s", "a"), "9");
+        EXPECT_EQ(Le("s", "b"), "3");
+        pasta.grava("DOTMARA.INI", "[s]\r\na=10\r\n");
+        EXPECT_EQ(Le("s", "a"), "9");
+    }
+    EXPECT_EQ(Le("s", "a"), "10");
 }
 
 // One key written into a file as it stands (nullptr: no file yet, in a

@@ -1,15 +1,18 @@
 // Fuzz target: the INI reader and writer on an arbitrary DOTMARA.INI.
 // Section and key names are made of letters and digits (as the program's own
 // names are); values and the file are arbitrary bytes. Properties: a read
-// respects its buffer size; a write succeeds, reads back exactly (line breaks
-// become blanks), leaves the other keys as they were and grows the file by
-// no more than the new line and header; a delete leaves the other keys too.
+// respects its buffer size; a file of ASCII reads the same behind a UTF-8
+// byte order mark; a write succeeds, reads back exactly (line breaks become
+// blanks), leaves the other keys as they were and grows the file by no more
+// than the new line and header; a delete leaves the other keys too; both keep
+// a byte order mark the file began with.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "platform/codepage.h"
 #include "platform/ini.h"
 #include "tests/fuzz/fuzz_apoio.h"
 
@@ -37,6 +40,9 @@ bool MesmoNome(const std::string& a, const std::string& b)
 }
 
 const std::string kAusente = "\x01" "ausente";
+const std::string kMarca = "\xEF\xBB\xBF";
+
+bool ComMarca(const std::string& s) { return s.compare(0, kMarca.size(), kMarca) == 0; }
 
 } // namespace
 
@@ -52,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string lido = LePerfil(secao, chave, kAusente, buffer, arq);
     if (buffer > 0) EXIGE(lido.size() < buffer);
     EXIGE(lido.size() <= conteudo.size() + kAusente.size());
+    bool ascii = true;
+    for (unsigned char c : conteudo) ascii = ascii && c < 0x80;
+    if (ascii) EXIGE(IniLido::DoTexto(kMarca + conteudo).Le(secao, chave, kAusente, buffer) == lido);
 
     // Keys that the write must not touch.
     const bool mesmaChave = MesmoNome(secao, outraSecao) && MesmoNome(chave, outraChave);
@@ -66,7 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         return 0;
     }
     EXIGE(gravou);
-    EXIGE(depois.size() <= conteudo.size() + secao.size() + chave.size() + valor.size() + 12);
+    // Behind the mark the value is written as UTF-8.
+    const std::string escrito = ComMarca(conteudo) ? Cp1252ParaUtf8(valor) : valor;
+    EXIGE(depois.size() <= conteudo.size() + secao.size() + chave.size() + escrito.size() + 12);
+    EXIGE(ComMarca(depois) == ComMarca(conteudo));
     std::string esperado = valor;
     for (char& c : esperado)
         if (c == '\r' || c == '\n') c = ' ';
@@ -76,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
 
     EXIGE(ApagaPerfil(secao, chave, arq));
     EXIGE(LeFuzz(arq).size() <= depois.size());
+    EXIGE(ComMarca(LeFuzz(arq)) == ComMarca(conteudo));
     if (!MesmoNome(chave, outraChave)) EXIGE(LePerfil(secao, outraChave, kAusente, 0, arq) == antesA);
     if (!mesmaChave) EXIGE(LePerfil(outraSecao, outraChave, kAusente, 0, arq) == antesB);
     return 0;

@@ -1,7 +1,8 @@
 // Fuzz target: an arbitrary file loaded as a configuration profile.
 // Properties: a file that is no profile of the program changes neither the
-// settings file nor the settings; one that is becomes the settings file byte
-// for byte, and the ranged settings read from it end in their ranges.
+// settings file, nor its former copy, nor the settings; one that is becomes
+// the settings file byte for byte, the file it replaced is kept beside it,
+// and the ranged settings read from it end in their ranges.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const std::string conteudo(reinterpret_cast<const char*>(dados), tamanho);
     const std::string perfil = GravaFuzz("perfil.ini", conteudo);
     const std::string ini = GravaFuzz("DOTMARA.INI", kIni);
+    const std::string anterior = GravaFuzz("DOTMARA.INI.bak", "anterior");
     RestauraPadroes();
     LeGrupo(GrupoConfig::Programa, ini);
     LeGrupo(GrupoConfig::Impressora, ini);
@@ -41,6 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     EXIGE(carregado == PareceConfiguracao(conteudo));
     std::string agora;
     EXIGE(LeArquivo(ini, agora));
+    EXIGE(ArquivoAnteriorAoPerfil(ini) == anterior);
+    EXIGE(LeFuzz(anterior) == (carregado ? std::string(kIni) : std::string("anterior")));
     if (carregado) {
         EXIGE(agora == conteudo);
         EXIGE(EstiloNumPag >= 0 && EstiloNumPag <= 3);

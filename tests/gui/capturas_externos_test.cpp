@@ -1,10 +1,11 @@
 // Screenshots of what the Word export and the external programs show (run
 // by tools/capturas.sh, not by ctest): the notice while the document is
-// made, the end boxes with the document's path, and the refusals of the
-// program launcher, each on the real message windows; and the print dialog
-// with what it says when the print server does not answer, when the
-// dialog's PDF entry is chosen for a byte-stream embosser, and when a
-// line would not fit a Tiger's paper.
+// made, the end boxes with the document's path, the refusals of the
+// program launcher and where a profile loaded kept the settings it
+// replaced, each on the real message windows; and the print dialog with
+// what it says when the print server does not answer, when the dialog's
+// PDF entry is chosen for a byte-stream embosser, and when a line would not
+// fit a Tiger's paper.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -25,6 +26,7 @@
 #include "core/gui/TformEspere.h"
 #include "core/gui/dialogosqt.h"
 #include "editor/dmexternos.h"
+#include "editor/dmperfil.h"
 #include "gui/capturas_apoio.h"
 #include "output/dmmsword.h"
 #include "output/gui/TformConta.h"
@@ -128,6 +130,10 @@ TEST_F(CapturasExternos, DISABLED_ExportacaoEProgramas) {
     caixas.prefixo = "manual_ausente";
     VariavelAmbiente dados("DOTMARA_DATA_DIR", pasta.dir());
     AbreManual();
+
+    caixas.prefixo = "perfil_carregado";
+    const std::string ini = pasta.grava("DOTMARA.INI", "[DOTMARA]\r\nmaxCarac=34\r\n");
+    EXPECT_TRUE(CarregaConfiguracao(pasta.grava("livro.ini", "[DOTMARA]\r\nmaxCarac=40\r\n"), ini, [] {}));
 }
 
 TEST_F(CapturasExternos, DISABLED_DialogoDeImpressao) {

@@ -507,7 +507,8 @@ TEST_F(Comandos, PerfisPeloMenu) {
 
 // A loaded profile's program settings and embosser are in force at once;
 // a draft file or a dictionary of its own waits for the next start, and the
-// folders window keeps showing the draft file in use.
+// folders window keeps showing the draft file in use. The settings it
+// replaced are kept, and the user is told where.
 TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     auto config = std::make_unique<TformConfig>();
     formConfig = config.get();
@@ -528,6 +529,8 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
         nome = perfil;
         return true;
     };
+    cfg.Grava("DOTMARA", "titulo", "Livro anterior");
+    const std::string anterior = cfg.Conteudo();
     caixas.fake.Limpa();   // the folders window's own warnings
     janela->Acao("imCarregaConfig")->trigger();
     EXPECT_EQ(MaxCarac, 38);
@@ -539,8 +542,11 @@ TEST_F(Comandos, PerfilChegaAsJanelasDeConfiguracao) {
     EXPECT_EQ(ArqDicionario, dicionarioEmUso);
     EXPECT_EQ(cfg.Conteudo(), LeArquivoTeste(perfil));
     EXPECT_EQ(DiretorioAtual(), DirDocumento);
-    // No message on the way: the old code's table was loaded without one.
-    EXPECT_EQ(Textos(), std::vector<std::string>{});
+    // One message, where the former settings are kept: the old code's table
+    // was loaded without one.
+    EXPECT_EQ(Textos(), std::vector<std::string>{"Configuração carregada.\r\nA configuração anterior foi guardada em "_cp +
+                                                 cfg.ini() + ".bak."});
+    EXPECT_EQ(LeArquivoTeste(cfg.ini() + ".bak"), anterior);
     formConfigDir = nullptr;
     formConfigPrn = nullptr;
     formConfig = nullptr;

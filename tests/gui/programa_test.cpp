@@ -1,9 +1,11 @@
-// The whole program as it starts: every entry of the menu tree and every
+// The whole program as it starts: the program itself run on a document
+// whose name looks like one of Qt's options, then ended by a signal; every entry of the menu tree and every
 // toolbar control connected to its command, none disabled but the ones meant
 // to be; then every one run once on a small document, with no dialog left
 // waiting and the program still there at the end.
 #include "editor/gui/dmprograma.h"
 #include "editor/gui/dmsubst.h"
+#include "support/aberturas_teste.h"
 #include "support/janela_teste.h"
 #include "support/principal_teste.h"
 
@@ -12,11 +14,16 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <functional>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +140,58 @@ TEST_F(Programa, CadaComandoUmaVez) {
     for (const char* m : {"formDigitaBraille", "formSimb", "formConfTabela", "formAnotacoes", "formConfigDicionario",
                           "formSubst"})
         EXPECT_TRUE(modais.count(m)) << m;
+}
+
+// The windows read their settings at their creation, each its own keys,
+// all from one reading of the settings file.
+TEST(ProgramaInteiro, AsJanelasLeemAConfiguracaoUmaVez) {
+    ConfiguracaoDeTeste cfg;
+    DialogosFalsosEscopo dlg;
+    ServicosFalsosEscopo srv;
+    cfg.DefineConteudo("[DOTMARA]\r\nmaxCarac=40\r\nmaxCol=60\r\n[IMPBRAILLE]\r\nColunas=42\r\n");
+    const std::string antes = DiretorioAtual();
+    AberturasDoArquivo aberturas(cfg.ini());
+    CriaJanelasDoPrograma();
+    EXPECT_EQ(aberturas.Conta(), 1);
+    EXPECT_EQ(MaxCarac, 40);
+    EXPECT_EQ(MaxCol, 60);
+    EXPECT_EQ(ImprColunas, 42);
+    DestroiJanelasDoPrograma();
+    MudaDiretorioAtual(antes);
+}
+
+// The program itself, started on a document named "-reverse" (one of Qt's
+// options): the document opens (it heads the recent files, and the view of
+// reviewer mode has its draft); ended by SIGTERM, the program takes its
+// draft with it.
+TEST(ProgramaInteiro, DocumentoComNomeDeOpcaoDoQtESaidaPorSinal) {
+    PastaTemporaria pasta;
+    pasta.grava("-reverse", "Texto do livro.\r\n");
+    const std::string ini = pasta.grava("DOTMARA.INI", "[DOTMARA]\r\ninicModoRevisor=S\r\n");
+    std::filesystem::create_directory(pasta.caminho("tmp"));
+    QProcess dotmara;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("DOTMARA_INI", ParaQString(ini));
+    env.insert("TMPDIR", ParaQString(pasta.caminho("tmp")));
+    dotmara.setProcessEnvironment(env);
+    dotmara.setWorkingDirectory(ParaQString(pasta.dir()));
+    dotmara.start(DOTMARA_PROGRAMA, {"-reverse"});
+    ASSERT_TRUE(dotmara.waitForStarted(10000));
+    const std::string rascunho = pasta.caminho("tmp/dotmara-" + std::to_string(::getuid()) + "/rascunho-" +
+                                               std::to_string(dotmara.processId()) + ".txt");
+    const std::string recente = "arq1=" + pasta.caminho("-reverse");
+    bool aberto = false;
+    for (int i = 0; i < 400 && !aberto; ++i) {
+        aberto = LeArquivoTeste(ini).find(recente) != std::string::npos && std::filesystem::exists(rascunho);
+        if (!aberto) QThread::msleep(50);
+    }
+    EXPECT_NE(LeArquivoTeste(ini).find(recente), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(rascunho));
+    ::kill(static_cast<pid_t>(dotmara.processId()), SIGTERM);
+    ASSERT_TRUE(dotmara.waitForFinished(10000));
+    EXPECT_EQ(dotmara.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(std::filesystem::exists(rascunho));
 }
 
 } // namespace

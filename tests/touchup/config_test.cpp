@@ -5,6 +5,7 @@
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
 #include "platform/ini.h"
+#include "support/aberturas_teste.h"
 #include "support/temporario.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,14 @@ TEST_F(ConfiguracaoDoKelto, ArquivoNomeadoNoIni) {
     Ini("[DOTMARA]\r\namBCode2=" + longo + "\r\n");
     ASSERT_TRUE(Le());
     EXPECT_EQ(e.MapaFonte['a'], '4');
+    // A file an editor saved as UTF-8 with its byte order mark: the same
+    // keys, the name in UTF-8; the file read once.
+    programa.grava("t\xC3\xA1" "bua.cfg", "61=35\r\n");
+    Ini("\xEF\xBB\xBF[DOTMARA]\r\nbrailleAntigo=S\r\namBCode=t\xC3\xA1" "bua.cfg\r\n");
+    AberturasDoArquivo aberturas(ini.caminho("DOTMARA.INI"));
+    ASSERT_TRUE(Le());
+    EXPECT_EQ(aberturas.Conta(), 1);
+    EXPECT_EQ(e.MapaFonte['a'], '5');
 }
 
 TEST_F(ConfiguracaoDoKelto, ArquivoAusenteOuIlegivel) {
