@@ -277,6 +277,7 @@ FilasImpressao ConsultaFilasImpressao(const std::string& servidor, int limiteMs)
     Prazo prazo(limiteMs);
     http_t* http = Conecta(servidor, prazo);
     if (!http || !Responde(http, prazo)) {
+        r.calado = prazo.esgotou;
         if (http) httpClose(http);
         return r;
     }
@@ -284,6 +285,7 @@ FilasImpressao ConsultaFilasImpressao(const std::string& servidor, int limiteMs)
     const int n = cupsGetDests2(http, &dests);
     r.quantas = std::max(n, 0);
     r.responde = n > 0 || !NaoRespondeu(prazo);
+    r.calado = !r.responde && prazo.esgotou;
     cupsFreeDests(n, dests);
     httpClose(http);
 #else
@@ -297,6 +299,11 @@ std::string MensagemSemFilaImpressao() {
     return "Nenhuma impressora está instalada no sistema: o CUPS não tem nenhuma fila de impressão."_cp
            "\r\nPara gravar o braille num arquivo, escreva o nome do arquivo em \"Dispositivo de "_cp
            "impressão:\" no lugar de PRN."_cp;
+}
+
+std::string MensagemServidorNaoRespondeTexto() {
+    return "O servidor de impressão (CUPS) não responde: o texto não foi impresso."_cp
+           "\r\nVerifique se o serviço de impressão está funcionando."_cp;
 }
 
 std::string MensagemServidorNaoResponde(const std::string& servidor) {

@@ -52,6 +52,7 @@ bool EnviaPdfParaFila(const std::string& impressora, const std::string& arquivoP
 struct FilasImpressao {
     bool responde = false;  // it answered within the limit
     int quantas = 0;        // queues it offers
+    bool calado = false;    // it was reached but let the limit pass (a hung server)
 };
 // Asks the print server (empty: this computer's; "host:porta" names a port),
 // giving up after limiteMs in all.
@@ -63,3 +64,6 @@ std::string MensagemSemFilaImpressao();
 // What to tell the user when the print server (empty: this computer's) did
 // not answer.
 std::string MensagemServidorNaoResponde(const std::string& servidor = std::string());
+// The same for the ink text ("Imprimir Texto"), which goes to the system's
+// printers only.
+std::string MensagemServidorNaoRespondeTexto();

@@ -12,6 +12,7 @@
 #include "editor/dmedicao.h"
 #include "editor/dmpreview.h"
 #include "editor/documentos.h"
+#include "output/dmspooler.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -333,6 +334,9 @@ public:
     // The system's print dialog of "Imprimir &Texto"; tests replace it.
     // True when the user chose a printer.
     std::function<bool(QPrinter&)> dialogoImpressoraTexto;
+    // What the print server says before that dialog, which would wait on a
+    // hung server without end; tests replace it.
+    std::function<FilasImpressao()> consultaServidorTexto;
 
     // ---- Fields ----
     bool PrimeiraAtivacao = true;

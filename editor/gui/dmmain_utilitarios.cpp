@@ -65,6 +65,13 @@ void TformPrincipal::labLinha1DblClick() {
 void TformPrincipal::imCopiarEmBrailleClick() { CopiaEmMetaBraille(*this); }
 
 void TformPrincipal::imImprimirTextoClick() {
+    // A server that is down leaves the dialog its PDF entry; a hung one
+    // would freeze the dialog (and the printer's making) without end.
+    const FilasImpressao servidor = consultaServidorTexto ? consultaServidorTexto() : ConsultaFilasImpressao();
+    if (servidor.calado) {
+        MensagemOK(MensagemServidorNaoRespondeTexto());
+        return;
+    }
     QPrinter impressora(QPrinter::HighResolution);
     if (!dialogoImpressoraTexto || !dialogoImpressoraTexto(impressora)) return;
     const QFont fonte = FonteParaImpressao(richEdPrincipal->font(), richEdPrincipal->logicalDpiY());

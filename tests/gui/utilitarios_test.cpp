@@ -60,6 +60,7 @@ protected:
             return int(QDialog::Rejected);
         };
         janela->dialogoImpressoraTexto = [](QPrinter&) { return false; };
+        janela->consultaServidorTexto = [] { return FilasImpressao{true, 1}; };
     }
     void TearDown() override {
         janela.reset();
@@ -386,6 +387,21 @@ TEST_F(Utilitarios, InkPrintingToAPdfFile) {
     EXPECT_TRUE(f.readAll().contains(familia.toLatin1())) << familia.toStdString();
     EXPECT_TRUE(dlg.fake.registros.empty());
     EXPECT_EQ(ExpandeTabsImpressao("a\tb\t\tc"), "a       b               c");
+
+    // A hung print server: said at once, and the print dialog, which would
+    // wait on it without end, is not opened. One that is not there leaves
+    // the dialog its PDF entry.
+    for (const bool calado : {true, false}) {
+        SCOPED_TRACE(calado);
+        bool dialogo = false;
+        janela->dialogoImpressoraTexto = [&](QPrinter&) { return dialogo = true, false; };
+        janela->consultaServidorTexto = [calado] { return FilasImpressao{false, 0, calado}; };
+        dlg.fake.Limpa();
+        janela->Acao("imImprimirTexto")->trigger();
+        EXPECT_EQ(dialogo, !calado);
+        EXPECT_EQ(dlg.fake.Textos(), calado ? std::vector<std::string>{MensagemServidorNaoRespondeTexto()}
+                                            : std::vector<std::string>{});
+    }
 }
 
 } // namespace

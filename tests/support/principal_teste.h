@@ -23,6 +23,7 @@ inline void RespondeCancelar(TformPrincipal& j, std::function<int(QDialog&)> mod
     j.dialogoAbrirConfig = nao;
     j.dialogoFonte = [](QFont&) { return false; };
     j.dialogoImpressoraTexto = [](QPrinter&) { return false; };
+    j.consultaServidorTexto = [] { return FilasImpressao{true, 1}; };
     j.executaModal = modal;
     j.executaModalGrafico = modal;
 }
