@@ -55,12 +55,16 @@ bool EhTextoDeDicionario(std::string_view texto) {
 
 // The whole file, or false when it cannot be opened or read (a FIFO, a
 // device, a file too large) or is not text of the dictionary's shape: such
-// a file fails its step of the load as an unreadable one. A bare name is
-// looked for where the code tables are (the program folder, the data folder,
-// the working folder).
+// a file fails its step of the load as an unreadable one. The end-of-file
+// mark (Ctrl+Z) that DOS programs put at the end of a text file ends the
+// text. A bare name is looked for where the code tables are (the program
+// folder, the data folder, the working folder).
 bool LeTexto(const std::string& nome, std::string& conteudo) {
-    return LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) == LeituraArquivo::Lido &&
-           EhTextoDeDicionario(conteudo);
+    if (LeArquivoAte(LocalizaTabelaCodigos(nome, DirPrograma), conteudo, kMaxArquivo) != LeituraArquivo::Lido)
+        return false;
+    while (!conteudo.empty() && conteudo.back() == '\x1a')
+        conteudo.pop_back();
+    return EhTextoDeDicionario(conteudo);
 }
 
 // Calls linha(view) for each line (LF ends a line, a CR before it goes).

@@ -89,7 +89,8 @@ enum : int {
 // names, suggestion rules, stopping at the first that fails: a file fails
 // when it cannot be read, when it is larger than 16 MB or when it is not
 // text of the dictionary's shape (a control character other than the tab,
-// a line of more than 4096 bytes), and the suggestion file also at a line
+// a line of more than 4096 bytes; a Ctrl+Z that ends the file is the end of
+// its text), and the suggestion file also at a line
 // without its "=" (with its message). On success the new lists replace the
 // old ones; on failure nothing read is kept, the dictionary is empty and
 // DicionarioCarregado is cleared.

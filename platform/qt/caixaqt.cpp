@@ -34,6 +34,22 @@ bool EhCaminho(const QString& linha) {
     return false;
 }
 
+// The end of the word that begins at j, at the next blank. A path (a "/"
+// after a blank, or after a blank and a quotation mark) runs on to the end
+// of the line, as its folder and file names may hold blanks; when that is
+// wider than maxima, to the end of the word its last "/" stands in, so the
+// words after it may go to the next line.
+qsizetype FimDaPalavra(const QString& linha, qsizetype j, const std::function<int(const QString&)>& mede,
+                       int maxima) {
+    const auto fim = [&](qsizetype k) {
+        while (k < linha.size() && linha[k] != ' ') ++k;
+        return k;
+    };
+    if (linha[j] != '/' && !(linha[j] == '"' && j + 1 < linha.size() && linha[j + 1] == '/')) return fim(j);
+    if (mede(linha.mid(j)) <= maxima) return linha.size();
+    return fim(std::max(j, linha.lastIndexOf('/')));
+}
+
 // A part wider than maxima by itself, in pieces that fit: after a "/" where
 // one fits (a path), else where the width ends.
 QStringList PartePorLargura(const QString& parte, const std::function<int(const QString&)>& mede, int maxima) {
@@ -63,8 +79,15 @@ QStringList LinhasDaCaixa(const QString& texto, const std::function<int(const QS
             largura = std::max(largura, std::min(maxima, mede(linha)));
             continue;
         }
-        for (const QString& palavra : linha.split(' ', Qt::SkipEmptyParts))
-            largura = std::max(largura, std::min(maxima, mede(palavra)));
+        for (qsizetype j = 0; j < linha.size();) {
+            if (linha[j] == ' ') {
+                ++j;
+                continue;
+            }
+            const qsizetype k = FimDaPalavra(linha, j, mede, maxima);
+            largura = std::max(largura, std::min(maxima, mede(linha.mid(j, k - j))));
+            j = k;
+        }
     }
     QStringList r;
     for (const QString& linha : todas) {
@@ -80,8 +103,7 @@ QStringList LinhasDaCaixa(const QString& texto, const std::function<int(const QS
             qsizetype j = i;
             while (j < linha.size() && linha[j] == ' ') ++j;
             const QString brancos = linha.mid(i, j - i);
-            qsizetype k = j;
-            while (k < linha.size() && linha[k] != ' ') ++k;
+            const qsizetype k = j < linha.size() ? FimDaPalavra(linha, j, mede, maxima) : j;
             const QString palavra = linha.mid(j, k - j);
             if (!atual.isEmpty() && !atual.trimmed().isEmpty() && mede(atual + brancos + palavra) > largura) {
                 r << atual;

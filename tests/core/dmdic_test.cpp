@@ -195,7 +195,8 @@ TEST_F(Dic, CodigoDoPrimeiroArquivoQueFalha) {
 
 // A folder, a FIFO, a file of a gigabyte (sparse), one of 17 MB of good
 // lines, random bytes, a file in UTF-16, a control character, a line of
-// 5000 letters: each file fails with its own code.
+// 5000 letters: each file fails with its own code; a tab, a long line and
+// a final Ctrl+Z are text.
 TEST_F(Dic, ArquivoQueNaoEDicionarioFalhaComSeuCodigo) {
     std::mt19937 gerador(22);
     std::string aleatorio(200000, '\0');
@@ -217,6 +218,14 @@ TEST_F(Dic, ArquivoQueNaoEDicionarioFalhaComSeuCodigo) {
     radicais = kRadicais + "tab\t=\r\n" + std::string(4095, 'y') + "\r\n";
     ASSERT_EQ(Carrega(), DicCarregado) << "a tab and a line of 4096 bytes are text";
     EXPECT_TRUE(PalavraCorreta("tab"));
+    // The end-of-file mark of a DOS text file ends the text; inside it, it is
+    // a control character like the others.
+    radicais = kRadicais + "sapo =\r\n\x1a";
+    ASSERT_EQ(Carrega(), DicCarregado) << "a file that ends with Ctrl+Z";
+    EXPECT_TRUE(PalavraCorreta("sapo"));
+    radicais = kRadicais + "\x1asapo =\r\n";
+    EXPECT_EQ(Carrega(), DicFalhaRadicais) << "Ctrl+Z inside the text";
+    radicais = kRadicais;
 
     const std::string enorme = pasta.caminho("enorme.dic");
     std::ofstream(enorme, std::ios::binary).close();

@@ -40,9 +40,11 @@ bool MensagemDoCarregador(const std::string& t)
 }
 
 // Text of the dictionary's shape (the inputs are too short for the size and
-// line limits): no control character but the tab and the line ends.
-bool EhTexto(const std::string& s)
+// line limits): no control character but the tab and the line ends, and
+// Ctrl+Z at its end.
+bool EhTexto(std::string s)
 {
+    while (!s.empty() && s.back() == '\x1a') s.pop_back();
     for (char x : s) {
         const auto c = static_cast<unsigned char>(x);
         if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) return false;

@@ -269,8 +269,9 @@ TEST_F(Capturas, DISABLED_JanelasDeConfiguracao) {
 
 // The boxes of opening a document, on the screen as the window manager frames
 // them over the main window: a file too large for the editor deep in folders
-// whose names have blanks, a folder opened as a document, and the question
-// about the text of a save that was stopped. A path is never broken inside.
+// whose names have blanks, a folder opened as a document, the question
+// about the text of a save that was stopped, and a missing file (its path
+// after the words on the same line). A path is never broken inside.
 TEST_F(Capturas, DISABLED_CaixasAoAbrir) {
     janela->resize(873, 605);
     janela->show();
@@ -285,7 +286,8 @@ TEST_F(Capturas, DISABLED_CaixasAoAbrir) {
     GravaArquivoTeste(CaminhoNativo(doc), "velho\r\n");
     GravaArquivoTeste(CaminhoNativo(doc) + ".salvo-Aa11aa", "novo\r\n");
     int n = 0;
-    const char* nomes[] = {"abrir_grande_demais.png", "abrir_pasta.png", "abrir_gravacao_interrompida.png"};
+    const char* nomes[] = {"abrir_grande_demais.png", "abrir_pasta.png", "abrir_gravacao_interrompida.png",
+                           "abrir_nao_encontrado.png"};
     auto* t = new QTimer();
     t->setInterval(20);
     QObject::connect(t, &QTimer::timeout, [&] {
@@ -298,8 +300,9 @@ TEST_F(Capturas, DISABLED_CaixasAoAbrir) {
     EXPECT_FALSE(janela->CarregaArquivo(grande));
     EXPECT_FALSE(janela->CarregaArquivo(pasta));
     EXPECT_TRUE(janela->CarregaArquivo(doc));
+    EXPECT_FALSE(janela->CarregaArquivo(pasta + "capítulo-05 (revisão final).txt"_cp));
     delete t;
-    EXPECT_EQ(n, 3);
+    EXPECT_EQ(n, 4);
     DefineDialogos(nullptr);
 }
 

@@ -173,9 +173,9 @@ TEST_F(ServicoQt, CaixaDeAvisoComBotoesEmPortugues) {
               mrNo);
 }
 
-// A box breaks its lines only at blanks: a path is never broken inside, and
-// a line that is a path not even at its blanks, unless it is wider than a
-// box may be; a path that widens the box widens the other lines too (here
+// A box breaks its lines only at blanks: a path is never broken inside, not
+// even at its blanks (it runs to the end of its line), unless it is wider
+// than a box may be; a path that widens the box widens the other lines too (here
 // one character is one unit of width).
 TEST(CaixaQt, LinhasQuebramSoEmBrancosENuncaDentroDeUmCaminho) {
     const auto mede = [](const QString& s) { return static_cast<int>(s.size()); };
@@ -188,6 +188,10 @@ TEST(CaixaQt, LinhasQuebramSoEmBrancosENuncaDentroDeUmCaminho) {
         {"Texto longo de prosa aqui\n/tmp/Meus Livros/a b.txt",
          {"Texto longo de prosa", "aqui", "/tmp/Meus Livros/a b.txt"}},
         {"\"/tmp/M L/a b.txt\" falta", {"\"/tmp/M L/a b.txt\" falta"}},
+        {"Erro: /tmp/M L/a b.txt!", {"Erro:", "/tmp/M L/a b.txt!"}},
+        {"Arquivo n\xc3\xa3o achado: /tmp/Meus Livros/a.txt", {"Arquivo n\xc3\xa3o achado:", "/tmp/Meus Livros/a.txt"}},
+        {"Arquivo \"/tmp/M L/a.txt\" existe", {"Arquivo", "\"/tmp/M L/a.txt\" existe"}},
+        {"O arquivo /tmp/Meu L/a.txt \xc3\xa9 s\xc3\xb3 leitura", {"O arquivo", "/tmp/Meu L/a.txt", "\xc3\xa9 s\xc3\xb3 leitura"}},
         {"/pasta-muito-longa/outra-pasta-longa/arquivo-de-nome-longo.txt",
          {"/pasta-muito-longa/", "outra-pasta-longa/", "arquivo-de-nome-longo.txt"}},
         {"x aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", {"x", "aaaaaaaaaaaaaaaaaaaaaaaaa", "aaaaaaaaaa"}},
