@@ -4,7 +4,8 @@
 // byte at the position handles it and moves past what it consumed. Output
 // characters are the cells of the unified column of TabelaCelas, plus the
 // few further characters that the code table maps ("(", ")", "[", "]", ".",
-// backslash, "/", digits, "ì", "å" and 128).
+// backslash, "/", digits, "ì", "å" and 128) and the characters no rule
+// names that it writes as themselves (core/dmsinais.h).
 #include "core/dmunif.h"
 
 #include <cstring>
@@ -69,12 +70,16 @@ namespace {
 using namespace dmtradutor;
 
 // "×" and "ß" belong to the upper-case set but never start a capital, and
-// "æ" becomes "ae", so none of them starts a letter run.
-constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>();
+// "æ" becomes "ae", so none of them starts a letter run; nor does a letter
+// the code has no cell for, which is left out on its own.
+constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>(dmsinais::kSemCelaUnificado);
+
+constexpr bool SemCela(unsigned char c) { return dmsinais::SemCela(false, c); }
 
 // A capital run goes on over upper-case set members, sharp s included; the
-// multiplication sign is a sign, not a letter, and ends the run.
-constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
+// multiplication sign is a sign, not a letter, and ends the run, as does a
+// letter without a cell.
+constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes && !SemCela(c); }
 
 // Unified text of the sign whose one-character key is c; false when none.
 bool ProcuraSinal(unsigned char c, std::string_view& texto) {
@@ -137,7 +142,7 @@ void Tradutor::Maiusculas(std::size_t& i) {
         std::size_t j = i;
         while (j < n_ && ContinuaMaiusculas(p_[j]))
             PoeMinuscula(p_[j++]);
-        if (j < n_ && LetraMinuscula(p_[j]))
+        if (j < n_ && LetraMinuscula(p_[j]) && !SemCela(p_[j]))
             out_ += '~';
         i = j;
     } else {
@@ -270,7 +275,7 @@ void Tradutor::Especial(unsigned char c) {
     case 137: out_ += "_}}"; break;               // per mille
     case 145: case 146: out_ += "$\""; break;     // single quotes
     case 149: out_ += "\xf5o"; break;             // bullet
-    case 150: case 151: case 173: out_ += "--"; break; // dashes, soft hyphen
+    case 150: case 151: out_ += "--"; break;      // dashes
     case 156: out_ += "oe"; break;
     case 171: case 187: out_ += "\\\""; break;    // angle quotes
     case 178: out_ += "\xe5#b"; break;            // superscript two
@@ -281,7 +286,7 @@ void Tradutor::Especial(unsigned char c) {
     case 190: out_ += "#:d"; break;
     case kSzAgudo: out_ += "\xac" "b"; break;
     case kAe: out_ += "ae"; break;
-    default: out_ += static_cast<char>(c); break;
+    default: SemRegra(c, dmsinais::kDestinosUnificado); break;
     }
 }
 
@@ -324,6 +329,7 @@ void Tradutor::Sinal(std::size_t& i) {
     case '"':
     case kAspasAbre:
     case kAspasFecha:
+    case kAspasBaixas:
         if (ingles_)
             out_ += AbreAspas(c, dmunif::AspasAbertas) ? '"' : '}';
         else
@@ -339,8 +345,8 @@ void Tradutor::Sinal(std::size_t& i) {
 
 } // namespace
 
-void TraduzUnificado(std::string_view origem, std::string& destino) {
-    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 2 + 16);
+void TraduzUnificado(std::string_view origem, std::string& destino, std::string* omitidos) {
+    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 2 + 16, omitidos);
 }
 
 std::string TraduzUnificado(std::string_view origem) {

@@ -1,15 +1,17 @@
 // Fuzz target: both ink-to-braille translators on arbitrary Windows-1252
 // text, with the state that runs on between calls taken from the input.
 // Properties: no crash or sanitizer report; the braille is bounded by a
-// small multiple of the ink; translating into the same string appends the
-// same braille as translating into a fresh one, also when the text is a
-// view into that string.
+// small multiple of the ink and holds only characters the code table of its
+// code writes as cells; translating into the same string appends the same
+// braille as translating into a fresh one, also when the text is a view
+// into that string.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/dmantigo.h"
+#include "core/dmsinais.h"
 #include "core/dmunif.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -31,11 +33,12 @@ void Estado(std::uint8_t b)
 }
 
 template <typename F>
-void Verifica(F traduz, std::uint8_t estado, std::string_view tinta)
+void Verifica(F traduz, bool antigo, std::uint8_t estado, std::string_view tinta)
 {
     Estado(estado);
     const std::string braille = traduz(tinta);
     EXIGE(braille.size() <= kFator * tinta.size() + kFolga);
+    for (unsigned char c : braille) EXIGE(dmsinais::EscritaDoCodigo(antigo)[c]);
 
     Estado(estado);
     std::string destino = "abc";
@@ -64,12 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             if constexpr (sizeof...(d) == 0) return TraduzUnificado(t);
             else return TraduzUnificado(t, d...);
         },
-        estado, tinta);
+        false, estado, tinta);
     Verifica(
         [](std::string_view t, auto&&... d) {
             if constexpr (sizeof...(d) == 0) return TraduzAntigo(t);
             else return TraduzAntigo(t, d...);
         },
-        estado, tinta);
+        true, estado, tinta);
     return 0;
 }
