@@ -28,7 +28,7 @@ using namespace dmtradutor;
 constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kAe>(dmsinais::kSemCelaAntigo);
 
 constexpr bool ContinuaMaiusculas(unsigned char c) {
-    return LetraMaiuscula(c) && c != kVezes && !dmsinais::SemCela(true, c);
+    return LetraMaiuscula(c) && c != kVezes && !dmsinais::kSemCelaAntigoPorByte[c];
 }
 
 // A capital lowered: "Æ" as "ae", as the unified rules write it.
@@ -179,7 +179,7 @@ void Tradutor::Sinal(std::size_t& i) {
         if (const SinalComum* s = SinalEspecial(c))
             out_ += ingles_ ? s->ingles : s->normal;
         else
-            SemRegra(c, dmsinais::kDestinosAntigo);
+            SemRegra(c, dmsinais::kDestinosAntigo, dmsinais::kSinaisAntigo);
         break;
     }
     ++i;

@@ -106,17 +106,17 @@ inline constexpr unsigned char kCopiadosUnificado[] = {
 inline constexpr unsigned char kEscritosUnificado[] = {0x80, 0xE5, 0xEC, 0xFF};
 
 // ---- Per byte ----------------------------------------------------------
-// What a translator does with a character no rule names.
-struct Destino {
-    const std::string_view* sinal = nullptr; // its sign, when it has one
-    bool copia = false;                      // without a sign: copied, or left out
-};
+// What a translator does with a character no rule names, one byte each (a
+// table of 256 bytes, looked up for every blank and sign of a text): copied,
+// left out, or the sign of row n of the code's table (kSinal + n).
+enum : unsigned char { kOmite = 0, kCopia = 1, kSinal = 2 };
 
 template <std::size_t NS, std::size_t NL, std::size_t NC>
-constexpr std::array<Destino, 256> FazDestinos(const SinalSemRegra (&sinais)[NS],
-                                               const unsigned char (&semCela)[NL],
-                                               const unsigned char (&copiados)[NC]) {
-    std::array<Destino, 256> d{};
+constexpr std::array<unsigned char, 256> FazDestinos(const SinalSemRegra (&sinais)[NS],
+                                                     const unsigned char (&semCela)[NL],
+                                                     const unsigned char (&copiados)[NC]) {
+    static_assert(NS + kSinal <= 256);
+    std::array<unsigned char, 256> d{};
     for (int b = 0; b < 256; ++b) {
         const auto c = static_cast<unsigned char>(b);
         bool copia = (c >= 0x20 && c <= 0x7E) || c >= 0xE0; // printable ASCII, small letters
@@ -124,30 +124,28 @@ constexpr std::array<Destino, 256> FazDestinos(const SinalSemRegra (&sinais)[NS]
             copia = copia && s != c;
         for (unsigned char s : copiados)
             copia = copia || s == c;
-        d[static_cast<std::size_t>(b)].copia = copia;
+        d[static_cast<std::size_t>(b)] = copia ? kCopia : kOmite;
     }
-    for (const SinalSemRegra& s : sinais)
-        d[s.tinta].sinal = &s.braille;
+    for (std::size_t n = 0; n < NS; ++n)
+        d[sinais[n].tinta] = static_cast<unsigned char>(kSinal + n);
     return d;
 }
 
-inline constexpr std::array<Destino, 256> kDestinosAntigo =
+inline constexpr std::array<unsigned char, 256> kDestinosAntigo =
     FazDestinos(kSinaisAntigo, kSemCelaAntigo, kCopiadosAntigo);
-inline constexpr std::array<Destino, 256> kDestinosUnificado =
+inline constexpr std::array<unsigned char, 256> kDestinosUnificado =
     FazDestinos(kSinaisUnificado, kSemCelaUnificado, kCopiadosUnificado);
 
+// The letters without a cell of a code, by byte.
 template <std::size_t N>
-constexpr bool Contem(const unsigned char (&lista)[N], unsigned char c) {
-    for (unsigned char x : lista)
-        if (x == c)
-            return true;
-    return false;
+constexpr std::array<bool, 256> PorByte(const unsigned char (&lista)[N]) {
+    std::array<bool, 256> t{};
+    for (unsigned char c : lista)
+        t[c] = true;
+    return t;
 }
-
-// True for a letter of the code without a cell of its own.
-constexpr bool SemCela(bool antigo, unsigned char c) {
-    return antigo ? Contem(kSemCelaAntigo, c) : Contem(kSemCelaUnificado, c);
-}
+inline constexpr std::array<bool, 256> kSemCelaAntigoPorByte = PorByte(kSemCelaAntigo);
+inline constexpr std::array<bool, 256> kSemCelaUnificadoPorByte = PorByte(kSemCelaUnificado);
 
 // Every character the translator of a code may write: the cells of the code,
 // printable ASCII (what the code table leaves as it is is a cell of braille

@@ -246,12 +246,14 @@ protected:
     // A character no rule names: its sign in the code's table, else itself
     // when the code table writes it as itself, else nothing (and it is
     // handed back in omitidos).
-    void SemRegra(unsigned char c, const std::array<dmsinais::Destino, 256>& destinos) {
-        const dmsinais::Destino& d = destinos[c];
-        if (d.sinal)
-            out_ += *d.sinal;
-        else if (d.copia)
+    template <std::size_t N>
+    void SemRegra(unsigned char c, const std::array<unsigned char, 256>& destinos,
+                  const dmsinais::SinalSemRegra (&sinais)[N]) {
+        const unsigned char d = destinos[c];
+        if (d == dmsinais::kCopia)
             out_ += static_cast<char>(c);
+        else if (d >= dmsinais::kSinal)
+            out_ += sinais[d - dmsinais::kSinal].braille;
         else if (omitidos_)
             *omitidos_ += static_cast<char>(c);
     }

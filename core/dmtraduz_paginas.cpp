@@ -77,9 +77,13 @@ void EscreveLinha(const std::string& texto, bool traduz, bool mapeia, int linhaE
     if (traduz && !LinhaEspecial(t)) {
         // The prefix is internal cells: before a raw line too it goes
         // through the code table, while the raw text is output code already.
-        std::string prefixo = e.PrefixoMargem;
-        if (!tabela) MapeiaPelaTabela(prefixo);
-        t = prefixo + t;
+        if (tabela || e.PrefixoMargem.empty()) {
+            t = e.PrefixoMargem + t;
+        } else {
+            std::string prefixo = e.PrefixoMargem;
+            MapeiaPelaTabela(prefixo);
+            t = prefixo + t;
+        }
         if (t.empty() && ImprEnviaVazias) {
             t = e.ModoVisualizacao ? "-->" : " ";
             tabela = true;

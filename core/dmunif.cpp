@@ -74,7 +74,7 @@ using namespace dmtradutor;
 // the code has no cell for, which is left out on its own.
 constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>(dmsinais::kSemCelaUnificado);
 
-constexpr bool SemCela(unsigned char c) { return dmsinais::SemCela(false, c); }
+constexpr bool SemCela(unsigned char c) { return dmsinais::kSemCelaUnificadoPorByte[c]; }
 
 // A capital run goes on over upper-case set members, sharp s included; the
 // multiplication sign is a sign, not a letter, and ends the run, as does a
@@ -286,7 +286,7 @@ void Tradutor::Especial(unsigned char c) {
     case 190: out_ += "#:d"; break;
     case kSzAgudo: out_ += "\xac" "b"; break;
     case kAe: out_ += "ae"; break;
-    default: SemRegra(c, dmsinais::kDestinosUnificado); break;
+    default: SemRegra(c, dmsinais::kDestinosUnificado, dmsinais::kSinaisUnificado); break;
     }
 }
 
