@@ -14,8 +14,9 @@
 # and a frame were made), the find and replace dialogs, the macro
 # processor's window, the input lines of the annotation and of the ink page
 # numbers, the questions of long-line splitting and physical centring, the
-# Word export's notice and end boxes and the
-# external programs' refusals; then times F9 and F7
+# Word export's notice and end boxes, the
+# external programs' refusals and the box of the characters a compile left
+# out of the braille; then times F9 and F7
 # on a document at the editor's limit through the windows.
 # Under Xvfb with the real X11 platform when xvfb-run is installed
 # (apt-get install xvfb xauth), else offscreen.
