@@ -54,6 +54,18 @@ private:
         for (std::size_t k = ini; k < fim; ++k)
             out_ += DigitosInferioresAntigo[p_[k] - '0'];
     }
+
+    // Square brackets opened on the text and not yet closed. "]" is the cell
+    // of the capital sign, as cells typed into the text or a page of kelto
+    // pasted in hold it; it is the closing bracket only where it closes a
+    // "[" (which is no cell, so cell text never holds one).
+    std::size_t colchetes_ = 0;
+    void Colchete(unsigned char c) {
+        if (c == '[')
+            ++colchetes_;
+        else if (c == ']' && colchetes_ > 0)
+            --colchetes_;
+    }
 };
 
 void Tradutor::Maiusculas(std::size_t& i) {
@@ -151,6 +163,7 @@ void Tradutor::Sinal(std::size_t& i) {
             else if (const SinalComum* s = ProcuraSinal(kSinaisAposAcento, d))
                 sinal = s->normal;
             if (!sinal.empty()) {
+                Colchete(d);
                 out_ += sinal;
                 i += 2;
                 return;
@@ -167,6 +180,19 @@ void Tradutor::Sinal(std::size_t& i) {
             out_ += '.';
             ++i;
         }
+        return;
+    case '[':
+        Colchete(c);
+        out_ += '[';
+        ++i;
+        return;
+    case ']':
+        if (colchetes_ > 0)
+            out_ += aposacento::FechaColchete;
+        else
+            out_ += ']';
+        Colchete(c);
+        ++i;
         return;
     case '"':
     case kAspasAbre:

@@ -12,6 +12,12 @@
 //
 // Signs are internal cells (the alphabet of TabelaCelas of the code, and the
 // few further characters its code table maps), as the rules write them.
+//
+// A character that is a cell of the code is never in these tables: cells
+// typed into the text (the Perkins typing, frames, a page of kelto pasted
+// in) pass as they are. The braces of the unified code ("{" and "}", the
+// cells 46 and 356) and the old code's closing bracket ("]", the cell 46)
+// are the translators' own rules, where they pair on the text.
 #pragma once
 
 #include <array>
@@ -29,9 +35,6 @@ inline constexpr SinalSemRegra kSinaisAntigo[] = {
     {'\t', "  "},      // tab: two blanks, as the compile expands it
     {0xA0, " "},       // no-break space: a blank
     {0xAD, ""},        // soft hyphen: nothing (the break is the hyphenation's)
-    {']', "\xfa"},     // closing square bracket: 23456 ("]" alone is the capital sign)
-    {'{', "~l"},       // opening brace: 5 123
-    {'}', "_,"},       // closing brace: 456 2
     {0x80, "^e"},      // euro: 4 15
     {0xA3, "^l"},      // pound: 4 123
     {0x85, "'''"},     // ellipsis: 3 3 3, as three full stops
@@ -77,8 +80,6 @@ inline constexpr SinalSemRegra kSinaisUnificado[] = {
     {'\t', "  "},          // tab: two blanks, as the compile expands it
     {0xA0, " "},           // no-break space: a blank
     {0xAD, ""},            // soft hyphen: nothing (the break is the hyphenation's)
-    {'{', "~l"},           // opening brace: 5 123 ("{" alone is the capital sign)
-    {'}', "_,"},           // closing brace: 456 2 ("}" alone is a lower zero)
     {0xA3, "^l"},          // pound: 4 123
     {0x8C, "{oe"},         // capital ligature oe: 46 135 15
     {0xA9, "(.c\\)"},      // copyright: "(c)" 126 3 14 6 345

@@ -9,7 +9,9 @@
 #include "core/dmunif.h"
 
 #include <cstring>
+#include <vector>
 
+#include "core/celas/celas.h"
 #include "core/dmtradutor.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -81,6 +83,19 @@ constexpr bool SemCela(unsigned char c) { return dmsinais::kSemCelaUnificadoPorB
 // letter without a cell.
 constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes && !SemCela(c); }
 
+// The characters of the cells of the lower digits 0-9 (356, 2, 23, 25, 256,
+// 26, 235, 2356, 236, 35) in the unified half of TabelaCelas.
+const std::array<bool, 256>& CelasInferiores() {
+    static const std::array<bool, 256> t = [] {
+        constexpr unsigned char kMascaras[] = {52, 2, 6, 18, 50, 34, 22, 54, 38, 20};
+        std::array<bool, 256> r{};
+        for (unsigned char m : kMascaras)
+            r[CelasDoCodigo(false)[m]] = true;
+        return r;
+    }();
+    return t;
+}
+
 // Unified text of the sign whose one-character key is c; false when none.
 bool ProcuraSinal(unsigned char c, std::string_view& texto) {
     for (const SinalMatematico& s : TabSinaisMat) {
@@ -121,10 +136,60 @@ private:
         return cache;
     }
 
+    bool ChavePareada(std::size_t i);
+    void PareiaChaves();
+
     static constexpr std::size_t kNaoBuscado = static_cast<std::size_t>(-1);
     std::size_t fechaParen_ = kNaoBuscado;
     std::size_t fechaColch_ = kNaoBuscado;
+    // The braces that pair, found for the whole text when the first "{" or
+    // "}" is met: a mark for each byte from the first "{" on.
+    bool chavesPareadas_ = false;
+    std::size_t inicioChaves_ = 0;
+    std::string chaves_;
 };
+
+// "{" and "}" are the cells of the capital sign and the lower zero, as cells
+// typed into the text or a page of kelto pasted in hold them. They are the
+// ink braces only where they pair on the text: a "{" and a later "}" that
+// closes it, pairs nesting. A "}" written in cells as part of a number or a
+// sign closes nothing: not one after "#" and the cells of a number (the
+// letters a-j, dot 3, the lower digits: a lower zero, the degree after a
+// number), nor one right after a lower digit's cell or "_" (456 356 is the
+// percent sign), unless that is a "}" which closed a brace itself.
+bool Tradutor::ChavePareada(std::size_t i) {
+    if (!chavesPareadas_) {
+        PareiaChaves();
+        chavesPareadas_ = true;
+    }
+    return i >= inicioChaves_ && i - inicioChaves_ < chaves_.size() && chaves_[i - inicioChaves_];
+}
+
+void Tradutor::PareiaChaves() {
+    const void* r = std::memchr(p_, '{', n_);
+    if (!r)
+        return;
+    inicioChaves_ = static_cast<std::size_t>(static_cast<const unsigned char*>(r) - p_);
+    chaves_.assign(n_ - inicioChaves_, '\0');
+    const auto& inferior = CelasInferiores();
+    std::vector<std::size_t> abertas;
+    abertas.reserve(8);
+    bool numero = false;  // after "#" and the cells of a number
+    bool fechou = false;  // the byte before closed a brace
+    for (std::size_t k = inicioChaves_; k < n_; ++k) {
+        const unsigned char c = p_[k];
+        const bool fechaAgora = c == '}' && !abertas.empty() && !numero &&
+                                (fechou || (p_[k - 1] != '_' && !inferior[p_[k - 1]]));
+        if (c == '{') {
+            abertas.push_back(k);
+        } else if (fechaAgora) {
+            chaves_[abertas.back() - inicioChaves_] = chaves_[k - inicioChaves_] = 1;
+            abertas.pop_back();
+        }
+        numero = c == '#' || (numero && ((c >= 'a' && c <= 'j') || c == '\'' || inferior[c]));
+        fechou = fechaAgora;
+    }
+}
 
 void Tradutor::PoeMinuscula(unsigned char c) {
     unsigned char m = Minuscula(c);
@@ -324,6 +389,14 @@ void Tradutor::Sinal(std::size_t& i) {
         break;
     case '.':
         out_ += ingles_ ? '/' : '.';
+        ++i;
+        return;
+    case '{':
+    case '}':
+        if (ChavePareada(i))
+            out_ += c == '{' ? aposacento::AbreChave : aposacento::FechaChave;
+        else
+            out_ += static_cast<char>(c);
         ++i;
         return;
     case '"':

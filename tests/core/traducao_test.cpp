@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "core/celas/celas.h"
 #include "core/dmantigo.h"
 #include "core/dmsinais.h"
 #include "core/dmtradutor.h"
@@ -88,6 +89,22 @@ TEST(Tradutores, OrigemDentroDoDestino) {
         else
             TraduzAntigo(std::string_view(s), s);
         EXPECT_EQ(s, esperado);
+    }
+}
+
+// Cells typed as their characters (Perkins typing, frames, a page of kelto
+// pasted into the editor) pass both translators as they are: each of the 63
+// cells of a code between two letters. (Lines of such cells are rows of the
+// case files.)
+TEST(Tradutores, CadaCelaPassaComoE) {
+    EstadoEscopo escopo;
+    for (bool antigo : {false, true}) {
+        const auto& celas = CelasDoCodigo(antigo);
+        for (std::size_t m = 1; m < celas.size(); ++m) {
+            const std::string s = {'a', static_cast<char>(celas[m]), 'a'};
+            EXPECT_EQ(MostraBytes(antigo ? TraduzAntigo(s) : TraduzUnificado(s)), MostraBytes(s))
+                << (antigo ? "old" : "unified") << " code, cell mask " << m;
+        }
     }
 }
 
