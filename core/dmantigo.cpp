@@ -3,7 +3,8 @@
 // Same frame as the unified translator: one left-to-right pass, the first
 // rule that applies handles the byte. Output characters are the cells of the
 // old column of TabelaCelas, plus "&" (English capital sign), ")" (lower
-// seven), "/" and the digits, which the code table maps.
+// seven), "/" and the digits, which the code table maps, and the characters
+// no rule names that it writes as themselves (core/dmsinais.h).
 #include "core/dmantigo.h"
 
 #include "core/dmtradutor.h"
@@ -21,10 +22,23 @@ namespace {
 using namespace dmtradutor;
 
 // "×" is a sign, not a letter: it never starts nor continues a capital and
-// is copied. "ß" stays a capital letter here.
-constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes>();
+// is copied. "ß" stays a capital letter here. "æ" has no cell and is written
+// "ae" by the table of signs; the other letters without a cell are left out
+// on their own.
+constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kAe>(dmsinais::kSemCelaAntigo);
 
-constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
+constexpr bool ContinuaMaiusculas(unsigned char c) {
+    return LetraMaiuscula(c) && c != kVezes && !dmsinais::kSemCelaAntigoPorByte[c];
+}
+
+// A capital lowered: "Æ" as "ae", as the unified rules write it.
+void PoeMinuscula(std::string& out, unsigned char c) {
+    const unsigned char m = Minuscula(c);
+    if (m == kAe)
+        out += "ae";
+    else
+        out += static_cast<char>(m);
+}
 
 class Tradutor : public Passada<Tradutor> {
 public:
@@ -40,6 +54,18 @@ private:
         for (std::size_t k = ini; k < fim; ++k)
             out_ += DigitosInferioresAntigo[p_[k] - '0'];
     }
+
+    // Square brackets opened on the text and not yet closed. "]" is the cell
+    // of the capital sign, as cells typed into the text or a page of kelto
+    // pasted in hold it; it is the closing bracket only where it closes a
+    // "[" (which is no cell, so cell text never holds one).
+    std::size_t colchetes_ = 0;
+    void Colchete(unsigned char c) {
+        if (c == '[')
+            ++colchetes_;
+        else if (c == ']' && colchetes_ > 0)
+            --colchetes_;
+    }
 };
 
 void Tradutor::Maiusculas(std::size_t& i) {
@@ -49,11 +75,11 @@ void Tradutor::Maiusculas(std::size_t& i) {
         out_ += sinal;
         std::size_t j = i;
         while (j < n_ && ContinuaMaiusculas(p_[j]))
-            out_ += static_cast<char>(Minuscula(p_[j++]));
+            PoeMinuscula(out_, p_[j++]);
         i = j;
     } else {
         out_ += sinal;
-        out_ += static_cast<char>(Minuscula(p_[i]));
+        PoeMinuscula(out_, p_[i]);
         ++i;
     }
 }
@@ -137,6 +163,7 @@ void Tradutor::Sinal(std::size_t& i) {
             else if (const SinalComum* s = ProcuraSinal(kSinaisAposAcento, d))
                 sinal = s->normal;
             if (!sinal.empty()) {
+                Colchete(d);
                 out_ += sinal;
                 i += 2;
                 return;
@@ -154,9 +181,23 @@ void Tradutor::Sinal(std::size_t& i) {
             ++i;
         }
         return;
+    case '[':
+        Colchete(c);
+        out_ += '[';
+        ++i;
+        return;
+    case ']':
+        if (colchetes_ > 0)
+            out_ += aposacento::FechaColchete;
+        else
+            out_ += ']';
+        Colchete(c);
+        ++i;
+        return;
     case '"':
     case kAspasAbre:
     case kAspasFecha:
+    case kAspasBaixas:
         out_ += AbreAspas(c, dmantigo::AspasAbertas) ? '{' : '}';
         ++i;
         return;
@@ -164,7 +205,7 @@ void Tradutor::Sinal(std::size_t& i) {
         if (const SinalComum* s = SinalEspecial(c))
             out_ += ingles_ ? s->ingles : s->normal;
         else
-            out_ += static_cast<char>(c);
+            SemRegra(c, dmsinais::kDestinosAntigo, dmsinais::kSinaisAntigo);
         break;
     }
     ++i;
@@ -172,8 +213,8 @@ void Tradutor::Sinal(std::size_t& i) {
 
 } // namespace
 
-void TraduzAntigo(std::string_view origem, std::string& destino) {
-    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 4 + 16);
+void TraduzAntigo(std::string_view origem, std::string& destino, std::string* omitidos) {
+    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 4 + 16, omitidos);
 }
 
 std::string TraduzAntigo(std::string_view origem) {

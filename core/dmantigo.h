@@ -16,8 +16,10 @@
 extern const char DigitosInferioresAntigo[11];
 
 // Translates origem and APPENDS the braille to destino (which keeps what it
-// held). Safe when origem points into destino.
-void TraduzAntigo(std::string_view origem, std::string& destino);
+// held). Safe when origem points into destino. A character the code has
+// neither a cell nor a sign for is left out and, when omitidos is given,
+// appended to it.
+void TraduzAntigo(std::string_view origem, std::string& destino, std::string* omitidos = nullptr);
 
 // Translates origem and returns the braille.
 std::string TraduzAntigo(std::string_view origem);

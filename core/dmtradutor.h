@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dmsinais.h"
 #include "core/dmutil.h"
 
 namespace dmtradutor {
@@ -26,6 +27,7 @@ constexpr unsigned char kOrdinalMasc = 186;
 constexpr unsigned char kGrau = 176;
 constexpr unsigned char kAspasAbre = 147;
 constexpr unsigned char kAspasFecha = 148;
+constexpr unsigned char kAspasBaixas = 132;  // low double quote: opens, as the curly one
 
 constexpr bool LetraMaiuscula(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 192 && c <= 223);
@@ -49,9 +51,10 @@ enum Classe : unsigned char {
 };
 
 // excluidos: bytes of the letter sets that are not letters for this
-// translator and go to the per-character rules instead.
-template <unsigned char... excluidos>
-constexpr std::array<Classe, 256> FazClasses() {
+// translator and go to the per-character rules instead; so do the letters
+// its code has no cell for (semCela).
+template <unsigned char... excluidos, std::size_t N>
+constexpr std::array<Classe, 256> FazClasses(const unsigned char (&semCela)[N]) {
     std::array<Classe, 256> t{};
     for (int i = 0; i < 256; ++i) {
         auto c = static_cast<unsigned char>(i);
@@ -66,6 +69,8 @@ constexpr std::array<Classe, 256> FazClasses() {
         if (excluido)
             t[i] = Outro;
     }
+    for (unsigned char c : semCela)
+        t[c] = Outro;
     return t;
 }
 
@@ -183,11 +188,11 @@ inline const SinalComum* SinalEspecial(unsigned char c) {
     return porByte[c];
 }
 
-// A straight quote opens and closes in turn; a curly one says which it is
-// and sets the turn. aberta is 1 while the next straight quote opens. True
-// when c opens the quotation.
+// A straight quote opens and closes in turn; a curly or low one says which
+// it is and sets the turn. aberta is 1 while the next straight quote opens.
+// True when c opens the quotation.
 inline bool AbreAspas(unsigned char c, unsigned char& aberta) {
-    if (c == kAspasAbre)
+    if (c == kAspasAbre || c == kAspasBaixas)
         aberta = 1;
     else if (c == kAspasFecha)
         aberta = 0;
@@ -203,9 +208,9 @@ inline bool AbreAspas(unsigned char c, unsigned char& aberta) {
 template <class T>
 class Passada {
 public:
-    Passada(std::string_view s, std::string& out)
+    Passada(std::string_view s, std::string& out, std::string* omitidos)
         : p_(reinterpret_cast<const unsigned char*>(s.data())), n_(s.size()), out_(out),
-          ingles_(TextoIngles) {}
+          omitidos_(omitidos), ingles_(TextoIngles) {}
 
     void Executa(const std::array<Classe, 256>& classe) {
         T& t = static_cast<T&>(*this);
@@ -238,23 +243,40 @@ protected:
         out_.append(reinterpret_cast<const char*>(p_) + ini, fim - ini);
     }
 
+    // A character no rule names: its sign in the code's table, else itself
+    // when the code table writes it as itself, else nothing (and it is
+    // handed back in omitidos).
+    template <std::size_t N>
+    void SemRegra(unsigned char c, const std::array<unsigned char, 256>& destinos,
+                  const dmsinais::SinalSemRegra (&sinais)[N]) {
+        const unsigned char d = destinos[c];
+        if (d == dmsinais::kCopia)
+            out_ += static_cast<char>(c);
+        else if (d >= dmsinais::kSinal)
+            out_ += sinais[d - dmsinais::kSinal].braille;
+        else if (omitidos_)
+            *omitidos_ += static_cast<char>(c);
+    }
+
     const unsigned char* p_;
     std::size_t n_;
     std::string& out_;
+    std::string* omitidos_;
     bool ingles_;
 };
 
 // Appends the translation of origem to destino, with room for reserva more
-// bytes made first; origem may lie inside destino.
+// bytes made first; origem may lie inside destino. The characters left out
+// are appended to omitidos (when given).
 template <class T>
-void TraduzCom(std::string_view origem, std::string& destino, std::size_t reserva) {
+void TraduzCom(std::string_view origem, std::string& destino, std::size_t reserva, std::string* omitidos) {
     if (Sobrepoe(origem, destino)) {
         const std::string copia(origem);
-        TraduzCom<T>(copia, destino, reserva);
+        TraduzCom<T>(copia, destino, reserva, omitidos);
         return;
     }
     Reserva(destino, reserva);
-    T(origem, destino).Executa();
+    T(origem, destino, omitidos).Executa();
 }
 
 } // namespace dmtradutor

@@ -17,11 +17,15 @@
 #include "output/dmdevice_geometria.h"
 #include "platform/arquivos.h"
 #include "platform/dialogos.h"
+#include "platform/texto.h"
 
 
 namespace {
 
 const char* const MsgErroDisco = "Erro em disco ao gerar arquivo de rascunho";
+
+// At most this many characters are named in the box; the rest are counted.
+constexpr std::size_t kOmitidosNaCaixa = 10;
 
 void MostraErroDisco()
 {
@@ -74,6 +78,29 @@ void CompilaDocumento(const LinhasDocumento& doc)
 
 } // namespace
 
+std::string MensagemOmitidos(const std::vector<EstadoCompilacao::Omitido>& omitidos)
+{
+    std::string m = "Caracteres sem sinal em braille, deixados fora do braille:"_cp;
+    for (std::size_t i = 0; i < omitidos.size() && i < kOmitidosNaCaixa; ++i) {
+        const EstadoCompilacao::Omitido& o = omitidos[i];
+        const unsigned char c = o.caractere;
+        // Codes that show nothing are named by their number.
+        const bool invisivel = c < 32 || c == 127 || c == 129 || c == 141 || c == 143 ||
+                               c == 144 || c == 157;
+        m += "\r\n";
+        m += invisivel ? "código "_cp + std::to_string(c) : "\"" + std::string(1, static_cast<char>(c)) + "\"";
+        if (o.linha < 0) {
+            m += " no cabeçalho"_cp;
+            continue;
+        }
+        m += " na linha " + std::to_string(o.linha + 1);
+        if (o.vezes > 1) m += " (" + std::to_string(o.vezes) + " vezes)";
+    }
+    if (omitidos.size() > kOmitidosNaCaixa)
+        m += "\r\ne mais " + std::to_string(omitidos.size() - kOmitidosNaCaixa) + " caracteres.";
+    return m;
+}
+
 void TerminaDocumento()
 {
     EstadoCompilacao& e = *Compilacao;
@@ -93,11 +120,12 @@ void TerminaDocumento()
 std::string TraduzTexto(const std::string& texto)
 {
     if (Compilacao->ModoBruto) return texto;
-    std::string braille;
+    std::string braille, omitidos;
     if (BrailleAntigo)
-        TraduzAntigo(texto, braille);
+        TraduzAntigo(texto, braille, &omitidos);
     else
-        TraduzUnificado(texto, braille);
+        TraduzUnificado(texto, braille, &omitidos);
+    if (!omitidos.empty()) NotaOmitidos(omitidos);
     return braille;
 }
 
@@ -143,6 +171,7 @@ bool CompilaRascunho(const PedidoCompilacao& pedido)
     PreparaEstado(e, pedido);
     e.Escritor = &arquivo;
     e.Tradutor = TraduzCompilacao;
+    e.AnotaOmitidos = true;
     // The job variables under their own names, for what reads them while
     // and after the draft is made (the geometry set, the print job).
     PagInicial = e.PagInicial;
@@ -165,8 +194,14 @@ bool CompilaRascunho(const PedidoCompilacao& pedido)
     }
     e.Escritor = nullptr;
     e.ModoBruto = false;
+    e.AnotaOmitidos = false;
+    const std::vector<EstadoCompilacao::Omitido> omitidos = std::move(e.Omitidos);
+    e.Omitidos.clear();
     EstadoPrincipal() = std::move(e);
     PublicaEstado(EstadoPrincipal());
+    // Nothing is embossed wrong in silence: what the braille lacks is told
+    // once for the whole compile.
+    if (!omitidos.empty()) dialogos().MensagemOK(MensagemOmitidos(omitidos));
     return true;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/dmtraduz_estado.h"
 
@@ -20,8 +21,14 @@
 // readers. Callers load the output code table first. Returns true when the
 // whole draft was written; on a disk error the message "Erro em disco ao
 // gerar arquivo de rascunho" has been shown and the caller must not use the
-// draft.
+// draft. Characters the braille had to leave out (no cell, no sign) are
+// named in one box when the draft has been written.
 bool CompilaRascunho(const PedidoCompilacao& pedido);
+
+// The text of that box: each character (or its code, when it shows
+// nothing) with the editor line it was first met on and how often there, or
+// "no cabeçalho"; the first ten of them, and how many more.
+std::string MensagemOmitidos(const std::vector<EstadoCompilacao::Omitido>& omitidos);
 
 // The braille line (output codes) of one editor line taken alone: the first
 // line the layout makes of it, at most 254 cells, the translators from their
@@ -35,7 +42,8 @@ std::string CompilaTextoLinha(const std::string& linha, int linhaEditor = 0);
 
 // One text translated without layout: a copy in raw mode, else the
 // translator of the code in force (BrailleAntigo). Internal braille cells,
-// not passed through the output table.
+// not passed through the output table. Characters left out for want of a
+// cell or a sign are noted in the compile in force (NotaOmitidos).
 std::string TraduzTexto(const std::string& texto);
 
 // Closes the document laid out into the state Compilacao points at: the

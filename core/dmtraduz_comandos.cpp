@@ -7,6 +7,7 @@
 #include <climits>
 #include <string>
 
+#include "core/dmsinais.h"
 #include "core/dmtraduz_estado.h"
 #include "core/dmtraduz_paginas.h"
 #include "core/dmtraduz_quebra.h"
@@ -210,6 +211,16 @@ bool ComandoMargem(const std::string& linha)
         return false;
     }
     prefixo.pop_back();
+    // The prefix is cells typed as they are: a character the code table does
+    // not write as a cell is left out (and told).
+    const auto& escrita = dmsinais::EscritaDoCodigo(BrailleAntigo);
+    std::string omitidos;
+    std::erase_if(prefixo, [&](char ch) {
+        const bool fora = !escrita[static_cast<unsigned char>(ch)];
+        if (fora) omitidos += ch;
+        return fora;
+    });
+    NotaOmitidos(omitidos);
     const int maximo = MaxCarac - 2 > 0 ? MaxCarac - 2 : 0;
     if (static_cast<int>(prefixo.size()) > maximo) prefixo.resize(static_cast<size_t>(maximo));
     e.PrefixoMargem = prefixo;

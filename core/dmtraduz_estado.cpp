@@ -2,8 +2,10 @@
 // translators' state.
 #include "core/dmtraduz_estado.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "core/celas/celas.h"
 #include "core/dmutil.h"
 #include "platform/arquivos.h"
 
@@ -114,6 +116,9 @@ void PreparaEstado(EstadoCompilacao& e, const PedidoCompilacao& pedido)
     e.PrefixoMargem.clear();
     e.FilaGraficosArq.clear();
     e.FilaGraficosCol.clear();
+    e.AnotaOmitidos = false;
+    e.Omitidos.clear();
+    e.NoCabecalho = false;
 }
 
 void PublicaEstado(const EstadoCompilacao& e)
@@ -127,9 +132,43 @@ void PublicaEstado(const EstadoCompilacao& e)
 
 std::string TraduzEstado(const std::string& texto)
 {
-    if (Compilacao->ModoBruto) return texto;
+    if (Compilacao->ModoBruto) {
+        std::string r, omitidos;
+        r.reserve(texto.size());
+        for (char ch : texto)
+            (CelaDeSaida(static_cast<unsigned char>(ch)) ? r : omitidos) += ch;
+        NotaOmitidos(omitidos);
+        return r;
+    }
     if (Compilacao->Tradutor) return Compilacao->Tradutor(texto);
     return texto;
+}
+
+void NotaOmitidos(std::string_view caracteres)
+{
+    EstadoCompilacao& e = *Compilacao;
+    if (!e.AnotaOmitidos) return;
+    const int linha = e.NoCabecalho ? -1 : e.LinhaEditorAtual;
+    for (char ch : caracteres) {
+        const auto c = static_cast<unsigned char>(ch);
+        // A header is built on every page: it is one place, apart from the
+        // text's lines.
+        auto o = std::find_if(e.Omitidos.begin(), e.Omitidos.end(), [&](const EstadoCompilacao::Omitido& x) {
+            return x.caractere == c && (x.linha < 0) == (linha < 0);
+        });
+        if (o == e.Omitidos.end())
+            e.Omitidos.push_back({c, linha, 1});
+        else
+            ++o->vezes;
+    }
+}
+
+bool CelaDeSaida(unsigned char c)
+{
+    if (c >= 0x20 && c <= 0x7E) return true;
+    for (unsigned char cela : CelasDoCodigo(BrailleAntigo))
+        if (TabelaImpressora[cela] == c) return true;
+    return false;
 }
 
 bool GeraTamanhoRealPagina()

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dmtraduz_rascunho.h"
@@ -113,6 +114,21 @@ struct EstadoCompilacao {
     // (decides which editor line a written paragraph line is mapped to).
     std::string TextoLinhaAtual;
 
+    // Characters left out of the braille for want of a cell or a sign, in
+    // the order first met: each character of the text with the editor line
+    // (from 0) it was first met on and how many times, and apart from them
+    // each one of the page headers (linha -1). Gathered only while
+    // AnotaOmitidos is set: a compile of the whole document tells the
+    // transcriber of them once, when it ends.
+    struct Omitido {
+        unsigned char caractere;
+        int linha;
+        int vezes;
+    };
+    bool AnotaOmitidos = false;
+    std::vector<Omitido> Omitidos;
+    bool NoCabecalho = false; // a page header is being translated
+
     // Maps (unset entries hold -1)
     DynIntArray MapaEditorRascunho;  // editor line -> its first draft line
     DynIntArray MapaRascunhoEditor;  // draft line -> editor line
@@ -177,7 +193,18 @@ void PreparaEstado(EstadoCompilacao& e, const PedidoCompilacao& pedido);
 void PublicaEstado(const EstadoCompilacao& e);
 
 // Translates one text with the state's translator (a copy without one).
+// Raw text is output code already: it is copied, less the bytes that are no
+// cell of braille (each noted as left out).
 std::string TraduzEstado(const std::string& texto);
+
+// Notes characters left out of the braille at the current editor line (or
+// header) of the compile in force, when it gathers them.
+void NotaOmitidos(std::string_view caracteres);
+
+// True when the output code c is a cell of braille: braille ASCII (codes 32
+// to 126), or the output code the table in force gives a cell of the code.
+// The bytes a raw line may hold.
+bool CelaDeSaida(unsigned char c);
 
 // ---- Braille view's page mode -----------------------------------------
 // True while the braille view's page mode is "Gerar tamanho real de

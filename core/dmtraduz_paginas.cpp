@@ -57,6 +57,11 @@ void Cresce(DynIntArray& m, size_t tamanho)
 {
     if (m.size() < tamanho) m.resize(tamanho, -1);
 }
+
+void MapeiaPelaTabela(std::string& t)
+{
+    for (char& c : t) c = static_cast<char>(TabelaImpressora[static_cast<unsigned char>(c)]);
+}
 } // namespace
 
 void EscreveLinha(const std::string& texto, bool traduz, bool mapeia, int linhaEditor)
@@ -70,15 +75,22 @@ void EscreveLinha(const std::string& texto, bool traduz, bool mapeia, int linhaE
     std::string t = texto;
     bool tabela = traduz && !e.ModoBruto;
     if (traduz && !LinhaEspecial(t)) {
-        t = e.PrefixoMargem + t;
+        // The prefix is internal cells: before a raw line too it goes
+        // through the code table, while the raw text is output code already.
+        if (tabela || e.PrefixoMargem.empty()) {
+            t = e.PrefixoMargem + t;
+        } else {
+            std::string prefixo = e.PrefixoMargem;
+            MapeiaPelaTabela(prefixo);
+            t = prefixo + t;
+        }
         if (t.empty() && ImprEnviaVazias) {
             t = e.ModoVisualizacao ? "-->" : " ";
             tabela = true;
         }
     }
     if (e.ModoVisualizacao) t += "      ";
-    if (tabela)
-        for (char& c : t) c = static_cast<char>(TabelaImpressora[static_cast<unsigned char>(c)]);
+    if (tabela) MapeiaPelaTabela(t);
     if (e.Escritor && !e.Escritor->GravaLinha(t)) e.ErroEscrita = true;
     if (mapeia) MapeiaLinhaRascunho(linhaEditor == -1 ? e.LinhaInicioParagrafo : linhaEditor);
     ++e.LinhaNaPagina;
@@ -183,8 +195,11 @@ void EscreveCabecalho()
     std::string prefixoAntes;
     prefixoAntes.swap(e.PrefixoMargem);
     e.ModoBruto = false;
+    e.NoCabecalho = true;
     std::string cab;
-    if (MontaCabecalho(cab)) EscreveLinha(cab, true, false);
+    const bool monta = MontaCabecalho(cab);
+    e.NoCabecalho = false;
+    if (monta) EscreveLinha(cab, true, false);
     e.ModoBruto = brutoAntes;
     e.PrefixoMargem.swap(prefixoAntes);
 }

@@ -4,11 +4,14 @@
 // byte at the position handles it and moves past what it consumed. Output
 // characters are the cells of the unified column of TabelaCelas, plus the
 // few further characters that the code table maps ("(", ")", "[", "]", ".",
-// backslash, "/", digits, "ì", "å" and 128).
+// backslash, "/", digits, "ì", "å" and 128) and the characters no rule
+// names that it writes as themselves (core/dmsinais.h).
 #include "core/dmunif.h"
 
 #include <cstring>
+#include <vector>
 
+#include "core/celas/celas.h"
 #include "core/dmtradutor.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -69,12 +72,29 @@ namespace {
 using namespace dmtradutor;
 
 // "×" and "ß" belong to the upper-case set but never start a capital, and
-// "æ" becomes "ae", so none of them starts a letter run.
-constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>();
+// "æ" becomes "ae", so none of them starts a letter run; nor does a letter
+// the code has no cell for, which is left out on its own.
+constexpr std::array<Classe, 256> kClasse = FazClasses<kVezes, kSzAgudo, kAe>(dmsinais::kSemCelaUnificado);
+
+constexpr bool SemCela(unsigned char c) { return dmsinais::kSemCelaUnificadoPorByte[c]; }
 
 // A capital run goes on over upper-case set members, sharp s included; the
-// multiplication sign is a sign, not a letter, and ends the run.
-constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes; }
+// multiplication sign is a sign, not a letter, and ends the run, as does a
+// letter without a cell.
+constexpr bool ContinuaMaiusculas(unsigned char c) { return LetraMaiuscula(c) && c != kVezes && !SemCela(c); }
+
+// The characters of the cells of the lower digits 0-9 (356, 2, 23, 25, 256,
+// 26, 235, 2356, 236, 35) in the unified half of TabelaCelas.
+const std::array<bool, 256>& CelasInferiores() {
+    static const std::array<bool, 256> t = [] {
+        constexpr unsigned char kMascaras[] = {52, 2, 6, 18, 50, 34, 22, 54, 38, 20};
+        std::array<bool, 256> r{};
+        for (unsigned char m : kMascaras)
+            r[CelasDoCodigo(false)[m]] = true;
+        return r;
+    }();
+    return t;
+}
 
 // Unified text of the sign whose one-character key is c; false when none.
 bool ProcuraSinal(unsigned char c, std::string_view& texto) {
@@ -116,10 +136,60 @@ private:
         return cache;
     }
 
+    bool ChavePareada(std::size_t i);
+    void PareiaChaves();
+
     static constexpr std::size_t kNaoBuscado = static_cast<std::size_t>(-1);
     std::size_t fechaParen_ = kNaoBuscado;
     std::size_t fechaColch_ = kNaoBuscado;
+    // The braces that pair, found for the whole text when the first "{" or
+    // "}" is met: a mark for each byte from the first "{" on.
+    bool chavesPareadas_ = false;
+    std::size_t inicioChaves_ = 0;
+    std::string chaves_;
 };
+
+// "{" and "}" are the cells of the capital sign and the lower zero, as cells
+// typed into the text or a page of kelto pasted in hold them. They are the
+// ink braces only where they pair on the text: a "{" and a later "}" that
+// closes it, pairs nesting. A "}" written in cells as part of a number or a
+// sign closes nothing: not one after "#" and the cells of a number (the
+// letters a-j, dot 3, the lower digits: a lower zero, the degree after a
+// number), nor one right after a lower digit's cell or "_" (456 356 is the
+// percent sign), unless that is a "}" which closed a brace itself.
+bool Tradutor::ChavePareada(std::size_t i) {
+    if (!chavesPareadas_) {
+        PareiaChaves();
+        chavesPareadas_ = true;
+    }
+    return i >= inicioChaves_ && i - inicioChaves_ < chaves_.size() && chaves_[i - inicioChaves_];
+}
+
+void Tradutor::PareiaChaves() {
+    const void* r = std::memchr(p_, '{', n_);
+    if (!r)
+        return;
+    inicioChaves_ = static_cast<std::size_t>(static_cast<const unsigned char*>(r) - p_);
+    chaves_.assign(n_ - inicioChaves_, '\0');
+    const auto& inferior = CelasInferiores();
+    std::vector<std::size_t> abertas;
+    abertas.reserve(8);
+    bool numero = false;  // after "#" and the cells of a number
+    bool fechou = false;  // the byte before closed a brace
+    for (std::size_t k = inicioChaves_; k < n_; ++k) {
+        const unsigned char c = p_[k];
+        const bool fechaAgora = c == '}' && !abertas.empty() && !numero &&
+                                (fechou || (p_[k - 1] != '_' && !inferior[p_[k - 1]]));
+        if (c == '{') {
+            abertas.push_back(k);
+        } else if (fechaAgora) {
+            chaves_[abertas.back() - inicioChaves_] = chaves_[k - inicioChaves_] = 1;
+            abertas.pop_back();
+        }
+        numero = c == '#' || (numero && ((c >= 'a' && c <= 'j') || c == '\'' || inferior[c]));
+        fechou = fechaAgora;
+    }
+}
 
 void Tradutor::PoeMinuscula(unsigned char c) {
     unsigned char m = Minuscula(c);
@@ -137,7 +207,7 @@ void Tradutor::Maiusculas(std::size_t& i) {
         std::size_t j = i;
         while (j < n_ && ContinuaMaiusculas(p_[j]))
             PoeMinuscula(p_[j++]);
-        if (j < n_ && LetraMinuscula(p_[j]))
+        if (j < n_ && LetraMinuscula(p_[j]) && !SemCela(p_[j]))
             out_ += '~';
         i = j;
     } else {
@@ -270,7 +340,7 @@ void Tradutor::Especial(unsigned char c) {
     case 137: out_ += "_}}"; break;               // per mille
     case 145: case 146: out_ += "$\""; break;     // single quotes
     case 149: out_ += "\xf5o"; break;             // bullet
-    case 150: case 151: case 173: out_ += "--"; break; // dashes, soft hyphen
+    case 150: case 151: out_ += "--"; break;      // dashes
     case 156: out_ += "oe"; break;
     case 171: case 187: out_ += "\\\""; break;    // angle quotes
     case 178: out_ += "\xe5#b"; break;            // superscript two
@@ -281,7 +351,7 @@ void Tradutor::Especial(unsigned char c) {
     case 190: out_ += "#:d"; break;
     case kSzAgudo: out_ += "\xac" "b"; break;
     case kAe: out_ += "ae"; break;
-    default: out_ += static_cast<char>(c); break;
+    default: SemRegra(c, dmsinais::kDestinosUnificado, dmsinais::kSinaisUnificado); break;
     }
 }
 
@@ -321,9 +391,18 @@ void Tradutor::Sinal(std::size_t& i) {
         out_ += ingles_ ? '/' : '.';
         ++i;
         return;
+    case '{':
+    case '}':
+        if (ChavePareada(i))
+            out_ += c == '{' ? aposacento::AbreChave : aposacento::FechaChave;
+        else
+            out_ += static_cast<char>(c);
+        ++i;
+        return;
     case '"':
     case kAspasAbre:
     case kAspasFecha:
+    case kAspasBaixas:
         if (ingles_)
             out_ += AbreAspas(c, dmunif::AspasAbertas) ? '"' : '}';
         else
@@ -339,8 +418,8 @@ void Tradutor::Sinal(std::size_t& i) {
 
 } // namespace
 
-void TraduzUnificado(std::string_view origem, std::string& destino) {
-    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 2 + 16);
+void TraduzUnificado(std::string_view origem, std::string& destino, std::string* omitidos) {
+    TraduzCom<Tradutor>(origem, destino, origem.size() + origem.size() / 2 + 16, omitidos);
 }
 
 std::string TraduzUnificado(std::string_view origem) {

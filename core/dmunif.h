@@ -31,8 +31,10 @@ extern const std::array<SinalMatematico, 40> TabSinaisMat;
 extern const char DigitosInferioresUnif[11];
 
 // Translates origem and APPENDS the braille to destino (which keeps what it
-// held). Safe when origem points into destino.
-void TraduzUnificado(std::string_view origem, std::string& destino);
+// held). Safe when origem points into destino. A character the code has
+// neither a cell nor a sign for is left out and, when omitidos is given,
+// appended to it.
+void TraduzUnificado(std::string_view origem, std::string& destino, std::string* omitidos = nullptr);
 
 // Translates origem and returns the braille.
 std::string TraduzUnificado(std::string_view origem);

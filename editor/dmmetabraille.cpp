@@ -17,7 +17,10 @@ TabelaIdentidadeEscopo::~TabelaIdentidadeEscopo() { TabelaImpressora = anterior_
 
 void TrocaDigitos(std::string& linha) {
     for (char& c : linha)
-        if (c >= '0' && c <= '9') c = static_cast<char>(c + 48);
+        if (c == '0')
+            c = 'j';
+        else if (c >= '1' && c <= '9')
+            c = static_cast<char>(c + 48);
 }
 
 std::string TextoMetaBraille(int primeira, int ultima) {

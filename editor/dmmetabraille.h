@@ -26,8 +26,10 @@ private:
     std::array<unsigned char, 256> anterior_;
 };
 
-// A digit of the braille as the clipboard carries it: "1" to "9" become "a"
-// to "i" and "0" the grave accent "`" (each 48 codes higher).
+// A digit of the braille as the clipboard carries it: the letter whose cell
+// the digit has in a number, "1" to "9" "a" to "i" and "0" "j" (dots 245 in
+// both codes), so that whatever reads the text through the code table finds
+// the cells of the number.
 void TrocaDigitos(std::string& linha);
 
 // The meta-braille text of the editor lines primeira to ultima: each line

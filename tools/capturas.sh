@@ -15,7 +15,8 @@
 # processor's window, the input lines of the annotation and of the ink page
 # numbers, the questions of long-line splitting and physical centring, the
 # Word export's notice and end boxes, the message of a profile loaded and the
-# external programs' refusals, the status bar under a hint, the view's
+# external programs' refusals, the box of the characters a compile left out
+# of the braille, the status bar under a hint, the view's
 # embosser box after F11 and after a rebuild, kelto's two windows on the
 # screen before and after a button, and the print dialog with what it says
 # when the print server does not answer, when its PDF entry is chosen for a

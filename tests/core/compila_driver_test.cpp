@@ -422,7 +422,7 @@ TEST(CompilaLinha, ReturnsTheFirstLineOfTheLayout)
     const std::string l = CompilaLinha(2);
     EXPECT_TRUE(l.size() > 200u && l.size() <= 254u) << l.size();
     EXPECT_EQ(l, TraduzTexto(longa.substr(0, l.size())));
-    EXPECT_EQ(CompilaLinha(3), TraduzTexto("abc\tdef")); // tabs stay
+    EXPECT_EQ(CompilaLinha(3), TraduzTexto("abc\tdef")); // not expanded here: the translator's blanks
     EXPECT_EQ(CompilaLinha(99), "");
 
     amb.Define("ImprEnviaVazias", "S");
@@ -433,8 +433,32 @@ TEST(CompilaLinha, ReturnsTheFirstLineOfTheLayout)
     EXPECT_EQ(CompilaLinha(3), esperado);
 }
 
+// What the braille leaves out is told in one box per compile of the whole
+// document, never by a compile of one line; ten characters are named, the
+// rest counted.
+TEST(CompilaRascunho, CharactersLeftOutAreToldOncePerCompile)
+{
+    AmbienteCompila amb;
+    ASSERT_TRUE(amb.Define({"FrenteVerso=N", "ComTitulo=N", "Tabela=codigo"}));
+    const std::string sem = "\xeb\xf0\xf8\xfe\x01\x02\x03\x04\x05\x06\x07\x08";
+    amb.Documento({"a" + sem, "texto", "b" + sem.substr(0, 1)});
+    ASSERT_TRUE(amb.Compila());
+    ASSERT_TRUE(amb.Compila());
+    EXPECT_FALSE(CompilaLinha(0).empty());
+    const std::string esperado = "Caracteres sem sinal em braille, deixados fora do braille:\r\n"
+                                 "\"\xeb\" na linha 1 (2 vezes)\r\n\"\xf0\" na linha 1\r\n"
+                                 "\"\xf8\" na linha 1\r\n\"\xfe\" na linha 1\r\n"
+                                 "c\xf3" "digo 1 na linha 1\r\nc\xf3" "digo 2 na linha 1\r\n"
+                                 "c\xf3" "digo 3 na linha 1\r\nc\xf3" "digo 4 na linha 1\r\n"
+                                 "c\xf3" "digo 5 na linha 1\r\nc\xf3" "digo 6 na linha 1\r\n"
+                                 "e mais 2 caracteres.";
+    EXPECT_EQ(amb.dlg.fake.Textos(), (std::vector<std::string>{esperado, esperado}));
+    EXPECT_EQ(amb.LinhasRascunho()[0], "a texto b");
+}
+
 // Random documents of commands, words and odd bytes under random settings:
-// every compile succeeds and keeps the whole-document properties.
+// every compile succeeds and keeps the whole-document properties, and every
+// braille line of the draft holds only cells of braille ASCII.
 TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
 {
     std::mt19937 rng(20251209);
@@ -445,7 +469,8 @@ TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
         "<G  x>", "<M", "", "", "          Centrado", "  Paragrafo novo", " sem recuo",
         "\x95 item", "palavra porta alto antro compra acha", "Jo\xe3o comprou 12,5 kg em 1998.",
         "SUPERCALIFRAGILISTICEXPIALIDOCIOUSSUPERCALIFRAGILISTIC", "\t\tcom tabs\t", "\"aspas\" (parenteses)",
-        std::string("\x00\x0b\x0f\xff", 4), "<", "<>", "texto comum de uma linha"};
+        std::string("\x00\x0b\x0f\xff", 4), "<", "<>", "texto comum de uma linha",
+        "{x} \xa9\xa0\xad\x99 \xeb\xcb \xb2\xbd\x80\x85 [a]", "<M\xa9\x01 >", "<Tt\xed\x99tulo\xb7>"};
     for (int rodada = 0; rodada < 120; ++rodada) {
         AmbienteCompila amb;
         // A braced list is evaluated in order: the same settings for a seed.
@@ -457,6 +482,7 @@ TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
                               "TiraBrancasInicioPag", "ImprEnviaVazias", "BrailleAntigo", "TamanhoReal"})
             amb.Define(f, rng() % 2 ? "S" : "N");
         amb.Define("ImprMarca", rng() % 4 == 0 ? "Tiger" : "Index");
+        amb.Define("Tabela", "codigo");
         std::vector<std::string> doc;
         const int n = static_cast<int>(rng() % 60);
         for (int i = 0; i < n; ++i) {
@@ -468,6 +494,10 @@ TEST(CompilaRascunho, RandomDocumentsKeepTheProperties)
         SCOPED_TRACE("round " + std::to_string(rodada));
         ASSERT_TRUE(amb.Compila(static_cast<int>(rng() % 60), rng() % 2 == 0));
         ConfereMapas(amb, n);
+        for (const std::string& l : amb.LinhasRascunho()) {
+            if (LinhaEspecial(l)) continue;
+            for (unsigned char c : l) EXPECT_TRUE(c >= 0x20 && c <= 0x7E) << int{c} << " in " << l;
+        }
         for (int i = 0; i < n; i += 7) (void)CompilaLinha(i);
         if (HasFatalFailure()) return;
     }

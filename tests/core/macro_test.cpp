@@ -226,6 +226,8 @@ TEST(Macros, TheShippedCodesGiveTheirSignsInBothCodes) {
         {"a`elevado 2", "1 16 0 3456 12"},   // a blank after the sign stays: the file's header says so
         {"x`indice1", "1346 34 3456 1"}, {"`abrepar2`fechapar", "126 3456 12 345"},
         {"`abrecol2`fechacol", "12356 3456 12 23456"}, {"`abrechave2`fechachave", "5 123 3456 12 456 2"},
+        // Inside braces too: none of the signs' 356 may close them.
+        {"`abrechave30`grau e 5`pormil`fechachave", "5 123 3456 14 245 356 0 15 0 3456 15 456 356 356 456 2"},
         {"30`grau", "3456 14 245 356"}, {"x`quadrado", "1346 16 3456 12"}, {"x`cubo", "1346 16 3456 14"},
         {"3`meio", "3456 14 3456 2 12"}, {"`umquarto", "3456 2 145"}, {"`tresquartos", "3456 25 145"},
         {"5`pormil", "3456 15 456 356 356"}, {"`euro10", "4 15 3456 1 245"}, {"`paragrafo 5", "234 234 0 3456 15"},

@@ -11,8 +11,9 @@ TEST_F(MetaBraille, OneBrailleLinePerSelectedLineInInternalCells) {
     Texto({"Casa", "", "1234567890 e 20", "fim"});
     Seleciona(0, 1, 2, 3);
     ASSERT_TRUE(CopiaEmMetaBraille(doc));
-    // Internal cells, no output table: capital "{", number "#", digits "a".."i" and "`".
-    EXPECT_EQ(servicos.fake.areaTransferencia, "{casa\r\n\r\n#abcdefghi` e #b`\r\n");
+    // Internal cells, no output table: capital "{", number "#", the digits as
+    // the letters whose cells they have, "a".."i" and "j" for zero.
+    EXPECT_EQ(servicos.fake.areaTransferencia, "{casa\r\n\r\n#abcdefghij e #bj\r\n");
 }
 
 TEST_F(MetaBraille, TheLinesTaken) {

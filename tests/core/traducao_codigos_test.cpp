@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/dmantigo.h"
+#include "core/dmsinais.h"
 #include "core/dmunif.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -71,10 +72,6 @@ std::string MostraPontos(const std::string& interno) {
 
 std::string Traduz(bool antigo, const std::string& s) { return antigo ? TraduzAntigo(s) : TraduzUnificado(s); }
 
-// Characters the old rules copy and the old code has no sign for (euro,
-// ellipsis, per mille, bullet, fractions, superscripts, ligatures).
-const std::set<unsigned char> kSemSinalNoAntigo = {128, 133, 137, 149, 156, 178, 179, 185, 188, 189, 190, 230};
-
 TEST(CodigosDeSaida, TodoByteEscritoEstaNaTabelaEDaUmaCela) {
     std::vector<std::string> linhas;
     std::istringstream in(Utf8ParaCp1252(LeArquivoTeste(std::string(DOTMARA_TEST_DATA_DIR) + "/texto_variado.txt")));
@@ -94,7 +91,6 @@ TEST(CodigosDeSaida, TodoByteEscritoEstaNaTabelaEDaUmaCela) {
         }
         TextoIngles = false;
         for (unsigned char c : vistos) {
-            if (antigo && kSemSinalNoAntigo.count(c)) continue;
             EXPECT_EQ(nomeados.count(c), 1u) << "byte " << int{c} << " ("
                                              << Cp1252ParaUtf8(std::string(1, static_cast<char>(c)))
                                              << ") written but not named";
@@ -127,6 +123,83 @@ TEST(CodigosDeSaida, FrasesCelaPorCela) {
         EXPECT_EQ(MostraPontos(Traduz(f.antigo, Utf8ParaCp1252(f.tinta))), f.pontos) << f.tinta;
         TextoIngles = false;
     }
+}
+
+// Every byte from 32 to 255 inside a line of text, under both codes and in
+// foreign text too: each byte the translator writes is a six-dot cell of
+// braille ASCII through the code's table, and a byte that gives nothing is
+// handed back as left out (the soft hyphen alone gives nothing by its sign).
+TEST(CodigosDeSaida, CadaByteNumaLinhaDaCelas) {
+    for (bool antigo : {true, false}) {
+        TabelaDoCodigo tabela(antigo);
+        ASSERT_TRUE(tabela.ok);
+        for (bool ingles : {false, true})
+            for (int b = 32; b < 256; ++b)
+                for (const std::string contexto : {"a_b", "1_2", "_", "A_ "}) {
+                    std::string tinta = contexto;
+                    tinta[tinta.find('_')] = static_cast<char>(b);
+                    SCOPED_TRACE(std::string(antigo ? "old " : "unified ") + (ingles ? "foreign " : "") +
+                                 Cp1252ParaUtf8(tinta) + " (" + std::to_string(b) + ")");
+                    dmunif::AspasAbertas = dmantigo::AspasAbertas = 1;
+                    dmunif::ParentesesAbertos = 0;
+                    TextoIngles = ingles;
+                    std::string braille, omitidos;
+                    if (antigo)
+                        TraduzAntigo(tinta, braille, &omitidos);
+                    else
+                        TraduzUnificado(tinta, braille, &omitidos);
+                    TextoIngles = false;
+                    for (unsigned char c : braille) {
+                        const unsigned char saida = TabelaImpressora[c];
+                        EXPECT_TRUE(saida >= 0x20 && saida <= 0x7E && Pontos(c) >= 0) << "byte " << int{c};
+                    }
+                    if (contexto == "_" && braille.empty() && b != 0xAD) {
+                        EXPECT_EQ(omitidos, tinta);
+                    }
+                    EXPECT_TRUE(omitidos.empty() || omitidos == std::string(1, static_cast<char>(b)));
+                }
+    }
+}
+
+// Each sign of the tables of characters no rule names (core/dmsinais.h)
+// between two letters, as dots through the code's table; the tables and these
+// rows name the same characters.
+TEST(CodigosDeSaida, SinaisDosCaracteresSemRegra) {
+    const struct { bool antigo; const char* tinta; const char* pontos; } sinais[] = {
+        {true, "\t", "0 0"},                 {true, "\xc2\xa0", "0"},
+        {true, "\xc2\xad", ""},              {true, "\xe2\x82\xac", "4 15"},
+        {true, "\xc2\xa3", "4 123"},        {true, "\xe2\x80\xa6", "3 3 3"},
+        {true, "\xe2\x80\xb0", "456 356 356"}, {true, "\xe2\x80\xa2", "246 135"},
+        {true, "\xc5\x92", "46 135 15"},    {true, "\xc5\x93", "135 15"},
+        {true, "\xc3\xa6", "1 15"},         {true, "\xc2\xb2", "16 3456 12"},
+        {true, "\xc2\xb3", "16 3456 14"},   {true, "\xc2\xb9", "16 3456 1"},
+        {true, "\xc2\xbc", "3456 2 145"},   {true, "\xc2\xbd", "3456 2 12"},
+        {true, "\xc2\xbe", "3456 25 145"},  {true, "\xc2\xa9", "2356 14 2356"},
+        {true, "\xc2\xae", "2356 1235 2356"}, {true, "\xc2\xb5", "46 134"},
+        {true, "\xc2\xb1", "235 36"},       {true, "\xc2\xa1", "235"},
+        {true, "\xc2\xbf", "26"},
+        {false, "\t", "0 0"},                {false, "\xc2\xa0", "0"},
+        {false, "\xc2\xad", ""},             {false, "\xc2\xa3", "4 123"},
+        {false, "\xc5\x92", "46 135 15"},    {false, "\xc2\xa9", "126 3 14 6 345"},
+        {false, "\xc2\xae", "126 3 1235 6 345"}, {false, "\xc2\xb5", "46 134"},
+        {false, "\xc2\xb1", "235 36"},       {false, "\xc2\xa1", "235"},
+        {false, "\xc2\xbf", "26"},
+    };
+    std::set<std::pair<bool, unsigned char>> testados;
+    for (const auto& s : sinais) {
+        const std::string tinta = Utf8ParaCp1252(s.tinta);
+        ASSERT_EQ(tinta.size(), 1u) << s.tinta;
+        testados.insert({s.antigo, static_cast<unsigned char>(tinta[0])});
+        TabelaDoCodigo tabela(s.antigo);
+        ASSERT_TRUE(tabela.ok);
+        const std::string pontos = *s.pontos ? std::string("1 ") + s.pontos + " 12" : "1 12";
+        EXPECT_EQ(MostraPontos(Traduz(s.antigo, "a" + tinta + "b")), pontos)
+            << (s.antigo ? "old " : "unified ") << s.tinta;
+    }
+    std::set<std::pair<bool, unsigned char>> tabelas;
+    for (const auto& s : dmsinais::kSinaisAntigo) tabelas.insert({true, s.tinta});
+    for (const auto& s : dmsinais::kSinaisUnificado) tabelas.insert({false, s.tinta});
+    EXPECT_EQ(testados, tabelas);
 }
 
 // The dots noted in the sign table are what its unified texts reach.

@@ -5,7 +5,9 @@
 #include <random>
 #include <string>
 
+#include "core/celas/celas.h"
 #include "core/dmantigo.h"
+#include "core/dmsinais.h"
 #include "core/dmtradutor.h"
 #include "core/dmunif.h"
 #include "core/dmutil.h"
@@ -90,27 +92,50 @@ TEST(Tradutores, OrigemDentroDoDestino) {
     }
 }
 
+// Cells typed as their characters (Perkins typing, frames, a page of kelto
+// pasted into the editor) pass both translators as they are: each of the 63
+// cells of a code between two letters. (Lines of such cells are rows of the
+// case files.)
+TEST(Tradutores, CadaCelaPassaComoE) {
+    EstadoEscopo escopo;
+    for (bool antigo : {false, true}) {
+        const auto& celas = CelasDoCodigo(antigo);
+        for (std::size_t m = 1; m < celas.size(); ++m) {
+            const std::string s = {'a', static_cast<char>(celas[m]), 'a'};
+            EXPECT_EQ(MostraBytes(antigo ? TraduzAntigo(s) : TraduzUnificado(s)), MostraBytes(s))
+                << (antigo ? "old" : "unified") << " code, cell mask " << m;
+        }
+    }
+}
+
 // Random bytes biased towards what the rules look at, so that every
-// look-ahead meets the end (a read past it trips the sanitizers); the output
-// stays within a third and three times the input (but for "`" before 0x01).
+// look-ahead meets the end (a read past it trips the sanitizers). The braille
+// holds only characters the code table of its code writes as cells, and
+// with what was left out stays within a third and five times the input (but
+// for "`" before 0x01 and the soft hyphen, which give nothing).
 TEST(Tradutores, BytesArbitrariosTerminam) {
     EstadoEscopo escopo;
     std::mt19937 rng(12345);
-    const std::string quentes = "`(([[))]].,$/:\"\x93\x94" "0123456789aoisj\xaa\xba\xb0" "AZ\xd7\xdf\xe6" "-%";
+    const std::string quentes = "`(([[))]].,$/:\"\x93\x94" "0123456789aoisj\xaa\xba\xb0" "AZ\xd7\xdf\xe6" "-%{}\xa9\xcb\xeb";
     for (int rodada = 0; rodada < 4000; ++rodada) {
         std::string s(static_cast<std::size_t>(rng() % 24), ' ');
         for (char& c : s)
             c = (rng() % 3) ? quentes[rng() % quentes.size()] : static_cast<char>(rng() % 256);
         for (bool ingles : {false, true}) {
             TextoIngles = ingles;
-            std::string u = TraduzUnificado(s);
-            std::string a = TraduzAntigo(s);
-            if (s.find('\x01') == std::string::npos) {
-                EXPECT_GE(u.size() * 3, s.size()) << MostraBytes(s);
-                EXPECT_GE(a.size() * 3, s.size()) << MostraBytes(s);
+            for (bool antigo : {false, true}) {
+                std::string b, omitidos;
+                if (antigo)
+                    TraduzAntigo(s, b, &omitidos);
+                else
+                    TraduzUnificado(s, b, &omitidos);
+                if (s.find('\x01') == std::string::npos && s.find('\xad') == std::string::npos) {
+                    EXPECT_GE((b.size() + omitidos.size()) * 3, s.size()) << MostraBytes(s);
+                }
+                EXPECT_LE(b.size(), s.size() * 5 + 1) << MostraBytes(s);
+                for (unsigned char c : b)
+                    EXPECT_TRUE(dmsinais::EscritaDoCodigo(antigo)[c]) << MostraBytes(s) << ": " << int{c};
             }
-            EXPECT_LE(u.size(), s.size() * 3 + 1) << MostraBytes(s);
-            EXPECT_LE(a.size(), s.size() * 3 + 1) << MostraBytes(s);
         }
     }
 }

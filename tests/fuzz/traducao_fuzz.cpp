@@ -1,15 +1,22 @@
 // Fuzz target: both ink-to-braille translators on arbitrary Windows-1252
 // text, with the state that runs on between calls taken from the input.
 // Properties: no crash or sanitizer report; the braille is bounded by a
-// small multiple of the ink; translating into the same string appends the
-// same braille as translating into a fresh one, also when the text is a
-// view into that string.
+// small multiple of the ink and holds only characters the code table of its
+// code writes as cells; translating into the same string appends the same
+// braille as translating into a fresh one, also when the text is a view
+// into that string. And the input read as cells of a code (each byte's low
+// six bits a dot mask) passes its translator unchanged, as cells typed into
+// the text or a page of kelto pasted in must, outside foreign text: but for
+// the unified "{" (a brace where a "}" closes it) and the old code's "`"
+// (the grave accent's signs) and "." (three make the ellipsis).
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "core/celas/celas.h"
 #include "core/dmantigo.h"
+#include "core/dmsinais.h"
 #include "core/dmunif.h"
 #include "core/dmutil.h"
 #include "core/dmvars.h"
@@ -31,11 +38,12 @@ void Estado(std::uint8_t b)
 }
 
 template <typename F>
-void Verifica(F traduz, std::uint8_t estado, std::string_view tinta)
+void Verifica(F traduz, bool antigo, std::uint8_t estado, std::string_view tinta)
 {
     Estado(estado);
     const std::string braille = traduz(tinta);
     EXIGE(braille.size() <= kFator * tinta.size() + kFolga);
+    for (unsigned char c : braille) EXIGE(dmsinais::EscritaDoCodigo(antigo)[c]);
 
     Estado(estado);
     std::string destino = "abc";
@@ -52,6 +60,19 @@ void Verifica(F traduz, std::uint8_t estado, std::string_view tinta)
     EXIGE(mesmo.compare(tinta.size(), std::string::npos, braille) == 0);
 }
 
+// The bytes as cells of a code, without the cells the rules read together
+// with what follows.
+void CelasPassamComoSao(bool antigo, std::string_view bytes)
+{
+    std::string celas;
+    for (unsigned char b : bytes) {
+        const char c = static_cast<char>(CelasDoCodigo(antigo)[b & 63]);
+        if (antigo ? c != '`' && c != '.' : c != '{') celas += c;
+    }
+    Estado(0);
+    EXIGE((antigo ? TraduzAntigo(celas) : TraduzUnificado(celas)) == celas);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
@@ -64,12 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             if constexpr (sizeof...(d) == 0) return TraduzUnificado(t);
             else return TraduzUnificado(t, d...);
         },
-        estado, tinta);
+        false, estado, tinta);
     Verifica(
         [](std::string_view t, auto&&... d) {
             if constexpr (sizeof...(d) == 0) return TraduzAntigo(t);
             else return TraduzAntigo(t, d...);
         },
-        estado, tinta);
+        true, estado, tinta);
+    CelasPassamComoSao(false, tinta);
+    CelasPassamComoSao(true, tinta);
     return 0;
 }

@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 
+#include "core/dmtraduz.h"
 #include "core/dmvars.h"
 #include "core/documento.h"
 #include "core/gui/TformEspere.h"
@@ -179,6 +180,17 @@ TEST_F(CapturasExternos, DISABLED_DialogoDeImpressao) {
     delete formConta;
     formImprime = nullptr;
     formConta = nullptr;
+}
+
+// The box a compile shows for the characters it left out of the braille.
+TEST_F(CapturasExternos, DISABLED_CaracteresSemSinal) {
+    caixas.prefixo = "caracteres_sem_sinal";
+    std::vector<EstadoCompilacao::Omitido> omitidos = {
+        {0x99, -1, 12}, {0x99, 3, 2}, {0xB7, 7, 1}, {0xEB, 15, 4}, {0x07, 21, 1}};
+    EXPECT_EQ(dialogos().MensagemOK(MensagemOmitidos(omitidos)), mrOk);
+    for (unsigned char c = 1; c < 14; ++c) omitidos.push_back({c, 40, 1});
+    caixas.prefixo = "caracteres_sem_sinal_muitos";
+    EXPECT_EQ(dialogos().MensagemOK(MensagemOmitidos(omitidos)), mrOk);
 }
 
 } // namespace

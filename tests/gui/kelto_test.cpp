@@ -2,6 +2,8 @@
 // the buttons, the clipboard, the dot drawer, the cells on screen, and the
 // program body (missing code table, single-instance lock).
 #include "core/celas/celasqt.h"
+#include "core/dmtraduz.h"
+#include "core/dmutil.h"
 #include "core/dmvars.h"
 #include "editor/dmexternos.h"
 #include "editor/gui/dmmain.h"
@@ -16,6 +18,7 @@
 #include "touchup/gui/ukelto.h"
 #include "touchup/gui/ukelto2.h"
 #include "touchup/gui/ukelto3.h"
+#include "touchup/ukelto_config.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -418,6 +421,35 @@ TEST_F(AreaEntreProgramas, LinhasDoEditorColadasNoKelto) {
     EXPECT_EQ(Tinta(2), Brancos(42));
     EXPECT_EQ(Tinta(3), std::string(42, 'x'));
     EXPECT_EQ(Tinta(4), Brancos(56));
+}
+
+// A number copied with Ctrl+B shows in kelto with the cells the braille view
+// gives it, under both codes: the digits as the letters whose cells they
+// have in a number, zero as "j" (dots 2-4-5).
+TEST_F(AreaEntreProgramas, NumerosCopiadosEmMetaBrailleTemAsCelasDaVisualizacao) {
+    const std::vector<std::string> linhas = {"10", "2025", "0,5", "sem algarismos"};
+    auto pontos = [](const std::string& saida) {
+        std::string r;
+        for (unsigned char c : saida) r += std::to_string(PontosDoCaractere[c] & 0x3F) + " ";
+        return r;
+    };
+    for (bool antigo : {false, true}) {
+        SCOPED_TRACE(antigo ? "old code" : "unified code");
+        BrailleAntigo = antigo;
+        ASSERT_TRUE(CarregaTabelaImpressora());
+        janela->richEdPrincipal->setPlainText(ParaQString(linhas[0] + "\n" + linhas[1] + "\n" + linhas[2] + "\n" + linhas[3]));
+        janela->richEdPrincipal->selectAll();
+        janela->Acao("imCopiarEmMetaBraille")->trigger();
+        // kelto reads the code as it starts, and pastes.
+        Ini(std::string("[DOTMARA]\r\nbrailleAntigo=") + (antigo ? "S" : "N") + "\r\n");
+        ASSERT_TRUE(LeConfiguracaoKelto(estado, DOTMARA_DATA_DIR));
+        Form2->BotColar->click();
+        for (int i = 0; i < 4; ++i) {
+            const std::string vista = CompilaLinha(i);
+            ASSERT_FALSE(vista.empty());
+            EXPECT_EQ(pontos(estado.BrailleDaJanela(i + 1).substr(0, vista.size())), pontos(vista)) << linhas[static_cast<std::size_t>(i)];
+        }
+    }
 }
 
 // ---- Screenshots (tools/capturas.sh; not run by ctest) -------------------
