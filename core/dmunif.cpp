@@ -156,7 +156,9 @@ private:
 // sign closes nothing: not one after "#" and the cells of a number (the
 // letters a-j, dot 3, the lower digits: a lower zero, the degree after a
 // number), nor one right after a lower digit's cell or "_" (456 356 is the
-// percent sign), unless that is a "}" which closed a brace itself.
+// percent sign), unless that is a "}" which closed a brace itself, or a
+// quote, question or exclamation mark: before a "}" they end ink text
+// ({"a", "b"}, {Quem vem?}), as no cell text outside a number has them.
 bool Tradutor::ChavePareada(std::size_t i) {
     if (!chavesPareadas_) {
         PareiaChaves();
@@ -178,8 +180,10 @@ void Tradutor::PareiaChaves() {
     bool fechou = false;  // the byte before closed a brace
     for (std::size_t k = inicioChaves_; k < n_; ++k) {
         const unsigned char c = p_[k];
+        const unsigned char antes = k > 0 ? p_[k - 1] : 0;
+        const bool fimDeTinta = antes == '"' || antes == '?' || antes == '!';
         const bool fechaAgora = c == '}' && !abertas.empty() && !numero &&
-                                (fechou || (p_[k - 1] != '_' && !inferior[p_[k - 1]]));
+                                (fechou || fimDeTinta || (antes != '_' && !inferior[antes]));
         if (c == '{') {
             abertas.push_back(k);
         } else if (fechaAgora) {
