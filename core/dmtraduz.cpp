@@ -94,7 +94,7 @@ std::string MensagemOmitidos(const std::vector<EstadoCompilacao::Omitido>& omiti
             continue;
         }
         m += " na linha " + std::to_string(o.linha + 1);
-        if (o.vezes > 1) m += " (" + std::to_string(o.vezes) + " vezes)";
+        if (o.vezes > 1) m += " (" + std::to_string(o.vezes) + " vezes no texto)";
     }
     if (omitidos.size() > kOmitidosNaCaixa)
         m += "\r\ne mais " + std::to_string(omitidos.size() - kOmitidosNaCaixa) + " caracteres.";

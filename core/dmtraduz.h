@@ -26,8 +26,8 @@
 bool CompilaRascunho(const PedidoCompilacao& pedido);
 
 // The text of that box: each character (or its code, when it shows
-// nothing) with the editor line it was first met on and how often there, or
-// "no cabeçalho"; the first ten of them, and how many more.
+// nothing) with the editor line it was first met on and how often in the
+// whole text, or "no cabeçalho"; the first ten of them, and how many more.
 std::string MensagemOmitidos(const std::vector<EstadoCompilacao::Omitido>& omitidos);
 
 // The braille line (output codes) of one editor line taken alone: the first

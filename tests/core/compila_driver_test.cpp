@@ -446,7 +446,7 @@ TEST(CompilaRascunho, CharactersLeftOutAreToldOncePerCompile)
     ASSERT_TRUE(amb.Compila());
     EXPECT_FALSE(CompilaLinha(0).empty());
     const std::string esperado = "Caracteres sem sinal em braille, deixados fora do braille:\r\n"
-                                 "\"\xeb\" na linha 1 (2 vezes)\r\n\"\xf0\" na linha 1\r\n"
+                                 "\"\xeb\" na linha 1 (2 vezes no texto)\r\n\"\xf0\" na linha 1\r\n"
                                  "\"\xf8\" na linha 1\r\n\"\xfe\" na linha 1\r\n"
                                  "c\xf3" "digo 1 na linha 1\r\nc\xf3" "digo 2 na linha 1\r\n"
                                  "c\xf3" "digo 3 na linha 1\r\nc\xf3" "digo 4 na linha 1\r\n"
