@@ -53,7 +53,6 @@ public:
     // Writes what is left and puts the new draft in the old one's place;
     // false, the old draft as it was, when any write failed.
     bool Fecha();
-    bool Aberto() const { return fd_ >= 0; }
 
 private:
     bool Descarrega();

@@ -365,11 +365,6 @@ std::string IniLido::Le(const std::string& secao, const std::string& chave, cons
     return Limita(dados_->utf8 ? Utf8ParaCp1252(*v) : std::string(*v), tamanho);
 }
 
-bool IniLido::TemSecao(std::string_view secao) const {
-    std::string nome;
-    return Secao(dados_.get(), secao, nome) != nullptr;
-}
-
 bool IniLido::TemChave(std::string_view secao, std::string_view chave) const {
     return Valor(dados_.get(), secao, chave) != nullptr;
 }

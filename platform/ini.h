@@ -42,7 +42,6 @@ public:
     // LePerfil's reading of one key.
     std::string Le(const std::string& secao, const std::string& chave, const std::string& padrao,
                    std::size_t tamanho = 0) const;
-    bool TemSecao(std::string_view secao) const;
     bool TemChave(std::string_view secao, std::string_view chave) const;
 
     struct Dados;
