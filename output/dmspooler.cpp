@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #ifdef DOTMARA_CUPS
@@ -34,6 +35,15 @@ public:
         }
         if (texto.empty()) return true;
         return c_->Escreve(texto);
+    }
+
+    bool Conclui() override {
+        if (!c_) return false;
+        c_->TerminaPagina();
+        const bool ok = c_->Conclui();
+        c_->Termina();
+        c_.reset();
+        return ok;
     }
 
     void Fecha() override {
@@ -113,6 +123,10 @@ bool Responde(http_t* http, const Prazo& prazo) {
     return respondeu;
 }
 
+void AvisaNaoResponde(const std::string& servidor) {
+    dialogos().MensagemOK(MensagemServidorNaoResponde(servidor));
+}
+
 // CUPS has no pages in a raw job: the page events carry no data.
 //
 // The job is opened on the user-interface thread and written by the print
@@ -121,8 +135,9 @@ bool Responde(http_t* http, const Prazo& prazo) {
 class ConexaoCups : public ConexaoSpooler {
 public:
     ConexaoCups(cups_dest_t* dests, int ndests, cups_dest_t* dest, http_t* http, cups_dinfo_t* info,
-                int job, int limiteMs)
-        : dests_(dests), ndests_(ndests), dest_(dest), http_(http), info_(info), job_(job), prazo_(limiteMs) {
+                int job, int limiteMs, std::string servidor)
+        : dests_(dests), ndests_(ndests), dest_(dest), http_(http), info_(info), job_(job), prazo_(limiteMs),
+          servidor_(std::move(servidor)) {
         VigiaConexao(http_, prazo_);
     }
     ~ConexaoCups() override { Termina(); }
@@ -135,7 +150,7 @@ public:
     void IniciaPagina() override {}
     void TerminaPagina() override {}
     void Termina() override {
-        Conclui();
+        Finaliza();
         if (info_) cupsFreeDestInfo(info_);
         info_ = nullptr;
         if (http_) httpClose(http_);
@@ -143,12 +158,21 @@ public:
         if (dests_) cupsFreeDests(ndests_, dests_);
         dests_ = nullptr;
     }
-    // Ends the document; true when the server took the job.
-    bool Conclui() {
+    // Ends the document; true when the server took the job, and when it did
+    // not answer the user is told.
+    bool Conclui() override {
+        if (Finaliza()) return true;
+        if (NaoRespondeu(prazo_)) AvisaNaoResponde(servidor_);
+        return false;
+    }
+    // The same, silent.
+    bool Finaliza() {
         if (!aberto_) return false;
         aberto_ = false;
         prazo_.Renova();
-        return cupsFinishDestDocument(http_, dest_, info_) == IPP_STATUS_OK;
+        // A wait given up at the deadline leaves the last request's status:
+        // only an answer in time is the server taking the job.
+        return cupsFinishDestDocument(http_, dest_, info_) == IPP_STATUS_OK && !prazo_.esgotou;
     }
     bool Inicia(const std::string& titulo, const char* formato) {
         prazo_.Renova();
@@ -171,12 +195,9 @@ private:
     cups_dinfo_t* info_;
     int job_;
     Prazo prazo_;
+    std::string servidor_;
     bool aberto_ = false;
 };
-
-void AvisaNaoResponde(const std::string& servidor) {
-    dialogos().MensagemOK(MensagemServidorNaoResponde(servidor));
-}
 
 // A job of the given format on the printer of the server, started and ready
 // for its data.
@@ -205,7 +226,7 @@ std::unique_ptr<ConexaoCups> AbreTrabalho(const std::string& impressora, const s
         if (calado) AvisaNaoResponde(servidor);
         return nullptr;
     }
-    auto c = std::make_unique<ConexaoCups>(dests, n, dest, http, info, job, limiteMs);
+    auto c = std::make_unique<ConexaoCups>(dests, n, dest, http, info, job, limiteMs, servidor);
     if (!c->Inicia(titulo, formato)) {
         const bool calado = NaoRespondeu(c->prazo());
         c->Cancela();
@@ -259,9 +280,7 @@ bool EnviaPdfParaFila(const std::string& impressora, const std::string& arquivoP
         c->Cancela();
         return false;
     }
-    if (c->Conclui()) return true;
-    if (NaoRespondeu(c->prazo())) AvisaNaoResponde(std::string());
-    return false;
+    return c->Conclui();
 #else
     (void)impressora;
     (void)arquivoPdf;

@@ -23,10 +23,14 @@ public:
     virtual void TerminaPagina() = 0;
     // Ends the job (errors ignored).
     virtual void Termina() = 0;
+    // Ends the job of a print that went well (Termina follows); true when
+    // the print server took it whole.
+    virtual bool Conclui() { return true; }
 };
 
 // The device over a connection: starts the first page on opening, ends the
-// last page and the job on closing.
+// last page and the job on closing. A job that went well is concluded first,
+// and is no success when the print server did not take it.
 std::unique_ptr<Dispositivo> CriaDispositivoSpooler(std::unique_ptr<ConexaoSpooler> c);
 
 // How long any one wait on the print server may last.

@@ -123,6 +123,17 @@ TEST(Spooler, FormFeedsIniciaisTerminamPaginas) {
     d->Fecha();
     d->Fecha();
     EXPECT_EQ(ev, (std::vector<std::string>{"IP", "TP", "FIM"}));
+    // A job that went well is concluded, then ended; the print server's
+    // answer is the job's (a job it did not take is no success).
+    for (bool aceito : {true, false}) {
+        ev.clear();
+        auto c = std::make_unique<ConexaoSpoolerFalsa>(&ev);
+        c->concluiOk = aceito;
+        d = CriaDispositivoSpooler(std::move(c));
+        EXPECT_EQ(d->Conclui(), aceito);
+        d->Fecha();
+        EXPECT_EQ(ev, (std::vector<std::string>{"IP", "TP", "CONCLUI", "FIM"}));
+    }
     // A short write fails; no connection, no device.
     auto c = std::make_unique<ConexaoSpoolerFalsa>(&ev);
     c->falhaEscrita = true;

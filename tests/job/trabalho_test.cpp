@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <thread>
@@ -253,6 +255,29 @@ TEST(SpoolerCups, AbertoNaInterfaceEscritoNoTrabalhador) {
     });
     w.join();
     EXPECT_TRUE(ok);
+}
+
+// The same server stopped (SIGSTOP to the cupsd whose pid DOTMARA_TESTE_CUPSD
+// names) once the job is written: its end is given up at the limit, the
+// user told that the server does not answer, and the job is no success.
+TEST(SpoolerCups, ServidorParadoNoFimNaoEhSucesso) {
+    const char* fila = std::getenv("DOTMARA_TESTE_CUPS");
+    const char* cupsd = std::getenv("DOTMARA_TESTE_CUPSD");
+    if (!fila || !*fila || !cupsd || !*cupsd) GTEST_SKIP() << "DOTMARA_TESTE_CUPS e DOTMARA_TESTE_CUPSD";
+    const pid_t servidor = static_cast<pid_t>(std::atoi(cupsd));
+    DialogosFalsosEscopo dlg;
+    auto d = CriaDispositivoSpooler(AbreSpoolerRaw(fila, "teste", std::string(), 500));
+    ASSERT_TRUE(d);
+    ASSERT_TRUE(d->Envia("AB\r\n\x0c"));
+    ASSERT_EQ(::kill(servidor, SIGSTOP), 0);
+    const auto inicio = std::chrono::steady_clock::now();
+    const bool concluido = d->Conclui();
+    const auto duracao = std::chrono::steady_clock::now() - inicio;
+    d->Fecha();
+    ::kill(servidor, SIGCONT);
+    EXPECT_FALSE(concluido);
+    EXPECT_LT(duracao, std::chrono::seconds(3));
+    EXPECT_EQ(dlg.fake.Textos(), std::vector<std::string>{MensagemServidorNaoResponde()});
 }
 
 }  // namespace

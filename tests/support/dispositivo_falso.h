@@ -85,6 +85,7 @@ class ConexaoSpoolerFalsa : public ConexaoSpooler {
 public:
     explicit ConexaoSpoolerFalsa(std::vector<std::string>* ev) : ev_(ev) {}
     bool falhaEscrita = false;
+    bool concluiOk = true;
     bool Escreve(std::string_view b) override {
         if (falhaEscrita) return false;
         ev_->push_back("W:" + std::string(b));
@@ -93,6 +94,10 @@ public:
     void IniciaPagina() override { ev_->push_back("IP"); }
     void TerminaPagina() override { ev_->push_back("TP"); }
     void Termina() override { ev_->push_back("FIM"); }
+    bool Conclui() override {
+        ev_->push_back("CONCLUI");
+        return concluiOk;
+    }
 
 private:
     std::vector<std::string>* ev_;
