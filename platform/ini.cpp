@@ -329,14 +329,20 @@ IniLido IniLido::DoTexto(std::string conteudo) {
 
 namespace {
 
+// A section or key name trimmed and written as the file writes it (UTF-8 in
+// a file with a byte order mark); `buffer` holds a converted name.
+std::string_view NomeComoNoArquivo(const IniLido::Dados* d, std::string_view nome, std::string& buffer) {
+    nome = Apara(nome);
+    if (!d->utf8)
+        return nome;
+    buffer = Cp1252ParaUtf8(nome);
+    return buffer;
+}
+
 const MapaSemCaixa<std::string_view>* Secao(const IniLido::Dados* d, std::string_view secao, std::string& nome) {
     if (!d)
         return nullptr;
-    secao = Apara(secao);
-    if (d->utf8) {
-        nome = Cp1252ParaUtf8(secao);
-        secao = nome;
-    }
+    secao = NomeComoNoArquivo(d, secao, nome);
     const auto it = d->porNome.find(secao);
     return it == d->porNome.end() ? nullptr : &it->second->Chaves();
 }
@@ -346,11 +352,7 @@ const std::string_view* Valor(const IniLido::Dados* d, std::string_view secao, s
     const MapaSemCaixa<std::string_view>* s = Secao(d, secao, nomeSecao);
     if (!s)
         return nullptr;
-    chave = Apara(chave);
-    if (d->utf8) {
-        nomeChave = Cp1252ParaUtf8(chave);
-        chave = nomeChave;
-    }
+    chave = NomeComoNoArquivo(d, chave, nomeChave);
     const auto it = s->find(chave);
     return it == s->end() ? nullptr : &it->second;
 }
